@@ -1,0 +1,4 @@
+#pragma once
+// The whole public interface of the almanac library.
+
+#include "astro/errors.h"

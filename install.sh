@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Installs what Shutterly needs on Debian 12, builds it, then starts it or runs its tests.
+#   ./install.sh --start   install, build and start the program
+#   ./install.sh --test    install, build and run the whole test suite headless
+#   ./install.sh           install and build only
+# Safe to run again: packages already present are not reinstalled and the build is incremental.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+build="$here/build"
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev libqt6printsupport6 libgl-dev
+  libjpeg62-turbo-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libnova-dev
+  fonts-dejavu-core xvfb xauth
+)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing_packages() {
+  local missing=()
+  for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+      || missing+=("$package")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+build_program() {
+  cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHUTTERLY_WERROR=ON >/dev/null
+  cmake --build "$build" --parallel "$(nproc)"
+}
+
+has_display() {
+  [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]
+}
+
+install_missing_packages
+build_program
+
+case "${1:-}" in
+  --start)
+    if ! has_display; then
+      echo "Shutterly needs a graphical desktop session and none was found here; on a machine without one, start it under a virtual display with: xvfb-run -a $build/shutterly"
+      exit 1
+    fi
+    exec "$build/shutterly"
+    ;;
+  --test)
+    cd "$build"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+    ;;
+  "") ;;
+  *)
+    echo "Unknown option '$1'. Use --start, --test or no option." >&2
+    exit 2
+    ;;
+esac
