@@ -2,3 +2,4 @@
 // The whole public interface of the almanac library.
 
 #include "astro/errors.h"
+#include "astro/types.h"
