@@ -1,5 +1,9 @@
 #pragma once
 // The whole public interface of the almanac library.
 
+#include "astro/angles.h"
+#include "astro/calendar.h"
+#include "astro/constants.h"
 #include "astro/errors.h"
+#include "astro/phases.h"
 #include "astro/types.h"

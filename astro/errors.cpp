@@ -1,1 +1,0 @@
-#include "astro/errors.h"
