@@ -1,0 +1,39 @@
+#pragma once
+// The number conventions of the calculator: parsing, rounding, formatting and the checked
+// arithmetic that turns infinities and not-a-numbers into the user's error messages.
+
+#include <QString>
+
+// Reads a decimal number with the locale's decimal separator: surrounding spaces, an optional
+// sign, digits with an optional fraction, an optional exponent; nothing else.
+// Throws EInputError "'<text>' is not a valid floating point value".
+double StrToFloat(const QString& text);
+
+// Reads a whole number: leading spaces, an optional sign, then decimal digits or "$" and
+// hexadecimal digits. Throws EInputError "'<text>' is not a valid integer value".
+int StrToInt(const QString& text);
+
+// x rounded to `decimals` places (0 for a whole number), halves to the even neighbour.
+// Throws EMathError for a non-finite x, so that no infinity or NaN reaches a label.
+double RoundTo(double x, int decimals = 0);
+
+// The general number format: up to 15 significant digits, no trailing zeros, locale decimal
+// separator, exponent form below 0.0001 or beyond 15 integer digits ("1E-5", "1.5E20").
+// Throws EMathError for a non-finite x.
+QString FloatToStr(double x);
+
+// RoundTo followed by FloatToStr: how every rounded result is written into a label.
+QString RoundedText(double x, int decimals = 0);
+
+// a / b with the errors of the calculator: b = 0 gives "Floating point division by zero"
+// (or "Invalid floating point operation" for 0 / 0); an infinite quotient gives an overflow.
+double Divide(double a, double b);
+
+// Throws the matching EMathError when x is NaN or infinite; returns x otherwise.
+double CheckedResult(double x);
+
+// Square root and logarithm that raise "Invalid floating point operation" for arguments
+// outside their domain, and "Floating point division by zero" for a logarithm of zero.
+double CheckedSqrt(double x);
+double CheckedLog10(double x);
+double CheckedLog2(double x);

@@ -1,0 +1,130 @@
+#include "controls/checkbox.h"
+#include "controls/edit.h"
+#include "controls/guard.h"
+#include "controls/errors.h"
+#include "controls/list.h"
+#include "controls/slider.h"
+#include "controls/window.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Edit, FiresOnlyWhenTheTextChanges)
+{
+    TEdit edit("4");
+    int fired = 0;
+    edit.onChange = [&] { ++fired; };
+    edit.setText("4");
+    EXPECT_EQ(fired, 0);
+    edit.setText("8");
+    EXPECT_EQ(fired, 1);
+    EXPECT_EQ(edit.text(), "8");
+}
+
+TEST(Edit, ChainsEndWhenAWriteChangesNothing)
+{
+    // Two boxes that copy each other: without the unchanged-text rule this would never end.
+    TEdit a, b;
+    int runs = 0;
+    a.onChange = [&] { ++runs; b.setText(a.text()); };
+    b.onChange = [&] { ++runs; a.setText(b.text()); };
+    a.setText("x");
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(b.text(), "x");
+}
+
+TEST(Edit, HandlerRunsInsideTheWrite)
+{
+    TEdit source, target;
+    source.onChange = [&] { target.setText(source.text() + "!"); };
+    source.setText("go");
+    EXPECT_EQ(target.text(), "go!");
+}
+
+TEST(Slider, ClampsBeforeComparing)
+{
+    TSlider slider(0, 40, 8);
+    std::vector<int> seen;
+    slider.onChange = [&] { seen.push_back(slider.position()); };
+    slider.setPosition(8);
+    slider.setPosition(50);
+    slider.setPosition(41);
+    slider.setPosition(-3);
+    slider.setPosition(-1);
+    EXPECT_EQ(seen, (std::vector<int>{40, 0}));
+}
+
+TEST(List, SelectionFiresOnceAndProgramSelectionIsSilent)
+{
+    TList list({"a", "b", "c"}, 0);
+    int fired = 0;
+    list.onChange = [&] { ++fired; };
+    list.setItemIndex(0);
+    list.setItemIndex(2);
+    list.setItemIndex(7);
+    EXPECT_EQ(fired, 2);
+    EXPECT_EQ(list.itemIndex(), -1);
+    EXPECT_EQ(list.text(), "");
+    list.assignItemIndex(1);
+    EXPECT_EQ(fired, 2);
+    EXPECT_EQ(list.text(), "b");
+}
+
+TEST(CheckBox, ProgramChangesClickToo)
+{
+    TCheckBox box;
+    int clicks = 0;
+    box.onClick = [&] { ++clicks; };
+    box.setChecked(false);
+    box.setChecked(true);
+    box.setChecked(true);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(Observer, SeesEveryStateChangeButNoRepeats)
+{
+    TEdit edit;
+    int updates = 0;
+    edit.setObserver([&] { ++updates; });
+    edit.setText("a");
+    edit.setText("a");
+    edit.setEnabled(false);
+    edit.setEnabled(false);
+    edit.setColor(Qt::yellow);
+    EXPECT_EQ(updates, 3);
+}
+
+TEST(Guard, ReportsTheMessageAndKeepsEarlierWrites)
+{
+    QStringList shown;
+    TGuard::setReporter([&](const QString& message) { shown << message; });
+    TEdit first, second;
+    const bool ok = TGuard::run([&] {
+        first.setText("written");
+        throw EInputError("'abc' is not a valid floating point value");
+        second.setText("never");
+    });
+    TGuard::setReporter({});
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(shown, QStringList{"'abc' is not a valid floating point value"});
+    EXPECT_EQ(first.text(), "written");
+    EXPECT_EQ(second.text(), "");
+    EXPECT_TRUE(TGuard::run([] {}));
+}
+
+TEST(Window, HeadlessModalShowingIsACancel)
+{
+    struct Probe : TWindow {
+        using TWindow::TWindow;
+        int shows = 0;
+        void FormShow() override { ++shows; }
+    } window("w");
+    EXPECT_EQ(window.ShowModal(), TModalResult::Cancel);
+    EXPECT_EQ(window.shows, 1);
+    EXPECT_FALSE(window.visible());
+    window.onShowModal = [] { return TModalResult::OK; };
+    EXPECT_EQ(window.ShowModal(), TModalResult::OK);
+}
+
+}  // namespace
