@@ -1,0 +1,29 @@
+#include "astro/transforms.h"
+
+#include "astro/angles.h"
+#include "astro/nutation.h"
+#include "astro/sidereal.h"
+
+namespace astro {
+
+void EclipticToEquatorial(TSkyPosition& pos, TDateTime t)
+{
+    const TNutation nutation = Nutation(t);
+    const double lambda = Normalize360(pos.Longitude + nutation.DeltaPsi);
+    const double beta = pos.Latitude;
+    const double epsilon = nutation.Epsilon;
+    pos.Longitude = lambda;
+    pos.RightAscension = ArcTan2Deg(SinDeg(lambda) * CosDeg(epsilon) - TanDeg(beta) * SinDeg(epsilon),
+                                    CosDeg(lambda));
+    pos.Declination = ArcSinDeg(SinDeg(beta) * CosDeg(epsilon) + CosDeg(beta) * SinDeg(epsilon) * SinDeg(lambda));
+}
+
+void EquatorialToHorizontal(TSkyPosition& pos, TDateTime t, double L, double phi)
+{
+    const double hourAngle = Normalize360(SiderealTime(t) - pos.RightAscension - L);
+    const double delta = pos.Declination;
+    pos.Azimuth = ArcTan2Deg(SinDeg(hourAngle), CosDeg(hourAngle) * SinDeg(phi) - TanDeg(delta) * CosDeg(phi));
+    pos.Elevation = ArcSinDeg(SinDeg(phi) * SinDeg(delta) + CosDeg(phi) * CosDeg(delta) * CosDeg(hourAngle));
+}
+
+}  // namespace astro
