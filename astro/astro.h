@@ -5,6 +5,7 @@
 #include "astro/calendar.h"
 #include "astro/constants.h"
 #include "astro/errors.h"
+#include "astro/feasts.h"
 #include "astro/nutation.h"
 #include "astro/phases.h"
 #include "astro/sidereal.h"
