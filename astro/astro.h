@@ -2,6 +2,7 @@
 // The whole public interface of the almanac library.
 
 #include "astro/angles.h"
+#include "astro/apsides.h"
 #include "astro/calendar.h"
 #include "astro/constants.h"
 #include "astro/errors.h"

@@ -1,0 +1,35 @@
+#pragma once
+// Perigee and apogee of the moon, perihelion and aphelion of the earth. Instants are
+// TDateTime on the library's linear scale, read as dynamical time (no UT/TT correction).
+
+#include "astro/types.h"
+
+namespace astro {
+
+// Perigee (apogee = false) or apogee (apogee = true) of the anomalistic cycle selected by
+// date: k is the integer nearest to ((date - 1999-01-01) / 365.25 - 0.97) * 13.2555, plus 0.5
+// for an apogee.
+// Returns: TDateTime of the true perigee or apogee (mean instant plus 60 resp. 32 periodic
+//          terms); the selected cycle can lie up to about a month from date.
+// date:    TDateTime, linear scale.
+// Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 50 (error a few minutes at most).
+// Checked: Meeus example 50.a, apogee 1988-10-07 20:30 TT (JD 2447442.3543).
+TDateTime PerigeeApogeeInstant(bool apogee, TDateTime date);
+
+// First perigee resp. apogee at or after date (date itself when it is one).
+TDateTime PerigeeAfter(TDateTime date);
+TDateTime ApogeeAfter(TDateTime date);
+
+// Perihelion (aphelion = false) or aphelion (aphelion = true) of the year selected by date,
+// on the mean orbit: k is the integer nearest to ((date - 2000-01-01) / 365.25 - 0.01)
+// * 0.99997, plus 0.5 for an aphelion.
+// Returns: TDateTime of the mean-orbit instant; no periodic correction, so it can differ
+//          from the true perihelion or aphelion (moved by the moon) by a day or more.
+// Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 38 (mean-orbit formula).
+TDateTime PerihelionAphelionInstant(bool aphelion, TDateTime date);
+
+// First perihelion resp. aphelion at or after date.
+TDateTime PerihelionAfter(TDateTime date);
+TDateTime AphelionAfter(TDateTime date);
+
+}  // namespace astro
