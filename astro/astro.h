@@ -11,5 +11,8 @@
 #include "astro/phases.h"
 #include "astro/sidereal.h"
 #include "astro/skyposition.h"
+#include "astro/sun.h"
 #include "astro/transforms.h"
 #include "astro/types.h"
+#include "astro/vsop.h"
+#include "astro/vsop87_earth_terms.h"
