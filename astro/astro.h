@@ -7,6 +7,7 @@
 #include "astro/constants.h"
 #include "astro/errors.h"
 #include "astro/feasts.h"
+#include "astro/moon_position.h"
 #include "astro/jewish_calendar.h"
 #include "astro/nutation.h"
 #include "astro/phases.h"

@@ -1,0 +1,29 @@
+#pragma once
+// Apparent geocentric position of the moon and its topocentric correction.
+
+#include "astro/skyposition.h"
+#include "astro/types.h"
+
+namespace astro {
+
+// Apparent geocentric position of the moon from the 60 + 60 largest periodic terms of
+// ELP-2000/82 plus the additive terms of Venus, Jupiter and the earth's flattening.
+// Returns: Longitude (apparent, nutation included, [0, 360)) and Latitude in degrees,
+//          Distance centre to centre in km, RightAscension ((-90, 270)) and Declination in
+//          degrees; Parallax, Elevation and Azimuth are 0.
+// t:       TDateTime, linear scale, read as dynamical time.
+// Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 47.
+// Checked: Meeus example 47.a (1992-04-12 0h TD): within 1e-6 degree and 0.01 km.
+TSkyPosition MoonPosition(TDateTime t);
+
+// Moves pos.RightAscension and pos.Declination (as MoonPosition gives them for t) to those
+// seen by an observer, and stores the moon's equatorial horizontal parallax in pos.Parallax.
+// latitude:  geographic latitude (degrees, north positive).
+// longitude: geographic longitude (degrees, positive west of Greenwich).
+// height:    metres above sea level.
+// Both corrections come from one-argument arctangents and stay within +-90 degrees.
+// Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 11 and 40 (eq. 40.2, 40.3).
+void TopocentricCorrection(TSkyPosition& pos, TDateTime t, double latitude, double longitude,
+                           double height);
+
+}  // namespace astro
