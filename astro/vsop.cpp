@@ -1,7 +1,11 @@
 #include "astro/vsop.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <span>
+#include <tuple>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/constants.h"
@@ -47,28 +51,77 @@ inline double CosForSeries(double x)
     return sign * p;
 }
 
-// Sum of A cos(B + C tau) over one table. Four running sums keep the independent terms in
-// flight together; the order of addition differs from a single running sum only by rounding.
-double SumTerms(std::span<const TVSOPTerm> terms, double tau)
-{
-    double sums[4] = {0.0, 0.0, 0.0, 0.0};
-    std::size_t i = 0;
-    for (; i + 4 <= terms.size(); i += 4)
-        for (std::size_t lane = 0; lane < 4; ++lane) {
-            const TVSOPTerm& term = terms[i + lane];
-            sums[lane] += term.A * CosForSeries(term.B + term.C * tau);
+// One series copied column by column (all A, then all B, then all C, power after power), so
+// that the summing loop reads three plain streams and vectorises; built once, on first use.
+class TSeriesColumns {
+public:
+    explicit TSeriesColumns(const TVSOPSeries& series)
+    {
+        for (std::size_t power = 0; power < series.size(); ++power) {
+            FStart[power] = FA.size();
+            for (const TVSOPTerm& term : series[power]) {
+                FA.push_back(term.A);
+                FB.push_back(term.B);
+                FC.push_back(term.C);
+            }
         }
-    for (; i < terms.size(); ++i)
-        sums[i % 4] += terms[i].A * CosForSeries(terms[i].B + terms[i].C * tau);
-    return (sums[0] + sums[1]) + (sums[2] + sums[3]);
-}
+        FStart[series.size()] = FA.size();
+    }
 
-double SumSeries(const TVSOPSeries& series, double tau)
+    // Returns the unscaled sum of A cos(B + C tau) of the terms of one power of tau.
+    double Sum(std::size_t power, double tau) const
+    {
+        const std::size_t first = FStart[power];
+        return SumTerms(FA.data() + first, FB.data() + first, FC.data() + first,
+                        FStart[power + 1] - first, tau);
+    }
+
+private:
+    // Eight running sums keep independent terms in flight together (and in the lanes of a
+    // vector register); the order of addition differs from one running sum only by rounding.
+    // The AVX2 clone is picked at load time on processors that have it.
+    __attribute__((target_clones("avx2", "default"))) static double SumTerms(
+        const double* A, const double* B, const double* C, std::size_t count, double tau)
+    {
+        constexpr std::size_t Lanes = 8;
+        double sums[Lanes] = {};
+        std::size_t i = 0;
+        for (; i + Lanes <= count; i += Lanes)
+            for (std::size_t lane = 0; lane < Lanes; ++lane)
+                sums[lane] += A[i + lane] * CosForSeries(B[i + lane] + C[i + lane] * tau);
+        for (; i < count; ++i)
+            sums[i % Lanes] += A[i] * CosForSeries(B[i] + C[i] * tau);
+        return ((sums[0] + sums[1]) + (sums[2] + sums[3])) + ((sums[4] + sums[5]) + (sums[6] + sums[7]));
+    }
+
+    std::vector<double> FA, FB, FC;
+    std::array<std::size_t, std::tuple_size_v<TVSOPSeries> + 1> FStart{};
+};
+
+double SumSeries(const TSeriesColumns& columns, double tau)
 {
     double result = 0.0;
-    for (std::size_t power = series.size(); power-- > 0;)
-        result = result * tau + SumTerms(series[power], tau);
+    for (std::size_t power = std::tuple_size_v<TVSOPSeries>; power-- > 0;)
+        result = result * tau + columns.Sum(power, tau);
     return result * AmplitudeScale;
+}
+
+const TSeriesColumns& EarthLongitudeColumns()
+{
+    static const TSeriesColumns columns(EarthLongitudeTerms);
+    return columns;
+}
+
+const TSeriesColumns& EarthLatitudeColumns()
+{
+    static const TSeriesColumns columns(EarthLatitudeTerms);
+    return columns;
+}
+
+const TSeriesColumns& EarthRadiusColumns()
+{
+    static const TSeriesColumns columns(EarthRadiusTerms);
+    return columns;
 }
 
 TVSOPTerm TermOf(const TVSOPSeries& series, int index, int power)
@@ -130,8 +183,8 @@ TVSOPTerm TVSOPEarth::RadiusTerm(int index, int power) const
     return TermOf(EarthRadiusTerms, index, power);
 }
 
-double TVSOPEarth::Longitude() const { return SumSeries(EarthLongitudeTerms, Tau()); }
-double TVSOPEarth::Latitude() const { return SumSeries(EarthLatitudeTerms, Tau()); }
-double TVSOPEarth::Radius() const { return SumSeries(EarthRadiusTerms, Tau()); }
+double TVSOPEarth::Longitude() const { return SumSeries(EarthLongitudeColumns(), Tau()); }
+double TVSOPEarth::Latitude() const { return SumSeries(EarthLatitudeColumns(), Tau()); }
+double TVSOPEarth::Radius() const { return SumSeries(EarthRadiusColumns(), Tau()); }
 
 }  // namespace astro
