@@ -46,6 +46,11 @@ TModalResult TWindow::ShowModal()
     return FModalResult;
 }
 
-void TWindow::setModalResult(TModalResult result) { FModalResult = result; }
+void TWindow::setModalResult(TModalResult result)
+{
+    FModalResult = result;
+    if (onModalResultSet)
+        onModalResultSet(result);
+}
 
 void TWindow::Close() { Hide(); }

@@ -41,6 +41,7 @@ public:
     std::function<TModalResult()> onShowModal;
     std::function<void()> onCaptionChange;
     std::function<QRect()> onBounds;
+    std::function<void(TModalResult)> onModalResultSet;
 
 private:
     QString FCaption;

@@ -1,0 +1,5 @@
+#pragma once
+// The exposure page: exposure values and the S+L=A+T system.
+
+struct TExposureControls {
+};

@@ -1,0 +1,146 @@
+#pragma once
+// The calculator window: eight pages of photographic computations that recompute as the user
+// types. Its state is the text of its controls; a result that feeds another computation is read
+// back from the label that shows it, rounded as shown.
+
+#include "calculator/conversions_controls.h"
+#include "calculator/dof_controls.h"
+#include "calculator/exposure_controls.h"
+#include "calculator/lighting_controls.h"
+#include "calculator/macroastro_controls.h"
+#include "controls/button.h"
+#include "controls/dialogs.h"
+#include "controls/edit.h"
+#include "controls/image.h"
+#include "controls/statusbar.h"
+#include "controls/tabsheet.h"
+#include "controls/timer.h"
+#include "controls/window.h"
+
+#include <QPoint>
+#include <functional>
+
+class TFrmMain : public TWindow,
+                 public TDofControls,
+                 public TLightingControls,
+                 public TConversionsControls,
+                 public TExposureControls,
+                 public TMacroAstroControls {
+public:
+    TFrmMain();
+
+    // ---- Frame: pages, status bar, menus, dialogs, timer ----
+    TTabSheet tbshtDOF{"&DOF and lighting calculator"};
+    TTabSheet tbshtCalc{"Conversions"};
+    TTabSheet tbshtEV{"S+L=A+T and EV Exposure"};
+    TTabSheet tbshtZone{"Zone System"};
+    TTabSheet tbshtMacro{"Macro"};
+    TTabSheet tbshtAstro{"&Astrophotography"};
+    TTabSheet tbshtSun{"Sun, Moon, and model comfort"};
+    TTabSheet tbshtHelp{"&Help"};
+
+    TStatusBar StatusBar1;
+
+    TMenuItem SunandMoonposition1{"Sun and Moon position"};
+    TMenuItem Print1{"&Print..."};
+    TMenuItem PrintSetup1{"P&rint Setup..."};
+    TMenuItem Exit1{"E&xit"};
+    TMenuItem EditCut1{"Cu&t"};
+    TMenuItem EditCopy1{"&Copy"};
+    TMenuItem EditPaste1{"&Paste"};
+    TMenuItem Changebackgroundcolour1{"Change background colour"};
+    TMenuItem Changecolour1{"Change colour"};
+    TPopupMenu PopupMenu1{{&Changecolour1}};
+    TColorDialog ColorDialog1;
+    TCommonDialog PrinterSetupDialog1;
+    TTimer Timer{1000};
+
+    // The background colour strip of the first page.
+    TShape shpBackground{QColor(128, 64, 64)};
+
+    TMemo MemoZone;
+    TMemo MemoHelp;
+    TLabel lblContact;
+    TButton btnWebsite{"Visit the Shutterly web site"};
+
+    // ---- Window fields ----
+    // ISO corrected for the lens filter, unrounded.
+    double EffectiveIso = 0;
+    // Background exposure relative to the subject in stops; 100 when not available.
+    double BackgroundExposure = 100;
+    // The instant seen at the previous day-change check.
+    double LastAlmanacDay = 0;
+
+    // ---- Frame handlers ----
+    void FormCreate();
+    void FormClose();
+    void HintToStatusBar(const QString& hint);
+    void SunandMoonposition1Click();
+    void Print1Click();
+    void PrintSetup1Click();
+    void Exit1Click();
+    void Changecolour1Click();
+    void shpBackgroundMouseDown(Qt::MouseButton button, QPoint position);
+    void btnWebsiteClick();
+    void TimerTimer();
+
+    // What the desktop does for the window: printing its image, opening a web page, the screen
+    // point of the colour strip's top-left corner (window + page + strip origin).
+    std::function<void()> onPrintWindowImage;
+    std::function<void(const QString& url)> onOpenUrl;
+    std::function<QPoint()> onStripScreenOrigin;
+    // Windows created after this one that it calls upon; null until they exist.
+    TWindow* MoonWindow = nullptr;
+    std::function<void()> onMoonTimer;
+    std::function<void()> onSaveLocations;
+
+    // ---- Sensor, lens and depth of field ----
+    void cmbxSensorChange();
+    void edtSensorWidthChange();
+    void edtflengthChange();
+    void edtFocusDistanceChange();
+    void UpdateLens();
+    void UpdateSizes();
+
+    // ---- Flash and ambient lighting ----
+    void cmbxISOChange();
+    void tbMainDistanceChange();
+    void btnUpdateLightingClick();
+    void tbFillStopsChange();
+    void tbFillDistanceChange();
+    void tbHairDistChange();
+    void tbHairFstopsChange();
+    void tbBacklightChange();
+    void tbBackgroundDistChange();
+    void cmbxAmbientChange();
+    void tbAmbientExpChange();
+    void UpdateBackgroundExposure();
+    void UpdateBackdropShade();
+
+    // ---- Conversions ----
+    void cmbxFilmTypeChange();
+    void edtGNChange();
+    void edtGN2Change();
+
+    // ---- Exposure value and S+L=A+T ----
+    void cmbxEV1ShutterChange();
+    void edtEV2Change();
+
+    // ---- Macro and astrophotography ----
+    void edtA_T_flChange();
+    void edtA_EffFLChange();
+    void edtM_flChange();
+
+private:
+    void bindHandlers();
+    void bindDofHandlers();
+    void bindLightingHandlers();
+    void bindConversionsHandlers();
+    void bindExposureHandlers();
+    void bindMacroAstroHandlers();
+    void UpdateAmbientShutterSpeed();
+    void runStartupHandlers();
+};
+
+// The web page the Help page's button opens.
+inline const char* const WebsiteAddress = "https://shutterly.example.org/";

@@ -1,0 +1,5 @@
+#pragma once
+// The macro and astrophotography pages.
+
+struct TMacroAstroControls {
+};

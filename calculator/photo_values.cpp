@@ -1,0 +1,40 @@
+#include "calculator/photo_values.h"
+
+#include "controls/errors.h"
+#include "controls/numbers.h"
+
+#include <cmath>
+
+double TimeValue(double seconds)
+{
+    if (seconds == 0)
+        throw EInputError("Exposure time cannot be zero");
+    return RoundTo(CheckedLog2(Divide(1, seconds)), 1);
+}
+
+double SecondsFromValue(double value) { return CheckedResult(std::pow(2.0, -value)); }
+
+double ApertureValue(double fRatio)
+{
+    if (fRatio == 0)
+        throw EInputError("F ratio cannot be zero");
+    return RoundTo(CheckedLog10(fRatio) / std::log10(std::sqrt(2.0)), 1);
+}
+
+double FRatioFromValue(double value) { return RoundTo(std::pow(std::sqrt(2.0), value), 1); }
+
+double SpeedValue(double iso)
+{
+    if (iso == 0)
+        throw EInputError("ISO cannot be zero");
+    return RoundTo(CheckedLog2(iso / 3.125), 1);
+}
+
+QString ShutterTimeText(double seconds)
+{
+    if (seconds == 0)
+        return QStringLiteral("zero");
+    if (seconds >= 1)
+        return RoundedText(seconds, 2) + QStringLiteral(" sec");
+    return QStringLiteral("1/") + RoundedText(Divide(1, seconds), 0) + QStringLiteral(" sec");
+}

@@ -1,0 +1,342 @@
+#include "controls/bindingview.h"
+
+#include "controls/button.h"
+#include "controls/checkbox.h"
+#include "controls/edit.h"
+#include "controls/guard.h"
+#include "controls/image.h"
+#include "controls/list.h"
+#include "controls/slider.h"
+#include "controls/statusbar.h"
+#include "controls/timer.h"
+#include "controls/window.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+TImageWidget::TImageWidget(TImage& control, QWidget* parent) : QWidget(parent), FControl(control) {}
+
+QSize TImageWidget::sizeHint() const
+{
+    return FControl.picture().isNull() ? QWidget::sizeHint() : FControl.picture().size();
+}
+
+void TImageWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (FControl.picture().isNull())
+        painter.fillRect(rect(), FControl.color());
+    else
+        painter.drawImage(0, 0, FControl.picture());
+}
+
+void TImageWidget::mousePressEvent(QMouseEvent* event)
+{
+    const Qt::MouseButton button = event->button();
+    const QPoint position = event->position().toPoint();
+    TGuard::run([&] { FControl.mouseDown(button, position); });
+}
+
+namespace Bind {
+namespace {
+
+// Mirrors what every control has: enabled, visible, hint and colours.
+void applyCommon(QWidget* widget, const TControl& control, QPalette::ColorRole background,
+                 QPalette::ColorRole foreground)
+{
+    widget->setEnabled(control.enabled());
+    // A widget not yet placed in a window would pop up on its own if shown.
+    if (widget->parentWidget() || !control.visible())
+        widget->setVisible(control.visible());
+    widget->setToolTip(control.hint());
+    widget->setStatusTip(control.hint());
+    QPalette palette = widget->palette();
+    const QPalette standard;
+    palette.setColor(background, control.color().isValid() ? control.color() : standard.color(background));
+    palette.setColor(foreground,
+                     control.fontColor().isValid() ? control.fontColor() : standard.color(foreground));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(control.color().isValid());
+}
+
+// Calls update now and whenever the control changes, for as long as the widget lives.
+template <typename W, typename C, typename Update>
+W* observe(W* widget, C& control, const char* name, Update update)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    QPointer<W> guarded(widget);
+    auto refresh = [guarded, &control, update] {
+        if (!guarded)
+            return;
+        const QSignalBlocker blocker(guarded.data());
+        update(guarded.data(), control);
+    };
+    control.setObserver(refresh);
+    refresh();
+    return widget;
+}
+
+}  // namespace
+
+QLineEdit* edit(TEdit& control, const char* name, QWidget* parent)
+{
+    auto* widget = new QLineEdit(parent);
+    QObject::connect(widget, &QLineEdit::textEdited, widget,
+                     [&control](const QString& text) { TGuard::run([&] { control.setText(text); }); });
+    QObject::connect(widget, &QLineEdit::editingFinished, widget, [&control] { TGuard::run([&] { control.exit(); }); });
+    return observe(widget, control, name, [](QLineEdit* w, TEdit& c) {
+        if (w->text() != c.text())
+            w->setText(c.text());
+        w->setReadOnly(c.readOnly());
+        applyCommon(w, c, QPalette::Base, QPalette::Text);
+    });
+}
+
+QLabel* label(TLabel& control, const char* name, QWidget* parent)
+{
+    auto* widget = new QLabel(parent);
+    return observe(widget, control, name, [](QLabel* w, TLabel& c) {
+        w->setText(c.text());
+        applyCommon(w, c, QPalette::Window, QPalette::WindowText);
+    });
+}
+
+QPlainTextEdit* memo(TMemo& control, const char* name, QWidget* parent)
+{
+    auto* widget = new QPlainTextEdit(parent);
+    QObject::connect(widget, &QPlainTextEdit::textChanged, widget, [widget, &control] {
+        if (!widget->isReadOnly())
+            TGuard::run([&] { control.setText(widget->toPlainText()); });
+    });
+    return observe(widget, control, name, [](QPlainTextEdit* w, TMemo& c) {
+        if (w->toPlainText() != c.text())
+            w->setPlainText(c.text());
+        w->setReadOnly(c.readOnly());
+        applyCommon(w, c, QPalette::Base, QPalette::Text);
+    });
+}
+
+QComboBox* combo(TList& control, const char* name, QWidget* parent)
+{
+    auto* widget = new QComboBox(parent);
+    QObject::connect(widget, &QComboBox::activated, widget,
+                     [&control](int index) { TGuard::run([&] { control.setItemIndex(index); }); });
+    return observe(widget, control, name, [](QComboBox* w, TList& c) {
+        QStringList shown;
+        for (int i = 0; i < w->count(); ++i)
+            shown << w->itemText(i);
+        if (shown != c.items()) {
+            w->clear();
+            w->addItems(c.items());
+        }
+        w->setCurrentIndex(c.itemIndex());
+        applyCommon(w, c, QPalette::Base, QPalette::Text);
+    });
+}
+
+QListWidget* listBox(TList& control, const char* name, QWidget* parent)
+{
+    auto* widget = new QListWidget(parent);
+    QObject::connect(widget, &QListWidget::currentRowChanged, widget,
+                     [&control](int row) { TGuard::run([&] { control.setItemIndex(row); }); });
+    return observe(widget, control, name, [](QListWidget* w, TList& c) {
+        QStringList shown;
+        for (int i = 0; i < w->count(); ++i)
+            shown << w->item(i)->text();
+        if (shown != c.items()) {
+            w->clear();
+            w->addItems(c.items());
+        }
+        w->setCurrentRow(c.itemIndex());
+        applyCommon(w, c, QPalette::Base, QPalette::Text);
+    });
+}
+
+QGroupBox* radioGroup(TRadioGroup& control, const char* name, const QString& caption, QWidget* parent)
+{
+    auto* widget = new QGroupBox(caption, parent);
+    auto* group = new QButtonGroup(widget);
+    auto* layout = new QVBoxLayout(widget);
+    for (int i = 0; i < control.count(); ++i) {
+        auto* radio = new QRadioButton(control.items()[i], widget);
+        group->addButton(radio, i);
+        layout->addWidget(radio);
+    }
+    QObject::connect(group, &QButtonGroup::idClicked, widget,
+                     [&control](int index) { TGuard::run([&] { control.setItemIndex(index); }); });
+    return observe(widget, control, name, [group](QGroupBox* w, TRadioGroup& c) {
+        const QSignalBlocker blocker(group);
+        if (QAbstractButton* checked = group->button(c.itemIndex()))
+            checked->setChecked(true);
+        applyCommon(w, c, QPalette::Window, QPalette::WindowText);
+    });
+}
+
+QSlider* slider(TSlider& control, const char* name, Qt::Orientation orientation, QWidget* parent)
+{
+    auto* widget = new QSlider(orientation, parent);
+    widget->setTickPosition(orientation == Qt::Horizontal ? QSlider::TicksBelow : QSlider::TicksRight);
+    QObject::connect(widget, &QSlider::valueChanged, widget,
+                     [&control](int position) { TGuard::run([&] { control.setPosition(position); }); });
+    return observe(widget, control, name, [](QSlider* w, TSlider& c) {
+        w->setRange(c.minimum(), c.maximum());
+        w->setValue(c.position());
+        applyCommon(w, c, QPalette::Window, QPalette::WindowText);
+    });
+}
+
+QCheckBox* checkBox(TCheckBox& control, const char* name, const QString& caption, QWidget* parent)
+{
+    auto* widget = new QCheckBox(caption, parent);
+    QObject::connect(widget, &QCheckBox::toggled, widget,
+                     [&control](bool checked) { TGuard::run([&] { control.setChecked(checked); }); });
+    return observe(widget, control, name, [](QCheckBox* w, TCheckBox& c) {
+        w->setChecked(c.checked());
+        applyCommon(w, c, QPalette::Window, QPalette::WindowText);
+    });
+}
+
+QPushButton* button(TButton& control, const char* name, QWidget* parent)
+{
+    auto* widget = new QPushButton(parent);
+    QObject::connect(widget, &QPushButton::clicked, widget, [&control] { TGuard::run([&] { control.click(); }); });
+    return observe(widget, control, name, [](QPushButton* w, TButton& c) {
+        w->setText(c.caption());
+        applyCommon(w, c, QPalette::Button, QPalette::ButtonText);
+    });
+}
+
+QAction* action(TMenuItem& control, const char* name, QObject* parent, bool checkable)
+{
+    auto* item = new QAction(parent);
+    item->setObjectName(QString::fromLatin1(name));
+    item->setCheckable(checkable);
+    // A checkable action toggles itself before triggered(); the logic decides the mark.
+    QObject::connect(item, &QAction::triggered, item, [&control, item] {
+        item->setChecked(control.checked());
+        TGuard::run([&] { control.click(); });
+    });
+    QPointer<QAction> guarded(item);
+    auto refresh = [guarded, &control] {
+        if (!guarded)
+            return;
+        const QSignalBlocker blocker(guarded.data());
+        guarded->setText(control.caption());
+        guarded->setChecked(control.checked());
+        guarded->setEnabled(control.enabled());
+        guarded->setVisible(control.visible());
+        guarded->setStatusTip(control.hint());
+    };
+    control.setObserver(refresh);
+    refresh();
+    return item;
+}
+
+TImageWidget* image(TImage& control, const char* name, QWidget* parent)
+{
+    auto* widget = new TImageWidget(control, parent);
+    return observe(widget, control, name, [](TImageWidget* w, TImage& c) {
+        if (!c.picture().isNull())
+            w->setFixedSize(c.picture().size());
+        w->setEnabled(c.enabled());
+        if (w->parentWidget() || !c.visible())
+            w->setVisible(c.visible());
+        w->setToolTip(c.hint());
+        w->setStatusTip(c.hint());
+        w->update();
+    });
+}
+
+QTimer* timer(TTimer& control, const char* name, QObject* parent)
+{
+    auto* widget = new QTimer(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    QObject::connect(widget, &QTimer::timeout, widget, [&control] { TGuard::run([&] { control.tick(); }); });
+    QPointer<QTimer> guarded(widget);
+    auto refresh = [guarded, &control] {
+        if (!guarded)
+            return;
+        if (guarded->interval() != control.interval())
+            guarded->setInterval(control.interval());
+        if (control.enabled() && !guarded->isActive())
+            guarded->start();
+        else if (!control.enabled() && guarded->isActive())
+            guarded->stop();
+    };
+    control.setObserver(refresh);
+    refresh();
+    return widget;
+}
+
+void statusBar(TStatusBar& control, QStatusBar* bar)
+{
+    QList<QLabel*> labels;
+    for (const TStatusBar::Panel& panel : control.panels()) {
+        auto* label = new QLabel(bar);
+        label->setFixedWidth(panel.width);
+        label->setAlignment(panel.alignment | Qt::AlignVCenter);
+        label->setFrameShape(QFrame::StyledPanel);
+        bar->addPermanentWidget(label, panel.width == control.panels().front().width ? 1 : 0);
+        labels << label;
+    }
+    QPointer<QStatusBar> guarded(bar);
+    auto refresh = [guarded, &control, labels] {
+        if (!guarded)
+            return;
+        for (int i = 0; i < labels.size(); ++i)
+            labels[i]->setText(control.panelText(i));
+    };
+    control.setObserver(refresh);
+    refresh();
+}
+
+void window(TWindow& control, QWidget* widget)
+{
+    QPointer<QWidget> guarded(widget);
+    widget->setWindowTitle(control.caption());
+    control.onCaptionChange = [guarded, &control] {
+        if (guarded)
+            guarded->setWindowTitle(control.caption());
+    };
+    control.onVisibleChange = [guarded](bool visible) {
+        if (guarded)
+            guarded->setVisible(visible);
+    };
+    control.onBounds = [guarded] { return guarded ? guarded->frameGeometry() : QRect(); };
+    if (auto* dialog = qobject_cast<QDialog*>(widget)) {
+        control.onShowModal = [guarded, dialog, &control] {
+            if (!guarded)
+                return TModalResult::Cancel;
+            const int code = dialog->exec();
+            if (control.modalResult() != TModalResult::None)
+                return control.modalResult();
+            return code == QDialog::Accepted ? TModalResult::OK : TModalResult::Cancel;
+        };
+        control.onModalResultSet = [guarded, dialog](TModalResult result) {
+            if (guarded && result != TModalResult::None)
+                dialog->done(result == TModalResult::OK ? QDialog::Accepted : QDialog::Rejected);
+        };
+    }
+}
+
+QLabel* caption(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
+
+}  // namespace Bind

@@ -1,0 +1,81 @@
+#pragma once
+// Widgets bound to controls. Each function creates the widget, names it after the control (so
+// a test can find it), mirrors the control's state into it whenever that state changes, and
+// turns the user's actions into control writes that run through TGuard.
+
+#include <QWidget>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMainWindow;
+class QObject;
+class QPlainTextEdit;
+class QPushButton;
+class QSlider;
+class QStatusBar;
+class QTimer;
+
+class TButton;
+class TCheckBox;
+class TEdit;
+class TImage;
+class TLabel;
+class TList;
+class TMemo;
+class TMenuItem;
+class TRadioGroup;
+class TSlider;
+class TStatusBar;
+class TTimer;
+class TWindow;
+
+// Shows a TImage unscaled (or, with no picture, a rectangle in the control's colour) and
+// reports mouse presses to it.
+class TImageWidget : public QWidget {
+    Q_OBJECT
+public:
+    TImageWidget(TImage& control, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    TImage& FControl;
+};
+
+namespace Bind {
+
+QLineEdit* edit(TEdit& control, const char* name, QWidget* parent = nullptr);
+QLabel* label(TLabel& control, const char* name, QWidget* parent = nullptr);
+QPlainTextEdit* memo(TMemo& control, const char* name, QWidget* parent = nullptr);
+QComboBox* combo(TList& control, const char* name, QWidget* parent = nullptr);
+QListWidget* listBox(TList& control, const char* name, QWidget* parent = nullptr);
+QGroupBox* radioGroup(TRadioGroup& control, const char* name, const QString& caption,
+                      QWidget* parent = nullptr);
+QSlider* slider(TSlider& control, const char* name, Qt::Orientation orientation = Qt::Horizontal,
+                QWidget* parent = nullptr);
+QCheckBox* checkBox(TCheckBox& control, const char* name, const QString& caption,
+                    QWidget* parent = nullptr);
+QPushButton* button(TButton& control, const char* name, QWidget* parent = nullptr);
+// A menu item; checkable items show the control's check mark.
+QAction* action(TMenuItem& control, const char* name, QObject* parent, bool checkable = false);
+TImageWidget* image(TImage& control, const char* name, QWidget* parent = nullptr);
+// Runs a real timer while the control is enabled.
+QTimer* timer(TTimer& control, const char* name, QObject* parent);
+// Fills a status bar with the control's panels and keeps their texts current.
+void statusBar(TStatusBar& control, QStatusBar* bar);
+// Connects a logic window to its widget: Show, Hide, ShowModal and the caption.
+void window(TWindow& control, QWidget* widget);
+
+// A plain caption that is not a control.
+QLabel* caption(const QString& text, QWidget* parent = nullptr);
+
+}  // namespace Bind
