@@ -1,0 +1,67 @@
+#pragma once
+// The location editor: keeps the list of observer locations in the settings file and marks one
+// of them as current. Its selected entry is the current location of the whole program.
+
+#include "controls/button.h"
+#include "controls/dialogs.h"
+#include "controls/edit.h"
+#include "controls/list.h"
+#include "controls/window.h"
+#include "locations/location.h"
+
+// Background of a coordinate field whose text cannot be read and is therefore not taken.
+inline const QColor clUnreadable = QColor(255, 150, 150);
+
+class Tfrm_locations final : public TWindow {
+public:
+    // Loads the list from `settingsFileName`, which every later load and save uses as well.
+    explicit Tfrm_locations(const QString& settingsFileName);
+
+    TList lbx_location;
+    TButton btn_plus{QStringLiteral("up")};
+    TButton btn_minus{QStringLiteral("down")};
+    TButton btn_new{QStringLiteral("Add")};
+    TButton btn_del{QStringLiteral("Del")};
+    TEdit edt_name;
+    TLabel lbl_longitude{QStringLiteral("Longitude:")};
+    TEdit edt_longitude{QStringLiteral("    :  :  ")};
+    TLabel lbl_latitude{QStringLiteral("Latitude:")};
+    TEdit edt_latitude{QStringLiteral("   :  :  ")};
+    TLabel lbl_altitude{QStringLiteral("Altitude:")};
+    TEdit edt_altitude{QStringLiteral("   0")};
+    TButton btn_ok{QStringLiteral("OK")};
+    TButton btn_cancel{QStringLiteral("Cancel")};
+    TButton btn_import{QStringLiteral("Import")};
+    // Asks for a city file; no city-file format is read, so choosing one changes nothing.
+    TCommonDialog dlg;
+
+    // Coordinates of the selected entry in degrees (longitude positive west, latitude positive
+    // north); 0 when nothing is selected.
+    double CurrentLongitude() const;
+    double CurrentLatitude() const;
+
+    void FormCreate();
+    void FormShow() override;
+    void lbx_locationClick();
+    void edtChange();
+    void edt_longitudeEnter();
+    void edt_longitudeExit();
+    void btn_newClick();
+    void btn_delClick();
+    void btn_plusClick();
+    void btn_minusClick();
+    void btn_okClick();
+    void btn_importClick();
+
+private:
+    const TLocation* selected() const;
+    // Moves the selected entry and its line to `to` and selects it there.
+    void moveSelected(int to);
+    // The list box shows the names of FLocations and selects `index`.
+    void showNames(int index);
+
+    const QString FSettingsFileName;
+    TLocationList FLocations;
+    // True while the fields are filled from an entry and while a coordinate field has the focus.
+    bool FUpdating = false;
+};

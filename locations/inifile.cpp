@@ -1,0 +1,251 @@
+#include "locations/inifile.h"
+
+#include "controls/errors.h"
+#include "controls/numbers.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr char16_t ByteOrderMark = 0xFEFF;
+
+QString decoded(const QByteArray& text, bool firstLine)
+{
+    QString line = QString::fromUtf8(text);
+    if (firstLine && line.startsWith(QChar(ByteOrderMark)))
+        line.remove(0, 1);
+    return line;
+}
+
+bool isComment(const QString& trimmed) { return trimmed.startsWith(u';') || trimmed.startsWith(u'#'); }
+
+// The name of the section a line opens, or a null string when it opens none.
+QString sectionName(const QString& line)
+{
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(u'['))
+        return {};
+    const qsizetype close = trimmed.indexOf(u']');
+    if (close < 0)
+        return {};
+    const QString name = trimmed.mid(1, close - 1).trimmed();
+    return name.isNull() ? QStringLiteral("") : name;
+}
+
+bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// Splits "key = value" at its first "="; false for lines that hold no key.
+bool splitKeyLine(const QString& line, QString& key, QString& value)
+{
+    const QString trimmed = line.trimmed();
+    if (trimmed.isEmpty() || isComment(trimmed) || trimmed.startsWith(u'['))
+        return false;
+    const qsizetype equals = line.indexOf(u'=');
+    if (equals < 0)
+        return false;
+    key = line.left(equals).trimmed();
+    value = line.mid(equals + 1).trimmed();
+    return !key.isEmpty();
+}
+
+[[noreturn]] void throwUnableToWrite(const QString& fileName)
+{
+    throw EUserError(QStringLiteral("Unable to write to %1").arg(fileName));
+}
+
+}  // namespace
+
+TIniFile::TIniFile(const QString& fileName) : FFileName(fileName)
+{
+    QFile file(fileName);
+    if (!file.exists())
+        return;
+    if (!file.open(QIODevice::ReadOnly)) {
+        FReadable = false;
+        return;
+    }
+    const QByteArray content = file.readAll();
+    qsizetype start = 0;
+    while (start < content.size()) {
+        qsizetype end = content.indexOf('\n', start);
+        TLine line;
+        if (end < 0) {
+            line.text = content.mid(start);
+            end = content.size();
+        } else {
+            const bool crlf = end > start && content[end - 1] == '\r';
+            line.text = content.mid(start, end - start - (crlf ? 1 : 0));
+            line.eol = crlf ? "\r\n" : "\n";
+        }
+        FLines.append(line);
+        start = end + 1;
+    }
+    if (!FLines.isEmpty() && FLines.first().eol == "\r\n")
+        FNewLineEnding = "\r\n";
+}
+
+int TIniFile::findSection(const QString& section) const
+{
+    for (int i = 0; i < FLines.size(); ++i) {
+        const QString name = sectionName(decoded(FLines[i].text, i == 0));
+        if (!name.isNull() && sameName(name, section))
+            return i;
+    }
+    return -1;
+}
+
+int TIniFile::sectionEnd(int header) const
+{
+    int i = header + 1;
+    while (i < FLines.size() && sectionName(decoded(FLines[i].text, false)).isNull())
+        ++i;
+    return i;
+}
+
+int TIniFile::findKey(int header, const QString& key) const
+{
+    const int end = sectionEnd(header);
+    for (int i = header + 1; i < end; ++i) {
+        QString name;
+        QString value;
+        if (splitKeyLine(decoded(FLines[i].text, false), name, value) && sameName(name, key))
+            return i;
+    }
+    return -1;
+}
+
+QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const
+{
+    const int header = findSection(section);
+    if (header < 0)
+        return def;
+    const int line = findKey(header, key);
+    if (line < 0)
+        return def;
+    QString name;
+    QString value;
+    splitKeyLine(decoded(FLines[line].text, false), name, value);
+    return value;
+}
+
+int TIniFile::ReadInteger(const QString& section, const QString& key, int def) const
+{
+    const QString text = ReadString(section, key, QString());
+    if (text.isNull())
+        return def;
+    try {
+        return StrToInt(text);
+    } catch (const EInputError&) {
+        return def;
+    }
+}
+
+QStringList TIniFile::Sections() const
+{
+    QStringList names;
+    for (int i = 0; i < FLines.size(); ++i) {
+        const QString name = sectionName(decoded(FLines[i].text, i == 0));
+        if (!name.isNull())
+            names.append(name);
+    }
+    return names;
+}
+
+void TIniFile::insertLine(int at, const QByteArray& text)
+{
+    // A last line without its line ending gets one before anything follows it.
+    if (at == FLines.size() && !FLines.isEmpty() && FLines.last().eol.isEmpty())
+        FLines.last().eol = FNewLineEnding;
+    FLines.insert(at, TLine{text, FNewLineEnding});
+}
+
+void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
+{
+    QString oneLine = value;
+    oneLine.replace(u'\r', u' ').replace(u'\n', u' ');
+
+    int header = findSection(section);
+    if (header < 0) {
+        header = int(FLines.size());
+        insertLine(header, '[' + section.toUtf8() + ']');
+    }
+    const int line = findKey(header, key);
+    if (line >= 0) {
+        QString name;
+        QString current;
+        splitKeyLine(decoded(FLines[line].text, false), name, current);
+        if (current == oneLine.trimmed())
+            return;
+        // Keep the key as spelled in the file and the blanks after its "=".
+        const QByteArray& text = FLines[line].text;
+        qsizetype valueStart = text.indexOf('=') + 1;
+        while (valueStart < text.size() && (text[valueStart] == ' ' || text[valueStart] == '\t'))
+            ++valueStart;
+        FLines[line].text = text.left(valueStart) + oneLine.toUtf8();
+    } else {
+        // After the section's last non-blank line, so that blank lines between sections stay.
+        int at = sectionEnd(header);
+        while (at > header + 1 && FLines[at - 1].text.trimmed().isEmpty())
+            --at;
+        insertLine(at, key.toUtf8() + '=' + oneLine.toUtf8());
+    }
+    changed();
+}
+
+void TIniFile::WriteInteger(const QString& section, const QString& key, qint64 value)
+{
+    WriteString(section, key, QString::number(value));
+}
+
+void TIniFile::EraseSection(const QString& section)
+{
+    bool erased = false;
+    for (int header = findSection(section); header >= 0; header = findSection(section)) {
+        FLines.remove(header, sectionEnd(header) - header);
+        erased = true;
+    }
+    if (erased)
+        changed();
+}
+
+void TIniFile::Batch(const std::function<void()>& writes)
+{
+    ++FBatchDepth;
+    try {
+        writes();
+    } catch (...) {
+        --FBatchDepth;
+        throw;
+    }
+    if (--FBatchDepth == 0 && FDirty)
+        save();
+}
+
+void TIniFile::changed()
+{
+    FDirty = true;
+    if (FBatchDepth == 0)
+        save();
+}
+
+void TIniFile::save()
+{
+    FDirty = false;
+    const QFileInfo target(FFileName);
+    if (!FReadable || (target.exists() && (!target.isFile() || !target.isWritable())))
+        throwUnableToWrite(FFileName);
+
+    QSaveFile file(FFileName);
+    if (!file.open(QIODevice::WriteOnly))
+        throwUnableToWrite(FFileName);
+    for (const TLine& line : std::as_const(FLines)) {
+        if (file.write(line.text) != line.text.size() || file.write(line.eol) != line.eol.size()) {
+            file.cancelWriting();
+            throwUnableToWrite(FFileName);
+        }
+    }
+    if (!file.commit())
+        throwUnableToWrite(FFileName);
+}

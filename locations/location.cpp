@@ -1,0 +1,111 @@
+#include "locations/location.h"
+
+#include "controls/numbers.h"
+#include "locations/inifile.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QString CurrentSection = QStringLiteral("Current");
+constexpr double ArcSecondsPerDegree = 3600;
+
+QString locationSection(int number) { return QStringLiteral("Location%1").arg(number); }
+
+// Degrees as the whole arc-seconds the file stores, halves to the even neighbour.
+qint64 arcSeconds(double degrees) { return qint64(RoundTo(degrees * ArcSecondsPerDegree)); }
+
+// A place named like the end marker would cut off every location after it when read back; it
+// is stored under the ellipsis character, which looks the same.
+QString storedName(const QString& name) { return name == EndOfListName ? QStringLiteral("\u2026") : name; }
+
+// The numbers of the sections "Location<n>" (n written without leading zeros) in the file.
+QList<int> storedLocationNumbers(const TIniFile& file)
+{
+    static const QRegularExpression pattern(QStringLiteral("^location(0|[1-9][0-9]{0,8})$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    QList<int> numbers;
+    for (const QString& section : file.Sections()) {
+        const QRegularExpressionMatch match = pattern.match(section);
+        if (match.hasMatch())
+            numbers.append(match.captured(1).toInt());
+    }
+    return numbers;
+}
+
+}  // namespace
+
+TMoonOptions ReadMoonOptions(const QString& fileName)
+{
+    const TIniFile file(fileName);
+    return {file.ReadInteger(CurrentSection, QStringLiteral("Rotate"), 0),
+            file.ReadInteger(CurrentSection, QStringLiteral("Color"), 0) != 0};
+}
+
+void WriteMoonOptions(const QString& fileName, int rotate, bool color)
+{
+    TIniFile file(fileName);
+    file.Batch([&] {
+        file.WriteInteger(CurrentSection, QStringLiteral("Rotate"), rotate);
+        file.WriteInteger(CurrentSection, QStringLiteral("Color"), color ? 1 : 0);
+    });
+}
+
+void LoadLocations(const QString& fileName, TLocationList& list, int& index)
+{
+    const TIniFile file(fileName);
+    for (int n = 0;; ++n) {
+        const QString section = locationSection(n);
+        TLocation location;
+        location.Name = file.ReadString(section, QStringLiteral("Name"), EndOfListName);
+        if (location.Name == EndOfListName)
+            break;
+        location.Longitude = file.ReadInteger(section, QStringLiteral("Longitude"), 0) / ArcSecondsPerDegree;
+        location.Latitude = file.ReadInteger(section, QStringLiteral("Latitude"), 0) / ArcSecondsPerDegree;
+        location.Elevation = file.ReadInteger(section, QStringLiteral("Elevation"), 0);
+        list.append(location);
+    }
+    index = file.ReadInteger(CurrentSection, QStringLiteral("Index"), 0);
+}
+
+void SaveLocation(const TLocation& location, int number, TIniFile& file)
+{
+    const QString section = locationSection(number);
+    file.WriteString(section, QStringLiteral("Name"), storedName(location.Name));
+    file.WriteInteger(section, QStringLiteral("Longitude"), arcSeconds(location.Longitude));
+    file.WriteInteger(section, QStringLiteral("Latitude"), arcSeconds(location.Latitude));
+    file.WriteInteger(section, QStringLiteral("Elevation"), location.Elevation);
+}
+
+void SaveLocations(const QString& fileName, const TLocationList* list, int index)
+{
+    if (!list)
+        return;
+    TIniFile file(fileName);
+    file.Batch([&] {
+        int written = 0;
+        for (const TLocation& location : *list)
+            SaveLocation(location, written++, file);
+        for (int number : storedLocationNumbers(file))
+            if (number >= written)
+                file.EraseSection(locationSection(number));
+        file.WriteInteger(CurrentSection, QStringLiteral("Index"), index);
+    });
+}
+
+void SaveLocationIndex(const QString& fileName, const TLocationList* list, int index)
+{
+    if (!list)
+        return;
+    TLocationList stored;
+    int storedIndex = 0;
+    LoadLocations(fileName, stored, storedIndex);
+    if (stored != *list) {
+        if (index < 0 || index >= list->size())
+            return;
+        index = int(stored.indexOf(list->at(index)));
+        if (index < 0)
+            return;
+    }
+    TIniFile(fileName).WriteInteger(CurrentSection, QStringLiteral("Index"), index);
+}

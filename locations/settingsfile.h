@@ -1,0 +1,14 @@
+#pragma once
+// Where the settings file is kept.
+
+#include <QString>
+
+// "shutterly.ini" in `programDir` when that folder is writable or the file already exists there
+// (a copy carried beside the program wins); otherwise "shutterly.ini" in `configDir`, so that a
+// program installed in a folder the user cannot write to can still keep its settings.
+QString SettingsFilePath(const QString& programDir, const QString& configDir);
+
+// The settings file of this run: SettingsFilePath of the program's folder and the user's
+// configuration folder ($XDG_CONFIG_HOME, usually ~/.config). Decided at the first call, which
+// needs the application object; creates the configuration folder when it is the one chosen.
+const QString& SettingsFileName();
