@@ -4,6 +4,7 @@
 #include "astro/angles.h"
 #include "astro/apsides.h"
 #include "astro/calendar.h"
+#include "astro/chinese_calendar.h"
 #include "astro/constants.h"
 #include "astro/errors.h"
 #include "astro/feasts.h"
