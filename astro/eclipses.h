@@ -1,0 +1,45 @@
+#pragma once
+// Solar and lunar eclipses from the mean phases of the moon and a short series of periodic
+// terms: whether a new moon (full moon) brings an eclipse, its type and the instant of
+// greatest eclipse. Instants are TDateTime on the library's linear scale, read as dynamical
+// time (no UT/TT correction).
+
+#include <cstdint>
+
+#include "astro/types.h"
+
+namespace astro {
+
+// Type of an eclipse. Solar eclipses use ecNone..ecTotal; lunar eclipses ecNone, ecPartial,
+// ecTotal and ecPenumbral.
+enum TEclipse : std::uint8_t {
+    ecNone = 0,
+    ecPartial = 1,
+    ecNonCentral = 2,
+    ecAnnular = 3,
+    ecAnnularTotal = 4,
+    ecTotal = 5,
+    ecPenumbral = 6,
+};
+
+// Classifies the new moon (sun = true) or the full moon (sun = false) of the lunation that
+// PhaseArguments selects for date (the lunation whose mean new moon is nearest date + 5 days).
+// Returns: the eclipse type, ecNone when there is none.
+// date:    in: TDateTime, linear scale. out: the instant of greatest eclipse, or the
+//          uncorrected mean phase when the moon is too far from a node (|sin F| > 0.36).
+// Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 54 (instant within a few minutes).
+// Checked: Meeus examples 54.a (1993-05-21, partial solar, JDE 2449129.0979) and 54.b
+//          (1973-06-15, penumbral lunar, JDE 2441849.3687) within 0.0002 day.
+TEclipse EclipseOfLunation(TDateTime& date, bool sun);
+
+// Examines the new moons (sun = true) or the full moons (sun = false) one after the other
+// and stops at the first whose instant is not earlier than date.
+// Returns: that lunation's eclipse type, ecNone when it brings none.
+// date:    in: TDateTime, linear scale. out: the instant EclipseOfLunation gave for it.
+// To find the next eclipse after x, start with date = x and, while the result is ecNone,
+// add 28 days to date and call again.
+// Checked: every lunar eclipse 2000..2030 of the published canon is found from 20 days
+//          before it, with the canon's type.
+TEclipse FindEclipseAfter(TDateTime& date, bool sun);
+
+}  // namespace astro

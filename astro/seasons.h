@@ -1,0 +1,65 @@
+#pragma once
+// Equinoxes, solstices and the 24 solar terms: the instants at which the sun's apparent
+// longitude reaches a multiple of 15 degrees. Instants are TDateTime on the library's linear
+// scale, read as dynamical time (no UT/TT correction).
+
+#include <cstdint>
+
+#include "astro/types.h"
+
+namespace astro {
+
+// The four seasons, named for the northern hemisphere; each stands for a fixed apparent solar
+// longitude: winter the December solstice (270), spring the March equinox (0), summer the June
+// solstice (90), autumn the September equinox (180).
+enum TSeason : std::uint8_t {
+    ssWinter = 0,
+    ssSpring = 1,
+    ssSummer = 2,
+    ssAutumn = 3,
+};
+
+// Mean length of one solar term (days): the tropical year 365.24219 days over 24.
+inline constexpr double MeanSolarTermDays = 15.218424583333332;
+
+// Most corrections the solar-term iteration may make before it gives up. It converges in
+// about five; the limit only keeps a non-converging case from hanging.
+inline constexpr int SolarTermStepLimit = 50;
+
+// Returns a - b reduced into (-180, 180] (degrees).
+// Example: AngleDifference(10, 350) = 20, AngleDifference(350, 10) = -20,
+//          AngleDifference(180, 0) = 180.
+double AngleDifference(double a, double b);
+
+// Instant at which the sun's apparent longitude equals 15 * term degrees, the one falling in
+// the Gregorian year given: terms 19..23 (285..345 degrees) in January to March, terms 0..18
+// in March to December.
+// Returns: TDateTime, the sun's longitude there matching the target within 3e-10 degrees.
+// year:    1..9999. term: 0..23 (the even terms are the principal terms).
+// Failure: EConvertError "Invalid year" for a year outside 1..9999; E_OutOfAlgorithmRange
+//          "Out of range of the algorithm" when the iteration has not converged after
+//          SolarTermStepLimit corrections.
+// Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 27 (iteration on the solar
+//          longitude, 58 days per unit of sine).
+// Checked: every term of every year 1..9999 converges; 2024 March equinox 03:07 TT.
+TDateTime SolarTermInstant(int year, int term);
+
+// Instant of the equinox or solstice of the season in the year (SolarTermInstant with term
+// 18, 0, 6, 12 for winter, spring, summer, autumn).
+// Returns: TDateTime; 0 for a season value outside TSeason.
+// Failure: as SolarTermInstant.
+TDateTime SeasonBegin(int year, TSeason season);
+
+// Returns the index of the principal solar term that falls in month 1..12:
+// (2 * month + 18) mod 24, January 20 (300 degrees), March 0, December 18 (270 degrees).
+int PrincipalTermOfMonth(int month);
+
+// First principal solar term at or after date (TDateTime, linear scale).
+// Failure: as SolarTermInstant (EConvertError past the end of 9999).
+TDateTime PrincipalTermAfter(TDateTime date);
+
+// Last principal solar term strictly before date; never returns date itself.
+// Failure: as SolarTermInstant (EConvertError before the start of year 1).
+TDateTime PrincipalTermBefore(TDateTime date);
+
+}  // namespace astro
