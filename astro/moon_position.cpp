@@ -124,7 +124,6 @@ void TopocentricCorrection(TSkyPosition& pos, TDateTime t, double latitude, doub
     const double rhoSinPhi = EarthAxisRatio * SinDeg(u) + heightRatio * SinDeg(latitude);
     const double rhoCosPhi = CosDeg(u) + heightRatio * CosDeg(latitude);
 
-    // The parallax follows the moon's distance at t, whatever pos.Distance holds.
     const double distanceAU = MoonPosition(t).Distance / AU_KM;
     const double parallax = ArcSinDeg(SinDeg(SolarParallaxArcsec / ArcsecondsPerDegree)
                                       / distanceAU);
