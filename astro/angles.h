@@ -39,7 +39,7 @@ inline int WrapOneBased(int a, int b)
 // Returns tan x for x in radians, as sin x / cos x.
 inline double TanRad(double x) { return std::sin(x) / std::cos(x); }
 
-// Returns the angle (radians) of the point (x, y) in (-pi/2, 3pi/2]: arctan(y / x), plus pi
+// Returns the angle (radians) of the point (x, y) in [-pi/2, 3pi/2]: arctan(y / x), plus pi
 // when x < 0. With x = 0 the result is +pi/2 or -pi/2 by the sign of y, and 0 for y = 0.
 double ArcTan2Rad(double y, double x);
 
@@ -55,7 +55,7 @@ inline double SinDeg(double x) { return std::sin(DegreesToRadians(Normalize360(x
 inline double CosDeg(double x) { return std::cos(DegreesToRadians(Normalize360(x))); }
 inline double TanDeg(double x) { return TanRad(DegreesToRadians(Normalize360(x))); }
 
-// Returns the angle (degrees) of the point (x, y) in (-90, 270]; see ArcTan2Rad.
+// Returns the angle (degrees) of the point (x, y) in [-90, 270]; see ArcTan2Rad.
 // Example: ArcTan2Deg(-1, 1) = -45, not 315; ArcTan2Deg(-1, -1) = 225.
 inline double ArcTan2Deg(double y, double x) { return RadiansToDegrees(ArcTan2Rad(y, x)); }
 
