@@ -25,9 +25,9 @@ constexpr double HalfSynodicMonth = 14.7652945;
 // The octant iteration stops once the age differs from its target by less than this (days).
 constexpr double OctantAgeToleranceDays = 0.0000001;
 
-// The octant iteration gains a factor of about five per step (the moon's elongation rate
-// stays within 20 % of its mean), so 15 days shrink below the tolerance in about twelve
-// steps; a hundred means the series has left its valid range.
+// The octant iteration gains a factor of five or more per step (the moon's elongation rate
+// stays within 20 % of its mean) and needs at most ten steps over years 1..9999; a hundred
+// means the series have left their valid range or the date is not a number.
 constexpr int OctantIterationLimit = 100;
 
 // PhaseBefore and PhaseAfter step by less than a lunation so that no instant is skipped;
@@ -49,8 +49,7 @@ bool IsPrincipal(TMoonPhase phase) { return phase <= mpWaningCrescent && phase %
 
 bool IsOctant(TMoonPhase phase) { return phase <= mpWaningCrescent && phase % 2 == 1; }
 
-template <typename Term>
-double PhaseTermSine(const Term& term, const TPhaseArguments& a)
+double PhaseTermSine(const TPhaseTerm& term, const TPhaseArguments& a)
 {
     const double argument = term.MoonAnomaly * a.MoonAnomaly + term.SunAnomaly * a.SunAnomaly
                             + term.F * a.F + term.Omega * a.Omega;
@@ -74,7 +73,8 @@ double QuarterCorrection(TMoonPhase phase, const TPhaseArguments& a)
     const double W = 0.00306 - 0.00038 * a.E * CosDeg(a.SunAnomaly)
                      + 0.00026 * CosDeg(a.MoonAnomaly)
                      - 0.00002 * CosDeg(a.MoonAnomaly - a.SunAnomaly)
-                     + 0.00002 * CosDeg(a.MoonAnomaly + a.SunAnomaly) + 0.00002 * CosDeg(2.0 * a.F);
+                     + 0.00002 * CosDeg(a.MoonAnomaly + a.SunAnomaly)
+                     + 0.00002 * CosDeg(2.0 * a.F);
     return phase == mpFirstQuarter ? sum + W : sum - W;
 }
 
@@ -83,7 +83,8 @@ double PlanetaryCorrection(const TPhaseArguments& a)
     const double T = a.K / LunationsPerCentury;
     double sum = 0.0;
     for (const TPlanetaryPhaseTerm& term : PlanetaryPhaseTerms)
-        sum += term.Coefficient * SinDeg(term.Constant + term.PerLunation * a.K + term.PerT2 * T * T);
+        sum += term.Coefficient
+               * SinDeg(term.Constant + term.PerLunation * a.K + term.PerT2 * T * T);
     return sum;
 }
 

@@ -7,7 +7,6 @@
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/moon_position.h"
-#include "astro/moon_terms.h"
 #include "astro/sidereal.h"
 
 namespace astro {
@@ -32,17 +31,6 @@ TEST(MoonPositionTest, ParallaxOfMeeusExample47a)
     TSkyPosition pos = MoonPosition(t);
     TopocentricCorrection(pos, t, 0.0, 0.0, 0.0);
     EXPECT_NEAR(pos.Parallax, 0.991973, 0.000002);
-}
-
-TEST(MoonPositionTest, TermTablesKeepTheirShape)
-{
-    EXPECT_EQ(std::size(MoonLongitudeDistanceTerms), 60u);
-    EXPECT_EQ(std::size(MoonLatitudeTerms), 60u);
-    // Rows that feed one sum only: 15 and 34 have no distance term, 60 no longitude term.
-    EXPECT_EQ(MoonLongitudeDistanceTerms[14].CosR, 0);
-    EXPECT_EQ(MoonLongitudeDistanceTerms[33].CosR, 0);
-    EXPECT_EQ(MoonLongitudeDistanceTerms[59].SinL, 0);
-    EXPECT_EQ(MoonLongitudeDistanceTerms[59].CosR, 8752);
 }
 
 // Perigees published by the US Naval Observatory and widely reported: geocentric distance
@@ -127,16 +115,17 @@ TEST(MoonPositionTest, TopocentricCorrectionAgreesWithVectorDifference)
             TSkyPosition topocentric = geocentric;
             TopocentricCorrection(topocentric, t, o.latitude, o.longitude, o.height);
 
-            const double u = std::atan((1.0 - flattening) * std::tan(DegreesToRadians(o.latitude)));
             const double phi = DegreesToRadians(o.latitude);
-            const double rhoSin = (1.0 - flattening) * std::sin(u) + o.height / earthRadiusM * std::sin(phi);
-            const double rhoCos = std::cos(u) + o.height / earthRadiusM * std::cos(phi);
-            const double localSidereal = DegreesToRadians(SiderealTime(t) - o.longitude);
+            const double u = std::atan((1.0 - flattening) * std::tan(phi));
+            const double heightRatio = o.height / earthRadiusM;
+            const double rhoSin = (1.0 - flattening) * std::sin(u) + heightRatio * std::sin(phi);
+            const double rhoCos = std::cos(u) + heightRatio * std::cos(phi);
+            const double theta = DegreesToRadians(SiderealTime(t) - o.longitude);
             const double r = 1.0 / std::sin(DegreesToRadians(topocentric.Parallax));
             const double alpha = DegreesToRadians(geocentric.RightAscension);
             const double delta = DegreesToRadians(geocentric.Declination);
-            const double x = r * std::cos(delta) * std::cos(alpha) - rhoCos * std::cos(localSidereal);
-            const double y = r * std::cos(delta) * std::sin(alpha) - rhoCos * std::sin(localSidereal);
+            const double x = r * std::cos(delta) * std::cos(alpha) - rhoCos * std::cos(theta);
+            const double y = r * std::cos(delta) * std::sin(alpha) - rhoCos * std::sin(theta);
             const double z = r * std::sin(delta) - rhoSin;
             const double wantAlpha = RadiansToDegrees(std::atan2(y, x));
             const double wantDelta = RadiansToDegrees(std::atan2(z, std::hypot(x, y)));

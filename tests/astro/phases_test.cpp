@@ -18,7 +18,8 @@ constexpr double SecondsPerDay = 86400.0;
 
 TDateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
-    return CalendarToDateTime(year, month, day) + (hour * 3600 + minute * 60 + second) / SecondsPerDay;
+    return CalendarToDateTime(year, month, day)
+           + (hour * 3600 + minute * 60 + second) / SecondsPerDay;
 }
 
 template <typename Call>
