@@ -309,7 +309,8 @@ void TFrmMain::UpdateBackgroundExposure()
 
     const double fRatio = edtFRatio.text().isEmpty() ? 0 : value(edtFRatio);
     if (fRatio > 0 && backgroundFRatio > 0) {
-        BackgroundExposure = CheckedLog10(backgroundFRatio / fRatio) / std::log10(Sqrt2);
+        // log10(F / N) / log10(sqrt 2), written as 2 log2(F / N) so that whole stops come out exact.
+        BackgroundExposure = 2 * CheckedLog2(backgroundFRatio / fRatio);
         lblBackExp.setText(RoundedText(BackgroundExposure, 1) + " stops");
     } else {
         BackgroundExposure = 100;

@@ -18,7 +18,8 @@ double ApertureValue(double fRatio)
 {
     if (fRatio == 0)
         throw EInputError("F ratio cannot be zero");
-    return RoundTo(CheckedLog10(fRatio) / std::log10(std::sqrt(2.0)), 1);
+    // log10(N) / log10(sqrt 2), as 2 log2(N) so that whole stops come out exact.
+    return RoundTo(2 * CheckedLog2(fRatio), 1);
 }
 
 double FRatioFromValue(double value) { return RoundTo(std::pow(std::sqrt(2.0), value), 1); }

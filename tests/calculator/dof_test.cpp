@@ -1,0 +1,185 @@
+#include "calculator/frmmain.h"
+#include "controls/errors.h"
+#include "tests/test_printers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DepthOfField : public testing::Test {
+protected:
+    TFrmMain form;
+
+    // Puts the full-frame sensor through a real change so that the circle of confusion and crop
+    // factor are computed rather than left at their start-up captions.
+    void computeFullFrame()
+    {
+        form.cmbxSensor.setItemIndex(6);
+        form.cmbxSensor.setItemIndex(4);
+    }
+
+    void expectMessage(const std::function<void()>& action, const QString& message)
+    {
+        try {
+            action();
+            ADD_FAILURE() << "no error, expected " << message.toStdString();
+        } catch (const EUserError& error) {
+            EXPECT_EQ(error.message(), message);
+        }
+    }
+};
+
+TEST_F(DepthOfField, FullFrameWithNinetyMillimetresAtFour)
+{
+    form.FormCreate();
+    computeFullFrame();
+    EXPECT_EQ(form.lblCOC.text(), "30.05");
+    EXPECT_EQ(form.lblCrop.text(), "1");
+    form.edtFRatio.setText("4");
+    EXPECT_EQ(form.edtfl35.text(), "90");
+    EXPECT_EQ(form.lblAngleView.text(), "22.9 degrees");
+    EXPECT_EQ(form.lblHyperfocal.text(), "67.5");
+    EXPECT_EQ(form.lblHFhalf.text(), "33.7m");
+    EXPECT_EQ(form.lblDOFNear.text(), "2.876");
+    EXPECT_EQ(form.lblDOFFar.text(), "3.135");
+    EXPECT_EQ(form.lblDOFrange.text(), "0.26");
+    EXPECT_EQ(form.lblSubjectSize.text(), "1.21m wide x 0.81m high");
+    EXPECT_EQ(form.tbBackgroundDist.position(), 8);
+    EXPECT_EQ(form.lblBackSize.text(), "2.02m w x 1.35m h");
+}
+
+TEST_F(DepthOfField, StartupCaptionsAreReadBackAsShown)
+{
+    form.FormCreate();
+    EXPECT_EQ(form.lblCOC.text(), "30");
+    EXPECT_EQ(form.lblCrop.text(), "1");
+    // The lighting start-up sets f/16 from the main light; go back to f/4 as the user would.
+    form.edtFRatio.setText("4");
+    EXPECT_EQ(form.lblHyperfocal.text(), "67.6");
+    EXPECT_EQ(form.lblHFhalf.text(), "33.8m");
+    EXPECT_EQ(form.lblDOFrange.text(), "0.259");
+}
+
+TEST_F(DepthOfField, RoundedCropFactorFeedsTheLens)
+{
+    form.FormCreate();
+    form.cmbxSensor.setItemIndex(6);
+    EXPECT_EQ(form.edtSensorWidth.text(), "23.7");
+    EXPECT_EQ(form.edtSensorHeight.text(), "15.6");
+    EXPECT_EQ(form.lblCOC.text(), "19.7");
+    EXPECT_EQ(form.lblCrop.text(), "1.52");
+    EXPECT_EQ(form.edtfl35.text(), "137");
+    EXPECT_EQ(form.lblAngleView.text(), "15.1 degrees");
+}
+
+TEST_F(DepthOfField, PresetsWriteTheirDimensionsInTheGeneralFormat)
+{
+    const struct {
+        int index;
+        const char* width;
+        const char* height;
+    } presets[] = {{1, "69.5", "56"}, {3, "56", "41.5"}, {9, "8.8", "6.6"}, {10, "7.18", "5.32"},
+                   {12, "37", "37"}, {14, "20.7", "13.8"}};
+    form.FormCreate();
+    for (const auto& preset : presets) {
+        form.cmbxSensor.setItemIndex(preset.index);
+        EXPECT_EQ(form.edtSensorWidth.text(), preset.width) << preset.index;
+        EXPECT_EQ(form.edtSensorHeight.text(), preset.height) << preset.index;
+        EXPECT_NE(form.lblCOC.text(), "N/A");
+    }
+    EXPECT_EQ(form.cmbxSensor.count(), 15);
+    EXPECT_EQ(form.cmbxSensor.items()[9], "8 mpixel prosumer (2/3\")");
+}
+
+TEST_F(DepthOfField, CustomEmptiesEverything)
+{
+    form.FormCreate();
+    form.cmbxSensor.setItemIndex(0);
+    EXPECT_EQ(form.edtSensorWidth.text(), "");
+    EXPECT_EQ(form.edtSensorHeight.text(), "");
+    for (const TLabel* label : {&form.lblCOC, &form.lblCrop, &form.lblAngleView, &form.lblHyperfocal,
+                                &form.lblHFhalf, &form.lblDOFNear, &form.lblDOFFar, &form.lblDOFrange,
+                                &form.lblSubjectSize, &form.lblBackSize})
+        EXPECT_EQ(label->text(), "N/A");
+    EXPECT_EQ(form.edtfl35.text(), "");
+}
+
+TEST_F(DepthOfField, ChoosingTheShownPresetRecomputesNothing)
+{
+    form.FormCreate();
+    int recomputed = 0;
+    form.lblCOC.setObserver([&] { ++recomputed; });
+    form.edtfl35.setObserver([&] { ++recomputed; });
+    form.cmbxSensor.setItemIndex(4);
+    form.cmbxSensorChange();
+    EXPECT_EQ(recomputed, 0);
+}
+
+TEST_F(DepthOfField, EmptyFocalLength)
+{
+    form.FormCreate();
+    form.edtflength.setText("");
+    EXPECT_EQ(form.edtfl35.text(), "");
+    EXPECT_EQ(form.lblAngleView.text(), "N/A");
+    EXPECT_EQ(form.lblHyperfocal.text(), "N/A");
+    EXPECT_EQ(form.lblDOFNear.text(), "N/A");
+    EXPECT_EQ(form.lblDOFFar.text(), "N/A");
+    EXPECT_EQ(form.lblSubjectSize.text(), "N/A");
+}
+
+TEST_F(DepthOfField, FocalLengthZeroDividesByZeroAfterTheLensLabels)
+{
+    form.FormCreate();
+    const QString nearBefore = form.lblDOFNear.text();
+    expectMessage([&] { form.edtflength.setText("0"); }, "Floating point division by zero");
+    EXPECT_EQ(form.lblAngleView.text(), "N/A");
+    EXPECT_EQ(form.lblHyperfocal.text(), "0");
+    EXPECT_EQ(form.lblHFhalf.text(), "0m");
+    EXPECT_EQ(form.lblDOFNear.text(), nearBefore);
+}
+
+TEST_F(DepthOfField, FRatioZeroDividesByZero)
+{
+    form.FormCreate();
+    const QString hyperfocalBefore = form.lblHyperfocal.text();
+    expectMessage([&] { form.edtFRatio.setText("0"); }, "Floating point division by zero");
+    EXPECT_EQ(form.lblHyperfocal.text(), hyperfocalBefore);
+}
+
+TEST_F(DepthOfField, TextThatIsNoNumberNamesItself)
+{
+    form.FormCreate();
+    const QString before = form.lblHyperfocal.text();
+    expectMessage([&] { form.edtflength.setText("abc"); }, "'abc' is not a valid floating point value");
+    EXPECT_EQ(form.lblHyperfocal.text(), before);
+    // The window stays usable.
+    form.edtflength.setText("50");
+    EXPECT_EQ(form.edtfl35.text(), "50");
+}
+
+TEST_F(DepthOfField, FocusNearerThanTheLensIsShownAsComputed)
+{
+    form.FormCreate();
+    form.edtflength.setText("1");
+    form.edtFRatio.setText("22");
+    form.edtFocusDistance.setText("0.0005");
+    EXPECT_LT(form.lblDOFFar.text().toDouble(), form.lblDOFNear.text().toDouble());
+}
+
+TEST_F(DepthOfField, FocusBeyondHyperfocalIsSharpToInfinity)
+{
+    form.FormCreate();
+    computeFullFrame();
+    form.edtFRatio.setText("4");
+    form.edtFocusDistance.setText("100");
+    EXPECT_EQ(form.lblDOFFar.text(), "infinity");
+    EXPECT_EQ(form.lblDOFrange.text(), "infinity");
+    EXPECT_NE(form.lblDOFNear.text(), "N/A");
+    // Exactly at k = 1 there is no division by zero either.
+    form.edtflength.setText("10");
+    form.edtFRatio.setText("1");
+    form.edtFocusDistance.setText("3.3377870216306157");
+    EXPECT_EQ(form.lblDOFFar.text(), "infinity");
+}
+
+}  // namespace
