@@ -1,0 +1,25 @@
+#include "calculator/shutter_speeds.h"
+
+#include "controls/errors.h"
+#include "controls/list.h"
+
+#include <iterator>
+
+QStringList ShutterSpeedNames()
+{
+    QStringList names;
+    for (const TShutterSpeed& speed : ShutterSpeeds)
+        names << QString::fromUtf8(speed.name);
+    return names;
+}
+
+double ShutterSeconds(const TControl& control)
+{
+    const auto* list = dynamic_cast<const TList*>(&control);
+    if (!list)
+        throw EInputError(QStringLiteral("Sender is not an TComboBox!"));
+    const int index = list->itemIndex();
+    if (index < 0 || index >= int(std::size(ShutterSpeeds)))
+        throw EInputError(QStringLiteral("Item index = %1").arg(index));
+    return ShutterSpeeds[index].seconds;
+}
