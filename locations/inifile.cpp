@@ -237,14 +237,17 @@ void TIniFile::save()
     if (!FReadable || (target.exists() && (!target.isFile() || !target.isWritable())))
         throwUnableToWrite(FFileName);
 
+    // Unbuffered, so that a short write (a full disk) shows at the write and not at a flush
+    // whose failure the commit may not notice.
     QSaveFile file(FFileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throwUnableToWrite(FFileName);
-    for (const TLine& line : std::as_const(FLines)) {
-        if (file.write(line.text) != line.text.size() || file.write(line.eol) != line.eol.size()) {
-            file.cancelWriting();
-            throwUnableToWrite(FFileName);
-        }
+    QByteArray content;
+    for (const TLine& line : std::as_const(FLines))
+        content += line.text + line.eol;
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        throwUnableToWrite(FFileName);
     }
     if (!file.commit())
         throwUnableToWrite(FFileName);
