@@ -60,8 +60,8 @@ bool LeapMonthBetween(TDateTime lower, TDateTime upper);
 // Returns: China day of the first day of the Chinese year that begins in the Gregorian year
 //          (between 21 January and 20 February).
 // Failure: EConvertError for a year whose solstices or new moons leave 1..9999.
-// Reference: E. M. Reingold, N. Dershowitz, Calendrical Calculations, 3rd ed., ch. 19
-//          (the modern rules of 1645, with the time zone of 1929).
+// Reference: E. M. Reingold, N. Dershowitz, Calendrical Calculations, 3rd ed., the Chinese
+//          calendar (the astronomical rules of 1645, with the time zone of 1929).
 // Checked: published New Year dates 1894, 1899, 1900, 2020..2030; every year 1901..2100
 //          lies between 21 January and 20 February and is month 1, day 1 of ChineseDateOf.
 TDateTime ChineseNewYearOf(int year);

@@ -22,7 +22,8 @@ TDateTime EasterGregorian(std::int32_t year);
 // year:    1..9999.
 // Failure: EConvertError "Invalid year" below 1 or above 9999.
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 8 (Julian computus).
-// Checked: published Orthodox Easter dates 1582..2100.
+// Checked: Orthodox Easter 1583, 1584, 2023..2025; every year 1..9999 is a Sunday between
+//          22 March and 25 April (Julian).
 TDateTime EasterJulian(std::int32_t year);
 
 // Easter Sunday as the churches of the West kept it: Julian up to 1582, Gregorian after.
@@ -32,7 +33,8 @@ TDateTime EasterDate(std::int32_t year);
 
 // First day of Passover (15 Nisan) by Gauss's Passover formula, read in the historical
 // calendar (Julian up to 1582, Gregorian after).
-// Returns: 0h of the civil day of 15 Nisan (the feast begins at sunset the evening before).
+// Returns: 0h of the civil day of 15 Nisan (the feast begins at sunset the evening before);
+//          from 3430 on the calendar's drift carries some of these days into May.
 // year:    359 (the fixed Hebrew calendar) .. 9999.
 // Failure: E_OutOfAlgorithmRange "Out of range of the algorithm" before 359.
 // Reference: C. F. Gauss, "Berechnung des juedischen Osterfestes" (1802).

@@ -41,8 +41,9 @@ std::int32_t JewishMonthsInYear(std::int32_t year);
 // Returns: 0h of the civil day of 1 Tishri of year, linear scale.
 // year:    FirstJewishYear..LastJewishYear.
 // Failure: EConvertError "Invalid year" outside that span.
-// Reference: E. M. Reingold, N. Dershowitz, Calendrical Calculations, 3rd ed., ch. 8
-//          (molad of Tishri, postponements molad zaken, lo ADU rosh, GaTaRaD, BeTUTaKPaT).
+// Reference: E. M. Reingold, N. Dershowitz, Calendrical Calculations, 3rd ed., the Hebrew
+//          calendar (molad of Tishri; postponements molad zaken, lo ADU rosh, GaTaRaD,
+//          BeTUTaKPaT).
 // Checked: 1 Tishri 5784..5786 (2023-09-16, 2024-10-03, 2025-09-23); every year 4119..13759
 //          against Gauss's Passover formula (feasts.h); year lengths 353..355 or 383..385.
 TDateTime JewishNewYear(std::int32_t year);
