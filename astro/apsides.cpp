@@ -12,11 +12,13 @@ namespace astro {
 
 namespace {
 
+// The perigee search starts this far before the date (days).
+constexpr double PerigeeSearchLeadDays = 28.0;
+
 // Search steps of the "after" operations (days): each shorter than the cycle they walk (the
 // anomalistic month of 27.55 days, the anomalistic year), so no cycle is skipped.
 constexpr double PerigeeSearchStepDays = 24.0;
 constexpr double PerihelionSearchStepDays = 365.25;
-constexpr double PerigeeSearchLeadDays = 28.0;
 
 double ApsisSum(std::span<const TApsisTerm> terms, double T, double D, double F, double M)
 {
