@@ -48,6 +48,16 @@ void BM_LibnovaSolarGeomCoords(benchmark::State& state)
 }
 BENCHMARK(BM_LibnovaSolarGeomCoords);
 
+void BM_MoonPosition(benchmark::State& state)
+{
+    double t = StartDateTime;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(astro::MoonPosition(t));
+        t += StepDays;
+    }
+}
+BENCHMARK(BM_MoonPosition);
+
 void BM_SunHorizontal(benchmark::State& state)
 {
     double t = StartDateTime;
