@@ -1,0 +1,284 @@
+#include "locations/frmlocations.h"
+
+#include "controls/errors.h"
+#include "locations/inifile.h"
+#include "testfiles.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+const QByteArray ThreePlaces = "[Current]\nIndex=1\n"
+                               "[Location0]\nName=Home\nLongitude=-545400\nLatitude=-136800\nElevation=120\n"
+                               "[Location1]\nName=Coast\nLongitude=271800\nLatitude=36900\nElevation=3\n"
+                               "[Location2]\nName=Peak\nLongitude=-28800\nLatitude=167400\nElevation=4158\n";
+
+class LocationEditor : public ::testing::Test {
+protected:
+    Tfrm_locations& open(const QByteArray& content = ThreePlaces)
+    {
+        writeBytes(fileName, content);
+        editor = std::make_unique<Tfrm_locations>(fileName);
+        return *editor;
+    }
+
+    // Types into a coordinate field as the user does: focus in, text, focus out.
+    static void type(TEdit& field, const QString& text)
+    {
+        field.enter();
+        field.setText(text);
+        field.exit();
+    }
+
+    TTestFolder folder;
+    QString fileName = folder.path("shutterly.ini");
+    std::unique_ptr<Tfrm_locations> editor;
+};
+
+TEST_F(LocationEditor, CreationLoadsTheListAndSelectsTheStoredIndex)
+{
+    Tfrm_locations& form = open();
+    EXPECT_EQ(form.caption(), "Edit locations");
+    EXPECT_FALSE(form.visible());
+    EXPECT_EQ(form.lbx_location.items(), QStringList({"Home", "Coast", "Peak"}));
+    EXPECT_EQ(form.lbx_location.itemIndex(), 1);
+    EXPECT_EQ(form.edt_name.text(), "Coast");
+    EXPECT_EQ(form.edt_longitude.text(), "75:30:0");
+    EXPECT_EQ(form.edt_latitude.text(), "10:15:0");
+    EXPECT_EQ(form.edt_altitude.text(), "3");
+    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 75.5);
+    EXPECT_DOUBLE_EQ(form.CurrentLatitude(), 10.25);
+    EXPECT_FALSE(form.btn_import.visible());
+}
+
+struct TSelectionCase {
+    int selected;
+    bool upEnabled;
+    bool downEnabled;
+};
+
+class LocationEditorSelection : public LocationEditor, public ::testing::WithParamInterface<TSelectionCase> {};
+
+TEST_P(LocationEditorSelection, DownIsEnabledExceptOnTheLastEntry)
+{
+    Tfrm_locations& form = open();
+    form.lbx_location.setItemIndex(GetParam().selected);
+    EXPECT_EQ(form.btn_plus.enabled(), GetParam().upEnabled);
+    EXPECT_EQ(form.btn_minus.enabled(), GetParam().downEnabled);
+    EXPECT_EQ(form.edt_name.enabled(), GetParam().selected >= 0);
+    EXPECT_EQ(form.edt_altitude.enabled(), GetParam().selected >= 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LocationEditorSelection,
+                         ::testing::Values(TSelectionCase{0, true, true}, TSelectionCase{1, true, true},
+                                           TSelectionCase{2, true, false}, TSelectionCase{-1, false, false}));
+
+TEST_F(LocationEditor, IndexBeyondTheListSelectsNothing)
+{
+    Tfrm_locations& form = open(QByteArray(ThreePlaces).replace("Index=1", "Index=5"));
+    EXPECT_EQ(form.lbx_location.itemIndex(), -1);
+    EXPECT_FALSE(form.edt_longitude.enabled());
+    EXPECT_EQ(form.CurrentLongitude(), 0);
+    EXPECT_EQ(form.CurrentLatitude(), 0);
+}
+
+TEST_F(LocationEditor, EmptyListAnswersZero)
+{
+    Tfrm_locations& form = open("");
+    EXPECT_EQ(form.lbx_location.count(), 0);
+    EXPECT_EQ(form.CurrentLongitude(), 0);
+    EXPECT_EQ(form.CurrentLatitude(), 0);
+    EXPECT_FALSE(form.edt_name.enabled());
+    EXPECT_FALSE(form.btn_minus.enabled());
+}
+
+TEST_F(LocationEditor, UpOnTheFirstEntryDoesNothing)
+{
+    Tfrm_locations& form = open();
+    form.lbx_location.setItemIndex(0);
+    form.btn_plus.click();
+    EXPECT_EQ(form.lbx_location.items(), QStringList({"Home", "Coast", "Peak"}));
+    EXPECT_EQ(form.lbx_location.itemIndex(), 0);
+}
+
+TEST_F(LocationEditor, UpAndDownMoveTheEntryWithItsLine)
+{
+    Tfrm_locations& form = open();
+    form.lbx_location.setItemIndex(2);
+    form.btn_plus.click();
+    EXPECT_EQ(form.lbx_location.items(), QStringList({"Home", "Peak", "Coast"}));
+    EXPECT_EQ(form.lbx_location.itemIndex(), 1);
+    EXPECT_EQ(form.edt_name.text(), "Peak");
+    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), -8);
+    form.btn_minus.click();
+    form.btn_minus.click();
+    EXPECT_EQ(form.lbx_location.items(), QStringList({"Home", "Coast", "Peak"}));
+    EXPECT_EQ(form.lbx_location.itemIndex(), 2);
+}
+
+TEST_F(LocationEditor, DeletingTheFirstEntryLeavesNothingSelected)
+{
+    Tfrm_locations& form = open();
+    form.lbx_location.setItemIndex(0);
+    form.btn_del.click();
+    EXPECT_EQ(form.lbx_location.items(), QStringList({"Coast", "Peak"}));
+    EXPECT_EQ(form.lbx_location.itemIndex(), -1);
+    EXPECT_FALSE(form.edt_name.enabled());
+    EXPECT_FALSE(form.edt_latitude.enabled());
+    form.btn_del.click();
+    form.btn_minus.click();
+    EXPECT_EQ(form.lbx_location.count(), 2) << "delete and down with nothing selected do nothing";
+}
+
+TEST_F(LocationEditor, DeletingALaterEntrySelectsTheOneBefore)
+{
+    Tfrm_locations& form = open();
+    form.lbx_location.setItemIndex(2);
+    form.btn_del.click();
+    EXPECT_EQ(form.lbx_location.itemIndex(), 1);
+    EXPECT_EQ(form.edt_name.text(), "Coast");
+}
+
+TEST_F(LocationEditor, AddAppendsANewLocationAndSelectsIt)
+{
+    Tfrm_locations& form = open();
+    form.btn_new.click();
+    EXPECT_EQ(form.lbx_location.items().last(), "New Location");
+    EXPECT_EQ(form.lbx_location.itemIndex(), 3);
+    EXPECT_EQ(form.edt_longitude.text(), "0:0:0");
+    EXPECT_EQ(form.edt_altitude.text(), "0");
+    EXPECT_FALSE(form.btn_minus.enabled());
+}
+
+TEST_F(LocationEditor, NameIsTakenOnEveryKeystroke)
+{
+    Tfrm_locations& form = open();
+    form.edt_name.setText("Coast, north");
+    EXPECT_EQ(form.lbx_location.items()[1], "Coast, north");
+    EXPECT_EQ(form.lbx_location.itemIndex(), 1);
+}
+
+struct TCoordinateCase {
+    const char* text;
+    double degrees;
+};
+
+class LocationEditorCoordinates : public LocationEditor, public ::testing::WithParamInterface<TCoordinateCase> {};
+
+TEST_P(LocationEditorCoordinates, AreTakenWhenTheFieldIsLeft)
+{
+    Tfrm_locations& form = open();
+    form.edt_longitude.enter();
+    form.edt_longitude.setText(GetParam().text);
+    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 75.5) << "taken before the field was left";
+    form.edt_longitude.exit();
+    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), GetParam().degrees);
+    EXPECT_FALSE(form.edt_longitude.color().isValid());
+
+    type(form.edt_latitude, GetParam().text);
+    EXPECT_DOUBLE_EQ(form.CurrentLatitude(), GetParam().degrees);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LocationEditorCoordinates,
+                         ::testing::Values(TCoordinateCase{"+032:26:00", 32 + 26 / 60.0},
+                                           TCoordinateCase{"032:26", 32 + 26 / 60.0},
+                                           TCoordinateCase{"-000:30:00", -0.5},
+                                           TCoordinateCase{" -12:30: 0", -12.5}));
+
+// What the field shows and what the location holds must not differ silently.
+TEST_F(LocationEditor, UnreadableCoordinateIsKeptOutAndMarkedUntilValid)
+{
+    Tfrm_locations& form = open();
+    type(form.edt_longitude, "   :  :  ");
+    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 75.5);
+    EXPECT_EQ(form.edt_longitude.color(), clUnreadable);
+    EXPECT_FALSE(form.edt_latitude.color().isValid());
+
+    form.edt_name.setText("Still marked");
+    EXPECT_EQ(form.edt_longitude.color(), clUnreadable);
+
+    type(form.edt_longitude, "+001:00:00");
+    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 1);
+    EXPECT_FALSE(form.edt_longitude.color().isValid());
+
+    type(form.edt_latitude, "1x:00:00");
+    EXPECT_EQ(form.edt_latitude.color(), clUnreadable);
+    form.lbx_location.setItemIndex(0);
+    EXPECT_FALSE(form.edt_latitude.color().isValid()) << "another entry's valid text";
+}
+
+TEST_F(LocationEditor, BlankAltitudeReportsTheConversionErrorAfterTakingTheRest)
+{
+    Tfrm_locations& form = open();
+    form.edt_name.setText("Renamed");
+    form.edt_longitude.setText("+001:00:00");
+    try {
+        form.edt_altitude.setText("    ");
+        FAIL() << "no error";
+    } catch (const EInputError& error) {
+        EXPECT_EQ(error.message(), "'' is not a valid integer value");
+    }
+    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 1) << "taken before the altitude failed";
+    form.edt_altitude.setText(" 250");
+    form.btn_ok.click();
+    TLocationList stored;
+    int index = 0;
+    LoadLocations(fileName, stored, index);
+    EXPECT_EQ(stored[1], (TLocation{"Renamed", 10.25, 1, 250}));
+}
+
+TEST_F(LocationEditor, AfterOkSelectionSavedIndexAndCurrentLocationAgree)
+{
+    Tfrm_locations& form = open();
+    form.lbx_location.setItemIndex(2);
+    form.btn_ok.click();
+    EXPECT_EQ(form.modalResult(), TModalResult::OK);
+    TLocationList stored;
+    int index = -1;
+    LoadLocations(fileName, stored, index);
+    EXPECT_EQ(index, form.lbx_location.itemIndex());
+    EXPECT_DOUBLE_EQ(stored[index].Longitude, form.CurrentLongitude());
+    EXPECT_DOUBLE_EQ(stored[index].Latitude, form.CurrentLatitude());
+}
+
+TEST_F(LocationEditor, OkWithNothingSelectedSavesIndexMinusOne)
+{
+    Tfrm_locations& form = open();
+    form.lbx_location.setItemIndex(-1);
+    form.btn_ok.click();
+    EXPECT_EQ(TIniFile(fileName).ReadInteger("Current", "Index", 0), -1);
+}
+
+TEST_F(LocationEditor, CancelKeepsEditsUntilTheNextShowingReloads)
+{
+    Tfrm_locations& form = open();
+    type(form.edt_longitude, "+100:00:00");
+    form.btn_cancel.click();
+    EXPECT_EQ(form.modalResult(), TModalResult::Cancel);
+    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 100);
+    EXPECT_EQ(readBytes(fileName), ThreePlaces);
+
+    form.ShowModal();
+    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 75.5);
+    EXPECT_EQ(form.lbx_location.count(), 3);
+}
+
+TEST_F(LocationEditor, FailedSaveKeepsTheDialogOpenWithTheMessage)
+{
+    Tfrm_locations& form = open();
+    // The settings file has become a folder: no one, root included, can replace it.
+    QFile::remove(fileName);
+    QDir().mkdir(fileName);
+    form.btn_new.click();
+    try {
+        form.btn_ok.click();
+        FAIL() << "no error";
+    } catch (const EUserError& error) {
+        EXPECT_EQ(error.message(), "Unable to write to " + fileName);
+    }
+    EXPECT_NE(form.modalResult(), TModalResult::OK);
+}
+
+}  // namespace
