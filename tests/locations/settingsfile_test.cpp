@@ -1,0 +1,75 @@
+#include "locations/settingsfile.h"
+
+#include "testfiles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SettingsFileLocation : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QDir().mkdir(program);
+        QDir().mkdir(config);
+    }
+
+    // The settings path as an unprivileged user sees it, for folders root could write to anyway.
+    QString pathAsUser() const
+    {
+        const QString answer = folder.path("answer");
+        const int result = runUnprivileged([&] {
+            writeBytes(answer, SettingsFilePath(program, config).toUtf8());
+            return 0;
+        });
+        if (result != 0)
+            return {};
+        return QString::fromUtf8(readBytes(answer));
+    }
+
+    TTestFolder folder;
+    QString program = folder.path("program");
+    QString config = folder.path("config");
+};
+
+TEST_F(SettingsFileLocation, BesideTheProgramWhenThatFolderIsWritable)
+{
+    EXPECT_EQ(SettingsFilePath(program, config), program + "/shutterly.ini");
+}
+
+TEST_F(SettingsFileLocation, InTheConfigurationFolderWhenTheProgramFolderIsNoFolder)
+{
+    // Holds for root as well: nothing can be created below a regular file.
+    const QString file = folder.path("program-file");
+    writeBytes(file, "x");
+    EXPECT_EQ(SettingsFilePath(file, config), config + "/shutterly.ini");
+}
+
+struct TFolderCase {
+    const char* name;
+    bool fileBesideProgram;
+    const char* expected;  // "program" or "config"
+};
+
+class SettingsFileReadOnlyProgramFolder : public SettingsFileLocation,
+                                          public ::testing::WithParamInterface<TFolderCase> {};
+
+TEST_P(SettingsFileReadOnlyProgramFolder, UsesAnExistingFileThereAndTheConfigurationFolderOtherwise)
+{
+    if (GetParam().fileBesideProgram)
+        writeBytes(program + "/shutterly.ini", "[Current]\n");
+    QFile::setPermissions(program, QFileDevice::Permissions(0x5555));
+    const QString path = pathAsUser();
+    QFile::setPermissions(program, QFileDevice::Permissions(0x7777));
+    if (path.isEmpty())
+        GTEST_SKIP() << "cannot run as an unprivileged user here";
+    const QString expected = QString::fromLatin1(GetParam().expected) == "program" ? program : config;
+    EXPECT_EQ(path, expected + "/shutterly.ini");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SettingsFileReadOnlyProgramFolder,
+                         ::testing::Values(TFolderCase{"NoFile", false, "config"},
+                                           TFolderCase{"FileThere", true, "program"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
