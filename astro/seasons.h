@@ -22,8 +22,8 @@ enum TSeason : std::uint8_t {
 // Mean length of one solar term (days): the tropical year 365.24219 days over 24.
 inline constexpr double MeanSolarTermDays = 15.218424583333332;
 
-// Most corrections the solar-term iteration may make before it gives up. It converges in
-// about five; the limit only keeps a non-converging case from hanging.
+// Most corrections the solar-term iteration may make before it gives up. It needs 2 to 10 in
+// years 1..9999; the limit only keeps a non-converging case from hanging.
 inline constexpr int SolarTermStepLimit = 50;
 
 // Returns a - b reduced into (-180, 180] (degrees).
