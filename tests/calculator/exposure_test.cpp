@@ -1,0 +1,196 @@
+#include "calculator/frmmain.h"
+#include "calculator/shutter_speeds.h"
+#include "controls/errors.h"
+#include "tests/test_printers.h"
+
+#include <gtest/gtest.h>
+
+#include <iterator>
+
+namespace {
+
+void expectError(const std::function<void()>& action, const QString& message)
+{
+    try {
+        action();
+        ADD_FAILURE() << "no error, expected " << message.toStdString();
+    } catch (const EUserError& error) {
+        EXPECT_EQ(error.message(), message);
+    }
+}
+
+// Shutter list indexes used below.
+constexpr int OneTwoFifth = 15;
+constexpr int OneSecond = 36;
+constexpr int OnePointThreeSeconds = 37;
+// ISO list indexes.
+constexpr int Iso50 = 1;
+constexpr int Iso400 = 10;
+
+class Exposure : public testing::Test {
+protected:
+    TFrmMain form;
+    void SetUp() override { form.FormCreate(); }
+
+    QStringList valueLabels() const
+    {
+        return {form.lblEV1.text(), form.lblEV1_T.text(), form.lblEV1_A.text(), form.lblEV1_S.text(),
+                form.lblEV1_L.text()};
+    }
+    QStringList settingLabels() const
+    {
+        return {form.lblEV2_S.text(), form.lblEV2_T.text(), form.lblEV2_A.text(), form.lblEV2Shutter.text(),
+                form.lblEV2FRatio.text()};
+    }
+};
+
+TEST(ShutterSpeedTable, EachTimeIsWhatItsNameStates)
+{
+    ASSERT_EQ(std::size(ShutterSpeeds), 54u);
+    EXPECT_STREQ(ShutterSpeeds[DefaultShutterSpeed].name, "1/400th");
+    for (const TShutterSpeed& speed : ShutterSpeeds) {
+        QString name = QString::fromLatin1(speed.name);
+        double stated = 0;
+        if (name.startsWith("1/")) {
+            name = name.mid(2);
+            name.remove("th").remove("rd");
+            stated = 1 / name.toDouble();
+        } else {
+            ASSERT_TRUE(name.endsWith(" sec")) << speed.name;
+            stated = name.chopped(4).toDouble();
+        }
+        EXPECT_EQ(speed.seconds, stated) << speed.name;
+    }
+    for (std::size_t i = 1; i < std::size(ShutterSpeeds); ++i)
+        EXPECT_LT(ShutterSpeeds[i - 1].seconds, ShutterSpeeds[i].seconds) << ShutterSpeeds[i].name;
+}
+
+TEST(ShutterSpeedTable, RejectsWhatIsNotAListOrNotASelection)
+{
+    const TEdit notAList;
+    expectError([&] { ShutterSeconds(notAList); }, "Sender is not an TComboBox!");
+    const TList nothingSelected(ShutterSpeedNames());
+    expectError([&] { ShutterSeconds(nothingSelected); }, "Item index = -1");
+    const TList shortList(QStringList{"a"}, 0);
+    EXPECT_EQ(ShutterSeconds(shortList), 1.0 / 4000);
+}
+
+TEST_F(Exposure, StartUpValues)
+{
+    EXPECT_EQ(form.cmbxEV1Shutter.text(), "1/400th");
+    EXPECT_EQ(form.cmbxEV2Shutter.text(), "1/400th");
+    EXPECT_EQ(valueLabels(), QStringList({"14.6", "8.6", "6", "5", "9.6"}));
+    EXPECT_EQ(settingLabels(), QStringList({"5", "8.6", "6", "1/512 sec", "9.2"}));
+}
+
+TEST_F(Exposure, ValueAtIso100FromOtherSettings)
+{
+    form.cmbxEV1Shutter.setItemIndex(OneTwoFifth);
+    form.edtEV1Fratio.setText("5.6");
+    form.cmbxEV1ISO.setItemIndex(Iso400);
+    // T 7, A 5 (2 log2 5.6 = 4.97), S 7.
+    EXPECT_EQ(valueLabels(), QStringList({"10", "7", "5", "7", "5"}));
+    form.cmbxEV1Shutter.setItemIndex(OnePointThreeSeconds);
+    EXPECT_EQ(form.lblEV1_T.text(), "-0.4");
+    EXPECT_EQ(form.lblEV1_L.text(), "-2.4");
+}
+
+TEST_F(Exposure, EmptyFRatioLeavesTheValuesAlone)
+{
+    form.edtEV1Fratio.setText("");
+    form.cmbxEV1Shutter.setItemIndex(OneTwoFifth);
+    form.cmbxEV1ISO.setItemIndex(Iso400);
+    EXPECT_EQ(valueLabels(), QStringList({"14.6", "8.6", "6", "5", "9.6"}));
+}
+
+TEST_F(Exposure, NonPositiveFRatioFailsAfterSpeedAndTime)
+{
+    for (const char* fRatio : {"0", "-2"}) {
+        form.edtEV1Fratio.setText("8");
+        form.cmbxEV1ISO.setItemIndex(4);
+        expectError([&] { form.edtEV1Fratio.setText(fRatio); }, "F ratio must be greater than zero!");
+        expectError([&] { form.cmbxEV1ISO.setItemIndex(Iso400); }, "F ratio must be greater than zero!");
+        EXPECT_EQ(valueLabels(), QStringList({"14.6", "8.6", "6", "7", "9.6"})) << fRatio;
+    }
+}
+
+TEST_F(Exposure, SettingsGroupNonPositiveFRatio)
+{
+    expectError([&] { form.edtEV2Fratio.setText("0.0"); }, "F ratio must be greater than zero!");
+    expectError([&] { form.cmbxEV2ISO.setItemIndex(Iso50); }, "F ratio must be greater than zero!");
+    EXPECT_EQ(settingLabels(), QStringList({"4", "8.6", "6", "1/512 sec", "9.2"}));
+}
+
+TEST_F(Exposure, TextsThatAreNotNumbers)
+{
+    expectError([&] { form.edtEV1Fratio.setText("f8"); }, "'f8' is not a valid floating point value");
+    expectError([&] { form.edtEV2.setText("ten"); }, "'ten' is not a valid floating point value");
+    expectError([&] { form.edtEV2Fratio.setText("8,0"); }, "'8,0' is not a valid floating point value");
+    EXPECT_EQ(valueLabels(), QStringList({"14.6", "8.6", "6", "5", "9.6"}));
+    EXPECT_EQ(settingLabels(), QStringList({"5", "8.6", "6", "1/512 sec", "9.2"}));
+}
+
+TEST_F(Exposure, NoShutterSelectionIsAnError)
+{
+    expectError([&] { form.cmbxEV1Shutter.setItemIndex(-1); }, "Item index = -1");
+    expectError([&] { form.cmbxEV2Shutter.setItemIndex(-1); }, "Item index = -1");
+    EXPECT_EQ(form.lblEV1.text(), "14.6");
+    EXPECT_EQ(form.lblEV2FRatio.text(), "9.2");
+}
+
+struct SettingsCase {
+    const char* light;
+    const char* fRatio;
+    int shutter;
+    const char* time;
+    const char* shutterToUse;
+    const char* fRatioToUse;
+};
+
+class ExposureSettings : public Exposure, public testing::WithParamInterface<SettingsCase> {};
+
+TEST_P(ExposureSettings, FromLightValue)
+{
+    const SettingsCase& c = GetParam();
+    form.edtEV2.setText(c.light);
+    form.edtEV2Fratio.setText(c.fRatio);
+    form.cmbxEV2Shutter.setItemIndex(c.shutter);
+    EXPECT_EQ(form.lblEV2_T.text(), c.time);
+    EXPECT_EQ(form.lblEV2Shutter.text(), c.shutterToUse);
+    EXPECT_EQ(form.lblEV2FRatio.text(), c.fRatioToUse);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExposureSettings,
+    testing::Values(SettingsCase{"10", "8", DefaultShutterSpeed, "8.6", "1/512 sec", "9.2"},
+                    SettingsCase{"15", "16", DefaultShutterSpeed, "8.6", "1/4096 sec", "52"},
+                    SettingsCase{"15", "16", OneSecond, "0", "1/4096 sec", "1024"},
+                    SettingsCase{"-5", "2", OneSecond, "0", "4 sec", "1"},
+                    // S + L - A = 0: exactly one second.
+                    SettingsCase{"1", "8", OneSecond, "0", "1 sec", "8"},
+                    // 2^1.5 s is written with two decimals.
+                    SettingsCase{"-0.5", "8", OnePointThreeSeconds, "-0.4", "2.83 sec", "5.5"},
+                    SettingsCase{"-2", "8", DefaultShutterSpeed, "8.6", "8 sec", "0.1"}));
+
+TEST_F(Exposure, LoneMinusWhileTypingLeavesTheSettingsAlone)
+{
+    form.edtEV2.setText("-");
+    form.cmbxEV2Shutter.setItemIndex(OneSecond);
+    form.edtEV2Fratio.setText("4");
+    EXPECT_EQ(settingLabels(), QStringList({"5", "8.6", "6", "1/512 sec", "9.2"}));
+    form.edtEV2.setText("-2");
+    EXPECT_EQ(settingLabels(), QStringList({"5", "0", "4", "2 sec", "2.8"}));
+    form.edtEV2.setText("");
+    expectError([&] { form.edtEV2.setText("--"); }, "'--' is not a valid floating point value");
+}
+
+TEST_F(Exposure, HugeLightValuesOverflowInsteadOfShowingInfinity)
+{
+    expectError([&] { form.edtEV2.setText("-2000"); }, OverflowMessage);
+    EXPECT_EQ(form.lblEV2Shutter.text(), "1/512 sec");
+    // So fast that the time underflows to zero, and the f-ratio overflows.
+    expectError([&] { form.edtEV2.setText("5000"); }, OverflowMessage);
+    EXPECT_EQ(form.lblEV2Shutter.text(), "zero");
+}
+
+}  // namespace
