@@ -1,0 +1,228 @@
+#include "calculator/frmmain.h"
+#include "controls/errors.h"
+#include "tests/test_printers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void expectError(const std::function<void()>& action, const QString& message)
+{
+    try {
+        action();
+        ADD_FAILURE() << "no error, expected " << message.toStdString();
+    } catch (const EUserError& error) {
+        EXPECT_EQ(error.message(), message);
+    }
+}
+
+constexpr int Barlow2x = 6;
+
+const QString AfocalNotUsed =
+    "Afocal method not being used, need to give values for eyepiece and camera lens focal lengths";
+
+QString primeFocus(const char* ratio, const char* focalLength, const char* magnification)
+{
+    return QString("Prime focus f/ratio = f/%1 Effective focal length = %2mm thus magnification = %3x ")
+        .arg(ratio, focalLength, magnification);
+}
+
+QString negativeProjection(const char* ratio, const char* focalLength, const char* magnification)
+{
+    return QString("Negative projection f/ratio = f/%1 Effective focal length = %2mm thus magnification = %3x ")
+        .arg(ratio, focalLength, magnification);
+}
+
+QString afocal(const char* ratio, const char* focalLength, const char* magnification)
+{
+    return QString("Afocal method f/ratio = f/%1 Effective focal length = %2mm thus magnification = %3x ")
+        .arg(ratio, focalLength, magnification);
+}
+
+QString exitPupil(const char* pupil, const char* magnification)
+{
+    return QString("Telescope exit pupil = %1mm Visual telescope magnification = %2x ").arg(pupil, magnification);
+}
+
+class MacroAstro : public testing::Test {
+protected:
+    TFrmMain form;
+    void SetUp() override { form.FormCreate(); }
+
+    QStringList telescopeLines() const
+    {
+        return {form.lblA_T_fr.text(),    form.lblA_NegProjFR.text(), form.lblA_Afocal.text(),
+                form.lblExitPupil.text(), form.lblA_Resolve.text(),   form.lblLightGather.text(),
+                form.lblLimMagV.text()};
+    }
+    QStringList imageSizes() const
+    {
+        return {form.edtA_Mag.text(), form.edtA_Ang1.text(), form.edtA_Ang2.text(), form.edtA_MoonPC.text(),
+                form.edtA_StarTrailTime.text()};
+    }
+};
+
+struct MacroCase {
+    const char* focalLength;
+    const char* extension;
+    const char* magnification;
+    const char* compensation;
+};
+
+class Macro : public MacroAstro, public testing::WithParamInterface<MacroCase> {};
+
+TEST_P(Macro, MagnificationAndCompensation)
+{
+    const MacroCase& c = GetParam();
+    form.edtM_fl.setText(c.focalLength);
+    form.edtM_Ext.setText(c.extension);
+    EXPECT_EQ(form.lblM_Mag.text(), c.magnification);
+    EXPECT_EQ(form.lblM_Exp.text(), c.compensation);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Macro,
+                         testing::Values(MacroCase{"50", "50", "1", "2 stops"},
+                                         MacroCase{"50", "25", "0.5", "1.2 stops"},
+                                         MacroCase{"100", "300", "3", "4 stops"},
+                                         MacroCase{"0", "25", "N/A", "N/A"},
+                                         MacroCase{"-50", "25", "N/A", "N/A"}));
+
+TEST_F(MacroAstro, MacroStartsComputedAndIgnoresEmptyInputs)
+{
+    EXPECT_EQ(form.lblM_Mag.text(), "1");
+    EXPECT_EQ(form.lblM_Exp.text(), "2 stops");
+    form.edtM_Ext.setText("");
+    form.edtM_fl.setText("0");
+    EXPECT_EQ(form.lblM_Mag.text(), "1");
+    EXPECT_EQ(form.lblM_Exp.text(), "2 stops");
+}
+
+TEST_F(MacroAstro, MacroExtensionIsReadEvenForAZeroFocalLength)
+{
+    form.edtM_fl.setText("0");
+    expectError([&] { form.edtM_Ext.setText("5o"); }, "'5o' is not a valid floating point value");
+}
+
+TEST_F(MacroAstro, MacroNegativeExtensionBeyondTheLensIsInvalid)
+{
+    expectError([&] { form.edtM_Ext.setText("-50"); }, ZeroDivideMessage);
+    EXPECT_EQ(form.lblM_Mag.text(), "-1");
+    expectError([&] { form.edtM_Ext.setText("-60"); }, InvalidOpMessage);
+    EXPECT_EQ(form.lblM_Exp.text(), "2 stops");
+}
+
+TEST_F(MacroAstro, TelescopeDefaults)
+{
+    EXPECT_EQ(telescopeLines(),
+              QStringList({primeFocus("4.9", "1250", "25"), negativeProjection("4.9", "1250", "25"),
+                           afocal("12.3", "3125", "62.5"), exitPupil("4.1", "62.5"),
+                           "Dawe's limit of resolving power for this aperture = 0.5 arc seconds (compared to naked "
+                           "eye approx. 18 arc seconds, but note that atmosphere disturbances usually limit this to 1 "
+                           "to 4 arc seconds at best)",
+                           "Light gathering power compared to naked eye = 1600 times",
+                           "Visual limiting magnitude = 14  (photographic limiting magnitude usually 2-3 magnitudes "
+                           "less depending on exposure)"}));
+}
+
+TEST_F(MacroAstro, BarlowLensLengthensProjectionAndAfocal)
+{
+    form.cmbxA_PF_Barlow.setItemIndex(Barlow2x);
+    const QStringList lines = telescopeLines();
+    EXPECT_EQ(lines[0], primeFocus("4.9", "1250", "25"));
+    EXPECT_EQ(lines[1], negativeProjection("9.8", "2500", "50"));
+    EXPECT_EQ(lines[2], afocal("24.6", "6250", "125"));
+    EXPECT_EQ(lines[3], exitPupil("2", "125"));
+}
+
+TEST_F(MacroAstro, SmallerCameraApertureLimitsTheAfocalRatio)
+{
+    form.edtA_LensFR.setText("16");
+    EXPECT_EQ(form.lblA_Afocal.text(), afocal("16", "3125", "62.5"));
+    form.edtA_LensFR.setText("");
+    EXPECT_EQ(form.lblA_Afocal.text(), afocal("12.3", "3125", "62.5"));
+}
+
+TEST_F(MacroAstro, PrimeFocusRepeatsTheFocalLengthAsTyped)
+{
+    form.edtA_T_fl.setText("1250.0");
+    EXPECT_EQ(form.lblA_T_fr.text(), primeFocus("4.9", "1250.0", "25"));
+    EXPECT_EQ(form.lblA_NegProjFR.text(), negativeProjection("4.9", "1250", "25"));
+}
+
+TEST_F(MacroAstro, AfocalNeedsEyepieceAndCameraLens)
+{
+    for (const char* eyepiece : {"", "0"}) {
+        form.edtA_T_EyepieceFL.setText(eyepiece);
+        EXPECT_EQ(form.lblA_Afocal.text(), AfocalNotUsed) << eyepiece;
+        EXPECT_EQ(form.lblExitPupil.text(), "N/A");
+        form.edtA_T_EyepieceFL.setText("20");
+        EXPECT_EQ(form.lblExitPupil.text(), exitPupil("4.1", "62.5"));
+    }
+    form.edtA_LensFL.setText("");
+    EXPECT_EQ(form.lblA_Afocal.text(), AfocalNotUsed);
+}
+
+TEST_F(MacroAstro, ZeroApertureOnlyEmptiesTheResolvingPower)
+{
+    const QStringList before = telescopeLines();
+    form.edtA_T_aperture.setText("0");
+    QStringList after = before;
+    after[4] = "";
+    EXPECT_EQ(telescopeLines(), after);
+    form.edtA_T_aperture.setText("");
+    form.edtA_T_fl.setText("900");
+    EXPECT_EQ(telescopeLines(), after);
+}
+
+TEST_F(MacroAstro, NoBarlowSelectionFailsAtTheExitPupil)
+{
+    expectError([&] { form.cmbxA_PF_Barlow.setItemIndex(-1); }, ZeroDivideMessage);
+    EXPECT_EQ(form.lblA_NegProjFR.text(), negativeProjection("0", "0", "0"));
+    EXPECT_EQ(form.lblA_Afocal.text(), AfocalNotUsed);
+    EXPECT_EQ(form.lblExitPupil.text(), "N/A");
+}
+
+TEST_F(MacroAstro, ZeroCameraFRatioDividesByZero)
+{
+    expectError([&] { form.edtA_LensFR.setText("0"); }, ZeroDivideMessage);
+    EXPECT_EQ(form.lblA_Afocal.text(), AfocalNotUsed);
+}
+
+TEST_F(MacroAstro, TelescopeTextsThatAreNotNumbers)
+{
+    expectError([&] { form.edtA_T_aperture.setText("10in"); }, "'10in' is not a valid floating point value");
+    form.edtA_T_aperture.setText("254");
+    expectError([&] { form.edtA_T_EyepieceFL.setText("x"); }, "'x' is not a valid floating point value");
+    EXPECT_EQ(form.lblExitPupil.text(), "N/A");
+}
+
+TEST_F(MacroAstro, ImageSizeForThousandMillimetres)
+{
+    // 150 / 20 = 7.5 rounds to the even 8: 0.8 s.
+    EXPECT_EQ(imageSizes(), QStringList({"20", "2.06", "1.38", "37", "0.8"}));
+    form.edtA_EffFL.setText("50");
+    EXPECT_EQ(imageSizes(), QStringList({"1", "41.2", "27.6", "2", "15"}));
+}
+
+TEST_F(MacroAstro, ImageSizeKeepsItsValuesForEmptyOrZero)
+{
+    for (const char* none : {"", "0", "0.0"}) {
+        form.edtA_EffFL.setText(none);
+        EXPECT_EQ(imageSizes(), QStringList({"20", "2.06", "1.38", "37", "0.8"})) << none;
+    }
+    expectError([&] { form.edtA_EffFL.setText("1e400"); }, "'1e400' is not a valid floating point value");
+}
+
+TEST(MacroAstroStart, CaptionsBeforeTheFirstComputation)
+{
+    TFrmMain form;
+    EXPECT_EQ(form.edtA_StarTrailTime.text(), "edtA_MoonPC");
+    EXPECT_EQ(form.lblA_T_fr.text(), "= f");
+    EXPECT_EQ(form.lblA_Resolve.text(), "lblA_Resolve");
+    EXPECT_TRUE(form.edtA_Mag.readOnly());
+    EXPECT_TRUE(form.MemoAstro.readOnly());
+    EXPECT_TRUE(form.MemoAstro.text().contains("0.00032"));
+    EXPECT_TRUE(form.MemoMacro.text().contains("0.4 mm"));
+}
+
+}  // namespace
