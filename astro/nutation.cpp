@@ -1,6 +1,7 @@
 #include "astro/nutation.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
@@ -10,6 +11,52 @@ namespace astro {
 namespace {
 
 double JulianCenturies(TDateTime t) { return (DateTimeToJulian(t) - J2000JD) / DaysPerJulianCentury; }
+
+// A point on the unit circle, cos a + i sin a: multiplying two adds their angles.
+struct TRotation {
+    double Cos;
+    double Sin;
+};
+
+TRotation operator*(TRotation a, TRotation b)
+{
+    return {a.Cos * b.Cos - a.Sin * b.Sin, a.Sin * b.Cos + a.Cos * b.Sin};
+}
+
+// The table multiplies each fundamental argument by -2..2 only.
+constexpr int LargestMultiple = 2;
+
+constexpr bool MultiplesWithinRange()
+{
+    for (const TNutationTerm& term : NutationTerms)
+        for (const int multiple : {term.D, term.M, term.Mp, term.F, term.Omega})
+            if (multiple < -LargestMultiple || multiple > LargestMultiple)
+                return false;
+    return true;
+}
+static_assert(MultiplesWithinRange());
+
+// The rotations by -2a, -a, 0, a and 2a for the argument a (degrees): with them every term's
+// sine and cosine come from a few products instead of a sine and a cosine of its own.
+class TMultiples {
+public:
+    explicit TMultiples(double degrees)
+    {
+        const double radians = DegreesToRadians(degrees);
+        const TRotation once{std::cos(radians), std::sin(radians)};
+        const TRotation twice = once * once;
+        FRotations[0] = {twice.Cos, -twice.Sin};
+        FRotations[1] = {once.Cos, -once.Sin};
+        FRotations[2] = {1.0, 0.0};
+        FRotations[3] = once;
+        FRotations[4] = twice;
+    }
+
+    TRotation operator[](int multiple) const { return FRotations[multiple + LargestMultiple]; }
+
+private:
+    TRotation FRotations[2 * LargestMultiple + 1];
+};
 
 }  // namespace
 
@@ -30,13 +77,14 @@ TNutation Nutation(TDateTime t)
     const double Mp = Normalize360(134.96298 + 477198.867398 * T + 0.0086972 * T2 + T3 / 56250.0);
     const double F = Normalize360(93.27191 + 483202.017538 * T - 0.0036825 * T2 + T3 / 327270.0);
 
+    const TMultiples d(D), m(M), mp(Mp), f(F), omega(Omega);
+
     double deltaPsi = 0.0;  // 0.0001"
     double deltaEpsilon = 0.0;
     for (const TNutationTerm& term : NutationTerms) {
-        const double argument =
-            DegreesToRadians(Normalize360(term.D * D + term.M * M + term.Mp * Mp + term.F * F + term.Omega * Omega));
-        deltaPsi += (term.S + 0.1 * term.S1 * T) * std::sin(argument);
-        deltaEpsilon += (term.C + 0.1 * term.C1 * T) * std::cos(argument);
+        const TRotation argument = d[term.D] * m[term.M] * mp[term.Mp] * f[term.F] * omega[term.Omega];
+        deltaPsi += (term.S + 0.1 * term.S1 * T) * argument.Sin;
+        deltaEpsilon += (term.C + 0.1 * term.C1 * T) * argument.Cos;
     }
     const double toDegrees = 0.0001 / ArcsecondsPerDegree;
     return {deltaPsi * toDegrees, MeanObliquity(t) + deltaEpsilon * toDegrees};
