@@ -1,0 +1,125 @@
+#include "locations/frmlocationsview.h"
+
+#include "controls/bindingview.h"
+#include "controls/guard.h"
+#include "locations/frmlocations.h"
+
+#include <QEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Input masks: "#" a digit or sign, optional; "9" a digit, required; ":" kept in the text;
+// blanks stand for empty positions and are left out of the text the logic reads.
+const QString LongitudeMask = QStringLiteral("###9:#9:#9; ");
+const QString LatitudeMask = QStringLiteral("##9:#9:#9; ");
+const QString AltitudeMask = QStringLiteral("####; ");
+
+// Focus moving into or out of a coordinate field. The field's "editing finished" is not used:
+// a masked field does not send it while its text is incomplete, yet leaving it must still
+// run the change.
+class TFocusReporter : public QObject {
+public:
+    TFocusReporter(TEdit& control, QObject* parent) : QObject(parent), FControl(control) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn)
+            TGuard::run([this] { FControl.enter(); });
+        else if (event->type() == QEvent::FocusOut)
+            TGuard::run([this] { FControl.exit(); });
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    TEdit& FControl;
+};
+
+QLineEdit* maskedEdit(TEdit& control, const char* name, const QString& mask, QWidget* parent)
+{
+    QLineEdit* widget = Bind::edit(control, name, parent);
+    widget->setInputMask(mask);
+    if (control.onEnter || control.onExit) {
+        QObject::disconnect(widget, &QLineEdit::editingFinished, nullptr, nullptr);
+        widget->installEventFilter(new TFocusReporter(control, widget));
+    }
+    return widget;
+}
+
+QPushButton* smallButton(TButton& control, const char* name, QWidget* parent)
+{
+    QPushButton* button = Bind::button(control, name, parent);
+    button->setAutoDefault(false);
+    button->setFixedWidth(48);
+    return button;
+}
+
+}  // namespace
+
+FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent) : QDialog(parent), FForm(form)
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+
+    QListWidget* list = Bind::listBox(FForm.lbx_location, "lbx_location", this);
+    QPushButton* up = smallButton(FForm.btn_plus, "btn_plus", this);
+    QPushButton* down = smallButton(FForm.btn_minus, "btn_minus", this);
+    QPushButton* add = smallButton(FForm.btn_new, "btn_new", this);
+    QPushButton* remove = smallButton(FForm.btn_del, "btn_del", this);
+    QLineEdit* name = Bind::edit(FForm.edt_name, "edt_name", this);
+    QLabel* longitudeCaption = Bind::label(FForm.lbl_longitude, "lbl_longitude", this);
+    QLineEdit* longitude = maskedEdit(FForm.edt_longitude, "edt_longitude", LongitudeMask, this);
+    QLabel* latitudeCaption = Bind::label(FForm.lbl_latitude, "lbl_latitude", this);
+    QLineEdit* latitude = maskedEdit(FForm.edt_latitude, "edt_latitude", LatitudeMask, this);
+    QLabel* altitudeCaption = Bind::label(FForm.lbl_altitude, "lbl_altitude", this);
+    QLineEdit* altitude = maskedEdit(FForm.edt_altitude, "edt_altitude", AltitudeMask, this);
+    QPushButton* ok = Bind::button(FForm.btn_ok, "btn_ok", this);
+    QPushButton* cancel = Bind::button(FForm.btn_cancel, "btn_cancel", this);
+    QPushButton* import = Bind::button(FForm.btn_import, "btn_import", this);
+    ok->setDefault(true);
+    cancel->setAutoDefault(false);
+    import->setAutoDefault(false);
+
+    FForm.dlg.onExecute = [this] {
+        return !QFileDialog::getOpenFileName(this, QString(), QString(),
+                                             QStringLiteral("STSplus city file (stsplus.cty)"))
+                    .isEmpty();
+    };
+    Bind::window(FForm, this);
+
+    auto* smallButtons = new QVBoxLayout;
+    for (QPushButton* button : {up, down, add, remove})
+        smallButtons->addWidget(button);
+    smallButtons->addStretch();
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(list, 1);
+    listRow->addLayout(smallButtons);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(name, 0, 0, 1, 2);
+    fields->addWidget(longitudeCaption, 1, 0);
+    fields->addWidget(longitude, 1, 1);
+    fields->addWidget(latitudeCaption, 2, 0);
+    fields->addWidget(latitude, 2, 1);
+    fields->addWidget(altitudeCaption, 3, 0);
+    fields->addWidget(altitude, 3, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(import);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(listRow, 1);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+    setFixedSize(268, 322);
+}

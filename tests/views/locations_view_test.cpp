@@ -1,0 +1,134 @@
+#include "controls/control.h"
+#include "locations/frmlocations.h"
+#include "locations/frmlocationsview.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class LocationsViewEnvironment : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        if (!QApplication::instance()) {
+            static int argc = 1;
+            static char name[] = "views_tests";
+            static char* argv[] = {name, nullptr};
+            FApp = std::make_unique<QApplication>(argc, argv);
+        }
+    }
+    void TearDown() override { FApp.reset(); }
+
+private:
+    std::unique_ptr<QApplication> FApp;
+};
+[[maybe_unused]] testing::Environment* const LocationsViewEnv =
+    testing::AddGlobalTestEnvironment(new LocationsViewEnvironment);
+
+class LocationsView : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QFile file(dir.filePath("shutterly.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Current]\nIndex=0\n[Location0]\nName=Home\nLongitude=271800\nLatitude=36900\nElevation=3\n");
+        file.close();
+        form = std::make_unique<Tfrm_locations>(file.fileName());
+        view = std::make_unique<FrmLocationsView>(*form);
+    }
+
+    template <typename W>
+    W* child(const char* name) const
+    {
+        return view->findChild<W*>(QString::fromLatin1(name));
+    }
+
+    static void send(QWidget* widget, QEvent::Type type)
+    {
+        QFocusEvent event(type, Qt::TabFocusReason);
+        QApplication::sendEvent(widget, &event);
+    }
+
+    // Focus in, the keys of `text` from the field's start, focus out: as a user types.
+    static void type(QLineEdit* field, const QString& text)
+    {
+        send(field, QEvent::FocusIn);
+        field->setCursorPosition(0);
+        for (QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(field, &press);
+        }
+        send(field, QEvent::FocusOut);
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<Tfrm_locations> form;
+    std::unique_ptr<FrmLocationsView> view;
+};
+
+TEST_F(LocationsView, EveryControlIsBound)
+{
+    EXPECT_NE(child<QListWidget>("lbx_location"), nullptr);
+    for (const char* name : {"btn_plus", "btn_minus", "btn_new", "btn_del", "btn_ok", "btn_cancel", "btn_import"})
+        EXPECT_NE(child<QPushButton>(name), nullptr) << name;
+    for (const char* name : {"edt_name", "edt_longitude", "edt_latitude", "edt_altitude"})
+        EXPECT_NE(child<QLineEdit>(name), nullptr) << name;
+    for (const char* name : {"lbl_longitude", "lbl_latitude", "lbl_altitude"})
+        EXPECT_NE(child<QLabel>(name), nullptr) << name;
+    EXPECT_EQ(view->windowTitle(), "Edit locations");
+}
+
+TEST_F(LocationsView, ShowsTheListHintsAndMasks)
+{
+    EXPECT_EQ(child<QListWidget>("lbx_location")->currentRow(), 0);
+    EXPECT_EQ(child<QLineEdit>("edt_name")->text(), "Home");
+    EXPECT_EQ(child<QLineEdit>("edt_longitude")->text(), "75:30:0");
+    EXPECT_EQ(child<QLineEdit>("edt_longitude")->inputMask(), "###9:#9:#9; ");
+    EXPECT_EQ(child<QLineEdit>("edt_latitude")->inputMask(), "##9:#9:#9; ");
+    EXPECT_EQ(child<QPushButton>("btn_plus")->toolTip(), "Move up");
+    EXPECT_TRUE(child<QLineEdit>("edt_latitude")->toolTip().startsWith("Positive numbers are northern latitude"));
+    EXPECT_TRUE(child<QPushButton>("btn_import")->isHidden());
+    EXPECT_TRUE(child<QPushButton>("btn_ok")->isDefault());
+}
+
+TEST_F(LocationsView, CoordinateTypedIntoTheMaskIsTakenWhenTheFieldIsLeft)
+{
+    QLineEdit* longitude = child<QLineEdit>("edt_longitude");
+    type(longitude, "+032:26:00");
+    EXPECT_DOUBLE_EQ(form->CurrentLongitude(), 32 + 26 / 60.0);
+    EXPECT_EQ(longitude->palette().color(QPalette::Base), QPalette().color(QPalette::Base));
+}
+
+TEST_F(LocationsView, UnreadableCoordinateShowsRed)
+{
+    QLineEdit* latitude = child<QLineEdit>("edt_latitude");
+    send(latitude, QEvent::FocusIn);
+    latitude->clear();
+    send(latitude, QEvent::FocusOut);
+    EXPECT_DOUBLE_EQ(form->CurrentLatitude(), 10.25);
+    EXPECT_EQ(latitude->palette().color(QPalette::Base), clUnreadable);
+}
+
+TEST_F(LocationsView, AddSelectsTheNewLineInTheListBox)
+{
+    child<QPushButton>("btn_new")->click();
+    QListWidget* list = child<QListWidget>("lbx_location");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(1)->text(), "New Location");
+    EXPECT_EQ(list->currentRow(), 1);
+    list->setCurrentRow(0);
+    EXPECT_EQ(child<QLineEdit>("edt_name")->text(), "Home");
+}
+
+}  // namespace
