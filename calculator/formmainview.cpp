@@ -1,0 +1,218 @@
+#include "calculator/formmainview.h"
+
+#include "calculator/astropageview.h"
+#include "calculator/conversionspageview.h"
+#include "calculator/dofpageview.h"
+#include "calculator/exposurepageview.h"
+#include "calculator/frmmain.h"
+#include "calculator/macropageview.h"
+#include "controls/bindingview.h"
+#include "controls/guard.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+// The logical resolution the window image is drawn at; the printout scales it to the printer.
+constexpr double ScreenPixelsPerInch = 96;
+
+QWidget* memoPage(TMemo& memo, const char* name)
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* text = Bind::memo(memo, name);
+    text->setFont(QFont("Monospace"));
+    layout->addWidget(text);
+    return page;
+}
+
+QWidget* helpPage(TFrmMain& form)
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(Bind::memo(form.MemoHelp, "MemoHelp"));
+    auto* panel = new QWidget;
+    auto* panelLayout = new QHBoxLayout(panel);
+    panelLayout->addWidget(Bind::label(form.lblContact, "lblContact"), 1);
+    panelLayout->addWidget(Bind::button(form.btnWebsite, "btnWebsite"));
+    layout->addWidget(panel);
+    return page;
+}
+
+// Clipboard actions work on whichever edit box has the focus.
+template <typename Operation>
+void connectClipboard(QAction* action, Operation operation)
+{
+    QObject::connect(action, &QAction::triggered, action, [operation] {
+        if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+            operation(edit);
+    });
+}
+
+}  // namespace
+
+FormMainView::FormMainView(TFrmMain& form, QWidget* parent) : QMainWindow(parent), FForm(form)
+{
+    setObjectName("FrmMain");
+    createMenus();
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName("ScrollBox1");
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(createPages());
+    setCentralWidget(scroll);
+    Bind::statusBar(FForm.StatusBar1, statusBar());
+    Bind::timer(FForm.Timer, "Timer", this);
+    Bind::window(FForm, this);
+    connectDesktop();
+    resize(1072, 692 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void FormMainView::createMenus()
+{
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addAction(Bind::action(FForm.SunandMoonposition1, "SunandMoonposition1", this));
+    file->addSeparator();
+    file->addAction(Bind::action(FForm.Print1, "Print1", this));
+    file->addAction(Bind::action(FForm.PrintSetup1, "PrintSetup1", this));
+    file->addSeparator();
+    file->addAction(Bind::action(FForm.Exit1, "Exit1", this));
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    QAction* cut = Bind::action(FForm.EditCut1, "EditCut1", this);
+    QAction* copy = Bind::action(FForm.EditCopy1, "EditCopy1", this);
+    QAction* paste = Bind::action(FForm.EditPaste1, "EditPaste1", this);
+    cut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    for (QAction* action : {cut, copy, paste})
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connectClipboard(cut, [](QLineEdit* focused) { focused->cut(); });
+    connectClipboard(copy, [](QLineEdit* focused) { focused->copy(); });
+    connectClipboard(paste, [](QLineEdit* focused) { focused->paste(); });
+    edit->addActions({cut, copy, paste});
+    edit->addSeparator();
+    edit->addAction(Bind::action(FForm.Changebackgroundcolour1, "Changebackgroundcolour1", this));
+}
+
+QWidget* FormMainView::createPages()
+{
+    auto* pages = new QTabWidget;
+    pages->setObjectName("PageControl1");
+    const struct {
+        TTabSheet& sheet;
+        const char* name;
+        QWidget* page;
+    } sheets[] = {
+        {FForm.tbshtDOF, "tbshtDOF", createDofPage(FForm, nullptr)},
+        {FForm.tbshtCalc, "tbshtCalc", createConversionsPage(FForm, nullptr)},
+        {FForm.tbshtEV, "tbshtEV", createExposurePage(FForm, nullptr)},
+        {FForm.tbshtZone, "tbshtZone", memoPage(FForm.MemoZone, "MemoZone")},
+        {FForm.tbshtMacro, "tbshtMacro", createMacroPage(FForm, nullptr)},
+        {FForm.tbshtAstro, "tbshtAstro", createAstroPage(FForm, nullptr)},
+        {FForm.tbshtSun, "tbshtSun", new QWidget},
+        {FForm.tbshtHelp, "tbshtHelp", helpPage(FForm)},
+    };
+    for (const auto& sheet : sheets) {
+        sheet.page->setObjectName(sheet.name);
+        pages->addTab(sheet.page, sheet.sheet.caption());
+    }
+    pages->setCurrentIndex(0);
+    return pages;
+}
+
+void FormMainView::connectDesktop()
+{
+    FForm.ColorDialog1.onExecute = [this](QColor& color) {
+        const QColor chosen = QColorDialog::getColor(color, this, "Background colour");
+        if (!chosen.isValid())
+            return false;
+        color = chosen;
+        return true;
+    };
+    auto* popup = new QMenu(this);
+    popup->setObjectName("PopupMenu1");
+    popup->addAction(Bind::action(FForm.Changecolour1, "Changecolour1", popup));
+    FForm.PopupMenu1.onPopup = [popup](QPoint point) { popup->popup(point); };
+    FForm.onStripScreenOrigin = [this] {
+        const auto* strip = findChild<QWidget*>("shpBackground");
+        return strip ? strip->mapToGlobal(QPoint(0, 0)) : mapToGlobal(QPoint(0, 0));
+    };
+    FForm.onOpenUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
+    FForm.onPrintWindowImage = [this] { printWindowImage(); };
+    FForm.PrinterSetupDialog1.onExecute = [this] {
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            QMessageBox::information(this, "Print Setup", "No printer is installed on this computer.");
+            return false;
+        }
+        QPrinter printer;
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+void FormMainView::printWindowImage()
+{
+    const QImage image = grab().toImage();
+    QPrinter printer(QPrinter::HighResolution);
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        const auto answer = QMessageBox::question(
+            this, "Print", "No printer is installed. Save the printout as a PDF file instead?");
+        if (answer != QMessageBox::Yes)
+            return;
+        const QString file = QFileDialog::getSaveFileName(this, "Save printout", "shutterly.pdf", "PDF files (*.pdf)");
+        if (file.isEmpty())
+            return;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        QMessageBox::warning(this, "Print", "The printer could not be started.");
+        return;
+    }
+    const double scale = printer.resolution() / ScreenPixelsPerInch;
+    painter.scale(scale, scale);
+    painter.drawImage(0, 0, image);
+    painter.end();
+}
+
+bool FormMainView::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        TGuard::run([&] { FForm.HintToStatusBar(tip); });
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void FormMainView::closeEvent(QCloseEvent* event)
+{
+    TGuard::run([&] { FForm.FormClose(); });
+    QMainWindow::closeEvent(event);
+}

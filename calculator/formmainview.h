@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMainWindow>
+
+class TFrmMain;
+class TImageWidget;
+
+// The calculator window: menus, eight pages in a scroll box, the status bar. It only builds and
+// binds widgets; every computation is TFrmMain's.
+class FormMainView : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FormMainView(TFrmMain& form, QWidget* parent = nullptr);
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    QWidget* createPages();
+    void connectDesktop();
+    void printWindowImage();
+
+    TFrmMain& FForm;
+};
