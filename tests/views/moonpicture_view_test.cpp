@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
