@@ -182,6 +182,11 @@ void Tfrm_locations::btn_minusClick()
 
 void Tfrm_locations::btn_okClick()
 {
+    // Return in a coordinate field presses OK without leaving the field: take what it shows.
+    if (FUpdating) {
+        const QScopedValueRollback<bool> taking(FUpdating, false);
+        edtChange();
+    }
     SaveLocations(FSettingsFileName, &FLocations, lbx_location.itemIndex());
     setModalResult(TModalResult::OK);
 }

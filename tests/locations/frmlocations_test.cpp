@@ -243,6 +243,18 @@ TEST_F(LocationEditor, AfterOkSelectionSavedIndexAndCurrentLocationAgree)
     EXPECT_DOUBLE_EQ(stored[index].Latitude, form.CurrentLatitude());
 }
 
+TEST_F(LocationEditor, OkWhileACoordinateFieldHasTheFocusTakesItsText)
+{
+    Tfrm_locations& form = open();
+    form.edt_latitude.enter();
+    form.edt_latitude.setText("-33:52:00");
+    form.btn_ok.click();
+    TLocationList stored;
+    int index = 0;
+    LoadLocations(fileName, stored, index);
+    EXPECT_DOUBLE_EQ(stored[1].Latitude, -(33 + 52 / 60.0));
+}
+
 TEST_F(LocationEditor, OkWithNothingSelectedSavesIndexMinusOne)
 {
     Tfrm_locations& form = open();
