@@ -1,0 +1,141 @@
+#include "calculator/formmainview.h"
+#include "calculator/frmmain.h"
+#include "controls/guard.h"
+#include "tests/test_printers.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class CalculatorViewEnvironment : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        if (!QApplication::instance()) {
+            static int argc = 1;
+            static char name[] = "views_tests";
+            static char* argv[] = {name, nullptr};
+            FApp = std::make_unique<QApplication>(argc, argv);
+        }
+    }
+    void TearDown() override { FApp.reset(); }
+
+private:
+    std::unique_ptr<QApplication> FApp;
+};
+[[maybe_unused]] testing::Environment* const CalculatorViewEnv =
+    testing::AddGlobalTestEnvironment(new CalculatorViewEnvironment);
+
+class CalculatorView : public testing::Test {
+protected:
+    TFrmMain form;
+    FormMainView view{form};
+
+    void SetUp() override { form.FormCreate(); }
+};
+
+TEST_F(CalculatorView, EveryNamedControlIsBound)
+{
+    const char* const names[] = {
+        // Frame
+        "tbshtDOF", "tbshtCalc", "tbshtEV", "tbshtZone", "tbshtMacro", "tbshtAstro", "tbshtSun", "tbshtHelp",
+        "shpBackground", "MemoZone", "MemoHelp", "btnWebsite", "lblContact",
+        // Sensor, lens and depth of field
+        "cmbxSensor", "edtSensorWidth", "edtSensorHeight", "edtflength", "edtFRatio", "edtFocusDistance", "lblCOC",
+        "lblCrop", "edtfl35", "lblAngleView", "lblHyperfocal", "lblHFhalf", "lblDOFNear", "lblDOFFar", "lblDOFrange",
+        "lblSubjectSize", "lblBackSize",
+        // Lighting
+        "tbMainDistance", "tbFillDistance", "tbFillStops", "tbHairDist", "tbHairFstops", "tbBacklight",
+        "tbBackgroundDist", "tbAmbientExp", "lblMainDistance", "lblFillDistance", "lblFillFactor", "lblHairDist",
+        "lblHairFStops", "lblBacklightDist", "lblBackdist", "lblAmbientExp", "lblISO", "lblMainGNISO", "lblFillGNISO",
+        "lblBackGNISO", "lblHairGNISO", "lblBackExp", "lblAmbient", "lblFillFRatio", "lblHairFratio", "cmbxISO",
+        "cmbxFilter", "edtMainGN", "edtFillGN", "edtHairGN", "edtBackGN", "cmbxMainPower", "cmbxFillPower",
+        "cmbxHairPower", "cmbxBackPower", "chbxReflector", "edtFillReflectorLoss", "LblFillRelectorLoss",
+        "lblFillGN", "lblFillPower", "lblFilldistanceCaption", "cmbxBackLight", "cmbxAmbient", "btnUpdateLighting",
+        "shpImageBackground", "imgPortrait"};
+    for (const char* name : names)
+        EXPECT_NE(view.findChild<QWidget*>(name), nullptr) << name;
+    for (const char* action : {"SunandMoonposition1", "Print1", "PrintSetup1", "Exit1", "EditCut1", "EditCopy1",
+                               "EditPaste1", "Changebackgroundcolour1", "Changecolour1"})
+        EXPECT_NE(view.findChild<QAction*>(action), nullptr) << action;
+}
+
+TEST_F(CalculatorView, EightPagesInOrderWithTheFirstActive)
+{
+    const auto* pages = view.findChild<QTabWidget*>("PageControl1");
+    ASSERT_NE(pages, nullptr);
+    const QStringList expected{"&DOF and lighting calculator", "Conversions", "S+L=A+T and EV Exposure",
+                               "Zone System", "Macro", "&Astrophotography", "Sun, Moon, and model comfort", "&Help"};
+    ASSERT_EQ(pages->count(), expected.size());
+    for (int i = 0; i < pages->count(); ++i)
+        EXPECT_EQ(pages->tabText(i), expected[i]);
+    EXPECT_EQ(pages->currentIndex(), 0);
+    EXPECT_EQ(view.windowTitle(), "Shutterly v2007.11");
+}
+
+TEST_F(CalculatorView, PortraitDecodesFromItsJpeg)
+{
+    QImageReader reader(":/portrait.jpg");
+    EXPECT_EQ(reader.format(), "jpeg");
+    const QImage portrait = reader.read();
+    ASSERT_FALSE(portrait.isNull()) << reader.errorString().toStdString();
+    EXPECT_EQ(portrait.size(), QSize(367, 490));
+    const auto* shown = view.findChild<QLabel*>("imgPortrait");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->size(), QSize(185, 225));
+    EXPECT_FALSE(shown->pixmap().isNull());
+}
+
+TEST_F(CalculatorView, TypingIntoAnEditRunsTheHandlerChain)
+{
+    auto* focal = view.findChild<QLineEdit*>("edtflength");
+    auto* fl35 = view.findChild<QLineEdit*>("edtfl35");
+    focal->selectAll();
+    QTest::keyClicks(focal, "50");
+    EXPECT_EQ(form.edtflength.text(), "50");
+    EXPECT_EQ(fl35->text(), "50");
+}
+
+TEST_F(CalculatorView, BadInputIsReportedAndTheWindowStaysUsable)
+{
+    QStringList reported;
+    TGuard::setReporter([&](const QString& message) { reported << message; });
+    auto* focal = view.findChild<QLineEdit*>("edtflength");
+    focal->selectAll();
+    QTest::keyClicks(focal, "abc");
+    EXPECT_EQ(reported.value(0), "'a' is not a valid floating point value");
+    focal->selectAll();
+    QTest::keyClicks(focal, "35");
+    TGuard::setReporter({});
+    EXPECT_EQ(form.edtfl35.text(), "35");
+    EXPECT_EQ(view.findChild<QLineEdit*>("edtfl35")->text(), "35");
+}
+
+TEST_F(CalculatorView, HintsGoToTheFirstStatusPanel)
+{
+    QStatusTipEvent hint("Background colour - right click to change this");
+    QApplication::sendEvent(&view, &hint);
+    EXPECT_EQ(form.StatusBar1.panelText(0), "Background colour - right click to change this");
+    QStatusTipEvent empty("");
+    QApplication::sendEvent(&view, &empty);
+    EXPECT_EQ(form.StatusBar1.panelText(0), "");
+}
+
+TEST_F(CalculatorView, ControlStateReachesTheWidgets)
+{
+    form.chbxReflector.setChecked(true);
+    EXPECT_TRUE(view.findChild<QLineEdit*>("edtFillReflectorLoss")->isEnabled());
+    EXPECT_FALSE(view.findChild<QLineEdit*>("edtFillGN")->isEnabled());
+    EXPECT_EQ(view.findChild<QLabel*>("lblFilldistanceCaption")->text(), "Reflector distance to subject:");
+}
+
+}  // namespace
