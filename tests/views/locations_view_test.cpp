@@ -94,8 +94,8 @@ TEST_F(LocationsView, ShowsTheListHintsAndMasks)
     EXPECT_EQ(child<QListWidget>("lbx_location")->currentRow(), 0);
     EXPECT_EQ(child<QLineEdit>("edt_name")->text(), "Home");
     EXPECT_EQ(child<QLineEdit>("edt_longitude")->text(), "75:30:0");
-    EXPECT_EQ(child<QLineEdit>("edt_longitude")->inputMask(), "###9:#9:#9; ");
-    EXPECT_EQ(child<QLineEdit>("edt_latitude")->inputMask(), "##9:#9:#9; ");
+    EXPECT_EQ(child<QLineEdit>("edt_longitude")->inputMask(), "###9:#9:#9");
+    EXPECT_EQ(child<QLineEdit>("edt_latitude")->inputMask(), "##9:#9:#9");
     EXPECT_EQ(child<QPushButton>("btn_plus")->toolTip(), "Move up");
     EXPECT_TRUE(child<QLineEdit>("edt_latitude")->toolTip().startsWith("Positive numbers are northern latitude"));
     EXPECT_TRUE(child<QPushButton>("btn_import")->isHidden());
@@ -114,7 +114,10 @@ TEST_F(LocationsView, UnreadableCoordinateShowsRed)
 {
     QLineEdit* latitude = child<QLineEdit>("edt_latitude");
     send(latitude, QEvent::FocusIn);
-    latitude->clear();
+    latitude->selectAll();
+    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(latitude, &erase);
+    EXPECT_EQ(form->edt_latitude.text(), "::");
     send(latitude, QEvent::FocusOut);
     EXPECT_DOUBLE_EQ(form->CurrentLatitude(), 10.25);
     EXPECT_EQ(latitude->palette().color(QPalette::Base), clUnreadable);
