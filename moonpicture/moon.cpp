@@ -1,6 +1,6 @@
 #include "moonpicture/moon.h"
 
-#include <QPainter>
+#include <algorithm>
 
 #include "astro/angles.h"
 #include "astro/phases.h"
@@ -24,15 +24,16 @@ TMoonSize IconPictureSize(QSize systemIconSize)
 }
 
 // A canvas of the icon size filled with background, the bitmap copied into its top-left
-// corner.
+// corner (pixel by pixel, so that no painter and no application object is needed).
 QImage IconLayer(QSize size, QRgb background, const QImage& bitmap)
 {
     QImage layer(size, QImage::Format_RGB32);
     layer.fill(background);
-    if (!bitmap.isNull()) {
-        QPainter painter(&layer);
-        painter.drawImage(QPoint(0, 0), bitmap);
-    }
+    const int width = std::min(size.width(), bitmap.width());
+    const int height = std::min(size.height(), bitmap.height());
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            layer.setPixel(x, y, bitmap.pixel(x, y));
     return layer;
 }
 

@@ -1,32 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-
 #include "controls/clock.h"
 #include "moonpicture/moon.h"
 #include "moonpicture/moongeometry.h"
 
 namespace {
-
-// The icons paint through QPainter, which wants an application object.
-class GuiEnvironment : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (!QGuiApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "moonpicture_tests";
-            static char* argv[] = {name, nullptr};
-            FApp = std::make_unique<QGuiApplication>(argc, argv);
-        }
-    }
-    void TearDown() override { FApp.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> FApp;
-};
-[[maybe_unused]] testing::Environment* const Gui =
-    testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 constexpr double OneSecond = 1.0 / 86400.0;
 // 2024-01-25 17:54 UT, a full moon.
