@@ -5,6 +5,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +13,14 @@
 #include <QPlainTextEdit>
 
 namespace {
+
+// Fixed pitch keeps the documentation's tables in columns.
+QPlainTextEdit* documentation(TMemo& memo, const char* name)
+{
+    QPlainTextEdit* text = Bind::memo(memo, name);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return text;
+}
 
 QGroupBox* groupBox(const QString& title, const char* name)
 {
@@ -28,10 +37,17 @@ QLabel* resultLine(TLabel& control, const char* name)
     return line;
 }
 
+QLabel* wrapped(const QString& text)
+{
+    QLabel* caption = Bind::caption(text);
+    caption->setWordWrap(true);
+    return caption;
+}
+
 QLineEdit* shortEdit(TEdit& control, const char* name)
 {
     QLineEdit* edit = Bind::edit(control, name);
-    edit->setMaximumWidth(90);
+    edit->setFixedWidth(80);
     return edit;
 }
 
@@ -79,10 +95,10 @@ QGroupBox* imageSizeGroup(TFrmMain& form)
     grid->addWidget(Bind::caption("degrees"), 2, 4);
     grid->addWidget(Bind::caption("Full moon diameter as percent of film height:"), 3, 0);
     grid->addWidget(shortEdit(form.edtA_MoonPC, "edtA_MoonPC"), 3, 1);
-    grid->addWidget(Bind::caption("%  (moon diameter approx. 0.51degrees)"), 3, 2, 1, 4);
+    grid->addWidget(wrapped("%  (moon diameter approx. 0.51degrees)"), 3, 2, 1, 4);
     grid->addWidget(Bind::caption("Max. duration untracked to avoid star trails:"), 4, 0);
     grid->addWidget(shortEdit(form.edtA_StarTrailTime, "edtA_StarTrailTime"), 4, 1);
-    grid->addWidget(Bind::caption("seconds. (based on 15sec for 50mm lens on 35mm camera)"), 4, 2, 1, 4);
+    grid->addWidget(wrapped("seconds. (based on 15sec for 50mm lens on 35mm camera)"), 4, 2, 1, 4);
     grid->setColumnStretch(5, 1);
     return box;
 }
@@ -98,7 +114,9 @@ QWidget* createAstroPage(TFrmMain& form, QWidget* parent)
     left->addWidget(telescopeGroup(form));
     left->addWidget(imageSizeGroup(form));
     left->addStretch(1);
-    layout->addLayout(left, 3);
-    layout->addWidget(Bind::memo(form.MemoAstro, "MemoAstro"), 2);
+    layout->addLayout(left, 4);
+    QPlainTextEdit* memo = documentation(form.MemoAstro, "MemoAstro");
+    memo->setMinimumWidth(400);
+    layout->addWidget(memo, 3);
     return page;
 }

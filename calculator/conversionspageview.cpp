@@ -39,9 +39,13 @@ QGroupBox* colourTemperatureGroup(TFrmMain& form)
     grid->addWidget(Bind::caption("Mired shift = [(1/temp1) - (1/temp2)] x 1000000    NB. this does not use the "
                                   "CC type filters"),
                     2, 0, 1, 4);
-    grid->addWidget(Bind::label(form.lblMiredShift, "lblMiredShift"), 3, 0);
-    grid->addWidget(Bind::caption("thus need filter:"), 3, 1, Qt::AlignRight);
-    grid->addWidget(Bind::label(form.lblFilterNeeded, "lblFilterNeeded"), 3, 2, 1, 2);
+    auto* result = new QHBoxLayout;
+    result->addWidget(Bind::label(form.lblMiredShift, "lblMiredShift"));
+    result->addSpacing(24);
+    result->addWidget(Bind::caption("thus need filter:"));
+    result->addWidget(Bind::label(form.lblFilterNeeded, "lblFilterNeeded"));
+    result->addStretch(1);
+    grid->addLayout(result, 3, 0, 1, 4);
     grid->setColumnStretch(3, 1);
     return box;
 }

@@ -5,6 +5,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +19,14 @@ QGroupBox* groupBox(const QString& title, const char* name)
     auto* box = new QGroupBox(title);
     box->setObjectName(QString::fromLatin1(name));
     return box;
+}
+
+// Fixed pitch keeps the documentation's tables in columns.
+QPlainTextEdit* documentation(TMemo& memo, const char* name)
+{
+    QPlainTextEdit* text = Bind::memo(memo, name);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return text;
 }
 
 QGroupBox* exposureValueGroup(TFrmMain& form)
@@ -56,27 +65,23 @@ QGroupBox* settingsGroup(TFrmMain& form)
     auto* grid = new QGridLayout(box);
     grid->addWidget(Bind::caption("ambient light LV:"), 0, 0);
     grid->addWidget(Bind::edit(form.edtEV2, "edtEV2"), 0, 1);
+    // Each additive value sits beside the setting it comes from; its hint names it.
     grid->addWidget(Bind::caption("ISO setting:"), 1, 0);
     grid->addWidget(Bind::combo(form.cmbxEV2ISO, "cmbxEV2ISO"), 1, 1);
+    grid->addWidget(Bind::label(form.lblEV2_S, "lblEV2_S"), 1, 2);
     grid->addWidget(Bind::caption("f/ratio you wish to use:"), 2, 0);
     grid->addWidget(Bind::edit(form.edtEV2Fratio, "edtEV2Fratio"), 2, 1);
-    grid->addWidget(Bind::caption("=>"), 2, 2);
-    grid->addWidget(Bind::caption("shutter speed to use:"), 2, 3);
-    grid->addWidget(Bind::label(form.lblEV2Shutter, "lblEV2Shutter"), 2, 4);
+    grid->addWidget(Bind::label(form.lblEV2_A, "lblEV2_A"), 2, 2);
+    grid->addWidget(Bind::caption("=>"), 2, 3);
+    grid->addWidget(Bind::caption("shutter speed to use:"), 2, 4);
+    grid->addWidget(Bind::label(form.lblEV2Shutter, "lblEV2Shutter"), 2, 5);
     grid->addWidget(Bind::caption("or, shutter speed you wish to use:"), 3, 0);
     grid->addWidget(Bind::combo(form.cmbxEV2Shutter, "cmbxEV2Shutter"), 3, 1);
-    grid->addWidget(Bind::caption("=>"), 3, 2);
-    grid->addWidget(Bind::caption("f/ratio to use:"), 3, 3);
-    grid->addWidget(Bind::label(form.lblEV2FRatio, "lblEV2FRatio"), 3, 4);
-
-    // The three values of the additive system, explained by their hints.
-    auto* values = new QHBoxLayout;
-    values->addWidget(Bind::label(form.lblEV2_S, "lblEV2_S"));
-    values->addWidget(Bind::label(form.lblEV2_A, "lblEV2_A"));
-    values->addWidget(Bind::label(form.lblEV2_T, "lblEV2_T"));
-    values->addStretch(1);
-    grid->addLayout(values, 4, 0, 1, 5);
-    grid->setColumnStretch(4, 1);
+    grid->addWidget(Bind::label(form.lblEV2_T, "lblEV2_T"), 3, 2);
+    grid->addWidget(Bind::caption("=>"), 3, 3);
+    grid->addWidget(Bind::caption("f/ratio to use:"), 3, 4);
+    grid->addWidget(Bind::label(form.lblEV2FRatio, "lblEV2FRatio"), 3, 5);
+    grid->setColumnStretch(5, 1);
     return box;
 }
 
@@ -96,6 +101,6 @@ QWidget* createExposurePage(TFrmMain& form, QWidget* parent)
     left->addWidget(note);
     left->addStretch(1);
     layout->addLayout(left, 1);
-    layout->addWidget(Bind::memo(form.MemoEV, "MemoEV"), 1);
+    layout->addWidget(documentation(form.MemoEV, "MemoEV"), 1);
     return page;
 }

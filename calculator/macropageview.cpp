@@ -4,11 +4,24 @@
 #include "controls/bindingview.h"
 
 #include <QBoxLayout>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+
+namespace {
+
+// Fixed pitch keeps the documentation's tables in columns.
+QPlainTextEdit* documentation(TMemo& memo, const char* name)
+{
+    QPlainTextEdit* text = Bind::memo(memo, name);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return text;
+}
+
+}  // namespace
 
 QWidget* createMacroPage(TFrmMain& form, QWidget* parent)
 {
@@ -33,6 +46,6 @@ QWidget* createMacroPage(TFrmMain& form, QWidget* parent)
     left->addWidget(box);
     left->addStretch(1);
     layout->addLayout(left, 2);
-    layout->addWidget(Bind::memo(form.MemoMacro, "MemoMacro"), 3);
+    layout->addWidget(documentation(form.MemoMacro, "MemoMacro"), 3);
     return page;
 }
