@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr char16_t ByteOrderMark = 0xFEFF;
@@ -53,6 +56,17 @@ bool splitKeyLine(const QString& line, QString& key, QString& value)
 [[noreturn]] void throwUnableToWrite(const QString& fileName)
 {
     throw EUserError(QStringLiteral("Unable to write to %1").arg(fileName));
+}
+
+// Makes a rename in the folder durable. Not every file system can sync a folder; the file's
+// content is synced already, so a failure here loses at most the newest replacement.
+void syncFolder(const QString& folder)
+{
+    const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return;
+    ::fsync(handle);
+    ::close(handle);
 }
 
 }  // namespace
@@ -245,10 +259,13 @@ void TIniFile::save()
     QByteArray content;
     for (const TLine& line : std::as_const(FLines))
         content += line.text + line.eol;
-    if (file.write(content) != content.size()) {
+    // The toolkit renames without syncing: the content must be on the disk before the name
+    // points at it, or a power cut could leave an empty file.
+    if (file.write(content) != content.size() || ::fsync(file.handle()) != 0) {
         file.cancelWriting();
         throwUnableToWrite(FFileName);
     }
     if (!file.commit())
         throwUnableToWrite(FFileName);
+    syncFolder(target.absolutePath());
 }
