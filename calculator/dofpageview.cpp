@@ -175,7 +175,7 @@ QGroupBox* mainLightGroup(TFrmMain& form)
              distanceSlider(form.tbMainDistance, "tbMainDistance", form.lblMainDistance, "lblMainDistance"));
     auto* update = Bind::button(form.btnUpdateLighting, "btnUpdateLighting");
     rows.span(update);
-    group->setMaximumWidth(350);
+    group->setMaximumWidth(366);
     return group;
 }
 
@@ -237,7 +237,7 @@ QGroupBox* backgroundGroup(TFrmMain& form)
     rows.row("Ambient adjustment:",
              distanceSlider(form.tbAmbientExp, "tbAmbientExp", form.lblAmbientExp, "lblAmbientExp"));
     rows.row("Ambient shutter speed:", Bind::label(form.lblAmbient, "lblAmbient"));
-    group->setMaximumWidth(350);
+    group->setMaximumWidth(366);
     return group;
 }
 

@@ -149,6 +149,8 @@ QComboBox* combo(TList& control, const char* name, QWidget* parent)
         }
         w->setCurrentIndex(c.itemIndex());
         applyCommon(w, c, QPalette::Base, QPalette::Text);
+        // A pick-only combo box paints its face with the button colour.
+        applyCommon(w, c, QPalette::Button, QPalette::ButtonText);
     });
 }
 
