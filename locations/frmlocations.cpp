@@ -105,9 +105,10 @@ void Tfrm_locations::lbx_locationClick()
         edt_longitude.setText(AngleToEditText(location->Longitude));
         edt_latitude.setText(AngleToEditText(location->Latitude));
         edt_altitude.setText(QString::number(location->Elevation));
-        edt_longitude.setColor(QColor());
-        edt_latitude.setColor(QColor());
     }
+    // The fields now show what the selected entry holds (or nothing that could be taken).
+    edt_longitude.setColor(QColor());
+    edt_latitude.setColor(QColor());
     const bool any = location != nullptr;
     edt_name.setEnabled(any);
     edt_longitude.setEnabled(any);
