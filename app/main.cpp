@@ -2,6 +2,7 @@
 
 #include "calculator/formmainview.h"
 #include "calculator/frmmain.h"
+#include "controls/clock.h"
 #include "controls/guard.h"
 
 #include <QApplication>
@@ -38,7 +39,8 @@ int main(int argc, char** argv)
         QMessageBox::critical(QApplication::activeWindow(), "Shutterly", message);
     });
 
-    TFrmMain calculator;
+    TSystemClock clock;
+    TFrmMain calculator(clock);
     FormMainView calculatorView(calculator);
     TGuard::run([&] { calculator.FormCreate(); });
     calculator.Show();

@@ -2,8 +2,9 @@
 
 #include "calculator/documentation_texts.h"
 
-TFrmMain::TFrmMain()
+TFrmMain::TFrmMain(const TClock& clock)
     : TWindow("Shutterly v2007.11"),
+      TSunControls(clock),
       StatusBar1({{650, "Hints"}, {100, ""}, {135, ""}, {25, QString::fromUtf8("\u00a9"), Qt::AlignRight}})
 {
     shpBackground.setHint("Background colour - right click to change this");

@@ -8,6 +8,7 @@
 #include "calculator/exposure_controls.h"
 #include "calculator/lighting_controls.h"
 #include "calculator/macroastro_controls.h"
+#include "calculator/sun_controls.h"
 #include "controls/button.h"
 #include "controls/dialogs.h"
 #include "controls/edit.h"
@@ -25,9 +26,11 @@ class TFrmMain : public TWindow,
                  public TLightingControls,
                  public TConversionsControls,
                  public TExposureControls,
-                 public TMacroAstroControls {
+                 public TMacroAstroControls,
+                 public TSunControls {
 public:
-    TFrmMain();
+    // The clock dates the page's moon picture until the almanac sets it.
+    explicit TFrmMain(const TClock& clock);
 
     // ---- Frame: pages, status bar, menus, dialogs, timer ----
     TTabSheet tbshtDOF{"&DOF and lighting calculator"};

@@ -1,5 +1,6 @@
 #include "calculator/colour_filters.h"
 #include "calculator/frmmain.h"
+#include "controls/clock.h"
 #include "controls/errors.h"
 #include "tests/test_printers.h"
 
@@ -19,7 +20,9 @@ void expectError(const std::function<void()>& action, const QString& message)
 
 class Conversions : public testing::Test {
 protected:
-    TFrmMain form;
+    // 2026-12-07 00:00 local time, UTC+1.
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
     void SetUp() override { form.FormCreate(); }
 };
 

@@ -1,4 +1,5 @@
 #include "calculator/frmmain.h"
+#include "controls/clock.h"
 #include "controls/errors.h"
 #include "tests/test_printers.h"
 
@@ -8,7 +9,9 @@ namespace {
 
 class DepthOfField : public testing::Test {
 protected:
-    TFrmMain form;
+    // 2026-12-07 00:00 local time, UTC+1.
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
 
     // Puts the full-frame sensor through a real change so that the circle of confusion and crop
     // factor are computed rather than left at their start-up captions.

@@ -1,4 +1,5 @@
 #include "calculator/frmmain.h"
+#include "controls/clock.h"
 #include "calculator/shutter_speeds.h"
 #include "controls/errors.h"
 #include "tests/test_printers.h"
@@ -29,7 +30,9 @@ constexpr int Iso400 = 10;
 
 class Exposure : public testing::Test {
 protected:
-    TFrmMain form;
+    // 2026-12-07 00:00 local time, UTC+1.
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
     void SetUp() override { form.FormCreate(); }
 
     QStringList valueLabels() const

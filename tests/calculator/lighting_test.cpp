@@ -1,5 +1,6 @@
 #include "calculator/backdrop_shade.h"
 #include "calculator/frmmain.h"
+#include "controls/clock.h"
 #include "controls/errors.h"
 #include "tests/test_printers.h"
 
@@ -9,7 +10,9 @@ namespace {
 
 class Lighting : public testing::Test {
 protected:
-    TFrmMain form;
+    // 2026-12-07 00:00 local time, UTC+1.
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
 
     void SetUp() override { form.FormCreate(); }
 

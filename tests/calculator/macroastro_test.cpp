@@ -1,4 +1,5 @@
 #include "calculator/frmmain.h"
+#include "controls/clock.h"
 #include "controls/errors.h"
 #include "tests/test_printers.h"
 
@@ -46,7 +47,9 @@ QString exitPupil(const char* pupil, const char* magnification)
 
 class MacroAstro : public testing::Test {
 protected:
-    TFrmMain form;
+    // 2026-12-07 00:00 local time, UTC+1.
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
     void SetUp() override { form.FormCreate(); }
 
     QStringList telescopeLines() const
@@ -215,7 +218,9 @@ TEST_F(MacroAstro, ImageSizeKeepsItsValuesForEmptyOrZero)
 
 TEST(MacroAstroStart, CaptionsBeforeTheFirstComputation)
 {
-    TFrmMain form;
+    // 2026-12-07 00:00 local time, UTC+1.
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
     EXPECT_EQ(form.edtA_StarTrailTime.text(), "edtA_MoonPC");
     EXPECT_EQ(form.lblA_T_fr.text(), "= f");
     EXPECT_EQ(form.lblA_Resolve.text(), "lblA_Resolve");

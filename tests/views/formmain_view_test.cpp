@@ -1,5 +1,6 @@
 #include "calculator/formmainview.h"
 #include "calculator/frmmain.h"
+#include "controls/clock.h"
 #include "controls/guard.h"
 #include "tests/test_printers.h"
 
@@ -37,7 +38,9 @@ private:
 
 class CalculatorView : public testing::Test {
 protected:
-    TFrmMain form;
+    // 2026-12-07 00:00 local time, UTC+1.
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
     FormMainView view{form};
 
     void SetUp() override { form.FormCreate(); }

@@ -2,6 +2,7 @@
 #include "calculator/conversionspageview.h"
 #include "calculator/exposurepageview.h"
 #include "calculator/frmmain.h"
+#include "controls/clock.h"
 #include "calculator/macropageview.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,9 @@ class PageView : public testing::TestWithParam<PageCase> {};
 
 TEST_P(PageView, EveryControlIsBound)
 {
-    TFrmMain form;
+    // 2026-12-07 00:00 local time, UTC+1.
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
     form.FormCreate();
     const std::unique_ptr<QWidget> page(GetParam().create(form, nullptr));
     for (const char* name : GetParam().names)
@@ -75,7 +78,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PagesView, ShowsResultsAndTakesEdits)
 {
-    TFrmMain form;
+    // 2026-12-07 00:00 local time, UTC+1.
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
     form.FormCreate();
     const std::unique_ptr<QWidget> page(createMacroPage(form, nullptr));
     auto* extension = page->findChild<QLineEdit*>("edtM_Ext");
@@ -90,7 +95,9 @@ TEST(PagesView, ShowsResultsAndTakesEdits)
 
 TEST(PagesView, ListsArePickOnly)
 {
-    TFrmMain form;
+    // 2026-12-07 00:00 local time, UTC+1.
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
     const std::unique_ptr<QWidget> page(createExposurePage(form, nullptr));
     auto* shutter = page->findChild<QComboBox*>("cmbxEV1Shutter");
     ASSERT_TRUE(shutter);
