@@ -1,0 +1,91 @@
+#pragma once
+// The More Data window: the year's events around the current instant for a location chosen
+// from the stored list, and the day's rise, transit and set times, which go to the
+// calculator's sun-and-moon page.
+
+#include "controls/clock.h"
+#include "controls/edit.h"
+#include "controls/list.h"
+#include "controls/timer.h"
+#include "controls/window.h"
+#include "locations/location.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class TFrmMain;
+
+// The zodiac animals, index = earthly branch (0 Rat .. 11 Pig); filled by LocalizeAndArrange.
+extern QStringList AnimalNames;
+
+class Tfrm_more final : public TWindow {
+public:
+    // Runs FormCreate: the window is shown and hidden once, which loads the locations from
+    // `settingsFileName` (used by every later load and save) and fills every value.
+    Tfrm_more(TFrmMain& calculator, const TClock& clock, const QString& settingsFileName);
+
+    TLabel lbl_location, lbl_latitude, lbl_longitude;
+    TList cbx_location;
+    TLabel val_latitude, val_longitude;
+
+    TLabel lbl_spring, lbl_summer, lbl_autumn, lbl_winter;
+    TLabel val_spring, val_summer, val_autumn, val_winter;
+    TLabel lbl_sunrise, lbl_suntransit, lbl_sunset;
+    TLabel val_sunrise, val_suntransit, val_sunset;
+    TLabel lbl_perihel, lbl_aphel;
+    TLabel val_perihel, val_aphel;
+    TLabel lbl_suneclipse;
+    TLabel val_suneclipse, typ_suneclipse;
+
+    TLabel lbl_easter, lbl_pesach, lbl_chinese;
+    TLabel val_easter, val_pesach, val_chinese;
+    TLabel lbl_moonrise, lbl_moontransit, lbl_moonset;
+    TLabel val_moonrise, val_moontransit, val_moonset;
+    TLabel lbl_perigee, lbl_apogee;
+    TLabel val_perigee, val_apogee;
+    TLabel lbl_mooneclipse;
+    TLabel val_mooneclipse, typ_mooneclipse;
+
+    TLabel Label1{QStringLiteral("Local time is UTC plus")};
+    TLabel lblTimeBias;
+    // Runs LocationChange every 65.535 s, shown or not.
+    TTimer Timer{65535};
+
+    void FormCreate();
+    void FormShow() override;
+    void FormHide() override {}
+    void LocationChange();
+    void LocalizeAndArrange();
+    // Stores the selected location as the current one at program end. Only the index is
+    // written, never this window's copy of the list, so that locations the editor saved after
+    // the copy was loaded survive. Then releases the copy.
+    void SaveAndReleaseLocations();
+
+    // The moon window's clock base after the user set a time there: the platform clock reading
+    // (local time) at that moment and the local time then shown. This window's instant then
+    // runs at normal speed from the set time.
+    void SetClockBase(double realBase, double shownBase);
+
+    // The current instant in universal time (TDateTime).
+    double UniversalNow() const;
+    // The window's copy of the stored locations; null until first shown and after release.
+    const TLocationList* Locations() const { return FLocations.get(); }
+
+private:
+    void ShowSeasons(int year);
+    void ShowSeasonHints(double latitude);
+    void ShowOrbitEvents(double u);
+    void ShowEclipses(double u);
+    void ShowFeasts(int year);
+    void ShowRiseTransitSet(double day, double latitude, double longitude);
+    // Writes a rise, transit or set text into the calculator's label and this window's own.
+    void ShowEventTime(TLabel& calculatorLabel, TLabel& ownLabel, const QString& text);
+
+    TFrmMain& FCalculator;
+    const TClock& FClock;
+    const QString FSettingsFileName;
+    double FClockRealBase = 0;
+    double FClockShownBase = 0;
+    std::unique_ptr<TLocationList> FLocations;
+};
