@@ -99,8 +99,18 @@ TEST_F(Lighting, DistancesBeyondTheSlidersAreWrittenAsWholeMetres)
     // Back within reach, the label follows the slider again even though it stays at 40.
     form.tbFillStops.setPosition(7);
     EXPECT_EQ(form.lblFillDistance.text(), "13metres");
-    form.edtFillGN.setText("30.5");  // GN at ISO 22 / n 1.19 -> 18 m still beyond
-    form.edtFillGN.setText("45");
+}
+
+TEST_F(Lighting, ALabelLeftFromAnEarlierDistanceFollowsTheSliderAgain)
+{
+    // 16 m puts the slider at 40 with "16metres"; at f/6.4 the distance is exactly 10 m, which
+    // is position 40 again, so the slider's own handler does not run.
+    form.edtFRatio.setText("4");
+    form.tbFillStops.setPosition(8);
+    EXPECT_EQ(form.lblFillDistance.text(), "16metres");
+    form.edtFRatio.setText("6.4");
+    EXPECT_EQ(form.tbFillDistance.position(), 40);
+    EXPECT_EQ(form.lblFillDistance.text(), "10 metres");
 }
 
 TEST_F(Lighting, ReflectorAsFill)
