@@ -13,28 +13,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
-
-class CalculatorViewEnvironment : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "views_tests";
-            static char* argv[] = {name, nullptr};
-            FApp = std::make_unique<QApplication>(argc, argv);
-        }
-    }
-    void TearDown() override { FApp.reset(); }
-
-private:
-    std::unique_ptr<QApplication> FApp;
-};
-[[maybe_unused]] testing::Environment* const CalculatorViewEnv =
-    testing::AddGlobalTestEnvironment(new CalculatorViewEnvironment);
 
 class CalculatorView : public testing::Test {
 protected:

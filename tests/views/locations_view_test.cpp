@@ -17,25 +17,6 @@
 
 namespace {
 
-class LocationsViewEnvironment : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "views_tests";
-            static char* argv[] = {name, nullptr};
-            FApp = std::make_unique<QApplication>(argc, argv);
-        }
-    }
-    void TearDown() override { FApp.reset(); }
-
-private:
-    std::unique_ptr<QApplication> FApp;
-};
-[[maybe_unused]] testing::Environment* const LocationsViewEnv =
-    testing::AddGlobalTestEnvironment(new LocationsViewEnvironment);
-
 class LocationsView : public ::testing::Test {
 protected:
     void SetUp() override

@@ -15,25 +15,6 @@
 
 namespace {
 
-class MoonViewEnvironment : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "views_tests";
-            static char* argv[] = {name, nullptr};
-            FApp = std::make_unique<QApplication>(argc, argv);
-        }
-    }
-    void TearDown() override { FApp.reset(); }
-
-private:
-    std::unique_ptr<QApplication> FApp;
-};
-[[maybe_unused]] testing::Environment* const MoonViewEnv =
-    testing::AddGlobalTestEnvironment(new MoonViewEnvironment);
-
 constexpr double FirstQuarter2024 = 45330.5;  // 2024-02-08 12:00, about a quarter before
 
 TEST(MoonPictureView, ShowsThePictureAtItsSize)

@@ -17,25 +17,6 @@
 
 namespace {
 
-class PagesViewEnvironment : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (!QApplication::instance()) {
-            static int argc = 1;
-            static char name[] = "views_tests";
-            static char* argv[] = {name, nullptr};
-            FApp = std::make_unique<QApplication>(argc, argv);
-        }
-    }
-    void TearDown() override { FApp.reset(); }
-
-private:
-    std::unique_ptr<QApplication> FApp;
-};
-[[maybe_unused]] testing::Environment* const PagesViewEnv =
-    testing::AddGlobalTestEnvironment(new PagesViewEnvironment);
-
 using PageFactory = QWidget* (*)(TFrmMain&, QWidget*);
 
 struct PageCase {
