@@ -1,0 +1,227 @@
+#pragma once
+// The moon window: it owns the almanac clock (real time, 3600 times faster, or a time the user
+// set), writes the almanac of the shown instant into the calculator's sun-and-moon page and
+// into its own labels once per tick, and offers the menus that set the clock, turn and colour
+// the moon, and hide the program into the notification area.
+
+#include "astro/sun.h"
+#include "astro/types.h"
+#include "controls/button.h"
+#include "controls/edit.h"
+#include "controls/image.h"
+#include "controls/timer.h"
+#include "controls/window.h"
+#include "moonpicture/moon.h"
+#include "moonwindow/columnlayout.h"
+#include "moonwindow/settimedialog.h"
+#include "moonwindow/trayicon.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class TClock;
+class TFrmMain;
+class Tfrm_about;
+class Tfrm_jewish;
+class Tfrm_julian;
+class Tfrm_locations;
+class Tfrm_more;
+class Tfrm_utc;
+
+// Help topics of the help document.
+enum THelpTopic : int {
+    htContents = 1000,
+    htTimeZones = 1001,
+    htMoonWindow = 1002,
+    htMoreData = 1003,
+    htUniversalTime = 1010,
+    htLocations = 1013,
+};
+
+class TMainForm final : public TWindow {
+public:
+    // Client size of the window (pixels); the window is not resizable.
+    static constexpr int ClientWidth = 729;
+    static constexpr int ClientHeight = 325;
+
+    TMainForm(TFrmMain& calculator, const TClock& clock, const QString& settingsFile);
+    ~TMainForm() override;
+
+    // Windows created after this one; null until they exist. Without the location editor the
+    // update leaves the sun block out.
+    void connectWindows(Tfrm_more* more, Tfrm_locations* locations, Tfrm_utc* utc);
+
+    // ---- Captions ----
+    TLabel lbl_julian{QStringLiteral("Julian date:")};
+    TLabel lbl_utc{QStringLiteral("Universal time:")};
+    TLabel lbl_local{QStringLiteral("Local time:")};
+    TLabel lbl_age{QStringLiteral("Age of the moon:")};
+    TLabel lbl_phase{QStringLiteral("Moon phase:")};
+    TLabel lbl_moon_distance{QStringLiteral("Moon's distance:")};
+    TLabel lbl_moon_subtend{QStringLiteral("Moon subtends:")};
+    TLabel lbl_sun_distance{QStringLiteral("Sun's distance:")};
+    TLabel lbl_sun_subtend{QStringLiteral("Sun subtends:")};
+    TLabel lbl_lastnew{QStringLiteral("Last new moon:")};
+    TLabel lbl_firstquart{QStringLiteral("First quarter:")};
+    TLabel lbl_full{QStringLiteral("Full moon:")};
+    TLabel lbl_lastquart{QStringLiteral("Last quarter:")};
+    TLabel lbl_nextnew{QStringLiteral("Next new moon:")};
+    TLabel lbl_lastlunation{QStringLiteral("Lunation:")};
+    TLabel lbl_nextlunation{QStringLiteral("Lunation:")};
+    TLabel lbl_sun_azimuth{QStringLiteral("Sun azimuth:")};
+    TLabel lbl_sun_elevation{QStringLiteral("Sun elevation:")};
+    TLabel lbl_north{QStringLiteral("North")};
+    TLabel lbl_east{QStringLiteral("East")};
+    TLabel lbl_west{QStringLiteral("West")};
+    TLabel lbl_south{QStringLiteral("South")};
+
+    // ---- Values (the same texts the update writes into the calculator's page) ----
+    TLabel val_julian;
+    TLabel val_utc;
+    TLabel val_local;
+    TLabel val_age;
+    TLabel val_phase;
+    TLabel val_moon_distance;
+    TLabel val_moon_subtend;
+    TLabel val_sun_distance;
+    TLabel val_sun_subtend;
+    TLabel val_newmoon;
+    TLabel val_firstquart;
+    TLabel val_full;
+    TLabel val_lastquart;
+    TLabel val_nextnew;
+    TLabel val_lastlunation;
+    TLabel val_nextlunation;
+    TLabel lblSunAzimuth;
+    TLabel lblSunElevation;
+
+    // The window's own moon picture: source of the tray and application icons.
+    TMoon Moon;
+    // The compass, as on the calculator's page.
+    TImage Image1{265, 265};
+    TTimer Timer{1000};
+
+    // ---- Main menu ----
+    TMenuItem mnu_file{QStringLiteral("&File")};
+    TMenuItem mnu_tray{QStringLiteral("&Minimize to Tray")};
+    TMenuItem mnu_exit{QStringLiteral("E&xit")};
+    TMenuItem mnu_edit{QStringLiteral("&Edit")};
+    TMenuItem mnu_copy{QStringLiteral("&Copy")};
+    TMenuItem mnu_options{QStringLiteral("&Options")};
+    TMenuItem mnu_fast{QStringLiteral("&Fast Mode")};
+    TMenuItem mnu_stop{QStringLiteral("&Stop")};
+    TMenuItem mnu_julian{QStringLiteral("Set &Julian Date...")};
+    TMenuItem mnu_utc{QStringLiteral("Set &Universal Time...")};
+    TMenuItem mnu_jewish{QStringLiteral("Je&wish Calendar...")};
+    TMenuItem mnu_rotate{QStringLiteral("&Rotate Moon")};
+    TMenuItem mnu_rot_north{QStringLiteral("&Northern Hemisphere")};
+    TMenuItem mnu_rot_south{QStringLiteral("&Southern Hemisphere")};
+    TMenuItem mnu_color{QStringLiteral("&Colorize Moon")};
+    TMenuItem mnu_locations{QStringLiteral("Edit &Locations")};
+    TMenuItem mnu_more{QStringLiteral("&More Data")};
+    TMenuItem mnu_help{QStringLiteral("&Help")};
+    TMenuItem mnu_about{QStringLiteral("&About")};
+    TMenuItem mnu_help_item{QStringLiteral("&Help")};
+    TMenuItem mnu_timezone{QStringLiteral("Time zones...")};
+
+    // ---- Creation and the update cycle ----
+    void FormCreate();
+    void FormClose();
+    void TimerTimer();
+    void LocalizeAndArrange();
+    void DrawCompass();
+    int GetUtcBias() const;
+
+    // Writes a sun position (library convention: azimuth from the south, positive westward)
+    // into the sun texts and draws its dot; part of the update's sun block.
+    void ShowSunPosition(astro::THorizontalPosition sun);
+
+    // ---- Menu handlers ----
+    void minimize_to_tray();
+    void tray_dblclick();
+    void mnu_exitClick();
+    void mnu_copyClick();
+    void mnu_fastClick();
+    void mnu_stopClick();
+    void mnu_julianClick();
+    void mnu_utcClick();
+    void mnu_jewishClick();
+    void mnu_rotate_Click(const TMenuItem& sender);
+    void mnu_colorClick();
+    void mnu_locationsClick();
+    void mnu_moreClick();
+    void mnu_help_itemClick();
+    void mnu_timezoneClick();
+    void mnu_aboutClick();
+
+    // ---- State ----
+    // The shown local time now (TDateTime) and the universal time belonging to it.
+    astro::TDateTime ShownTime() const;
+    astro::TDateTime ShownUniversalTime() const;
+    bool fastMode() const { return mnu_fast.checked(); }
+    // The help document, or empty when none was found at creation.
+    QString helpFile() const { return FHelpFile; }
+    // Where the labels of this window were placed by LocalizeAndArrange.
+    const QList<TArrangedLabel>& arrangedLabels() const { return FArranged; }
+    const TColumnLayout& columnLayout() const { return FLayout; }
+    TTrayIcon& trayIcon() { return FTrayIcon; }
+    Tfrm_julian& julianDialog() { return *FJulian; }
+    Tfrm_jewish& jewishDialog() { return *FJewish; }
+    Tfrm_about& aboutDialog() { return *FAbout; }
+
+    // ---- What the desktop does for the window (connected by the view) ----
+    // Width in pixels of a label's text in the window's font (for the column layout).
+    std::function<int(const QString& text)> onTextWidth;
+    // Repaints the window at once and returns its client area as painted.
+    std::function<QImage()> onGrabClientArea;
+    std::function<void(const QImage&)> onCopyPicture;
+    // Opens a topic of the help document.
+    std::function<void(const QString& file, int topic)> onShowHelp;
+    // The application's icon (window and task bar).
+    std::function<void(const QImage&)> onApplicationIcon;
+    // Minimises the program and removes it from the task bar, and the way back.
+    std::function<void()> onHideApplication;
+    std::function<void()> onRestoreApplication;
+
+    // Fields of the almanac clock and the tray refresh (see the .cpp for their rules).
+    astro::TDateTime FClockRealBase = 0;
+    astro::TDateTime FClockShownBase = 0;
+    // Illuminated percentage last pushed to the tray icon; 199 until one has been.
+    int FLastPercent = 199;
+    QString FPhaseLegend;
+    QString FKilometerText;
+    QString FEarthRadiiText;
+    QString FAstroUnitsText;
+    QString FAgeFormat;
+
+private:
+    void bindHandlers();
+    void SetCaptions();
+    void Arrange();
+    void ReadOptions();
+    void SetTime(TSetTimeDialog& dialog);
+    void ShowValue(TLabel& calculatorLabel, TLabel& ownLabel, const QString& text);
+    void ShowPhases(astro::TDateTime ut);
+    void ShowMoonAndSunValues(astro::TDateTime ut, int& percent);
+    void ShowSunBlock(astro::TDateTime ut);
+    bool SunBlockDue(astro::TDateTime ut) const;
+    void RefreshTrayIcon(int percent);
+    void DrawCompassOn(TImage& image);
+
+    TFrmMain& FCalculator;
+    const TClock& FClock;
+    const QString FSettingsFile;
+    Tfrm_more* FMore = nullptr;
+    Tfrm_locations* FLocations = nullptr;
+    Tfrm_utc* FUtc = nullptr;
+    TTrayIcon FTrayIcon;
+    std::unique_ptr<Tfrm_julian> FJulian;
+    std::unique_ptr<Tfrm_jewish> FJewish;
+    std::unique_ptr<Tfrm_about> FAbout;
+    QString FHelpFile;
+    QList<TArrangedLabel> FArranged;
+    TColumnLayout FLayout{};
+};
