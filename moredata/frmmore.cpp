@@ -1,0 +1,283 @@
+#include "moredata/frmmore.h"
+
+#include "astro/astro.h"
+#include "calculator/frmmain.h"
+#include "controls/numbers.h"
+#include "moonwindow/almanactext.h"
+#include "moredata/moredatastrings.h"
+
+#include <cmath>
+#include <span>
+
+QStringList AnimalNames;
+
+namespace {
+
+using astro::TDateTime;
+
+const QString NoEvent = QStringLiteral("---");
+constexpr double MinutesPerDay = 1440;
+
+// Solar and lunar eclipses come in seasons about six lunations apart; a search that finds none
+// in this many steps of 28 days has met a fault of the method, not a quiet stretch of sky.
+constexpr int EclipseSearchStepLimit = 40;
+
+QString solarEclipseText(astro::TEclipse type)
+{
+    switch (type) {
+    case astro::ecPartial: return MoreDataString(42101);
+    case astro::ecNonCentral: return MoreDataString(42105);
+    case astro::ecAnnular: return MoreDataString(42103);
+    case astro::ecAnnularTotal: return MoreDataString(42104);
+    case astro::ecTotal: return MoreDataString(42100);
+    default: return MoreDataString(42099);
+    }
+}
+
+QString lunarEclipseText(astro::TEclipse type)
+{
+    switch (type) {
+    case astro::ecPartial: return MoreDataString(42101);
+    case astro::ecTotal: return MoreDataString(42100);
+    case astro::ecPenumbral: return MoreDataString(42102);
+    default: return MoreDataString(42099);
+    }
+}
+
+// The instant of the first solar (sun) or lunar eclipse at or after t, and its type.
+astro::TEclipse nextEclipse(TDateTime& t, bool sun)
+{
+    for (int step = 0; step < EclipseSearchStepLimit; ++step) {
+        const astro::TEclipse type = astro::FindEclipseAfter(t, sun);
+        if (type != astro::ecNone)
+            return type;
+        t += 28;
+    }
+    throw astro::E_OutOfAlgorithmRange("Out of range of the algorithm");
+}
+
+using TEventFunction = TDateTime (*)(TDateTime date, double latitude, double longitude);
+
+// The event of `day` (a whole day number, universal time): the algorithm answers for the day it
+// is asked, but its instant can fall on a neighbour, so the neighbours are asked as well.
+// Returns the event text, or "---" when the event does not fall on the day.
+QString eventOfDay(TEventFunction event, double day, double latitude, double longitude)
+{
+    TDateTime r = event(day, latitude, longitude);
+    if (std::trunc(r) < day)
+        r = event(day + 1, latitude, longitude);
+    if (std::trunc(r) > day)
+        r = event(day - 1, latitude, longitude);
+    return std::trunc(r) == day ? EventTimeText(r) : NoEvent;
+}
+
+}  // namespace
+
+Tfrm_more::Tfrm_more(TFrmMain& calculator, const TClock& clock, const QString& settingsFileName)
+    : TWindow(QStringLiteral("More Data")),
+      FCalculator(calculator),
+      FClock(clock),
+      FSettingsFileName(settingsFileName)
+{
+    cbx_location.onChange = [this] { LocationChange(); };
+    Timer.onTimer = [this] { LocationChange(); };
+    FormCreate();
+}
+
+void Tfrm_more::FormCreate()
+{
+    FClockShownBase = FClock.localNow();
+    FClockRealBase = FClockShownBase;
+    LocalizeAndArrange();
+    // Showing loads the locations and fills every value.
+    Show();
+    Hide();
+}
+
+void Tfrm_more::FormShow()
+{
+    if (FLocations)
+        FLocations->clear();
+    else
+        FLocations = std::make_unique<TLocationList>();
+    int index = 0;
+    LoadLocations(FSettingsFileName, *FLocations, index);
+    QStringList names;
+    for (const TLocation& location : *FLocations)
+        names.append(location.Name);
+    cbx_location.setItems(names);
+    cbx_location.assignItemIndex(index);
+    LocationChange();
+}
+
+// The rows are laid out by the view in columns that size themselves; only the texts are set here.
+void Tfrm_more::LocalizeAndArrange()
+{
+    setCaption(MoreDataString(42029));
+    const struct {
+        TLabel* label;
+        int id;
+    } captions[] = {
+        {&lbl_location, 42030},    {&lbl_latitude, 42031},   {&lbl_longitude, 42032},
+        {&lbl_spring, 42033},      {&lbl_summer, 42034},     {&lbl_autumn, 42035},
+        {&lbl_winter, 42036},      {&lbl_sunrise, 42037},    {&lbl_suntransit, 42038},
+        {&lbl_sunset, 42039},      {&lbl_moonrise, 42040},   {&lbl_moontransit, 42041},
+        {&lbl_moonset, 42042},     {&lbl_perigee, 42043},    {&lbl_apogee, 42044},
+        {&lbl_mooneclipse, 42045}, {&lbl_suneclipse, 42046}, {&lbl_perihel, 42065},
+        {&lbl_aphel, 42066},       {&lbl_easter, 42067},     {&lbl_pesach, 42068},
+        {&lbl_chinese, 42088},
+    };
+    for (const auto& caption : captions)
+        caption.label->setText(MoreDataString(caption.id));
+    AnimalNames.clear();
+    for (int i = 0; i < 12; ++i)
+        AnimalNames.append(MoreDataString(42106 + i));
+}
+
+double Tfrm_more::UniversalNow() const
+{
+    return FClock.localNow() - FClockRealBase + FClockShownBase + GetUtcBias(FClock) / MinutesPerDay;
+}
+
+void Tfrm_more::SetClockBase(double realBase, double shownBase)
+{
+    FClockRealBase = realBase;
+    FClockShownBase = shownBase;
+}
+
+void Tfrm_more::LocationChange()
+{
+    const double u = UniversalNow();
+    lblTimeBias.setText(UtcOffsetHoursText(GetUtcBias(FClock)) + QStringLiteral(" hours"));
+    const int year = astro::DateTimeToCalendar(u).Year;
+    ShowSeasons(year);
+    for (TLabel* caption : {&lbl_spring, &lbl_summer, &lbl_autumn, &lbl_winter})
+        caption->setHint(QString());
+    ShowOrbitEvents(u);
+    ShowEclipses(u);
+    ShowFeasts(year);
+
+    for (auto [calculatorLabel, ownLabel] : {std::pair{&FCalculator.val_moonrise, &val_moonrise},
+                                             {&FCalculator.val_moontransit, &val_moontransit},
+                                             {&FCalculator.val_moonset, &val_moonset},
+                                             {&FCalculator.val_sunrise, &val_sunrise},
+                                             {&FCalculator.val_suntransit, &val_suntransit},
+                                             {&FCalculator.val_sunset, &val_sunset}})
+        ShowEventTime(*calculatorLabel, *ownLabel, NoEvent);
+
+    const int index = cbx_location.itemIndex();
+    if (index == -1)
+        return;
+    double latitude = 0;
+    double longitude = 0;
+    if (FLocations && index < FLocations->size()) {
+        latitude = FLocations->at(index).Latitude;
+        longitude = FLocations->at(index).Longitude;
+    }
+    val_longitude.setText(AngleText(std::abs(longitude)) + u' ' + MoreDataString(longitude >= 0 ? 42078 : 42077));
+    val_latitude.setText(AngleText(std::abs(latitude)) + u' ' + MoreDataString(latitude >= 0 ? 42079 : 42080));
+    ShowSeasonHints(latitude);
+    ShowRiseTransitSet(std::trunc(u), latitude, longitude);
+}
+
+void Tfrm_more::ShowSeasons(int year)
+{
+    QString texts[4];
+    try {
+        const astro::TSeason seasons[] = {astro::ssSpring, astro::ssSummer, astro::ssAutumn, astro::ssWinter};
+        for (int i = 0; i < 4; ++i)
+            texts[i] = EventTimeText(astro::SeasonBegin(year, seasons[i]));
+    } catch (const astro::EAstroError&) {
+        for (QString& text : texts)
+            text = MoreDataString(42050);
+    }
+    val_spring.setText(texts[0]);
+    val_summer.setText(texts[1]);
+    val_autumn.setText(texts[2]);
+    val_winter.setText(texts[3]);
+}
+
+// The captions name the northern seasons; south of the equator (and on it) each equinox and
+// solstice begins the opposite season.
+void Tfrm_more::ShowSeasonHints(double latitude)
+{
+    const bool north = latitude > 0;
+    lbl_spring.setHint(MoreDataString(north ? 42069 : 42071));
+    lbl_summer.setHint(MoreDataString(north ? 42070 : 42072));
+    lbl_autumn.setHint(MoreDataString(north ? 42071 : 42069));
+    lbl_winter.setHint(MoreDataString(north ? 42072 : 42070));
+}
+
+void Tfrm_more::ShowOrbitEvents(double u)
+{
+    val_perigee.setText(EventTimeText(astro::PerigeeAfter(u)));
+    val_apogee.setText(EventTimeText(astro::ApogeeAfter(u)));
+    val_perihel.setText(EventTimeText(astro::PerihelionAfter(u)));
+    val_aphel.setText(EventTimeText(astro::AphelionAfter(u)));
+}
+
+void Tfrm_more::ShowEclipses(double u)
+{
+    TDateTime t = u;
+    astro::TEclipse type = nextEclipse(t, true);
+    val_suneclipse.setText(EventTimeText(t));
+    typ_suneclipse.setText(solarEclipseText(type));
+    t = u;
+    type = nextEclipse(t, false);
+    val_mooneclipse.setText(EventTimeText(t));
+    typ_mooneclipse.setText(lunarEclipseText(type));
+}
+
+// Each feast date has its own range of years; outside it that date alone says so, and the
+// rest of the window, the rise and set times included, is still filled.
+void Tfrm_more::ShowFeasts(int year)
+{
+    const auto show = [](TLabel& label, const auto& text) {
+        try {
+            label.setText(text());
+        } catch (const astro::EAstroError&) {
+            label.setText(MoreDataString(42050));
+        }
+    };
+    show(val_easter, [year] { return DateText(astro::EasterDate(year)); });
+    show(val_pesach, [year] { return DateText(astro::PassoverDate(year)); });
+    show(val_chinese, [year] {
+        const TDateTime d = astro::ChineseNewYearOf(year);
+        return DateText(d) + QStringLiteral(" (") + AnimalNames.value(astro::ChineseDateOf(d).YearBranch) + u')';
+    });
+}
+
+// Per body, a failing event ends that body's block: it and the events after it keep "---".
+void Tfrm_more::ShowRiseTransitSet(double day, double latitude, double longitude)
+{
+    struct TEventRow {
+        TEventFunction event;
+        TLabel& calculatorLabel;
+        TLabel& ownLabel;
+    };
+    const TEventRow moon[] = {{astro::MoonRiseTime, FCalculator.val_moonrise, val_moonrise},
+                              {astro::MoonTransitTime, FCalculator.val_moontransit, val_moontransit},
+                              {astro::MoonSetTime, FCalculator.val_moonset, val_moonset}};
+    const TEventRow sun[] = {{astro::SunRiseTime, FCalculator.val_sunrise, val_sunrise},
+                             {astro::SunTransitTime, FCalculator.val_suntransit, val_suntransit},
+                             {astro::SunSetTime, FCalculator.val_sunset, val_sunset}};
+    for (const auto& body : {std::span<const TEventRow>(moon), std::span<const TEventRow>(sun)}) {
+        try {
+            for (const TEventRow& row : body)
+                ShowEventTime(row.calculatorLabel, row.ownLabel, eventOfDay(row.event, day, latitude, longitude));
+        } catch (const astro::EAstroError&) {
+        }
+    }
+}
+
+void Tfrm_more::ShowEventTime(TLabel& calculatorLabel, TLabel& ownLabel, const QString& text)
+{
+    calculatorLabel.setText(text);
+    ownLabel.setText(text);
+}
+
+void Tfrm_more::SaveAndReleaseLocations()
+{
+    SaveLocationIndex(FSettingsFileName, FLocations.get(), cbx_location.itemIndex());
+    FLocations.reset();
+}
