@@ -1,0 +1,274 @@
+#include "tests/moredata/moredata_test_support.h"
+#include "tests/test_printers.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QString OutOfRange = QStringLiteral("Out of algorithm range");
+
+TEST_F(MoreDataWindow, CreationShowsAndHidesOnceAndFillsTheYear)
+{
+    Tfrm_more& window = create();
+    EXPECT_FALSE(window.visible());
+    EXPECT_EQ(window.caption(), "More Data");
+    EXPECT_EQ(window.lbl_spring.text(), "March Equinox:");
+    EXPECT_EQ(window.lbl_chinese.text(), "Chinese New Year:");
+    EXPECT_EQ(window.Timer.interval(), 65535);
+    EXPECT_TRUE(window.Timer.enabled());
+    // Published instants (UT): 03:06:21, 20:50:56, 12:43:40, 09:20:30; the library reads its
+    // instants as dynamical time, 69 s later.
+    EXPECT_EQ(window.val_spring.text(), "03:07 UTC 20 March 2024");
+    EXPECT_EQ(window.val_summer.text(), "20:52 UTC 20 June 2024");
+    EXPECT_EQ(window.val_autumn.text(), "12:44 UTC 22 September 2024");
+    EXPECT_EQ(window.val_winter.text(), "09:21 UTC 21 December 2024");
+    EXPECT_EQ(window.val_easter.text(), "31 March 2024");
+    EXPECT_EQ(window.val_pesach.text(), "23 April 2024");
+    EXPECT_EQ(window.val_chinese.text(), "10 February 2024 (Dragon)");
+    EXPECT_EQ(window.lblTimeBias.text(), "0 hours");
+}
+
+TEST_F(MoreDataWindow, NextEclipsesFromTheTwentiethOfMarch2024)
+{
+    Tfrm_more& window = create();
+    EXPECT_EQ(window.val_suneclipse.text(), "18:18 UTC 8 April 2024");
+    EXPECT_EQ(window.typ_suneclipse.text(), "Total");
+    EXPECT_TRUE(window.val_mooneclipse.text().endsWith("UTC 25 March 2024")) << window.val_mooneclipse.text().toStdString();
+    EXPECT_EQ(window.typ_mooneclipse.text(), "Penumbral");
+}
+
+TEST_F(MoreDataWindow, OrbitEventsLieAheadOfTheInstant)
+{
+    Tfrm_more& window = create();
+    // Published: perihelion 2025-01-04, aphelion 2024-07-05, apogee 2024-03-23 15:44 UT, perigee
+    // 2024-04-07 17:50 UT (the perihelion and aphelion are mean-orbit instants, a day or so
+    // from the true ones).
+    EXPECT_TRUE(window.val_perihel.text().contains("January 2025")) << window.val_perihel.text().toStdString();
+    EXPECT_TRUE(window.val_aphel.text().contains("July 2024")) << window.val_aphel.text().toStdString();
+    EXPECT_TRUE(window.val_apogee.text().endsWith("UTC 23 March 2024")) << window.val_apogee.text().toStdString();
+    EXPECT_TRUE(window.val_perigee.text().endsWith("UTC 7 April 2024")) << window.val_perigee.text().toStdString();
+}
+
+struct TBiasCase {
+    int biasMinutes;
+    const char* text;
+};
+
+class TimeBias : public MoreDataWindow, public testing::WithParamInterface<TBiasCase> {};
+
+TEST_P(TimeBias, OffsetInTenthsOfHoursHalvesToEven)
+{
+    clock.setBias(GetParam().biasMinutes);
+    EXPECT_EQ(create().lblTimeBias.text(), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(MoreData, TimeBias,
+                         testing::Values(TBiasCase{-600, "10 hours"}, TBiasCase{-330, "5.5 hours"},
+                                         TBiasCase{-345, "5.8 hours"}, TBiasCase{300, "-5 hours"},
+                                         TBiasCase{0, "0 hours"}));
+
+TEST_F(MoreDataWindow, EmptyListStillShowsTheYearButNoPlace)
+{
+    Tfrm_more& window = create();
+    EXPECT_EQ(window.cbx_location.count(), 0);
+    EXPECT_EQ(window.cbx_location.itemIndex(), -1);
+    EXPECT_EQ(window.val_latitude.text(), "");
+    EXPECT_EQ(window.val_longitude.text(), "");
+    for (const TLabel* caption : {&window.lbl_spring, &window.lbl_summer, &window.lbl_autumn, &window.lbl_winter})
+        EXPECT_EQ(caption->hint(), "");
+    for (const TLabel* label : {&calculator.val_sunrise, &calculator.val_suntransit, &calculator.val_sunset,
+                                &calculator.val_moonrise, &calculator.val_moontransit, &calculator.val_moonset})
+        EXPECT_EQ(label->text(), "---");
+    EXPECT_FALSE(window.val_spring.text().isEmpty());
+    EXPECT_FALSE(window.val_perigee.text().isEmpty());
+    EXPECT_FALSE(window.val_suneclipse.text().isEmpty());
+    EXPECT_FALSE(window.val_easter.text().isEmpty());
+}
+
+TEST_F(MoreDataWindow, StoredIndexBeyondTheListSelectsNothing)
+{
+    store({Place("Home", 48.2, -16.37)}, 3);
+    Tfrm_more& window = create();
+    EXPECT_EQ(window.cbx_location.count(), 1);
+    EXPECT_EQ(window.cbx_location.itemIndex(), -1);
+    EXPECT_EQ(window.val_latitude.text(), "");
+    EXPECT_EQ(calculator.val_sunrise.text(), "---");
+}
+
+TEST_F(MoreDataWindow, LeavingTheSelectionKeepsTheLastCoordinatesAndClearsTheHints)
+{
+    store({Place("Home", 48.2, -16.37)}, 0);
+    Tfrm_more& window = create();
+    ASSERT_EQ(window.lbl_spring.hint(), "Begin of spring");
+    window.cbx_location.setItemIndex(-1);
+    EXPECT_EQ(window.val_latitude.text(), QString::fromUtf8("48° 12' 0'' North"));
+    EXPECT_EQ(window.lbl_spring.hint(), "");
+    EXPECT_EQ(calculator.val_sunrise.text(), "---");
+}
+
+struct THintCase {
+    double latitude;
+    const char* spring;
+    const char* summer;
+    const char* autumn;
+    const char* winter;
+};
+
+class SeasonHints : public MoreDataWindow, public testing::WithParamInterface<THintCase> {};
+
+TEST_P(SeasonHints, FollowTheHemisphere)
+{
+    store({Place("Somewhere", GetParam().latitude, 0)});
+    Tfrm_more& window = create();
+    EXPECT_EQ(window.lbl_spring.hint(), GetParam().spring);
+    EXPECT_EQ(window.lbl_summer.hint(), GetParam().summer);
+    EXPECT_EQ(window.lbl_autumn.hint(), GetParam().autumn);
+    EXPECT_EQ(window.lbl_winter.hint(), GetParam().winter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MoreData, SeasonHints,
+    testing::Values(
+        THintCase{51.5, "Begin of spring", "Begin of sommer", "Begin of autumn", "Begin of winter"},
+        THintCase{-33.87, "Begin of autumn", "Begin of winter", "Begin of spring", "Begin of sommer"},
+        THintCase{0, "Begin of autumn", "Begin of winter", "Begin of spring", "Begin of sommer"}));
+
+struct TCoordinateCase {
+    double latitude;
+    double longitude;
+    const char* latitudeText;
+    const char* longitudeText;
+};
+
+class Coordinates : public MoreDataWindow, public testing::WithParamInterface<TCoordinateCase> {};
+
+TEST_P(Coordinates, ShowMagnitudeAndCompassSide)
+{
+    store({Place("Somewhere", GetParam().latitude, GetParam().longitude)});
+    Tfrm_more& window = create();
+    EXPECT_EQ(window.val_latitude.text(), QString::fromUtf8(GetParam().latitudeText));
+    EXPECT_EQ(window.val_longitude.text(), QString::fromUtf8(GetParam().longitudeText));
+}
+
+INSTANTIATE_TEST_SUITE_P(MoreData, Coordinates,
+                         testing::Values(TCoordinateCase{-33.87, -151.2, "33° 52' 12'' South", "151° 12' 0'' East"},
+                                         TCoordinateCase{51.5, 0, "51° 30' 0'' North", "0° 0' 0'' West"},
+                                         TCoordinateCase{0, 74.0, "0° 0' 0'' North", "74° 0' 0'' West"}));
+
+TEST_F(MoreDataWindow, RiseTransitSetOfTheSunGoToTheCalculatorAndTheWindow)
+{
+    clock.set(At(2024, 6, 21, 12));
+    store({Place("Greenwich", 51.5, 0)});
+    Tfrm_more& window = create();
+    // Published for 51.5 N, 0: 03:42:40, 12:01:55, 20:21:05 UT.
+    EXPECT_EQ(calculator.val_sunrise.text(), "03:42 UTC 21 June 2024");
+    EXPECT_EQ(calculator.val_suntransit.text(), "12:01 UTC 21 June 2024");
+    EXPECT_EQ(calculator.val_sunset.text(), "20:21 UTC 21 June 2024");
+    EXPECT_EQ(window.val_sunrise.text(), calculator.val_sunrise.text());
+    EXPECT_EQ(window.val_suntransit.text(), calculator.val_suntransit.text());
+    EXPECT_EQ(window.val_sunset.text(), calculator.val_sunset.text());
+    EXPECT_EQ(window.val_moonrise.text(), calculator.val_moonrise.text());
+}
+
+// The sun fails on its first event, which ends its block; the moon's block is separate.
+TEST_F(MoreDataWindow, MidnightSunShowsNoSunEventsButTheMoonStillRisesAndSets)
+{
+    // First quarter: the moon stands near the equator and rises and sets even at 78 N.
+    clock.set(At(2024, 6, 14, 12));
+    store({Place("Svalbard", 78.2, -15.6)});
+    create();
+    EXPECT_EQ(calculator.val_sunrise.text(), "---");
+    EXPECT_EQ(calculator.val_suntransit.text(), "---");
+    EXPECT_EQ(calculator.val_sunset.text(), "---");
+    EXPECT_NE(calculator.val_moontransit.text(), "---");
+    EXPECT_TRUE(calculator.val_moonrise.text() != "---" || calculator.val_moonset.text() != "---");
+}
+
+// Each shown event must fall on the universal-time day of the instant, and the moon, which
+// rises about 50 minutes later each day, skips a rise and a set once a month.
+TEST_F(MoreDataWindow, MoonEventsAlwaysBelongToTheirDayAndSkipOnceAMonth)
+{
+    store({Place("Greenwich", 51.5, 0)});
+    Tfrm_more& window = create();
+    int missingRises = 0;
+    int missingSets = 0;
+    const double start = At(2024, 1, 1, 12);
+    for (int day = 0; day < 60; ++day) {
+        clock.set(start + day);
+        window.LocationChange();
+        const QString date = QStringLiteral(" UTC %1").arg(QLocale::system().toString(QDate(2024, 1, 1).addDays(day), "d MMMM yyyy"));
+        for (const TLabel* label : {&calculator.val_moonrise, &calculator.val_moontransit, &calculator.val_moonset,
+                                    &calculator.val_sunrise, &calculator.val_sunset}) {
+            if (label->text() != "---")
+                EXPECT_TRUE(label->text().endsWith(date)) << label->text().toStdString() << " on day " << day;
+        }
+        missingRises += calculator.val_moonrise.text() == "---";
+        missingSets += calculator.val_moonset.text() == "---";
+        EXPECT_NE(calculator.val_sunrise.text(), "---");
+    }
+    EXPECT_GE(missingRises, 1);
+    EXPECT_LE(missingRises, 3);
+    EXPECT_GE(missingSets, 1);
+    EXPECT_LE(missingSets, 3);
+}
+
+TEST_F(MoreDataWindow, ChoosingAnotherLocationRecomputes)
+{
+    clock.set(At(2024, 6, 21, 12));
+    store({Place("Greenwich", 51.5, 0), Place("Sydney", -33.87, -151.2)});
+    Tfrm_more& window = create();
+    window.cbx_location.setItemIndex(1);
+    EXPECT_EQ(window.val_longitude.text(), QString::fromUtf8("151° 12' 0'' East"));
+    EXPECT_EQ(window.lbl_spring.hint(), "Begin of autumn");
+    // Sydney's winter sunrise is 20:59 UT of the day before; on the 21st it rises at 21:00.
+    EXPECT_TRUE(calculator.val_sunrise.text().startsWith("21:00 UTC 21 June 2024") ||
+                calculator.val_sunrise.text().startsWith("20:59 UTC 21 June 2024"))
+        << calculator.val_sunrise.text().toStdString();
+}
+
+TEST_F(MoreDataWindow, TimerRecomputesWhileHidden)
+{
+    Tfrm_more& window = create();
+    ASSERT_FALSE(window.visible());
+    clock.set(At(2025, 1, 15, 12));
+    window.Timer.tick();
+    EXPECT_TRUE(window.val_spring.text().endsWith("March 2025")) << window.val_spring.text().toStdString();
+    EXPECT_EQ(window.val_chinese.text(), "29 January 2025 (Snake)");
+}
+
+TEST_F(MoreDataWindow, ClockBaseFromTheMoonWindowMovesTheInstantAndRunsAtNormalSpeed)
+{
+    clock.setBias(-60);
+    Tfrm_more& window = create();
+    const double now = clock.localNow();
+    // The user set 2001-06-21 11:00 UT: shown local time 12:00 at this moment.
+    window.SetClockBase(now, At(2001, 6, 21, 12));
+    EXPECT_NEAR(window.UniversalNow(), At(2001, 6, 21, 11), 1e-9);
+    clock.advanceSeconds(3600);
+    EXPECT_NEAR(window.UniversalNow(), At(2001, 6, 21, 12), 1e-9);
+    window.LocationChange();
+    EXPECT_TRUE(window.val_suneclipse.text().endsWith("UTC 21 June 2001")) << window.val_suneclipse.text().toStdString();
+    EXPECT_EQ(window.typ_suneclipse.text(), "Total");
+}
+
+TEST_F(MoreDataWindow, FeastDateOutsideItsRangeDoesNotStopTheRest)
+{
+    clock.set(At(2450, 3, 1, 12));
+    store({Place("Greenwich", 51.5, 0)});
+    Tfrm_more& window = create();
+    EXPECT_EQ(window.val_easter.text(), OutOfRange);
+    EXPECT_TRUE(window.val_pesach.text().endsWith("2450")) << window.val_pesach.text().toStdString();
+    EXPECT_TRUE(window.val_chinese.text().contains("2450")) << window.val_chinese.text().toStdString();
+    EXPECT_TRUE(calculator.val_sunrise.text().endsWith("UTC 1 March 2450")) << calculator.val_sunrise.text().toStdString();
+    EXPECT_EQ(window.val_latitude.text(), QString::fromUtf8("51° 30' 0'' North"));
+}
+
+TEST_F(MoreDataWindow, PassoverBeforeItsCalendarSaysOutOfRange)
+{
+    clock.set(At(300, 3, 1, 12) );
+    Tfrm_more& window = create();
+    EXPECT_EQ(window.val_pesach.text(), OutOfRange);
+    EXPECT_NE(window.val_easter.text(), OutOfRange);
+}
+
+}  // namespace
