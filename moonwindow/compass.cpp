@@ -1,0 +1,63 @@
+#include "moonwindow/compass.h"
+
+#include "astro/angles.h"
+#include "controls/image.h"
+#include "controls/numbers.h"
+
+#include <QPainter>
+
+namespace {
+
+const QColor Aqua(0, 255, 255);
+const QColor SunYellow(255, 255, 0);
+constexpr int SunRadius = 10;
+
+}  // namespace
+
+void DrawCompassBackground(TImage& image)
+{
+    QImage& canvas = image.canvas();
+    const int w = canvas.width();
+    const int h = canvas.height();
+    {
+        QPainter painter(&canvas);
+        painter.setPen(Qt::black);
+        // Shapes cover (left, top) up to but not including (right, bottom).
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(0, 0, w - 1, h - 1);
+        painter.setBrush(Aqua);
+        painter.drawEllipse(0, 0, w - 1, h - 1);
+        painter.setBrush(Qt::black);
+        const int midY = static_cast<int>(RoundTo(h / 2.0));
+        const int midX = static_cast<int>(RoundTo(w / 2.0));
+        painter.drawRect(0, midY, w - 1, 1);
+        painter.drawRect(midX, 0, 1, h - 1);
+    }
+    image.changed();
+}
+
+double ShownAzimuth(double libraryAzimuth)
+{
+    return libraryAzimuth > 180 ? libraryAzimuth - 180 : libraryAzimuth + 180;
+}
+
+QPoint CompassPoint(double shownAzimuth, int width, int height)
+{
+    const double z = shownAzimuth < 180 ? 90 - shownAzimuth : 360 - shownAzimuth + 90;
+    const double x = width / 2.0 + astro::CosDeg(z) * width / 2.0;
+    const double y = height / 2.0 - astro::SinDeg(z) * width / 2.0;
+    return {static_cast<int>(RoundTo(x)), static_cast<int>(RoundTo(y))};
+}
+
+void DrawSunDot(TImage& image, double shownAzimuth)
+{
+    QImage& canvas = image.canvas();
+    const QPoint centre = CompassPoint(shownAzimuth, canvas.width(), canvas.height());
+    {
+        QPainter painter(&canvas);
+        painter.setPen(Qt::black);
+        painter.setBrush(SunYellow);
+        painter.drawEllipse(centre, SunRadius, SunRadius);
+    }
+    image.changed();
+}

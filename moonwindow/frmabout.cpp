@@ -1,0 +1,15 @@
+#include "moonwindow/frmabout.h"
+
+#include "moonwindow/stringtable.h"
+
+Tfrm_about::Tfrm_about(const TClock& clock) : TWindow(QStringLiteral("About")), Moon(clock)
+{
+    Moon.setMoonSize(ms32);
+    setCaption(LocalString(42027).remove(QLatin1Char('&')));
+    lbl_title.setText(LocalString(42095));
+    lbl_subtitle.setText(LocalString(42094));
+    lbl_credit_algorithms.setText(LocalString(42096));
+    lbl_credit_pictures.setText(LocalString(42097));
+    lbl_program.setText(LocalString(42098));
+    btn_ok.onClick = [this] { setModalResult(TModalResult::OK); };
+}

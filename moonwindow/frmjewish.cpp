@@ -1,0 +1,136 @@
+#include "moonwindow/frmjewish.h"
+
+#include "astro/calendar.h"
+#include "astro/jewish_calendar.h"
+#include "controls/clock.h"
+#include "moonwindow/almanactext.h"
+#include "moonwindow/dialogfields.h"
+#include "moonwindow/stringtable.h"
+
+#include <QScopedValueRollback>
+#include <cmath>
+#include <exception>
+
+Tfrm_jewish::Tfrm_jewish(const TClock& clock) : TSetTimeDialog(QStringLiteral("Jewish date")), FClock(clock)
+{
+    for (TEdit* field : {&edt_year, &edt_day})
+        field->onChange = [this] { christianChange(); };
+    cbx_month.onChange = [this] { christianChange(); };
+    for (TEdit* field : {&edt_jyear, &edt_jday})
+        field->onChange = [this] { jewishChange(); };
+    cbx_jmonth.onChange = [this] { jewishChange(); };
+    btn_now.onClick = [this] { btn_nowClick(); };
+    btn_ok.onClick = [this] { setModalResult(TModalResult::OK); };
+    btn_cancel.onClick = [this] { setModalResult(TModalResult::Cancel); };
+    setCaption(LocalString(42073));
+    grp_christian.setText(LocalString(42074));
+    grp_jewish.setText(LocalString(42073));
+    grp_julian.setText(LocalString(42001));
+    btn_now.setCaption(LocalString(42047));
+    cbx_month.setItems(LocaleMonthNames());
+}
+
+void Tfrm_jewish::FormShow() { ShowValue(); }
+
+void Tfrm_jewish::ShowValue()
+{
+    const double day = std::floor(FValue);
+    FTimeOfDay = FValue - day;
+    try {
+        const QScopedValueRollback<bool> updating(FUpdating, true);
+        ShowChristian(day);
+        ShowJewish(day);
+        Accept(day);
+    } catch (const std::exception&) {
+        Reject();
+    }
+}
+
+void Tfrm_jewish::btn_nowClick()
+{
+    FValue = FClock.localNow() + GetUtcBias(FClock) / 1440.0;
+    ShowValue();
+}
+
+void Tfrm_jewish::ShowChristian(astro::TDateTime day)
+{
+    const astro::TCalendarDate date = astro::DateTimeToCalendar(day);
+    edt_year.setText(QString::number(date.Year));
+    cbx_month.assignItemIndex(date.Month - 1);
+    edt_day.setText(QString::number(date.Day));
+}
+
+void Tfrm_jewish::ShowJewish(astro::TDateTime day)
+{
+    const astro::TJewishDate date = astro::DateTimeToJewish(day);
+    edt_jyear.setText(QString::number(date.Year));
+    FillJewishMonths(date.Year);
+    cbx_jmonth.assignItemIndex(date.Month - 1);
+    edt_jday.setText(QString::number(date.Day));
+}
+
+void Tfrm_jewish::FillJewishMonths(int year)
+{
+    if (year == FMonthsYear)
+        return;
+    QStringList names;
+    for (int month = 1; month <= astro::JewishMonthsInYear(year); ++month)
+        names << QString::fromUtf8(astro::JewishMonthName(year, month));
+    const int index = cbx_jmonth.itemIndex();
+    cbx_jmonth.setItems(names);
+    cbx_jmonth.assignItemIndex(index < names.size() ? index : -1);
+    FMonthsYear = year;
+}
+
+void Tfrm_jewish::christianChange()
+{
+    if (FUpdating)
+        return;
+    const QScopedValueRollback<bool> updating(FUpdating, true);
+    try {
+        const auto year = ReadDecimal(edt_year.text());
+        const auto day = ReadDecimal(edt_day.text());
+        if (!year || !day || cbx_month.itemIndex() < 0)
+            return Reject();
+        const astro::TDateTime date = astro::CalendarToDateTime(*year, cbx_month.itemIndex() + 1, *day);
+        ShowJewish(date);
+        Accept(date);
+    } catch (const std::exception&) {
+        Reject();
+    }
+}
+
+void Tfrm_jewish::jewishChange()
+{
+    if (FUpdating)
+        return;
+    const QScopedValueRollback<bool> updating(FUpdating, true);
+    try {
+        const auto year = ReadDecimal(edt_jyear.text());
+        if (year && *year >= astro::FirstJewishYear && *year <= astro::LastJewishYear)
+            FillJewishMonths(*year);
+        const auto day = ReadDecimal(edt_jday.text());
+        if (!year || !day || cbx_jmonth.itemIndex() < 0)
+            return Reject();
+        const astro::TDateTime date = astro::JewishToDateTime(*year, cbx_jmonth.itemIndex() + 1, *day);
+        ShowChristian(date);
+        Accept(date);
+    } catch (const std::exception&) {
+        Reject();
+    }
+}
+
+void Tfrm_jewish::Accept(astro::TDateTime day)
+{
+    // Both calendars must have the day: the Christian one ends with 9999.
+    astro::DateTimeToCalendar(day);
+    FValue = day + FTimeOfDay;
+    lbl_julian.setText(JulianDateText(astro::DateTimeToJulian(FValue)));
+    btn_ok.setEnabled(true);
+}
+
+void Tfrm_jewish::Reject()
+{
+    lbl_julian.setText(LocalString(42049));
+    btn_ok.setEnabled(false);
+}

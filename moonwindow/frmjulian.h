@@ -1,0 +1,31 @@
+#pragma once
+// The Julian-date dialog: the user types a Julian date and sees the universal time it names.
+
+#include "controls/button.h"
+#include "controls/edit.h"
+#include "moonwindow/settimedialog.h"
+
+class TClock;
+
+class Tfrm_julian final : public TSetTimeDialog {
+public:
+    explicit Tfrm_julian(const TClock& clock);
+
+    TLabel lbl_julian{QStringLiteral("Julian Date:")};
+    TEdit edt_julian;
+    TLabel grp_utc{QStringLiteral("Universial time")};
+    TLabel lbl_utc;
+    TButton btn_now{QStringLiteral("&Now")};
+    TButton btn_ok{QStringLiteral("OK")};
+    TButton btn_cancel{QStringLiteral("Cancel")};
+
+    void FormShow() override;
+    // Fills the Julian date from FValue.
+    void ShowValue();
+    void btn_nowClick();
+    // Reads the Julian date: an instant of years 1..9999 enables OK and shows its time.
+    void edt_julianChange();
+
+private:
+    const TClock& FClock;
+};

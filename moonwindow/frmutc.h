@@ -1,0 +1,46 @@
+#pragma once
+// The universal-time dialog: a calendar date and a time of day in universal time, with the
+// matching Julian date shown while the user types. OK is enabled only for a valid instant.
+
+#include "controls/button.h"
+#include "controls/edit.h"
+#include "controls/list.h"
+#include "moonwindow/settimedialog.h"
+
+class TClock;
+
+class Tfrm_utc final : public TSetTimeDialog {
+public:
+    static constexpr int HelpContext = 1010;
+
+    // Runs FormCreate.
+    explicit Tfrm_utc(const TClock& clock);
+
+    TLabel grp_utc{QStringLiteral("Universial time")};
+    TLabel lbl_year{QStringLiteral("Year")};
+    TLabel lbl_month{QStringLiteral("Month")};
+    TLabel lbl_day{QStringLiteral("Day")};
+    TEdit edt_year{QStringLiteral("2000")};
+    TList cbx_month;
+    TEdit edt_day{QStringLiteral("1")};
+    TLabel lbl_hour{QStringLiteral("Hour")};
+    TLabel lbl_min{QStringLiteral("Minute")};
+    TLabel lbl_sec{QStringLiteral("Second")};
+    TEdit edt_hour{QStringLiteral("0")};
+    TEdit edt_min{QStringLiteral("0")};
+    TEdit edt_sec{QStringLiteral("0")};
+    TLabel grp_julian{QStringLiteral("Julian date")};
+    TLabel lbl_julian{QStringLiteral("Julian Date")};
+    TButton btn_now{QStringLiteral("&Now")};
+    TButton btn_ok{QStringLiteral("OK")};
+    TButton btn_cancel{QStringLiteral("Cancel")};
+
+    void FormCreate();
+    void FormShow() override;
+    void ShowValue();
+    void btn_nowClick();
+    void anyChange();
+
+private:
+    const TClock& FClock;
+};

@@ -1,0 +1,459 @@
+#include "moonwindow/mainform.h"
+
+#include "astro/calendar.h"
+#include "astro/phases.h"
+#include "calculator/frmmain.h"
+#include "controls/clock.h"
+#include "controls/numbers.h"
+#include "locations/frmlocations.h"
+#include "locations/location.h"
+#include "moonwindow/almanactext.h"
+#include "moonwindow/compass.h"
+#include "moonwindow/frmabout.h"
+#include "moonwindow/frmjewish.h"
+#include "moonwindow/frmjulian.h"
+#include "moonwindow/frmutc.h"
+#include "moonwindow/stringtable.h"
+#include "moredata/frmmore.h"
+
+#include <QFile>
+#include <cmath>
+#include <exception>
+
+namespace {
+
+// The almanac clock's speed in fast mode: one real second shows one hour.
+constexpr double FastFactor = 3600;
+constexpr double MinutesPerDay = 1440;
+// The sun's position is recomputed when the shown instant has moved more than this (days).
+constexpr double SunRecomputeDays = 1.0 / 24;
+constexpr double EarthRadiusKm = 6378.15;
+constexpr double AstronomicalUnitKm = 149597869;
+// No illuminated percentage can be this; it marks the tray icon as due for a rebuild.
+constexpr int NoPercent = 199;
+const QColor BlueMoonColor(0, 0, 255);
+
+const QString HelpDocument = QStringLiteral(":/help/shutterly.html");
+
+qint64 RoundToInteger(double x) { return static_cast<qint64>(RoundTo(x)); }
+
+QString Fixed(double x, int width, int decimals) { return QString::asprintf("%*.*f", width, decimals, x); }
+
+}  // namespace
+
+TMainForm::TMainForm(TFrmMain& calculator, const TClock& clock, const QString& settingsFile)
+    : TWindow(QStringLiteral("Lunaria")),
+      Moon(clock),
+      FCalculator(calculator),
+      FClock(clock),
+      FSettingsFile(settingsFile),
+      FJulian(std::make_unique<Tfrm_julian>(clock)),
+      FJewish(std::make_unique<Tfrm_jewish>(clock)),
+      FAbout(std::make_unique<Tfrm_about>(clock))
+{
+    mnu_tray.setVisible(false);
+    mnu_rot_north.setChecked(true);
+    bindHandlers();
+    FArranged = {
+        {&lbl_julian, 1, 8, 0},        {&val_julian, 2, 0, 0},        {&lbl_utc, 1, 8, 0},
+        {&val_utc, 2, 0, 0},           {&lbl_local, 1, 8, 0},         {&val_local, 2, 0, 0},
+        {&lbl_age, 1, 8, 0},           {&val_age, 2, 0, 0},           {&lbl_phase, 1, 8, 0},
+        {&val_phase, 3, 0, 0},         {&lbl_moon_distance, 1, 8, 0}, {&val_moon_distance, 3, 0, 0},
+        {&lbl_moon_subtend, 1, 8, 0},  {&val_moon_subtend, 3, 0, 0},  {&lbl_sun_distance, 1, 8, 0},
+        {&val_sun_distance, 3, 0, 0},  {&lbl_sun_subtend, 1, 8, 0},   {&val_sun_subtend, 3, 0, 0},
+        {&lbl_lastnew, 1, 8, 0},       {&val_newmoon, 4, 0, 0},       {&lbl_lastlunation, 5, 0, 0},
+        {&val_lastlunation, 6, 0, 0},  {&lbl_firstquart, 1, 8, 0},    {&val_firstquart, 4, 0, 0},
+        {&lbl_full, 1, 8, 0},          {&val_full, 4, 0, 0},          {&lbl_lastquart, 1, 8, 0},
+        {&val_lastquart, 4, 0, 0},     {&lbl_nextnew, 1, 8, 0},       {&val_nextnew, 4, 0, 0},
+        {&lbl_nextlunation, 5, 0, 0},  {&val_nextlunation, 6, 0, 0},  {&lbl_sun_azimuth, 1, 8, 0},
+        {&lblSunAzimuth, 3, 0, 0},     {&lbl_sun_elevation, 1, 8, 0}, {&lblSunElevation, 3, 0, 0},
+    };
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::bindHandlers()
+{
+    Timer.onTimer = [this] { TimerTimer(); };
+    mnu_tray.onClick = [this] { minimize_to_tray(); };
+    mnu_exit.onClick = [this] { mnu_exitClick(); };
+    mnu_copy.onClick = [this] { mnu_copyClick(); };
+    mnu_fast.onClick = [this] { mnu_fastClick(); };
+    mnu_stop.onClick = [this] { mnu_stopClick(); };
+    mnu_julian.onClick = [this] { mnu_julianClick(); };
+    mnu_utc.onClick = [this] { mnu_utcClick(); };
+    mnu_jewish.onClick = [this] { mnu_jewishClick(); };
+    mnu_rot_north.onClick = [this] { mnu_rotate_Click(mnu_rot_north); };
+    mnu_rot_south.onClick = [this] { mnu_rotate_Click(mnu_rot_south); };
+    mnu_color.onClick = [this] { mnu_colorClick(); };
+    mnu_locations.onClick = [this] { mnu_locationsClick(); };
+    mnu_more.onClick = [this] { mnu_moreClick(); };
+    mnu_help_item.onClick = [this] { mnu_help_itemClick(); };
+    mnu_timezone.onClick = [this] { mnu_timezoneClick(); };
+    mnu_about.onClick = [this] { mnu_aboutClick(); };
+    FTrayIcon.onDblClick = [this] { tray_dblclick(); };
+}
+
+void TMainForm::connectWindows(Tfrm_more* more, Tfrm_locations* locations, Tfrm_utc* utc)
+{
+    FMore = more;
+    FLocations = locations;
+    FUtc = utc;
+}
+
+// ---- Creation ----
+
+void TMainForm::FormCreate()
+{
+    LocalizeAndArrange();
+    FClockRealBase = FClock.localNow();
+    FClockShownBase = FClockRealBase;
+    mnu_tray.setVisible(true);
+    ReadOptions();
+    DrawCompass();
+    TimerTimer();
+    if (onApplicationIcon)
+        onApplicationIcon(Moon.icon());
+    if (QFile::exists(HelpDocument))
+        FHelpFile = HelpDocument;
+    FLastPercent = NoPercent;
+    mnu_timezone.setEnabled(!FHelpFile.isEmpty());
+}
+
+void TMainForm::ReadOptions()
+{
+    const TMoonOptions options = ReadMoonOptions(FSettingsFile);
+    Moon.setMoonStyle(options.color ? msColor : msClassic);
+    Moon.setRotation(options.rotate == 180 ? rot_180 : rot_none);
+    mnu_rot_south.setChecked(options.rotate == 180);
+    mnu_rot_north.setChecked(options.rotate == 0);
+    mnu_color.setChecked(options.color);
+}
+
+void TMainForm::FormClose()
+{
+    WriteMoonOptions(FSettingsFile, Moon.rotation() == rot_180 ? 180 : 0, Moon.moonStyle() == msColor);
+}
+
+void TMainForm::LocalizeAndArrange()
+{
+    FPhaseLegend = LocalString(42093);
+    FKilometerText = LocalString(42089);
+    FEarthRadiiText = LocalString(42090);
+    FAstroUnitsText = LocalString(42091);
+    FAgeFormat = LocalString(42092);
+    TimerTimer();
+    SetCaptions();
+    Arrange();
+}
+
+void TMainForm::SetCaptions()
+{
+    setCaption(LocalString(42000));
+    const struct {
+        TLabel* label;
+        int id;
+    } labels[] = {
+        {&lbl_age, 42004},          {&lbl_firstquart, 42011},   {&lbl_full, 42012},
+        {&lbl_julian, 42001},       {&lbl_lastlunation, 42015}, {&lbl_lastnew, 42010},
+        {&lbl_lastquart, 42013},    {&lbl_local, 42003},        {&lbl_moon_distance, 42007},
+        {&lbl_moon_subtend, 42006}, {&lbl_nextlunation, 42015}, {&lbl_nextnew, 42014},
+        {&lbl_phase, 42005},        {&lbl_sun_distance, 42008}, {&lbl_sun_subtend, 42009},
+        {&lbl_utc, 42002},
+    };
+    for (const auto& entry : labels)
+        entry.label->setText(LocalString(entry.id));
+    const struct {
+        TMenuItem* item;
+        int id;
+    } items[] = {
+        {&mnu_file, 42016},      {&mnu_tray, 42076},      {&mnu_exit, 42017},      {&mnu_edit, 42018},
+        {&mnu_copy, 42019},      {&mnu_options, 42020},   {&mnu_fast, 42021},      {&mnu_stop, 42022},
+        {&mnu_julian, 42023},    {&mnu_utc, 42024},       {&mnu_jewish, 42075},    {&mnu_locations, 42060},
+        {&mnu_rotate, 42084},    {&mnu_rot_north, 42085}, {&mnu_rot_south, 42086}, {&mnu_color, 42087},
+        {&mnu_more, 42025},      {&mnu_help, 42026},      {&mnu_about, 42027},     {&mnu_timezone, 42028},
+    };
+    for (const auto& entry : items)
+        entry.item->setCaption(LocalString(entry.id));
+}
+
+void TMainForm::Arrange()
+{
+    for (TArrangedLabel& item : FArranged)
+        item.width = onTextWidth ? onTextWidth(item.label->text()) : 0;
+    FLayout = ArrangeColumns(FArranged);
+}
+
+void TMainForm::DrawCompass()
+{
+    DrawCompassBackground(FCalculator.ImgSunPos);
+    DrawCompassBackground(Image1);
+}
+
+int TMainForm::GetUtcBias() const { return ::GetUtcBias(FClock); }
+
+// ---- The almanac clock ----
+
+astro::TDateTime TMainForm::ShownTime() const
+{
+    const double elapsed = FClock.localNow() - FClockRealBase;
+    return fastMode() ? FClockShownBase + elapsed * FastFactor : FClockShownBase + elapsed;
+}
+
+astro::TDateTime TMainForm::ShownUniversalTime() const { return ShownTime() + GetUtcBias() / MinutesPerDay; }
+
+// ---- The update ----
+
+void TMainForm::ShowValue(TLabel& calculatorLabel, TLabel& ownLabel, const QString& text)
+{
+    calculatorLabel.setText(text);
+    ownLabel.setText(text);
+}
+
+void TMainForm::TimerTimer()
+{
+    const int bias = GetUtcBias();
+    const astro::TDateTime shown = ShownTime();
+    const QString local =
+        fastMode() ? QString()
+                   : DateTimeText(shown) + QStringLiteral(" = UTC plus ") + UtcOffsetHoursText(bias) +
+                         QStringLiteral(" hours");
+    ShowValue(FCalculator.val_local, val_local, local);
+    const astro::TDateTime ut = shown + bias / MinutesPerDay;
+    ShowValue(FCalculator.val_utc, val_utc, DateTimeText(ut));
+    ShowValue(FCalculator.val_julian, val_julian, Fixed(astro::DateTimeToJulian(ut), 12, 5));
+    ShowPhases(ut);
+    int percent = 0;
+    ShowMoonAndSunValues(ut, percent);
+    if (FLocations && SunBlockDue(ut))
+        ShowSunBlock(ut);
+    FCalculator.Moon.setDate(ut);
+    // The window's own picture follows the shown instant too, so that the tray icon and the
+    // application icon show the moon the almanac shows.
+    Moon.setDate(ut);
+    if (percent != FLastPercent)
+        RefreshTrayIcon(percent);
+}
+
+void TMainForm::ShowPhases(astro::TDateTime ut)
+{
+    for (auto [calculatorLabel, ownLabel] :
+         {std::pair{&FCalculator.val_newmoon, &val_newmoon}, {&FCalculator.val_firstquart, &val_firstquart},
+          {&FCalculator.val_full, &val_full}, {&FCalculator.val_lastquart, &val_lastquart},
+          {&FCalculator.val_nextnew, &val_nextnew}, {&FCalculator.val_lastlunation, &val_lastlunation},
+          {&FCalculator.val_nextlunation, &val_nextlunation}})
+        ShowValue(*calculatorLabel, *ownLabel, QString());
+    // A phase search out of its range leaves the rest of the phase texts empty for this tick.
+    try {
+        using namespace astro;
+        const TDateTime lastNew = PhaseBefore(mpNew, ut);
+        const int lunation = LunationOf(lastNew + 1);
+        ShowValue(FCalculator.val_newmoon, val_newmoon, EventTimeText(lastNew));
+        ShowValue(FCalculator.val_firstquart, val_firstquart, EventTimeText(PhaseAfter(mpFirstQuarter, lastNew)));
+        ShowValue(FCalculator.val_full, val_full, EventTimeText(PhaseAfter(mpFull, lastNew)));
+        const QColor fullColor = IsBlueMoonLunation(lunation) ? BlueMoonColor : QColor();
+        FCalculator.lbl_full.setFontColor(fullColor);
+        lbl_full.setFontColor(fullColor);
+        ShowValue(FCalculator.val_lastquart, val_lastquart, EventTimeText(PhaseAfter(mpLastQuarter, lastNew)));
+        ShowValue(FCalculator.val_nextnew, val_nextnew, EventTimeText(PhaseAfter(mpNew, ut)));
+        ShowValue(FCalculator.val_lastlunation, val_lastlunation, QString::number(lunation));
+        ShowValue(FCalculator.val_nextlunation, val_nextlunation, QString::number(lunation + 1));
+    } catch (const std::exception&) {
+    }
+}
+
+void TMainForm::ShowMoonAndSunValues(astro::TDateTime ut, int& percent)
+{
+    using namespace astro;
+    const double d = MoonDistanceKm(ut);
+    ShowValue(FCalculator.val_moon_distance, val_moon_distance,
+              QStringLiteral("%1 %2, %3 %4.")
+                  .arg(RoundToInteger(d))
+                  .arg(FKilometerText, Fixed(d / EarthRadiusKm, 4, 1), FEarthRadiiText));
+    const double a = SunDistanceAU(ut);
+    ShowValue(FCalculator.val_sun_distance, val_sun_distance,
+              QStringLiteral("%1 %2, %3 %4.")
+                  .arg(RoundToInteger(a * AstronomicalUnitKm))
+                  .arg(FKilometerText, Fixed(a, 6, 3), FAstroUnitsText));
+
+    const double age = MoonAgeDays(ut);
+    const double days = std::trunc(age);
+    const auto ms = static_cast<qint64>(std::round((age - days) * 86400000.0));
+    QString ageText = FAgeFormat;
+    ageText = ReplaceAll(QStringLiteral("%4%"), QString::number(ms / 1000 % 60), ageText);
+    ageText = ReplaceAll(QStringLiteral("%3%"), QString::number(ms / 60000 % 60), ageText);
+    ageText = ReplaceAll(QStringLiteral("%2%"), QString::number(ms / 3600000), ageText);
+    ageText = ReplaceAll(QStringLiteral("%1%"), QString::number(static_cast<qint64>(days)), ageText);
+    ShowValue(FCalculator.val_age, val_age, ageText);
+
+    percent = static_cast<int>(RoundToInteger(MoonIlluminatedFraction(ut) * 100));
+    ShowValue(FCalculator.val_phase, val_phase, QStringLiteral("%1% ").arg(percent) + FPhaseLegend);
+    ShowValue(FCalculator.val_moon_subtend, val_moon_subtend, Fixed(MoonAngularDiameter(ut) / 3600, 6, 4));
+    ShowValue(FCalculator.val_sun_subtend, val_sun_subtend, Fixed(SunAngularDiameter(ut) / 3600, 6, 4));
+}
+
+bool TMainForm::SunBlockDue(astro::TDateTime ut) const
+{
+    return std::abs(ut - FCalculator.Moon.date()) > SunRecomputeDays || FCalculator.lblSunElevation.text().isEmpty();
+}
+
+void TMainForm::ShowSunBlock(astro::TDateTime ut)
+{
+    const double longitude = FLocations->CurrentLongitude();
+    const double latitude = FLocations->CurrentLatitude();
+    if (latitude < 0)
+        FCalculator.Moon.setRotation(rot_180);
+    ShowSunPosition(astro::SunHorizontal(ut, longitude, latitude));
+}
+
+void TMainForm::ShowSunPosition(astro::THorizontalPosition sun)
+{
+    const double elevation = sun.Elevation;
+    const QString degrees = QString::number(RoundToInteger(elevation));
+    if (FCalculator.chbxSunElev.checked())
+        FCalculator.edtSunElev.setText(degrees);
+    ShowValue(FCalculator.lblSunElevation, lblSunElevation, degrees + QStringLiteral(" degrees"));
+    FCalculator.lblSunVisible.setVisible(elevation < 0);
+    const double azimuth = ShownAzimuth(sun.Azimuth);
+    if (elevation > 0) {
+        DrawSunDot(FCalculator.ImgSunPos, azimuth);
+        DrawSunDot(Image1, azimuth);
+    }
+    ShowValue(FCalculator.lblSunAzimuth, lblSunAzimuth,
+              elevation > 0 ? QString::number(RoundToInteger(azimuth)) +
+                                  QStringLiteral(" deg. where north = zero, east = 90, west = 270")
+                            : QStringLiteral("Night time"));
+}
+
+void TMainForm::RefreshTrayIcon(int percent)
+{
+    FLastPercent = percent;
+    const TIcon& icon = Moon.icon();
+    FTrayIcon.setIcon(icon);
+    FTrayIcon.setToolTip(QStringLiteral("%1%").arg(percent));
+    if (onApplicationIcon)
+        onApplicationIcon(icon);
+}
+
+// ---- Menus ----
+
+void TMainForm::minimize_to_tray()
+{
+    // Without a notification area there would be no way back to a hidden program.
+    if (!FTrayIcon.isAvailable())
+        return;
+    FTrayIcon.setActive(true);
+    Hide();
+    if (onHideApplication)
+        onHideApplication();
+}
+
+void TMainForm::tray_dblclick()
+{
+    Show();
+    FTrayIcon.setActive(false);
+    if (onRestoreApplication)
+        onRestoreApplication();
+}
+
+void TMainForm::mnu_exitClick() { Close(); }
+
+void TMainForm::mnu_copyClick()
+{
+    if (!onGrabClientArea || !onCopyPicture)
+        return;
+    onCopyPicture(onGrabClientArea());
+}
+
+void TMainForm::mnu_fastClick()
+{
+    mnu_fast.setChecked(!mnu_fast.checked());
+    FClockRealBase = FClock.localNow();
+}
+
+void TMainForm::mnu_stopClick()
+{
+    Timer.setEnabled(!Timer.enabled());
+    mnu_stop.setCaption(Timer.enabled() ? QStringLiteral("&Stop") : QStringLiteral("&Run"));
+}
+
+void TMainForm::SetTime(TSetTimeDialog& dialog)
+{
+    const int bias = GetUtcBias();
+    dialog.FValue = ShownTime() + bias / MinutesPerDay;
+    if (dialog.ShowModal() != TModalResult::OK)
+        return;
+    const astro::TDateTime now = FClock.localNow();
+    const astro::TDateTime shown = dialog.FValue - bias / MinutesPerDay;
+    if (fastMode()) {
+        // Fast mode runs on from the set time.
+        FClockRealBase = now;
+        FClockShownBase = shown;
+    } else {
+        FClockShownBase = shown - (now - FClockRealBase);
+    }
+    TimerTimer();
+    // The More Data window runs at normal speed from the same instant.
+    if (FMore)
+        FMore->SetClockBase(now, shown);
+}
+
+void TMainForm::mnu_utcClick()
+{
+    if (FUtc)
+        SetTime(*FUtc);
+}
+
+void TMainForm::mnu_julianClick() { SetTime(*FJulian); }
+
+void TMainForm::mnu_jewishClick() { SetTime(*FJewish); }
+
+void TMainForm::mnu_rotate_Click(const TMenuItem& sender)
+{
+    if (&sender == &mnu_rot_north)
+        Moon.setRotation(rot_none);
+    else if (&sender == &mnu_rot_south)
+        Moon.setRotation(rot_180);
+    mnu_rot_north.setChecked(Moon.rotation() == rot_none);
+    mnu_rot_south.setChecked(Moon.rotation() == rot_180);
+    FLastPercent = NoPercent;
+    TimerTimer();
+}
+
+void TMainForm::mnu_colorClick()
+{
+    mnu_color.setChecked(!mnu_color.checked());
+    Moon.setMoonStyle(mnu_color.checked() ? msColor : msClassic);
+    FLastPercent = NoPercent;
+    TimerTimer();
+}
+
+void TMainForm::mnu_locationsClick()
+{
+    if (FLocations)
+        FLocations->ShowModal();
+}
+
+void TMainForm::mnu_moreClick()
+{
+    if (FMore)
+        FMore->Show();
+}
+
+void TMainForm::mnu_help_itemClick()
+{
+    if (onShowHelp && !FHelpFile.isEmpty())
+        onShowHelp(FHelpFile, htContents);
+}
+
+void TMainForm::mnu_timezoneClick()
+{
+    if (onShowHelp && !FHelpFile.isEmpty())
+        onShowHelp(FHelpFile, htTimeZones);
+}
+
+void TMainForm::mnu_aboutClick()
+{
+    FAbout->Moon.setDate(ShownUniversalTime());
+    FAbout->ShowModal();
+}
