@@ -32,6 +32,7 @@ void TFrmMain::bindHandlers()
     bindConversionsHandlers();
     bindExposureHandlers();
     bindMacroAstroHandlers();
+    bindSunHandlers();
 }
 
 void TFrmMain::FormCreate() { runStartupHandlers(); }
@@ -54,11 +55,6 @@ void TFrmMain::runStartupHandlers()
     edtM_flChange();
 }
 
-void TFrmMain::FormClose()
-{
-    if (onSaveLocations)
-        onSaveLocations();
-}
 
 void TFrmMain::HintToStatusBar(const QString& hint) { StatusBar1.setPanelText(0, hint); }
 
@@ -98,10 +94,4 @@ void TFrmMain::btnWebsiteClick()
 {
     if (onOpenUrl)
         onOpenUrl(QString::fromLatin1(WebsiteAddress));
-}
-
-void TFrmMain::TimerTimer()
-{
-    if (onMoonTimer)
-        onMoonTimer();
 }

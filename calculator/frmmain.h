@@ -21,6 +21,10 @@
 #include <QPoint>
 #include <functional>
 
+class TMainForm;
+class Tfrm_locations;
+class Tfrm_more;
+
 class TFrmMain : public TWindow,
                  public TDofControls,
                  public TLightingControls,
@@ -92,10 +96,8 @@ public:
     std::function<void()> onPrintWindowImage;
     std::function<void(const QString& url)> onOpenUrl;
     std::function<QPoint()> onStripScreenOrigin;
-    // Windows created after this one that it calls upon; null until they exist.
+    // The moon window, shown from the File menu; null until connectWindows.
     TWindow* MoonWindow = nullptr;
-    std::function<void()> onMoonTimer;
-    std::function<void()> onSaveLocations;
 
     // ---- Sensor, lens and depth of field ----
     void cmbxSensorChange();
@@ -143,6 +145,24 @@ private:
     void bindMacroAstroHandlers();
     void UpdateAmbientShutterSpeed();
     void runStartupHandlers();
+
+    // ---- Sun, moon and model comfort ----
+public:
+    // The windows created after this one that the timer, the buttons and the close handler call
+    // upon; until they are connected those steps are left out.
+    void connectWindows(TMainForm* moon, Tfrm_more* more, Tfrm_locations* locations);
+    void ShowLocation();
+    void btnLocationClick();
+    void btnUTCTimeClick();
+    void edtTempChange();
+
+private:
+    void bindSunHandlers();
+    void RefreshAlmanacDay();
+
+    TMainForm* FMoonForm = nullptr;
+    Tfrm_more* FMore = nullptr;
+    Tfrm_locations* FLocations = nullptr;
 };
 
 // The web page the Help page's button opens.

@@ -4,7 +4,7 @@
 #include "calculator/frmmain.h"
 #include "controls/numbers.h"
 #include "moonwindow/almanactext.h"
-#include "moredata/moredatastrings.h"
+#include "moonwindow/stringtable.h"
 
 #include <cmath>
 #include <span>
@@ -25,22 +25,22 @@ constexpr int EclipseSearchStepLimit = 40;
 QString solarEclipseText(astro::TEclipse type)
 {
     switch (type) {
-    case astro::ecPartial: return MoreDataString(42101);
-    case astro::ecNonCentral: return MoreDataString(42105);
-    case astro::ecAnnular: return MoreDataString(42103);
-    case astro::ecAnnularTotal: return MoreDataString(42104);
-    case astro::ecTotal: return MoreDataString(42100);
-    default: return MoreDataString(42099);
+    case astro::ecPartial: return LocalString(42101);
+    case astro::ecNonCentral: return LocalString(42105);
+    case astro::ecAnnular: return LocalString(42103);
+    case astro::ecAnnularTotal: return LocalString(42104);
+    case astro::ecTotal: return LocalString(42100);
+    default: return LocalString(42099);
     }
 }
 
 QString lunarEclipseText(astro::TEclipse type)
 {
     switch (type) {
-    case astro::ecPartial: return MoreDataString(42101);
-    case astro::ecTotal: return MoreDataString(42100);
-    case astro::ecPenumbral: return MoreDataString(42102);
-    default: return MoreDataString(42099);
+    case astro::ecPartial: return LocalString(42101);
+    case astro::ecTotal: return LocalString(42100);
+    case astro::ecPenumbral: return LocalString(42102);
+    default: return LocalString(42099);
     }
 }
 
@@ -113,7 +113,7 @@ void Tfrm_more::FormShow()
 // The rows are laid out by the view in columns that size themselves; only the texts are set here.
 void Tfrm_more::LocalizeAndArrange()
 {
-    setCaption(MoreDataString(42029));
+    setCaption(LocalString(42029));
     const struct {
         TLabel* label;
         int id;
@@ -128,10 +128,10 @@ void Tfrm_more::LocalizeAndArrange()
         {&lbl_chinese, 42088},
     };
     for (const auto& caption : captions)
-        caption.label->setText(MoreDataString(caption.id));
+        caption.label->setText(LocalString(caption.id));
     AnimalNames.clear();
     for (int i = 0; i < 12; ++i)
-        AnimalNames.append(MoreDataString(42106 + i));
+        AnimalNames.append(LocalString(42106 + i));
 }
 
 double Tfrm_more::UniversalNow() const
@@ -174,8 +174,8 @@ void Tfrm_more::LocationChange()
         latitude = FLocations->at(index).Latitude;
         longitude = FLocations->at(index).Longitude;
     }
-    val_longitude.setText(AngleText(std::abs(longitude)) + u' ' + MoreDataString(longitude >= 0 ? 42078 : 42077));
-    val_latitude.setText(AngleText(std::abs(latitude)) + u' ' + MoreDataString(latitude >= 0 ? 42079 : 42080));
+    val_longitude.setText(AngleText(std::abs(longitude)) + u' ' + LocalString(longitude >= 0 ? 42078 : 42077));
+    val_latitude.setText(AngleText(std::abs(latitude)) + u' ' + LocalString(latitude >= 0 ? 42079 : 42080));
     ShowSeasonHints(latitude);
     ShowRiseTransitSet(std::trunc(u), latitude, longitude);
 }
@@ -189,7 +189,7 @@ void Tfrm_more::ShowSeasons(int year)
             texts[i] = EventTimeText(astro::SeasonBegin(year, seasons[i]));
     } catch (const astro::EAstroError&) {
         for (QString& text : texts)
-            text = MoreDataString(42050);
+            text = LocalString(42050);
     }
     val_spring.setText(texts[0]);
     val_summer.setText(texts[1]);
@@ -202,10 +202,10 @@ void Tfrm_more::ShowSeasons(int year)
 void Tfrm_more::ShowSeasonHints(double latitude)
 {
     const bool north = latitude > 0;
-    lbl_spring.setHint(MoreDataString(north ? 42069 : 42071));
-    lbl_summer.setHint(MoreDataString(north ? 42070 : 42072));
-    lbl_autumn.setHint(MoreDataString(north ? 42071 : 42069));
-    lbl_winter.setHint(MoreDataString(north ? 42072 : 42070));
+    lbl_spring.setHint(LocalString(north ? 42069 : 42071));
+    lbl_summer.setHint(LocalString(north ? 42070 : 42072));
+    lbl_autumn.setHint(LocalString(north ? 42071 : 42069));
+    lbl_winter.setHint(LocalString(north ? 42072 : 42070));
 }
 
 void Tfrm_more::ShowOrbitEvents(double u)
@@ -236,7 +236,7 @@ void Tfrm_more::ShowFeasts(int year)
         try {
             label.setText(text());
         } catch (const astro::EAstroError&) {
-            label.setText(MoreDataString(42050));
+            label.setText(LocalString(42050));
         }
     };
     show(val_easter, [year] { return DateText(astro::EasterDate(year)); });

@@ -1,0 +1,4 @@
+#pragma once
+// The read-only note of the model-comfort group.
+
+extern const char* const ComfortText;
