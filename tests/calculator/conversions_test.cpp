@@ -1,28 +1,13 @@
 #include "calculator/colour_filters.h"
-#include "calculator/frmmain.h"
-#include "controls/clock.h"
-#include "controls/errors.h"
+#include "tests/calculator/calculator_test_support.h"
 #include "tests/test_printers.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-void expectError(const std::function<void()>& action, const QString& message)
-{
-    try {
-        action();
-        ADD_FAILURE() << "no error, expected " << message.toStdString();
-    } catch (const EUserError& error) {
-        EXPECT_EQ(error.message(), message);
-    }
-}
-
-class Conversions : public testing::Test {
+class Conversions : public CalculatorForm {
 protected:
-    // 2026-12-07 00:00 local time, UTC+1.
-    TFixedClock clock{46363, -60};
-    TFrmMain form{clock};
     void SetUp() override { form.FormCreate(); }
 };
 
@@ -101,11 +86,11 @@ TEST(FiltersForShift, SweepEndsAndNamesTheTint)
 
 TEST_F(Conversions, NoSelectionDividesByZero)
 {
-    expectError([&] { form.cmbxLightSource.setItemIndex(-1); }, ZeroDivideMessage);
+    expectUserError([&] { form.cmbxLightSource.setItemIndex(-1); }, ZeroDivideMessage);
     EXPECT_EQ(form.lblMiredShift.text(), "82");
     form.cmbxLightSource.setItemIndex(7);
     EXPECT_EQ(form.lblFilterNeeded.text(), " No filter needed");
-    expectError([&] { form.cmbxFilmType.setItemIndex(-1); }, ZeroDivideMessage);
+    expectUserError([&] { form.cmbxFilmType.setItemIndex(-1); }, ZeroDivideMessage);
     EXPECT_EQ(form.lblMiredShift.text(), "0");
 }
 
@@ -143,8 +128,8 @@ INSTANTIATE_TEST_SUITE_P(Settings, GuideNumbers,
 
 TEST_F(Conversions, GuideNumberTextMustBeANumber)
 {
-    expectError([&] { form.edtGN.setText(""); }, "'' is not a valid floating point value");
-    expectError([&] { form.edtGN.setText("4x"); }, "'4x' is not a valid floating point value");
+    expectUserError([&] { form.edtGN.setText(""); }, "'' is not a valid floating point value");
+    expectUserError([&] { form.edtGN.setText("4x"); }, "'4x' is not a valid floating point value");
     EXPECT_EQ(form.lblGNconv.text(), "31.8");
     form.edtGN.setText("22");
     EXPECT_EQ(form.lblGNconv.text(), "15.6");
@@ -169,10 +154,10 @@ TEST_F(Conversions, OnlyTheTextZeroMeansNoValue)
         form.edtGN2FRatio.setText("8");
     }
     for (const char* zero : {"0.0", "00"}) {
-        expectError([&] { form.edtGN2Distance.setText(zero); }, ZeroDivideMessage);
+        expectUserError([&] { form.edtGN2Distance.setText(zero); }, ZeroDivideMessage);
         EXPECT_EQ(form.lblGN2fratio.text(), "15");
         form.edtGN2Distance.setText("3");
-        expectError([&] { form.edtGN2FRatio.setText(zero); }, ZeroDivideMessage);
+        expectUserError([&] { form.edtGN2FRatio.setText(zero); }, ZeroDivideMessage);
         EXPECT_EQ(form.lblGN2distance.text(), "5.6");
         form.edtGN2FRatio.setText("8");
     }
@@ -180,9 +165,9 @@ TEST_F(Conversions, OnlyTheTextZeroMeansNoValue)
 
 TEST_F(Conversions, EmptyGuideNumberIsReadOnlyWhenNeeded)
 {
-    expectError([&] { form.edtGN2.setText(""); }, "'' is not a valid floating point value");
+    expectUserError([&] { form.edtGN2.setText(""); }, "'' is not a valid floating point value");
     // The distance line is written before the f-ratio line reads the empty guide number.
-    expectError([&] { form.edtGN2Distance.setText("0"); }, "'' is not a valid floating point value");
+    expectUserError([&] { form.edtGN2Distance.setText("0"); }, "'' is not a valid floating point value");
     EXPECT_EQ(form.lblGN2fratio.text(), "N/A - no value assigned to distance");
     EXPECT_EQ(form.lblGN2distance.text(), "5.6");
     form.edtGN2FRatio.setText("0");

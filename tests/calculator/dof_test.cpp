@@ -1,34 +1,18 @@
-#include "calculator/frmmain.h"
-#include "controls/clock.h"
-#include "controls/errors.h"
+#include "tests/calculator/calculator_test_support.h"
 #include "tests/test_printers.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class DepthOfField : public testing::Test {
+class DepthOfField : public CalculatorForm {
 protected:
-    // 2026-12-07 00:00 local time, UTC+1.
-    TFixedClock clock{46363, -60};
-    TFrmMain form{clock};
-
     // Puts the full-frame sensor through a real change so that the circle of confusion and crop
     // factor are computed rather than left at their start-up captions.
     void computeFullFrame()
     {
         form.cmbxSensor.setItemIndex(6);
         form.cmbxSensor.setItemIndex(4);
-    }
-
-    void expectMessage(const std::function<void()>& action, const QString& message)
-    {
-        try {
-            action();
-            ADD_FAILURE() << "no error, expected " << message.toStdString();
-        } catch (const EUserError& error) {
-            EXPECT_EQ(error.message(), message);
-        }
     }
 };
 
@@ -134,7 +118,7 @@ TEST_F(DepthOfField, FocalLengthZeroDividesByZeroAfterTheLensLabels)
 {
     form.FormCreate();
     const QString nearBefore = form.lblDOFNear.text();
-    expectMessage([&] { form.edtflength.setText("0"); }, "Floating point division by zero");
+    expectUserError([&] { form.edtflength.setText("0"); }, "Floating point division by zero");
     EXPECT_EQ(form.lblAngleView.text(), "N/A");
     EXPECT_EQ(form.lblHyperfocal.text(), "0");
     EXPECT_EQ(form.lblHFhalf.text(), "0m");
@@ -145,7 +129,7 @@ TEST_F(DepthOfField, FRatioZeroDividesByZero)
 {
     form.FormCreate();
     const QString hyperfocalBefore = form.lblHyperfocal.text();
-    expectMessage([&] { form.edtFRatio.setText("0"); }, "Floating point division by zero");
+    expectUserError([&] { form.edtFRatio.setText("0"); }, "Floating point division by zero");
     EXPECT_EQ(form.lblHyperfocal.text(), hyperfocalBefore);
 }
 
@@ -153,7 +137,7 @@ TEST_F(DepthOfField, TextThatIsNoNumberNamesItself)
 {
     form.FormCreate();
     const QString before = form.lblHyperfocal.text();
-    expectMessage([&] { form.edtflength.setText("abc"); }, "'abc' is not a valid floating point value");
+    expectUserError([&] { form.edtflength.setText("abc"); }, "'abc' is not a valid floating point value");
     EXPECT_EQ(form.lblHyperfocal.text(), before);
     // The window stays usable.
     form.edtflength.setText("50");

@@ -1,7 +1,5 @@
-#include "calculator/frmmain.h"
-#include "controls/clock.h"
 #include "calculator/shutter_speeds.h"
-#include "controls/errors.h"
+#include "tests/calculator/calculator_test_support.h"
 #include "tests/test_printers.h"
 
 #include <gtest/gtest.h>
@@ -9,16 +7,6 @@
 #include <iterator>
 
 namespace {
-
-void expectError(const std::function<void()>& action, const QString& message)
-{
-    try {
-        action();
-        ADD_FAILURE() << "no error, expected " << message.toStdString();
-    } catch (const EUserError& error) {
-        EXPECT_EQ(error.message(), message);
-    }
-}
 
 // Shutter list indexes used below.
 constexpr int OneTwoFifth = 15;
@@ -28,11 +16,8 @@ constexpr int OnePointThreeSeconds = 37;
 constexpr int Iso50 = 1;
 constexpr int Iso400 = 10;
 
-class Exposure : public testing::Test {
+class Exposure : public CalculatorForm {
 protected:
-    // 2026-12-07 00:00 local time, UTC+1.
-    TFixedClock clock{46363, -60};
-    TFrmMain form{clock};
     void SetUp() override { form.FormCreate(); }
 
     QStringList valueLabels() const
@@ -71,9 +56,9 @@ TEST(ShutterSpeedTable, EachTimeIsWhatItsNameStates)
 TEST(ShutterSpeedTable, RejectsWhatIsNotAListOrNotASelection)
 {
     const TEdit notAList;
-    expectError([&] { ShutterSeconds(notAList); }, "Sender is not an TComboBox!");
+    expectUserError([&] { ShutterSeconds(notAList); }, "Sender is not an TComboBox!");
     const TList nothingSelected(ShutterSpeedNames());
-    expectError([&] { ShutterSeconds(nothingSelected); }, "Item index = -1");
+    expectUserError([&] { ShutterSeconds(nothingSelected); }, "Item index = -1");
     const TList shortList(QStringList{"a"}, 0);
     EXPECT_EQ(ShutterSeconds(shortList), 1.0 / 4000);
 }
@@ -111,32 +96,32 @@ TEST_F(Exposure, NonPositiveFRatioFailsAfterSpeedAndTime)
     for (const char* fRatio : {"0", "-2"}) {
         form.edtEV1Fratio.setText("8");
         form.cmbxEV1ISO.setItemIndex(4);
-        expectError([&] { form.edtEV1Fratio.setText(fRatio); }, "F ratio must be greater than zero!");
-        expectError([&] { form.cmbxEV1ISO.setItemIndex(Iso400); }, "F ratio must be greater than zero!");
+        expectUserError([&] { form.edtEV1Fratio.setText(fRatio); }, "F ratio must be greater than zero!");
+        expectUserError([&] { form.cmbxEV1ISO.setItemIndex(Iso400); }, "F ratio must be greater than zero!");
         EXPECT_EQ(valueLabels(), QStringList({"14.6", "8.6", "6", "7", "9.6"})) << fRatio;
     }
 }
 
 TEST_F(Exposure, SettingsGroupNonPositiveFRatio)
 {
-    expectError([&] { form.edtEV2Fratio.setText("0.0"); }, "F ratio must be greater than zero!");
-    expectError([&] { form.cmbxEV2ISO.setItemIndex(Iso50); }, "F ratio must be greater than zero!");
+    expectUserError([&] { form.edtEV2Fratio.setText("0.0"); }, "F ratio must be greater than zero!");
+    expectUserError([&] { form.cmbxEV2ISO.setItemIndex(Iso50); }, "F ratio must be greater than zero!");
     EXPECT_EQ(settingLabels(), QStringList({"4", "8.6", "6", "1/512 sec", "9.2"}));
 }
 
 TEST_F(Exposure, TextsThatAreNotNumbers)
 {
-    expectError([&] { form.edtEV1Fratio.setText("f8"); }, "'f8' is not a valid floating point value");
-    expectError([&] { form.edtEV2.setText("ten"); }, "'ten' is not a valid floating point value");
-    expectError([&] { form.edtEV2Fratio.setText("8,0"); }, "'8,0' is not a valid floating point value");
+    expectUserError([&] { form.edtEV1Fratio.setText("f8"); }, "'f8' is not a valid floating point value");
+    expectUserError([&] { form.edtEV2.setText("ten"); }, "'ten' is not a valid floating point value");
+    expectUserError([&] { form.edtEV2Fratio.setText("8,0"); }, "'8,0' is not a valid floating point value");
     EXPECT_EQ(valueLabels(), QStringList({"14.6", "8.6", "6", "5", "9.6"}));
     EXPECT_EQ(settingLabels(), QStringList({"5", "8.6", "6", "1/512 sec", "9.2"}));
 }
 
 TEST_F(Exposure, NoShutterSelectionIsAnError)
 {
-    expectError([&] { form.cmbxEV1Shutter.setItemIndex(-1); }, "Item index = -1");
-    expectError([&] { form.cmbxEV2Shutter.setItemIndex(-1); }, "Item index = -1");
+    expectUserError([&] { form.cmbxEV1Shutter.setItemIndex(-1); }, "Item index = -1");
+    expectUserError([&] { form.cmbxEV2Shutter.setItemIndex(-1); }, "Item index = -1");
     EXPECT_EQ(form.lblEV1.text(), "14.6");
     EXPECT_EQ(form.lblEV2FRatio.text(), "9.2");
 }
@@ -184,15 +169,15 @@ TEST_F(Exposure, LoneMinusWhileTypingLeavesTheSettingsAlone)
     form.edtEV2.setText("-2");
     EXPECT_EQ(settingLabels(), QStringList({"5", "0", "4", "2 sec", "2.8"}));
     form.edtEV2.setText("");
-    expectError([&] { form.edtEV2.setText("--"); }, "'--' is not a valid floating point value");
+    expectUserError([&] { form.edtEV2.setText("--"); }, "'--' is not a valid floating point value");
 }
 
 TEST_F(Exposure, HugeLightValuesOverflowInsteadOfShowingInfinity)
 {
-    expectError([&] { form.edtEV2.setText("-2000"); }, OverflowMessage);
+    expectUserError([&] { form.edtEV2.setText("-2000"); }, OverflowMessage);
     EXPECT_EQ(form.lblEV2Shutter.text(), "1/512 sec");
     // So fast that the time underflows to zero, and the f-ratio overflows.
-    expectError([&] { form.edtEV2.setText("5000"); }, OverflowMessage);
+    expectUserError([&] { form.edtEV2.setText("5000"); }, OverflowMessage);
     EXPECT_EQ(form.lblEV2Shutter.text(), "zero");
 }
 

@@ -1,30 +1,14 @@
 #include "calculator/backdrop_shade.h"
-#include "calculator/frmmain.h"
-#include "controls/clock.h"
-#include "controls/errors.h"
+#include "tests/calculator/calculator_test_support.h"
 #include "tests/test_printers.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class Lighting : public testing::Test {
+class Lighting : public CalculatorForm {
 protected:
-    // 2026-12-07 00:00 local time, UTC+1.
-    TFixedClock clock{46363, -60};
-    TFrmMain form{clock};
-
     void SetUp() override { form.FormCreate(); }
-
-    void expectMessage(const std::function<void()>& action, const QString& message)
-    {
-        try {
-            action();
-            ADD_FAILURE() << "no error, expected " << message.toStdString();
-        } catch (const EUserError& error) {
-            EXPECT_EQ(error.message(), message);
-        }
-    }
 
     // Guide numbers at ISO 50 with the given power settings: "Full" gives 32, "1/4" gives 16.
     void setMainGnAtIso(int power) { form.cmbxMainPower.setItemIndex(power); }
@@ -74,7 +58,7 @@ TEST_F(Lighting, UpdateButtonRejectsZero)
     const int before = form.tbMainDistance.position();
     form.edtFRatio.onChange = nullptr;  // hold the text at 0 without running the lens chain
     form.edtFRatio.setText("0");
-    expectMessage([&] { form.btnUpdateLighting.click(); }, "F ratio cannot be set to zero");
+    expectUserError([&] { form.btnUpdateLighting.click(); }, "F ratio cannot be set to zero");
     EXPECT_EQ(form.tbMainDistance.position(), before);
 }
 
@@ -208,7 +192,7 @@ TEST_F(Lighting, EmptyFRatioAndTheNextLightingUpdate)
 
 TEST_F(Lighting, UnguardedGuideNumberLabelsRaiseTheConversionError)
 {
-    expectMessage([&] { form.edtBackGN.setText(""); }, "'N/A' is not a valid floating point value");
+    expectUserError([&] { form.edtBackGN.setText(""); }, "'N/A' is not a valid floating point value");
     EXPECT_EQ(form.lblBackGNISO.text(), "N/A");
     // Every control still works afterwards.
     form.edtBackGN.setText("45");
@@ -218,24 +202,24 @@ TEST_F(Lighting, UnguardedGuideNumberLabelsRaiseTheConversionError)
 TEST_F(Lighting, ReflectorWithEmptyFRatioRaisesTheConversionError)
 {
     form.chbxReflector.setChecked(true);
-    expectMessage([&] { form.edtFRatio.setText(""); }, "'' is not a valid floating point value");
+    expectUserError([&] { form.edtFRatio.setText(""); }, "'' is not a valid floating point value");
 }
 
 TEST_F(Lighting, AmbientBackgroundWithEmptyFRatioRaisesTheConversionError)
 {
     form.cmbxBackLight.setItemIndex(3);
     form.edtFRatio.setText("");
-    expectMessage([&] { form.cmbxAmbient.setItemIndex(2); }, "'' is not a valid floating point value");
+    expectUserError([&] { form.cmbxAmbient.setItemIndex(2); }, "'' is not a valid floating point value");
 }
 
 TEST_F(Lighting, ZeroFRatioInTheAmbientSpeed)
 {
     // With a known circle of confusion the hyperfocal distance divides by zero first.
-    expectMessage([&] { form.edtFRatio.setText("0"); }, "Floating point division by zero");
+    expectUserError([&] { form.edtFRatio.setText("0"); }, "Floating point division by zero");
     form.edtFRatio.setText("4");
     form.cmbxSensor.setItemIndex(0);
-    expectMessage([&] { form.edtFRatio.setText("0"); }, "F ratio cannot be zero");
-    expectMessage([&] { form.tbAmbientExp.setPosition(12); }, "F ratio cannot be zero");
+    expectUserError([&] { form.edtFRatio.setText("0"); }, "F ratio cannot be zero");
+    expectUserError([&] { form.tbAmbientExp.setPosition(12); }, "F ratio cannot be zero");
     EXPECT_EQ(form.lblAmbientExp.text(), "1 stops");
 }
 

@@ -1,21 +1,9 @@
-#include "calculator/frmmain.h"
-#include "controls/clock.h"
-#include "controls/errors.h"
+#include "tests/calculator/calculator_test_support.h"
 #include "tests/test_printers.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-void expectError(const std::function<void()>& action, const QString& message)
-{
-    try {
-        action();
-        ADD_FAILURE() << "no error, expected " << message.toStdString();
-    } catch (const EUserError& error) {
-        EXPECT_EQ(error.message(), message);
-    }
-}
 
 constexpr int Barlow2x = 6;
 
@@ -45,11 +33,8 @@ QString exitPupil(const char* pupil, const char* magnification)
     return QString("Telescope exit pupil = %1mm Visual telescope magnification = %2x ").arg(pupil, magnification);
 }
 
-class MacroAstro : public testing::Test {
+class MacroAstro : public CalculatorForm {
 protected:
-    // 2026-12-07 00:00 local time, UTC+1.
-    TFixedClock clock{46363, -60};
-    TFrmMain form{clock};
     void SetUp() override { form.FormCreate(); }
 
     QStringList telescopeLines() const
@@ -103,14 +88,14 @@ TEST_F(MacroAstro, MacroStartsComputedAndIgnoresEmptyInputs)
 TEST_F(MacroAstro, MacroExtensionIsReadEvenForAZeroFocalLength)
 {
     form.edtM_fl.setText("0");
-    expectError([&] { form.edtM_Ext.setText("5o"); }, "'5o' is not a valid floating point value");
+    expectUserError([&] { form.edtM_Ext.setText("5o"); }, "'5o' is not a valid floating point value");
 }
 
 TEST_F(MacroAstro, MacroNegativeExtensionBeyondTheLensIsInvalid)
 {
-    expectError([&] { form.edtM_Ext.setText("-50"); }, ZeroDivideMessage);
+    expectUserError([&] { form.edtM_Ext.setText("-50"); }, ZeroDivideMessage);
     EXPECT_EQ(form.lblM_Mag.text(), "-1");
-    expectError([&] { form.edtM_Ext.setText("-60"); }, InvalidOpMessage);
+    expectUserError([&] { form.edtM_Ext.setText("-60"); }, InvalidOpMessage);
     EXPECT_EQ(form.lblM_Exp.text(), "2 stops");
 }
 
@@ -179,7 +164,7 @@ TEST_F(MacroAstro, ZeroApertureOnlyEmptiesTheResolvingPower)
 
 TEST_F(MacroAstro, NoBarlowSelectionFailsAtTheExitPupil)
 {
-    expectError([&] { form.cmbxA_PF_Barlow.setItemIndex(-1); }, ZeroDivideMessage);
+    expectUserError([&] { form.cmbxA_PF_Barlow.setItemIndex(-1); }, ZeroDivideMessage);
     EXPECT_EQ(form.lblA_NegProjFR.text(), negativeProjection("0", "0", "0"));
     EXPECT_EQ(form.lblA_Afocal.text(), AfocalNotUsed);
     EXPECT_EQ(form.lblExitPupil.text(), "N/A");
@@ -187,15 +172,15 @@ TEST_F(MacroAstro, NoBarlowSelectionFailsAtTheExitPupil)
 
 TEST_F(MacroAstro, ZeroCameraFRatioDividesByZero)
 {
-    expectError([&] { form.edtA_LensFR.setText("0"); }, ZeroDivideMessage);
+    expectUserError([&] { form.edtA_LensFR.setText("0"); }, ZeroDivideMessage);
     EXPECT_EQ(form.lblA_Afocal.text(), AfocalNotUsed);
 }
 
 TEST_F(MacroAstro, TelescopeTextsThatAreNotNumbers)
 {
-    expectError([&] { form.edtA_T_aperture.setText("10in"); }, "'10in' is not a valid floating point value");
+    expectUserError([&] { form.edtA_T_aperture.setText("10in"); }, "'10in' is not a valid floating point value");
     form.edtA_T_aperture.setText("254");
-    expectError([&] { form.edtA_T_EyepieceFL.setText("x"); }, "'x' is not a valid floating point value");
+    expectUserError([&] { form.edtA_T_EyepieceFL.setText("x"); }, "'x' is not a valid floating point value");
     EXPECT_EQ(form.lblExitPupil.text(), "N/A");
 }
 
@@ -213,14 +198,13 @@ TEST_F(MacroAstro, ImageSizeKeepsItsValuesForEmptyOrZero)
         form.edtA_EffFL.setText(none);
         EXPECT_EQ(imageSizes(), QStringList({"20", "2.06", "1.38", "37", "0.8"})) << none;
     }
-    expectError([&] { form.edtA_EffFL.setText("1e400"); }, "'1e400' is not a valid floating point value");
+    expectUserError([&] { form.edtA_EffFL.setText("1e400"); }, "'1e400' is not a valid floating point value");
 }
 
-TEST(MacroAstroStart, CaptionsBeforeTheFirstComputation)
+using MacroAstroStart = CalculatorForm;
+
+TEST_F(MacroAstroStart, CaptionsBeforeTheFirstComputation)
 {
-    // 2026-12-07 00:00 local time, UTC+1.
-    TFixedClock clock{46363, -60};
-    TFrmMain form{clock};
     EXPECT_EQ(form.edtA_StarTrailTime.text(), "edtA_MoonPC");
     EXPECT_EQ(form.lblA_T_fr.text(), "= f");
     EXPECT_EQ(form.lblA_Resolve.text(), "lblA_Resolve");

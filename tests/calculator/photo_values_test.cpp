@@ -1,5 +1,5 @@
 #include "calculator/photo_values.h"
-#include "controls/errors.h"
+#include "tests/calculator/calculator_test_support.h"
 #include "tests/test_printers.h"
 
 #include <gtest/gtest.h>
@@ -41,14 +41,8 @@ TEST(PhotoValues, ZeroIsRejectedWithItsOwnMessage)
                  {[] { return ApertureValue(0); }, "F ratio cannot be zero"},
                  {[] { return SpeedValue(0); }, "ISO cannot be zero"},
                  {[] { return ApertureValue(-2); }, "Invalid floating point operation"}};
-    for (const auto& c : cases) {
-        try {
-            c.run();
-            ADD_FAILURE() << c.message;
-        } catch (const EUserError& error) {
-            EXPECT_EQ(error.message(), c.message);
-        }
-    }
+    for (const auto& c : cases)
+        expectUserError([&] { c.run(); }, c.message);
 }
 
 }  // namespace
