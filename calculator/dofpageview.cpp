@@ -1,6 +1,7 @@
 #include "calculator/dofpageview.h"
 
 #include "calculator/frmmain.h"
+#include "calculator/pagelayoutview.h"
 #include "controls/bindingview.h"
 
 #include <QCheckBox>
@@ -28,11 +29,7 @@ public:
     }
     void row(const QString& caption, QWidget* field, QWidget* extra = nullptr)
     {
-        FGrid->addWidget(Bind::caption(caption), FRow, 0);
-        FGrid->addWidget(field, FRow, 1);
-        if (extra)
-            FGrid->addWidget(extra, FRow, 2);
-        ++FRow;
+        row(Bind::caption(caption), field, extra);
     }
     void row(QWidget* caption, QWidget* field, QWidget* extra = nullptr)
     {
@@ -54,8 +51,7 @@ private:
 
 QLabel* note(const QString& text)
 {
-    auto* label = Bind::caption(text);
-    label->setWordWrap(true);
+    QLabel* label = PageLayout::wrapped(Bind::caption(text));
     QFont font = label->font();
     font.setItalic(true);
     label->setFont(font);
@@ -132,14 +128,8 @@ void lightInputs(FormGrid& grid, TEdit& gn, const char* gnName, TList& power, co
     gnLayout->addWidget(narrow(Bind::edit(gn, gnName)));
     gnLayout->addWidget(Bind::caption("at ISO:"));
     gnLayout->addWidget(Bind::label(atIso, atIsoName));
-    if (gnCaption)
-        grid.row(gnCaption, gnRow);
-    else
-        grid.row("Effective GN (m)  at ISO 100:", gnRow);
-    if (powerCaption)
-        grid.row(powerCaption, Bind::combo(power, powerName));
-    else
-        grid.row("Power setting:", Bind::combo(power, powerName));
+    grid.row(gnCaption ? gnCaption : Bind::caption("Effective GN (m)  at ISO 100:"), gnRow);
+    grid.row(powerCaption ? powerCaption : Bind::caption("Power setting:"), Bind::combo(power, powerName));
 }
 
 QWidget* distanceSlider(TSlider& slider, const char* sliderName, TLabel& label, const char* labelName,

@@ -6,6 +6,7 @@
 #include "calculator/exposurepageview.h"
 #include "calculator/frmmain.h"
 #include "calculator/macropageview.h"
+#include "calculator/pagelayoutview.h"
 #include "controls/bindingview.h"
 #include "controls/guard.h"
 
@@ -43,9 +44,7 @@ QWidget* memoPage(TMemo& memo, const char* name)
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    auto* text = Bind::memo(memo, name);
-    text->setFont(QFont("Monospace"));
-    layout->addWidget(text);
+    layout->addWidget(PageLayout::documentation(memo, name));
     return page;
 }
 
