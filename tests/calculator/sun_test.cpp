@@ -1,0 +1,299 @@
+#include "calculator/frmmain.h"
+#include "calculator/model_comfort.h"
+#include "controls/clock.h"
+#include "controls/errors.h"
+#include "locations/frmlocations.h"
+#include "locations/location.h"
+#include "moonwindow/frmutc.h"
+#include "moonwindow/mainform.h"
+#include "moredata/frmmore.h"
+#include "tests/test_printers.h"
+
+#include <QDate>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+double At(int year, int month, int day, int hour = 0, int minute = 0)
+{
+    return double(QDate(1899, 12, 30).daysTo(QDate(year, month, day))) + (hour * 60 + minute) / 1440.0;
+}
+
+// ---- Model comfort ----
+
+struct TComfortCase {
+    const char* temp;
+    const char* humidity;
+    const char* wind;
+    const char* elevation;
+    const char* factor;
+    const char* shade;
+    const char* sun;
+};
+
+void PrintTo(const TComfortCase& c, std::ostream* out)
+{
+    *out << c.temp << " C, " << c.humidity << " %, wind " << c.wind << ", elevation " << c.elevation << ", factor "
+         << c.factor;
+}
+
+class ModelComfort : public testing::TestWithParam<TComfortCase> {
+protected:
+    TFixedClock clock{At(2026, 12, 7), -60};
+    TFrmMain form{clock};
+};
+
+TEST_P(ModelComfort, ApparentTemperatureInShadeAndSun)
+{
+    const TComfortCase& c = GetParam();
+    form.edtTemp.setText(c.temp);
+    form.edtHumidity.setText(c.humidity);
+    form.edtWind.setText(c.wind);
+    form.edtSolarCorr.setText(c.factor);
+    // Cleared first so that the elevation always changes, also to the starting "90".
+    form.edtSunElev.setText("");
+    form.edtSunElev.setText(c.elevation);
+    EXPECT_EQ(form.lblTempAppShade.text(), c.shade);
+    EXPECT_EQ(form.lblTempAppSun.text(), c.sun);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SunPage, ModelComfort,
+    testing::Values(TComfortCase{"18", "50", "0", "60", "1", "17.4 degrees C", "30.5 degrees C"},
+                    TComfortCase{"18", "50", "0", "60", "0.5", "17.4 degrees C", "24.2 degrees C"},
+                    TComfortCase{"18", "50", "0", "89", "1", "17.4 degrees C", "32.4 degrees C"},
+                    // Overhead sun: the full radiation, as just below 90 degrees.
+                    TComfortCase{"18", "50", "0", "90", "1", "17.4 degrees C", "32.4 degrees C"},
+                    // Night counts as the sun on the horizon: only the diffuse term remains.
+                    TComfortCase{"18", "50", "0", "-5", "1", "17.4 degrees C", "18 degrees C"},
+                    TComfortCase{"30", "70", "10", "45", "1", "28.8 degrees C", "34.5 degrees C"}));
+
+TEST(ModelComfortFormulas, VapourPressureOfTheExamples)
+{
+    EXPECT_NEAR(VapourPressure(18, 50), 10.295, 5e-4);
+    EXPECT_NEAR(VapourPressure(30, 70), 29.601, 5e-4);
+}
+
+// The sun term must not drop when the elevation reaches the zenith.
+TEST(ModelComfortFormulas, SunValueIsContinuousUpToTheZenith)
+{
+    const double e = VapourPressure(18, 50);
+    double previous = ApparentTempSun(18, e, 0, 0, 1);
+    for (double elevation = 0.5; elevation <= 90; elevation += 0.5) {
+        const double value = ApparentTempSun(18, e, 0, elevation, 1);
+        EXPECT_GE(value, previous) << "at elevation " << elevation;
+        EXPECT_LT(value - previous, 0.2) << "at elevation " << elevation;
+        previous = value;
+    }
+}
+
+class ComfortInput : public testing::Test {
+protected:
+    void expectUserError(const std::function<void()>& action, const QString& message)
+    {
+        try {
+            action();
+            ADD_FAILURE() << "no error, expected " << message.toStdString();
+        } catch (const EUserError& error) {
+            EXPECT_EQ(error.message(), message);
+        }
+    }
+
+    TFixedClock clock{At(2026, 12, 7), -60};
+    TFrmMain form{clock};
+};
+
+TEST_F(ComfortInput, ResultsShowTheirNamesUntilAnInputChanges)
+{
+    form.FormCreate();
+    EXPECT_EQ(form.lblTempAppShade.text(), "lblTempAppShade");
+    EXPECT_EQ(form.lblTempAppSun.text(), "lblTempAppSun");
+}
+
+TEST_F(ComfortInput, ClearingAnInputLeavesTheResults)
+{
+    form.edtSunElev.setText("60");
+    ASSERT_EQ(form.lblTempAppSun.text(), "30.5 degrees C");
+    form.edtTemp.setText("");
+    EXPECT_EQ(form.lblTempAppShade.text(), "17.4 degrees C");
+    EXPECT_EQ(form.lblTempAppSun.text(), "30.5 degrees C");
+    form.edtSunElev.setText("10");
+    EXPECT_EQ(form.lblTempAppSun.text(), "30.5 degrees C");
+}
+
+TEST_F(ComfortInput, WindOfMinusTenDividesByZero)
+{
+    form.edtSunElev.setText("60");
+    expectUserError([&] { form.edtWind.setText("-10"); }, "Floating point division by zero");
+    // The shade value is written before the sun value fails.
+    EXPECT_EQ(form.lblTempAppShade.text(), "24.4 degrees C");
+    EXPECT_EQ(form.lblTempAppSun.text(), "30.5 degrees C");
+}
+
+TEST_F(ComfortInput, TextThatIsNotANumberIsReported)
+{
+    expectUserError([&] { form.edtHumidity.setText("abc"); }, "'abc' is not a valid floating point value");
+    form.edtHumidity.setText("50");
+    expectUserError([&] { form.edtTemp.setText("-237.7"); }, "Floating point division by zero");
+}
+
+// ---- Timer, day change and location caption, with the More Data window and the editor ----
+
+class SunPageWindows : public testing::Test {
+protected:
+    SunPageWindows()
+    {
+        TLocationList places;
+        TLocation home;
+        home.Name = "Home";
+        home.Latitude = 48.2;
+        home.Longitude = -16.37;
+        TLocation coast;
+        coast.Name = "Coast";
+        coast.Latitude = -33.87;
+        coast.Longitude = -151.2;
+        places = {home, coast};
+        SaveLocations(settingsFile(), &places, 1);
+        more = std::make_unique<Tfrm_more>(form, clock, settingsFile());
+        editor = std::make_unique<Tfrm_locations>(settingsFile());
+        form.connectWindows(nullptr, more.get(), editor.get());
+    }
+
+    QString settingsFile() const { return folder.filePath("shutterly.ini"); }
+
+    // What the moon window's update does to the page: it dates the moon picture.
+    void tickAt(double universalTime)
+    {
+        form.Moon.setDate(universalTime);
+        form.Timer.tick();
+    }
+
+    QTemporaryDir folder;
+    TFixedClock clock{At(2024, 6, 21, 10), 0};
+    TFrmMain form{clock};
+    std::unique_ptr<Tfrm_more> more;
+    std::unique_ptr<Tfrm_locations> editor;
+};
+
+TEST_F(SunPageWindows, FirstTickSelectsTheEditorsLocationAndFillsRiseAndSet)
+{
+    more->cbx_location.assignItemIndex(0);
+    tickAt(At(2024, 6, 21, 10));
+    EXPECT_EQ(more->cbx_location.itemIndex(), 1);
+    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC 21 June 2024")) << form.val_sunset.text().toStdString();
+    EXPECT_EQ(more->lbl_spring.hint(), "Begin of autumn");
+    EXPECT_EQ(form.LastAlmanacDay, At(2024, 6, 21, 10));
+}
+
+TEST_F(SunPageWindows, RiseAndSetAreRefreshedOnlyOnANewUniversalDay)
+{
+    tickAt(At(2024, 6, 21, 10));
+    form.val_sunrise.setText("untouched");
+    tickAt(At(2024, 6, 21, 23, 59));
+    EXPECT_EQ(form.val_sunrise.text(), "untouched");
+    tickAt(At(2024, 6, 21, 0, 1));
+    EXPECT_EQ(form.val_sunrise.text(), "untouched");
+    tickAt(At(2024, 6, 22, 0, 1));
+    EXPECT_NE(form.val_sunrise.text(), "untouched");
+    form.val_sunrise.setText("untouched");
+    // A time set far away in the same day of another year is another day as well.
+    tickAt(At(1990, 1, 5, 12));
+    EXPECT_NE(form.val_sunrise.text(), "untouched");
+}
+
+TEST_F(SunPageWindows, LocationCaptionIsFilledOnceFromTheEditorsFields)
+{
+    ASSERT_EQ(form.lblLocation.text(), "Location:");
+    tickAt(At(2024, 6, 21, 10));
+    const QString shown = "Location: Coast Longitude " + editor->edt_longitude.text() + " Latitude " +
+                          editor->edt_latitude.text();
+    EXPECT_EQ(form.lblLocation.text(), shown);
+    EXPECT_EQ(form.lblLocation.text(), "Location: Coast Longitude -151:12:0 Latitude -33:52:12");
+    editor->lbx_location.setItemIndex(0);
+    tickAt(At(2024, 6, 22, 10));
+    EXPECT_EQ(form.lblLocation.text(), shown);
+}
+
+TEST_F(SunPageWindows, SetLocationButtonStaysDisabledButItsHandlerRefreshesAfterOk)
+{
+    tickAt(At(2024, 6, 21, 10));
+    EXPECT_FALSE(form.btnLocation.enabled());
+    form.btnLocation.click();
+    EXPECT_TRUE(form.lblLocation.text().startsWith("Location: Coast"));
+    editor->onShowModal = [this] {
+        editor->lbx_location.setItemIndex(0);
+        return TModalResult::OK;
+    };
+    form.btnLocationClick();
+    EXPECT_TRUE(form.lblLocation.text().startsWith("Location: Home Longitude")) << form.lblLocation.text().toStdString();
+}
+
+TEST_F(SunPageWindows, CancelledLocationDialogLeavesTheCaption)
+{
+    tickAt(At(2024, 6, 21, 10));
+    const QString before = form.lblLocation.text();
+    editor->onShowModal = [this] {
+        editor->lbx_location.setItemIndex(0);
+        return TModalResult::Cancel;
+    };
+    form.btnLocationClick();
+    EXPECT_EQ(form.lblLocation.text(), before);
+}
+
+TEST_F(SunPageWindows, ClosingTheCalculatorStoresTheIndexAndKeepsTheEditorsLocations)
+{
+    editor->btn_newClick();
+    editor->edt_name.setText("Studio");
+    editor->btn_okClick();
+    form.FormClose();
+    TLocationList stored;
+    int index = -1;
+    LoadLocations(settingsFile(), stored, index);
+    ASSERT_EQ(stored.size(), 3);
+    EXPECT_EQ(stored[2].Name, "Studio");
+    EXPECT_EQ(more->Locations(), nullptr);
+}
+
+// ---- With the moon window: its update dates the page and "Set UTC time" moves the almanac ----
+
+class SunPageWithMoonWindow : public SunPageWindows {
+protected:
+    SunPageWithMoonWindow()
+    {
+        moon = std::make_unique<TMainForm>(form, clock, settingsFile());
+        utc = std::make_unique<Tfrm_utc>(clock);
+        moon->connectWindows(more.get(), editor.get(), utc.get());
+        form.connectWindows(moon.get(), more.get(), editor.get());
+    }
+
+    std::unique_ptr<TMainForm> moon;
+    std::unique_ptr<Tfrm_utc> utc;
+};
+
+TEST_F(SunPageWithMoonWindow, TickRunsTheMoonUpdateAndTheDayRefresh)
+{
+    form.Timer.tick();
+    EXPECT_FALSE(form.val_julian.text().isEmpty());
+    EXPECT_FALSE(form.val_utc.text().isEmpty());
+    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC 21 June 2024")) << form.val_sunset.text().toStdString();
+}
+
+TEST_F(SunPageWithMoonWindow, SetUtcTimeMovesTheAlmanacAndTheRiseAndSetDay)
+{
+    form.Timer.tick();
+    utc->onShowModal = [this] {
+        utc->edt_year.setText("2024");
+        utc->cbx_month.setItemIndex(2);
+        utc->edt_day.setText("20");
+        utc->edt_hour.setText("12");
+        return TModalResult::OK;
+    };
+    form.btnUTCTime.click();
+    EXPECT_TRUE(form.val_utc.text().endsWith("20 March 2024")) << form.val_utc.text().toStdString();
+    form.Timer.tick();
+    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC 20 March 2024")) << form.val_sunset.text().toStdString();
+    EXPECT_EQ(more->val_suneclipse.text(), "18:18 UTC 8 April 2024");
+}
+
+}  // namespace
