@@ -24,8 +24,18 @@ void Tfrm_julian::FormShow() { ShowValue(); }
 
 void Tfrm_julian::ShowValue()
 {
-    edt_julian.setText(JulianDateText(astro::DateTimeToJulian(FValue)));
-    edt_julianChange();
+    // Five decimals of a Julian date are not whole seconds: the value handed in stays as it is
+    // until the user edits the text.
+    const astro::TDateTime value = FValue;
+    edt_julian.setText(JulianDateText(astro::DateTimeToJulian(value)));
+    FValue = value;
+    try {
+        lbl_utc.setText(DateTimeText(FValue));
+        btn_ok.setEnabled(true);
+    } catch (const std::exception&) {
+        lbl_utc.setText(LocalString(42049));
+        btn_ok.setEnabled(false);
+    }
 }
 
 void Tfrm_julian::btn_nowClick()

@@ -356,7 +356,11 @@ void TMainForm::tray_dblclick()
         onRestoreApplication();
 }
 
-void TMainForm::mnu_exitClick() { Close(); }
+void TMainForm::mnu_exitClick()
+{
+    FormClose();
+    Close();
+}
 
 void TMainForm::mnu_copyClick()
 {

@@ -1,0 +1,372 @@
+#include "moonwindow/mainform.h"
+
+#include "locations/location.h"
+#include "moonwindow/compass.h"
+#include "moonwindow/frmjulian.h"
+#include "moonwindowfixture.h"
+#include "../test_printers.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace {
+
+QString Month(int month) { return QLocale::system().monthName(month, QLocale::LongFormat); }
+
+const QRgb Yellow = qRgb(255, 255, 0);
+
+// ---- The almanac clock ----
+
+TEST_F(MoonWindowTest, FastModeAdvancesOneHourPerRealSecondAndLeavesTheLocalTimeEmpty)
+{
+    create(At(2026, 12, 7, 10), 0);
+    moon->mnu_fast.click();
+    clock->advanceSeconds(1);
+    moon->TimerTimer();
+    EXPECT_EQ(calculator->val_utc.text(), "11:00:00 7 " + Month(12) + " 2026");
+    clock->advanceSeconds(1);
+    moon->TimerTimer();
+    EXPECT_EQ(calculator->val_utc.text(), "12:00:00 7 " + Month(12) + " 2026");
+    EXPECT_EQ(calculator->val_local.text(), "");
+    EXPECT_EQ(moon->val_local.text(), "");
+}
+
+TEST_F(MoonWindowTest, SwitchingFastModeRestartsFromTheClockBase)
+{
+    create(At(2026, 12, 7, 10), 0);
+    clock->set(At(2026, 12, 7, 12));
+    moon->mnu_fast.click();
+    clock->advanceSeconds(2);
+    // Two real seconds are two hours, give or take the clock's rounding times 3600.
+    EXPECT_NEAR(moon->ShownUniversalTime(), At(2026, 12, 7, 12), 1e-6);
+    moon->mnu_fast.click();
+    clock->advanceSeconds(5);
+    moon->TimerTimer();
+    EXPECT_EQ(calculator->val_utc.text(), "10:00:05 7 " + Month(12) + " 2026");
+    EXPECT_TRUE(calculator->val_local.text().startsWith("10:00:05 7 " + Month(12) + " 2026 = UTC plus 0 hours"));
+}
+
+TEST_F(MoonWindowTest, LocalTimeNamesItsOffsetInTenthsOfHoursHalvesToEven)
+{
+    create(At(2026, 12, 7, 10), -345);
+    EXPECT_TRUE(calculator->val_local.text().endsWith(" = UTC plus " + QLocale::system().toString(5.8) + " hours"))
+        << calculator->val_local.text().toStdString();
+    EXPECT_EQ(calculator->val_utc.text(), "04:15:00 7 " + Month(12) + " 2026");
+}
+
+TEST_F(MoonWindowTest, JulianDateHasFiveDecimals)
+{
+    create(At(2026, 12, 7), 0);
+    EXPECT_EQ(calculator->val_julian.text(), "2461381.50000");
+    EXPECT_EQ(moon->val_julian.text(), "2461381.50000");
+}
+
+// ---- Moon values ----
+
+TEST_F(MoonWindowTest, DistancesAgeAndPhaseHaveTheirUnitsAndFields)
+{
+    create(At(2026, 12, 7, 10), 0);
+    const QRegularExpression moonDistance(R"(^\d{6} kilometer, [ \d]\d\.\d earth radii\.$)");
+    EXPECT_TRUE(moonDistance.match(calculator->val_moon_distance.text()).hasMatch())
+        << calculator->val_moon_distance.text().toStdString();
+    // Below 10 astronomical units the six-character field starts with a blank.
+    const QRegularExpression sunDistance(R"(^\d{9} kilometer,  0\.98\d astronomical units\.$)");
+    EXPECT_TRUE(sunDistance.match(calculator->val_sun_distance.text()).hasMatch())
+        << calculator->val_sun_distance.text().toStdString();
+    const QRegularExpression age(R"(^\d{1,2} days, \d{1,2} hours, \d{1,2} minutes$)");
+    EXPECT_TRUE(age.match(calculator->val_age.text()).hasMatch()) << calculator->val_age.text().toStdString();
+    const QRegularExpression phase(R"(^\d{1,3}% \(0% = New, 100% = Full\)$)");
+    EXPECT_TRUE(phase.match(calculator->val_phase.text()).hasMatch());
+    const QRegularExpression degrees(R"(^0\.\d{4}$)");
+    EXPECT_TRUE(degrees.match(calculator->val_moon_subtend.text()).hasMatch());
+    EXPECT_TRUE(degrees.match(calculator->val_sun_subtend.text()).hasMatch());
+}
+
+TEST_F(MoonWindowTest, PhaseDatesAndLunationsOfTheCurrentLunation)
+{
+    // The new moon of 2024-01-11 begins lunation 1250.
+    create(At(2024, 1, 20), 0);
+    EXPECT_TRUE(calculator->val_newmoon.text().endsWith(" UTC 11 " + Month(1) + " 2024"));
+    EXPECT_TRUE(calculator->val_nextnew.text().endsWith(" UTC 9 " + Month(2) + " 2024"));
+    EXPECT_EQ(calculator->val_lastlunation.text(), "1250");
+    EXPECT_EQ(calculator->val_nextlunation.text(), "1251");
+    EXPECT_FALSE(calculator->val_full.text().isEmpty());
+}
+
+TEST_F(MoonWindowTest, BlueMoonCaptionIsBlueUntilTheNextLunation)
+{
+    // 2023-08-31 was the second full moon of August.
+    create(At(2023, 8, 20), 0);
+    EXPECT_EQ(calculator->lbl_full.fontColor(), QColor(0, 0, 255));
+    EXPECT_EQ(moon->lbl_full.fontColor(), QColor(0, 0, 255));
+    clock->set(At(2023, 9, 20));
+    moon->TimerTimer();
+    EXPECT_FALSE(calculator->lbl_full.fontColor().isValid());
+}
+
+// ---- Sun block ----
+
+TEST_F(MoonWindowTest, ElevationExactlyZeroIsNightWithoutADot)
+{
+    create(At(2026, 12, 7, 10), 0);
+    const QImage before = calculator->ImgSunPos.picture();
+    moon->ShowSunPosition({0, 100});
+    EXPECT_EQ(calculator->lblSunElevation.text(), "0 degrees");
+    EXPECT_FALSE(calculator->lblSunVisible.visible());
+    EXPECT_EQ(calculator->lblSunAzimuth.text(), "Night time");
+    EXPECT_EQ(calculator->ImgSunPos.picture(), before);
+    moon->ShowSunPosition({-0.4, 100});
+    EXPECT_TRUE(calculator->lblSunVisible.visible());
+}
+
+struct TAzimuthCase {
+    double library;
+    const char* text;
+    QPoint inside;  // a pixel inside the dot
+};
+
+class SunAzimuth : public MoonWindowTest, public ::testing::WithParamInterface<TAzimuthCase> {};
+
+TEST_P(SunAzimuth, ShownFromNorthAndDrawnOnTheRim)
+{
+    create(At(2026, 12, 7, 10), 0);
+    moon->ShowSunPosition({30, GetParam().library});
+    EXPECT_EQ(calculator->lblSunAzimuth.text(), GetParam().text);
+    EXPECT_EQ(moon->lblSunAzimuth.text(), GetParam().text);
+    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(GetParam().inside), Yellow);
+    EXPECT_EQ(moon->Image1.picture().pixel(GetParam().inside), Yellow);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bearings, SunAzimuth,
+    ::testing::Values(
+        // Due south: the bottom of the compass.
+        TAzimuthCase{0, "180 deg. where north = zero, east = 90, west = 270", QPoint(132, 258)},
+        // 20 degrees east of north: top, right of the north line.
+        TAzimuthCase{200, "20 deg. where north = zero, east = 90, west = 270", QPoint(178, 12)},
+        TAzimuthCase{180, "360 deg. where north = zero, east = 90, west = 270", QPoint(132, 6)},
+        // West (library 90) on the left.
+        TAzimuthCase{90, "270 deg. where north = zero, east = 90, west = 270", QPoint(5, 132)}));
+
+TEST(Compass, ShownAzimuthAndRimPoint)
+{
+    EXPECT_EQ(ShownAzimuth(0), 180);
+    EXPECT_EQ(ShownAzimuth(200), 20);
+    EXPECT_EQ(ShownAzimuth(180), 360);
+    EXPECT_EQ(ShownAzimuth(-45), 135);
+    EXPECT_EQ(CompassPoint(180, 265, 265), QPoint(132, 265));
+    EXPECT_EQ(CompassPoint(90, 265, 265), QPoint(265, 132));
+}
+
+TEST_F(MoonWindowTest, UncheckedUseCalculatedKeepsTheTypedElevation)
+{
+    create(At(2026, 12, 7, 10), 0);
+    calculator->chbxSunElev.setChecked(false);
+    calculator->edtSunElev.setText("45");
+    moon->ShowSunPosition({20.4, 100});
+    EXPECT_EQ(calculator->edtSunElev.text(), "45");
+    EXPECT_EQ(calculator->lblSunElevation.text(), "20 degrees");
+    calculator->chbxSunElev.setChecked(true);
+    moon->ShowSunPosition({20.6, 100});
+    EXPECT_EQ(calculator->edtSunElev.text(), "21");
+}
+
+TEST_F(MoonWindowTest, SunBlockWaitsForTheEditorThenForAnHoursJump)
+{
+    create(At(2026, 6, 21, 8), 0);
+    // The editor did not exist at creation.
+    EXPECT_EQ(calculator->lblSunElevation.text(), "");
+    moon->TimerTimer();
+    const QString morning = calculator->lblSunElevation.text();
+    EXPECT_TRUE(morning.endsWith(" degrees"));
+    EXPECT_FALSE(calculator->lblSunVisible.visible());
+    // Half an hour later the sun has climbed, but the texts wait for a jump of an hour.
+    clock->advanceSeconds(1800);
+    moon->TimerTimer();
+    EXPECT_EQ(calculator->lblSunElevation.text(), morning);
+    setUniversalTime(2026, 6, 21, 23, 0, 0);
+    EXPECT_EQ(calculator->lblSunAzimuth.text(), "Night time");
+    EXPECT_TRUE(calculator->lblSunVisible.visible());
+}
+
+TEST_F(MoonWindowTest, SouthernLocationTurnsThePagesMoon)
+{
+    create(At(2026, 12, 7, 10), 0, OneLocation("Sydney", -121932, -544356));
+    EXPECT_EQ(calculator->Moon.rotation(), rot_none);
+    moon->TimerTimer();
+    EXPECT_EQ(calculator->Moon.rotation(), rot_180);
+}
+
+// ---- Setting the time ----
+
+TEST_F(MoonWindowTest, UniversalNoonWithBiasMinus600ShowsLocal22)
+{
+    create(At(2026, 12, 7, 10), -600);
+    setUniversalTime(2026, 12, 7, 12, 0, 0);
+    EXPECT_TRUE(calculator->val_local.text().startsWith("22:00:00 7 " + Month(12) + " 2026 = UTC plus 10 hours"));
+    EXPECT_EQ(calculator->val_utc.text(), "12:00:00 7 " + Month(12) + " 2026");
+    clock->advanceSeconds(3);
+    moon->TimerTimer();
+    EXPECT_EQ(calculator->val_utc.text(), "12:00:03 7 " + Month(12) + " 2026");
+}
+
+TEST_F(MoonWindowTest, TheDialogOpensWithTheShownUniversalTime)
+{
+    create(At(2026, 12, 7, 10, 30, 15), -60);
+    utc->onShowModal = [] { return TModalResult::Cancel; };
+    moon->mnu_utcClick();
+    EXPECT_EQ(utc->edt_hour.text(), "9");
+    EXPECT_EQ(utc->edt_min.text(), "30");
+    EXPECT_EQ(utc->edt_sec.text(), "15");
+    EXPECT_EQ(calculator->val_utc.text(), "09:30:15 7 " + Month(12) + " 2026");
+}
+
+TEST_F(MoonWindowTest, CancelChangesNothing)
+{
+    create(At(2026, 12, 7, 10), 0);
+    const double shownBase = moon->FClockShownBase;
+    utc->onShowModal = [this] {
+        utc->edt_year.setText("1999");
+        return TModalResult::Cancel;
+    };
+    moon->mnu_utcClick();
+    EXPECT_EQ(moon->FClockShownBase, shownBase);
+    EXPECT_EQ(calculator->val_utc.text(), "10:00:00 7 " + Month(12) + " 2026");
+}
+
+TEST_F(MoonWindowTest, ASetTimeInFastModeRunsOnFastFromThere)
+{
+    create(At(2026, 12, 7, 10), 0);
+    clock->advanceSeconds(100);
+    moon->mnu_fast.click();
+    setUniversalTime(2030, 1, 1, 0, 0, 0);
+    EXPECT_EQ(calculator->val_utc.text(), "00:00:00 1 " + Month(1) + " 2030");
+    clock->advanceSeconds(1);
+    moon->TimerTimer();
+    EXPECT_EQ(calculator->val_utc.text(), "01:00:00 1 " + Month(1) + " 2030");
+}
+
+TEST_F(MoonWindowTest, TheJulianDialogSetsTheTime)
+{
+    create(At(2026, 12, 7, 10), 0);
+    Tfrm_julian& julian = moon->julianDialog();
+    julian.onShowModal = [&julian] {
+        julian.edt_julian.setText("2451545.00000");
+        return TModalResult::OK;
+    };
+    moon->mnu_julianClick();
+    EXPECT_EQ(calculator->val_utc.text(), "12:00:00 1 " + Month(1) + " 2000");
+}
+
+// ---- Menus ----
+
+TEST_F(MoonWindowTest, StopAndRunToggleTheWindowsTimer)
+{
+    create(At(2026, 12, 7, 10), 0);
+    moon->mnu_stop.click();
+    EXPECT_FALSE(moon->Timer.enabled());
+    EXPECT_EQ(moon->mnu_stop.caption(), "&Run");
+    moon->mnu_stop.click();
+    EXPECT_TRUE(moon->Timer.enabled());
+    EXPECT_EQ(moon->mnu_stop.caption(), "&Stop");
+}
+
+TEST_F(MoonWindowTest, SouthernHemisphereTwiceStaysSouthAndRebuildsTheTrayIcon)
+{
+    create(At(2026, 12, 3, 10), 0);
+    moon->TimerTimer();
+    const TIcon north = moon->trayIcon().icon();
+    EXPECT_EQ(moon->trayIcon().toolTip(), QString::number(moon->FLastPercent) + "%");
+    for (int i = 0; i < 2; ++i) {
+        moon->mnu_rot_south.click();
+        EXPECT_EQ(moon->Moon.rotation(), rot_180);
+        EXPECT_TRUE(moon->mnu_rot_south.checked());
+        EXPECT_FALSE(moon->mnu_rot_north.checked());
+        EXPECT_NE(moon->FLastPercent, 199);
+        EXPECT_EQ(moon->trayIcon().icon(), moon->Moon.icon());
+    }
+    EXPECT_NE(moon->trayIcon().icon(), north);
+    moon->mnu_rot_north.click();
+    EXPECT_EQ(moon->trayIcon().icon(), north);
+    EXPECT_TRUE(moon->mnu_rot_north.checked());
+}
+
+TEST_F(MoonWindowTest, ColourAndRotationAreReadAtCreationAndWrittenOnClose)
+{
+    create(At(2026, 12, 7, 10), 0, "[Current]\nRotate=180\nColor=1\n");
+    EXPECT_EQ(moon->Moon.rotation(), rot_180);
+    EXPECT_EQ(moon->Moon.moonStyle(), msColor);
+    EXPECT_TRUE(moon->mnu_rot_south.checked());
+    EXPECT_FALSE(moon->mnu_rot_north.checked());
+    EXPECT_TRUE(moon->mnu_color.checked());
+    moon->mnu_color.click();
+    moon->mnu_rot_north.click();
+    moon->mnu_exit.click();
+    const TMoonOptions options = ReadMoonOptions(settingsFile);
+    EXPECT_EQ(options.rotate, 0);
+    EXPECT_FALSE(options.color);
+}
+
+TEST_F(MoonWindowTest, AnUnknownRotationChecksNeitherHemisphere)
+{
+    create(At(2026, 12, 7, 10), 0, "[Current]\nRotate=90\n");
+    EXPECT_EQ(moon->Moon.rotation(), rot_none);
+    EXPECT_FALSE(moon->mnu_rot_south.checked());
+    EXPECT_FALSE(moon->mnu_rot_north.checked());
+}
+
+TEST_F(MoonWindowTest, WithoutANotificationAreaTheWindowStaysReachable)
+{
+    create(At(2026, 12, 7, 10), 0);
+    moon->Show();
+    bool hidden = false;
+    moon->onHideApplication = [&hidden] { hidden = true; };
+    EXPECT_TRUE(moon->mnu_tray.visible());
+    moon->mnu_tray.click();
+    EXPECT_TRUE(moon->visible());
+    EXPECT_FALSE(hidden);
+    EXPECT_FALSE(moon->trayIcon().active());
+}
+
+TEST_F(MoonWindowTest, CopyPutsTheWindowsPictureOnTheClipboard)
+{
+    create(At(2026, 12, 7, 10), 0);
+    QImage copied;
+    moon->onGrabClientArea = [] {
+        QImage picture(TMainForm::ClientWidth, TMainForm::ClientHeight, QImage::Format_RGB32);
+        picture.fill(Qt::green);
+        return picture;
+    };
+    moon->onCopyPicture = [&copied](const QImage& picture) { copied = picture; };
+    moon->mnu_copy.click();
+    EXPECT_EQ(copied.size(), QSize(729, 325));
+}
+
+TEST_F(MoonWindowTest, HelpTopicsNeedAHelpFile)
+{
+    create(At(2026, 12, 7, 10), 0);
+    int topic = 0;
+    moon->onShowHelp = [&topic](const QString&, int wanted) { topic = wanted; };
+    moon->mnu_help_item.click();
+    if (moon->helpFile().isEmpty()) {
+        EXPECT_FALSE(moon->mnu_timezone.enabled());
+        EXPECT_EQ(topic, 0);
+    } else {
+        EXPECT_EQ(topic, 1000);
+        moon->mnu_timezone.click();
+        EXPECT_EQ(topic, 1001);
+    }
+}
+
+TEST_F(MoonWindowTest, CaptionsComeFromTheStringTable)
+{
+    create(At(2026, 12, 7, 10), 0);
+    if (QLocale::system().language() != QLocale::English && QLocale::system().language() != QLocale::C)
+        GTEST_SKIP() << "English interface only";
+    EXPECT_EQ(moon->caption(), "Lunaria");
+    EXPECT_EQ(moon->lbl_nextnew.text(), "Next new moon:");
+    EXPECT_EQ(moon->mnu_tray.caption(), "&Minimize to Tray");
+    EXPECT_EQ(moon->FAgeFormat, "%1% days, %2% hours, %3% minutes");
+}
+
+}  // namespace
