@@ -3,7 +3,7 @@
 #include "controls/errors.h"
 #include "controls/numbers.h"
 #include "locations/coordinatetext.h"
-#include "locations/locationstrings.h"
+#include "moonwindow/stringtable.h"
 
 #include <QScopedValueRollback>
 
@@ -50,19 +50,19 @@ Tfrm_locations::Tfrm_locations(const QString& settingsFileName)
 
 void Tfrm_locations::FormCreate()
 {
-    setCaption(LocationString(42059));
-    btn_plus.setHint(LocationString(42061));
-    btn_minus.setHint(LocationString(42062));
-    btn_new.setHint(LocationString(42063));
-    btn_del.setHint(LocationString(42064));
-    lbl_longitude.setText(LocationString(42032));
-    lbl_latitude.setText(LocationString(42031));
-    lbl_altitude.setText(LocationString(42058));
-    edt_latitude.setHint(LocationString(42081) + QStringLiteral("\neg. +34:54:00"));
-    edt_longitude.setHint(LocationString(42082) +
+    setCaption(LocalString(42059));
+    btn_plus.setHint(LocalString(42061));
+    btn_minus.setHint(LocalString(42062));
+    btn_new.setHint(LocalString(42063));
+    btn_del.setHint(LocalString(42064));
+    lbl_longitude.setText(LocalString(42032));
+    lbl_latitude.setText(LocalString(42031));
+    lbl_altitude.setText(LocalString(42058));
+    edt_latitude.setHint(LocalString(42081) + QStringLiteral("\neg. +34:54:00"));
+    edt_longitude.setHint(LocalString(42082) +
                           QStringLiteral("\neg. +032:26:00 ie. don't forget + or -, and degrees must have 3 "
                                          "integers, including preceding zeros if needed"));
-    edt_altitude.setHint(LocationString(42083));
+    edt_altitude.setHint(LocalString(42083));
     // Showing loads the list.
     Show();
     Hide();
@@ -146,7 +146,7 @@ void Tfrm_locations::edt_longitudeExit()
 void Tfrm_locations::btn_newClick()
 {
     TLocation location;
-    location.Name = LocationString(42063);
+    location.Name = LocalString(42063);
     FLocations.append(location);
     showNames(int(FLocations.size()) - 1);
     lbx_locationClick();
