@@ -58,6 +58,22 @@ void StepMonth(int& year, int& month, int step)
     }
 }
 
+// Walks the principal terms month by month from the month of date, forwards to the first at or
+// after it or backwards to the last strictly before it.
+TDateTime NearestPrincipalTerm(TDateTime date, bool forward)
+{
+    const TCalendarDate start = DateTimeToCalendar(date);
+    int year = start.Year;
+    int month = start.Month;
+    for (;;) {
+        const TDateTime term = SolarTermInstant(year, PrincipalTermOfMonth(month));
+        const bool walkOn = forward ? term < date : term >= date;
+        if (!walkOn)
+            return term;
+        StepMonth(year, month, forward ? +1 : -1);
+    }
+}
+
 }  // namespace
 
 double AngleDifference(double a, double b)
@@ -104,30 +120,8 @@ TDateTime SeasonBegin(int year, TSeason season)
 
 int PrincipalTermOfMonth(int month) { return (2 * month + 18) % 24; }
 
-TDateTime PrincipalTermAfter(TDateTime date)
-{
-    const TCalendarDate start = DateTimeToCalendar(date);
-    int year = start.Year;
-    int month = start.Month;
-    TDateTime term;
-    do {
-        term = SolarTermInstant(year, PrincipalTermOfMonth(month));
-        StepMonth(year, month, +1);
-    } while (term < date);
-    return term;
-}
+TDateTime PrincipalTermAfter(TDateTime date) { return NearestPrincipalTerm(date, true); }
 
-TDateTime PrincipalTermBefore(TDateTime date)
-{
-    const TCalendarDate start = DateTimeToCalendar(date);
-    int year = start.Year;
-    int month = start.Month;
-    TDateTime term;
-    do {
-        term = SolarTermInstant(year, PrincipalTermOfMonth(month));
-        StepMonth(year, month, -1);
-    } while (term >= date);
-    return term;
-}
+TDateTime PrincipalTermBefore(TDateTime date) { return NearestPrincipalTerm(date, false); }
 
 }  // namespace astro
