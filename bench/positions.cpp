@@ -14,77 +14,64 @@ constexpr double StartDateTime = 33890.0;
 constexpr double StepDays = 0.7134;
 constexpr double Berlin[] = {-13.4, 52.5};  // longitude (west positive), latitude
 
-void BM_SunPosition(benchmark::State& state)
+// Times `routine` on an instant that starts at `start` and moves by StepDays on every call.
+template <typename Routine>
+void Stepped(benchmark::State& state, double start, Routine routine)
 {
-    double t = StartDateTime;
+    double t = start;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(astro::SunPosition(t));
+        benchmark::DoNotOptimize(routine(t));
         t += StepDays;
     }
+}
+
+void BM_SunPosition(benchmark::State& state)
+{
+    Stepped(state, StartDateTime, [](double t) { return astro::SunPosition(t); });
 }
 BENCHMARK(BM_SunPosition);
 
 void BM_LibnovaSolarEquCoords(benchmark::State& state)
 {
-    double jd = astro::DateTimeToJulian(StartDateTime);
-    ln_equ_posn position;
-    for (auto _ : state) {
+    Stepped(state, astro::DateTimeToJulian(StartDateTime), [](double jd) {
+        ln_equ_posn position;
         ln_get_solar_equ_coords(jd, &position);
-        benchmark::DoNotOptimize(position);
-        jd += StepDays;
-    }
+        return position;
+    });
 }
 BENCHMARK(BM_LibnovaSolarEquCoords);
 
 void BM_LibnovaSolarGeomCoords(benchmark::State& state)
 {
-    double jd = astro::DateTimeToJulian(StartDateTime);
-    ln_helio_posn position;
-    for (auto _ : state) {
+    Stepped(state, astro::DateTimeToJulian(StartDateTime), [](double jd) {
+        ln_helio_posn position;
         ln_get_solar_geom_coords(jd, &position);
-        benchmark::DoNotOptimize(position);
-        jd += StepDays;
-    }
+        return position;
+    });
 }
 BENCHMARK(BM_LibnovaSolarGeomCoords);
 
 void BM_MoonPosition(benchmark::State& state)
 {
-    double t = StartDateTime;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(astro::MoonPosition(t));
-        t += StepDays;
-    }
+    Stepped(state, StartDateTime, [](double t) { return astro::MoonPosition(t); });
 }
 BENCHMARK(BM_MoonPosition);
 
 void BM_SunHorizontal(benchmark::State& state)
 {
-    double t = StartDateTime;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(astro::SunHorizontal(t, Berlin[0], Berlin[1]));
-        t += StepDays;
-    }
+    Stepped(state, StartDateTime, [](double t) { return astro::SunHorizontal(t, Berlin[0], Berlin[1]); });
 }
 BENCHMARK(BM_SunHorizontal);
 
 void BM_Nutation(benchmark::State& state)
 {
-    double t = StartDateTime;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(astro::Nutation(t));
-        t += StepDays;
-    }
+    Stepped(state, StartDateTime, [](double t) { return astro::Nutation(t); });
 }
 BENCHMARK(BM_Nutation);
 
 void BM_SiderealTime(benchmark::State& state)
 {
-    double t = StartDateTime;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(astro::SiderealTime(t));
-        t += StepDays;
-    }
+    Stepped(state, StartDateTime, [](double t) { return astro::SiderealTime(t); });
 }
 BENCHMARK(BM_SiderealTime);
 
