@@ -1,9 +1,16 @@
-// Shutterly: creates the calculator window and runs the event loop.
+// Shutterly: creates the five windows in their order and runs the event loop.
 
 #include "calculator/formmainview.h"
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
 #include "controls/guard.h"
+#include "locations/frmlocations.h"
+#include "locations/frmlocationsview.h"
+#include "locations/settingsfile.h"
+#include "moonwindow/frmutc.h"
+#include "moonwindow/mainform.h"
+#include "moredata/frmmore.h"
+#include "moredata/frmmoreview.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -39,10 +46,33 @@ int main(int argc, char** argv)
         QMessageBox::critical(QApplication::activeWindow(), "Shutterly", message);
     });
 
+    const QString settingsFile = SettingsFileName();
     TSystemClock clock;
+
+    // Each window runs its creation handler as it is created; the ones after the calculator
+    // stay hidden until a menu or button calls them up.
     TFrmMain calculator(clock);
     FormMainView calculatorView(calculator);
     TGuard::run([&] { calculator.FormCreate(); });
+
+    TMainForm moon(calculator, clock, settingsFile);
+    TGuard::run([&] { moon.FormCreate(); });
+
+    Tfrm_more more(calculator, clock, settingsFile);
+    FrmMoreView moreView(more);
+
+    Tfrm_locations locations(settingsFile);
+    FrmLocationsView locationsView(locations);
+
+    Tfrm_utc utc(clock);
+
+    moon.connectWindows(&more, &locations, &utc);
+    calculator.connectWindows(&moon, &more, &locations);
+
+    // Closing the calculator ends the program, whichever other windows are open.
+    for (QWidget* view : std::initializer_list<QWidget*>{&moreView, &locationsView})
+        view->setAttribute(Qt::WA_QuitOnClose, false);
+
     calculator.Show();
     return app.exec();
 }

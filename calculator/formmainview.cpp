@@ -7,6 +7,7 @@
 #include "calculator/frmmain.h"
 #include "calculator/macropageview.h"
 #include "calculator/pagelayoutview.h"
+#include "calculator/sunpageview.h"
 #include "controls/bindingview.h"
 #include "controls/guard.h"
 
@@ -133,7 +134,7 @@ QWidget* FormMainView::createPages()
         {FForm.tbshtZone, "tbshtZone", memoPage(FForm.MemoZone, "MemoZone")},
         {FForm.tbshtMacro, "tbshtMacro", createMacroPage(FForm, nullptr)},
         {FForm.tbshtAstro, "tbshtAstro", createAstroPage(FForm, nullptr)},
-        {FForm.tbshtSun, "tbshtSun", new QWidget},
+        {FForm.tbshtSun, "tbshtSun", createSunPage(FForm, nullptr)},
         {FForm.tbshtHelp, "tbshtHelp", helpPage(FForm)},
     };
     for (const auto& sheet : sheets) {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+class Tfrm_more;
+
+// The More Data window: builds and binds the widgets; every value is Tfrm_more's. It is shown
+// without waiting and tells its logic when the user closes it (close box or Escape), so that
+// it can be shown again.
+class FrmMoreView : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmMoreView(Tfrm_more& form, QWidget* parent = nullptr);
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    Tfrm_more& FForm;
+};
