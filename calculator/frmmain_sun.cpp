@@ -44,13 +44,17 @@ void TFrmMain::TimerTimer()
 }
 
 // Rise, transit and set belong to a universal-time day: they are recomputed when the almanac's
-// instant enters another day, for the location current in the editor.
+// instant enters another day, for the location current in the editor. The editor's index means
+// the same place in the More Data window only while both hold the stored list, so that window
+// first takes the list the editor may have saved since.
 void TFrmMain::RefreshAlmanacDay()
 {
     if (!FMore || std::trunc(Moon.date()) == std::trunc(LastAlmanacDay))
         return;
-    if (FLocations)
+    if (FLocations) {
+        FMore->ReloadLocations();
         FMore->cbx_location.assignItemIndex(FLocations->lbx_location.itemIndex());
+    }
     FMore->LocationChange();
     LastAlmanacDay = Moon.date();
 }

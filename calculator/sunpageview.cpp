@@ -153,7 +153,7 @@ QGroupBox* comfort(TFrmMain& form)
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(grid);
     QPlainTextEdit* memo = Bind::memo(form.MemoComfort, "MemoComfort");
-    memo->setMinimumHeight(120);
+    memo->setMinimumHeight(60);
     layout->addWidget(memo, 1);
     return group;
 }

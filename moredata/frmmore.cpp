@@ -96,6 +96,12 @@ void Tfrm_more::FormCreate()
 
 void Tfrm_more::FormShow()
 {
+    ReloadLocations();
+    LocationChange();
+}
+
+void Tfrm_more::ReloadLocations()
+{
     if (FLocations)
         FLocations->clear();
     else
@@ -107,7 +113,6 @@ void Tfrm_more::FormShow()
         names.append(location.Name);
     cbx_location.setItems(names);
     cbx_location.assignItemIndex(index);
-    LocationChange();
 }
 
 // The rows are laid out by the view in columns that size themselves; only the texts are set here.

@@ -56,6 +56,9 @@ public:
     void FormShow() override;
     void FormHide() override {}
     void LocationChange();
+    // Replaces this window's copy of the stored locations with the file's list and selects the
+    // stored current index; computes nothing.
+    void ReloadLocations();
     void LocalizeAndArrange();
     // Stores the selected location as the current one at program end. Only the index is
     // written, never this window's copy of the list, so that locations the editor saved after

@@ -202,6 +202,23 @@ TEST_F(SunPageWindows, RiseAndSetAreRefreshedOnlyOnANewUniversalDay)
     EXPECT_NE(form.val_sunrise.text(), "untouched");
 }
 
+// The editor's index is taken into the More Data window's list: after the editor reordered and
+// saved the list, the same index there must still mean the editor's place.
+TEST_F(SunPageWindows, DayRefreshUsesTheListTheEditorSavedSince)
+{
+    tickAt(At(2024, 6, 21, 10));
+    ASSERT_EQ(more->cbx_location.text(), "Coast");
+    editor->btn_plusClick();
+    editor->btn_newClick();
+    editor->edt_name.setText("Studio");
+    editor->btn_okClick();
+    editor->lbx_location.setItemIndex(0);
+    tickAt(At(2024, 6, 22, 10));
+    EXPECT_EQ(more->cbx_location.items(), QStringList({"Coast", "Home", "Studio"}));
+    EXPECT_EQ(more->cbx_location.text(), "Coast");
+    EXPECT_TRUE(more->val_latitude.text().endsWith("South")) << more->val_latitude.text().toStdString();
+}
+
 TEST_F(SunPageWindows, LocationCaptionIsFilledOnceFromTheEditorsFields)
 {
     ASSERT_EQ(form.lblLocation.text(), "Location:");
