@@ -182,6 +182,8 @@ void TMainForm::Arrange()
     for (TArrangedLabel& item : FArranged)
         item.width = onTextWidth ? onTextWidth(item.label->text()) : 0;
     FLayout = ArrangeColumns(FArranged);
+    if (onArranged)
+        onArranged();
 }
 
 void TMainForm::DrawCompass()

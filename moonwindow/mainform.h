@@ -175,6 +175,8 @@ public:
     // ---- What the desktop does for the window (connected by the view) ----
     // Width in pixels of a label's text in the window's font (for the column layout).
     std::function<int(const QString& text)> onTextWidth;
+    // The column layout has placed the labels (arrangedLabels, columnLayout).
+    std::function<void()> onArranged;
     // Repaints the window at once and returns its client area as painted.
     std::function<QImage()> onGrabClientArea;
     std::function<void(const QImage&)> onCopyPicture;

@@ -1,0 +1,66 @@
+#include "moonwindow/frmjewishview.h"
+
+#include "controls/bindingview.h"
+#include "moonwindow/frmjewish.h"
+#include "moonwindow/groupview.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// Year, month and day side by side in a group.
+QGroupBox* DateGroup(TLabel& caption, const char* name, QWidget* year, QWidget* month, QWidget* day, QWidget* parent)
+{
+    QGroupBox* group = BindGroup(caption, name, parent);
+    auto* layout = new QHBoxLayout(group);
+    for (QWidget* field : {year, month, day}) {
+        field->setParent(group);
+        layout->addWidget(field);
+    }
+    year->setFixedWidth(60);
+    day->setFixedWidth(40);
+    return group;
+}
+
+}  // namespace
+
+FrmJewishView::FrmJewishView(Tfrm_jewish& form, QWidget* parent) : QDialog(parent)
+{
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+
+    QGroupBox* christian =
+        DateGroup(form.grp_christian, "grp_christian", Bind::edit(form.edt_year, "edt_year", this),
+                  Bind::combo(form.cbx_month, "cbx_month", this), Bind::edit(form.edt_day, "edt_day", this), this);
+    QGroupBox* jewish =
+        DateGroup(form.grp_jewish, "grp_jewish", Bind::edit(form.edt_jyear, "edt_jyear", this),
+                  Bind::combo(form.cbx_jmonth, "cbx_jmonth", this), Bind::edit(form.edt_jday, "edt_jday", this), this);
+    QGroupBox* julian = BindGroup(form.grp_julian, "grp_julian", this);
+    auto* julianLayout = new QVBoxLayout(julian);
+    julianLayout->addWidget(Bind::label(form.lbl_julian, "lbl_julian", julian));
+
+    QPushButton* now = Bind::button(form.btn_now, "btn_now", this);
+    now->setAutoDefault(false);
+    QPushButton* ok = Bind::button(form.btn_ok, "btn_ok", this);
+    ok->setDefault(true);
+    QPushButton* cancel = Bind::button(form.btn_cancel, "btn_cancel", this);
+    cancel->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(now);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(christian);
+    layout->addWidget(jewish);
+    layout->addWidget(julian);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    Bind::window(form, this);
+}

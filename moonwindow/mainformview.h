@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+
+class FrmAboutView;
+class FrmJewishView;
+class FrmJulianView;
+class QLabel;
+class QTextBrowser;
+class TMainForm;
+
+// The moon window: menus, the almanac labels in the columns the logic arranges, its moon
+// picture and compass, the notification-area icon, the clipboard and the help viewer. Every
+// rule is TMainForm's.
+class MainFormView : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainFormView(TMainForm& form, QWidget* parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildClientArea();
+    void placeLabels();
+    void connectDesktop();
+    void showHelp(const QString& file, int topic);
+    void hideApplication();
+    void restoreApplication();
+
+    TMainForm& FForm;
+    QWidget* FClient = nullptr;
+    QList<QLabel*> FLabels;  // in the order of the form's arranged labels
+    QPointer<QTextBrowser> FHelp;
+    // Top-level windows the tray hid, to be shown again on the way back.
+    QList<QPointer<QWidget>> FHiddenWindows;
+};
