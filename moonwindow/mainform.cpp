@@ -179,8 +179,14 @@ void TMainForm::SetCaptions()
 
 void TMainForm::Arrange()
 {
-    for (TArrangedLabel& item : FArranged)
-        item.width = onTextWidth ? onTextWidth(item.label->text()) : 0;
+    // The values beside single captions are measured empty, as the form laid them out: their
+    // long texts (the local time, the azimuth) have the whole row and must not push the
+    // lunation numbers off the window. The dated values are measured with their texts, since
+    // the lunation captions beside them must clear them.
+    for (TArrangedLabel& item : FArranged) {
+        const bool singleRowValue = item.tag == 2 || item.tag == 3;
+        item.width = onTextWidth && !singleRowValue ? onTextWidth(item.label->text()) : 0;
+    }
     FLayout = ArrangeColumns(FArranged);
     if (onArranged)
         onArranged();

@@ -33,7 +33,7 @@ constexpr int FirstRowTop = 6;
 // The moon picture sits between the two lunation rows, the compass on the right.
 constexpr int MoonTop = FirstRowTop + 10 * RowHeight - 4;
 constexpr int CompassSize = 265;
-constexpr int CompassLeft = 729 - CompassSize - 40;
+constexpr int CompassLeft = 729 - CompassSize - 10;
 constexpr int CompassCaptionHeight = 16;
 
 }  // namespace
@@ -152,20 +152,19 @@ void MainFormView::buildClientArea()
     const int compassLeft = CompassLeft;
     const int compassTop = CompassCaptionHeight + 6;
     compass->move(compassLeft, compassTop);
+    // North, with west and east at its sides, above the compass; south below it.
+    const QRect above(compassLeft, compassTop - CompassCaptionHeight - 2, CompassSize, CompassCaptionHeight);
     const struct {
         TLabel& label;
         const char* name;
         Qt::Alignment alignment;
         QRect box;
     } directions[] = {
-        {FForm.lbl_north, "lbl_north", Qt::AlignHCenter | Qt::AlignBottom,
-         QRect(compassLeft, compassTop - CompassCaptionHeight - 2, CompassSize, CompassCaptionHeight)},
+        {FForm.lbl_north, "lbl_north", Qt::AlignHCenter | Qt::AlignBottom, above},
+        {FForm.lbl_west, "lbl_west", Qt::AlignLeft | Qt::AlignBottom, above},
+        {FForm.lbl_east, "lbl_east", Qt::AlignRight | Qt::AlignBottom, above},
         {FForm.lbl_south, "lbl_south", Qt::AlignHCenter | Qt::AlignTop,
          QRect(compassLeft, compassTop + CompassSize + 2, CompassSize, CompassCaptionHeight)},
-        {FForm.lbl_west, "lbl_west", Qt::AlignRight | Qt::AlignVCenter,
-         QRect(compassLeft - 42, compassTop + CompassSize / 2 - 8, 40, CompassCaptionHeight)},
-        {FForm.lbl_east, "lbl_east", Qt::AlignLeft | Qt::AlignVCenter,
-         QRect(compassLeft + CompassSize + 2, compassTop + CompassSize / 2 - 8, 38, CompassCaptionHeight)},
     };
     for (const auto& direction : directions) {
         QLabel* caption = Bind::label(direction.label, direction.name, FClient);
@@ -191,7 +190,7 @@ void MainFormView::placeLabels()
         label->adjustSize();
         int width = label->width();
         if (item.tag == 2 || item.tag == 3)
-            width = CompassLeft - 50 - item.left;
+            width = CompassLeft - 4 - item.left;
         else if (item.tag == 4)
             width = layout.column3 - item.left;
         else if (item.tag == 6)
