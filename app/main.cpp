@@ -8,11 +8,14 @@
 #include "locations/frmlocationsview.h"
 #include "locations/settingsfile.h"
 #include "moonwindow/frmutc.h"
+#include "moonwindow/frmutcview.h"
 #include "moonwindow/mainform.h"
+#include "moonwindow/mainformview.h"
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +30,29 @@ bool graphicalSessionAvailable()
         return value && *value;
     };
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+}
+
+// The moon window is a main window rather than a dialog: the calculator shows it modally
+// through a local event loop that ends when the window is hidden again (closed or exited).
+void showModally(TWindow& window, QWidget* view)
+{
+    window.onShowModal = [&window, view] {
+        QEventLoop loop;
+        const std::function<void(bool)> mirror = window.onVisibleChange;
+        window.onVisibleChange = [&](bool visible) {
+            if (mirror)
+                mirror(visible);
+            if (!visible)
+                loop.quit();
+        };
+        view->setWindowModality(Qt::ApplicationModal);
+        view->show();
+        loop.exec();
+        view->hide();
+        view->setWindowModality(Qt::NonModal);
+        window.onVisibleChange = mirror;
+        return TModalResult::OK;
+    };
 }
 
 }  // namespace
@@ -56,6 +82,8 @@ int main(int argc, char** argv)
     TGuard::run([&] { calculator.FormCreate(); });
 
     TMainForm moon(calculator, clock, settingsFile);
+    MainFormView moonView(moon);
+    showModally(moon, &moonView);
     TGuard::run([&] { moon.FormCreate(); });
 
     Tfrm_more more(calculator, clock, settingsFile);
@@ -65,12 +93,13 @@ int main(int argc, char** argv)
     FrmLocationsView locationsView(locations);
 
     Tfrm_utc utc(clock);
+    FrmUtcView utcView(utc);
 
     moon.connectWindows(&more, &locations, &utc);
     calculator.connectWindows(&moon, &more, &locations);
 
     // Closing the calculator ends the program, whichever other windows are open.
-    for (QWidget* view : std::initializer_list<QWidget*>{&moreView, &locationsView})
+    for (QWidget* view : std::initializer_list<QWidget*>{&moonView, &moreView, &locationsView, &utcView})
         view->setAttribute(Qt::WA_QuitOnClose, false);
 
     calculator.Show();
