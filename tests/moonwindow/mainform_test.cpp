@@ -3,6 +3,8 @@
 #include "locations/location.h"
 #include "moonwindow/compass.h"
 #include "moonwindow/frmjulian.h"
+#include "moonwindow/trayiconplatform.h"
+#include "moredata/frmmore.h"
 #include "moonwindowfixture.h"
 #include "../test_printers.h"
 
@@ -367,6 +369,76 @@ TEST_F(MoonWindowTest, CaptionsComeFromTheStringTable)
     EXPECT_EQ(moon->lbl_nextnew.text(), "Next new moon:");
     EXPECT_EQ(moon->mnu_tray.caption(), "&Minimize to Tray");
     EXPECT_EQ(moon->FAgeFormat, "%1% days, %2% hours, %3% minutes");
+}
+
+}  // namespace
+
+namespace {
+
+// A desktop with a notification area that records what the tray icon shows.
+class TFakeTray : public TTrayPlatform {
+public:
+    bool isAvailable() const override { return true; }
+    bool add(const TNotifyIconData&) override { return shown = true; }
+    bool modify(const TNotifyIconData&) override { return true; }
+    bool remove(const TNotifyIconData&) override
+    {
+        shown = false;
+        return true;
+    }
+    void postResetToolTip() override {}
+    QPoint cursorPos() const override { return {}; }
+    Qt::KeyboardModifiers keyboardModifiers() const override { return {}; }
+    void bringToForeground() override {}
+    void doubleClick() const { deliverMouseMessage(tmLeftButtonDoubleClick); }
+
+    bool shown = false;
+};
+
+TEST_F(MoonWindowTest, MinimizeToTrayAndDoubleClickBack)
+{
+    create(At(2026, 12, 7, 10), 0);
+    TFakeTray tray;
+    moon->trayIcon().setPlatform(&tray);
+    moon->Show();
+    int hidden = 0;
+    int restored = 0;
+    moon->onHideApplication = [&hidden] { ++hidden; };
+    moon->onRestoreApplication = [&restored] { ++restored; };
+    moon->mnu_tray.click();
+    EXPECT_TRUE(tray.shown);
+    EXPECT_FALSE(moon->visible());
+    EXPECT_EQ(hidden, 1);
+    tray.doubleClick();
+    EXPECT_FALSE(tray.shown);
+    EXPECT_TRUE(moon->visible());
+    EXPECT_EQ(restored, 1);
+    moon->trayIcon().setPlatform(nullptr);
+}
+
+TEST_F(MoonWindowTest, AtTheEndOfTheCalendarThePhaseTextsStopAndTheRestGoesOn)
+{
+    // The next new moon falls into the year 10000, which no date text can show.
+    create(At(9999, 12, 29, 12), 0);
+    EXPECT_FALSE(calculator->val_newmoon.text().isEmpty());
+    EXPECT_TRUE(calculator->val_nextnew.text().isEmpty());
+    EXPECT_TRUE(calculator->val_lastlunation.text().isEmpty());
+    EXPECT_FALSE(calculator->val_moon_distance.text().isEmpty());
+    EXPECT_FALSE(calculator->val_age.text().isEmpty());
+}
+
+TEST_F(MoonWindowTest, ASetTimeReachesTheMoreDataWindow)
+{
+    create(At(2026, 12, 7, 10), -60);
+    Tfrm_more more(*calculator, *clock, settingsFile);
+    moon->connectWindows(&more, locations.get(), utc.get());
+    moon->mnu_fast.click();
+    clock->advanceSeconds(30);
+    setUniversalTime(2031, 5, 4, 6, 30, 0);
+    EXPECT_NEAR(more.UniversalNow(), At(2031, 5, 4, 6, 30), 1e-7);
+    clock->advanceSeconds(60);
+    // The More Data window runs at normal speed from there.
+    EXPECT_NEAR(more.UniversalNow(), At(2031, 5, 4, 6, 31), 1e-7);
 }
 
 }  // namespace
