@@ -3,6 +3,7 @@
 #include "controls/bindingview.h"
 #include "moonwindow/frmutc.h"
 #include "moonwindow/groupview.h"
+#include "moonwindow/helpview.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -61,5 +62,6 @@ FrmUtcView::FrmUtcView(Tfrm_utc& form, QWidget* parent) : QDialog(parent)
     layout->addWidget(julian);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    BindHelpKey(this, Tfrm_utc::HelpContext);
     Bind::window(form, this);
 }

@@ -10,6 +10,7 @@
 #include "moonwindow/frmjulian.h"
 #include "moonwindow/frmjulianview.h"
 #include "moonwindow/groupview.h"
+#include "moonwindow/helpview.h"
 #include "moonwindow/mainform.h"
 #include "moonwindow/trayiconview.h"
 
@@ -23,7 +24,6 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
-#include <QTextBrowser>
 #include <QUrl>
 
 namespace {
@@ -48,6 +48,7 @@ MainFormView::MainFormView(TMainForm& form, QWidget* parent) : QMainWindow(paren
     new FrmJewishView(FForm.jewishDialog(), this);
     new FrmAboutView(FForm.aboutDialog(), this);
     connectDesktop();
+    BindHelpKey(this, htMoonWindow);
     Bind::window(FForm, this);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -210,26 +211,10 @@ void MainFormView::connectDesktop()
         return FClient->grab().toImage();
     };
     FForm.onCopyPicture = [](const QImage& picture) { QGuiApplication::clipboard()->setImage(picture); };
-    FForm.onShowHelp = [this](const QString& file, int topic) { showHelp(file, topic); };
+    FForm.onShowHelp = [](const QString& file, int topic) { ShowHelpTopic(file, topic); };
     FForm.onApplicationIcon = [](const QImage& icon) { QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon))); };
     FForm.onHideApplication = [this] { hideApplication(); };
     FForm.onRestoreApplication = [this] { restoreApplication(); };
-}
-
-void MainFormView::showHelp(const QString& file, int topic)
-{
-    if (!FHelp) {
-        FHelp = new QTextBrowser(nullptr);
-        FHelp->setAttribute(Qt::WA_DeleteOnClose);
-        FHelp->setObjectName(QStringLiteral("HelpBrowser"));
-        FHelp->resize(640, 560);
-        connect(this, &QObject::destroyed, FHelp.data(), &QObject::deleteLater);
-    }
-    FHelp->setSource(QUrl(QStringLiteral("qrc") + file));
-    FHelp->scrollToAnchor(QStringLiteral("topic%1").arg(topic));
-    FHelp->setWindowTitle(FHelp->documentTitle());
-    FHelp->show();
-    FHelp->raise();
 }
 
 void MainFormView::hideApplication()

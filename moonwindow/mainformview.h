@@ -8,7 +8,6 @@ class FrmAboutView;
 class FrmJewishView;
 class FrmJulianView;
 class QLabel;
-class QTextBrowser;
 class TMainForm;
 
 // The moon window: menus, the almanac labels in the columns the logic arranges, its moon
@@ -27,14 +26,12 @@ private:
     void buildClientArea();
     void placeLabels();
     void connectDesktop();
-    void showHelp(const QString& file, int topic);
     void hideApplication();
     void restoreApplication();
 
     TMainForm& FForm;
     QWidget* FClient = nullptr;
     QList<QLabel*> FLabels;  // in the order of the form's arranged labels
-    QPointer<QTextBrowser> FHelp;
     // Top-level windows the tray hid, to be shown again on the way back.
     QList<QPointer<QWidget>> FHiddenWindows;
 };

@@ -1,0 +1,13 @@
+#pragma once
+// The help viewer: one browser window for the help document, opened at a topic's anchor.
+
+#include <QString>
+
+class QWidget;
+
+// Shows topic (1000, 1001, ...) of the help document file (a resource path such as
+// ":/help/shutterly.html"), reusing the viewer if it is open.
+void ShowHelpTopic(const QString& file, int topic);
+
+// Lets F1 in window open the given topic of the shipped help document.
+void BindHelpKey(QWidget* window, int topic);
