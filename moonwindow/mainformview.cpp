@@ -215,6 +215,12 @@ void MainFormView::connectDesktop()
     FForm.onApplicationIcon = [](const QImage& icon) { QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon))); };
     FForm.onHideApplication = [this] { hideApplication(); };
     FForm.onRestoreApplication = [this] { restoreApplication(); };
+    // Closing the calculator ends the program without closing this window; its moon options
+    // must still be kept.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        if (FForm.visible())
+            TGuard::run([this] { FForm.FormClose(); });
+    });
 }
 
 void MainFormView::hideApplication()
