@@ -98,9 +98,17 @@ int main(int argc, char** argv)
     moon.connectWindows(&more, &locations, &utc);
     calculator.connectWindows(&moon, &more, &locations);
 
-    // Closing the calculator ends the program, whichever other windows are open.
+    // Closing the calculator ends the program, whichever other windows are open. Its Exit
+    // command hides the window; that is turned into the closing, which saves the locations.
     for (QWidget* view : std::initializer_list<QWidget*>{&moonView, &moreView, &locationsView, &utcView})
         view->setAttribute(Qt::WA_QuitOnClose, false);
+    const std::function<void(bool)> showCalculator = calculator.onVisibleChange;
+    calculator.onVisibleChange = [&](bool visible) {
+        if (visible)
+            showCalculator(true);
+        else
+            calculatorView.close();
+    };
 
     calculator.Show();
     return app.exec();
