@@ -3,6 +3,7 @@
 #include "moonwindow/frmjulian.h"
 
 #include "astro/jewish_calendar.h"
+#include "moonwindow/stringtable.h"
 #include "moonwindowfixture.h"
 #include "../test_printers.h"
 
@@ -30,7 +31,7 @@ TEST_F(JulianDialog, TextAndDatesOutsideTheCalendarAreInvalid)
 {
     for (const char* text : {"abc", "", "1000", "9999999"}) {
         dialog.edt_julian.setText(text);
-        EXPECT_EQ(dialog.lbl_utc.text(), "Invalid") << text;
+        EXPECT_EQ(dialog.lbl_utc.text(), LocalString(42049)) << text;
         EXPECT_FALSE(dialog.btn_ok.enabled()) << text;
     }
 }
@@ -101,7 +102,7 @@ TEST_F(JewishDialog, ADayTheMonthDoesNotHaveIsInvalid)
 {
     show(At(2024, 4, 23));
     dialog.edt_jday.setText("31");
-    EXPECT_EQ(dialog.lbl_julian.text(), "Invalid");
+    EXPECT_EQ(dialog.lbl_julian.text(), LocalString(42049));
     EXPECT_FALSE(dialog.btn_ok.enabled());
     dialog.edt_jday.setText("30");
     EXPECT_TRUE(dialog.btn_ok.enabled());

@@ -1,5 +1,6 @@
 #include "moonwindow/frmutc.h"
 
+#include "moonwindow/stringtable.h"
 #include "moonwindowfixture.h"
 #include "../test_printers.h"
 
@@ -62,7 +63,7 @@ TEST_P(UtcDialogInvalid, ShowsInvalidAndDisablesOk)
 {
     const TInvalidCase& c = GetParam();
     type(c.year, c.monthIndex, c.day, c.hour, c.minute, c.second);
-    EXPECT_EQ(dialog.lbl_julian.text(), "Invalid");
+    EXPECT_EQ(dialog.lbl_julian.text(), LocalString(42049));
     EXPECT_FALSE(dialog.btn_ok.enabled());
 }
 

@@ -3,6 +3,7 @@
 #include "locations/location.h"
 #include "moonwindow/compass.h"
 #include "moonwindow/frmjulian.h"
+#include "moonwindow/stringtable.h"
 #include "moonwindow/trayiconplatform.h"
 #include "moredata/frmmore.h"
 #include "moonwindowfixture.h"
@@ -68,16 +69,22 @@ TEST_F(MoonWindowTest, JulianDateHasFiveDecimals)
 TEST_F(MoonWindowTest, DistancesAgeAndPhaseHaveTheirUnitsAndFields)
 {
     create(At(2026, 12, 7, 10), 0);
-    const QRegularExpression moonDistance(R"(^\d{6} kilometer, [ \d]\d\.\d earth radii\.$)");
+    const QString kilometer = QRegularExpression::escape(LocalString(42089));
+    const QRegularExpression moonDistance(R"(^\d{6} )" + kilometer + R"(, [ \d]\d\.\d )" +
+                                          QRegularExpression::escape(LocalString(42090)) + R"(\.$)");
     EXPECT_TRUE(moonDistance.match(calculator->val_moon_distance.text()).hasMatch())
         << calculator->val_moon_distance.text().toStdString();
     // Below 10 astronomical units the six-character field starts with a blank.
-    const QRegularExpression sunDistance(R"(^\d{9} kilometer,  0\.98\d astronomical units\.$)");
+    const QRegularExpression sunDistance(R"(^\d{9} )" + kilometer + R"(,  0\.98\d )" +
+                                         QRegularExpression::escape(LocalString(42091)) + R"(\.$)");
     EXPECT_TRUE(sunDistance.match(calculator->val_sun_distance.text()).hasMatch())
         << calculator->val_sun_distance.text().toStdString();
-    const QRegularExpression age(R"(^\d{1,2} days, \d{1,2} hours, \d{1,2} minutes$)");
+    QStringList ageParts = LocalString(42092).split(QRegularExpression("%[123]%"));
+    for (QString& part : ageParts)
+        part = QRegularExpression::escape(part);
+    const QRegularExpression age("^" + ageParts.join(R"(\d{1,2})") + "$");
     EXPECT_TRUE(age.match(calculator->val_age.text()).hasMatch()) << calculator->val_age.text().toStdString();
-    const QRegularExpression phase(R"(^\d{1,3}% \(0% = New, 100% = Full\)$)");
+    const QRegularExpression phase(R"(^\d{1,3}% )" + QRegularExpression::escape(LocalString(42093)) + "$");
     EXPECT_TRUE(phase.match(calculator->val_phase.text()).hasMatch());
     const QRegularExpression degrees(R"(^0\.\d{4}$)");
     EXPECT_TRUE(degrees.match(calculator->val_moon_subtend.text()).hasMatch());
@@ -253,7 +260,7 @@ TEST_F(MoonWindowTest, TheJulianDialogSetsTheTime)
     create(At(2026, 12, 7, 10), 0);
     Tfrm_julian& julian = moon->julianDialog();
     julian.onShowModal = [&julian] {
-        julian.edt_julian.setText("2451545.00000");
+        julian.edt_julian.setText(QString("2451545.00000").replace('.', QLocale::system().decimalPoint()));
         return TModalResult::OK;
     };
     moon->mnu_julianClick();
