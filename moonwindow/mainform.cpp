@@ -25,8 +25,11 @@ namespace {
 // The almanac clock's speed in fast mode: one real second shows one hour.
 constexpr double FastFactor = 3600;
 constexpr double MinutesPerDay = 1440;
-// The sun's position is recomputed when the shown instant has moved more than this (days).
+// The sun's position is recomputed when the shown instant has jumped more than this (days)...
 constexpr double SunRecomputeDays = 1.0 / 24;
+// ...and, as the clock runs on, once it is this old (days): the sun moves a quarter of a
+// degree a minute, about the precision of the whole-degree texts.
+constexpr double SunAgeDays = 1.0 / 1440;
 constexpr double EarthRadiusKm = 6378.15;
 constexpr double AstronomicalUnitKm = 149597869;
 // No illuminated percentage can be this; it marks the tray icon as due for a rebuild.
@@ -302,7 +305,10 @@ void TMainForm::ShowMoonAndSunValues(astro::TDateTime ut, int& percent)
 
 bool TMainForm::SunBlockDue(astro::TDateTime ut) const
 {
-    return std::abs(ut - FCalculator.Moon.date()) > SunRecomputeDays || FCalculator.lblSunElevation.text().isEmpty();
+    // The moon picture is re-dated every tick, so in normal mode the jump alone would keep the
+    // sun texts of the first update for the whole session.
+    return std::abs(ut - FCalculator.Moon.date()) > SunRecomputeDays || FCalculator.lblSunElevation.text().isEmpty() ||
+           !FSunTime || std::abs(ut - *FSunTime) > SunAgeDays;
 }
 
 void TMainForm::ShowSunBlock(astro::TDateTime ut)
@@ -311,6 +317,7 @@ void TMainForm::ShowSunBlock(astro::TDateTime ut)
     const double latitude = FLocations->CurrentLatitude();
     if (latitude < 0)
         FCalculator.Moon.setRotation(rot_180);
+    FSunTime = ut;
     ShowSunPosition(astro::SunHorizontal(ut, longitude, latitude));
 }
 

@@ -21,6 +21,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TClock;
 class TFrmMain;
@@ -224,6 +225,8 @@ private:
     std::unique_ptr<Tfrm_jewish> FJewish;
     std::unique_ptr<Tfrm_about> FAbout;
     QString FHelpFile;
+    // Universal time of the last sun computation; none before the first.
+    std::optional<astro::TDateTime> FSunTime;
     QList<TArrangedLabel> FArranged;
     TColumnLayout FLayout{};
 };

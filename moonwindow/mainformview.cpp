@@ -197,6 +197,10 @@ void MainFormView::placeLabels()
         else if (item.tag == 6)
             width = 47;
         label->setGeometry(item.left, FirstRowTop + row * RowHeight, width, RowHeight);
+        // Long captions of some languages push the lunation column towards the compass; the
+        // numbers stay readable on top of it.
+        if (item.tag >= 5)
+            label->raise();
     }
     if (auto* moon = FClient->findChild<QWidget*>("Moon"))
         moon->move(layout.moonLeft, MoonTop);

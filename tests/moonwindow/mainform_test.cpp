@@ -180,7 +180,7 @@ TEST_F(MoonWindowTest, UncheckedUseCalculatedKeepsTheTypedElevation)
     EXPECT_EQ(calculator->edtSunElev.text(), "21");
 }
 
-TEST_F(MoonWindowTest, SunBlockWaitsForTheEditorThenForAnHoursJump)
+TEST_F(MoonWindowTest, SunBlockWaitsForTheEditorThenRunsOncePerMinuteOrJump)
 {
     create(At(2026, 6, 21, 8), 0);
     // The editor did not exist at creation.
@@ -189,13 +189,29 @@ TEST_F(MoonWindowTest, SunBlockWaitsForTheEditorThenForAnHoursJump)
     const QString morning = calculator->lblSunElevation.text();
     EXPECT_TRUE(morning.endsWith(" degrees"));
     EXPECT_FALSE(calculator->lblSunVisible.visible());
-    // Half an hour later the sun has climbed, but the texts wait for a jump of an hour.
-    clock->advanceSeconds(1800);
+    // Within the minute the dot is not drawn again.
+    const QImage compass = calculator->ImgSunPos.picture();
+    clock->advanceSeconds(30);
     moon->TimerTimer();
-    EXPECT_EQ(calculator->lblSunElevation.text(), morning);
+    EXPECT_EQ(calculator->ImgSunPos.picture(), compass);
     setUniversalTime(2026, 6, 21, 23, 0, 0);
     EXPECT_EQ(calculator->lblSunAzimuth.text(), "Night time");
     EXPECT_TRUE(calculator->lblSunVisible.visible());
+}
+
+// Regression: the page's moon picture is re-dated every tick, so a jump test alone kept the
+// morning's sun for the whole day in normal mode.
+TEST_F(MoonWindowTest, InNormalModeTheSunFollowsTheClock)
+{
+    create(At(2026, 6, 21, 6), 0);
+    moon->TimerTimer();
+    const QString early = calculator->lblSunElevation.text();
+    for (int minute = 0; minute < 180; ++minute) {
+        clock->advanceSeconds(61);
+        moon->TimerTimer();
+    }
+    EXPECT_NE(calculator->lblSunElevation.text(), early);
+    EXPECT_EQ(calculator->edtSunElev.text() + " degrees", calculator->lblSunElevation.text());
 }
 
 TEST_F(MoonWindowTest, SouthernLocationTurnsThePagesMoon)
