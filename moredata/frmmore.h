@@ -21,6 +21,9 @@ extern QStringList AnimalNames;
 
 class Tfrm_more final : public TWindow {
 public:
+    // Topic of the help document for this window.
+    static constexpr int HelpContext = 1003;
+
     // Runs FormCreate: the window is shown and hidden once, which loads the locations from
     // `settingsFileName` (used by every later load and save) and fills every value.
     Tfrm_more(TFrmMain& calculator, const TClock& clock, const QString& settingsFileName);

@@ -2,6 +2,7 @@
 
 #include "controls/bindingview.h"
 #include "controls/guard.h"
+#include "moonwindow/helpview.h"
 #include "moredata/frmmore.h"
 
 #include <QComboBox>
@@ -89,6 +90,7 @@ FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent) : QDialog(parent), FF
 
     Bind::timer(form.Timer, "Timer", this);
     Bind::window(form, this);
+    BindHelpKey(this, Tfrm_more::HelpContext);
 }
 
 void FrmMoreView::hideEvent(QHideEvent* event)
