@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -50,6 +51,7 @@ MainFormView::MainFormView(TMainForm& form, QWidget* parent) : QMainWindow(paren
     connectDesktop();
     BindHelpKey(this, htMoonWindow);
     Bind::window(FForm, this);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
