@@ -99,7 +99,8 @@ QWidget* almanac(TFrmMain& form)
     utc->addWidget(Bind::button(form.btnUTCTime, "btnUTCTime"), 0, Qt::AlignVCenter);
     utc->addWidget(Bind::button(form.btnLocation, "btnLocation"), 0, Qt::AlignVCenter);
     layout->addLayout(utc);
-    layout->addStretch(1);
+    // The comfort group's note, where the almanac leaves room.
+    layout->addWidget(Bind::memo(form.MemoComfort, "MemoComfort"), 1);
     return box;
 }
 
@@ -150,11 +151,7 @@ QGroupBox* comfort(TFrmMain& form)
     grid->addWidget(Bind::label(form.lblTempAppSun, "lblTempAppSun"), 7, 1, 1, 3);
     grid->setColumnStretch(3, 1);
 
-    auto* layout = new QVBoxLayout(group);
-    layout->addLayout(grid);
-    QPlainTextEdit* memo = Bind::memo(form.MemoComfort, "MemoComfort");
-    memo->setMinimumHeight(60);
-    layout->addWidget(memo, 1);
+    group->setLayout(grid);
     return group;
 }
 
@@ -167,7 +164,8 @@ QWidget* createSunPage(TFrmMain& form, QWidget* parent)
     layout->addWidget(almanac(form), 3);
     auto* right = new QVBoxLayout;
     right->addWidget(compass(form), 0, Qt::AlignHCenter);
-    right->addWidget(comfort(form), 1);
+    right->addWidget(comfort(form));
+    right->addStretch(1);
     layout->addLayout(right, 2);
     return page;
 }
