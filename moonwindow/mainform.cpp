@@ -449,8 +449,11 @@ void TMainForm::mnu_colorClick()
 
 void TMainForm::mnu_locationsClick()
 {
-    if (FLocations)
-        FLocations->ShowModal();
+    if (!FLocations)
+        return;
+    FLocations->ShowModal();
+    // The current location may have changed: the next update places the sun anew.
+    FSunTime.reset();
 }
 
 void TMainForm::mnu_moreClick()
