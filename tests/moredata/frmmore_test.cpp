@@ -199,8 +199,9 @@ TEST_F(MoreDataWindow, MoonEventsAlwaysBelongToTheirDayAndSkipOnceAMonth)
         const QString date = QStringLiteral(" UTC %1").arg(QLocale::system().toString(QDate(2024, 1, 1).addDays(day), "d MMMM yyyy"));
         for (const TLabel* label : {&calculator.val_moonrise, &calculator.val_moontransit, &calculator.val_moonset,
                                     &calculator.val_sunrise, &calculator.val_sunset}) {
-            if (label->text() != "---")
+            if (label->text() != "---") {
                 EXPECT_TRUE(label->text().endsWith(date)) << label->text().toStdString() << " on day " << day;
+            }
         }
         missingRises += calculator.val_moonrise.text() == "---";
         missingSets += calculator.val_moonset.text() == "---";
