@@ -186,7 +186,7 @@ QGroupBox* fillLightGroup(TFrmMain& form)
     rows.row(Bind::label(form.lblFilldistanceCaption, "lblFilldistanceCaption"),
              distanceSlider(form.tbFillDistance, "tbFillDistance", form.lblFillDistance, "lblFillDistance"));
     rows.row("Fill meter reading f/", Bind::label(form.lblFillFRatio, "lblFillFRatio"));
-    group->setMaximumWidth(352);
+    group->setMaximumWidth(366);
     return group;
 }
 
@@ -203,7 +203,7 @@ QGroupBox* hairLightGroup(TFrmMain& form)
     rows.row("Distance:",
              distanceSlider(form.tbHairDist, "tbHairDist", form.lblHairDist, "lblHairDist", Qt::Vertical));
     rows.row("Hair meter reading f/", Bind::label(form.lblHairFratio, "lblHairFratio"));
-    group->setMaximumWidth(352);
+    group->setMaximumWidth(366);
     return group;
 }
 
