@@ -44,17 +44,7 @@ FrmJewishView::FrmJewishView(Tfrm_jewish& form, QWidget* parent) : QDialog(paren
     auto* julianLayout = new QVBoxLayout(julian);
     julianLayout->addWidget(Bind::label(form.lbl_julian, "lbl_julian", julian));
 
-    QPushButton* now = Bind::button(form.btn_now, "btn_now", this);
-    now->setAutoDefault(false);
-    QPushButton* ok = Bind::button(form.btn_ok, "btn_ok", this);
-    ok->setDefault(true);
-    QPushButton* cancel = Bind::button(form.btn_cancel, "btn_cancel", this);
-    cancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(now);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = NowOkCancelRow(form.btn_now, form.btn_ok, form.btn_cancel, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(christian);

@@ -25,17 +25,7 @@ FrmJulianView::FrmJulianView(Tfrm_julian& form, QWidget* parent) : QDialog(paren
     time->setMinimumWidth(220);
     utcLayout->addWidget(time);
 
-    QPushButton* now = Bind::button(form.btn_now, "btn_now", this);
-    now->setAutoDefault(false);
-    QPushButton* ok = Bind::button(form.btn_ok, "btn_ok", this);
-    ok->setDefault(true);
-    QPushButton* cancel = Bind::button(form.btn_cancel, "btn_cancel", this);
-    cancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(now);
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = NowOkCancelRow(form.btn_now, form.btn_ok, form.btn_cancel, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(entry);

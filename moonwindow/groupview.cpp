@@ -1,12 +1,15 @@
 #include "moonwindow/groupview.h"
 
+#include "controls/bindingview.h"
 #include "controls/button.h"
 #include "controls/edit.h"
 
 #include <QAction>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 
 QGroupBox* BindGroup(TLabel& caption, const char* name, QWidget* parent)
 {
@@ -37,4 +40,20 @@ QMenu* BindMenu(TMenuItem& item, const char* name, QWidget* parent)
     item.setObserver(refresh);
     refresh();
     return menu;
+}
+
+QHBoxLayout* NowOkCancelRow(TButton& now, TButton& ok, TButton& cancel, QWidget* parent)
+{
+    QPushButton* nowButton = Bind::button(now, "btn_now", parent);
+    nowButton->setAutoDefault(false);
+    QPushButton* okButton = Bind::button(ok, "btn_ok", parent);
+    okButton->setDefault(true);
+    QPushButton* cancelButton = Bind::button(cancel, "btn_cancel", parent);
+    cancelButton->setAutoDefault(false);
+    auto* row = new QHBoxLayout;
+    row->addWidget(nowButton);
+    row->addStretch();
+    row->addWidget(okButton);
+    row->addWidget(cancelButton);
+    return row;
 }

@@ -2,8 +2,10 @@
 // Group boxes and menus whose captions are held by logic controls.
 
 class QGroupBox;
+class QHBoxLayout;
 class QMenu;
 class QWidget;
+class TButton;
 class TLabel;
 class TMenuItem;
 
@@ -13,3 +15,6 @@ QGroupBox* BindGroup(TLabel& caption, const char* name, QWidget* parent);
 // A menu (or submenu) titled with the item's caption, following its caption, enabled and
 // visible state.
 QMenu* BindMenu(TMenuItem& item, const char* name, QWidget* parent);
+
+// The button row of the date dialogs: "Now" on the left, OK (the default) and Cancel on the right.
+QHBoxLayout* NowOkCancelRow(TButton& now, TButton& ok, TButton& cancel, QWidget* parent);
