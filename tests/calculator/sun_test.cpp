@@ -1,5 +1,6 @@
 #include "calculator/frmmain.h"
 #include "calculator/model_comfort.h"
+#include "tests/calculator/calculator_test_support.h"
 #include "controls/clock.h"
 #include "controls/errors.h"
 #include "locations/frmlocations.h"
@@ -88,21 +89,7 @@ TEST(ModelComfortFormulas, SunValueIsContinuousUpToTheZenith)
     }
 }
 
-class ComfortInput : public testing::Test {
-protected:
-    void expectUserError(const std::function<void()>& action, const QString& message)
-    {
-        try {
-            action();
-            ADD_FAILURE() << "no error, expected " << message.toStdString();
-        } catch (const EUserError& error) {
-            EXPECT_EQ(error.message(), message);
-        }
-    }
-
-    TFixedClock clock{At(2026, 12, 7), -60};
-    TFrmMain form{clock};
-};
+using ComfortInput = CalculatorForm;
 
 TEST_F(ComfortInput, ResultsShowTheirNamesUntilAnInputChanges)
 {
