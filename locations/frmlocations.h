@@ -14,6 +14,9 @@ inline const QColor clUnreadable = QColor(255, 150, 150);
 
 class Tfrm_locations final : public TWindow {
 public:
+    // Topic of the help document that F1 opens.
+    static constexpr int HelpContext = 1013;
+
     // Loads the list from `settingsFileName`, which every later load and save uses as well.
     explicit Tfrm_locations(const QString& settingsFileName);
 

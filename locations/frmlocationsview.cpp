@@ -3,6 +3,7 @@
 #include "controls/bindingview.h"
 #include "controls/guard.h"
 #include "locations/frmlocations.h"
+#include "moonwindow/helpview.h"
 
 #include <QEvent>
 #include <QFileDialog>
@@ -67,6 +68,7 @@ QPushButton* smallButton(TButton& control, const char* name, QWidget* parent)
 FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent) : QDialog(parent), FForm(form)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    BindHelpKey(this, Tfrm_locations::HelpContext);
 
     QListWidget* list = Bind::listBox(FForm.lbx_location, "lbx_location", this);
     QPushButton* up = smallButton(FForm.btn_plus, "btn_plus", this);
