@@ -13,7 +13,7 @@ packages=(
   qt6-base-dev libqt6printsupport6 libgl-dev
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev libnova-dev
-  fonts-dejavu-core xvfb xauth
+  python3 fonts-dejavu-core xvfb xauth
 )
 
 as_root() {
