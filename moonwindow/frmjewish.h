@@ -3,7 +3,6 @@
 // in the Jewish calendar, each editable, with the Julian date of the instant. The time of day
 // of the instant handed in is kept.
 
-#include "controls/button.h"
 #include "controls/edit.h"
 #include "controls/list.h"
 #include "moonwindow/settimedialog.h"
@@ -24,9 +23,6 @@ public:
     TEdit edt_jday;
     TLabel grp_julian{QStringLiteral("Julian date")};
     TLabel lbl_julian;
-    TButton btn_now{QStringLiteral("&Now")};
-    TButton btn_ok{QStringLiteral("OK")};
-    TButton btn_cancel{QStringLiteral("Cancel")};
 
     void FormShow() override;
     // Fills both dates and the Julian date from FValue.

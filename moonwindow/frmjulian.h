@@ -1,7 +1,6 @@
 #pragma once
 // The Julian-date dialog: the user types a Julian date and sees the universal time it names.
 
-#include "controls/button.h"
 #include "controls/edit.h"
 #include "moonwindow/settimedialog.h"
 
@@ -15,9 +14,6 @@ public:
     TEdit edt_julian;
     TLabel grp_utc{QStringLiteral("Universial time")};
     TLabel lbl_utc;
-    TButton btn_now{QStringLiteral("&Now")};
-    TButton btn_ok{QStringLiteral("OK")};
-    TButton btn_cancel{QStringLiteral("Cancel")};
 
     void FormShow() override;
     // Fills the Julian date from FValue.

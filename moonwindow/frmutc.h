@@ -2,7 +2,6 @@
 // The universal-time dialog: a calendar date and a time of day in universal time, with the
 // matching Julian date shown while the user types. OK is enabled only for a valid instant.
 
-#include "controls/button.h"
 #include "controls/edit.h"
 #include "controls/list.h"
 #include "moonwindow/settimedialog.h"
@@ -31,9 +30,6 @@ public:
     TEdit edt_sec{QStringLiteral("0")};
     TLabel grp_julian{QStringLiteral("Julian date")};
     TLabel lbl_julian{QStringLiteral("Julian Date")};
-    TButton btn_now{QStringLiteral("&Now")};
-    TButton btn_ok{QStringLiteral("OK")};
-    TButton btn_cancel{QStringLiteral("Cancel")};
 
     void FormCreate();
     void FormShow() override;

@@ -3,6 +3,7 @@
 // into FValue, shows the dialog modally and, on OK, reads the edited universal time back.
 
 #include "astro/types.h"
+#include "controls/button.h"
 #include "controls/window.h"
 
 class TSetTimeDialog : public TWindow {
@@ -11,4 +12,9 @@ public:
 
     // Universal time being edited (TDateTime).
     astro::TDateTime FValue = 0;
+
+    // "Now" sets the current time; OK takes the edited value, Cancel leaves it.
+    TButton btn_now{QStringLiteral("&Now")};
+    TButton btn_ok{QStringLiteral("OK")};
+    TButton btn_cancel{QStringLiteral("Cancel")};
 };
