@@ -143,9 +143,9 @@ QWidget* distanceSlider(TSlider& slider, const char* sliderName, TLabel& label, 
     if (orientation == Qt::Vertical) {
         bar->setInvertedAppearance(true);
         bar->setMinimumHeight(70);
-    }
-    if (orientation == Qt::Horizontal)
+    } else {
         bar->setMinimumWidth(90);
+    }
     layout->addWidget(bar);
     auto* shown = Bind::label(label, labelName);
     shown->setMinimumWidth(66);
