@@ -99,8 +99,7 @@ QWidget* almanac(TFrmMain& form)
     utc->addWidget(Bind::button(form.btnUTCTime, "btnUTCTime"), 0, Qt::AlignVCenter);
     utc->addWidget(Bind::button(form.btnLocation, "btnLocation"), 0, Qt::AlignVCenter);
     layout->addLayout(utc);
-    // The comfort group's note, where the almanac leaves room.
-    layout->addWidget(Bind::memo(form.MemoComfort, "MemoComfort"), 1);
+    layout->addStretch(1);
     return box;
 }
 
@@ -157,15 +156,20 @@ QGroupBox* comfort(TFrmMain& form)
 
 }  // namespace
 
+// The almanac, the compass and the model's comfort side by side, the comfort group's note
+// below it: a page no taller than its longest column.
 QWidget* createSunPage(TFrmMain& form, QWidget* parent)
 {
     auto* page = new QWidget(parent);
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(almanac(form), 3);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(compass(form), 0, Qt::AlignHCenter);
+    middle->addStretch(1);
+    layout->addLayout(middle);
     auto* right = new QVBoxLayout;
-    right->addWidget(compass(form), 0, Qt::AlignHCenter);
     right->addWidget(comfort(form));
-    right->addStretch(1);
+    right->addWidget(Bind::memo(form.MemoComfort, "MemoComfort"), 1);
     layout->addLayout(right, 2);
     return page;
 }
