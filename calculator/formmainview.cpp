@@ -33,6 +33,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -122,8 +123,9 @@ void FormMainView::growToFitPages()
 
 bool FormMainView::eventFilter(QObject* watched, QEvent* event)
 {
+    // After the pages have taken in their new layout.
     if (event->type() == QEvent::LayoutRequest)
-        growToFitPages();
+        QTimer::singleShot(0, this, &FormMainView::growToFitPages);
     return QMainWindow::eventFilter(watched, event);
 }
 

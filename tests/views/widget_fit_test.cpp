@@ -72,7 +72,9 @@ protected:
     void measure(QWidget* window, const QString& state)
     {
         window->show();
-        QApplication::processEvents();
+        // A grown text asks for a new layout, which may grow the window, which lays out again.
+        for (int round = 0; round < 6; ++round)
+            QApplication::processEvents();
         for (const QString& fault : ClippedTexts(window))
             if (!faults.contains(fault))
                 faults << fault + QStringLiteral("  [") + state + QStringLiteral("]");
