@@ -111,8 +111,9 @@ protected:
     }
 
     QTemporaryDir folder;
-    // 2026-12-07 12:00 local time, UTC+1.
-    TFixedClock clock{DayNumber(2026, 12, 7) + 0.5, -60};
+    // The windows are created on 2026-05-20 12:00 local time, UTC+1: the phase dates around
+    // then carry short month names (May, June), the year walked through later longer ones.
+    TFixedClock clock{DayNumber(2026, 5, 20) + 0.5, -60};
     TFrmMain calculator{clock};
     FormMainView calculatorView{calculator};
     std::unique_ptr<TMainForm> moon;
