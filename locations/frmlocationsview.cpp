@@ -123,5 +123,6 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent) : QDia
     layout->addLayout(listRow, 1);
     layout->addLayout(fields);
     layout->addLayout(buttons);
-    setFixedSize(268, 322);
+    // The form's size is the least; longer captions of another language widen it.
+    setFixedSize(QSize(268, 322).expandedTo(sizeHint()));
 }
