@@ -48,6 +48,41 @@ int TextHeight(const QLabel* label)
     return label->fontMetrics().boundingRect(QRect(0, 0, 100000, 1000), Qt::AlignLeft, label->text()).height();
 }
 
+// The rows of the text columns: each label's row, where each row starts, and the row height.
+struct TRows {
+    QList<int> ofLabel;
+    QList<int> tops;  // one more than there are rows: the last is where the rows end
+    int height = RowHeight;
+    int firstLunation = -1;
+    int lastLunation = -1;
+};
+
+// Rows follow the captions; a lunation caption and number share the row of the date before.
+// Every row is as tall as the tallest text; the rows between the two lunation rows share the
+// height of the moon picture that stands between them.
+TRows ArrangeRows(const QList<TArrangedLabel>& arranged, const QList<QLabel*>& labels, int moonHeight)
+{
+    TRows rows;
+    int row = -1;
+    for (int i = 0; i < arranged.size() && i < labels.size(); ++i) {
+        if (arranged[i].tag == 1)
+            ++row;
+        if (arranged[i].tag == 5) {
+            rows.firstLunation = rows.firstLunation < 0 ? row : rows.firstLunation;
+            rows.lastLunation = row;
+        }
+        rows.ofLabel << row;
+        rows.height = std::max(rows.height, TextHeight(labels[i]));
+    }
+    const int between = rows.lastLunation - rows.firstLunation - 1;
+    const int moonRowHeight =
+        between > 0 ? std::max(rows.height, (moonHeight + 2 * MoonGap + between - 1) / between) : rows.height;
+    rows.tops << FirstRowTop;
+    for (int r = 0; r <= row; ++r)
+        rows.tops << rows.tops.last() + (r > rows.firstLunation && r < rows.lastLunation ? moonRowHeight : rows.height);
+    return rows;
+}
+
 }  // namespace
 
 MainFormView::MainFormView(TMainForm& form, QWidget* parent) : QMainWindow(parent), FForm(form)
@@ -178,45 +213,17 @@ void MainFormView::buildClientArea()
     placeLabels();
 }
 
-// Rows follow the captions; a lunation caption and number share the row of the date before.
-// Values get the room up to the next column, so that longer texts later are not cut. The rows
-// between the two lunation rows leave room for the moon picture, the compass stands right of
-// the widest value, and the client area holds it all.
+// Values get the room up to the next column, so that longer texts later are not cut. The moon
+// picture stands between the lunation rows, the compass right of the widest value, and the
+// client area holds it all.
 void MainFormView::placeLabels()
 {
     const QList<TArrangedLabel>& arranged = FForm.arrangedLabels();
     const TColumnLayout& layout = FForm.columnLayout();
     QWidget* moon = FClient->findChild<QWidget*>("Moon");
-    QWidget* compass = FClient->findChild<QWidget*>("Image1");
-
-    int rowHeight = RowHeight;
-    QList<int> rows;
-    int row = -1;
-    int firstLunationRow = -1;
-    int lastLunationRow = -1;
-    for (int i = 0; i < arranged.size() && i < FLabels.size(); ++i) {
-        if (arranged[i].tag == 1)
-            ++row;
-        if (arranged[i].tag == 5) {
-            firstLunationRow = firstLunationRow < 0 ? row : firstLunationRow;
-            lastLunationRow = row;
-        }
-        rows << row;
-        rowHeight = std::max(rowHeight, TextHeight(FLabels[i]));
-    }
-    const int rowsBetween = lastLunationRow - firstLunationRow - 1;
-    const int moonRowHeight =
-        rowsBetween > 0 ? std::max(rowHeight, (moon->height() + 2 * MoonGap + rowsBetween - 1) / rowsBetween) : rowHeight;
-    QList<int> rowTops{FirstRowTop};
-    for (int r = 0; r <= row; ++r)
-        rowTops << rowTops.last() + (r > firstLunationRow && r < lastLunationRow ? moonRowHeight : rowHeight);
-
-    int captionHeight = CompassCaptionHeight;
-    for (const char* name : {"lbl_north", "lbl_west", "lbl_east", "lbl_south"})
-        captionHeight = std::max(captionHeight, TextHeight(FClient->findChild<QLabel*>(name)));
+    const TRows rows = ArrangeRows(arranged, FLabels, moon->height());
     const int compassLeft = std::max({TMainForm::ClientWidth - CompassSize - CompassMargin,
                                       layout.column2 + FForm.widestValue() + Gap, layout.right + Gap});
-    const int compassTop = captionHeight + 6;
 
     for (int i = 0; i < arranged.size() && i < FLabels.size(); ++i) {
         const TArrangedLabel& item = arranged[i];
@@ -229,24 +236,35 @@ void MainFormView::placeLabels()
             width = layout.column3 - item.left;
         else if (item.tag == 6)
             width = LunationWidth;
-        label->setGeometry(item.left, rowTops[rows[i]], width, rowHeight);
+        label->setGeometry(item.left, rows.tops[rows.ofLabel[i]], width, rows.height);
     }
-    if (firstLunationRow >= 0 && rowsBetween > 0) {
-        const int top = rowTops[firstLunationRow + 1];
-        moon->move(layout.moonLeft, top + (rowTops[lastLunationRow] - top - moon->height()) / 2);
+    if (rows.lastLunation - rows.firstLunation > 1) {
+        const int top = rows.tops[rows.firstLunation + 1];
+        moon->move(layout.moonLeft, top + (rows.tops[rows.lastLunation] - top - moon->height()) / 2);
     } else {
-        moon->move(layout.moonLeft, rowTops.last());
+        moon->move(layout.moonLeft, rows.tops.last());
     }
-
-    compass->move(compassLeft, compassTop);
-    const QRect above(compassLeft, compassTop - captionHeight - 2, CompassSize, captionHeight);
-    for (const char* name : {"lbl_north", "lbl_west", "lbl_east"})
-        FClient->findChild<QLabel*>(name)->setGeometry(above);
-    FClient->findChild<QLabel*>("lbl_south")->setGeometry(above.translated(0, CompassSize + captionHeight + 4));
-
-    const int bottom = std::max({rowTops.last(), moon->geometry().bottom() + 1, above.bottom() + CompassSize + captionHeight + 5});
+    const int compassBottom = placeCompass(compassLeft);
+    const int bottom = std::max({rows.tops.last(), moon->geometry().bottom() + 1, compassBottom});
     FClient->setFixedSize(std::max(TMainForm::ClientWidth, compassLeft + CompassSize + CompassMargin),
                           std::max(TMainForm::ClientHeight, bottom + FirstRowTop));
+}
+
+// North, with west and east at its sides, above the compass; south below it. Returns where
+// the south caption ends.
+int MainFormView::placeCompass(int left)
+{
+    int captionHeight = CompassCaptionHeight;
+    for (const char* name : {"lbl_north", "lbl_west", "lbl_east", "lbl_south"})
+        captionHeight = std::max(captionHeight, TextHeight(FClient->findChild<QLabel*>(name)));
+    const int top = captionHeight + 6;
+    FClient->findChild<QWidget*>("Image1")->move(left, top);
+    const QRect above(left, top - captionHeight - 2, CompassSize, captionHeight);
+    for (const char* name : {"lbl_north", "lbl_west", "lbl_east"})
+        FClient->findChild<QLabel*>(name)->setGeometry(above);
+    const QRect below(left, top + CompassSize + 2, CompassSize, captionHeight);
+    FClient->findChild<QLabel*>("lbl_south")->setGeometry(below);
+    return below.bottom() + 1;
 }
 
 void MainFormView::connectDesktop()
