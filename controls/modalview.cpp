@@ -22,6 +22,10 @@ QWindow* nativeWindow(QWidget* widget)
 
 void BindModalOver(TWindow& control, QWidget* widget, QWidget* owner)
 {
+    // Window managers keep a dialog above the window it belongs to; a main window would go
+    // behind the blocked window the moment the user clicked that.
+    widget->setWindowFlag(Qt::Dialog);
+    widget->setWindowFlag(Qt::WindowMinimizeButtonHint);
     QPointer<QWidget> guarded(widget);
     QPointer<QWidget> blocked(owner);
     control.onShowModal = [&control, guarded, blocked] {

@@ -6,8 +6,8 @@
 class QWidget;
 class TWindow;
 
-// Makes ShowModal show widget, a main window rather than a dialog, modal to owner's window: it
-// runs a local event loop until the window is hidden (closed or exited).
+// Makes ShowModal show widget, a main window rather than a dialog, modal to owner's window and
+// kept above it: it runs a local event loop until the window is hidden (closed or exited).
 void BindModalOver(TWindow& control, QWidget* widget, QWidget* owner);
 
 // Makes window, which is about to be shown, belong to the modal window on top if there is one,
