@@ -209,4 +209,27 @@ TEST(Window, HeadlessModalShowingIsACancel)
     EXPECT_EQ(window.ShowModal(), TModalResult::OK);
 }
 
+TEST(Window, AFailedShowLeavesTheWindowHiddenAndCallableAgain)
+{
+    struct Probe : TWindow {
+        using TWindow::TWindow;
+        bool failing = true;
+        void FormShow() override
+        {
+            if (failing)
+                throw EUserError("Invalid year");
+        }
+    } window("w");
+    int shown = 0;
+    window.onVisibleChange = [&](bool visible) { shown += visible; };
+    for (const auto& call : {std::function<void()>([&] { window.Show(); }), std::function<void()>([&] { window.ShowModal(); })}) {
+        EXPECT_THROW(call(), EUserError);
+        EXPECT_FALSE(window.visible());
+    }
+    window.failing = false;
+    window.Show();
+    EXPECT_TRUE(window.visible());
+    EXPECT_EQ(shown, 1);
+}
+
 }  // namespace
