@@ -146,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
     Guard, RepeatGuardRuns,
     testing::Values(
         RepeatCase{"SameMessageEveryTick", {"Invalid year", "Invalid year", "Invalid year"}, {"Invalid year"}},
-        RepeatCase{"SuccessReArms", {"Invalid year", "Invalid year", "", "Invalid year"}, {"Invalid year", "Invalid year"}},
+        RepeatCase{"SuccessReArms", {"Invalid year", "Invalid year", "", "Invalid year"},
+                   {"Invalid year", "Invalid year"}},
         RepeatCase{"DifferentMessageIsReported", {"Invalid year", "Invalid month", "Invalid month", "Invalid year"},
                    {"Invalid year", "Invalid month", "Invalid year"}},
         RepeatCase{"SuccessesReportNothing", {"", ""}, {}}),
@@ -222,7 +223,8 @@ TEST(Window, AFailedShowLeavesTheWindowHiddenAndCallableAgain)
     } window("w");
     int shown = 0;
     window.onVisibleChange = [&](bool visible) { shown += visible; };
-    for (const auto& call : {std::function<void()>([&] { window.Show(); }), std::function<void()>([&] { window.ShowModal(); })}) {
+    const std::function<void()> calls[] = {[&] { window.Show(); }, [&] { window.ShowModal(); }};
+    for (const auto& call : calls) {
         EXPECT_THROW(call(), EUserError);
         EXPECT_FALSE(window.visible());
     }

@@ -3,19 +3,14 @@
 #include "controls/bindingview.h"
 #include "controls/button.h"
 #include "controls/checkbox.h"
-#include "controls/edit.h"
-#include "controls/printscale.h"
 #include "controls/clock.h"
+#include "controls/edit.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrinter>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <functional>
 #include <memory>
@@ -107,7 +102,9 @@ TEST(CalculatorDisabledLook, SetLocationAndTheReflectorLossLookDisabled)
     form.FormCreate();
     form.btnLocation.setEnabled(false);
     form.chbxReflector.setChecked(false);
-    for (const auto& [name, role] : {std::pair{"btnLocation", QPalette::ButtonText}, std::pair{"edtFillReflectorLoss", QPalette::Text}}) {
+    const std::pair<const char*, QPalette::ColorRole> disabled[] = {{"btnLocation", QPalette::ButtonText},
+                                                                    {"edtFillReflectorLoss", QPalette::Text}};
+    for (const auto& [name, role] : disabled) {
         auto* widget = view.findChild<QWidget*>(name);
         ASSERT_NE(widget, nullptr) << name;
         EXPECT_FALSE(widget->isEnabled()) << name;
@@ -117,34 +114,5 @@ TEST(CalculatorDisabledLook, SetLocationAndTheReflectorLossLookDisabled)
             << name;
     }
 }
-
-// The calculator's window image on A4 paper, in the orientations a user may pick.
-class PrintedWindowImage : public testing::TestWithParam<QPageLayout::Orientation> {};
-
-TEST_P(PrintedWindowImage, FitsTheA4PrintableArea)
-{
-    QTemporaryDir folder;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(folder.filePath("printout.pdf"));
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(GetParam());
-    const double dpi = printer.resolution();
-    const QRect printable = printer.pageLayout().paintRectPixels(printer.resolution());
-
-    for (const QSize image : {QSize(1072, 760), QSize(1400, 1900), QSize(3000, 200)}) {
-        const double scale = PrintScale(image, printable.size(), dpi);
-        EXPECT_LE(scale, dpi / 96.0);
-        EXPECT_LE(image.width() * scale, printable.width() + 1e-6) << image.width();
-        EXPECT_LE(image.height() * scale, printable.height() + 1e-6) << image.height();
-        // As large as fits: one side touches the printable area's edge.
-        const bool touches = image.width() * scale > printable.width() - 1 || image.height() * scale > printable.height() - 1;
-        EXPECT_TRUE(touches || scale == dpi / 96.0) << image.width();
-    }
-    // A small image prints at its size on the screen.
-    EXPECT_DOUBLE_EQ(PrintScale(QSize(300, 200), printable.size(), dpi), dpi / 96.0);
-}
-
-INSTANTIATE_TEST_SUITE_P(A4, PrintedWindowImage, testing::Values(QPageLayout::Portrait, QPageLayout::Landscape));
 
 }  // namespace
