@@ -1,6 +1,8 @@
 #include "moonwindow/mainform.h"
 
+#include "controls/guard.h"
 #include "locations/location.h"
+#include "moonwindow/almanactext.h"
 #include "moonwindow/compass.h"
 #include "moonwindow/frmjulian.h"
 #include "moonwindow/stringtable.h"
@@ -462,6 +464,33 @@ TEST_F(MoonWindowTest, ASetTimeReachesTheMoreDataWindow)
     clock->advanceSeconds(60);
     // The More Data window runs at normal speed from there.
     EXPECT_NEAR(more.UniversalNow(), At(2031, 5, 4, 6, 31), 1e-7);
+}
+
+// Beyond the last year the calendar knows, every tick of both windows' timers fails; a user
+// sees the message once, and again only after the clock came back and left once more.
+TEST_F(MoonWindowTest, AClockBeyondTheCalendarIsReportedOnceOverManyTicks)
+{
+    create(At(2026, 12, 7, 12), 0);
+    calculator->connectWindows(moon.get(), nullptr, locations.get());
+    QStringList shown;
+    TGuard::setReporter([&](const QString& message) { shown << message; });
+    const auto tickBoth = [&](int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            clock->advanceSeconds(1);
+            calculator->Timer.elapse();
+            moon->Timer.elapse();
+        }
+    };
+    clock->set(At(9999, 12, 31, 23, 59, 58));
+    tickBoth(5);
+    EXPECT_EQ(shown, QStringList{"Invalid year"});
+    clock->set(At(2026, 12, 7, 12));
+    tickBoth(1);
+    EXPECT_EQ(moon->val_utc.text(), DateTimeText(At(2026, 12, 7, 12, 0, 1)));
+    clock->set(At(9999, 12, 31, 23, 59, 59));
+    tickBoth(3);
+    TGuard::setReporter({});
+    EXPECT_EQ(shown, (QStringList{"Invalid year", "Invalid year"}));
 }
 
 }  // namespace
