@@ -78,8 +78,10 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent) : QDia
     QLineEdit* name = Bind::edit(FForm.edt_name, "edt_name", this);
     QLabel* longitudeCaption = Bind::label(FForm.lbl_longitude, "lbl_longitude", this);
     QLineEdit* longitude = maskedEdit(FForm.edt_longitude, "edt_longitude", LongitudeMask, this);
+    QLabel* longitudeSense = Bind::label(FForm.lbl_longitude_sense, "lbl_longitude_sense", this);
     QLabel* latitudeCaption = Bind::label(FForm.lbl_latitude, "lbl_latitude", this);
     QLineEdit* latitude = maskedEdit(FForm.edt_latitude, "edt_latitude", LatitudeMask, this);
+    QLabel* latitudeSense = Bind::label(FForm.lbl_latitude_sense, "lbl_latitude_sense", this);
     QLabel* altitudeCaption = Bind::label(FForm.lbl_altitude, "lbl_altitude", this);
     QLineEdit* altitude = maskedEdit(FForm.edt_altitude, "edt_altitude", AltitudeMask, this);
     QPushButton* ok = Bind::button(FForm.btn_ok, "btn_ok", this);
@@ -105,11 +107,13 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent) : QDia
     listRow->addLayout(smallButtons);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(name, 0, 0, 1, 2);
+    fields->addWidget(name, 0, 0, 1, 3);
     fields->addWidget(longitudeCaption, 1, 0);
     fields->addWidget(longitude, 1, 1);
+    fields->addWidget(longitudeSense, 1, 2);
     fields->addWidget(latitudeCaption, 2, 0);
     fields->addWidget(latitude, 2, 1);
+    fields->addWidget(latitudeSense, 2, 2);
     fields->addWidget(altitudeCaption, 3, 0);
     fields->addWidget(altitude, 3, 1);
 

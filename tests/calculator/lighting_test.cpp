@@ -131,6 +131,23 @@ TEST_F(Lighting, EmptyReflectorLossIsNotPossible)
     EXPECT_EQ(form.lblFillDistance.text(), "Not possible");
 }
 
+// Regression: the fill guide number was read before the reflector replaced it, so text left in
+// the greyed-out fill box stopped every lighting update and the reflector fill was never set.
+TEST_F(Lighting, ReflectorNeverReadsTheFillGuideNumber)
+{
+    expectUserError([&] { form.edtFillGN.setText("4O"); }, "'4O' is not a valid floating point value");
+    EXPECT_NO_THROW(form.chbxReflector.setChecked(true));
+    EXPECT_EQ(form.lblFillGNISO.text(), "N/A");
+    EXPECT_NO_THROW(form.tbFillStops.setPosition(4));
+    EXPECT_EQ(form.lblFillFRatio.text(), "8");
+    EXPECT_EQ(form.lblFillDistance.text(), "0.75 metres");
+    // Any later lighting update passes the fill box by as well.
+    EXPECT_NO_THROW(form.cmbxHairPower.setItemIndex(1));
+    EXPECT_EQ(form.lblFillDistance.text(), "0.75 metres");
+    // Without the reflector the box is read again and says what is wrong with it.
+    expectUserError([&] { form.chbxReflector.setChecked(false); }, "'4O' is not a valid floating point value");
+}
+
 TEST_F(Lighting, HairLightFromItsExposure)
 {
     form.edtFRatio.setText("8");
