@@ -138,12 +138,14 @@ TEST_F(Lighting, ReflectorNeverReadsTheFillGuideNumber)
     expectUserError([&] { form.edtFillGN.setText("4O"); }, "'4O' is not a valid floating point value");
     EXPECT_NO_THROW(form.chbxReflector.setChecked(true));
     EXPECT_EQ(form.lblFillGNISO.text(), "N/A");
+    // Main GN 32 at 2 m, loss 1, fill ratio 2 stops: 0.83 m from the subject.
     EXPECT_NO_THROW(form.tbFillStops.setPosition(4));
     EXPECT_EQ(form.lblFillFRatio.text(), "8");
-    EXPECT_EQ(form.lblFillDistance.text(), "0.75 metres");
+    EXPECT_EQ(form.tbFillDistance.position(), 3);
     // Any later lighting update passes the fill box by as well.
+    form.tbFillDistance.setPosition(0);
     EXPECT_NO_THROW(form.cmbxHairPower.setItemIndex(1));
-    EXPECT_EQ(form.lblFillDistance.text(), "0.75 metres");
+    EXPECT_EQ(form.tbFillDistance.position(), 3);
     // Without the reflector the box is read again and says what is wrong with it.
     expectUserError([&] { form.chbxReflector.setChecked(false); }, "'4O' is not a valid floating point value");
 }
