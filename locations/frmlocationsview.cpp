@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,6 +50,14 @@ QLineEdit* maskedEdit(TEdit& control, const char* name, const QString& mask, QWi
 {
     QLineEdit* widget = Bind::edit(control, name, parent);
     widget->setInputMask(mask);
+    // Room for every position of the mask, so that the caption beside it cannot squeeze it.
+    QStyleOptionFrame frame;
+    frame.initFrom(widget);
+    const QString widest(mask.section(u';', 0, 0).size(), u'0');
+    widget->setMinimumWidth(widget->style()
+                                ->sizeFromContents(QStyle::CT_LineEdit, &frame,
+                                                   QSize(widget->fontMetrics().horizontalAdvance(widest), 0), widget)
+                                .width());
     if (control.onEnter || control.onExit) {
         QObject::disconnect(widget, &QLineEdit::editingFinished, nullptr, nullptr);
         widget->installEventFilter(new TFocusReporter(control, widget));
@@ -127,5 +137,5 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent) : QDia
     layout->addLayout(listRow, 1);
     layout->addLayout(fields);
     layout->addLayout(buttons);
-    setFixedSize(268, 322);
+    setFixedSize(sizeHint().expandedTo(QSize(268, 322)));
 }

@@ -24,6 +24,8 @@ void DrawCompassBackground(TImage& image)
     QImage& canvas = image.canvas();
     const int w = canvas.width();
     const int h = canvas.height();
+    // The corners outside the disc too: the sun's dots reach beyond the rim.
+    canvas.fill(Qt::white);
     {
         QPainter painter(&canvas);
         painter.setPen(Qt::black);

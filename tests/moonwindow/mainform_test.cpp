@@ -204,8 +204,11 @@ TEST_F(MoonWindowTest, CompassDrawsTheCurrentSunLastAndClearsTheTrailOnANewDayOr
 
     clock->set(At(2026, 6, 22, 6));
     moon->TimerTimer();
-    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(late, 3)), Aqua);
-    EXPECT_EQ(moon->Image1.picture().pixel(Bearing(late, 3)), Aqua);
+    for (const QImage& compass : {calculator->ImgSunPos.picture(), moon->Image1.picture()}) {
+        EXPECT_EQ(compass.pixel(Bearing(late, 3)), Aqua);
+        // The half of the dot outside the disc is gone as well.
+        EXPECT_EQ(compass.pixel(Bearing(late, -4)), qRgb(255, 255, 255));
+    }
     const QString nextMorning = calculator->lblSunAzimuth.text();
     EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(nextMorning, 3)), Yellow);
 
