@@ -11,7 +11,7 @@ namespace {
 const QColor Aqua(0, 255, 255);
 const QColor SunYellow(255, 255, 0);
 const QColor SunOutline(128, 64, 0);
-const QColor TrailYellow(255, 255, 170);
+const QColor TrailAmber(240, 190, 40);
 // Radii and outline in pixels: the current sun stands out from the day's trail.
 constexpr int SunRadius = 12;
 constexpr int SunOutlineWidth = 3;
@@ -63,7 +63,7 @@ void DrawSunPositions(TImage& image, const QList<double>& trail, std::optional<d
     {
         QPainter painter(&canvas);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(TrailYellow);
+        painter.setBrush(TrailAmber);
         for (double azimuth : trail)
             painter.drawEllipse(CompassPoint(azimuth, canvas.width(), canvas.height()), TrailRadius, TrailRadius);
         if (current) {

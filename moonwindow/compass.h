@@ -19,6 +19,6 @@ double ShownAzimuth(double libraryAzimuth);
 QPoint CompassPoint(double shownAzimuth, int width, int height);
 
 // Draws the sun's bearings on a compass background: the earlier bearings of the day as small
-// pale dots, then the current one, if the sun is up, as a larger yellow dot with a dark
+// amber dots, then the current one, if the sun is up, as a larger yellow dot with a dark
 // outline, last, so that it stays visible above the trail.
 void DrawSunPositions(TImage& image, const QList<double>& trail, std::optional<double> current);

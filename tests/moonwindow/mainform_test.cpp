@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- The compass: the sun now, above the day's trail ----
 
 const QRgb Aqua = qRgb(0, 255, 255);
-const QRgb TrailYellow = qRgb(255, 255, 170);
+const QRgb TrailAmber = qRgb(240, 190, 40);
 const QRgb SunOutline = qRgb(128, 64, 0);
 
 // The pixel `inward` pixels from the rim towards the centre at the bearing the azimuth text
@@ -192,15 +192,15 @@ TEST_F(MoonWindowTest, CompassDrawsTheCurrentSunLastAndClearsTheTrailOnANewDayOr
     for (const QImage& compass : {calculator->ImgSunPos.picture(), moon->Image1.picture()}) {
         EXPECT_EQ(compass.pixel(Bearing(late, 3)), Yellow);
         EXPECT_EQ(compass.pixel(Bearing(late, 12)), SunOutline);
-        EXPECT_EQ(compass.pixel(Bearing(early, 3)), TrailYellow);
+        EXPECT_EQ(compass.pixel(Bearing(early, 3)), TrailAmber);
     }
 
     // Over the night the sun is not drawn; the day's trail stays until the day ends.
     clock->set(At(2026, 6, 21, 23));
     moon->TimerTimer();
     ASSERT_EQ(calculator->lblSunAzimuth.text(), "Night time");
-    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(late, 3)), TrailYellow);
-    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(early, 3)), TrailYellow);
+    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(late, 3)), TrailAmber);
+    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(early, 3)), TrailAmber);
 
     clock->set(At(2026, 6, 22, 6));
     moon->TimerTimer();
