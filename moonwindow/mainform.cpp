@@ -308,16 +308,26 @@ bool TMainForm::SunBlockDue(astro::TDateTime ut) const
     // The moon picture is re-dated every tick, so in normal mode the jump alone would keep the
     // sun texts of the first update for the whole session.
     return std::abs(ut - FCalculator.Moon.date()) > SunRecomputeDays || FCalculator.lblSunElevation.text().isEmpty() ||
-           !FSunTime || std::abs(ut - *FSunTime) > SunAgeDays;
+           !FSunTime || std::abs(ut - *FSunTime) > SunAgeDays || FSunPlace != CurrentPlace();
+}
+
+std::pair<double, double> TMainForm::CurrentPlace() const
+{
+    return {FLocations->CurrentLongitude(), FLocations->CurrentLatitude()};
 }
 
 void TMainForm::ShowSunBlock(astro::TDateTime ut)
 {
-    const double longitude = FLocations->CurrentLongitude();
-    const double latitude = FLocations->CurrentLatitude();
+    const auto [longitude, latitude] = CurrentPlace();
     if (latitude < 0)
         FCalculator.Moon.setRotation(rot_180);
     FSunTime = ut;
+    // The trail shows where the sun stood today, here: another day or place starts it anew.
+    if (FSunPlace != CurrentPlace() || std::trunc(ut) != FSunTrailDay) {
+        FSunPlace = CurrentPlace();
+        FSunTrailDay = std::trunc(ut);
+        FSunTrail.clear();
+    }
     ShowSunPosition(astro::SunHorizontal(ut, longitude, latitude));
 }
 
@@ -330,10 +340,13 @@ void TMainForm::ShowSunPosition(astro::THorizontalPosition sun)
     ShowValue(FCalculator.lblSunElevation, lblSunElevation, degrees + QStringLiteral(" degrees"));
     FCalculator.lblSunVisible.setVisible(elevation < 0);
     const double azimuth = ShownAzimuth(sun.Azimuth);
-    if (elevation > 0) {
-        DrawSunDot(FCalculator.ImgSunPos, azimuth);
-        DrawSunDot(Image1, azimuth);
-    }
+    const std::optional<double> current = elevation > 0 ? std::optional(azimuth) : std::nullopt;
+    DrawSunPositions(FCalculator.ImgSunPos, FSunTrail, current);
+    DrawSunPositions(Image1, FSunTrail, current);
+    // A bearing joins the trail once per whole degree; the minute updates of a slow sun would
+    // otherwise pile up on one spot.
+    if (current && (FSunTrail.isEmpty() || RoundToInteger(FSunTrail.last()) != RoundToInteger(azimuth)))
+        FSunTrail.append(azimuth);
     ShowValue(FCalculator.lblSunAzimuth, lblSunAzimuth,
               elevation > 0 ? QString::number(RoundToInteger(azimuth)) +
                                   QStringLiteral(" deg. where north = zero, east = 90, west = 270")
@@ -451,9 +464,10 @@ void TMainForm::mnu_locationsClick()
 {
     if (!FLocations)
         return;
-    FLocations->ShowModal();
-    // The current location may have changed: the next update places the sun anew.
-    FSunTime.reset();
+    // The sun follows the editor's selection by itself; the other texts of the place follow a
+    // confirmed choice.
+    if (FLocations->ShowModal() == TModalResult::OK)
+        FCalculator.FollowEditorLocation();
 }
 
 void TMainForm::mnu_moreClick()

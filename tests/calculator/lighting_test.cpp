@@ -131,6 +131,25 @@ TEST_F(Lighting, EmptyReflectorLossIsNotPossible)
     EXPECT_EQ(form.lblFillDistance.text(), "Not possible");
 }
 
+// Regression: the fill guide number was read before the reflector replaced it, so text left in
+// the greyed-out fill box stopped every lighting update and the reflector fill was never set.
+TEST_F(Lighting, ReflectorNeverReadsTheFillGuideNumber)
+{
+    expectUserError([&] { form.edtFillGN.setText("4O"); }, "'4O' is not a valid floating point value");
+    EXPECT_NO_THROW(form.chbxReflector.setChecked(true));
+    EXPECT_EQ(form.lblFillGNISO.text(), "N/A");
+    // Main GN 32 at 2 m, loss 1, fill ratio 2 stops: 0.83 m from the subject.
+    EXPECT_NO_THROW(form.tbFillStops.setPosition(4));
+    EXPECT_EQ(form.lblFillFRatio.text(), "8");
+    EXPECT_EQ(form.tbFillDistance.position(), 3);
+    // Any later lighting update passes the fill box by as well.
+    form.tbFillDistance.setPosition(0);
+    EXPECT_NO_THROW(form.cmbxHairPower.setItemIndex(1));
+    EXPECT_EQ(form.tbFillDistance.position(), 3);
+    // Without the reflector the box is read again and says what is wrong with it.
+    expectUserError([&] { form.chbxReflector.setChecked(false); }, "'4O' is not a valid floating point value");
+}
+
 TEST_F(Lighting, HairLightFromItsExposure)
 {
     form.edtFRatio.setText("8");

@@ -13,6 +13,7 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <cmath>
 
 namespace {
 
@@ -158,6 +159,69 @@ INSTANTIATE_TEST_SUITE_P(
         TAzimuthCase{180, "360 deg. where north = zero, east = 90, west = 270", QPoint(132, 6)},
         // West (library 90) on the left.
         TAzimuthCase{90, "270 deg. where north = zero, east = 90, west = 270", QPoint(5, 132)}));
+
+// ---- The compass: the sun now, above the day's trail ----
+
+const QRgb Aqua = qRgb(0, 255, 255);
+const QRgb TrailAmber = qRgb(240, 190, 40);
+const QRgb SunOutline = qRgb(128, 64, 0);
+
+// The pixel `inward` pixels from the rim towards the centre at the bearing the azimuth text
+// shows (whole degrees).
+QPoint Bearing(const QString& azimuthText, int inward)
+{
+    const double azimuth = azimuthText.section(u' ', 0, 0).toDouble();
+    const QPoint rim = CompassPoint(azimuth, 265, 265);
+    const double length = std::hypot(rim.x() - 132.5, rim.y() - 132.5);
+    const double k = inward / length;
+    return QPoint(int(std::lround(rim.x() + (132.5 - rim.x()) * k)), int(std::lround(rim.y() + (132.5 - rim.y()) * k)));
+}
+
+// Greenwich, then Tokyo (35.68 north, 139.69 east), both with the sun up at 06:00 UTC.
+const QByteArray GreenwichAndTokyo = OneLocation("Greenwich", 185000, 0) +
+                                     "[Location1]\nName=Tokyo\nLongitude=-502884\nLatitude=128448\nElevation=0\n";
+
+// Regression: every dot stayed, so after a day of updates the rim was a solid band.
+TEST_F(MoonWindowTest, CompassDrawsTheCurrentSunLastAndClearsTheTrailOnANewDayOrPlace)
+{
+    create(At(2026, 6, 21, 6), 0, GreenwichAndTokyo);
+    moon->TimerTimer();
+    const QString early = calculator->lblSunAzimuth.text();
+    clock->set(At(2026, 6, 21, 10));
+    moon->TimerTimer();
+    const QString late = calculator->lblSunAzimuth.text();
+    ASSERT_NE(early, late);
+    for (const QImage& compass : {calculator->ImgSunPos.picture(), moon->Image1.picture()}) {
+        EXPECT_EQ(compass.pixel(Bearing(late, 3)), Yellow);
+        EXPECT_EQ(compass.pixel(Bearing(late, 12)), SunOutline);
+        EXPECT_EQ(compass.pixel(Bearing(early, 3)), TrailAmber);
+    }
+
+    // Over the night the sun is not drawn; the day's trail stays until the day ends.
+    clock->set(At(2026, 6, 21, 23));
+    moon->TimerTimer();
+    ASSERT_EQ(calculator->lblSunAzimuth.text(), "Night time");
+    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(late, 3)), TrailAmber);
+    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(early, 3)), TrailAmber);
+
+    clock->set(At(2026, 6, 22, 6));
+    moon->TimerTimer();
+    for (const QImage& compass : {calculator->ImgSunPos.picture(), moon->Image1.picture()}) {
+        EXPECT_EQ(compass.pixel(Bearing(late, 3)), Aqua);
+        // The half of the dot outside the disc is gone as well.
+        EXPECT_EQ(compass.pixel(Bearing(late, -4)), qRgb(255, 255, 255));
+    }
+    const QString nextMorning = calculator->lblSunAzimuth.text();
+    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(nextMorning, 3)), Yellow);
+
+    locations->lbx_location.setItemIndex(1);
+    clock->advanceSeconds(1);
+    moon->TimerTimer();
+    const QString tokyo = calculator->lblSunAzimuth.text();
+    ASSERT_NE(tokyo, nextMorning);
+    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(nextMorning, 3)), Aqua);
+    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(tokyo, 3)), Yellow);
+}
 
 TEST(Compass, ShownAzimuthAndRimPoint)
 {

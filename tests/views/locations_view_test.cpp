@@ -13,7 +13,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -102,6 +104,32 @@ TEST_F(LocationsView, UnreadableCoordinateShowsRed)
     send(latitude, QEvent::FocusOut);
     EXPECT_DOUBLE_EQ(form->CurrentLatitude(), 10.25);
     EXPECT_EQ(latitude->palette().color(QPalette::Base), clUnreadable);
+}
+
+// "13.40" typed for Berlin: the mask drops the point, which reads as 1340 degrees.
+TEST_F(LocationsView, LongitudeOutOfRangeShowsRedBesideItsSense)
+{
+    QLineEdit* longitude = child<QLineEdit>("edt_longitude");
+    longitude->selectAll();
+    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(longitude, &erase);
+    type(longitude, "13.40");
+    EXPECT_EQ(form->edt_longitude.text(), "1340::");
+    EXPECT_DOUBLE_EQ(form->CurrentLongitude(), 75.5);
+    EXPECT_EQ(longitude->palette().color(QPalette::Base), clUnreadable);
+
+    view->show();
+    for (const auto& [field, sense] : {std::pair{"edt_longitude", "lbl_longitude_sense"},
+                                       std::pair{"edt_latitude", "lbl_latitude_sense"}}) {
+        const QLabel* caption = child<QLabel>(sense);
+        ASSERT_NE(caption, nullptr) << sense;
+        EXPECT_FALSE(caption->text().isEmpty());
+        EXPECT_TRUE(caption->isVisible());
+        // Beside the field, on its line.
+        const QRect box = child<QLineEdit>(field)->geometry();
+        EXPECT_GE(caption->geometry().left(), box.right()) << sense;
+        EXPECT_LT(std::abs(caption->geometry().center().y() - box.center().y()), box.height()) << sense;
+    }
 }
 
 TEST_F(LocationsView, AddSelectsTheNewLineInTheListBox)
