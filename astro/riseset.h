@@ -23,6 +23,9 @@ inline constexpr double SunRiseSetAltitude = -0.8333;
 inline constexpr double MoonParallaxFactor = 0.7275;
 inline constexpr double MoonRefraction = 0.56666666666666667;
 
+// Most correction steps RiseTransitSet and SunAltitudeTime take from one start.
+inline constexpr int MaxCorrections = 12;
+
 // Three-point interpolation of y1, y2, y3 (values at x = -1, 0, 1) at x = n. Differences
 // larger than 100 in magnitude are taken across 360/0, so right ascensions of 359 and 1 on
 // consecutive days interpolate through 0 and not through 180.
@@ -52,5 +55,8 @@ TDateTime SunTransitTime(TDateTime date, double latitude, double longitude);
 TDateTime MoonRiseTime(TDateTime date, double latitude, double longitude);
 TDateTime MoonSetTime(TDateTime date, double latitude, double longitude);
 TDateTime MoonTransitTime(TDateTime date, double latitude, double longitude);
+
+TDateTime SunAltitudeTime(TRiseSetEvent event, TDateTime date, double altitude,
+                          double latitude, double longitude);
 
 }  // namespace astro
