@@ -38,9 +38,7 @@ double StandardAltitude(bool isSun, TRiseSetEvent event, TDateTime date, double 
         return 0.0;
     if (isSun)
         return SunRiseSetAltitude;
-    TSkyPosition moon = MoonPosition(date);
-    TopocentricCorrection(moon, date, latitude, longitude, 0.0);
-    return MoonParallaxFactor * moon.Parallax - MoonRefraction;
+    return MoonRiseSetAltitude(date, latitude, longitude);
 }
 
 double DayFraction(double m)
@@ -211,6 +209,13 @@ double EventFraction(const TBodyDay& body, TRiseSetEvent event, double h0, doubl
 }
 
 }  // namespace
+
+double MoonRiseSetAltitude(TDateTime date, double latitude, double longitude)
+{
+    TSkyPosition moon = MoonPosition(date);
+    TopocentricCorrection(moon, date, latitude, longitude, 0.0);
+    return MoonParallaxFactor * moon.Parallax - MoonRefraction;
+}
 
 double Interpolate3(double y1, double y2, double y3, double n)
 {
