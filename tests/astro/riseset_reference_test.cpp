@@ -26,11 +26,12 @@ constexpr double Second = 1.0 / 86400.0;
 constexpr double Minute = 1.0 / 1440.0;
 constexpr double ScanStep = 5 * Minute;
 
-// The moon's positions interpolated from three days stray by up to about 0.02 degrees from
-// its own, so where the moon only just clears the altitude the instant is defined only that
-// well: a crossing is grazing when the body gets no further than this beyond the altitude
-// (degrees).
-constexpr double GrazingAltitude = 0.025;
+// Where the moon's altitude turns back close to its standard altitude, its rise and set lie
+// close together and the instants are ill-defined: the positions interpolated from three days
+// stray by a few hundredths of a degree from the moon's own, and the corrections, which divide
+// by the sine of the hour angle, cannot follow a crossing next to the turn. A crossing is
+// grazing when the body gets no further than this beyond the altitude (degrees).
+constexpr double GrazingAltitude = 0.1;
 
 using TAltitude = std::function<double(TDateTime)>;
 
