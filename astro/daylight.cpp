@@ -89,6 +89,8 @@ TMoonLight MoonAt(const TLightEvent& event, double latitude, double longitude)
 
 TDayLight DayLight(TDateTime date, double latitude, double longitude)
 {
+    if (!std::isfinite(date) || !std::isfinite(longitude) || !(std::fabs(latitude) <= 90.0))
+        throw E_OutOfAlgorithmRange("Out of range of the algorithm");
     const TDateTime day = std::trunc(date);
     const TDateTime noon = day + 0.5;
     TDayLight light;

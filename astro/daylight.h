@@ -62,6 +62,8 @@ struct TDayLight {
 // Returns the light of the UT day of date (its integer part) for an observer at latitude and
 // longitude (degrees, north and WEST positive): every crossing with its instant, or the
 // reason why it does not happen that day. Azimuths are those of the topocentric place.
+// Failure: E_OutOfAlgorithmRange "Out of range of the algorithm" when date, latitude or
+//          longitude is not a finite number or the latitude lies beyond +-90 degrees.
 // Method: SunAltitudeTime for the sun, RiseTransitSet for the moon; a crossing missing both
 //         ways is above or below all day as the body stands at noon UT.
 // Checked: 52 N on an ordinary day, 69.65 N at midsummer and midwinter (crossings in order;

@@ -147,9 +147,9 @@ std::optional<double> Settle(const TBodyDay& body, double start, TRiseSetEvent e
 // happen later that day at high latitudes.
 constexpr std::array<double, 3> StartFractions = {0.0, 0.5, 1.0};
 
-// Day fraction of the event from a start computed as at 0h of the day, but with the body's
-// position interpolated at the day fraction from. Nothing when the body does not reach h0
-// there.
+// The first estimate of the event's day fraction, made as the reference makes it at 0h but
+// from the body's position interpolated at the day fraction from. Nothing when the body does
+// not reach h0 there.
 std::optional<double> StartFrom(const TBodyDay& body, double from, TRiseSetEvent event,
                                 double h0, double latitude, double longitude)
 {
@@ -181,13 +181,11 @@ std::optional<double> StartFrom(const TBodyDay& body, double from, TRiseSetEvent
 double EventFraction(const TBodyDay& body, TRiseSetEvent event, double h0, double latitude,
                      double longitude)
 {
-    bool reaches = false;
     std::optional<double> besideTheDay;
     for (const double from : StartFractions) {
         const std::optional<double> start = StartFrom(body, from, event, h0, latitude, longitude);
         if (!start)
             continue;
-        reaches = true;
         const std::optional<double> first = Settle(body, *start, event, h0, latitude, longitude);
         if (!first)
             continue;
@@ -203,7 +201,7 @@ double EventFraction(const TBodyDay& body, TRiseSetEvent event, double h0, doubl
         if (!besideTheDay)
             besideTheDay = *first;
     }
-    if (!reaches || !besideTheDay)
+    if (!besideTheDay)
         ThrowNoRiseSet();
     return *besideTheDay;
 }

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <vector>
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/daylight.h"
+#include "astro/errors.h"
 #include "astro/moon_position.h"
 #include "astro/phases.h"
 #include "astro/riseset.h"
@@ -153,6 +156,34 @@ TEST(DayLight, TheMoonAboveOrBelowAllDayAtTromso)
     }
     EXPECT_GE(above, 3);
     EXPECT_GE(below, 3);
+}
+
+// At the pole the sun's altitude barely changes in a day: no crossing, and the reason.
+TEST(DayLight, AtThePoleTheSunIsUpOrDownAllDay)
+{
+    const TDayLight june = DayLight(CalendarToDateTime(2024, 6, 21), 90.0, 0.0);
+    EXPECT_EQ(june.Morning.Horizon.Kind, lkAboveAllDay);
+    EXPECT_EQ(june.Evening.Golden.Kind, lkAboveAllDay);
+    const TDayLight december = DayLight(CalendarToDateTime(2024, 12, 21), 90.0, 0.0);
+    EXPECT_EQ(december.Morning.Horizon.Kind, lkBelowAllDay);
+    EXPECT_EQ(december.Evening.Astronomical.Kind, lkBelowAllDay);
+}
+
+TEST(DayLight, InputThatIsNoPlaceOrDayRaises)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const TDateTime day = CalendarToDateTime(2024, 3, 15);
+    const double cases[][3] = {{nan, 52, 0}, {inf, 52, 0}, {day, nan, 0}, {day, 90.5, 0},
+                               {day, -91, 0}, {day, 52, nan}, {day, 52, -inf}};
+    for (const auto& c : cases) {
+        try {
+            DayLight(c[0], c[1], c[2]);
+            ADD_FAILURE() << c[0] << " " << c[1] << " " << c[2];
+        } catch (const E_OutOfAlgorithmRange& e) {
+            EXPECT_STREQ(e.what(), "Out of range of the algorithm");
+        }
+    }
 }
 
 }  // namespace
