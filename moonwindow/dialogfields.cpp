@@ -1,5 +1,8 @@
 #include "moonwindow/dialogfields.h"
 
+#include "controls/errors.h"
+#include "controls/numbers.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -19,9 +22,15 @@ QStringList LocaleMonthNames()
     return names;
 }
 
-QString JulianDateText(double jd)
+double ReadJulianDate(const QString& text)
 {
-    QLocale locale = QLocale::system();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(jd, 'f', 5);
+    try {
+        return StrToFloat(text);
+    } catch (const EInputError&) {
+        if (DecimalSeparator() == QStringLiteral("."))
+            throw;
+        return StrToFloat(WithDecimalSeparator(text));
+    }
 }
+
+QString JulianDateText(double jd) { return WithDecimalSeparator(FixedText(jd, 5)); }
