@@ -4,6 +4,7 @@
 // so such a test runs the same in every locale the suite is run under.
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QString>
 #include <clocale>
 #include <gtest/gtest.h>
@@ -34,8 +35,23 @@ private:
 // The locales the program is tested in: "." and "," as decimal separators, and a script of its own.
 inline constexpr const char* TestedLocales[] = {"C.UTF-8", "de_DE.UTF-8", "th_TH.UTF-8"};
 
-// A number text written with "." as the current locale writes it.
-inline QString LocaleText(const char* text)
+// A text whose numbers are written with "." as the current locale writes them: each full stop
+// between two digits becomes the locale's decimal separator.
+inline QString LocaleText(const QString& text)
 {
-    return QString::fromUtf8(text).replace(u'.', QLocale().decimalPoint());
+    static const QRegularExpression DecimalPoint(QStringLiteral("(?<=[0-9])\\.(?=[0-9])"));
+    return QString(text).replace(DecimalPoint, QLocale().decimalPoint());
+}
+
+// The same text with the decimal separator the current locale does not use.
+inline QString ForeignDecimalText(const char* text)
+{
+    const QChar foreign = QLocale().decimalPoint() == QStringLiteral(".") ? u',' : u'.';
+    return QString::fromUtf8(text).replace(u'.', foreign);
+}
+
+// A date as the almanac windows write it: day, the locale's month name, year.
+inline QString ShownDate(int day, int month, int year)
+{
+    return QStringLiteral("%1 %2 %3").arg(day).arg(QLocale::system().monthName(month, QLocale::LongFormat)).arg(year);
 }
