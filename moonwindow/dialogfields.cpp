@@ -18,7 +18,7 @@ QStringList LocaleMonthNames()
 {
     QStringList names;
     for (int month = 1; month <= 12; ++month)
-        names << QLocale::system().standaloneMonthName(month, QLocale::LongFormat);
+        names << QLocale().standaloneMonthName(month, QLocale::LongFormat);
     return names;
 }
 

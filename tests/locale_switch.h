@@ -53,5 +53,5 @@ inline QString ForeignDecimalText(const char* text)
 // A date as the almanac windows write it: day, the locale's month name, year.
 inline QString ShownDate(int day, int month, int year)
 {
-    return QStringLiteral("%1 %2 %3").arg(day).arg(QLocale::system().monthName(month, QLocale::LongFormat)).arg(year);
+    return QStringLiteral("%1 %2 %3").arg(day).arg(QLocale().monthName(month, QLocale::LongFormat)).arg(year);
 }

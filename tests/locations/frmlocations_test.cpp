@@ -3,6 +3,7 @@
 #include "controls/errors.h"
 #include "locations/inifile.h"
 #include "testfiles.h"
+#include "tests/locale_switch.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -32,6 +33,8 @@ protected:
         field.exit();
     }
 
+    // The expectations quote the English captions.
+    TLocaleSwitch english{"C.UTF-8"};
     TTestFolder folder;
     QString fileName = folder.path("shutterly.ini");
     std::unique_ptr<Tfrm_locations> editor;

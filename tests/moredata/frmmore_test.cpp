@@ -196,7 +196,7 @@ TEST_F(MoreDataWindow, MoonEventsAlwaysBelongToTheirDayAndSkipOnceAMonth)
     for (int day = 0; day < 60; ++day) {
         clock.set(start + day);
         window.LocationChange();
-        const QString date = QStringLiteral(" UTC %1").arg(QLocale::system().toString(QDate(2024, 1, 1).addDays(day), "d MMMM yyyy"));
+        const QString date = QStringLiteral(" UTC %1").arg(QLocale().toString(QDate(2024, 1, 1).addDays(day), "d MMMM yyyy"));
         for (const TLabel* label : {&calculator.val_moonrise, &calculator.val_moontransit, &calculator.val_moonset,
                                     &calculator.val_sunrise, &calculator.val_sunset}) {
             if (label->text() != "---") {

@@ -1,6 +1,7 @@
 #include "controls/control.h"
 #include "locations/frmlocations.h"
 #include "locations/frmlocationsview.h"
+#include "tests/locale_switch.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,9 @@ namespace {
 
 class LocationsView : public ::testing::Test {
 protected:
+    // The expectations quote the English captions and hints.
+    TLocaleSwitch english{"C.UTF-8"};
+
     void SetUp() override
     {
         QFile file(dir.filePath("shutterly.ini"));

@@ -3,6 +3,7 @@
 #include "locations/location.h"
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
+#include "tests/locale_switch.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -40,6 +41,8 @@ protected:
         return view->findChild<W*>(QString::fromLatin1(name));
     }
 
+    // The expectations quote the English captions and month names.
+    TLocaleSwitch english{"C.UTF-8"};
     QTemporaryDir folder;
     // 2024-03-20 12:00, local time = universal time.
     TFixedClock clock{double(QDate(1899, 12, 30).daysTo(QDate(2024, 3, 20))) + 0.5, 0};
