@@ -6,7 +6,6 @@
 #include "controls/clock.h"
 #include "locations/location.h"
 #include "moredata/frmmore.h"
-#include "tests/locale_switch.h"
 
 #include <QDate>
 #include <QTemporaryDir>
@@ -43,9 +42,6 @@ protected:
 
     QString settingsFile() const { return folder.filePath(QStringLiteral("shutterly.ini")); }
 
-    // The expectations quote the English captions and month names; the window takes its texts
-    // at creation, so the locale is set before anything else.
-    TLocaleSwitch english{"C.UTF-8"};
     QTemporaryDir folder;
     // 2024-03-20 12:00 local time, local time = universal time.
     TFixedClock clock{At(2024, 3, 20, 12), 0};
