@@ -99,7 +99,8 @@ TEST_F(Exposure, NonPositiveFRatioFailsAfterSpeedAndTime)
         form.cmbxEV1ISO.setItemIndex(4);
         expectUserError([&] { form.edtEV1Fratio.setText(fRatio); }, "F ratio must be greater than zero!");
         expectUserError([&] { form.cmbxEV1ISO.setItemIndex(Iso400); }, "F ratio must be greater than zero!");
-        EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "7", LocaleText("9.6")})) << fRatio;
+        EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "7", LocaleText("9.6")}))
+            << fRatio;
     }
 }
 
@@ -115,7 +116,8 @@ TEST_F(Exposure, TextsThatAreNotNumbers)
     expectUserError([&] { form.edtEV1Fratio.setText("f8"); }, "'f8' is not a valid floating point value");
     expectUserError([&] { form.edtEV2.setText("ten"); }, "'ten' is not a valid floating point value");
     const QString foreign = ForeignDecimalText("8.0");
-    expectUserError([&] { form.edtEV2Fratio.setText(foreign); }, "'" + foreign + "' is not a valid floating point value");
+    expectUserError([&] { form.edtEV2Fratio.setText(foreign); },
+                    "'" + foreign + "' is not a valid floating point value");
     EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "5", LocaleText("9.6")}));
     EXPECT_EQ(settingLabels(), QStringList({"5", LocaleText("8.6"), "6", "1/512 sec", LocaleText("9.2")}));
 }

@@ -107,9 +107,9 @@ TEST_F(MacroAstro, TelescopeDefaults)
     EXPECT_EQ(telescopeLines(),
               QStringList({primeFocus("4.9", "1250", "25"), negativeProjection("4.9", "1250", "25"),
                            afocal("12.3", "3125", "62.5"), exitPupil("4.1", "62.5"),
-                           LocaleText("Dawe's limit of resolving power for this aperture = 0.5 arc seconds (compared to naked "
-                           "eye approx. 18 arc seconds, but note that atmosphere disturbances usually limit this to 1 "
-                           "to 4 arc seconds at best)"),
+                           LocaleText("Dawe's limit of resolving power for this aperture = 0.5 arc seconds (compared "
+                                      "to naked eye approx. 18 arc seconds, but note that atmosphere disturbances "
+                                      "usually limit this to 1 to 4 arc seconds at best)"),
                            "Light gathering power compared to naked eye = 1600 times",
                            "Visual limiting magnitude = 14  (photographic limiting magnitude usually 2-3 magnitudes "
                            "less depending on exposure)"}));

@@ -170,7 +170,8 @@ TEST_F(SunPageWindows, FirstTickSelectsTheEditorsLocationAndFillsRiseAndSet)
     more->cbx_location.assignItemIndex(0);
     tickAt(At(2024, 6, 21, 10));
     EXPECT_EQ(more->cbx_location.itemIndex(), 1);
-    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC " + ShownDate(21, 6, 2024))) << form.val_sunset.text().toStdString();
+    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC " + ShownDate(21, 6, 2024)))
+        << form.val_sunset.text().toStdString();
     EXPECT_EQ(more->lbl_spring.hint(), LocalString(42071));
     EXPECT_EQ(form.LastAlmanacDay, At(2024, 6, 21, 10));
 }
@@ -232,7 +233,8 @@ TEST_F(SunPageWindows, SetLocationButtonStaysDisabledButItsHandlerRefreshesAfter
         return TModalResult::OK;
     };
     form.btnLocationClick();
-    EXPECT_TRUE(form.lblLocation.text().startsWith("Location: Home Longitude")) << form.lblLocation.text().toStdString();
+    EXPECT_TRUE(form.lblLocation.text().startsWith("Location: Home Longitude"))
+        << form.lblLocation.text().toStdString();
 }
 
 TEST_F(SunPageWindows, CancelledLocationDialogLeavesTheCaption)
@@ -282,7 +284,8 @@ TEST_F(SunPageWithMoonWindow, TickRunsTheMoonUpdateAndTheDayRefresh)
     form.Timer.tick();
     EXPECT_FALSE(form.val_julian.text().isEmpty());
     EXPECT_FALSE(form.val_utc.text().isEmpty());
-    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC " + ShownDate(21, 6, 2024))) << form.val_sunset.text().toStdString();
+    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC " + ShownDate(21, 6, 2024)))
+        << form.val_sunset.text().toStdString();
 }
 
 TEST_F(SunPageWithMoonWindow, SetUtcTimeMovesTheAlmanacAndTheRiseAndSetDay)
@@ -298,7 +301,8 @@ TEST_F(SunPageWithMoonWindow, SetUtcTimeMovesTheAlmanacAndTheRiseAndSetDay)
     form.btnUTCTime.click();
     EXPECT_TRUE(form.val_utc.text().endsWith(ShownDate(20, 3, 2024))) << form.val_utc.text().toStdString();
     form.Timer.tick();
-    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC " + ShownDate(20, 3, 2024))) << form.val_sunset.text().toStdString();
+    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC " + ShownDate(20, 3, 2024)))
+        << form.val_sunset.text().toStdString();
     EXPECT_EQ(more->val_suneclipse.text(), "18:18 UTC " + ShownDate(8, 4, 2024));
 }
 

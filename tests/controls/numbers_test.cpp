@@ -176,15 +176,17 @@ TEST_P(FloatToStrGeneral, Formats)
 }
 
 INSTANTIATE_TEST_SUITE_P(Format, FloatToStrGeneral,
-    testing::Combine(testing::ValuesIn(TestedLocales), testing::Values(FormatCase{2.5, "2.5"}, FormatCase{3.0, "3"}, FormatCase{0.1 + 0.2, "0.3"},
-                    FormatCase{0.00001, "1E-5"}, FormatCase{0.0001, "0.0001"},
-                    FormatCase{0.000123, "0.000123"}, FormatCase{-0.000015, "-1.5E-5"},
-                    FormatCase{-0.0, "0"}, FormatCase{1e15, "1E15"},
-                    FormatCase{999999999999999.0, "999999999999999"},
-                    FormatCase{123456789.125, "123456789.125"}, FormatCase{1.0 / 3, "0.333333333333333"},
-                    FormatCase{2.0 / 3, "0.666666666666667"}, FormatCase{-69.5, "-69.5"},
-                    FormatCase{1.5e20, "1.5E20"}, FormatCase{100, "100"}, FormatCase{3.2, "3.2"},
-                    FormatCase{6.76, "6.76"}, FormatCase{9, "9"})));
+    testing::Combine(testing::ValuesIn(TestedLocales),
+                     testing::Values(FormatCase{2.5, "2.5"}, FormatCase{3.0, "3"}, FormatCase{0.1 + 0.2, "0.3"},
+                                     FormatCase{0.00001, "1E-5"}, FormatCase{0.0001, "0.0001"},
+                                     FormatCase{0.000123, "0.000123"}, FormatCase{-0.000015, "-1.5E-5"},
+                                     FormatCase{-0.0, "0"}, FormatCase{1e15, "1E15"},
+                                     FormatCase{999999999999999.0, "999999999999999"},
+                                     FormatCase{123456789.125, "123456789.125"},
+                                     FormatCase{1.0 / 3, "0.333333333333333"},
+                                     FormatCase{2.0 / 3, "0.666666666666667"}, FormatCase{-69.5, "-69.5"},
+                                     FormatCase{1.5e20, "1.5E20"}, FormatCase{100, "100"}, FormatCase{3.2, "3.2"},
+                                     FormatCase{6.76, "6.76"}, FormatCase{9, "9"})));
 
 TEST(CheckedArithmetic, RaisesTheFloatingPointMessages)
 {

@@ -34,7 +34,8 @@ TEST_F(MoreDataWindow, NextEclipsesFromTheTwentiethOfMarch2024)
     Tfrm_more& window = create();
     EXPECT_EQ(window.val_suneclipse.text(), Shown("18:18 UTC 8 April 2024"));
     EXPECT_EQ(window.typ_suneclipse.text(), Shown("Total"));
-    EXPECT_TRUE(window.val_mooneclipse.text().endsWith(Shown("UTC 25 March 2024"))) << window.val_mooneclipse.text().toStdString();
+    EXPECT_TRUE(window.val_mooneclipse.text().endsWith(Shown("UTC 25 March 2024")))
+        << window.val_mooneclipse.text().toStdString();
     EXPECT_EQ(window.typ_mooneclipse.text(), Shown("Penumbral"));
 }
 
@@ -46,8 +47,10 @@ TEST_F(MoreDataWindow, OrbitEventsLieAheadOfTheInstant)
     // from the true ones).
     EXPECT_TRUE(window.val_perihel.text().contains(Shown("January 2025"))) << window.val_perihel.text().toStdString();
     EXPECT_TRUE(window.val_aphel.text().contains(Shown("July 2024"))) << window.val_aphel.text().toStdString();
-    EXPECT_TRUE(window.val_apogee.text().endsWith(Shown("UTC 23 March 2024"))) << window.val_apogee.text().toStdString();
-    EXPECT_TRUE(window.val_perigee.text().endsWith(Shown("UTC 7 April 2024"))) << window.val_perigee.text().toStdString();
+    EXPECT_TRUE(window.val_apogee.text().endsWith(Shown("UTC 23 March 2024")))
+        << window.val_apogee.text().toStdString();
+    EXPECT_TRUE(window.val_perigee.text().endsWith(Shown("UTC 7 April 2024")))
+        << window.val_perigee.text().toStdString();
 }
 
 struct TBiasCase {
@@ -197,7 +200,8 @@ TEST_F(MoreDataWindow, MoonEventsAlwaysBelongToTheirDayAndSkipOnceAMonth)
     for (int day = 0; day < 60; ++day) {
         clock.set(start + day);
         window.LocationChange();
-        const QString date = QStringLiteral(" UTC %1").arg(QLocale().toString(QDate(2024, 1, 1).addDays(day), "d MMMM yyyy"));
+        const QString date =
+            QStringLiteral(" UTC %1").arg(QLocale().toString(QDate(2024, 1, 1).addDays(day), "d MMMM yyyy"));
         for (const TLabel* label : {&calculator.val_moonrise, &calculator.val_moontransit, &calculator.val_moonset,
                                     &calculator.val_sunrise, &calculator.val_sunset}) {
             if (label->text() != "---") {
@@ -249,7 +253,8 @@ TEST_F(MoreDataWindow, ClockBaseFromTheMoonWindowMovesTheInstantAndRunsAtNormalS
     clock.advanceSeconds(3600);
     EXPECT_NEAR(window.UniversalNow(), At(2001, 6, 21, 12), 1e-9);
     window.LocationChange();
-    EXPECT_TRUE(window.val_suneclipse.text().endsWith(Shown("UTC 21 June 2001"))) << window.val_suneclipse.text().toStdString();
+    EXPECT_TRUE(window.val_suneclipse.text().endsWith(Shown("UTC 21 June 2001")))
+        << window.val_suneclipse.text().toStdString();
     EXPECT_EQ(window.typ_suneclipse.text(), Shown("Total"));
 }
 
@@ -261,7 +266,8 @@ TEST_F(MoreDataWindow, FeastDateOutsideItsRangeDoesNotStopTheRest)
     EXPECT_EQ(window.val_easter.text(), Shown(OutOfRange));
     EXPECT_TRUE(window.val_pesach.text().endsWith("2450")) << window.val_pesach.text().toStdString();
     EXPECT_TRUE(window.val_chinese.text().contains("2450")) << window.val_chinese.text().toStdString();
-    EXPECT_TRUE(calculator.val_sunrise.text().endsWith(Shown("UTC 1 March 2450"))) << calculator.val_sunrise.text().toStdString();
+    EXPECT_TRUE(calculator.val_sunrise.text().endsWith(Shown("UTC 1 March 2450")))
+        << calculator.val_sunrise.text().toStdString();
     EXPECT_EQ(window.val_latitude.text(), Shown(QString::fromUtf8("51° 30' 0'' North")));
 }
 

@@ -80,7 +80,8 @@ TEST_F(LocationsView, ShowsTheListHintsAndMasks)
     EXPECT_EQ(child<QLineEdit>("edt_longitude")->inputMask(), "###9:#9:#9");
     EXPECT_EQ(child<QLineEdit>("edt_latitude")->inputMask(), "##9:#9:#9");
     EXPECT_EQ(child<QPushButton>("btn_plus")->toolTip(), Shown("Move up"));
-    EXPECT_TRUE(child<QLineEdit>("edt_latitude")->toolTip().startsWith(Shown("Positive numbers are northern latitude")));
+    EXPECT_TRUE(
+        child<QLineEdit>("edt_latitude")->toolTip().startsWith(Shown("Positive numbers are northern latitude")));
     EXPECT_TRUE(child<QPushButton>("btn_import")->isHidden());
     EXPECT_TRUE(child<QPushButton>("btn_ok")->isDefault());
 }
