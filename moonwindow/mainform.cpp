@@ -40,7 +40,8 @@ const QString HelpDocument = QStringLiteral(":/help/shutterly.html");
 
 qint64 RoundToInteger(double x) { return static_cast<qint64>(RoundTo(x)); }
 
-QString Fixed(double x, int width, int decimals) { return QString::asprintf("%*.*f", width, decimals, x); }
+// The almanac's fixed-decimal values keep "." in every locale.
+QString Fixed(double x, int width, int decimals) { return FixedText(x, decimals).rightJustified(width); }
 
 }  // namespace
 
