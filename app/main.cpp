@@ -4,6 +4,7 @@
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
 #include "controls/guard.h"
+#include "controls/modalview.h"
 #include "locations/frmlocations.h"
 #include "locations/frmlocationsview.h"
 #include "locations/settingsfile.h"
@@ -15,7 +16,6 @@
 #include "moredata/frmmoreview.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -30,29 +30,6 @@ bool graphicalSessionAvailable()
         return value && *value;
     };
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
-}
-
-// The moon window is a main window rather than a dialog: the calculator shows it modally
-// through a local event loop that ends when the window is hidden again (closed or exited).
-void showModally(TWindow& window, QWidget* view)
-{
-    window.onShowModal = [&window, view] {
-        QEventLoop loop;
-        const std::function<void(bool)> mirror = window.onVisibleChange;
-        window.onVisibleChange = [&](bool visible) {
-            if (mirror)
-                mirror(visible);
-            if (!visible)
-                loop.quit();
-        };
-        view->setWindowModality(Qt::ApplicationModal);
-        view->show();
-        loop.exec();
-        view->hide();
-        view->setWindowModality(Qt::NonModal);
-        window.onVisibleChange = mirror;
-        return TModalResult::OK;
-    };
 }
 
 }  // namespace
@@ -83,7 +60,7 @@ int main(int argc, char** argv)
 
     TMainForm moon(calculator, clock, settingsFile);
     MainFormView moonView(moon);
-    showModally(moon, &moonView);
+    BindModalOver(moon, &moonView, &calculatorView);
     TGuard::run([&] { moon.FormCreate(); });
 
     Tfrm_more more(calculator, clock, settingsFile);

@@ -10,6 +10,7 @@
 #include "calculator/sunpageview.h"
 #include "controls/bindingview.h"
 #include "controls/guard.h"
+#include "controls/printscale.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -39,8 +40,6 @@
 
 namespace {
 
-// The logical resolution the window image is drawn at; the printout scales it to the printer.
-constexpr double ScreenPixelsPerInch = 96;
 // The form's client area, the least the window gives its pages.
 constexpr int ClientWidth = 1072;
 constexpr int ClientHeight = 692;
@@ -232,7 +231,8 @@ void FormMainView::printWindowImage()
         QMessageBox::warning(this, "Print", "The printer could not be started.");
         return;
     }
-    const double scale = printer.resolution() / ScreenPixelsPerInch;
+    const QSize printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    const double scale = PrintScale(image.deviceIndependentSize().toSize(), printable, printer.resolution());
     painter.scale(scale, scale);
     painter.drawImage(0, 0, image);
     painter.end();

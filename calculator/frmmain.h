@@ -152,6 +152,14 @@ public:
     // upon; until they are connected those steps are left out.
     void connectWindows(TMainForm* moon, Tfrm_more* more, Tfrm_locations* locations);
     void ShowLocation();
+    // The user confirmed the current location in the location editor: the More Data window
+    // takes the stored list and the editor's selection, and the location texts of this page
+    // and that window show the place at once rather than at the next universal day.
+    void FollowEditorLocation();
+    // The user picked the location at `index` of the More Data window's list, which has shown
+    // it already: it becomes the editor's selection, the program's current location, and is
+    // stored as such; the location caption follows.
+    void FollowMoreDataLocation(int index);
     void btnLocationClick();
     void btnUTCTimeClick();
     void edtTempChange();

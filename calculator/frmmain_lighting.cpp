@@ -131,11 +131,14 @@ void TFrmMain::cmbxISOChange()
                 RoundedText(CheckedSqrt(EffectiveIso / 100) * value(guideNumber) * powerFactor(power), 0));
     };
     guideNumberAtIso(edtMainGN, cmbxMainPower, lblMainGNISO);
-    guideNumberAtIso(edtFillGN, cmbxFillPower, lblFillGNISO);
-    guideNumberAtIso(edtBackGN, cmbxBackPower, lblBackGNISO);
-    guideNumberAtIso(edtHairGN, cmbxHairPower, lblHairGNISO);
+    // The reflector bounces the main light: the greyed-out fill box is not read at all, so a
+    // text left in it cannot stop the lighting update.
     if (reflector)
         lblFillGNISO.setText(NotAvailable);
+    else
+        guideNumberAtIso(edtFillGN, cmbxFillPower, lblFillGNISO);
+    guideNumberAtIso(edtBackGN, cmbxBackPower, lblBackGNISO);
+    guideNumberAtIso(edtHairGN, cmbxHairPower, lblHairGNISO);
 
     UpdateLens();
     tbMainDistanceChange();

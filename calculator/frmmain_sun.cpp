@@ -44,19 +44,35 @@ void TFrmMain::TimerTimer()
 }
 
 // Rise, transit and set belong to a universal-time day: they are recomputed when the almanac's
-// instant enters another day, for the location current in the editor. The editor's index means
-// the same place in the More Data window only while both hold the stored list, so that window
-// first takes the list the editor may have saved since.
+// instant enters another day, for the location current in the editor.
 void TFrmMain::RefreshAlmanacDay()
 {
     if (!FMore || std::trunc(Moon.date()) == std::trunc(LastAlmanacDay))
         return;
-    if (FLocations) {
-        FMore->ReloadLocations();
-        FMore->cbx_location.assignItemIndex(FLocations->lbx_location.itemIndex());
-    }
-    FMore->LocationChange();
+    FollowEditorLocation();
     LastAlmanacDay = Moon.date();
+}
+
+// The editor's index means the same place in the More Data window only while both hold the
+// stored list, so that window first takes the list the editor may have saved since.
+void TFrmMain::FollowEditorLocation()
+{
+    if (FMore) {
+        if (FLocations) {
+            FMore->ReloadLocations();
+            FMore->cbx_location.assignItemIndex(FLocations->lbx_location.itemIndex());
+        }
+        FMore->LocationChange();
+    }
+    ShowLocation();
+}
+
+void TFrmMain::FollowMoreDataLocation(int index)
+{
+    if (!FLocations)
+        return;
+    FLocations->ChooseStoredLocation(index);
+    ShowLocation();
 }
 
 void TFrmMain::FormClose()
@@ -77,7 +93,7 @@ void TFrmMain::ShowLocation()
 void TFrmMain::btnLocationClick()
 {
     if (FLocations && FLocations->ShowModal() == TModalResult::OK)
-        ShowLocation();
+        FollowEditorLocation();
 }
 
 void TFrmMain::btnUTCTimeClick()

@@ -58,9 +58,16 @@ void TImageWidget::mousePressEvent(QMouseEvent* event)
 namespace Bind {
 namespace {
 
-// Mirrors what every control has: enabled, visible, hint and colours.
-void applyCommon(QWidget* widget, const TControl& control, QPalette::ColorRole background,
-                 QPalette::ColorRole foreground)
+struct ColourRoles {
+    QPalette::ColorRole background;
+    QPalette::ColorRole foreground;
+};
+
+// Mirrors what every control has: enabled, visible, hint and colours. Only the roles a control
+// colours are set, so that the rest follow the style. A background colour holds in every state
+// (the logic greys disabled inputs itself); a font colour only while enabled, so that a
+// disabled control's text greys as the style greys it.
+void applyCommon(QWidget* widget, const TControl& control, std::initializer_list<ColourRoles> roles)
 {
     widget->setEnabled(control.enabled());
     // A widget not yet placed in a window would pop up on its own if shown.
@@ -68,11 +75,14 @@ void applyCommon(QWidget* widget, const TControl& control, QPalette::ColorRole b
         widget->setVisible(control.visible());
     widget->setToolTip(control.hint());
     widget->setStatusTip(control.hint());
-    QPalette palette = widget->palette();
-    const QPalette standard;
-    palette.setColor(background, control.color().isValid() ? control.color() : standard.color(background));
-    palette.setColor(foreground,
-                     control.fontColor().isValid() ? control.fontColor() : standard.color(foreground));
+    QPalette palette;
+    for (const ColourRoles& role : roles) {
+        if (control.color().isValid())
+            palette.setColor(role.background, control.color());
+        if (control.fontColor().isValid())
+            for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+                palette.setColor(group, role.foreground, control.fontColor());
+    }
     widget->setPalette(palette);
     widget->setAutoFillBackground(control.color().isValid());
 }
@@ -106,7 +116,7 @@ QLineEdit* edit(TEdit& control, const char* name, QWidget* parent)
         if (w->text() != c.text())
             w->setText(c.text());
         w->setReadOnly(c.readOnly());
-        applyCommon(w, c, QPalette::Base, QPalette::Text);
+        applyCommon(w, c, {{QPalette::Base, QPalette::Text}});
     });
 }
 
@@ -115,7 +125,7 @@ QLabel* label(TLabel& control, const char* name, QWidget* parent)
     auto* widget = new QLabel(parent);
     return observe(widget, control, name, [](QLabel* w, TLabel& c) {
         w->setText(c.text());
-        applyCommon(w, c, QPalette::Window, QPalette::WindowText);
+        applyCommon(w, c, {{QPalette::Window, QPalette::WindowText}});
     });
 }
 
@@ -130,7 +140,7 @@ QPlainTextEdit* memo(TMemo& control, const char* name, QWidget* parent)
         if (w->toPlainText() != c.text())
             w->setPlainText(c.text());
         w->setReadOnly(c.readOnly());
-        applyCommon(w, c, QPalette::Base, QPalette::Text);
+        applyCommon(w, c, {{QPalette::Base, QPalette::Text}});
     });
 }
 
@@ -148,9 +158,8 @@ QComboBox* combo(TList& control, const char* name, QWidget* parent)
             w->addItems(c.items());
         }
         w->setCurrentIndex(c.itemIndex());
-        applyCommon(w, c, QPalette::Base, QPalette::Text);
         // A pick-only combo box paints its face with the button colour.
-        applyCommon(w, c, QPalette::Button, QPalette::ButtonText);
+        applyCommon(w, c, {{QPalette::Base, QPalette::Text}, {QPalette::Button, QPalette::ButtonText}});
     });
 }
 
@@ -168,7 +177,7 @@ QListWidget* listBox(TList& control, const char* name, QWidget* parent)
             w->addItems(c.items());
         }
         w->setCurrentRow(c.itemIndex());
-        applyCommon(w, c, QPalette::Base, QPalette::Text);
+        applyCommon(w, c, {{QPalette::Base, QPalette::Text}});
     });
 }
 
@@ -188,7 +197,7 @@ QGroupBox* radioGroup(TRadioGroup& control, const char* name, const QString& cap
         const QSignalBlocker blocker(group);
         if (QAbstractButton* checked = group->button(c.itemIndex()))
             checked->setChecked(true);
-        applyCommon(w, c, QPalette::Window, QPalette::WindowText);
+        applyCommon(w, c, {{QPalette::Window, QPalette::WindowText}});
     });
 }
 
@@ -201,7 +210,7 @@ QSlider* slider(TSlider& control, const char* name, Qt::Orientation orientation,
     return observe(widget, control, name, [](QSlider* w, TSlider& c) {
         w->setRange(c.minimum(), c.maximum());
         w->setValue(c.position());
-        applyCommon(w, c, QPalette::Window, QPalette::WindowText);
+        applyCommon(w, c, {{QPalette::Window, QPalette::WindowText}});
     });
 }
 
@@ -212,7 +221,7 @@ QCheckBox* checkBox(TCheckBox& control, const char* name, const QString& caption
                      [&control](bool checked) { TGuard::run([&] { control.setChecked(checked); }); });
     return observe(widget, control, name, [](QCheckBox* w, TCheckBox& c) {
         w->setChecked(c.checked());
-        applyCommon(w, c, QPalette::Window, QPalette::WindowText);
+        applyCommon(w, c, {{QPalette::Window, QPalette::WindowText}});
     });
 }
 
@@ -222,7 +231,7 @@ QPushButton* button(TButton& control, const char* name, QWidget* parent)
     QObject::connect(widget, &QPushButton::clicked, widget, [&control] { TGuard::run([&] { control.click(); }); });
     return observe(widget, control, name, [](QPushButton* w, TButton& c) {
         w->setText(c.caption());
-        applyCommon(w, c, QPalette::Button, QPalette::ButtonText);
+        applyCommon(w, c, {{QPalette::Button, QPalette::ButtonText}});
     });
 }
 
@@ -271,7 +280,7 @@ QTimer* timer(TTimer& control, const char* name, QObject* parent)
 {
     auto* widget = new QTimer(parent);
     widget->setObjectName(QString::fromLatin1(name));
-    QObject::connect(widget, &QTimer::timeout, widget, [&control] { TGuard::run([&] { control.tick(); }); });
+    QObject::connect(widget, &QTimer::timeout, widget, [&control] { control.elapse(); });
     QPointer<QTimer> guarded(widget);
     auto refresh = [guarded, &control] {
         if (!guarded)

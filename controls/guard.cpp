@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <map>
 
 namespace {
 
@@ -25,21 +26,64 @@ void report(const QString& message) noexcept
     }
 }
 
+// Runs the handler; on an error returns its message instead of raising it.
+std::optional<QString> failureOf(const std::function<void()>& handler) noexcept
+{
+    try {
+        handler();
+        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return QStringLiteral("Out of memory");
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+    } catch (...) {
+        return QStringLiteral("Unexpected error");
+    }
+}
+
+// How many repeating handlers are failing with each message that has been reported.
+std::map<QString, int>& repeatingFailures()
+{
+    static std::map<QString, int> instance;
+    return instance;
+}
+
 }  // namespace
 
 void TGuard::setReporter(Reporter newReporter) { reporter() = std::move(newReporter); }
 
 bool TGuard::run(const std::function<void()>& handler) noexcept
 {
-    try {
-        handler();
+    const std::optional<QString> failure = failureOf(handler);
+    if (failure)
+        report(*failure);
+    return !failure;
+}
+
+TRepeatGuard::~TRepeatGuard() { forget(); }
+
+bool TRepeatGuard::run(const std::function<void()>& handler) noexcept
+{
+    const std::optional<QString> failure = failureOf(handler);
+    if (failure == FRepeating)
+        return !failure;
+    forget();
+    if (!failure)
         return true;
-    } catch (const std::bad_alloc&) {
-        report(QStringLiteral("Out of memory"));
-    } catch (const std::exception& error) {
-        report(QString::fromUtf8(error.what()));
-    } catch (...) {
-        report(QStringLiteral("Unexpected error"));
-    }
+    FRepeating = failure;
+    // Counted before the report: a message box runs the event loop, and the ticks that come
+    // meanwhile must already find the message reported.
+    if (repeatingFailures()[*failure]++ == 0)
+        report(*failure);
     return false;
+}
+
+void TRepeatGuard::forget() noexcept
+{
+    if (!FRepeating)
+        return;
+    const auto found = repeatingFailures().find(*FRepeating);
+    if (found != repeatingFailures().end() && --found->second == 0)
+        repeatingFailures().erase(found);
+    FRepeating.reset();
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class TGuard {
 public:
@@ -16,4 +17,24 @@ public:
 
     // Runs the handler; returns false when it raised an error, which has then been reported.
     static bool run(const std::function<void()>& handler) noexcept;
+};
+
+// The guard of a handler that runs again and again on its own, such as a timer's tick. A
+// failure that came every second would bury the desktop under message boxes, so a message is
+// reported once and not again while the runs keep failing with it, here or in any other
+// repeating handler; each run is still tried, and one that succeeds re-arms the report.
+class TRepeatGuard {
+public:
+    TRepeatGuard() = default;
+    TRepeatGuard(const TRepeatGuard&) = delete;
+    TRepeatGuard& operator=(const TRepeatGuard&) = delete;
+    ~TRepeatGuard();
+
+    // Returns false when the handler raised an error, reported or not.
+    bool run(const std::function<void()>& handler) noexcept;
+
+private:
+    void forget() noexcept;
+
+    std::optional<QString> FRepeating;  // the message this handler's runs keep failing with
 };

@@ -13,8 +13,7 @@ void TWindow::Show()
 {
     if (FVisible)
         return;
-    FVisible = true;
-    FormShow();
+    runFormShow();
     if (onVisibleChange)
         onVisibleChange(true);
 }
@@ -38,12 +37,23 @@ TModalResult TWindow::ShowModal()
         Hide();
         return FModalResult = TModalResult::Cancel;
     }
-    FVisible = true;
-    FormShow();
+    runFormShow();
     FModalResult = onShowModal();
     FVisible = false;
     FormHide();
     return FModalResult;
+}
+
+// A show handler that fails leaves the window hidden, so that it can be called up again.
+void TWindow::runFormShow()
+{
+    FVisible = true;
+    try {
+        FormShow();
+    } catch (...) {
+        FVisible = false;
+        throw;
+    }
 }
 
 void TWindow::setModalResult(TModalResult result)

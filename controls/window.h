@@ -44,6 +44,8 @@ public:
     std::function<void(TModalResult)> onModalResultSet;
 
 private:
+    void runFormShow();
+
     QString FCaption;
     bool FVisible = false;
     TModalResult FModalResult = TModalResult::None;

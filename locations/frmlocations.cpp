@@ -6,19 +6,45 @@
 #include "moonwindow/stringtable.h"
 
 #include <QScopedValueRollback>
+#include <cmath>
+#include <optional>
 
 namespace {
 
-// Takes the angle of a coordinate field into `degrees`. An unreadable text is not taken, and
-// the field says so until it reads again.
-void takeAngle(TEdit& field, double& degrees)
+// The angle a coordinate field shows, if it reads as one within `limit` degrees either way.
+std::optional<double> fieldAngle(const TEdit& field, double limit)
 {
     try {
-        degrees = EditTextToAngle(field.text());
-        field.setColor(QColor());
+        const double degrees = EditTextToAngle(field.text());
+        if (std::abs(degrees) <= limit)
+            return degrees;
     } catch (const EInputError&) {
-        field.setColor(clUnreadable);
     }
+    return std::nullopt;
+}
+
+std::optional<double> fieldLongitude(const TEdit& field) { return fieldAngle(field, MaxLongitude); }
+
+std::optional<double> fieldLatitude(const TEdit& field) { return fieldAngle(field, MaxLatitude); }
+
+std::optional<int> fieldAltitude(const TEdit& field)
+{
+    try {
+        return StrToInt(field.text().trimmed());
+    } catch (const EInputError&) {
+        return std::nullopt;
+    }
+}
+
+// A field that does not read keeps the entry's previous value, and says so until it reads.
+void markField(TEdit& field, bool readable) { field.setColor(readable ? QColor() : clUnreadable); }
+
+template <typename T>
+void take(TEdit& field, T& value, const std::optional<T>& read)
+{
+    if (read)
+        value = *read;
+    markField(field, read.has_value());
 }
 
 }  // namespace
@@ -58,6 +84,8 @@ void Tfrm_locations::FormCreate()
     lbl_longitude.setText(LocalString(42032));
     lbl_latitude.setText(LocalString(42031));
     lbl_altitude.setText(LocalString(42058));
+    lbl_longitude_sense.setText(LocalString(42118));
+    lbl_latitude_sense.setText(LocalString(42119));
     edt_latitude.setHint(LocalString(42081) + QStringLiteral("\neg. +34:54:00"));
     edt_longitude.setHint(LocalString(42082) +
                           QStringLiteral("\neg. +032:26:00 ie. don't forget + or -, and degrees must have 3 "
@@ -68,13 +96,23 @@ void Tfrm_locations::FormCreate()
     Hide();
 }
 
-void Tfrm_locations::FormShow()
+void Tfrm_locations::FormShow() { ReloadLocations(); }
+
+void Tfrm_locations::ReloadLocations()
 {
     FLocations.clear();
     int index = 0;
     LoadLocations(FSettingsFileName, FLocations, index);
     showNames(index);
     lbx_locationClick();
+}
+
+void Tfrm_locations::ChooseStoredLocation(int index)
+{
+    ReloadLocations();
+    lbx_location.assignItemIndex(index);
+    lbx_locationClick();
+    SaveLocationIndex(FSettingsFileName, &FLocations, lbx_location.itemIndex());
 }
 
 void Tfrm_locations::showNames(int index)
@@ -106,9 +144,11 @@ void Tfrm_locations::lbx_locationClick()
         edt_latitude.setText(AngleToEditText(location->Latitude));
         edt_altitude.setText(QString::number(location->Elevation));
     }
-    // The fields now show what the selected entry holds (or nothing that could be taken).
-    edt_longitude.setColor(QColor());
-    edt_latitude.setColor(QColor());
+    // The fields now show what the selected entry holds; a stored value out of range is
+    // marked as soon as it is shown.
+    markField(edt_longitude, !location || fieldLongitude(edt_longitude));
+    markField(edt_latitude, !location || fieldLatitude(edt_latitude));
+    markField(edt_altitude, true);
     const bool any = location != nullptr;
     edt_name.setEnabled(any);
     edt_longitude.setEnabled(any);
@@ -125,9 +165,9 @@ void Tfrm_locations::edtChange()
         return;
     TLocation& location = FLocations[index];
     location.Name = edt_name.text();
-    takeAngle(edt_longitude, location.Longitude);
-    takeAngle(edt_latitude, location.Latitude);
-    location.Elevation = StrToInt(edt_altitude.text().trimmed());
+    take(edt_longitude, location.Longitude, fieldLongitude(edt_longitude));
+    take(edt_latitude, location.Latitude, fieldLatitude(edt_latitude));
+    take(edt_altitude, location.Elevation, fieldAltitude(edt_altitude));
 
     QStringList names = lbx_location.items();
     names[index] = location.Name;
@@ -187,6 +227,17 @@ void Tfrm_locations::btn_okClick()
     if (FUpdating) {
         const QScopedValueRollback<bool> taking(FUpdating, false);
         edtChange();
+    }
+    if (selected()) {
+        QStringList refused;
+        if (!fieldLongitude(edt_longitude))
+            refused.append(LocalString(42120));
+        if (!fieldLatitude(edt_latitude))
+            refused.append(LocalString(42121));
+        if (!fieldAltitude(edt_altitude))
+            refused.append(LocalString(42122));
+        if (!refused.isEmpty())
+            throw EInputError(LocalString(42123) + u'\n' + refused.join(u'\n'));
     }
     SaveLocations(FSettingsFileName, &FLocations, lbx_location.itemIndex());
     setModalResult(TModalResult::OK);

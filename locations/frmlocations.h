@@ -9,8 +9,13 @@
 #include "controls/window.h"
 #include "locations/location.h"
 
-// Background of a coordinate field whose text cannot be read and is therefore not taken.
+// Background of a field whose text cannot be read or lies out of range and is therefore not
+// taken.
 inline const QColor clUnreadable = QColor(255, 150, 150);
+
+// Coordinates beyond these (degrees either way) name no place on Earth and are refused.
+constexpr double MaxLongitude = 180;
+constexpr double MaxLatitude = 90;
 
 class Tfrm_locations final : public TWindow {
 public:
@@ -28,8 +33,11 @@ public:
     TEdit edt_name;
     TLabel lbl_longitude{QStringLiteral("Longitude:")};
     TEdit edt_longitude{QStringLiteral("    :  :  ")};
+    // Beside each coordinate field: which way its positive numbers count.
+    TLabel lbl_longitude_sense{QStringLiteral("+ west / - east")};
     TLabel lbl_latitude{QStringLiteral("Latitude:")};
     TEdit edt_latitude{QStringLiteral("   :  :  ")};
+    TLabel lbl_latitude_sense{QStringLiteral("+ north / - south")};
     TLabel lbl_altitude{QStringLiteral("Altitude:")};
     TEdit edt_altitude{QStringLiteral("   0")};
     TButton btn_ok{QStringLiteral("OK")};
@@ -45,6 +53,13 @@ public:
 
     void FormCreate();
     void FormShow() override;
+    // Replaces the working copy with the stored list and selects the stored current index;
+    // unsaved edits are dropped.
+    void ReloadLocations();
+    // Makes the stored location at `index` the current one, as a pick in the More Data window
+    // does: reloads the stored list, selects the entry and stores the index. Throws EUserError
+    // "Unable to write to <file>".
+    void ChooseStoredLocation(int index);
     void lbx_locationClick();
     void edtChange();
     void edt_longitudeEnter();
@@ -53,6 +68,8 @@ public:
     void btn_delClick();
     void btn_plusClick();
     void btn_minusClick();
+    // Saves the list and the selection, unless a field of the selected entry is unreadable or
+    // out of range: then nothing is saved and an EInputError names each such field.
     void btn_okClick();
     void btn_importClick();
 

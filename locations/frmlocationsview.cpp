@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,6 +50,14 @@ QLineEdit* maskedEdit(TEdit& control, const char* name, const QString& mask, QWi
 {
     QLineEdit* widget = Bind::edit(control, name, parent);
     widget->setInputMask(mask);
+    // Room for every position of the mask, so that the caption beside it cannot squeeze it.
+    QStyleOptionFrame frame;
+    frame.initFrom(widget);
+    const QString widest(mask.section(u';', 0, 0).size(), u'0');
+    widget->setMinimumWidth(widget->style()
+                                ->sizeFromContents(QStyle::CT_LineEdit, &frame,
+                                                   QSize(widget->fontMetrics().horizontalAdvance(widest), 0), widget)
+                                .width());
     if (control.onEnter || control.onExit) {
         QObject::disconnect(widget, &QLineEdit::editingFinished, nullptr, nullptr);
         widget->installEventFilter(new TFocusReporter(control, widget));
@@ -78,8 +88,10 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent) : QDia
     QLineEdit* name = Bind::edit(FForm.edt_name, "edt_name", this);
     QLabel* longitudeCaption = Bind::label(FForm.lbl_longitude, "lbl_longitude", this);
     QLineEdit* longitude = maskedEdit(FForm.edt_longitude, "edt_longitude", LongitudeMask, this);
+    QLabel* longitudeSense = Bind::label(FForm.lbl_longitude_sense, "lbl_longitude_sense", this);
     QLabel* latitudeCaption = Bind::label(FForm.lbl_latitude, "lbl_latitude", this);
     QLineEdit* latitude = maskedEdit(FForm.edt_latitude, "edt_latitude", LatitudeMask, this);
+    QLabel* latitudeSense = Bind::label(FForm.lbl_latitude_sense, "lbl_latitude_sense", this);
     QLabel* altitudeCaption = Bind::label(FForm.lbl_altitude, "lbl_altitude", this);
     QLineEdit* altitude = maskedEdit(FForm.edt_altitude, "edt_altitude", AltitudeMask, this);
     QPushButton* ok = Bind::button(FForm.btn_ok, "btn_ok", this);
@@ -105,11 +117,13 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent) : QDia
     listRow->addLayout(smallButtons);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(name, 0, 0, 1, 2);
+    fields->addWidget(name, 0, 0, 1, 3);
     fields->addWidget(longitudeCaption, 1, 0);
     fields->addWidget(longitude, 1, 1);
+    fields->addWidget(longitudeSense, 1, 2);
     fields->addWidget(latitudeCaption, 2, 0);
     fields->addWidget(latitude, 2, 1);
+    fields->addWidget(latitudeSense, 2, 2);
     fields->addWidget(altitudeCaption, 3, 0);
     fields->addWidget(altitude, 3, 1);
 
@@ -123,6 +137,5 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent) : QDia
     layout->addLayout(listRow, 1);
     layout->addLayout(fields);
     layout->addLayout(buttons);
-    // The form's size is the least; longer captions of another language widen it.
-    setFixedSize(QSize(268, 322).expandedTo(sizeHint()));
+    setFixedSize(sizeHint().expandedTo(QSize(268, 322)));
 }

@@ -10,7 +10,12 @@ namespace {
 
 const QColor Aqua(0, 255, 255);
 const QColor SunYellow(255, 255, 0);
-constexpr int SunRadius = 10;
+const QColor SunOutline(128, 64, 0);
+const QColor TrailAmber(240, 190, 40);
+// Radii and outline in pixels: the current sun stands out from the day's trail.
+constexpr int SunRadius = 12;
+constexpr int SunOutlineWidth = 3;
+constexpr int TrailRadius = 6;
 
 }  // namespace
 
@@ -19,6 +24,8 @@ void DrawCompassBackground(TImage& image)
     QImage& canvas = image.canvas();
     const int w = canvas.width();
     const int h = canvas.height();
+    // The corners outside the disc too: the sun's dots reach beyond the rim.
+    canvas.fill(Qt::white);
     {
         QPainter painter(&canvas);
         painter.setPen(Qt::black);
@@ -49,15 +56,21 @@ QPoint CompassPoint(double shownAzimuth, int width, int height)
     return {static_cast<int>(RoundTo(x)), static_cast<int>(RoundTo(y))};
 }
 
-void DrawSunDot(TImage& image, double shownAzimuth)
+void DrawSunPositions(TImage& image, const QList<double>& trail, std::optional<double> current)
 {
+    DrawCompassBackground(image);
     QImage& canvas = image.canvas();
-    const QPoint centre = CompassPoint(shownAzimuth, canvas.width(), canvas.height());
     {
         QPainter painter(&canvas);
-        painter.setPen(Qt::black);
-        painter.setBrush(SunYellow);
-        painter.drawEllipse(centre, SunRadius, SunRadius);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(TrailAmber);
+        for (double azimuth : trail)
+            painter.drawEllipse(CompassPoint(azimuth, canvas.width(), canvas.height()), TrailRadius, TrailRadius);
+        if (current) {
+            painter.setPen(QPen(SunOutline, SunOutlineWidth));
+            painter.setBrush(SunYellow);
+            painter.drawEllipse(CompassPoint(*current, canvas.width(), canvas.height()), SunRadius, SunRadius);
+        }
     }
     image.changed();
 }

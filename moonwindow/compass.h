@@ -2,7 +2,9 @@
 // The compass on which the moon window marks the sun's bearing: an aqua disc with the
 // north-south and east-west lines, north up and east to the right.
 
+#include <QList>
 #include <QPoint>
+#include <optional>
 
 class TImage;
 
@@ -16,6 +18,7 @@ double ShownAzimuth(double libraryAzimuth);
 // Centre of the sun's dot on the rim of a width x height compass for a shown azimuth.
 QPoint CompassPoint(double shownAzimuth, int width, int height);
 
-// Adds a yellow dot of radius 10 at the bearing; earlier dots stay, so the picture collects
-// the bearings of successive updates.
-void DrawSunDot(TImage& image, double shownAzimuth);
+// Draws the sun's bearings on a compass background: the earlier bearings of the day as small
+// amber dots, then the current one, if the sun is up, as a larger yellow dot with a dark
+// outline, last, so that it stays visible above the trail.
+void DrawSunPositions(TImage& image, const QList<double>& trail, std::optional<double> current);

@@ -1,5 +1,7 @@
 #include "moonwindow/helpview.h"
 
+#include "controls/modalview.h"
+
 #include <QFile>
 #include <QKeySequence>
 #include <QPointer>
@@ -27,6 +29,7 @@ void ShowHelpTopic(const QString& file, int topic)
     Viewer->setSource(QUrl(QStringLiteral("qrc") + file));
     Viewer->scrollToAnchor(QStringLiteral("topic%1").arg(topic));
     Viewer->setWindowTitle(Viewer->documentTitle());
+    BelongToActiveModal(Viewer);
     Viewer->show();
     Viewer->raise();
 }

@@ -42,7 +42,8 @@ const QString HelpDocument = QStringLiteral(":/help/shutterly.html");
 
 qint64 RoundToInteger(double x) { return static_cast<qint64>(RoundTo(x)); }
 
-QString Fixed(double x, int width, int decimals) { return QString::asprintf("%*.*f", width, decimals, x); }
+// The almanac's fixed-decimal values keep "." in every locale.
+QString Fixed(double x, int width, int decimals) { return FixedText(x, decimals).rightJustified(width); }
 
 QString AzimuthText(double azimuth)
 {
@@ -367,16 +368,26 @@ bool TMainForm::SunBlockDue(astro::TDateTime ut) const
     // The moon picture is re-dated every tick, so in normal mode the jump alone would keep the
     // sun texts of the first update for the whole session.
     return std::abs(ut - FCalculator.Moon.date()) > SunRecomputeDays || FCalculator.lblSunElevation.text().isEmpty() ||
-           !FSunTime || std::abs(ut - *FSunTime) > SunAgeDays;
+           !FSunTime || std::abs(ut - *FSunTime) > SunAgeDays || FSunPlace != CurrentPlace();
+}
+
+std::pair<double, double> TMainForm::CurrentPlace() const
+{
+    return {FLocations->CurrentLongitude(), FLocations->CurrentLatitude()};
 }
 
 void TMainForm::ShowSunBlock(astro::TDateTime ut)
 {
-    const double longitude = FLocations->CurrentLongitude();
-    const double latitude = FLocations->CurrentLatitude();
+    const auto [longitude, latitude] = CurrentPlace();
     if (latitude < 0)
         FCalculator.Moon.setRotation(rot_180);
     FSunTime = ut;
+    // The trail shows where the sun stood today, here: another day or place starts it anew.
+    if (FSunPlace != CurrentPlace() || std::trunc(ut) != FSunTrailDay) {
+        FSunPlace = CurrentPlace();
+        FSunTrailDay = std::trunc(ut);
+        FSunTrail.clear();
+    }
     ShowSunPosition(astro::SunHorizontal(ut, longitude, latitude));
 }
 
@@ -389,10 +400,13 @@ void TMainForm::ShowSunPosition(astro::THorizontalPosition sun)
     ShowValue(FCalculator.lblSunElevation, lblSunElevation, ElevationText(elevation));
     FCalculator.lblSunVisible.setVisible(elevation < 0);
     const double azimuth = ShownAzimuth(sun.Azimuth);
-    if (elevation > 0) {
-        DrawSunDot(FCalculator.ImgSunPos, azimuth);
-        DrawSunDot(Image1, azimuth);
-    }
+    const std::optional<double> current = elevation > 0 ? std::optional(azimuth) : std::nullopt;
+    DrawSunPositions(FCalculator.ImgSunPos, FSunTrail, current);
+    DrawSunPositions(Image1, FSunTrail, current);
+    // A bearing joins the trail once per whole degree; the minute updates of a slow sun would
+    // otherwise pile up on one spot.
+    if (current && (FSunTrail.isEmpty() || RoundToInteger(FSunTrail.last()) != RoundToInteger(azimuth)))
+        FSunTrail.append(azimuth);
     ShowValue(FCalculator.lblSunAzimuth, lblSunAzimuth,
               elevation > 0 ? AzimuthText(azimuth) : QStringLiteral("Night time"));
 }
@@ -508,9 +522,10 @@ void TMainForm::mnu_locationsClick()
 {
     if (!FLocations)
         return;
-    FLocations->ShowModal();
-    // The current location may have changed: the next update places the sun anew.
-    FSunTime.reset();
+    // The sun follows the editor's selection by itself; the other texts of the place follow a
+    // confirmed choice.
+    if (FLocations->ShowModal() == TModalResult::OK)
+        FCalculator.FollowEditorLocation();
 }
 
 void TMainForm::mnu_moreClick()

@@ -22,6 +22,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class TClock;
 class TFrmMain;
@@ -137,7 +138,8 @@ public:
     int GetUtcBias() const;
 
     // Writes a sun position (library convention: azimuth from the south, positive westward)
-    // into the sun texts and draws its dot; part of the update's sun block.
+    // into the sun texts and draws it on the compasses above the day's trail; part of the
+    // update's sun block.
     void ShowSunPosition(astro::THorizontalPosition sun);
 
     // ---- Menu handlers ----
@@ -220,8 +222,9 @@ private:
     void ShowMoonAndSunValues(astro::TDateTime ut, int& percent);
     void ShowSunBlock(astro::TDateTime ut);
     bool SunBlockDue(astro::TDateTime ut) const;
+    // The current location's longitude and latitude (degrees) as the editor answers them.
+    std::pair<double, double> CurrentPlace() const;
     void RefreshTrayIcon(int percent);
-    void DrawCompassOn(TImage& image);
 
     TFrmMain& FCalculator;
     const TClock& FClock;
@@ -236,6 +239,11 @@ private:
     QString FHelpFile;
     // Universal time of the last sun computation; none before the first.
     std::optional<astro::TDateTime> FSunTime;
+    // The place (longitude, latitude) and universal day of the sun's trail on the compasses,
+    // and the shown azimuths of the trail in order; none before the first sun computation.
+    std::optional<std::pair<double, double>> FSunPlace;
+    double FSunTrailDay = 0;
+    QList<double> FSunTrail;
     QList<TArrangedLabel> FArranged;
     TColumnLayout FLayout{};
     int FWidestValue = 0;

@@ -1,5 +1,5 @@
 #pragma once
-// The localised texts of the almanac windows (numbers 42000..42117).
+// The localised texts of the almanac windows (numbers 42000..42123).
 
 #include <QLocale>
 #include <QString>
@@ -8,5 +8,5 @@
 // English for every other language. Empty for a number outside the table.
 QString LocalString(int id, QLocale::Language language);
 
-// Text of string id in the language of QLocale::system().
+// Text of string id in the language of QLocale(), the user's locale unless a default was set.
 QString LocalString(int id);

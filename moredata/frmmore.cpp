@@ -79,7 +79,7 @@ Tfrm_more::Tfrm_more(TFrmMain& calculator, const TClock& clock, const QString& s
       FClock(clock),
       FSettingsFileName(settingsFileName)
 {
-    cbx_location.onChange = [this] { LocationChange(); };
+    cbx_location.onChange = [this] { cbx_locationChange(); };
     Timer.onTimer = [this] { LocationChange(); };
     FormCreate();
 }
@@ -183,6 +183,12 @@ void Tfrm_more::LocationChange()
     val_latitude.setText(AngleText(std::abs(latitude)) + u' ' + LocalString(latitude >= 0 ? 42079 : 42080));
     ShowSeasonHints(latitude);
     ShowRiseTransitSet(std::trunc(u), latitude, longitude);
+}
+
+void Tfrm_more::cbx_locationChange()
+{
+    LocationChange();
+    FCalculator.FollowMoreDataLocation(cbx_location.itemIndex());
 }
 
 void Tfrm_more::ShowSeasons(int year)

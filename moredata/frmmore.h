@@ -59,6 +59,8 @@ public:
     void FormShow() override;
     void FormHide() override {}
     void LocationChange();
+    // A location picked in the list: shown here at once, and made the program's current one.
+    void cbx_locationChange();
     // Replaces this window's copy of the stored locations with the file's list and selects the
     // stored current index; computes nothing.
     void ReloadLocations();

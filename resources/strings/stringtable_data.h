@@ -1,5 +1,5 @@
 #pragma once
-// The almanac windows' string table: numbers 42000..42117 in German, English and Thai.
+// The almanac windows' string table: numbers 42000..42123 in German, English and Thai.
 // Looked up by LocalString (moonwindow/stringtable.h); keep the rows in number order.
 
 struct TStringTableEntry {
@@ -149,4 +149,18 @@ inline constexpr TStringTableEntry StringTable[] = {
     {42115, "Hahn", "Chicken", "ไก่"},
     {42116, "Hund", "Dog", "สุนัข"},
     {42117, "Schwein", "Pig", "หมู"},
+    // Location editor: which way the coordinates count, and why OK refuses a field
+    {42118, "+ West / − Ost", "+ west / − east", "+ ตะวันตก / − ตะวันออก"},
+    {42119, "+ Nord / − Süd", "+ north / − south", "+ เหนือ / − ใต้"},
+    {42120, "Länge: Grad:Minuten:Sekunden von -180:00:00 bis +180:00:00 (positiv westlich von Greenwich)",
+     "Longitude: degrees:minutes:seconds from -180:00:00 to +180:00:00 (positive west of Greenwich)",
+     "ลองจิจูด: องศา:ลิปดา:ฟิลิปดา ตั้งแต่ -180:00:00 ถึง +180:00:00 (ค่าบวกคือทางตะวันตกของกรีนิช)"},
+    {42121, "Breite: Grad:Minuten:Sekunden von -90:00:00 bis +90:00:00 (positiv nördlich des Äquators)",
+     "Latitude: degrees:minutes:seconds from -90:00:00 to +90:00:00 (positive north of the equator)",
+     "ละติจูด: องศา:ลิปดา:ฟิลิปดา ตั้งแต่ -90:00:00 ถึง +90:00:00 (ค่าบวกคือทางเหนือของเส้นศูนย์สูตร)"},
+    {42122, "Höhe: ganze Meter über dem Meeresspiegel", "Altitude: whole metres above sea level",
+     "ความสูง: จำนวนเต็มเป็นเมตรเหนือระดับน้ำทะเล"},
+    {42123, "Nichts wurde gespeichert. Bitte das rot markierte Feld berichtigen:",
+     "Nothing was saved. Please correct the field marked in red:",
+     "ยังไม่ได้บันทึก กรุณาแก้ไขช่องที่มีสีแดง:"},
 };

@@ -4,9 +4,11 @@
 #include "controls/errors.h"
 #include "controls/list.h"
 #include "controls/slider.h"
+#include "controls/timer.h"
 #include "controls/window.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -113,6 +115,87 @@ TEST(Guard, ReportsTheMessageAndKeepsEarlierWrites)
     EXPECT_TRUE(TGuard::run([] {}));
 }
 
+// A timer handler's runs: each step either fails with a message or succeeds ("").
+struct RepeatCase {
+    const char* name;
+    std::vector<const char*> runs;
+    QStringList reported;
+};
+
+class RepeatGuardRuns : public testing::TestWithParam<RepeatCase> {};
+
+TEST_P(RepeatGuardRuns, ReportsAMessageOnceWhileItRepeats)
+{
+    QStringList shown;
+    TGuard::setReporter([&](const QString& message) { shown << message; });
+    {
+        TRepeatGuard guard;
+        for (const char* outcome : GetParam().runs) {
+            const bool ok = guard.run([outcome] {
+                if (*outcome)
+                    throw EUserError(outcome);
+            });
+            EXPECT_EQ(ok, !*outcome) << outcome;
+        }
+    }
+    TGuard::setReporter({});
+    EXPECT_EQ(shown, GetParam().reported);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Guard, RepeatGuardRuns,
+    testing::Values(
+        RepeatCase{"SameMessageEveryTick", {"Invalid year", "Invalid year", "Invalid year"}, {"Invalid year"}},
+        RepeatCase{"SuccessReArms", {"Invalid year", "Invalid year", "", "Invalid year"},
+                   {"Invalid year", "Invalid year"}},
+        RepeatCase{"DifferentMessageIsReported", {"Invalid year", "Invalid month", "Invalid month", "Invalid year"},
+                   {"Invalid year", "Invalid month", "Invalid year"}},
+        RepeatCase{"SuccessesReportNothing", {"", ""}, {}}),
+    [](const testing::TestParamInfo<RepeatCase>& info) { return std::string(info.param.name); });
+
+TEST(Guard, RepeatingHandlersShareAReportUntilAllRecover)
+{
+    QStringList shown;
+    TGuard::setReporter([&](const QString& message) { shown << message; });
+    TRepeatGuard first, second;
+    const auto fail = [] { throw EUserError("Invalid year"); };
+    first.run(fail);
+    second.run(fail);
+    first.run([] {});
+    first.run(fail);  // the second handler still repeats the message
+    EXPECT_EQ(shown, QStringList{"Invalid year"});
+    second.run([] {});
+    first.run([] {});
+    second.run(fail);
+    EXPECT_EQ(shown, (QStringList{"Invalid year", "Invalid year"}));
+    // A handler that goes away while failing takes its share of the report with it.
+    {
+        TRepeatGuard gone;
+        gone.run([] { throw EUserError("Invalid month"); });
+    }
+    second.run([] { throw EUserError("Invalid month"); });
+    TGuard::setReporter({});
+    EXPECT_EQ(shown, (QStringList{"Invalid year", "Invalid year", "Invalid month", "Invalid month"}));
+}
+
+TEST(Guard, ATimerReportsEachTickWithoutRaising)
+{
+    QStringList shown;
+    TGuard::setReporter([&](const QString& message) { shown << message; });
+    TTimer timer(1000);
+    int ticks = 0;
+    timer.onTimer = [&] {
+        ++ticks;
+        throw EUserError("Invalid year");
+    };
+    for (int i = 0; i < 3; ++i)
+        timer.elapse();
+    TGuard::setReporter({});
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(shown, QStringList{"Invalid year"});
+    EXPECT_THROW(timer.tick(), EUserError);
+}
+
 TEST(Window, HeadlessModalShowingIsACancel)
 {
     struct Probe : TWindow {
@@ -125,6 +208,30 @@ TEST(Window, HeadlessModalShowingIsACancel)
     EXPECT_FALSE(window.visible());
     window.onShowModal = [] { return TModalResult::OK; };
     EXPECT_EQ(window.ShowModal(), TModalResult::OK);
+}
+
+TEST(Window, AFailedShowLeavesTheWindowHiddenAndCallableAgain)
+{
+    struct Probe : TWindow {
+        using TWindow::TWindow;
+        bool failing = true;
+        void FormShow() override
+        {
+            if (failing)
+                throw EUserError("Invalid year");
+        }
+    } window("w");
+    int shown = 0;
+    window.onVisibleChange = [&](bool visible) { shown += visible; };
+    const std::function<void()> calls[] = {[&] { window.Show(); }, [&] { window.ShowModal(); }};
+    for (const auto& call : calls) {
+        EXPECT_THROW(call(), EUserError);
+        EXPECT_FALSE(window.visible());
+    }
+    window.failing = false;
+    window.Show();
+    EXPECT_TRUE(window.visible());
+    EXPECT_EQ(shown, 1);
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include "controls/errors.h"
 #include "locations/inifile.h"
+#include "moonwindow/stringtable.h"
 #include "testfiles.h"
+#include "tests/shown_text.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -40,7 +42,7 @@ protected:
 TEST_F(LocationEditor, CreationLoadsTheListAndSelectsTheStoredIndex)
 {
     Tfrm_locations& form = open();
-    EXPECT_EQ(form.caption(), "Edit locations");
+    EXPECT_EQ(form.caption(), Shown("Edit locations"));
     EXPECT_FALSE(form.visible());
     EXPECT_EQ(form.lbx_location.items(), QStringList({"Home", "Coast", "Peak"}));
     EXPECT_EQ(form.lbx_location.itemIndex(), 1);
@@ -145,7 +147,7 @@ TEST_F(LocationEditor, AddAppendsANewLocationAndSelectsIt)
 {
     Tfrm_locations& form = open();
     form.btn_new.click();
-    EXPECT_EQ(form.lbx_location.items().last(), "New Location");
+    EXPECT_EQ(form.lbx_location.items().last(), Shown("New Location"));
     EXPECT_EQ(form.lbx_location.itemIndex(), 3);
     EXPECT_EQ(form.edt_longitude.text(), "0:0:0");
     EXPECT_EQ(form.edt_altitude.text(), "0");
@@ -209,24 +211,124 @@ TEST_F(LocationEditor, UnreadableCoordinateIsKeptOutAndMarkedUntilValid)
     EXPECT_FALSE(form.edt_latitude.color().isValid()) << "another entry's valid text";
 }
 
-TEST_F(LocationEditor, BlankAltitudeReportsTheConversionErrorAfterTakingTheRest)
+// Regression: a blank altitude raised a message box on every change of any field.
+TEST_F(LocationEditor, BlankAltitudeIsMarkedWithoutAMessageAndKeepsTheRest)
 {
     Tfrm_locations& form = open();
     form.edt_name.setText("Renamed");
     form.edt_longitude.setText("+001:00:00");
-    try {
-        form.edt_altitude.setText("    ");
-        FAIL() << "no error";
-    } catch (const EInputError& error) {
-        EXPECT_EQ(error.message(), "'' is not a valid integer value");
-    }
-    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 1) << "taken before the altitude failed";
+    EXPECT_NO_THROW(form.edt_altitude.setText("    "));
+    EXPECT_EQ(form.edt_altitude.color(), clUnreadable);
+    EXPECT_NO_THROW(form.edt_name.setText("Renamed again"));
+    EXPECT_EQ(form.lbx_location.text(), "Renamed again");
+    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 1);
+
     form.edt_altitude.setText(" 250");
+    EXPECT_FALSE(form.edt_altitude.color().isValid());
     form.btn_ok.click();
     TLocationList stored;
     int index = 0;
     LoadLocations(fileName, stored, index);
-    EXPECT_EQ(stored[1], (TLocation{"Renamed", 10.25, 1, 250}));
+    EXPECT_EQ(stored[1], (TLocation{"Renamed again", 10.25, 1, 250}));
+}
+
+// ---- Places that do not exist are refused like unreadable text ----
+
+struct TRangeCase {
+    bool longitude;     // the field typed into: longitude, else latitude
+    const char* text;
+    bool accepted;
+    double degrees;     // the value taken when accepted
+};
+
+class LocationEditorRange : public LocationEditor, public ::testing::WithParamInterface<TRangeCase> {};
+
+TEST_P(LocationEditorRange, OutOfRangeIsMarkedKeptOutAndRefusedByOk)
+{
+    const TRangeCase& c = GetParam();
+    Tfrm_locations& form = open();
+    TEdit& field = c.longitude ? form.edt_longitude : form.edt_latitude;
+    const auto current = [&] { return c.longitude ? form.CurrentLongitude() : form.CurrentLatitude(); };
+    const double before = current();
+    type(field, c.text);
+    if (c.accepted) {
+        EXPECT_DOUBLE_EQ(current(), c.degrees);
+        EXPECT_FALSE(field.color().isValid());
+        form.btn_ok.click();
+        EXPECT_EQ(form.modalResult(), TModalResult::OK);
+        return;
+    }
+    EXPECT_DOUBLE_EQ(current(), before);
+    EXPECT_EQ(field.color(), clUnreadable);
+    try {
+        form.btn_ok.click();
+        FAIL() << "OK saved " << c.text;
+    } catch (const EInputError& error) {
+        EXPECT_EQ(error.message(), LocalString(42123) + '\n' + LocalString(c.longitude ? 42120 : 42121));
+    }
+    EXPECT_NE(form.modalResult(), TModalResult::OK);
+    EXPECT_EQ(readBytes(fileName), ThreePlaces);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LocationEditorRange,
+    ::testing::Values(
+        // "13.40" typed into the longitude mask, whose degrees take no point.
+        TRangeCase{true, "1340:  :  ", false, 0}, TRangeCase{true, "-180:00:01", false, 0},
+        TRangeCase{true, "   :  :  ", false, 0}, TRangeCase{true, "+180:00:00", true, 180},
+        TRangeCase{true, "-180:00:00", true, -180},
+        // "52.52" typed into the latitude mask.
+        TRangeCase{false, "525:2 :  ", false, 0}, TRangeCase{false, "+90:00:01", false, 0},
+        TRangeCase{false, "-90:00:00", true, -90}, TRangeCase{false, "+90:00:00", true, 90}));
+
+TEST_F(LocationEditor, OkNamesEveryRefusedFieldInOneMessage)
+{
+    Tfrm_locations& form = open();
+    type(form.edt_longitude, "1340:  :  ");
+    form.edt_altitude.setText("");
+    try {
+        form.btn_ok.click();
+        FAIL() << "no error";
+    } catch (const EInputError& error) {
+        EXPECT_EQ(error.message(), LocalString(42123) + '\n' + LocalString(42120) + '\n' + LocalString(42122));
+    }
+    EXPECT_EQ(readBytes(fileName), ThreePlaces);
+}
+
+// A place stored out of range (by hand or by an earlier version) is marked once it is shown.
+TEST_F(LocationEditor, StoredPlaceOutOfRangeIsMarkedWhenSelected)
+{
+    Tfrm_locations& form = open("[Current]\nIndex=1\n"
+                                "[Location0]\nName=Home\nLongitude=-545400\nLatitude=-136800\n"
+                                "[Location1]\nName=Typo\nLongitude=4824000\nLatitude=1890720\n");
+    EXPECT_EQ(form.edt_longitude.color(), clUnreadable);
+    EXPECT_EQ(form.edt_latitude.color(), clUnreadable);
+    form.lbx_location.setItemIndex(0);
+    EXPECT_FALSE(form.edt_longitude.color().isValid());
+    EXPECT_FALSE(form.edt_latitude.color().isValid());
+}
+
+// The captions beside the fields use the words the More Data window shows for the same
+// directions, in each language.
+TEST(LocationEditorCaptions, SayWhichWayPositiveCoordinatesCount)
+{
+    for (QLocale::Language language : {QLocale::English, QLocale::German, QLocale::Thai}) {
+        const QString longitude = LocalString(42118, language);
+        const QString latitude = LocalString(42119, language);
+        const QString west = LocalString(42078, language);
+        const QString east = LocalString(42077, language);
+        EXPECT_LT(longitude.indexOf(west, 0, Qt::CaseInsensitive), longitude.indexOf(east, 0, Qt::CaseInsensitive))
+            << language;
+        EXPECT_GE(longitude.indexOf(west, 0, Qt::CaseInsensitive), 0) << language;
+        EXPECT_TRUE(longitude.startsWith(u'+')) << language;
+        EXPECT_GE(latitude.indexOf(LocalString(42079, language), 0, Qt::CaseInsensitive), 0) << language;
+        EXPECT_GT(latitude.indexOf(LocalString(42080, language), 0, Qt::CaseInsensitive), 0) << language;
+        EXPECT_TRUE(latitude.startsWith(u'+')) << language;
+    }
+    TTestFolder folder;
+    const Tfrm_locations form(folder.path("shutterly.ini"));
+    EXPECT_EQ(form.lbl_longitude_sense.text(), LocalString(42118));
+    EXPECT_EQ(form.lbl_latitude_sense.text(), LocalString(42119));
 }
 
 TEST_F(LocationEditor, AfterOkSelectionSavedIndexAndCurrentLocationAgree)

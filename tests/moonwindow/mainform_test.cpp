@@ -1,20 +1,24 @@
 #include "moonwindow/mainform.h"
 
+#include "controls/guard.h"
 #include "locations/location.h"
+#include "moonwindow/almanactext.h"
 #include "moonwindow/compass.h"
 #include "moonwindow/frmjulian.h"
 #include "moonwindow/stringtable.h"
 #include "moonwindow/trayiconplatform.h"
 #include "moredata/frmmore.h"
 #include "moonwindowfixture.h"
+#include "../shown_text.h"
 #include "../test_printers.h"
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <cmath>
 
 namespace {
 
-QString Month(int month) { return QLocale::system().monthName(month, QLocale::LongFormat); }
+QString Month(int month) { return QLocale().monthName(month, QLocale::LongFormat); }
 
 const QRgb Yellow = qRgb(255, 255, 0);
 
@@ -52,7 +56,7 @@ TEST_F(MoonWindowTest, SwitchingFastModeRestartsFromTheClockBase)
 TEST_F(MoonWindowTest, LocalTimeNamesItsOffsetInTenthsOfHoursHalvesToEven)
 {
     create(At(2026, 12, 7, 10), -345);
-    EXPECT_TRUE(calculator->val_local.text().endsWith(" = UTC plus " + QLocale::system().toString(5.8) + " hours"))
+    EXPECT_TRUE(calculator->val_local.text().endsWith(" = UTC plus " + QLocale().toString(5.8) + " hours"))
         << calculator->val_local.text().toStdString();
     EXPECT_EQ(calculator->val_utc.text(), "04:15:00 7 " + Month(12) + " 2026");
 }
@@ -156,6 +160,69 @@ INSTANTIATE_TEST_SUITE_P(
         TAzimuthCase{180, "360 deg. where north = zero, east = 90, west = 270", QPoint(132, 6)},
         // West (library 90) on the left.
         TAzimuthCase{90, "270 deg. where north = zero, east = 90, west = 270", QPoint(5, 132)}));
+
+// ---- The compass: the sun now, above the day's trail ----
+
+const QRgb Aqua = qRgb(0, 255, 255);
+const QRgb TrailAmber = qRgb(240, 190, 40);
+const QRgb SunOutline = qRgb(128, 64, 0);
+
+// The pixel `inward` pixels from the rim towards the centre at the bearing the azimuth text
+// shows (whole degrees).
+QPoint Bearing(const QString& azimuthText, int inward)
+{
+    const double azimuth = azimuthText.section(u' ', 0, 0).toDouble();
+    const QPoint rim = CompassPoint(azimuth, 265, 265);
+    const double length = std::hypot(rim.x() - 132.5, rim.y() - 132.5);
+    const double k = inward / length;
+    return QPoint(int(std::lround(rim.x() + (132.5 - rim.x()) * k)), int(std::lround(rim.y() + (132.5 - rim.y()) * k)));
+}
+
+// Greenwich, then Tokyo (35.68 north, 139.69 east), both with the sun up at 06:00 UTC.
+const QByteArray GreenwichAndTokyo = OneLocation("Greenwich", 185000, 0) +
+                                     "[Location1]\nName=Tokyo\nLongitude=-502884\nLatitude=128448\nElevation=0\n";
+
+// Regression: every dot stayed, so after a day of updates the rim was a solid band.
+TEST_F(MoonWindowTest, CompassDrawsTheCurrentSunLastAndClearsTheTrailOnANewDayOrPlace)
+{
+    create(At(2026, 6, 21, 6), 0, GreenwichAndTokyo);
+    moon->TimerTimer();
+    const QString early = calculator->lblSunAzimuth.text();
+    clock->set(At(2026, 6, 21, 10));
+    moon->TimerTimer();
+    const QString late = calculator->lblSunAzimuth.text();
+    ASSERT_NE(early, late);
+    for (const QImage& compass : {calculator->ImgSunPos.picture(), moon->Image1.picture()}) {
+        EXPECT_EQ(compass.pixel(Bearing(late, 3)), Yellow);
+        EXPECT_EQ(compass.pixel(Bearing(late, 12)), SunOutline);
+        EXPECT_EQ(compass.pixel(Bearing(early, 3)), TrailAmber);
+    }
+
+    // Over the night the sun is not drawn; the day's trail stays until the day ends.
+    clock->set(At(2026, 6, 21, 23));
+    moon->TimerTimer();
+    ASSERT_EQ(calculator->lblSunAzimuth.text(), "Night time");
+    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(late, 3)), TrailAmber);
+    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(early, 3)), TrailAmber);
+
+    clock->set(At(2026, 6, 22, 6));
+    moon->TimerTimer();
+    for (const QImage& compass : {calculator->ImgSunPos.picture(), moon->Image1.picture()}) {
+        EXPECT_EQ(compass.pixel(Bearing(late, 3)), Aqua);
+        // The half of the dot outside the disc is gone as well.
+        EXPECT_EQ(compass.pixel(Bearing(late, -4)), qRgb(255, 255, 255));
+    }
+    const QString nextMorning = calculator->lblSunAzimuth.text();
+    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(nextMorning, 3)), Yellow);
+
+    locations->lbx_location.setItemIndex(1);
+    clock->advanceSeconds(1);
+    moon->TimerTimer();
+    const QString tokyo = calculator->lblSunAzimuth.text();
+    ASSERT_NE(tokyo, nextMorning);
+    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(nextMorning, 3)), Aqua);
+    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(tokyo, 3)), Yellow);
+}
 
 TEST(Compass, ShownAzimuthAndRimPoint)
 {
@@ -276,7 +343,7 @@ TEST_F(MoonWindowTest, TheJulianDialogSetsTheTime)
     create(At(2026, 12, 7, 10), 0);
     Tfrm_julian& julian = moon->julianDialog();
     julian.onShowModal = [&julian] {
-        julian.edt_julian.setText(QString("2451545.00000").replace('.', QLocale::system().decimalPoint()));
+        julian.edt_julian.setText(QString("2451545.00000").replace('.', QLocale().decimalPoint()));
         return TModalResult::OK;
     };
     moon->mnu_julianClick();
@@ -386,12 +453,13 @@ TEST_F(MoonWindowTest, HelpTopicsNeedAHelpFile)
 TEST_F(MoonWindowTest, CaptionsComeFromTheStringTable)
 {
     create(At(2026, 12, 7, 10), 0);
-    if (QLocale::system().language() != QLocale::English && QLocale::system().language() != QLocale::C)
-        GTEST_SKIP() << "English interface only";
-    EXPECT_EQ(moon->caption(), "Lunaria");
-    EXPECT_EQ(moon->lbl_nextnew.text(), "Next new moon:");
-    EXPECT_EQ(moon->mnu_tray.caption(), "&Minimize to Tray");
-    EXPECT_EQ(moon->FAgeFormat, "%1% days, %2% hours, %3% minutes");
+    EXPECT_EQ(moon->caption(), Shown("Lunaria"));
+    EXPECT_EQ(moon->lbl_nextnew.text(), Shown("Next new moon:"));
+    EXPECT_EQ(moon->mnu_tray.caption(), Shown("&Minimize to Tray"));
+    EXPECT_EQ(moon->FAgeFormat, Shown("%1% days, %2% hours, %3% minutes"));
+    if (QLocale().language() == QLocale::German) {
+        EXPECT_EQ(moon->lbl_nextnew.text(), QString::fromUtf8("Nächster Neumond:"));
+    }
 }
 
 }  // namespace
@@ -462,6 +530,33 @@ TEST_F(MoonWindowTest, ASetTimeReachesTheMoreDataWindow)
     clock->advanceSeconds(60);
     // The More Data window runs at normal speed from there.
     EXPECT_NEAR(more.UniversalNow(), At(2031, 5, 4, 6, 31), 1e-7);
+}
+
+// Beyond the last year the calendar knows, every tick of both windows' timers fails; a user
+// sees the message once, and again only after the clock came back and left once more.
+TEST_F(MoonWindowTest, AClockBeyondTheCalendarIsReportedOnceOverManyTicks)
+{
+    create(At(2026, 12, 7, 12), 0);
+    calculator->connectWindows(moon.get(), nullptr, locations.get());
+    QStringList shown;
+    TGuard::setReporter([&](const QString& message) { shown << message; });
+    const auto tickBoth = [&](int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            clock->advanceSeconds(1);
+            calculator->Timer.elapse();
+            moon->Timer.elapse();
+        }
+    };
+    clock->set(At(9999, 12, 31, 23, 59, 58));
+    tickBoth(5);
+    EXPECT_EQ(shown, QStringList{"Invalid year"});
+    clock->set(At(2026, 12, 7, 12));
+    tickBoth(1);
+    EXPECT_EQ(moon->val_utc.text(), DateTimeText(At(2026, 12, 7, 12, 0, 1)));
+    clock->set(At(9999, 12, 31, 23, 59, 59));
+    tickBoth(3);
+    TGuard::setReporter({});
+    EXPECT_EQ(shown, (QStringList{"Invalid year", "Invalid year"}));
 }
 
 }  // namespace

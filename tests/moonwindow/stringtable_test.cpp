@@ -7,7 +7,7 @@
 namespace {
 
 constexpr int FirstId = 42000;
-constexpr int LastId = 42117;
+constexpr int LastId = 42123;
 
 TEST(StringTable, EveryNumberHasATextInEachLanguage)
 {
@@ -42,7 +42,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, StringTableLanguages,
                                            TTranslation{42012, "Vollmond:", "Full moon:", "จันทร์เต็มดวง:"},
                                            TTranslation{42049, "Ungültig", "Invalid", "ไม่ถูกต้อง"},
                                            TTranslation{42089, "Kilometer", "kilometer", "กิโลเมตร"},
-                                           TTranslation{42117, "Schwein", "Pig", "หมู"}));
+                                           TTranslation{42117, "Schwein", "Pig", "หมู"},
+                                           TTranslation{42118, "+ West / − Ost", "+ west / − east",
+                                                        "+ ตะวันตก / − ตะวันออก"}));
 
 TEST(StringTable, EnglishTextsTheWindowsQuote)
 {

@@ -1,6 +1,7 @@
 #include "controls/control.h"
 #include "locations/frmlocations.h"
 #include "locations/frmlocationsview.h"
+#include "tests/shown_text.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,12 +14,15 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <memory>
+#include <utility>
 
 namespace {
 
 class LocationsView : public ::testing::Test {
 protected:
+
     void SetUp() override
     {
         QFile file(dir.filePath("shutterly.ini"));
@@ -67,7 +71,7 @@ TEST_F(LocationsView, EveryControlIsBound)
         EXPECT_NE(child<QLineEdit>(name), nullptr) << name;
     for (const char* name : {"lbl_longitude", "lbl_latitude", "lbl_altitude"})
         EXPECT_NE(child<QLabel>(name), nullptr) << name;
-    EXPECT_EQ(view->windowTitle(), "Edit locations");
+    EXPECT_EQ(view->windowTitle(), Shown("Edit locations"));
 }
 
 TEST_F(LocationsView, ShowsTheListHintsAndMasks)
@@ -77,8 +81,9 @@ TEST_F(LocationsView, ShowsTheListHintsAndMasks)
     EXPECT_EQ(child<QLineEdit>("edt_longitude")->text(), "75:30:0");
     EXPECT_EQ(child<QLineEdit>("edt_longitude")->inputMask(), "###9:#9:#9");
     EXPECT_EQ(child<QLineEdit>("edt_latitude")->inputMask(), "##9:#9:#9");
-    EXPECT_EQ(child<QPushButton>("btn_plus")->toolTip(), "Move up");
-    EXPECT_TRUE(child<QLineEdit>("edt_latitude")->toolTip().startsWith("Positive numbers are northern latitude"));
+    EXPECT_EQ(child<QPushButton>("btn_plus")->toolTip(), Shown("Move up"));
+    EXPECT_TRUE(
+        child<QLineEdit>("edt_latitude")->toolTip().startsWith(Shown("Positive numbers are northern latitude")));
     EXPECT_TRUE(child<QPushButton>("btn_import")->isHidden());
     EXPECT_TRUE(child<QPushButton>("btn_ok")->isDefault());
 }
@@ -104,12 +109,38 @@ TEST_F(LocationsView, UnreadableCoordinateShowsRed)
     EXPECT_EQ(latitude->palette().color(QPalette::Base), clUnreadable);
 }
 
+// "13.40" typed for Berlin: the mask drops the point, which reads as 1340 degrees.
+TEST_F(LocationsView, LongitudeOutOfRangeShowsRedBesideItsSense)
+{
+    QLineEdit* longitude = child<QLineEdit>("edt_longitude");
+    longitude->selectAll();
+    QKeyEvent erase(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(longitude, &erase);
+    type(longitude, "13.40");
+    EXPECT_EQ(form->edt_longitude.text(), "1340::");
+    EXPECT_DOUBLE_EQ(form->CurrentLongitude(), 75.5);
+    EXPECT_EQ(longitude->palette().color(QPalette::Base), clUnreadable);
+
+    view->show();
+    for (const auto& [field, sense] : {std::pair{"edt_longitude", "lbl_longitude_sense"},
+                                       std::pair{"edt_latitude", "lbl_latitude_sense"}}) {
+        const QLabel* caption = child<QLabel>(sense);
+        ASSERT_NE(caption, nullptr) << sense;
+        EXPECT_FALSE(caption->text().isEmpty());
+        EXPECT_TRUE(caption->isVisible());
+        // Beside the field, on its line.
+        const QRect box = child<QLineEdit>(field)->geometry();
+        EXPECT_GE(caption->geometry().left(), box.right()) << sense;
+        EXPECT_LT(std::abs(caption->geometry().center().y() - box.center().y()), box.height()) << sense;
+    }
+}
+
 TEST_F(LocationsView, AddSelectsTheNewLineInTheListBox)
 {
     child<QPushButton>("btn_new")->click();
     QListWidget* list = child<QListWidget>("lbx_location");
     ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->item(1)->text(), "New Location");
+    EXPECT_EQ(list->item(1)->text(), Shown("New Location"));
     EXPECT_EQ(list->currentRow(), 1);
     list->setCurrentRow(0);
     EXPECT_EQ(child<QLineEdit>("edt_name")->text(), "Home");
