@@ -22,6 +22,31 @@ QString Month(int month) { return QLocale().monthName(month, QLocale::LongFormat
 
 const QRgb Yellow = qRgb(255, 255, 0);
 
+// ---- The column layout ----
+
+// Created in May, whose dates are short, the window must still hold September's and the
+// other long months' texts later: the dated column and the room left of the compass are
+// measured for every month of the language, not for the texts shown at creation.
+TEST(MoonWindowLayout, ColumnsHoldTheTextsOfEveryMonth)
+{
+    QTemporaryDir folder;
+    TFixedClock clock(At(2026, 5, 20, 12), -60);
+    TFrmMain calculator(clock);
+    TMainForm moon(calculator, clock, folder.filePath("shutterly.ini"));
+    // Wide enough per character that no earlier layout of this program outgrows these texts.
+    const auto width = [](const QString& text) { return int(text.size()) * 20; };
+    moon.onTextWidth = width;
+    moon.FormCreate();
+    const TColumnLayout& layout = moon.columnLayout();
+    for (int month = 1; month <= 12; ++month) {
+        const double instant = At(2026, month, 28, 23, 59, 59);
+        const QString dated = EventTimeText(instant);
+        EXPECT_LE(layout.column2 + width(dated), layout.column3 - 10) << dated.toStdString();
+        const QString local = DateTimeText(instant) + " = UTC plus " + UtcOffsetHoursText(630) + " hours";
+        EXPECT_LE(width(local), moon.widestValue()) << local.toStdString();
+    }
+}
+
 // ---- The almanac clock ----
 
 TEST_F(MoonWindowTest, FastModeAdvancesOneHourPerRealSecondAndLeavesTheLocalTimeEmpty)
