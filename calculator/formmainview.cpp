@@ -37,6 +37,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -116,8 +117,25 @@ void FormMainView::growToFitPages()
                        .expandedTo(current);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         client = client.boundedTo(screen->availableSize() - QSize(0, menu));
-    if (client != current)
+    if (client != current) {
         resize(client.width(), client.height() + menu);
+        keepOnScreen();
+    }
+}
+
+// A window that grows after the desktop has placed it would reach past the screen's right or
+// bottom edge; it moves back just far enough to show whole.
+void FormMainView::keepOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int left = std::max(available.left(), std::min(frame.left(), available.right() + 1 - frame.width()));
+    const int top = std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height()));
+    if (left != frame.left() || top != frame.top())
+        move(left, top);
 }
 
 bool FormMainView::eventFilter(QObject* watched, QEvent* event)

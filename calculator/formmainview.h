@@ -20,6 +20,7 @@ protected:
 private:
     void createMenus();
     void growToFitPages();
+    void keepOnScreen();
     QWidget* createPages();
     void connectDesktop();
     void printWindowImage();

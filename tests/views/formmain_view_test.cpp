@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusTipEvent>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -122,3 +123,19 @@ TEST_F(CalculatorView, ControlStateReachesTheWidgets)
 }
 
 }  // namespace
+
+// The window grows when a page's texts need more room; placed near the screen's corner, it must
+// move back rather than reach past the edge, where its close button would be out of reach.
+TEST_F(CalculatorView, AWindowThatGrowsStaysOnTheScreen)
+{
+    view.show();
+    QApplication::processEvents();
+    const QRect available = view.screen()->availableGeometry();
+    view.move(available.right() - view.width() / 2, available.bottom() - view.height() / 2);
+    QApplication::processEvents();
+    form.lblContact.setText(QString(60, u'W') + " " + QString(60, u'W'));
+    for (int round = 0; round < 6; ++round)
+        QApplication::processEvents();
+    EXPECT_TRUE(available.contains(view.frameGeometry())) << view.frameGeometry().x() << ","
+                                                          << view.frameGeometry().y();
+}
