@@ -20,13 +20,12 @@ QString SettingsFilePath(const QString& programDir, const QString& configDir)
     return QDir(configDir).filePath(BaseName);
 }
 
-const QString& SettingsFileName()
+QString SettingsFileName(const QString& requested)
 {
-    static const QString fileName = [] {
-        const QString configDir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-        const QString path = SettingsFilePath(QCoreApplication::applicationDirPath(), configDir);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        return path;
-    }();
-    return fileName;
+    if (!requested.isEmpty())
+        return requested;
+    const QString configDir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString path = SettingsFilePath(QCoreApplication::applicationDirPath(), configDir);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return path;
 }
