@@ -2,6 +2,7 @@
 # Installs what Shutterly needs on Debian 12, builds it, then starts it or runs its tests.
 #   ./install.sh --start   install, build and start the program
 #   ./install.sh --test    install, build and run the whole test suite headless
+#   ./install.sh --package install, build and make the Debian package build/shutterly_*.deb
 #   ./install.sh           install and build only
 # Safe to run again: packages already present are not reinstalled and the build is incremental.
 set -euo pipefail
@@ -14,6 +15,7 @@ packages=(
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev libnova-dev
   python3 fonts-dejavu-core xvfb xauth
+  desktop-file-utils appstream dpkg-dev file
 )
 
 as_root() {
@@ -57,9 +59,13 @@ case "${1:-}" in
     cd "$build"
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
     ;;
+  --package)
+    cd "$build"
+    cpack -G DEB
+    ;;
   "") ;;
   *)
-    echo "Unknown option '$1'. Use --start, --test or no option." >&2
+    echo "Unknown option '$1'. Use --start, --test, --package or no option." >&2
     exit 2
     ;;
 esac

@@ -2,6 +2,10 @@
 # (`cpack -G DEB` in the build folder). Included from the top CMakeLists.txt.
 include(GNUInstallDirs)
 
+# Installing and packaging take the program as last built instead of building every target
+# (tests included) first: the install script and the tests build before they install.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 install(TARGETS shutterly RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/shutterly.desktop.in
@@ -28,9 +32,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME shutterly)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator and almanac for photographers")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Depth of field, exposure, studio lighting, conversions, macro and astrophotography\n"
-    "pages that recompute as you type, with a live sun and moon almanac for your location.")
+set(CPACK_PACKAGE_DESCRIPTION "Depth of field, exposure, studio lighting, conversions, macro and \
+astrophotography pages that recompute as you type, with a live sun and moon almanac for your \
+location.")
 set(CPACK_PACKAGE_CONTACT "Shutterly developers")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
