@@ -3,9 +3,9 @@
 # desktop entry and the metadata validate, every file they name is there, and the installed
 # program answers on its command line, starts, and keeps its settings in the user's
 # configuration folder when its own folder is not writable.
-#   installed_copy.sh BUILD_DIR APP_ID VERSION
+#   installed_copy.sh BUILD_DIR APP_ID VERSION SOURCE_DIR
 set -euo pipefail
-build=$1 id=$2 version=$3
+build=$1 id=$2 version=$3 source=$4
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -42,6 +42,12 @@ launchable=$(sed -n 's:.*<launchable type="desktop-id">\(.*\)</launchable>.*:\1:
 binary=$(sed -n 's:.*<binary>\(.*\)</binary>.*:\1:p' "$metainfo")
 [ -x "$prefix/bin/$binary" ] || fail "metadata provides '$binary', which is not in bin/"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metadata lacks release $version"
+# Screenshots are addresses on the web site; the pictures to publish there are in the sources.
+images=$(sed -n 's:.*<image>.*/screenshots/\(.*\)</image>.*:\1:p' "$metainfo")
+[ -n "$images" ] || fail "metadata shows no screenshots"
+for image in $images; do
+  [ -f "$source/packaging/screenshots/$image" ] || fail "screenshot $image is not in packaging/screenshots"
+done
 
 # Help and version need no display.
 answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/shutterly" --version)
