@@ -63,7 +63,10 @@ QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/home/runtime" \
 grep -q "Unknown option 'no-such-option'" "$work/stderr.txt" || fail "unknown option: $(cat "$work/stderr.txt")"
 
 # Runs the installed program offscreen for a few seconds; it must still be running then,
-# neither refused nor crashed. Then it is ended.
+# neither refused nor crashed. Then it is ended. It is started through a link of another name,
+# so that `pkill shutterly`, aimed at a copy the developer runs, does not end it as well; the
+# program still finds its folder (and so its settings) through the link.
+ln -s "$prefix/bin/shutterly" "$work/installed-probe"
 run_briefly() {
   env QT_QPA_PLATFORM=offscreen HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" \
     XDG_RUNTIME_DIR="$work/home/runtime" "$@" > "$work/run.txt" 2>&1 &
@@ -78,13 +81,13 @@ run_briefly() {
 }
 
 printf '[Current]\nRotate=180\n' > "$work/other.ini"
-run_briefly "$prefix/bin/shutterly" --settings "$work/other.ini"
+run_briefly "$work/installed-probe" --settings "$work/other.ini"
 [ ! -e "$work/home/config" ] || fail "started with --settings, it still chose the configuration folder"
 
 # Installed, the program keeps its settings in the configuration folder: as the user who
 # installed it, who could write beside it, and as another user, for whom bin/ is read-only
 # (root may write anywhere, so then the program runs as nobody).
-run_briefly "$prefix/bin/shutterly"
+run_briefly "$work/installed-probe"
 [ -d "$work/home/config" ] || fail "the installed program did not choose the configuration folder"
 [ ! -e "$prefix/bin/shutterly.ini" ] || fail "the installed program wrote beside itself"
 rm -rf "$work/home/config"
@@ -95,7 +98,7 @@ else
   chmod a-w "$prefix/bin"
   as_user=()
 fi
-run_briefly "${as_user[@]}" "$prefix/bin/shutterly"
+run_briefly "${as_user[@]}" "$work/installed-probe"
 [ -d "$work/home/config" ] || fail "for another user the program did not choose the configuration folder"
 chmod -R u+w "$prefix"
 echo "installed copy in $prefix: entry, metadata, icons, command line and settings folder checked"
