@@ -3,6 +3,7 @@
 #   ./install.sh --start   install, build and start the program
 #   ./install.sh --test    install, build and run the whole test suite headless, once in each of
 #                          the locales the program is tested in
+#   ./install.sh --package install, build and make the Debian package build/shutterly_*.deb
 #   ./install.sh           install and build only
 # Safe to run again: packages already present are not reinstalled and the build is incremental.
 set -euo pipefail
@@ -15,6 +16,7 @@ packages=(
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev libnova-dev
   python3 fonts-dejavu-core fonts-thai-tlwg locales xvfb xauth
+  desktop-file-utils appstream dpkg-dev file
 )
 # The suite runs in an English, a decimal-comma and a Thai locale.
 test_locales=(C.UTF-8 de_DE.UTF-8 th_TH.UTF-8)
@@ -95,9 +97,13 @@ case "${1:-}" in
   --test)
     run_tests
     ;;
+  --package)
+    cd "$build"
+    cpack -G DEB
+    ;;
   "") ;;
   *)
-    echo "Unknown option '$1'. Use --start, --test or no option." >&2
+    echo "Unknown option '$1'. Use --start, --test, --package or no option." >&2
     exit 2
     ;;
 esac

@@ -1,9 +1,10 @@
 #include "calculator/frmmain.h"
 
+#include "app/appinfo.h"
 #include "calculator/documentation_texts.h"
 
 TFrmMain::TFrmMain(const TClock& clock)
-    : TWindow("Shutterly v2007.11"),
+    : TWindow(QStringLiteral("Shutterly v") + QLatin1String(ApplicationVersion)),
       TSunControls(clock),
       StatusBar1({{650, "Hints"}, {100, ""}, {135, ""}, {25, QString::fromUtf8("\u00a9"), Qt::AlignRight}})
 {

@@ -172,6 +172,3 @@ private:
     Tfrm_more* FMore = nullptr;
     Tfrm_locations* FLocations = nullptr;
 };
-
-// The web page the Help page's button opens.
-inline const char* const WebsiteAddress = "https://shutterly.example.org/";
