@@ -35,9 +35,10 @@ public:
     TList cbx_location;
     TLabel val_latitude, val_longitude;
 
-    // The day shown, in the historical calendar (universal time).
+    // The day shown, in the historical calendar (universal time). The last year is left out:
+    // the next events after a day of it fall beyond the calendar's end.
     TLabel lbl_day;
-    TDateEdit dtp_day{QDate(100, 1, 1), QDate(9999, 12, 31)};
+    TDateEdit dtp_day{QDate(100, 1, 1), QDate(9998, 12, 31)};
     TButton btn_today;
 
     TLabel lbl_spring, lbl_summer, lbl_autumn, lbl_winter;

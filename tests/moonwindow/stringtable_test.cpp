@@ -72,4 +72,12 @@ TEST(StringTable, AgeTemplatesHoldTheirThreeFieldsAndNoFourth)
     }
 }
 
+TEST(StringTable, LightTemplatesHoldTheirField)
+{
+    // Sun never sinks / climbs, from, until, lit share.
+    for (const int id : {42144, 42145, 42154, 42155, 42156})
+        for (QLocale::Language language : {QLocale::German, QLocale::English, QLocale::Thai})
+            EXPECT_EQ(LocalString(id, language).count(QLatin1String("%1%")), 1) << id << " " << language;
+}
+
 }  // namespace
