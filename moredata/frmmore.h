@@ -59,7 +59,7 @@ public:
     TLabel lbl_mooneclipse;
     TLabel val_mooneclipse, typ_mooneclipse;
 
-    // The light of the day: each half in the order the sky passes it.
+    // The light of the day: the morning from the darkest sky up, the evening mirrored.
     TLabel lbl_light, lbl_morning, lbl_evening;
     TLabel lbl_astrodawn, lbl_nauticaldawn, lbl_civildawn, lbl_bluemorning, lbl_goldenmorning, lbl_sunriselight;
     TLabel val_astrodawn, val_nauticaldawn, val_civildawn, val_bluemorning, val_goldenmorning, val_sunriselight;

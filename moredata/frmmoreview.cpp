@@ -49,7 +49,10 @@ FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent) : QDialog(parent), FF
     place->addWidget(Bind::label(form.lbl_day, "lbl_day"), 3, 0);
     auto* day = new QHBoxLayout;
     day->addWidget(Bind::dateEdit(form.dtp_day, "dtp_day"));
-    day->addWidget(Bind::button(form.btn_today, "btn_today"));
+    QPushButton* today = Bind::button(form.btn_today, "btn_today");
+    // Enter in the date field confirms the typed day; it must not press "Today".
+    today->setAutoDefault(false);
+    day->addWidget(today);
     day->addStretch(1);
     place->addLayout(day, 3, 1);
     place->setColumnStretch(2, 1);
@@ -83,7 +86,7 @@ FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent) : QDialog(parent), FF
     events->setColumnMinimumWidth(1, 200);
     events->setColumnMinimumWidth(2, 130);
 
-    // The light of the day: the morning beside the evening, each read downwards as it passes.
+    // The light of the day: the morning beside the evening, whose rows mirror the morning's.
     auto* light = new QGridLayout;
     light->setHorizontalSpacing(10);
     QLabel* heading = Bind::label(form.lbl_light, "lbl_light");

@@ -110,10 +110,17 @@ TEST_F(MoreDataView, DayFieldAndTodayButtonPickAndReturn)
     EXPECT_FALSE(form->FollowsClock());
     EXPECT_NE(child<QLabel>("val_sunriselight")->text(), sunrise);
     EXPECT_TRUE(child<QLabel>("val_sunrise")->text().endsWith(Shown("21 December 2024")));
+    // Enter, which confirms a typed day, leaves the picked day.
+    view->show();
+    day->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(day, &enter);
+    EXPECT_FALSE(form->FollowsClock());
     child<QPushButton>("btn_today")->click();
     EXPECT_TRUE(form->FollowsClock());
     EXPECT_EQ(day->date(), QDate(2024, 3, 20));
     EXPECT_EQ(child<QLabel>("val_sunriselight")->text(), sunrise);
+    view->hide();
 }
 
 // With the longest texts of the high north (midnight sun, polar night), every row is shown whole
