@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -220,6 +221,11 @@ QDateEdit* dateEdit(TDateEdit& control, const char* name, QWidget* parent)
 {
     auto* widget = new QDateEdit(parent);
     widget->setCalendarPopup(true);
+    // The locale's short format, but with the whole year: the field reaches from year 100.
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    widget->setDisplayFormat(format);
     widget->setDateRange(control.minimum(), control.maximum());
     // A date typed in counts once it is complete, not at every digit of the year.
     widget->setKeyboardTracking(false);

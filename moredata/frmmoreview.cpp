@@ -85,6 +85,8 @@ FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent) : QDialog(parent), FF
     // A gap between the sun's column and the moon's.
     events->setColumnMinimumWidth(1, 200);
     events->setColumnMinimumWidth(2, 130);
+    // A wider light block leaves these columns as they are.
+    events->setColumnStretch(4, 1);
 
     // The light of the day: the morning beside the evening, whose rows mirror the morning's.
     auto* light = new QGridLayout;
