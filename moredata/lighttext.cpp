@@ -33,8 +33,9 @@ QString TwilightText(const TLightEvent& event, double altitude)
     return InstantText(event, NeverBelow(altitude), NeverAbove(altitude), LocalString(42147));
 }
 
-// A band of altitudes from low to high that the sun passes between first and last. A span
-// whose one end falls on no crossing runs on into the other half of the day.
+// A band of altitudes from low to high, which the sun passes upwards in the morning and
+// downwards in the evening. A span whose one end falls on no crossing runs on into the other
+// half of the day.
 struct TBand {
     const TLightEvent& Low;
     double LowAltitude;
@@ -42,8 +43,10 @@ struct TBand {
     double HighAltitude;
 };
 
-QString SpanText(const TLightEvent& first, const TLightEvent& last, const TBand& band)
+QString SpanText(const TBand& band, bool morning)
 {
+    const TLightEvent& first = morning ? band.Low : band.High;
+    const TLightEvent& last = morning ? band.High : band.Low;
     const bool starts = first.Kind == astro::lkOccurs;
     const bool ends = last.Kind == astro::lkOccurs;
     if (starts && ends)
@@ -85,10 +88,10 @@ TSunLightTexts SunLightTexts(const astro::TSunLight& side, bool morning)
                                      NeverAbove(astro::AstronomicalTwilightAltitude), LocalString(42147));
     texts.Nautical = TwilightText(side.Nautical, astro::NauticalTwilightAltitude);
     texts.Civil = TwilightText(side.Civil, astro::CivilTwilightAltitude);
-    // The morning passes each band upwards, the evening downwards.
-    texts.BlueHour = morning ? SpanText(blue.Low, blue.High, blue) : SpanText(blue.High, blue.Low, blue);
-    texts.GoldenHour = morning ? SpanText(golden.Low, golden.High, golden) : SpanText(golden.High, golden.Low, golden);
-    texts.Horizon = InstantText(side.Horizon, LocalString(42141), LocalString(42142), LocalString(morning ? 42148 : 42149));
+    texts.BlueHour = SpanText(blue, morning);
+    texts.GoldenHour = SpanText(golden, morning);
+    texts.Horizon =
+        InstantText(side.Horizon, LocalString(42141), LocalString(42142), LocalString(morning ? 42148 : 42149));
     if (side.Horizon.Kind == astro::lkOccurs)
         texts.Horizon += QStringLiteral(", ") + DirectionText(side.HorizonAzimuth);
     return texts;
