@@ -2,6 +2,7 @@
 
 #include "controls/button.h"
 #include "controls/checkbox.h"
+#include "controls/dateedit.h"
 #include "controls/edit.h"
 #include "controls/guard.h"
 #include "controls/image.h"
@@ -15,11 +16,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -211,6 +214,27 @@ QSlider* slider(TSlider& control, const char* name, Qt::Orientation orientation,
         w->setRange(c.minimum(), c.maximum());
         w->setValue(c.position());
         applyCommon(w, c, {{QPalette::Window, QPalette::WindowText}});
+    });
+}
+
+QDateEdit* dateEdit(TDateEdit& control, const char* name, QWidget* parent)
+{
+    auto* widget = new QDateEdit(parent);
+    widget->setCalendarPopup(true);
+    // The locale's short format, but with the whole year: the field reaches from year 100.
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    widget->setDisplayFormat(format);
+    widget->setDateRange(control.minimum(), control.maximum());
+    // A date typed in counts once it is complete, not at every digit of the year.
+    widget->setKeyboardTracking(false);
+    QObject::connect(widget, &QDateEdit::dateChanged, widget,
+                     [&control](const QDate& date) { TGuard::run([&] { control.setDate(date); }); });
+    return observe(widget, control, name, [](QDateEdit* w, TDateEdit& c) {
+        if (c.date().isValid())
+            w->setDate(c.date());
+        applyCommon(w, c, {{QPalette::Base, QPalette::Text}});
     });
 }
 

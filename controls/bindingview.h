@@ -8,6 +8,7 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QDialog;
 class QGroupBox;
 class QLabel;
@@ -23,6 +24,7 @@ class QTimer;
 
 class TButton;
 class TCheckBox;
+class TDateEdit;
 class TEdit;
 class TImage;
 class TLabel;
@@ -57,6 +59,8 @@ QLineEdit* edit(TEdit& control, const char* name, QWidget* parent = nullptr);
 QLabel* label(TLabel& control, const char* name, QWidget* parent = nullptr);
 QPlainTextEdit* memo(TMemo& control, const char* name, QWidget* parent = nullptr);
 QComboBox* combo(TList& control, const char* name, QWidget* parent = nullptr);
+// A date field with a calendar pop-up.
+QDateEdit* dateEdit(TDateEdit& control, const char* name, QWidget* parent = nullptr);
 QListWidget* listBox(TList& control, const char* name, QWidget* parent = nullptr);
 QGroupBox* radioGroup(TRadioGroup& control, const char* name, const QString& caption,
                       QWidget* parent = nullptr);

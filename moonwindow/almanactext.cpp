@@ -60,6 +60,12 @@ QString EventTimeText(astro::TDateTime t)
     return TwoDigits(parts.hour) + ':' + TwoDigits(parts.minute) + QStringLiteral(" UTC ") + DayMonthYear(parts.date);
 }
 
+QString ClockTimeText(astro::TDateTime t)
+{
+    const TDisplayParts parts = SplitDisplay(t);
+    return TwoDigits(parts.hour) + ':' + TwoDigits(parts.minute) + QStringLiteral(" UTC");
+}
+
 QString DateText(astro::TDateTime t) { return DayMonthYear(SplitDisplay(t).date); }
 
 QString AngleText(double x)

@@ -21,6 +21,9 @@ QString DateTimeText(astro::TDateTime t);
 // dropped. Throws as DateTimeText.
 QString EventTimeText(astro::TDateTime t);
 
+// "hh:nn UTC" of the instant t, seconds dropped as in EventTimeText. Throws as DateTimeText.
+QString ClockTimeText(astro::TDateTime t);
+
 // "d mmmm yyyy" of the day of t (historical calendar). Throws as DateTimeText.
 QString DateText(astro::TDateTime t);
 

@@ -1,9 +1,12 @@
 #pragma once
-// The More Data window: the year's events around the current instant for a location chosen
-// from the stored list, and the day's rise, transit and set times, which go to the
-// calculator's sun-and-moon page.
+// The More Data window: the year's events around a day for a location chosen from the stored
+// list, that day's rise, transit and set times and its light. The day is the almanac clock's
+// until the user picks another. Today's rise, transit and set times also go to the
+// calculator's sun-and-moon page, whichever day this window shows.
 
+#include "controls/button.h"
 #include "controls/clock.h"
+#include "controls/dateedit.h"
 #include "controls/edit.h"
 #include "controls/list.h"
 #include "controls/timer.h"
@@ -32,6 +35,12 @@ public:
     TList cbx_location;
     TLabel val_latitude, val_longitude;
 
+    // The day shown, in the historical calendar (universal time). The last year is left out:
+    // the next events after a day of it fall beyond the calendar's end.
+    TLabel lbl_day;
+    TDateEdit dtp_day{QDate(100, 1, 1), QDate(9998, 12, 31)};
+    TButton btn_today;
+
     TLabel lbl_spring, lbl_summer, lbl_autumn, lbl_winter;
     TLabel val_spring, val_summer, val_autumn, val_winter;
     TLabel lbl_sunrise, lbl_suntransit, lbl_sunset;
@@ -50,6 +59,15 @@ public:
     TLabel lbl_mooneclipse;
     TLabel val_mooneclipse, typ_mooneclipse;
 
+    // The light of the day: the morning from the darkest sky up, the evening mirrored.
+    TLabel lbl_light, lbl_morning, lbl_evening;
+    TLabel lbl_astrodawn, lbl_nauticaldawn, lbl_civildawn, lbl_bluemorning, lbl_goldenmorning, lbl_sunriselight;
+    TLabel val_astrodawn, val_nauticaldawn, val_civildawn, val_bluemorning, val_goldenmorning, val_sunriselight;
+    TLabel lbl_sunsetlight, lbl_goldenevening, lbl_blueevening, lbl_civildusk, lbl_nauticaldusk, lbl_astrodusk;
+    TLabel val_sunsetlight, val_goldenevening, val_blueevening, val_civildusk, val_nauticaldusk, val_astrodusk;
+    TLabel lbl_moonriselight, lbl_moonsetlight;
+    TLabel val_moonriselight, val_moonsetlight;
+
     TLabel Label1{QStringLiteral("Local time is UTC plus")};
     TLabel lblTimeBias;
     // Runs LocationChange every 65.535 s, shown or not.
@@ -65,6 +83,12 @@ public:
     // stored current index; computes nothing.
     void ReloadLocations();
     void LocalizeAndArrange();
+    // A day picked in the date field: the window shows it from now on, whatever the clock does.
+    void dtp_dayChange();
+    // The window follows the almanac clock's day again.
+    void btn_todayClick();
+    // Whether the shown day is the almanac clock's (no day picked since start or "Today").
+    bool FollowsClock() const { return FFollowClock; }
     // Stores the selected location as the current one at program end. Only the index is
     // written, never this window's copy of the list, so that locations the editor saved after
     // the copy was loaded survive. Then releases the copy.
@@ -86,9 +110,9 @@ private:
     void ShowOrbitEvents(double u);
     void ShowEclipses(double u);
     void ShowFeasts(int year);
-    void ShowRiseTransitSet(double day, double latitude, double longitude);
-    // Writes a rise, transit or set text into the calculator's label and this window's own.
-    void ShowEventTime(TLabel& calculatorLabel, TLabel& ownLabel, const QString& text);
+    void ShowRiseTransitSet(double today, double day, double latitude, double longitude);
+    void ShowLight(double day, double latitude, double longitude);
+    void ClearDayValues();
 
     TFrmMain& FCalculator;
     const TClock& FClock;
@@ -96,4 +120,7 @@ private:
     double FClockRealBase = 0;
     double FClockShownBase = 0;
     std::unique_ptr<TLocationList> FLocations;
+    bool FFollowClock = true;
+    // The shown day (whole day number) while one is picked.
+    double FChosenDay = 0;
 };

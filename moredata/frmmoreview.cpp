@@ -6,9 +6,11 @@
 #include "moredata/frmmore.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QHideEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,10 +22,10 @@ struct TRow {
     const char* valueName;
 };
 
-// One column of caption and value rows starting at `column` of the grid.
-void addRows(QGridLayout* grid, int column, std::initializer_list<TRow> rows)
+// One column of caption and value rows from `firstRow` down, starting at `column` of the grid.
+void addRows(QGridLayout* grid, int column, std::initializer_list<TRow> rows, int firstRow = 0)
 {
-    int row = 0;
+    int row = firstRow;
     for (const TRow& r : rows) {
         grid->addWidget(Bind::label(r.caption, r.captionName), row, column);
         grid->addWidget(Bind::label(r.value, r.valueName), row, column + 1);
@@ -44,6 +46,15 @@ FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent) : QDialog(parent), FF
     place->addWidget(Bind::label(form.val_latitude, "val_latitude"), 1, 1);
     place->addWidget(Bind::label(form.lbl_longitude, "lbl_longitude"), 2, 0);
     place->addWidget(Bind::label(form.val_longitude, "val_longitude"), 2, 1);
+    place->addWidget(Bind::label(form.lbl_day, "lbl_day"), 3, 0);
+    auto* day = new QHBoxLayout;
+    day->addWidget(Bind::dateEdit(form.dtp_day, "dtp_day"));
+    QPushButton* today = Bind::button(form.btn_today, "btn_today");
+    // Enter in the date field confirms the typed day; it must not press "Today".
+    today->setAutoDefault(false);
+    day->addWidget(today);
+    day->addStretch(1);
+    place->addLayout(day, 3, 1);
     place->setColumnStretch(2, 1);
 
     auto* events = new QGridLayout;
@@ -74,6 +85,38 @@ FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent) : QDialog(parent), FF
     // A gap between the sun's column and the moon's.
     events->setColumnMinimumWidth(1, 200);
     events->setColumnMinimumWidth(2, 130);
+    // A wider light block leaves these columns as they are.
+    events->setColumnStretch(4, 1);
+
+    // The light of the day: the morning beside the evening, whose rows mirror the morning's.
+    auto* light = new QGridLayout;
+    light->setHorizontalSpacing(10);
+    QLabel* heading = Bind::label(form.lbl_light, "lbl_light");
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    light->addWidget(heading, 0, 0);
+    light->addWidget(Bind::label(form.lbl_morning, "lbl_morning"), 1, 0);
+    light->addWidget(Bind::label(form.lbl_evening, "lbl_evening"), 1, 2);
+    addRows(light, 0,
+            {{form.lbl_astrodawn, "lbl_astrodawn", form.val_astrodawn, "val_astrodawn"},
+             {form.lbl_nauticaldawn, "lbl_nauticaldawn", form.val_nauticaldawn, "val_nauticaldawn"},
+             {form.lbl_civildawn, "lbl_civildawn", form.val_civildawn, "val_civildawn"},
+             {form.lbl_bluemorning, "lbl_bluemorning", form.val_bluemorning, "val_bluemorning"},
+             {form.lbl_goldenmorning, "lbl_goldenmorning", form.val_goldenmorning, "val_goldenmorning"},
+             {form.lbl_sunriselight, "lbl_sunriselight", form.val_sunriselight, "val_sunriselight"},
+             {form.lbl_moonriselight, "lbl_moonriselight", form.val_moonriselight, "val_moonriselight"}},
+            2);
+    addRows(light, 2,
+            {{form.lbl_sunsetlight, "lbl_sunsetlight", form.val_sunsetlight, "val_sunsetlight"},
+             {form.lbl_goldenevening, "lbl_goldenevening", form.val_goldenevening, "val_goldenevening"},
+             {form.lbl_blueevening, "lbl_blueevening", form.val_blueevening, "val_blueevening"},
+             {form.lbl_civildusk, "lbl_civildusk", form.val_civildusk, "val_civildusk"},
+             {form.lbl_nauticaldusk, "lbl_nauticaldusk", form.val_nauticaldusk, "val_nauticaldusk"},
+             {form.lbl_astrodusk, "lbl_astrodusk", form.val_astrodusk, "val_astrodusk"},
+             {form.lbl_moonsetlight, "lbl_moonsetlight", form.val_moonsetlight, "val_moonsetlight"}},
+            2);
+    light->setColumnStretch(4, 1);
 
     auto* bias = new QHBoxLayout;
     bias->addWidget(Bind::label(form.Label1, "Label1"));
@@ -84,6 +127,8 @@ FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent) : QDialog(parent), FF
     layout->addLayout(place);
     layout->addSpacing(8);
     layout->addLayout(events);
+    layout->addSpacing(8);
+    layout->addLayout(light);
     layout->addStretch(1);
     layout->addLayout(bias);
     layout->setSizeConstraint(QLayout::SetFixedSize);

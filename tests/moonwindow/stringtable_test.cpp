@@ -7,7 +7,7 @@
 namespace {
 
 constexpr int FirstId = 42000;
-constexpr int LastId = 42123;
+constexpr int LastId = 42172;
 
 TEST(StringTable, EveryNumberHasATextInEachLanguage)
 {
@@ -70,6 +70,14 @@ TEST(StringTable, AgeTemplatesHoldTheirThreeFieldsAndNoFourth)
             EXPECT_TRUE(format.contains(QLatin1String(field))) << language << field;
         EXPECT_FALSE(format.contains(QLatin1String("%4%")));
     }
+}
+
+TEST(StringTable, LightTemplatesHoldTheirField)
+{
+    // Sun never sinks / climbs, from, until, lit share.
+    for (const int id : {42144, 42145, 42154, 42155, 42156})
+        for (QLocale::Language language : {QLocale::German, QLocale::English, QLocale::Thai})
+            EXPECT_EQ(LocalString(id, language).count(QLatin1String("%1%")), 1) << id << " " << language;
 }
 
 }  // namespace

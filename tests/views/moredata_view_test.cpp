@@ -7,9 +7,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -59,7 +62,14 @@ TEST_F(MoreDataView, EveryControlIsBound)
           "val_suneclipse", "typ_suneclipse", "lbl_easter", "val_easter", "lbl_pesach", "val_pesach",
           "lbl_chinese", "val_chinese", "lbl_moonrise", "val_moonrise", "lbl_moontransit", "val_moontransit",
           "lbl_moonset", "val_moonset", "lbl_perigee", "val_perigee", "lbl_apogee", "val_apogee",
-          "lbl_mooneclipse", "val_mooneclipse", "typ_mooneclipse", "Label1", "lblTimeBias"})
+          "lbl_mooneclipse", "val_mooneclipse", "typ_mooneclipse", "Label1", "lblTimeBias", "lbl_day", "dtp_day",
+          "btn_today", "lbl_light", "lbl_morning", "lbl_evening", "lbl_astrodawn", "val_astrodawn",
+          "lbl_nauticaldawn", "val_nauticaldawn", "lbl_civildawn", "val_civildawn", "lbl_bluemorning",
+          "val_bluemorning", "lbl_goldenmorning", "val_goldenmorning", "lbl_sunriselight", "val_sunriselight",
+          "lbl_sunsetlight", "val_sunsetlight", "lbl_goldenevening", "val_goldenevening", "lbl_blueevening",
+          "val_blueevening", "lbl_civildusk", "val_civildusk", "lbl_nauticaldusk", "val_nauticaldusk",
+          "lbl_astrodusk", "val_astrodusk", "lbl_moonriselight", "val_moonriselight", "lbl_moonsetlight",
+          "val_moonsetlight"})
         EXPECT_NE(child<QWidget>(name), nullptr) << name;
     QTimer* timer = child<QTimer>("Timer");
     ASSERT_NE(timer, nullptr);
@@ -86,6 +96,61 @@ TEST_F(MoreDataView, PickingALocationRecomputes)
     EXPECT_EQ(form->cbx_location.itemIndex(), 1);
     EXPECT_TRUE(child<QLabel>("val_longitude")->text().endsWith(Shown("East")));
     EXPECT_EQ(child<QLabel>("lbl_spring")->toolTip(), Shown("Begin of autumn"));
+}
+
+TEST_F(MoreDataView, DayFieldAndTodayButtonPickAndReturn)
+{
+    auto* day = child<QDateEdit>("dtp_day");
+    ASSERT_NE(day, nullptr);
+    EXPECT_TRUE(day->calendarPopup());
+    // Every locale shows the whole year.
+    EXPECT_TRUE(day->text().contains(QLatin1String("2024"))) << day->text().toStdString();
+    EXPECT_EQ(day->date(), QDate(2024, 3, 20));
+    const QString sunrise = child<QLabel>("val_sunriselight")->text();
+    day->setDate(QDate(2024, 12, 21));
+    EXPECT_EQ(form->dtp_day.date(), QDate(2024, 12, 21));
+    EXPECT_FALSE(form->FollowsClock());
+    EXPECT_NE(child<QLabel>("val_sunriselight")->text(), sunrise);
+    EXPECT_TRUE(child<QLabel>("val_sunrise")->text().endsWith(Shown("21 December 2024")));
+    // Enter, which confirms a typed day, leaves the picked day.
+    view->show();
+    day->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(day, &enter);
+    EXPECT_FALSE(form->FollowsClock());
+    child<QPushButton>("btn_today")->click();
+    EXPECT_TRUE(form->FollowsClock());
+    EXPECT_EQ(day->date(), QDate(2024, 3, 20));
+    EXPECT_EQ(child<QLabel>("val_sunriselight")->text(), sunrise);
+    view->hide();
+}
+
+// With the longest texts of the high north (midnight sun, polar night), every row is shown whole
+// and the window stays on a 1366 x 768 screen, in every language.
+TEST_F(MoreDataView, LongestRowsFitOnTheScreenInEveryLanguage)
+{
+    TLocation tromso;
+    tromso.Name = "Tromsø";
+    tromso.Latitude = 69.65;
+    tromso.Longitude = -18.96;
+    const TLocationList north{tromso};
+    SaveLocations(folder.filePath("shutterly.ini"), &north, 0);
+    form->ReloadLocations();
+    for (const char* locale : TestedLocales) {
+        const TLocaleSwitch language(locale);
+        form->LocalizeAndArrange();
+        for (const QDate& date : {QDate(2024, 6, 21), QDate(2024, 12, 21)}) {
+            form->dtp_day.setDate(date);
+            view->show();
+            view->layout()->activate();
+            EXPECT_LE(view->width(), 1366) << locale;
+            EXPECT_LE(view->frameGeometry().height(), 740) << locale;
+            for (const QLabel* label : view->findChildren<QLabel*>())
+                EXPECT_GE(label->width(), label->sizeHint().width())
+                    << locale << " " << label->objectName().toStdString() << " " << label->text().toStdString();
+        }
+        view->hide();
+    }
 }
 
 // Closed with the close box or Escape, the window must open again from the moon window's menu.
