@@ -341,13 +341,13 @@ TEST_F(MoonWindowTest, TheDialogOpensWithTheShownUniversalTime)
 TEST_F(MoonWindowTest, CancelChangesNothing)
 {
     create(At(2026, 12, 7, 10), 0);
-    const double shownBase = moon->FClockShownBase;
+    const double shownBase = moon->shownClock().shownBase();
     utc->onShowModal = [this] {
         utc->edt_year.setText("1999");
         return TModalResult::Cancel;
     };
     moon->mnu_utcClick();
-    EXPECT_EQ(moon->FClockShownBase, shownBase);
+    EXPECT_EQ(moon->shownClock().shownBase(), shownBase);
     EXPECT_EQ(calculator->val_utc.text(), "10:00:00 7 " + Month(12) + " 2026");
 }
 
