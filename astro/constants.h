@@ -40,6 +40,9 @@ inline constexpr double ArcsecondsPerDegree = 3600.0;
 // Astronomical unit (km), the value the sun's distance is scaled with.
 inline constexpr double AU_KM = 149597869.0;
 
+// The earth's equatorial radius (m) of the reference ellipsoid.
+inline constexpr double EarthEquatorialRadiusM = 6378140.0;
+
 // The earth's radius (km) in which the moon window states the moon's distance.
 inline constexpr double EarthRadiusKm = 6378.15;
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/constants.h"
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/eclipses.h"
@@ -13,7 +14,7 @@
 namespace astro {
 namespace {
 
-constexpr double Minute = 1.0 / 1440.0;
+constexpr double Minute = 1.0 / MinutesPerDay;
 
 TDateTime At(int year, int month, int day, int hour, int minute)
 {

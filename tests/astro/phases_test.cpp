@@ -168,9 +168,9 @@ TEST(PhasesTest, LunationNumbersChangeAtNewMoon)
 {
     const TDateTime first = PhaseAfter(mpNew, LunationEpoch);
     const TDateTime second = PhaseAfter(mpNew, first + 1.0);
-    EXPECT_NEAR(first, At(1923, 1, 17, 2, 41), 1.0 / 1440);
-    EXPECT_NEAR(second, At(1923, 2, 15, 19, 7), 1.0 / 1440);
-    constexpr double minute = 1.0 / 1440;
+    EXPECT_NEAR(first, At(1923, 1, 17, 2, 41), 1.0 / MinutesPerDay);
+    EXPECT_NEAR(second, At(1923, 2, 15, 19, 7), 1.0 / MinutesPerDay);
+    constexpr double minute = 1.0 / MinutesPerDay;
     const struct {
         TDateTime date;
         int lunation;
@@ -194,7 +194,7 @@ TEST(PhasesTest, BlueMoonsOfPublishedYears)
     TDateTime from = At(2012, 1, 1);
     for (const TDateTime want : published) {
         const TDateTime blue = BlueMoonAfter(from);
-        EXPECT_NEAR((blue - want) * 1440, 1.0, 2.0) << want;
+        EXPECT_NEAR((blue - want) * MinutesPerDay, 1.0, 2.0) << want;
         EXPECT_EQ(BlueMoonAfter(blue), blue);
         const int lunation = LunationOf(blue);
         EXPECT_TRUE(IsBlueMoonLunation(lunation)) << lunation;

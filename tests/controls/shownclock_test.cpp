@@ -5,7 +5,7 @@
 namespace {
 
 constexpr double Hour = 1.0 / 24;
-constexpr double Second = 1.0 / 86400;
+constexpr double Second = 1.0 / astro::SecondsPerDay;
 constexpr double Start = 46000.25;  // local time of the fixed clock
 
 TEST(Clock, UniversalTimeIsLocalTimePlusTheBias)

@@ -16,8 +16,8 @@ TEST(LunationPhases, KeptPhasesServeTheWholeLunation)
     const TLunationPhases phases = LunationPhasesAt(At(2024, 1, 20));
     EXPECT_EQ(phases.Lunation, 1250);
     EXPECT_FALSE(phases.BlueMoon);
-    EXPECT_NEAR(phases.LastNew, At(2024, 1, 11, 11, 57), 3.0 / 1440);
-    EXPECT_NEAR(phases.NextNew, At(2024, 2, 9, 22, 59), 3.0 / 1440);
+    EXPECT_NEAR(phases.LastNew, At(2024, 1, 11, 11, 57), 3.0 / MinutesPerDay);
+    EXPECT_NEAR(phases.NextNew, At(2024, 2, 9, 22, 59), 3.0 / MinutesPerDay);
     for (double ut = phases.LastNew + 0.01; ut < phases.NextNew; ut += 0.37) {
         ASSERT_TRUE(phases.Covers(ut)) << ut;
         const TLunationPhases fresh = LunationPhasesAt(ut);

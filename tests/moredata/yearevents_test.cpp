@@ -1,6 +1,7 @@
 #include "moredata/yearevents.h"
 
 #include "astro/calendar.h"
+#include "astro/constants.h"
 
 #include <gtest/gtest.h>
 #include <cmath>
@@ -9,7 +10,7 @@ namespace {
 
 using astro::TDateTime;
 
-constexpr double Minute = 1.0 / 1440;
+constexpr double Minute = 1.0 / astro::MinutesPerDay;
 
 TDateTime At(int year, int month, int day, int hour = 0, int minute = 0)
 {
