@@ -26,6 +26,7 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
