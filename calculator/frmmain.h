@@ -32,7 +32,8 @@ class TFrmMain : public TWindow,
                  public TExposureControls,
                  public TMacroAstroControls,
                  public TSunControls {
-    // Every control of the window, the pages' after the frame's.
+    // Every control of the window, the frame's and then the pages'. It hides the bases' lists,
+    // so that CONTROL below lists the frame's controls here.
     TControlList FControls;
 
 public:
