@@ -1,31 +1,32 @@
 #pragma once
 // The conversions page: colour-temperature filters, guide-number conversion, flash distance.
 
+#include "controls/controllist.h"
 #include "controls/edit.h"
 #include "controls/list.h"
 
-struct TConversionsControls {
+struct TConversionsControls : TControlOwner {
     // Colour temperature filters.
-    TList cmbxFilmType;
-    TList cmbxLightSource;
-    TLabel lblMiredShift{"Mired shift"};
-    TLabel lblFilterNeeded{"lblFilterNeeded"};
+    CONTROL(TList, cmbxFilmType);
+    CONTROL(TList, cmbxLightSource);
+    CONTROL(TLabel, lblMiredShift, "Mired shift");
+    CONTROL(TLabel, lblFilterNeeded, "lblFilterNeeded");
 
     // Guide-number conversion.
-    TEdit edtGN{"45"};
-    TRadioGroup rdgpGN1;
-    TList cmbxGNISO1;
-    TList cmbxGNPower;
-    TRadioGroup rdgpGN2;
-    TList cmbxGNISO2;
-    TLabel lblGNconv{"N/A"};
+    CONTROL(TEdit, edtGN, "45");
+    CONTROL(TRadioGroup, rdgpGN1);
+    CONTROL(TList, cmbxGNISO1);
+    CONTROL(TList, cmbxGNPower);
+    CONTROL(TRadioGroup, rdgpGN2);
+    CONTROL(TList, cmbxGNISO2);
+    CONTROL(TLabel, lblGNconv, "N/A");
 
     // Flash distance or f-ratio.
-    TEdit edtGN2{"45"};
-    TEdit edtGN2Distance{"3"};
-    TLabel lblGN2fratio{"N/A"};
-    TEdit edtGN2FRatio{"8"};
-    TLabel lblGN2distance{"N/A"};
+    CONTROL(TEdit, edtGN2, "45");
+    CONTROL(TEdit, edtGN2Distance, "3");
+    CONTROL(TLabel, lblGN2fratio, "N/A");
+    CONTROL(TEdit, edtGN2FRatio, "8");
+    CONTROL(TLabel, lblGN2distance, "N/A");
 
     TConversionsControls();
 };

@@ -1,28 +1,29 @@
 #pragma once
 // The upper band of the first page: camera format, lens and depth of field.
 
+#include "controls/controllist.h"
 #include "controls/edit.h"
 #include "controls/list.h"
 
-struct TDofControls {
-    TList cmbxSensor;
-    TEdit edtSensorWidth{"36"};
-    TEdit edtSensorHeight{"24"};
-    TEdit edtflength{"90"};
-    TEdit edtFRatio{"4"};
-    TEdit edtFocusDistance{"3"};
+struct TDofControls : TControlOwner {
+    CONTROL(TList, cmbxSensor);
+    CONTROL(TEdit, edtSensorWidth, "36");
+    CONTROL(TEdit, edtSensorHeight, "24");
+    CONTROL(TEdit, edtflength, "90");
+    CONTROL(TEdit, edtFRatio, "4");
+    CONTROL(TEdit, edtFocusDistance, "3");
 
-    TLabel lblCOC{"30"};
-    TLabel lblCrop{"1"};
-    TEdit edtfl35;
-    TLabel lblAngleView{"N/A"};
-    TLabel lblHyperfocal{"N/A"};
-    TLabel lblHFhalf{"N/A"};
-    TLabel lblDOFNear{"N/A"};
-    TLabel lblDOFFar{"N/A"};
-    TLabel lblDOFrange{"N/A"};
-    TLabel lblSubjectSize{"N/A"};
-    TLabel lblBackSize{"N/A"};
+    CONTROL(TLabel, lblCOC, "30");
+    CONTROL(TLabel, lblCrop, "1");
+    CONTROL(TEdit, edtfl35);
+    CONTROL(TLabel, lblAngleView, "N/A");
+    CONTROL(TLabel, lblHyperfocal, "N/A");
+    CONTROL(TLabel, lblHFhalf, "N/A");
+    CONTROL(TLabel, lblDOFNear, "N/A");
+    CONTROL(TLabel, lblDOFFar, "N/A");
+    CONTROL(TLabel, lblDOFrange, "N/A");
+    CONTROL(TLabel, lblSubjectSize, "N/A");
+    CONTROL(TLabel, lblBackSize, "N/A");
 
     TDofControls();
 };

@@ -1,32 +1,33 @@
 #pragma once
 // The exposure page: exposure values and the S+L=A+T system.
 
+#include "controls/controllist.h"
 #include "controls/edit.h"
 #include "controls/list.h"
 
-struct TExposureControls {
+struct TExposureControls : TControlOwner {
     // Exposure value at ISO 100 from a camera setting.
-    TList cmbxEV1Shutter;
-    TEdit edtEV1Fratio{"8"};
-    TList cmbxEV1ISO;
-    TLabel lblEV1{"N/A"};
-    TLabel lblEV1_T{"N/A"};
-    TLabel lblEV1_A{"N/A"};
-    TLabel lblEV1_S{"N/A"};
-    TLabel lblEV1_L{"N/A"};
+    CONTROL(TList, cmbxEV1Shutter);
+    CONTROL(TEdit, edtEV1Fratio, "8");
+    CONTROL(TList, cmbxEV1ISO);
+    CONTROL(TLabel, lblEV1, "N/A");
+    CONTROL(TLabel, lblEV1_T, "N/A");
+    CONTROL(TLabel, lblEV1_A, "N/A");
+    CONTROL(TLabel, lblEV1_S, "N/A");
+    CONTROL(TLabel, lblEV1_L, "N/A");
 
     // Camera settings from a light value.
-    TEdit edtEV2{"10"};
-    TList cmbxEV2ISO;
-    TEdit edtEV2Fratio{"8"};
-    TLabel lblEV2Shutter{"N/A"};
-    TList cmbxEV2Shutter;
-    TLabel lblEV2FRatio{"N/A"};
-    TLabel lblEV2_A{"N/A"};
-    TLabel lblEV2_T{"N/A"};
-    TLabel lblEV2_S{"N/A"};
+    CONTROL(TEdit, edtEV2, "10");
+    CONTROL(TList, cmbxEV2ISO);
+    CONTROL(TEdit, edtEV2Fratio, "8");
+    CONTROL(TLabel, lblEV2Shutter, "N/A");
+    CONTROL(TList, cmbxEV2Shutter);
+    CONTROL(TLabel, lblEV2FRatio, "N/A");
+    CONTROL(TLabel, lblEV2_A, "N/A");
+    CONTROL(TLabel, lblEV2_T, "N/A");
+    CONTROL(TLabel, lblEV2_S, "N/A");
 
-    TMemo MemoEV;
+    CONTROL(TMemo, MemoEV);
 
     TExposureControls();
 };

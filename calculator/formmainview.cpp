@@ -45,11 +45,11 @@ namespace {
 constexpr int ClientWidth = 1072;
 constexpr int ClientHeight = 692;
 
-QWidget* memoPage(TMemo& memo, const char* name)
+QWidget* memoPage(TMemo& memo)
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(PageLayout::documentation(memo, name));
+    layout->addWidget(PageLayout::documentation(memo));
     return page;
 }
 
@@ -57,11 +57,11 @@ QWidget* helpPage(TFrmMain& form)
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Bind::memo(form.MemoHelp, "MemoHelp"));
+    layout->addWidget(Bind::memo(form.MemoHelp));
     auto* panel = new QWidget;
     auto* panelLayout = new QHBoxLayout(panel);
-    panelLayout->addWidget(Bind::label(form.lblContact, "lblContact"), 1);
-    panelLayout->addWidget(Bind::button(form.btnWebsite, "btnWebsite"));
+    panelLayout->addWidget(Bind::label(form.lblContact), 1);
+    panelLayout->addWidget(Bind::button(form.btnWebsite));
     layout->addWidget(panel);
     return page;
 }
@@ -89,7 +89,7 @@ FormMainView::FormMainView(TFrmMain& form, QWidget* parent) : QMainWindow(parent
     scroll->setWidget(pages);
     setCentralWidget(scroll);
     Bind::statusBar(FForm.StatusBar1, statusBar());
-    Bind::timer(FForm.Timer, "Timer", this);
+    Bind::timer(FForm.Timer, this);
     Bind::window(FForm, this);
     connectDesktop();
     growToFitPages();
@@ -149,17 +149,17 @@ bool FormMainView::eventFilter(QObject* watched, QEvent* event)
 void FormMainView::createMenus()
 {
     QMenu* file = menuBar()->addMenu("&File");
-    file->addAction(Bind::action(FForm.SunandMoonposition1, "SunandMoonposition1", this));
+    file->addAction(Bind::action(FForm.SunandMoonposition1, this));
     file->addSeparator();
-    file->addAction(Bind::action(FForm.Print1, "Print1", this));
-    file->addAction(Bind::action(FForm.PrintSetup1, "PrintSetup1", this));
+    file->addAction(Bind::action(FForm.Print1, this));
+    file->addAction(Bind::action(FForm.PrintSetup1, this));
     file->addSeparator();
-    file->addAction(Bind::action(FForm.Exit1, "Exit1", this));
+    file->addAction(Bind::action(FForm.Exit1, this));
 
     QMenu* edit = menuBar()->addMenu("&Edit");
-    QAction* cut = Bind::action(FForm.EditCut1, "EditCut1", this);
-    QAction* copy = Bind::action(FForm.EditCopy1, "EditCopy1", this);
-    QAction* paste = Bind::action(FForm.EditPaste1, "EditPaste1", this);
+    QAction* cut = Bind::action(FForm.EditCut1, this);
+    QAction* copy = Bind::action(FForm.EditCopy1, this);
+    QAction* paste = Bind::action(FForm.EditPaste1, this);
     cut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
@@ -170,7 +170,7 @@ void FormMainView::createMenus()
     connectClipboard(paste, [](QLineEdit* focused) { focused->paste(); });
     edit->addActions({cut, copy, paste});
     edit->addSeparator();
-    edit->addAction(Bind::action(FForm.Changebackgroundcolour1, "Changebackgroundcolour1", this));
+    edit->addAction(Bind::action(FForm.Changebackgroundcolour1, this));
 }
 
 QWidget* FormMainView::createPages()
@@ -179,20 +179,19 @@ QWidget* FormMainView::createPages()
     pages->setObjectName("PageControl1");
     const struct {
         TTabSheet& sheet;
-        const char* name;
         QWidget* page;
     } sheets[] = {
-        {FForm.tbshtDOF, "tbshtDOF", createDofPage(FForm, nullptr)},
-        {FForm.tbshtCalc, "tbshtCalc", createConversionsPage(FForm, nullptr)},
-        {FForm.tbshtEV, "tbshtEV", createExposurePage(FForm, nullptr)},
-        {FForm.tbshtZone, "tbshtZone", memoPage(FForm.MemoZone, "MemoZone")},
-        {FForm.tbshtMacro, "tbshtMacro", createMacroPage(FForm, nullptr)},
-        {FForm.tbshtAstro, "tbshtAstro", createAstroPage(FForm, nullptr)},
-        {FForm.tbshtSun, "tbshtSun", createSunPage(FForm, nullptr)},
-        {FForm.tbshtHelp, "tbshtHelp", helpPage(FForm)},
+        {FForm.tbshtDOF, createDofPage(FForm, nullptr)},
+        {FForm.tbshtCalc, createConversionsPage(FForm, nullptr)},
+        {FForm.tbshtEV, createExposurePage(FForm, nullptr)},
+        {FForm.tbshtZone, memoPage(FForm.MemoZone)},
+        {FForm.tbshtMacro, createMacroPage(FForm, nullptr)},
+        {FForm.tbshtAstro, createAstroPage(FForm, nullptr)},
+        {FForm.tbshtSun, createSunPage(FForm, nullptr)},
+        {FForm.tbshtHelp, helpPage(FForm)},
     };
     for (const auto& sheet : sheets) {
-        sheet.page->setObjectName(sheet.name);
+        sheet.page->setObjectName(sheet.sheet.name());
         pages->addTab(sheet.page, sheet.sheet.caption());
     }
     pages->setCurrentIndex(0);
@@ -210,10 +209,10 @@ void FormMainView::connectDesktop()
     };
     auto* popup = new QMenu(this);
     popup->setObjectName("PopupMenu1");
-    popup->addAction(Bind::action(FForm.Changecolour1, "Changecolour1", popup));
+    popup->addAction(Bind::action(FForm.Changecolour1, popup));
     FForm.PopupMenu1.onPopup = [popup](QPoint point) { popup->popup(point); };
     FForm.onStripScreenOrigin = [this] {
-        const auto* strip = findChild<QWidget*>("shpBackground");
+        const auto* strip = findChild<QWidget*>(FForm.shpBackground.name());
         return strip ? strip->mapToGlobal(QPoint(0, 0)) : mapToGlobal(QPoint(0, 0));
     };
     FForm.onOpenUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };

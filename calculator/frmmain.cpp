@@ -8,6 +8,11 @@ TFrmMain::TFrmMain(const TClock& clock)
       TSunControls(clock),
       StatusBar1({{650, "Hints"}, {100, ""}, {135, ""}, {25, QString::fromUtf8("\u00a9"), Qt::AlignRight}})
 {
+    for (const TControlOwner* page : std::initializer_list<const TControlOwner*>{
+             static_cast<TDofControls*>(this), static_cast<TLightingControls*>(this),
+             static_cast<TConversionsControls*>(this), static_cast<TExposureControls*>(this),
+             static_cast<TMacroAstroControls*>(this), static_cast<TSunControls*>(this)})
+        FControls.insert(FControls.end(), page->controls().begin(), page->controls().end());
     shpBackground.setHint("Background colour - right click to change this");
     MemoZone.setText(ZoneSystemText);
     MemoHelp.setText(HelpText);

@@ -32,43 +32,49 @@ class TFrmMain : public TWindow,
                  public TExposureControls,
                  public TMacroAstroControls,
                  public TSunControls {
+    // Every control of the window, the frame's and then the pages'. It hides the bases' lists,
+    // so that CONTROL below lists the frame's controls here.
+    TControlList FControls;
+
 public:
+    const TControlList& controls() const { return FControls; }
+
     // The clock dates the page's moon picture until the almanac sets it.
     explicit TFrmMain(const TClock& clock);
 
     // ---- Frame: pages, status bar, menus, dialogs, timer ----
-    TTabSheet tbshtDOF{"&DOF and lighting calculator"};
-    TTabSheet tbshtCalc{"Conversions"};
-    TTabSheet tbshtEV{"S+L=A+T and EV Exposure"};
-    TTabSheet tbshtZone{"Zone System"};
-    TTabSheet tbshtMacro{"Macro"};
-    TTabSheet tbshtAstro{"&Astrophotography"};
-    TTabSheet tbshtSun{"Sun, Moon, and model comfort"};
-    TTabSheet tbshtHelp{"&Help"};
+    CONTROL(TTabSheet, tbshtDOF, "&DOF and lighting calculator");
+    CONTROL(TTabSheet, tbshtCalc, "Conversions");
+    CONTROL(TTabSheet, tbshtEV, "S+L=A+T and EV Exposure");
+    CONTROL(TTabSheet, tbshtZone, "Zone System");
+    CONTROL(TTabSheet, tbshtMacro, "Macro");
+    CONTROL(TTabSheet, tbshtAstro, "&Astrophotography");
+    CONTROL(TTabSheet, tbshtSun, "Sun, Moon, and model comfort");
+    CONTROL(TTabSheet, tbshtHelp, "&Help");
 
-    TStatusBar StatusBar1;
+    CONTROL(TStatusBar, StatusBar1);
 
-    TMenuItem SunandMoonposition1{"Sun and Moon position"};
-    TMenuItem Print1{"&Print..."};
-    TMenuItem PrintSetup1{"P&rint Setup..."};
-    TMenuItem Exit1{"E&xit"};
-    TMenuItem EditCut1{"Cu&t"};
-    TMenuItem EditCopy1{"&Copy"};
-    TMenuItem EditPaste1{"&Paste"};
-    TMenuItem Changebackgroundcolour1{"Change background colour"};
-    TMenuItem Changecolour1{"Change colour"};
+    CONTROL(TMenuItem, SunandMoonposition1, "Sun and Moon position");
+    CONTROL(TMenuItem, Print1, "&Print...");
+    CONTROL(TMenuItem, PrintSetup1, "P&rint Setup...");
+    CONTROL(TMenuItem, Exit1, "E&xit");
+    CONTROL(TMenuItem, EditCut1, "Cu&t");
+    CONTROL(TMenuItem, EditCopy1, "&Copy");
+    CONTROL(TMenuItem, EditPaste1, "&Paste");
+    CONTROL(TMenuItem, Changebackgroundcolour1, "Change background colour");
+    CONTROL(TMenuItem, Changecolour1, "Change colour");
     TPopupMenu PopupMenu1{{&Changecolour1}};
     TColorDialog ColorDialog1;
     TCommonDialog PrinterSetupDialog1;
-    TTimer Timer{1000};
+    CONTROL(TTimer, Timer, 1000);
 
     // The background colour strip of the first page.
-    TShape shpBackground{QColor(128, 64, 64)};
+    CONTROL(TShape, shpBackground, QColor(128, 64, 64));
 
-    TMemo MemoZone;
-    TMemo MemoHelp;
-    TLabel lblContact;
-    TButton btnWebsite{"Visit the Shutterly web site"};
+    CONTROL(TMemo, MemoZone);
+    CONTROL(TMemo, MemoHelp);
+    CONTROL(TLabel, lblContact);
+    CONTROL(TButton, btnWebsite, "Visit the Shutterly web site");
 
     // ---- Window fields ----
     // ISO corrected for the lens filter, unrounded.

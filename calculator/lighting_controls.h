@@ -1,6 +1,7 @@
 #pragma once
 // The lower part of the first page: main, fill or reflector, hair, background and ambient light.
 
+#include "controls/controllist.h"
 #include "controls/button.h"
 #include "controls/checkbox.h"
 #include "controls/edit.h"
@@ -8,57 +9,57 @@
 #include "controls/list.h"
 #include "controls/slider.h"
 
-struct TLightingControls {
+struct TLightingControls : TControlOwner {
     // Distance sliders step 0.25 m; stop sliders step half a stop.
-    TSlider tbMainDistance{0, 40, 8};
-    TSlider tbFillDistance{0, 40, 0};
-    TSlider tbFillStops{0, 10, 2};
-    TSlider tbHairDist{0, 40, 0};
-    TSlider tbHairFstops{0, 20, 10};
-    TSlider tbBacklight{0, 40, 8};
-    TSlider tbBackgroundDist{0, 40, 8};
-    TSlider tbAmbientExp{0, 20, 10};
+    CONTROL(TSlider, tbMainDistance, 0, 40, 8);
+    CONTROL(TSlider, tbFillDistance, 0, 40, 0);
+    CONTROL(TSlider, tbFillStops, 0, 10, 2);
+    CONTROL(TSlider, tbHairDist, 0, 40, 0);
+    CONTROL(TSlider, tbHairFstops, 0, 20, 10);
+    CONTROL(TSlider, tbBacklight, 0, 40, 8);
+    CONTROL(TSlider, tbBackgroundDist, 0, 40, 8);
+    CONTROL(TSlider, tbAmbientExp, 0, 20, 10);
 
-    TLabel lblMainDistance{"0"};
-    TLabel lblFillDistance{"0"};
-    TLabel lblFillFactor{"1"};
-    TLabel lblHairDist{"0"};
-    TLabel lblHairFStops{"0 stops"};
-    TLabel lblBacklightDist{"0"};
-    TLabel lblBackdist{"0"};
-    TLabel lblAmbientExp{"0 stops"};
-    TLabel lblISO{"50"};
-    TLabel lblMainGNISO{"N/A"};
-    TLabel lblFillGNISO{"N/A"};
-    TLabel lblBackGNISO{"N/A"};
-    TLabel lblHairGNISO{"N/A"};
-    TLabel lblBackExp{"N/A"};
-    TLabel lblAmbient{"N/A"};
-    TLabel lblFillFRatio{"lblFillFRatio"};
-    TLabel lblHairFratio{"lblFillFRatio"};
+    CONTROL(TLabel, lblMainDistance, "0");
+    CONTROL(TLabel, lblFillDistance, "0");
+    CONTROL(TLabel, lblFillFactor, "1");
+    CONTROL(TLabel, lblHairDist, "0");
+    CONTROL(TLabel, lblHairFStops, "0 stops");
+    CONTROL(TLabel, lblBacklightDist, "0");
+    CONTROL(TLabel, lblBackdist, "0");
+    CONTROL(TLabel, lblAmbientExp, "0 stops");
+    CONTROL(TLabel, lblISO, "50");
+    CONTROL(TLabel, lblMainGNISO, "N/A");
+    CONTROL(TLabel, lblFillGNISO, "N/A");
+    CONTROL(TLabel, lblBackGNISO, "N/A");
+    CONTROL(TLabel, lblHairGNISO, "N/A");
+    CONTROL(TLabel, lblBackExp, "N/A");
+    CONTROL(TLabel, lblAmbient, "N/A");
+    CONTROL(TLabel, lblFillFRatio, "lblFillFRatio");
+    CONTROL(TLabel, lblHairFratio, "lblFillFRatio");
 
-    TList cmbxISO;
-    TList cmbxFilter;
-    TEdit edtMainGN{"45"};
-    TEdit edtFillGN{"45"};
-    TEdit edtHairGN{"45"};
-    TEdit edtBackGN{"45"};
-    TList cmbxMainPower;
-    TList cmbxFillPower;
-    TList cmbxHairPower;
-    TList cmbxBackPower;
-    TCheckBox chbxReflector;
-    TEdit edtFillReflectorLoss{"1"};
-    TLabel LblFillRelectorLoss{"Reflector loss in F stops:"};
-    TLabel lblFillGN{"Effective GN (m)  at ISO 100:"};
-    TLabel lblFillPower{"Power setting:"};
-    TLabel lblFilldistanceCaption{"Fill light distance to subject:"};
-    TList cmbxBackLight;
-    TList cmbxAmbient;
-    TButton btnUpdateLighting{"If you change the f/ratio, click to update lighting"};
+    CONTROL(TList, cmbxISO);
+    CONTROL(TList, cmbxFilter);
+    CONTROL(TEdit, edtMainGN, "45");
+    CONTROL(TEdit, edtFillGN, "45");
+    CONTROL(TEdit, edtHairGN, "45");
+    CONTROL(TEdit, edtBackGN, "45");
+    CONTROL(TList, cmbxMainPower);
+    CONTROL(TList, cmbxFillPower);
+    CONTROL(TList, cmbxHairPower);
+    CONTROL(TList, cmbxBackPower);
+    CONTROL(TCheckBox, chbxReflector);
+    CONTROL(TEdit, edtFillReflectorLoss, "1");
+    CONTROL(TLabel, LblFillRelectorLoss, "Reflector loss in F stops:");
+    CONTROL(TLabel, lblFillGN, "Effective GN (m)  at ISO 100:");
+    CONTROL(TLabel, lblFillPower, "Power setting:");
+    CONTROL(TLabel, lblFilldistanceCaption, "Fill light distance to subject:");
+    CONTROL(TList, cmbxBackLight);
+    CONTROL(TList, cmbxAmbient);
+    CONTROL(TButton, btnUpdateLighting, "If you change the f/ratio, click to update lighting");
 
     // The backdrop behind the portrait, shaded by the background exposure.
-    TShape shpImageBackground{QColor(128, 64, 64)};
+    CONTROL(TShape, shpImageBackground, QColor(128, 64, 64));
 
     TLightingControls();
 };

@@ -89,7 +89,7 @@ MainFormView::MainFormView(TMainForm& form, QWidget* parent) : QMainWindow(paren
 {
     buildMenus();
     buildClientArea();
-    Bind::timer(FForm.Timer, "Timer", this);
+    Bind::timer(FForm.Timer, this);
     new TSystemTrayPlatform(FForm.trayIcon(), this);
     new FrmJulianView(FForm.julianDialog(), this);
     new FrmJewishView(FForm.jewishDialog(), this);
@@ -105,42 +105,42 @@ MainFormView::MainFormView(TMainForm& form, QWidget* parent) : QMainWindow(paren
 void MainFormView::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    const auto item = [](QMenu* menu, TMenuItem& control, const char* name, bool checkable = false) {
-        menu->addAction(Bind::action(control, name, menu, checkable));
+    const auto item = [](QMenu* menu, TMenuItem& control, bool checkable = false) {
+        menu->addAction(Bind::action(control, menu, checkable));
     };
 
-    QMenu* file = BindMenu(FForm.mnu_file, "mnu_file", bar);
-    item(file, FForm.mnu_tray, "mnu_tray");
-    item(file, FForm.mnu_exit, "mnu_exit");
+    QMenu* file = BindMenu(FForm.mnu_file, bar);
+    item(file, FForm.mnu_tray);
+    item(file, FForm.mnu_exit);
     bar->addMenu(file);
 
-    QMenu* edit = BindMenu(FForm.mnu_edit, "mnu_edit", bar);
-    item(edit, FForm.mnu_copy, "mnu_copy");
+    QMenu* edit = BindMenu(FForm.mnu_edit, bar);
+    item(edit, FForm.mnu_copy);
     bar->addMenu(edit);
 
-    QMenu* options = BindMenu(FForm.mnu_options, "mnu_options", bar);
-    item(options, FForm.mnu_fast, "mnu_fast", true);
-    item(options, FForm.mnu_stop, "mnu_stop");
+    QMenu* options = BindMenu(FForm.mnu_options, bar);
+    item(options, FForm.mnu_fast, true);
+    item(options, FForm.mnu_stop);
     options->addSeparator();
-    item(options, FForm.mnu_julian, "mnu_julian");
-    item(options, FForm.mnu_utc, "mnu_utc");
-    item(options, FForm.mnu_jewish, "mnu_jewish");
+    item(options, FForm.mnu_julian);
+    item(options, FForm.mnu_utc);
+    item(options, FForm.mnu_jewish);
     options->addSeparator();
-    QMenu* rotate = BindMenu(FForm.mnu_rotate, "mnu_rotate", options);
-    item(rotate, FForm.mnu_rot_north, "mnu_rot_north", true);
-    item(rotate, FForm.mnu_rot_south, "mnu_rot_south", true);
+    QMenu* rotate = BindMenu(FForm.mnu_rotate, options);
+    item(rotate, FForm.mnu_rot_north, true);
+    item(rotate, FForm.mnu_rot_south, true);
     options->addMenu(rotate);
-    item(options, FForm.mnu_color, "mnu_color", true);
+    item(options, FForm.mnu_color, true);
     options->addSeparator();
-    item(options, FForm.mnu_locations, "mnu_locations");
-    item(options, FForm.mnu_more, "mnu_more");
+    item(options, FForm.mnu_locations);
+    item(options, FForm.mnu_more);
     bar->addMenu(options);
 
-    QMenu* help = BindMenu(FForm.mnu_help, "mnu_help", bar);
-    item(help, FForm.mnu_about, "mnu_about");
-    item(help, FForm.mnu_help_item, "mnu_help_item");
+    QMenu* help = BindMenu(FForm.mnu_help, bar);
+    item(help, FForm.mnu_about);
+    item(help, FForm.mnu_help_item);
     help->addSeparator();
-    item(help, FForm.mnu_timezone, "mnu_timezone");
+    item(help, FForm.mnu_timezone);
     bar->addMenu(help);
 }
 
@@ -150,66 +150,35 @@ void MainFormView::buildClientArea()
     FClient->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(FClient);
 
-    const struct {
-        TLabel& label;
-        const char* name;
-    } labels[] = {
-        {FForm.lbl_julian, "lbl_julian"},
-        {FForm.val_julian, "val_julian"},
-        {FForm.lbl_utc, "lbl_utc"},
-        {FForm.val_utc, "val_utc"},
-        {FForm.lbl_local, "lbl_local"},
-        {FForm.val_local, "val_local"},
-        {FForm.lbl_age, "lbl_age"},
-        {FForm.val_age, "val_age"},
-        {FForm.lbl_phase, "lbl_phase"},
-        {FForm.val_phase, "val_phase"},
-        {FForm.lbl_moon_distance, "lbl_moon_distance"},
-        {FForm.val_moon_distance, "val_moon_distance"},
-        {FForm.lbl_moon_subtend, "lbl_moon_subtend"},
-        {FForm.val_moon_subtend, "val_moon_subtend"},
-        {FForm.lbl_sun_distance, "lbl_sun_distance"},
-        {FForm.val_sun_distance, "val_sun_distance"},
-        {FForm.lbl_sun_subtend, "lbl_sun_subtend"},
-        {FForm.val_sun_subtend, "val_sun_subtend"},
-        {FForm.lbl_lastnew, "lbl_lastnew"},
-        {FForm.val_newmoon, "val_newmoon"},
-        {FForm.lbl_lastlunation, "lbl_lastlunation"},
-        {FForm.val_lastlunation, "val_lastlunation"},
-        {FForm.lbl_firstquart, "lbl_firstquart"},
-        {FForm.val_firstquart, "val_firstquart"},
-        {FForm.lbl_full, "lbl_full"},
-        {FForm.val_full, "val_full"},
-        {FForm.lbl_lastquart, "lbl_lastquart"},
-        {FForm.val_lastquart, "val_lastquart"},
-        {FForm.lbl_nextnew, "lbl_nextnew"},
-        {FForm.val_nextnew, "val_nextnew"},
-        {FForm.lbl_nextlunation, "lbl_nextlunation"},
-        {FForm.val_nextlunation, "val_nextlunation"},
-        {FForm.lbl_sun_azimuth, "lbl_sun_azimuth"},
-        {FForm.lblSunAzimuth, "lblSunAzimuth"},
-        {FForm.lbl_sun_elevation, "lbl_sun_elevation"},
-        {FForm.lblSunElevation, "lblSunElevation"},
+    TLabel* const labels[] = {
+        &FForm.lbl_julian, &FForm.val_julian, &FForm.lbl_utc, &FForm.val_utc, &FForm.lbl_local, &FForm.val_local,
+        &FForm.lbl_age, &FForm.val_age, &FForm.lbl_phase, &FForm.val_phase, &FForm.lbl_moon_distance,
+        &FForm.val_moon_distance, &FForm.lbl_moon_subtend, &FForm.val_moon_subtend, &FForm.lbl_sun_distance,
+        &FForm.val_sun_distance, &FForm.lbl_sun_subtend, &FForm.val_sun_subtend, &FForm.lbl_lastnew,
+        &FForm.val_newmoon, &FForm.lbl_lastlunation, &FForm.val_lastlunation, &FForm.lbl_firstquart,
+        &FForm.val_firstquart, &FForm.lbl_full, &FForm.val_full, &FForm.lbl_lastquart, &FForm.val_lastquart,
+        &FForm.lbl_nextnew, &FForm.val_nextnew, &FForm.lbl_nextlunation, &FForm.val_nextlunation,
+        &FForm.lbl_sun_azimuth, &FForm.lblSunAzimuth, &FForm.lbl_sun_elevation, &FForm.lblSunElevation,
     };
-    for (const auto& entry : labels)
-        FLabels << Bind::label(entry.label, entry.name, FClient);
-    for (QLabel* value : {FClient->findChild<QLabel*>("val_lastlunation"), FClient->findChild<QLabel*>("val_nextlunation")})
+    for (TLabel* label : labels)
+        FLabels << Bind::label(*label, FClient);
+    for (QLabel* value : {FClient->findChild<QLabel*>(FForm.val_lastlunation.name()),
+                          FClient->findChild<QLabel*>(FForm.val_nextlunation.name())})
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    Bind::image(FForm.Image1, "Image1", FClient);
+    Bind::image(FForm.Image1, FClient);
     const struct {
         TLabel& label;
-        const char* name;
         Qt::Alignment alignment;
     } directions[] = {
-        {FForm.lbl_north, "lbl_north", Qt::AlignHCenter | Qt::AlignBottom},
-        {FForm.lbl_west, "lbl_west", Qt::AlignLeft | Qt::AlignBottom},
-        {FForm.lbl_east, "lbl_east", Qt::AlignRight | Qt::AlignBottom},
-        {FForm.lbl_south, "lbl_south", Qt::AlignHCenter | Qt::AlignTop},
+        {FForm.lbl_north, Qt::AlignHCenter | Qt::AlignBottom},
+        {FForm.lbl_west, Qt::AlignLeft | Qt::AlignBottom},
+        {FForm.lbl_east, Qt::AlignRight | Qt::AlignBottom},
+        {FForm.lbl_south, Qt::AlignHCenter | Qt::AlignTop},
     };
     for (const auto& direction : directions)
-        Bind::label(direction.label, direction.name, FClient)->setAlignment(direction.alignment);
-    BindMoon(FForm.Moon, "Moon", FClient);
+        Bind::label(direction.label, FClient)->setAlignment(direction.alignment);
+    BindMoon(FForm.Moon, FClient);
     placeLabels();
 }
 
@@ -220,7 +189,7 @@ void MainFormView::placeLabels()
 {
     const QList<TArrangedLabel>& arranged = FForm.arrangedLabels();
     const TColumnLayout& layout = FForm.columnLayout();
-    QWidget* moon = FClient->findChild<QWidget*>("Moon");
+    QWidget* moon = FClient->findChild<QWidget*>(FForm.Moon.name());
     const TRows rows = ArrangeRows(arranged, FLabels, moon->height());
     const int compassLeft = std::max({TMainForm::ClientWidth - CompassSize - CompassMargin,
                                       layout.column2 + FForm.widestValue() + Gap, layout.right + Gap});
@@ -255,15 +224,16 @@ void MainFormView::placeLabels()
 int MainFormView::placeCompass(int left)
 {
     int captionHeight = CompassCaptionHeight;
-    for (const char* name : {"lbl_north", "lbl_west", "lbl_east", "lbl_south"})
-        captionHeight = std::max(captionHeight, TextHeight(FClient->findChild<QLabel*>(name)));
+    const auto shown = [this](const TControl& control) { return FClient->findChild<QLabel*>(control.name()); };
+    for (const TLabel* caption : {&FForm.lbl_north, &FForm.lbl_west, &FForm.lbl_east, &FForm.lbl_south})
+        captionHeight = std::max(captionHeight, TextHeight(shown(*caption)));
     const int top = captionHeight + 6;
-    FClient->findChild<QWidget*>("Image1")->move(left, top);
+    FClient->findChild<QWidget*>(FForm.Image1.name())->move(left, top);
     const QRect above(left, top - captionHeight - 2, CompassSize, captionHeight);
-    for (const char* name : {"lbl_north", "lbl_west", "lbl_east"})
-        FClient->findChild<QLabel*>(name)->setGeometry(above);
+    for (const TLabel* caption : {&FForm.lbl_north, &FForm.lbl_west, &FForm.lbl_east})
+        shown(*caption)->setGeometry(above);
     const QRect below(left, top + CompassSize + 2, CompassSize, captionHeight);
-    FClient->findChild<QLabel*>("lbl_south")->setGeometry(below);
+    shown(FForm.lbl_south)->setGeometry(below);
     return below.bottom() + 1;
 }
 

@@ -24,7 +24,7 @@ void TTrayPlatform::deliverMouseMessage(TTrayMouseMessage message) const
 TTrayIcon::TTrayIcon()
 {
     setAnimateInterval(100);
-    FTimer.onTimer = [this] { animationStep(); };
+    TrayIconAnimation.onTimer = [this] { animationStep(); };
 }
 
 TTrayIcon::~TTrayIcon()
@@ -74,10 +74,10 @@ void TTrayIcon::setAnimate(bool animate)
         FAnimate = true;
         FSavedIcon = FIcon;
         FFrame = 0;
-        FTimer.setEnabled(true);
+        TrayIconAnimation.setEnabled(true);
     } else {
         FAnimate = false;
-        FTimer.setEnabled(false);
+        TrayIconAnimation.setEnabled(false);
         setIcon(FSavedIcon);
     }
 }
@@ -87,7 +87,7 @@ void TTrayIcon::setAnimateInterval(int milliseconds)
     if (milliseconds <= 0)
         return;
     FAnimateInterval = milliseconds;
-    FTimer.setInterval(milliseconds);
+    TrayIconAnimation.setInterval(milliseconds);
 }
 
 void TTrayIcon::setIcon(const TIcon& icon)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 
+#include "controls/controllist.h"
 #include "controls/timer.h"
 #include "moonpicture/moonicon.h"
 #include "moonwindow/trayiconplatform.h"
@@ -13,7 +14,7 @@
 class TImageList;
 class TPopupMenu;
 
-class TTrayIcon {
+class TTrayIcon : public TControlOwner {
 public:
     // Longest tooltip the notification area takes (characters).
     static constexpr int MaxToolTipLength = 62;
@@ -56,7 +57,7 @@ public:
         onRightClick;
 
     // The timer that steps the animation; the view runs it.
-    TTimer& animationTimer() { return FTimer; }
+    TTimer& animationTimer() { return TrayIconAnimation; }
 
     // Mouse events on the icon, from the platform.
     void mouseMessage(TTrayMouseMessage message);
@@ -80,6 +81,6 @@ private:
     TImageList* FImages = nullptr;
     QString FToolTip;
     TPopupMenu* FPopupMenu = nullptr;
-    TTimer FTimer{100, false};
+    CONTROL(TTimer, TrayIconAnimation, 100, false);
     int FFrame = 0;
 };

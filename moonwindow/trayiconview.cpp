@@ -35,7 +35,7 @@ TSystemTrayPlatform::TSystemTrayPlatform(TTrayIcon& tray, QObject* parent)
     connect(FIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         TGuard::run([&] { deliverMouseMessage(MouseMessage(reason)); });
     });
-    Bind::timer(tray.animationTimer(), "TrayIconAnimation", this);
+    Bind::timer(tray.animationTimer(), this);
     tray.setPlatform(this);
 }
 

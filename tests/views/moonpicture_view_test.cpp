@@ -8,6 +8,7 @@
 
 #include "controls/bindingview.h"
 #include "controls/clock.h"
+#include "controls/controllist.h"
 #include "moonpicture/moon.h"
 #include "moonpicture/moonview.h"
 #include "moonwindow/trayicon.h"
@@ -17,12 +18,19 @@ namespace {
 
 constexpr double FirstQuarter2024 = 45330.5;  // 2024-02-08 12:00, about a quarter before
 
+// A moon declared as the windows declare theirs, so that it carries its name.
+struct TMoonOwner : TControlOwner {
+    explicit TMoonOwner(const TClock& clock) : Moon(clock) {}
+    CONTROL(TMoon, Moon);
+};
+
 TEST(MoonPictureView, ShowsThePictureAtItsSize)
 {
     TFixedClock clock(FirstQuarter2024, 0);
-    TMoon moon(clock);
+    TMoonOwner owner(clock);
+    TMoon& moon = owner.Moon;
     QWidget window;
-    TImageWidget* shown = BindMoon(moon, "Moon", &window);
+    TImageWidget* shown = BindMoon(moon, &window);
     EXPECT_EQ(window.findChild<TImageWidget*>(QStringLiteral("Moon")), shown);
     EXPECT_EQ(shown->size(), QSize(64, 64));
 
