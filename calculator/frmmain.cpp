@@ -1,6 +1,6 @@
 #include "calculator/frmmain.h"
 
-#include "app/appinfo.h"
+#include "texts/appinfo.h"
 #include "calculator/documentation_texts.h"
 
 TFrmMain::TFrmMain(const TClock& clock)

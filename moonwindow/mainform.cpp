@@ -7,14 +7,14 @@
 #include "controls/numbers.h"
 #include "locations/frmlocations.h"
 #include "locations/location.h"
-#include "moonwindow/almanactext.h"
 #include "moonwindow/compass.h"
 #include "moonwindow/frmabout.h"
 #include "moonwindow/frmjewish.h"
 #include "moonwindow/frmjulian.h"
 #include "moonwindow/frmutc.h"
-#include "moonwindow/stringtable.h"
 #include "moredata/frmmore.h"
+#include "texts/almanactext.h"
+#include "texts/stringtable.h"
 
 #include <QFile>
 #include <QStringList>

@@ -14,7 +14,7 @@
 #include "moonpicture/moon.h"
 #include "moonwindow/columnlayout.h"
 #include "moonwindow/settimedialog.h"
-#include "moonwindow/trayicon.h"
+#include "tray/trayicon.h"
 
 #include <QImage>
 #include <QList>

@@ -3,9 +3,9 @@
 #include "astro/astro.h"
 #include "calculator/frmmain.h"
 #include "controls/numbers.h"
-#include "moonwindow/almanactext.h"
-#include "moonwindow/stringtable.h"
 #include "moredata/lighttext.h"
+#include "texts/almanactext.h"
+#include "texts/stringtable.h"
 
 #include <array>
 #include <cmath>

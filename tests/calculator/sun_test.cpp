@@ -8,7 +8,7 @@
 #include "locations/location.h"
 #include "moonwindow/frmutc.h"
 #include "moonwindow/mainform.h"
-#include "moonwindow/stringtable.h"
+#include "texts/stringtable.h"
 #include "moredata/frmmore.h"
 #include "tests/test_printers.h"
 

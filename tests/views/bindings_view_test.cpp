@@ -1,4 +1,4 @@
-#include "calculator/formmainview.h"
+#include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
 #include "controls/bindingview.h"
 #include "controls/button.h"
@@ -98,7 +98,7 @@ TEST(CalculatorDisabledLook, SetLocationAndTheReflectorLossLookDisabled)
 {
     TFixedClock clock{46363, -60};
     TFrmMain form{clock};
-    FormMainView view{form};
+    CalculatorWindowView view{form};
     form.FormCreate();
     form.btnLocation.setEnabled(false);
     form.chbxReflector.setChecked(false);

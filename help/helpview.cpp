@@ -1,4 +1,4 @@
-#include "moonwindow/helpview.h"
+#include "help/helpview.h"
 
 #include "controls/modalview.h"
 

@@ -1,4 +1,4 @@
-#include "calculator/formmainview.h"
+#include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
 #include "controls/guard.h"
@@ -23,7 +23,7 @@ protected:
     // 2026-12-07 00:00 local time, UTC+1.
     TFixedClock clock{46363, -60};
     TFrmMain form{clock};
-    FormMainView view{form};
+    CalculatorWindowView view{form};
 
     void SetUp() override { form.FormCreate(); }
 };

@@ -1,4 +1,4 @@
-#include "moonwindow/stringtable.h"
+#include "texts/stringtable.h"
 
 #include "resources/strings/stringtable_data.h"
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "controls/dialogs.h"
-#include "moonwindow/trayicon.h"
-#include "moonwindow/trayiconimagelist.h"
+#include "tray/trayicon.h"
+#include "tray/trayiconimagelist.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "controls/controllist.h"
 #include "controls/timer.h"
 #include "moonpicture/moonicon.h"
-#include "moonwindow/trayiconplatform.h"
+#include "tray/trayiconplatform.h"
 
 class TImageList;
 class TPopupMenu;

@@ -1,4 +1,4 @@
-#include "calculator/formmainview.h"
+#include "calculator/calculatorwindowview.h"
 
 #include "calculator/astropageview.h"
 #include "calculator/conversionspageview.h"
@@ -78,7 +78,7 @@ void connectClipboard(QAction* action, Operation operation)
 
 }  // namespace
 
-FormMainView::FormMainView(TFrmMain& form, QWidget* parent) : QMainWindow(parent), FForm(form)
+CalculatorWindowView::CalculatorWindowView(TFrmMain& form, QWidget* parent) : QMainWindow(parent), FForm(form)
 {
     setObjectName("FrmMain");
     createMenus();
@@ -102,7 +102,7 @@ FormMainView::FormMainView(TFrmMain& form, QWidget* parent) : QMainWindow(parent
 // The client area is at least the form's; where the desktop's fonts or longer texts need more,
 // it grows until every page shows without scrolling. It never shrinks, so the window does not
 // jump back and forth, and a screen too small for it leaves the scroll box to do its work.
-void FormMainView::growToFitPages()
+void CalculatorWindowView::growToFitPages()
 {
     auto* scroll = static_cast<QScrollArea*>(centralWidget());
     QWidget* pages = scroll->widget();
@@ -125,7 +125,7 @@ void FormMainView::growToFitPages()
 
 // A window that grows after the desktop has placed it would reach past the screen's right or
 // bottom edge; it moves back just far enough to show whole.
-void FormMainView::keepOnScreen()
+void CalculatorWindowView::keepOnScreen()
 {
     const QScreen* screen = this->screen();
     if (!screen)
@@ -138,15 +138,15 @@ void FormMainView::keepOnScreen()
         move(left, top);
 }
 
-bool FormMainView::eventFilter(QObject* watched, QEvent* event)
+bool CalculatorWindowView::eventFilter(QObject* watched, QEvent* event)
 {
     // After the pages have taken in their new layout.
     if (event->type() == QEvent::LayoutRequest)
-        QTimer::singleShot(0, this, &FormMainView::growToFitPages);
+        QTimer::singleShot(0, this, &CalculatorWindowView::growToFitPages);
     return QMainWindow::eventFilter(watched, event);
 }
 
-void FormMainView::createMenus()
+void CalculatorWindowView::createMenus()
 {
     QMenu* file = menuBar()->addMenu("&File");
     file->addAction(Bind::action(FForm.SunandMoonposition1, this));
@@ -173,7 +173,7 @@ void FormMainView::createMenus()
     edit->addAction(Bind::action(FForm.Changebackgroundcolour1, this));
 }
 
-QWidget* FormMainView::createPages()
+QWidget* CalculatorWindowView::createPages()
 {
     auto* pages = new QTabWidget;
     pages->setObjectName("PageControl1");
@@ -198,7 +198,7 @@ QWidget* FormMainView::createPages()
     return pages;
 }
 
-void FormMainView::connectDesktop()
+void CalculatorWindowView::connectDesktop()
 {
     FForm.ColorDialog1.onExecute = [this](QColor& color) {
         const QColor chosen = QColorDialog::getColor(color, this, "Background colour");
@@ -228,7 +228,7 @@ void FormMainView::connectDesktop()
     };
 }
 
-void FormMainView::printWindowImage()
+void CalculatorWindowView::printWindowImage()
 {
     const QImage image = grab().toImage();
     QPrinter printer(QPrinter::HighResolution);
@@ -255,7 +255,7 @@ void FormMainView::printWindowImage()
     painter.end();
 }
 
-bool FormMainView::event(QEvent* event)
+bool CalculatorWindowView::event(QEvent* event)
 {
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
@@ -265,7 +265,7 @@ bool FormMainView::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-void FormMainView::closeEvent(QCloseEvent* event)
+void CalculatorWindowView::closeEvent(QCloseEvent* event)
 {
     TGuard::run([&] { FForm.FormClose(); });
     QMainWindow::closeEvent(event);

@@ -3,7 +3,7 @@
 
 #include <QObject>
 
-#include "moonwindow/trayiconplatform.h"
+#include "tray/trayiconplatform.h"
 
 class QSystemTrayIcon;
 class TTrayIcon;

@@ -7,10 +7,10 @@ class TImageWidget;
 
 // The calculator window: menus, eight pages in a scroll box, the status bar. It only builds and
 // binds widgets; every computation is TFrmMain's.
-class FormMainView : public QMainWindow {
+class CalculatorWindowView : public QMainWindow {
     Q_OBJECT
 public:
-    explicit FormMainView(TFrmMain& form, QWidget* parent = nullptr);
+    explicit CalculatorWindowView(TFrmMain& form, QWidget* parent = nullptr);
 
 protected:
     bool event(QEvent* event) override;

@@ -1,4 +1,4 @@
-#include "moonwindow/almanactext.h"
+#include "texts/almanactext.h"
 
 #include "astro/calendar.h"
 #include "controls/clock.h"

@@ -1,4 +1,4 @@
-#include "moonwindow/trayiconview.h"
+#include "tray/trayiconview.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -8,7 +8,7 @@
 
 #include "controls/bindingview.h"
 #include "controls/guard.h"
-#include "moonwindow/trayicon.h"
+#include "tray/trayicon.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
-#include "moonwindow/mainformview.h"
+#include "moonwindow/moonwindowview.h"
 
 #include "controls/bindingview.h"
 #include "controls/guard.h"
+#include "help/helpview.h"
 #include "moonpicture/moonview.h"
 #include "moonwindow/frmabout.h"
 #include "moonwindow/frmaboutview.h"
@@ -10,9 +11,8 @@
 #include "moonwindow/frmjulian.h"
 #include "moonwindow/frmjulianview.h"
 #include "moonwindow/groupview.h"
-#include "moonwindow/helpview.h"
 #include "moonwindow/mainform.h"
-#include "moonwindow/trayiconview.h"
+#include "tray/trayiconview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -85,7 +85,7 @@ TRows ArrangeRows(const QList<TArrangedLabel>& arranged, const QList<QLabel*>& l
 
 }  // namespace
 
-MainFormView::MainFormView(TMainForm& form, QWidget* parent) : QMainWindow(parent), FForm(form)
+MoonWindowView::MoonWindowView(TMainForm& form, QWidget* parent) : QMainWindow(parent), FForm(form)
 {
     buildMenus();
     buildClientArea();
@@ -102,7 +102,7 @@ MainFormView::MainFormView(TMainForm& form, QWidget* parent) : QMainWindow(paren
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void MainFormView::buildMenus()
+void MoonWindowView::buildMenus()
 {
     QMenuBar* bar = menuBar();
     const auto item = [](QMenu* menu, TMenuItem& control, bool checkable = false) {
@@ -144,7 +144,7 @@ void MainFormView::buildMenus()
     bar->addMenu(help);
 }
 
-void MainFormView::buildClientArea()
+void MoonWindowView::buildClientArea()
 {
     FClient = new QWidget(this);
     FClient->setObjectName(QStringLiteral("ClientArea"));
@@ -185,7 +185,7 @@ void MainFormView::buildClientArea()
 // Values get the room up to the next column, so that longer texts later are not cut. The moon
 // picture stands between the lunation rows, the compass right of the widest value, and the
 // client area holds it all.
-void MainFormView::placeLabels()
+void MoonWindowView::placeLabels()
 {
     const QList<TArrangedLabel>& arranged = FForm.arrangedLabels();
     const TColumnLayout& layout = FForm.columnLayout();
@@ -221,7 +221,7 @@ void MainFormView::placeLabels()
 
 // North, with west and east at its sides, above the compass; south below it. Returns where
 // the south caption ends.
-int MainFormView::placeCompass(int left)
+int MoonWindowView::placeCompass(int left)
 {
     int captionHeight = CompassCaptionHeight;
     const auto shown = [this](const TControl& control) { return FClient->findChild<QLabel*>(control.name()); };
@@ -237,7 +237,7 @@ int MainFormView::placeCompass(int left)
     return below.bottom() + 1;
 }
 
-void MainFormView::connectDesktop()
+void MoonWindowView::connectDesktop()
 {
     FForm.onTextWidth = [this](const QString& text) { return fontMetrics().horizontalAdvance(text); };
     FForm.onArranged = [this] { placeLabels(); };
@@ -258,7 +258,7 @@ void MainFormView::connectDesktop()
     });
 }
 
-void MainFormView::hideApplication()
+void MoonWindowView::hideApplication()
 {
     FHiddenWindows.clear();
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -268,7 +268,7 @@ void MainFormView::hideApplication()
         }
 }
 
-void MainFormView::restoreApplication()
+void MoonWindowView::restoreApplication()
 {
     for (const QPointer<QWidget>& window : FHiddenWindows)
         if (window) {
@@ -279,7 +279,7 @@ void MainFormView::restoreApplication()
     activateWindow();
 }
 
-void MainFormView::closeEvent(QCloseEvent* event)
+void MoonWindowView::closeEvent(QCloseEvent* event)
 {
     TGuard::run([this] { FForm.FormClose(); });
     FForm.Close();

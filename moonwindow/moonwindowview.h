@@ -13,10 +13,10 @@ class TMainForm;
 // The moon window: menus, the almanac labels in the columns the logic arranges, its moon
 // picture and compass, the notification-area icon, the clipboard and the help viewer. Every
 // rule is TMainForm's.
-class MainFormView : public QMainWindow {
+class MoonWindowView : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainFormView(TMainForm& form, QWidget* parent = nullptr);
+    explicit MoonWindowView(TMainForm& form, QWidget* parent = nullptr);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

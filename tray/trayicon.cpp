@@ -1,7 +1,7 @@
-#include "moonwindow/trayicon.h"
+#include "tray/trayicon.h"
 
 #include "controls/dialogs.h"
-#include "moonwindow/trayiconimagelist.h"
+#include "tray/trayiconimagelist.h"
 
 TTrayPlatform::~TTrayPlatform()
 {
