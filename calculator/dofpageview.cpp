@@ -196,8 +196,8 @@ QGroupBox* fillLightGroup(TFrmMain& form)
     rows.span(Bind::checkBox(form.lighting.chbxReflector, "Reflector from Main as the fill"));
     rows.row(Bind::label(form.lighting.LblFillRelectorLoss),
              narrow(Bind::edit(form.lighting.edtFillReflectorLoss)));
-    lightInputs(rows, form.lighting.edtFillGN, form.lighting.cmbxFillPower, form.lighting.lblFillGNISO, Bind::label(form.lighting.lblFillGN),
-                Bind::label(form.lighting.lblFillPower));
+    lightInputs(rows, form.lighting.edtFillGN, form.lighting.cmbxFillPower, form.lighting.lblFillGNISO,
+                Bind::label(form.lighting.lblFillGN), Bind::label(form.lighting.lblFillPower));
     rows.row("Fill ratio:",
              distanceSlider(form.lighting.tbFillStops, form.lighting.lblFillFactor));
     rows.row(Bind::label(form.lighting.lblFilldistanceCaption),

@@ -367,8 +367,9 @@ bool TMainForm::SunBlockDue(astro::TDateTime ut) const
 {
     // The moon picture is re-dated every tick, so in normal mode the jump alone would keep the
     // sun texts of the first update for the whole session.
-    return std::abs(ut - FCalculator.sun.Moon.date()) > SunRecomputeDays || FCalculator.sun.lblSunElevation.text().isEmpty() ||
-           !FSunTime || std::abs(ut - *FSunTime) > SunAgeDays || FSunPlace != CurrentPlace();
+    return std::abs(ut - FCalculator.sun.Moon.date()) > SunRecomputeDays
+           || FCalculator.sun.lblSunElevation.text().isEmpty() || !FSunTime || std::abs(ut - *FSunTime) > SunAgeDays
+           || FSunPlace != CurrentPlace();
 }
 
 std::pair<double, double> TMainForm::CurrentPlace() const

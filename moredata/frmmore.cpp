@@ -327,7 +327,8 @@ void Tfrm_more::ShowRiseTransitSet(double today, double day, double latitude, do
     const TBodyEvents sun{astro::SunRiseTime, astro::SunTransitTime, astro::SunSetTime};
     const TBodyTexts moonToday = bodyTexts(moon, today, latitude, longitude);
     const TBodyTexts sunToday = bodyTexts(sun, today, latitude, longitude);
-    showTexts({&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset}, moonToday);
+    showTexts({&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset},
+              moonToday);
     showTexts({&FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset}, sunToday);
     const bool same = day == today;
     showTexts({&val_moonrise, &val_moontransit, &val_moonset},
@@ -366,12 +367,12 @@ void Tfrm_more::ShowLight(double day, double latitude, double longitude)
 void Tfrm_more::ClearDayValues()
 {
     for (TLabel* label :
-         {&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset, &FCalculator.sun.val_sunrise,
-          &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset, &val_moonrise, &val_moontransit, &val_moonset,
-          &val_sunrise, &val_suntransit, &val_sunset, &val_astrodawn, &val_nauticaldawn, &val_civildawn,
-          &val_bluemorning, &val_goldenmorning, &val_sunriselight, &val_sunsetlight, &val_goldenevening,
-          &val_blueevening, &val_civildusk, &val_nauticaldusk, &val_astrodusk, &val_moonriselight,
-          &val_moonsetlight})
+         {&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset,
+          &FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset, &val_moonrise,
+          &val_moontransit, &val_moonset, &val_sunrise, &val_suntransit, &val_sunset, &val_astrodawn,
+          &val_nauticaldawn, &val_civildawn, &val_bluemorning, &val_goldenmorning, &val_sunriselight,
+          &val_sunsetlight, &val_goldenevening, &val_blueevening, &val_civildusk, &val_nauticaldusk,
+          &val_astrodusk, &val_moonriselight, &val_moonsetlight})
         label->setText(NoEvent);
 }
 

@@ -23,13 +23,13 @@ protected:
 
     QStringList valueLabels() const
     {
-        return {form.exposure.lblEV1.text(), form.exposure.lblEV1_T.text(), form.exposure.lblEV1_A.text(), form.exposure.lblEV1_S.text(),
-                form.exposure.lblEV1_L.text()};
+        return {form.exposure.lblEV1.text(), form.exposure.lblEV1_T.text(), form.exposure.lblEV1_A.text(),
+                form.exposure.lblEV1_S.text(), form.exposure.lblEV1_L.text()};
     }
     QStringList settingLabels() const
     {
-        return {form.exposure.lblEV2_S.text(), form.exposure.lblEV2_T.text(), form.exposure.lblEV2_A.text(), form.exposure.lblEV2Shutter.text(),
-                form.exposure.lblEV2FRatio.text()};
+        return {form.exposure.lblEV2_S.text(), form.exposure.lblEV2_T.text(), form.exposure.lblEV2_A.text(),
+                form.exposure.lblEV2Shutter.text(), form.exposure.lblEV2FRatio.text()};
     }
 };
 
@@ -106,7 +106,8 @@ TEST_F(Exposure, NonPositiveFRatioFailsAfterSpeedAndTime)
 
 TEST_F(Exposure, SettingsGroupNonPositiveFRatio)
 {
-    expectUserError([&] { form.exposure.edtEV2Fratio.setText(LocaleText("0.0")); }, "F ratio must be greater than zero!");
+    expectUserError([&] { form.exposure.edtEV2Fratio.setText(LocaleText("0.0")); },
+                    "F ratio must be greater than zero!");
     expectUserError([&] { form.exposure.cmbxEV2ISO.setItemIndex(Iso50); }, "F ratio must be greater than zero!");
     EXPECT_EQ(settingLabels(), QStringList({"4", LocaleText("8.6"), "6", "1/512 sec", LocaleText("9.2")}));
 }

@@ -290,7 +290,8 @@ TEST_F(Lighting, CancelledColourDialogStillRefreshesTheBackdrop)
     };
     form.Changebackgroundcolour1.click();
     EXPECT_EQ(form.shpBackground.color(), QColor(20, 40, 160));
-    EXPECT_EQ(form.lighting.shpImageBackground.color(), BackdropShade(QColor(20, 40, 160), form.lighting.BackgroundExposure));
+    EXPECT_EQ(form.lighting.shpImageBackground.color(),
+              BackdropShade(QColor(20, 40, 160), form.lighting.BackgroundExposure));
 }
 
 TEST_F(Lighting, OnlyTheRightButtonOpensTheStripMenu)

@@ -11,11 +11,18 @@ namespace {
 // Start-up results and the values a user reads back from them, across the pages.
 std::vector<const TEdit*> startUpTexts(const TFrmMain& form)
 {
-    return {&form.dof.lblAngleView, &form.dof.lblHyperfocal,  &form.dof.lblHFhalf,   &form.dof.lblDOFNear,     &form.dof.lblDOFFar,
-            &form.dof.lblDOFrange,  &form.dof.lblSubjectSize, &form.dof.lblBackSize, &form.dof.edtFRatio,      &form.lighting.lblFillFRatio,
-            &form.lighting.lblHairFratio, &form.lighting.lblBackExp,    &form.conversions.lblGNconv,   &form.conversions.lblGN2distance, &form.exposure.lblEV1,
-            &form.exposure.lblEV1_T,     &form.exposure.lblEV2FRatio,   &form.exposure.lblEV2_A,    &form.exposure.lblEV2Shutter,  &form.macro.lblM_Exp,
-            &form.astro.lblA_T_fr,    &form.astro.lblExitPupil,   &form.astro.edtA_Ang1,   &form.astro.edtA_StarTrailTime};
+    return {&form.dof.lblAngleView,       &form.dof.lblHyperfocal,
+            &form.dof.lblHFhalf,          &form.dof.lblDOFNear,
+            &form.dof.lblDOFFar,          &form.dof.lblDOFrange,
+            &form.dof.lblSubjectSize,     &form.dof.lblBackSize,
+            &form.dof.edtFRatio,          &form.lighting.lblFillFRatio,
+            &form.lighting.lblHairFratio, &form.lighting.lblBackExp,
+            &form.conversions.lblGNconv,  &form.conversions.lblGN2distance,
+            &form.exposure.lblEV1,        &form.exposure.lblEV1_T,
+            &form.exposure.lblEV2FRatio,  &form.exposure.lblEV2_A,
+            &form.exposure.lblEV2Shutter, &form.macro.lblM_Exp,
+            &form.astro.lblA_T_fr,        &form.astro.lblExitPupil,
+            &form.astro.edtA_Ang1,        &form.astro.edtA_StarTrailTime};
 }
 
 QStringList startUp(const char* locale)

@@ -48,8 +48,8 @@ protected:
     }
     QStringList imageSizes() const
     {
-        return {form.astro.edtA_Mag.text(), form.astro.edtA_Ang1.text(), form.astro.edtA_Ang2.text(), form.astro.edtA_MoonPC.text(),
-                form.astro.edtA_StarTrailTime.text()};
+        return {form.astro.edtA_Mag.text(), form.astro.edtA_Ang1.text(), form.astro.edtA_Ang2.text(),
+                form.astro.edtA_MoonPC.text(), form.astro.edtA_StarTrailTime.text()};
     }
 };
 

@@ -80,8 +80,9 @@ TEST_F(MoreDataWindow, EmptyListStillShowsTheYearButNoPlace)
     EXPECT_EQ(window.val_longitude.text(), "");
     for (const TLabel* caption : {&window.lbl_spring, &window.lbl_summer, &window.lbl_autumn, &window.lbl_winter})
         EXPECT_EQ(caption->hint(), "");
-    for (const TLabel* label : {&calculator.sun.val_sunrise, &calculator.sun.val_suntransit, &calculator.sun.val_sunset,
-                                &calculator.sun.val_moonrise, &calculator.sun.val_moontransit, &calculator.sun.val_moonset})
+    for (const TLabel* label :
+         {&calculator.sun.val_sunrise, &calculator.sun.val_suntransit, &calculator.sun.val_sunset,
+          &calculator.sun.val_moonrise, &calculator.sun.val_moontransit, &calculator.sun.val_moonset})
         EXPECT_EQ(label->text(), "---");
     EXPECT_FALSE(window.val_spring.text().isEmpty());
     EXPECT_FALSE(window.val_perigee.text().isEmpty());
@@ -202,8 +203,9 @@ TEST_F(MoreDataWindow, MoonEventsAlwaysBelongToTheirDayAndSkipOnceAMonth)
         window.LocationChange();
         const QString date =
             QStringLiteral(" UTC %1").arg(QLocale().toString(QDate(2024, 1, 1).addDays(day), "d MMMM yyyy"));
-        for (const TLabel* label : {&calculator.sun.val_moonrise, &calculator.sun.val_moontransit, &calculator.sun.val_moonset,
-                                    &calculator.sun.val_sunrise, &calculator.sun.val_sunset}) {
+        for (const TLabel* label :
+             {&calculator.sun.val_moonrise, &calculator.sun.val_moontransit, &calculator.sun.val_moonset,
+              &calculator.sun.val_sunrise, &calculator.sun.val_sunset}) {
             if (label->text() != "---") {
                 EXPECT_TRUE(label->text().endsWith(date)) << label->text().toStdString() << " on day " << day;
             }

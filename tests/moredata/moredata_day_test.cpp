@@ -17,8 +17,9 @@ protected:
     std::vector<QString> calculatorTimes() const
     {
         std::vector<QString> texts;
-        for (const TLabel* label : {&calculator.sun.val_sunrise, &calculator.sun.val_suntransit, &calculator.sun.val_sunset,
-                                    &calculator.sun.val_moonrise, &calculator.sun.val_moontransit, &calculator.sun.val_moonset})
+        for (const TLabel* label :
+             {&calculator.sun.val_sunrise, &calculator.sun.val_suntransit, &calculator.sun.val_sunset,
+              &calculator.sun.val_moonrise, &calculator.sun.val_moontransit, &calculator.sun.val_moonset})
             texts.push_back(label->text());
         return texts;
     }
