@@ -1,5 +1,6 @@
 #include "calculator/astropageview.h"
 #include "calculator/conversionspageview.h"
+#include "calculator/dofpageview.h"
 #include "calculator/exposurepageview.h"
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
@@ -47,6 +48,10 @@ TEST_P(PageView, EveryControlIsBound)
 INSTANTIATE_TEST_SUITE_P(
     Pages, PageView,
     testing::Values(
+        // The first page shows the lens and the lighting plan, each page's controls in full.
+        PageCase{"dof", createDofPage, [](const TFrmMain& form) -> const TControlOwner& { return form.dof; }, {}},
+        PageCase{"lighting", createDofPage,
+                 [](const TFrmMain& form) -> const TControlOwner& { return form.lighting; }, {}},
         PageCase{"conversions", createConversionsPage,
                  [](const TFrmMain& form) -> const TControlOwner& { return form.conversions; },
                  {"gpbxColourTemp", "gpbxFlashGN", "GroupBox1"}},
