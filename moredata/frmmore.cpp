@@ -250,7 +250,7 @@ void Tfrm_more::btn_todayClick()
 void Tfrm_more::cbx_locationChange()
 {
     LocationChange();
-    FCalculator.FollowMoreDataLocation(cbx_location.itemIndex());
+    FCalculator.sun.FollowMoreDataLocation(cbx_location.itemIndex());
 }
 
 void Tfrm_more::ShowSeasons(int year)
@@ -327,8 +327,9 @@ void Tfrm_more::ShowRiseTransitSet(double today, double day, double latitude, do
     const TBodyEvents sun{astro::SunRiseTime, astro::SunTransitTime, astro::SunSetTime};
     const TBodyTexts moonToday = bodyTexts(moon, today, latitude, longitude);
     const TBodyTexts sunToday = bodyTexts(sun, today, latitude, longitude);
-    showTexts({&FCalculator.val_moonrise, &FCalculator.val_moontransit, &FCalculator.val_moonset}, moonToday);
-    showTexts({&FCalculator.val_sunrise, &FCalculator.val_suntransit, &FCalculator.val_sunset}, sunToday);
+    showTexts({&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset},
+              moonToday);
+    showTexts({&FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset}, sunToday);
     const bool same = day == today;
     showTexts({&val_moonrise, &val_moontransit, &val_moonset},
               same ? moonToday : bodyTexts(moon, day, latitude, longitude));
@@ -366,12 +367,12 @@ void Tfrm_more::ShowLight(double day, double latitude, double longitude)
 void Tfrm_more::ClearDayValues()
 {
     for (TLabel* label :
-         {&FCalculator.val_moonrise, &FCalculator.val_moontransit, &FCalculator.val_moonset, &FCalculator.val_sunrise,
-          &FCalculator.val_suntransit, &FCalculator.val_sunset, &val_moonrise, &val_moontransit, &val_moonset,
-          &val_sunrise, &val_suntransit, &val_sunset, &val_astrodawn, &val_nauticaldawn, &val_civildawn,
-          &val_bluemorning, &val_goldenmorning, &val_sunriselight, &val_sunsetlight, &val_goldenevening,
-          &val_blueevening, &val_civildusk, &val_nauticaldusk, &val_astrodusk, &val_moonriselight,
-          &val_moonsetlight})
+         {&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset,
+          &FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset, &val_moonrise,
+          &val_moontransit, &val_moonset, &val_sunrise, &val_suntransit, &val_sunset, &val_astrodawn,
+          &val_nauticaldawn, &val_civildawn, &val_bluemorning, &val_goldenmorning, &val_sunriselight,
+          &val_sunsetlight, &val_goldenevening, &val_blueevening, &val_civildusk, &val_nauticaldusk,
+          &val_astrodusk, &val_moonriselight, &val_moonsetlight})
         label->setText(NoEvent);
 }
 

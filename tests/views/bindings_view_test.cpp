@@ -100,8 +100,8 @@ TEST(CalculatorDisabledLook, SetLocationAndTheReflectorLossLookDisabled)
     TFrmMain form{clock};
     CalculatorWindowView view{form};
     form.FormCreate();
-    form.btnLocation.setEnabled(false);
-    form.chbxReflector.setChecked(false);
+    form.sun.btnLocation.setEnabled(false);
+    form.lighting.chbxReflector.setChecked(false);
     const std::pair<const char*, QPalette::ColorRole> disabled[] = {{"btnLocation", QPalette::ButtonText},
                                                                     {"edtFillReflectorLoss", QPalette::Text}};
     for (const auto& [name, role] : disabled) {

@@ -67,7 +67,7 @@ TEST_F(CalculatorView, TypingIntoAnEditRunsTheHandlerChain)
     auto* fl35 = view.findChild<QLineEdit*>("edtfl35");
     focal->selectAll();
     QTest::keyClicks(focal, "50");
-    EXPECT_EQ(form.edtflength.text(), "50");
+    EXPECT_EQ(form.dof.edtflength.text(), "50");
     EXPECT_EQ(fl35->text(), "50");
 }
 
@@ -82,7 +82,7 @@ TEST_F(CalculatorView, BadInputIsReportedAndTheWindowStaysUsable)
     focal->selectAll();
     QTest::keyClicks(focal, "35");
     TGuard::setReporter({});
-    EXPECT_EQ(form.edtfl35.text(), "35");
+    EXPECT_EQ(form.dof.edtfl35.text(), "35");
     EXPECT_EQ(view.findChild<QLineEdit*>("edtfl35")->text(), "35");
 }
 
@@ -98,7 +98,7 @@ TEST_F(CalculatorView, HintsGoToTheFirstStatusPanel)
 
 TEST_F(CalculatorView, ControlStateReachesTheWidgets)
 {
-    form.chbxReflector.setChecked(true);
+    form.lighting.chbxReflector.setChecked(true);
     EXPECT_TRUE(view.findChild<QLineEdit*>("edtFillReflectorLoss")->isEnabled());
     EXPECT_FALSE(view.findChild<QLineEdit*>("edtFillGN")->isEnabled());
     EXPECT_EQ(view.findChild<QLabel*>("lblFilldistanceCaption")->text(), "Reflector distance to subject:");

@@ -139,14 +139,14 @@ TEST_F(WidgetFit, CalculatorPagesAtStartUp)
 TEST_F(WidgetFit, CalculatorWithItsLongestTexts)
 {
     // The reflector can be too weak for the fill ratio asked for: "Not possible".
-    calculator.chbxReflector.setChecked(true);
-    calculator.tbFillStops.setPosition(0);
-    ASSERT_EQ(calculator.lblFillDistance.text(), QStringLiteral("Not possible"));
+    calculator.lighting.chbxReflector.setChecked(true);
+    calculator.lighting.tbFillStops.setPosition(0);
+    ASSERT_EQ(calculator.lighting.lblFillDistance.text(), QStringLiteral("Not possible"));
     measureEveryPage(QStringLiteral("not possible"));
-    calculator.chbxReflector.setChecked(false);
+    calculator.lighting.chbxReflector.setChecked(false);
     // The last sensor of the list and the longest ambient light.
-    calculator.cmbxSensor.setItemIndex(calculator.cmbxSensor.items().size() - 1);
-    calculator.cmbxAmbient.setItemIndex(calculator.cmbxAmbient.items().size() - 1);
+    calculator.dof.cmbxSensor.setItemIndex(calculator.dof.cmbxSensor.items().size() - 1);
+    calculator.lighting.cmbxAmbient.setItemIndex(calculator.lighting.cmbxAmbient.items().size() - 1);
     measureEveryPage(QStringLiteral("last sensor"));
     expectNothingCut();
 }

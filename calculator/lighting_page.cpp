@@ -1,8 +1,10 @@
 // Flash and ambient lighting: main, fill or reflector, hair, background and ambient light.
 
-#include "calculator/frmmain.h"
+#include "calculator/lighting_page.h"
+
 
 #include "calculator/backdrop_shade.h"
+#include "calculator/dof_page.h"
 #include "calculator/photo_values.h"
 #include "controls/errors.h"
 #include "controls/numbers.h"
@@ -65,7 +67,7 @@ double lightValue(const TList& ambient)
 
 }  // namespace
 
-TLightingControls::TLightingControls()
+TLightingPage::TLightingPage(TDofPage& dof, const TShape& background)
     : cmbxISO(IsoSettings, 1),
       cmbxFilter(FilterNames, 0),
       cmbxMainPower(PowerSettings, 0),
@@ -73,7 +75,9 @@ TLightingControls::TLightingControls()
       cmbxHairPower(PowerSettings, 2),
       cmbxBackPower(PowerSettings, 2),
       cmbxBackLight(BackLightNames, BackgroundLight),
-      cmbxAmbient(AmbientNames, 0)
+      cmbxAmbient(AmbientNames, 0),
+      FDof(dof),
+      FBackground(background)
 {
     tbFillDistance.setEnabled(false);
     tbFillDistance.setHint("Use the fill light F-stop slider to adjust");
@@ -86,9 +90,10 @@ TLightingControls::TLightingControls()
                                                            &cmbxAmbient})
         input->setColor(clInput);
     edtFillReflectorLoss.setColor(clBtnFace);
+    bindHandlers();
 }
 
-void TFrmMain::bindLightingHandlers()
+void TLightingPage::bindHandlers()
 {
     for (TList* list : {&cmbxISO, &cmbxFilter, &cmbxMainPower, &cmbxFillPower, &cmbxHairPower, &cmbxBackPower,
                         &cmbxBackLight})
@@ -108,7 +113,7 @@ void TFrmMain::bindLightingHandlers()
     tbAmbientExp.onChange = [this] { tbAmbientExpChange(); };
 }
 
-void TFrmMain::cmbxISOChange()
+void TLightingPage::cmbxISOChange()
 {
     const bool reflector = chbxReflector.checked();
     edtFillReflectorLoss.setEnabled(reflector);
@@ -140,28 +145,28 @@ void TFrmMain::cmbxISOChange()
     guideNumberAtIso(edtBackGN, cmbxBackPower, lblBackGNISO);
     guideNumberAtIso(edtHairGN, cmbxHairPower, lblHairGNISO);
 
-    UpdateLens();
+    FDof.UpdateLens();
     tbMainDistanceChange();
     tbFillStopsChange();
     tbHairFstopsChange();
     UpdateBackgroundExposure();
 }
 
-void TFrmMain::tbMainDistanceChange()
+void TLightingPage::tbMainDistanceChange()
 {
     const double distance = sliderDistance(tbMainDistance);
     lblMainDistance.setText(distanceText(distance));
     if (lblMainGNISO.text() != NotAvailable && distance > 0)
-        edtFRatio.setText(RoundedText(value(lblMainGNISO) / distance, 1));
+        FDof.edtFRatio.setText(RoundedText(value(lblMainGNISO) / distance, 1));
     UpdateBackgroundExposure();
     tbHairFstopsChange();
 }
 
-void TFrmMain::btnUpdateLightingClick()
+void TLightingPage::btnUpdateLightingClick()
 {
-    if (edtFRatio.text().isEmpty() || lblMainGNISO.text() == NotAvailable)
+    if (FDof.edtFRatio.text().isEmpty() || lblMainGNISO.text() == NotAvailable)
         return;
-    const double fRatio = value(edtFRatio);
+    const double fRatio = value(FDof.edtFRatio);
     if (fRatio == 0)
         throw EInputError("F ratio cannot be set to zero");
     const double distance = value(lblMainGNISO) / fRatio;
@@ -174,14 +179,14 @@ void TFrmMain::btnUpdateLightingClick()
         lblMainDistance.setText(distanceText(sliderDistance(tbMainDistance)));
 }
 
-void TFrmMain::tbFillStopsChange()
+void TLightingPage::tbFillStopsChange()
 {
     const double stops = RoundTo(tbFillStops.position() * 0.5, 1);
     lblFillFactor.setText(FloatToStr(stops) + " stops");
 
     const bool reflector = chbxReflector.checked();
-    if (reflector || (!edtFRatio.text().isEmpty() && lblFillGNISO.text() != NotAvailable)) {
-        const double fRatio = value(edtFRatio);
+    if (reflector || (!FDof.edtFRatio.text().isEmpty() && lblFillGNISO.text() != NotAvailable)) {
+        const double fRatio = value(FDof.edtFRatio);
         double guideNumber;
         if (!reflector)
             guideNumber = value(lblFillGNISO);
@@ -212,19 +217,19 @@ void TFrmMain::tbFillStopsChange()
         UpdateBackgroundExposure();
 }
 
-void TFrmMain::tbFillDistanceChange() { lblFillDistance.setText(distanceText(sliderDistance(tbFillDistance))); }
+void TLightingPage::tbFillDistanceChange() { lblFillDistance.setText(distanceText(sliderDistance(tbFillDistance))); }
 
-void TFrmMain::tbHairDistChange() { lblHairDist.setText(distanceText(sliderDistance(tbHairDist))); }
+void TLightingPage::tbHairDistChange() { lblHairDist.setText(distanceText(sliderDistance(tbHairDist))); }
 
-void TFrmMain::tbHairFstopsChange()
+void TLightingPage::tbHairFstopsChange()
 {
     const double stops = RoundTo((tbHairFstops.position() - 10) * 0.5, 1);
     lblHairFStops.setText(FloatToStr(stops) + " stops");
-    if (edtFRatio.text().isEmpty() || lblHairGNISO.text() == NotAvailable) {
+    if (FDof.edtFRatio.text().isEmpty() || lblHairGNISO.text() == NotAvailable) {
         lblHairFratio.setText(NotAvailable);
         return;
     }
-    const double meterReading = std::pow(Sqrt2, stops) * value(edtFRatio);
+    const double meterReading = std::pow(Sqrt2, stops) * value(FDof.edtFRatio);
     const double distance = Divide(value(lblHairGNISO), meterReading);
     const int position = quarterMetrePosition(distance);
     tbHairDist.setPosition(position);
@@ -235,48 +240,48 @@ void TFrmMain::tbHairFstopsChange()
     lblHairFratio.setText(RoundedText(meterReading, 1));
 }
 
-void TFrmMain::tbBacklightChange()
+void TLightingPage::tbBacklightChange()
 {
     lblBacklightDist.setText(distanceText(sliderDistance(tbBacklight)));
     cmbxISOChange();
 }
 
-void TFrmMain::tbBackgroundDistChange()
+void TLightingPage::tbBackgroundDistChange()
 {
     lblBackdist.setText(distanceText(sliderDistance(tbBackgroundDist)));
-    UpdateSizes();
+    FDof.UpdateSizes();
     // The backdrop follows the slider when the light on it depends on this distance.
     const int light = cmbxBackLight.itemIndex();
     if (light == MainLight || light == FillLight)
         UpdateBackgroundExposure();
 }
 
-void TFrmMain::cmbxAmbientChange()
+void TLightingPage::cmbxAmbientChange()
 {
-    UpdateLens();
+    FDof.UpdateLens();
     UpdateBackgroundExposure();
 }
 
-void TFrmMain::tbAmbientExpChange()
+void TLightingPage::tbAmbientExpChange()
 {
     lblAmbientExp.setText(RoundedText((tbAmbientExp.position() - 10) * 0.5, 1) + " stops");
     cmbxAmbientChange();
 }
 
-void TFrmMain::UpdateAmbientShutterSpeed()
+void TLightingPage::UpdateAmbientShutterSpeed()
 {
-    if (edtFRatio.text().isEmpty()) {
+    if (FDof.edtFRatio.text().isEmpty()) {
         lblAmbient.setText(NotAvailable);
         return;
     }
-    const double apertureValue = ApertureValue(value(edtFRatio));
+    const double apertureValue = ApertureValue(value(FDof.edtFRatio));
     const double speedValue = SpeedValue(EffectiveIso);
     const double exposureValue =
         speedValue + lightValue(cmbxAmbient) - apertureValue - (tbAmbientExp.position() - 10) * 0.5;
     lblAmbient.setText(ShutterTimeText(SecondsFromValue(exposureValue)));
 }
 
-void TFrmMain::UpdateBackgroundExposure()
+void TLightingPage::UpdateBackgroundExposure()
 {
     // The f-ratio that the light falling on the background would call for; 0 when none.
     const auto overDistance = [](double guideNumber, double distance) {
@@ -301,16 +306,16 @@ void TFrmMain::UpdateBackgroundExposure()
                 0.25 * (tbFillDistance.position() + tbMainDistance.position() + tbBackgroundDist.position()));
         break;
     case AmbientLight:
-        backgroundFRatio = value(edtFRatio);
+        backgroundFRatio = value(FDof.edtFRatio);
         break;
     case NoLight:
-        backgroundFRatio = value(edtFRatio) * std::pow(Sqrt2, -6);
+        backgroundFRatio = value(FDof.edtFRatio) * std::pow(Sqrt2, -6);
         break;
     default:
         break;
     }
 
-    const double fRatio = edtFRatio.text().isEmpty() ? 0 : value(edtFRatio);
+    const double fRatio = FDof.edtFRatio.text().isEmpty() ? 0 : value(FDof.edtFRatio);
     if (fRatio > 0 && backgroundFRatio > 0) {
         // log10(F / N) / log10(sqrt 2), written as 2 log2(F / N) so that whole stops come out exact.
         BackgroundExposure = 2 * CheckedLog2(backgroundFRatio / fRatio);
@@ -322,7 +327,7 @@ void TFrmMain::UpdateBackgroundExposure()
     UpdateBackdropShade();
 }
 
-void TFrmMain::UpdateBackdropShade()
+void TLightingPage::UpdateBackdropShade()
 {
-    shpImageBackground.setColor(BackdropShade(shpBackground.color(), BackgroundExposure));
+    shpImageBackground.setColor(BackdropShade(FBackground.color(), BackgroundExposure));
 }

@@ -5,7 +5,15 @@
 #include "controls/edit.h"
 #include "controls/list.h"
 
-struct TDofControls : TControlOwner {
+class TLightingPage;
+
+class TDofPage : public TControlOwner {
+public:
+    // The lighting plan below reads the background distance and follows the lens and f-ratio.
+    explicit TDofPage(TLightingPage& lighting);
+    TDofPage(const TDofPage&) = delete;
+    TDofPage& operator=(const TDofPage&) = delete;
+
     CONTROL(TList, cmbxSensor);
     CONTROL(TEdit, edtSensorWidth, "36");
     CONTROL(TEdit, edtSensorHeight, "24");
@@ -25,5 +33,15 @@ struct TDofControls : TControlOwner {
     CONTROL(TLabel, lblSubjectSize, "N/A");
     CONTROL(TLabel, lblBackSize, "N/A");
 
-    TDofControls();
+    void cmbxSensorChange();
+    void edtSensorWidthChange();
+    void edtflengthChange();
+    void edtFocusDistanceChange();
+    void UpdateLens();
+    void UpdateSizes();
+
+private:
+    void bindHandlers();
+
+    TLightingPage& FLighting;
 };

@@ -1,17 +1,15 @@
 #pragma once
-// The macro and astrophotography pages.
+// The astrophotography page: telescope set-ups and image sizes.
 
 #include "controls/controllist.h"
 #include "controls/edit.h"
 #include "controls/list.h"
 
-struct TMacroAstroControls : TControlOwner {
-    // Macro magnification and extension compensation.
-    CONTROL(TEdit, edtM_fl, "50");
-    CONTROL(TEdit, edtM_Ext, "50");
-    CONTROL(TLabel, lblM_Mag, "N/A");
-    CONTROL(TLabel, lblM_Exp, "N/A");
-    CONTROL(TMemo, MemoMacro);
+class TAstroPage : public TControlOwner {
+public:
+    TAstroPage();
+    TAstroPage(const TAstroPage&) = delete;
+    TAstroPage& operator=(const TAstroPage&) = delete;
 
     // Telescope with Barlow lens, eyepiece and camera lens.
     CONTROL(TList, cmbxA_PF_Barlow);
@@ -37,5 +35,9 @@ struct TMacroAstroControls : TControlOwner {
     CONTROL(TEdit, edtA_StarTrailTime, "edtA_MoonPC");
     CONTROL(TMemo, MemoAstro);
 
-    TMacroAstroControls();
+    void edtA_T_flChange();
+    void edtA_EffFLChange();
+
+private:
+    void bindHandlers();
 };

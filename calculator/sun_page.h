@@ -9,7 +9,17 @@
 #include "controls/image.h"
 #include "moonpicture/moon.h"
 
-struct TSunControls : TControlOwner {
+class TMainForm;
+class Tfrm_locations;
+class Tfrm_more;
+
+class TSunPage : public TControlOwner {
+public:
+    // The clock dates the page's moon picture until the almanac sets it.
+    explicit TSunPage(const TClock& clock);
+    TSunPage(const TSunPage&) = delete;
+    TSunPage& operator=(const TSunPage&) = delete;
+
     // Almanac captions and the values the moon window writes.
     CONTROL(TLabel, lbl_julian, "Julian date:");
     CONTROL(TLabel, val_julian);
@@ -84,5 +94,32 @@ struct TSunControls : TControlOwner {
     // The page's moon picture.
     CONTROL(TMoon, Moon);
 
-    explicit TSunControls(const TClock& clock);
+    // The instant seen at the previous day-change check.
+    double LastAlmanacDay = 0;
+
+    // The windows whose location and almanac this page shows; until they are connected those
+    // steps are left out.
+    void connectWindows(TMainForm* moon, Tfrm_more* more, Tfrm_locations* locations);
+    // The timer's step for this page, after the moon window has written the almanac.
+    void Tick();
+    void ShowLocation();
+    // The user confirmed the current location in the location editor: the More Data window
+    // takes the stored list and the editor's selection, and the location texts of this page
+    // and that window show the place at once rather than at the next universal day.
+    void FollowEditorLocation();
+    // The user picked the location at `index` of the More Data window's list, which has shown
+    // it already: it becomes the editor's selection, the program's current location, and is
+    // stored as such; the location caption follows.
+    void FollowMoreDataLocation(int index);
+    void btnLocationClick();
+    void btnUTCTimeClick();
+    void edtTempChange();
+
+private:
+    void bindHandlers();
+    void RefreshAlmanacDay();
+
+    TMainForm* FMoonForm = nullptr;
+    Tfrm_more* FMore = nullptr;
+    Tfrm_locations* FLocations = nullptr;
 };

@@ -5,7 +5,12 @@
 #include "controls/edit.h"
 #include "controls/list.h"
 
-struct TExposureControls : TControlOwner {
+class TExposurePage : public TControlOwner {
+public:
+    TExposurePage();
+    TExposurePage(const TExposurePage&) = delete;
+    TExposurePage& operator=(const TExposurePage&) = delete;
+
     // Exposure value at ISO 100 from a camera setting.
     CONTROL(TList, cmbxEV1Shutter);
     CONTROL(TEdit, edtEV1Fratio, "8");
@@ -29,5 +34,9 @@ struct TExposureControls : TControlOwner {
 
     CONTROL(TMemo, MemoEV);
 
-    TExposureControls();
+    void cmbxEV1ShutterChange();
+    void edtEV2Change();
+
+private:
+    void bindHandlers();
 };

@@ -1,6 +1,8 @@
 // Sensor, lens and depth of field.
 
-#include "calculator/frmmain.h"
+#include "calculator/dof_page.h"
+
+#include "calculator/lighting_page.h"
 
 #include "controls/numbers.h"
 
@@ -59,7 +61,7 @@ double coveredWidth(double angle, double distance)
 
 }  // namespace
 
-TDofControls::TDofControls() : cmbxSensor(sensorNames(), FullFramePreset)
+TDofPage::TDofPage(TLightingPage& lighting) : cmbxSensor(sensorNames(), FullFramePreset), FLighting(lighting)
 {
     for (TEdit* input : {&edtflength, &edtFRatio, &edtFocusDistance})
         input->setColor(clInput);
@@ -71,9 +73,10 @@ TDofControls::TDofControls() : cmbxSensor(sensorNames(), FullFramePreset)
     lblAngleView.setHint("lens angle of view for the sensor width");
     lblHFhalf.setHint("if set focus to hyperfocal distance, all should be sharp from this distance to infinity");
     lblSubjectSize.setHint("subject size given focal length and focus distance");
+    bindHandlers();
 }
 
-void TFrmMain::bindDofHandlers()
+void TDofPage::bindHandlers()
 {
     cmbxSensor.onChange = [this] { cmbxSensorChange(); };
     edtSensorWidth.onChange = [this] { edtSensorWidthChange(); };
@@ -83,7 +86,7 @@ void TFrmMain::bindDofHandlers()
     edtFocusDistance.onChange = [this] { edtFocusDistanceChange(); };
 }
 
-void TFrmMain::cmbxSensorChange()
+void TDofPage::cmbxSensorChange()
 {
     const int index = cmbxSensor.itemIndex();
     if (index < 0)
@@ -92,7 +95,7 @@ void TFrmMain::cmbxSensorChange()
     edtSensorHeight.setText(WithDecimalSeparator(QString::fromUtf8(SensorPresets[index].height)));
 }
 
-void TFrmMain::edtSensorWidthChange()
+void TDofPage::edtSensorWidthChange()
 {
     if (edtSensorWidth.text().isEmpty() || edtSensorHeight.text().isEmpty()) {
         lblCOC.setText(NotAvailable);
@@ -108,14 +111,14 @@ void TFrmMain::edtSensorWidthChange()
     edtflengthChange();
 }
 
-void TFrmMain::edtflengthChange()
+void TDofPage::edtflengthChange()
 {
     UpdateLens();
     edtFocusDistanceChange();
-    tbFillStopsChange();
+    FLighting.tbFillStopsChange();
 }
 
-void TFrmMain::UpdateLens()
+void TDofPage::UpdateLens()
 {
     if (lblCrop.text() != NotAvailable && !edtflength.text().isEmpty()) {
         const double equivalent = CheckedResult(value(lblCrop) * value(edtflength));
@@ -139,10 +142,10 @@ void TFrmMain::UpdateLens()
         lblHFhalf.setText(NotAvailable);
     }
 
-    UpdateAmbientShutterSpeed();
+    FLighting.UpdateAmbientShutterSpeed();
 }
 
-void TFrmMain::edtFocusDistanceChange()
+void TDofPage::edtFocusDistanceChange()
 {
     if (lblCOC.text() == NotAvailable || edtflength.text().isEmpty() || edtFRatio.text().isEmpty()
         || edtFocusDistance.text().isEmpty()) {
@@ -171,7 +174,7 @@ void TFrmMain::edtFocusDistanceChange()
     UpdateSizes();
 }
 
-void TFrmMain::UpdateSizes()
+void TDofPage::UpdateSizes()
 {
     if (edtSensorHeight.text().isEmpty() || edtflength.text().isEmpty() || edtFRatio.text().isEmpty()
         || edtFocusDistance.text().isEmpty() || lblCOC.text() == NotAvailable) {
@@ -193,7 +196,7 @@ void TFrmMain::UpdateSizes()
     const double subjectWidth = coveredWidth(angle, distance);
     lblSubjectSize.setText(RoundedText(subjectWidth, 2) + "m wide x " + RoundedText(subjectWidth * aspect, 2)
                            + "m high");
-    const double backgroundDistance = distance + tbBackgroundDist.position() * 0.25;
+    const double backgroundDistance = distance + FLighting.tbBackgroundDist.position() * 0.25;
     const double backgroundWidth = coveredWidth(angle, backgroundDistance);
     lblBackSize.setText(RoundedText(backgroundWidth, 2) + "m w x " + RoundedText(backgroundWidth * aspect, 2)
                         + "m h");

@@ -1,6 +1,6 @@
-// Macro magnification, and telescope and camera combinations for astrophotography.
+// Telescope and camera combinations for astrophotography, and image sizes for a focal length.
 
-#include "calculator/frmmain.h"
+#include "calculator/astro_page.h"
 
 #include "calculator/barlow_lenses.h"
 #include "calculator/documentation_texts_pages.h"
@@ -44,14 +44,13 @@ QString focalLengthText(const QString& focalLength, double magnification)
 
 }  // namespace
 
-TMacroAstroControls::TMacroAstroControls()
-    : MemoMacro(QString::fromUtf8(MacroText)),
-      cmbxA_PF_Barlow(barlowNames(), 0),
+TAstroPage::TAstroPage()
+    : cmbxA_PF_Barlow(barlowNames(), 0),
       MemoAstro(QString::fromUtf8(AstroText))
 {
-    for (TControl* input : std::initializer_list<TControl*>{&edtM_fl, &edtM_Ext, &cmbxA_PF_Barlow, &edtA_T_fl,
-                                                           &edtA_T_aperture, &edtA_T_EyepieceFL, &edtA_LensFL,
-                                                           &edtA_LensFR, &edtA_EffFL})
+    for (TControl* input : std::initializer_list<TControl*>{&cmbxA_PF_Barlow, &edtA_T_fl, &edtA_T_aperture,
+                                                           &edtA_T_EyepieceFL, &edtA_LensFL, &edtA_LensFR,
+                                                           &edtA_EffFL})
         input->setColor(clInput);
     edtA_LensFL.setHint(
         QStringLiteral("this should be in 35mm equivalent terms to get the equivalent magnification"));
@@ -59,35 +58,18 @@ TMacroAstroControls::TMacroAstroControls()
                                        "effective fl and magnification equate to 35mm film size"));
     for (TEdit* result : {&edtA_Mag, &edtA_Ang1, &edtA_Ang2, &edtA_MoonPC, &edtA_StarTrailTime})
         result->setReadOnly(true);
+    bindHandlers();
 }
 
-void TFrmMain::bindMacroAstroHandlers()
+void TAstroPage::bindHandlers()
 {
-    edtM_fl.onChange = [this] { edtM_flChange(); };
-    edtM_Ext.onChange = [this] { edtM_flChange(); };
     cmbxA_PF_Barlow.onChange = [this] { edtA_T_flChange(); };
     for (TEdit* edit : {&edtA_T_fl, &edtA_T_aperture, &edtA_T_EyepieceFL, &edtA_LensFL, &edtA_LensFR})
         edit->onChange = [this] { edtA_T_flChange(); };
     edtA_EffFL.onChange = [this] { edtA_EffFLChange(); };
 }
 
-void TFrmMain::edtM_flChange()
-{
-    if (edtM_fl.text().isEmpty() || edtM_Ext.text().isEmpty())
-        return;
-    const double focalLength = value(edtM_fl);
-    const double extension = value(edtM_Ext);
-    if (!(focalLength > 0)) {
-        lblM_Mag.setText(NotAvailable);
-        lblM_Exp.setText(NotAvailable);
-        return;
-    }
-    lblM_Mag.setText(RoundedText(extension / focalLength, 1));
-    const double stops = CheckedLog10((focalLength + extension) / focalLength) / std::log10(std::sqrt(2.0));
-    lblM_Exp.setText(RoundedText(stops, 1) + QStringLiteral(" stops"));
-}
-
-void TFrmMain::edtA_T_flChange()
+void TAstroPage::edtA_T_flChange()
 {
     const double barlow = barlowFactor(cmbxA_PF_Barlow);
     if (edtA_T_fl.text().isEmpty() || edtA_T_aperture.text().isEmpty())
@@ -143,7 +125,7 @@ void TFrmMain::edtA_T_flChange()
                          + QStringLiteral("x "));
 }
 
-void TFrmMain::edtA_EffFLChange()
+void TAstroPage::edtA_EffFLChange()
 {
     if (edtA_EffFL.text().isEmpty())
         return;

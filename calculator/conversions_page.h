@@ -5,7 +5,12 @@
 #include "controls/edit.h"
 #include "controls/list.h"
 
-struct TConversionsControls : TControlOwner {
+class TConversionsPage : public TControlOwner {
+public:
+    TConversionsPage();
+    TConversionsPage(const TConversionsPage&) = delete;
+    TConversionsPage& operator=(const TConversionsPage&) = delete;
+
     // Colour temperature filters.
     CONTROL(TList, cmbxFilmType);
     CONTROL(TList, cmbxLightSource);
@@ -28,7 +33,12 @@ struct TConversionsControls : TControlOwner {
     CONTROL(TEdit, edtGN2FRatio, "8");
     CONTROL(TLabel, lblGN2distance, "N/A");
 
-    TConversionsControls();
+    void cmbxFilmTypeChange();
+    void edtGNChange();
+    void edtGN2Change();
+
+private:
+    void bindHandlers();
 };
 
 // Units of the guide-number radio groups, in their order.

@@ -1,9 +1,10 @@
 // Exposure values and the S+L=A+T system.
 
-#include "calculator/frmmain.h"
+#include "calculator/exposure_page.h"
+
 
 #include "calculator/documentation_texts_pages.h"
-#include "calculator/lighting_controls.h"
+#include "calculator/lighting_page.h"
 #include "calculator/photo_values.h"
 #include "calculator/shutter_speeds.h"
 #include "controls/errors.h"
@@ -21,7 +22,7 @@ void requirePositive(double fRatio)
 
 }  // namespace
 
-TExposureControls::TExposureControls()
+TExposurePage::TExposurePage()
     : cmbxEV1Shutter(ShutterSpeedNames(), DefaultShutterSpeed),
       cmbxEV1ISO(IsoSettings, Iso100),
       cmbxEV2ISO(IsoSettings, Iso100),
@@ -34,9 +35,10 @@ TExposureControls::TExposureControls()
     lblEV2_A.setHint(QStringLiteral("SLAT aperture value"));
     lblEV2_T.setHint(QStringLiteral("SLAT Time value"));
     lblEV2_S.setHint(QStringLiteral("SLAT Speed value"));
+    bindHandlers();
 }
 
-void TFrmMain::bindExposureHandlers()
+void TExposurePage::bindHandlers()
 {
     cmbxEV1Shutter.onChange = [this] { cmbxEV1ShutterChange(); };
     edtEV1Fratio.onChange = [this] { cmbxEV1ShutterChange(); };
@@ -47,7 +49,7 @@ void TFrmMain::bindExposureHandlers()
     cmbxEV2Shutter.onChange = [this] { edtEV2Change(); };
 }
 
-void TFrmMain::cmbxEV1ShutterChange()
+void TExposurePage::cmbxEV1ShutterChange()
 {
     const double seconds = ShutterSeconds(cmbxEV1Shutter);
     if (edtEV1Fratio.text().isEmpty())
@@ -68,7 +70,7 @@ void TFrmMain::cmbxEV1ShutterChange()
     lblEV1_L.setText(FloatToStr(light));
 }
 
-void TFrmMain::edtEV2Change()
+void TExposurePage::edtEV2Change()
 {
     const double seconds = ShutterSeconds(cmbxEV2Shutter);
     const int iso = StrToInt(cmbxEV2ISO.text());

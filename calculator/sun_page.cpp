@@ -1,7 +1,8 @@
-// The sun-and-moon page: the timer that drives the almanac windows, the location caption and
-// the model-comfort estimate.
+// The sun-and-moon page: the almanac day, the location caption and the model-comfort estimate.
 
-#include "calculator/frmmain.h"
+#include "calculator/sun_page.h"
+
+#include "calculator/comfort_text.h"
 #include "calculator/model_comfort.h"
 #include "controls/numbers.h"
 #include "locations/frmlocations.h"
@@ -18,7 +19,18 @@ const QString LocationCaption = QStringLiteral("Location:");
 
 }  // namespace
 
-void TFrmMain::bindSunHandlers()
+TSunPage::TSunPage(const TClock& clock) : Moon(clock)
+{
+    btnLocation.setEnabled(false);
+    btnLocation.setHint("Unfortunately, at present, changing location does not over-ride computer registry location for calculations");
+    MemoComfort.setText(ComfortText);
+    chbxSunElev.setHint("check to use the current calculated position");
+    for (TEdit* input : {&edtTemp, &edtHumidity, &edtWind, &edtSunElev, &edtSolarCorr})
+        input->setColor(clInput);
+    bindHandlers();
+}
+
+void TSunPage::bindHandlers()
 {
     btnLocation.onClick = [this] { btnLocationClick(); };
     btnUTCTime.onClick = [this] { btnUTCTimeClick(); };
@@ -26,18 +38,15 @@ void TFrmMain::bindSunHandlers()
         input->onChange = [this] { edtTempChange(); };
 }
 
-void TFrmMain::connectWindows(TMainForm* moon, Tfrm_more* more, Tfrm_locations* locations)
+void TSunPage::connectWindows(TMainForm* moon, Tfrm_more* more, Tfrm_locations* locations)
 {
     FMoonForm = moon;
-    MoonWindow = moon;
     FMore = more;
     FLocations = locations;
 }
 
-void TFrmMain::TimerTimer()
+void TSunPage::Tick()
 {
-    if (FMoonForm)
-        FMoonForm->TimerTimer();
     RefreshAlmanacDay();
     if (lblLocation.text() == LocationCaption)
         ShowLocation();
@@ -45,7 +54,7 @@ void TFrmMain::TimerTimer()
 
 // Rise, transit and set belong to a universal-time day: they are recomputed when the almanac's
 // instant enters another day, for the location current in the editor.
-void TFrmMain::RefreshAlmanacDay()
+void TSunPage::RefreshAlmanacDay()
 {
     if (!FMore || std::trunc(Moon.date()) == std::trunc(LastAlmanacDay))
         return;
@@ -55,7 +64,7 @@ void TFrmMain::RefreshAlmanacDay()
 
 // The editor's index means the same place in the More Data window only while both hold the
 // stored list, so that window first takes the list the editor may have saved since.
-void TFrmMain::FollowEditorLocation()
+void TSunPage::FollowEditorLocation()
 {
     if (FMore) {
         if (FLocations) {
@@ -67,7 +76,7 @@ void TFrmMain::FollowEditorLocation()
     ShowLocation();
 }
 
-void TFrmMain::FollowMoreDataLocation(int index)
+void TSunPage::FollowMoreDataLocation(int index)
 {
     if (!FLocations)
         return;
@@ -75,13 +84,7 @@ void TFrmMain::FollowMoreDataLocation(int index)
     ShowLocation();
 }
 
-void TFrmMain::FormClose()
-{
-    if (FMore)
-        FMore->SaveAndReleaseLocations();
-}
-
-void TFrmMain::ShowLocation()
+void TSunPage::ShowLocation()
 {
     if (!FLocations)
         return;
@@ -90,19 +93,19 @@ void TFrmMain::ShowLocation()
                         FLocations->edt_latitude.text());
 }
 
-void TFrmMain::btnLocationClick()
+void TSunPage::btnLocationClick()
 {
     if (FLocations && FLocations->ShowModal() == TModalResult::OK)
         FollowEditorLocation();
 }
 
-void TFrmMain::btnUTCTimeClick()
+void TSunPage::btnUTCTimeClick()
 {
     if (FMoonForm)
         FMoonForm->mnu_utcClick();
 }
 
-void TFrmMain::edtTempChange()
+void TSunPage::edtTempChange()
 {
     for (const TEdit* input : {&edtTemp, &edtHumidity, &edtWind, &edtSunElev, &edtSolarCorr})
         if (input->text().isEmpty())

@@ -9,7 +9,16 @@
 #include "controls/list.h"
 #include "controls/slider.h"
 
-struct TLightingControls : TControlOwner {
+class TDofPage;
+
+class TLightingPage : public TControlOwner {
+public:
+    // The f-ratio and the lens belong to the page's upper band; the backdrop is shaded from the
+    // window's background colour.
+    TLightingPage(TDofPage& dof, const TShape& background);
+    TLightingPage(const TLightingPage&) = delete;
+    TLightingPage& operator=(const TLightingPage&) = delete;
+
     // Distance sliders step 0.25 m; stop sliders step half a stop.
     CONTROL(TSlider, tbMainDistance, 0, 40, 8);
     CONTROL(TSlider, tbFillDistance, 0, 40, 0);
@@ -61,7 +70,31 @@ struct TLightingControls : TControlOwner {
     // The backdrop behind the portrait, shaded by the background exposure.
     CONTROL(TShape, shpImageBackground, QColor(128, 64, 64));
 
-    TLightingControls();
+    // ISO corrected for the lens filter, unrounded.
+    double EffectiveIso = 0;
+    // Background exposure relative to the subject in stops; 100 when not available.
+    double BackgroundExposure = 100;
+
+    void cmbxISOChange();
+    void tbMainDistanceChange();
+    void btnUpdateLightingClick();
+    void tbFillStopsChange();
+    void tbFillDistanceChange();
+    void tbHairDistChange();
+    void tbHairFstopsChange();
+    void tbBacklightChange();
+    void tbBackgroundDistChange();
+    void cmbxAmbientChange();
+    void tbAmbientExpChange();
+    void UpdateBackgroundExposure();
+    void UpdateBackdropShade();
+    void UpdateAmbientShutterSpeed();
+
+private:
+    void bindHandlers();
+
+    TDofPage& FDof;
+    const TShape& FBackground;
 };
 
 // Half-stop factors of the flash power settings "Full" .. "1/32".

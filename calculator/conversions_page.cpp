@@ -1,8 +1,10 @@
 // Colour-temperature filters, guide-number conversion and flash distance.
 
-#include "calculator/frmmain.h"
+#include "calculator/conversions_page.h"
+
 
 #include "calculator/colour_filters.h"
+#include "calculator/lighting_page.h"
 #include "controls/numbers.h"
 
 #include <cmath>
@@ -36,7 +38,7 @@ bool assigned(const TEdit& input) { return !input.text().isEmpty() && input.text
 
 }  // namespace
 
-TConversionsControls::TConversionsControls()
+TConversionsPage::TConversionsPage()
     : cmbxFilmType(ColourTemperatureNames(FilmTypes), 0),
       cmbxLightSource(ColourTemperatureNames(LightSources), 0),
       rdgpGN1(GuideNumberUnits, 0),
@@ -51,9 +53,10 @@ TConversionsControls::TConversionsControls()
         input->setColor(clInput);
     for (TLabel* result : {&lblGNconv, &lblGN2fratio, &lblGN2distance})
         result->setHint(FlashHint);
+    bindHandlers();
 }
 
-void TFrmMain::bindConversionsHandlers()
+void TConversionsPage::bindHandlers()
 {
     cmbxFilmType.onChange = [this] { cmbxFilmTypeChange(); };
     cmbxLightSource.onChange = [this] { cmbxFilmTypeChange(); };
@@ -65,7 +68,7 @@ void TFrmMain::bindConversionsHandlers()
         edit->onChange = [this] { edtGN2Change(); };
 }
 
-void TFrmMain::cmbxFilmTypeChange()
+void TConversionsPage::cmbxFilmTypeChange()
 {
     const double film = kelvin(cmbxFilmType, FilmTypes);
     const double source = kelvin(cmbxLightSource, LightSources);
@@ -80,7 +83,7 @@ void TFrmMain::cmbxFilmTypeChange()
                                 + FloatToStr(choice.stops) + QStringLiteral("stops"));
 }
 
-void TFrmMain::edtGNChange()
+void TConversionsPage::edtGNChange()
 {
     double guideNumber = StrToFloat(edtGN.text());
     const double units1 = unitFactor(rdgpGN1);
@@ -91,7 +94,7 @@ void TFrmMain::edtGNChange()
     lblGNconv.setText(RoundedText(CheckedSqrt(Divide(iso2, iso1)) * guideNumber * (units2 / units1), 1));
 }
 
-void TFrmMain::edtGN2Change()
+void TConversionsPage::edtGN2Change()
 {
     if (assigned(edtGN2Distance))
         lblGN2fratio.setText(RoundedText(Divide(StrToFloat(edtGN2.text()), StrToFloat(edtGN2Distance.text())), 1));
