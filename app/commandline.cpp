@@ -1,6 +1,6 @@
 #include "app/commandline.h"
 
-#include "app/appinfo.h"
+#include "texts/appinfo.h"
 
 #include <QCommandLineParser>
 #include <QDir>

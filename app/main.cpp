@@ -2,9 +2,8 @@
 // event loop.
 
 #include "app/appicon.h"
-#include "app/appinfo.h"
 #include "app/commandline.h"
-#include "calculator/formmainview.h"
+#include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
 #include "controls/guard.h"
@@ -15,9 +14,10 @@
 #include "moonwindow/frmutc.h"
 #include "moonwindow/frmutcview.h"
 #include "moonwindow/mainform.h"
-#include "moonwindow/mainformview.h"
+#include "moonwindow/moonwindowview.h"
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
+#include "texts/appinfo.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -88,13 +88,13 @@ int main(int argc, char** argv)
     // Each window runs its creation handler as it is created; the ones after the calculator
     // stay hidden until a menu or button calls them up.
     TFrmMain calculator(clock);
-    FormMainView calculatorView(calculator);
+    CalculatorWindowView calculatorView(calculator);
     // The moon window makes its phase picture the icon of every other window.
     calculatorView.setWindowIcon(ApplicationIcon());
     TGuard::run([&] { calculator.FormCreate(); });
 
     TMainForm moon(calculator, clock, settingsFile);
-    MainFormView moonView(moon);
+    MoonWindowView moonView(moon);
     BindModalOver(moon, &moonView, &calculatorView);
     TGuard::run([&] { moon.FormCreate(); });
 

@@ -87,25 +87,25 @@ QGroupBox* lensGroup(TFrmMain& form)
     auto* inputs = new QGridLayout;
     FormGrid in(inputs);
     in.span(Bind::caption("Camera film/sensor size:"));
-    in.span(Bind::combo(form.cmbxSensor));
-    in.row("sensor width (mm): ", narrow(Bind::edit(form.edtSensorWidth)));
-    in.row("height (mm):", narrow(Bind::edit(form.edtSensorHeight)));
-    in.row("Lens actual focal length (mm):", narrow(Bind::edit(form.edtflength)));
-    in.row("F/ratio:", narrow(Bind::edit(form.edtFRatio)));
-    in.row("Focus distance (m):", narrow(Bind::edit(form.edtFocusDistance)));
-    in.inlineRow("ISO setting:", Bind::combo(form.cmbxISO));
-    in.inlineRow("Lens filter:", Bind::combo(form.cmbxFilter));
-    in.row("Effective ISO:", Bind::label(form.lblISO));
+    in.span(Bind::combo(form.dof.cmbxSensor));
+    in.row("sensor width (mm): ", narrow(Bind::edit(form.dof.edtSensorWidth)));
+    in.row("height (mm):", narrow(Bind::edit(form.dof.edtSensorHeight)));
+    in.row("Lens actual focal length (mm):", narrow(Bind::edit(form.dof.edtflength)));
+    in.row("F/ratio:", narrow(Bind::edit(form.dof.edtFRatio)));
+    in.row("Focus distance (m):", narrow(Bind::edit(form.dof.edtFocusDistance)));
+    in.inlineRow("ISO setting:", Bind::combo(form.lighting.cmbxISO));
+    in.inlineRow("Lens filter:", Bind::combo(form.lighting.cmbxFilter));
+    in.row("Effective ISO:", Bind::label(form.lighting.lblISO));
     column->addLayout(inputs);
 
     auto* lens = new QGridLayout;
     FormGrid out(lens);
-    out.row("Circle of confusion (nm):", Bind::label(form.lblCOC));
-    out.row("Equiv. 35mm crop factor:", Bind::label(form.lblCrop));
-    out.row("35mm equiv. fl (mm)", narrow(Bind::edit(form.edtfl35)));
-    out.row("Angle of view:", Bind::label(form.lblAngleView));
-    out.row("Subject size:", Bind::label(form.lblSubjectSize));
-    out.row("background size on film:", Bind::label(form.lblBackSize));
+    out.row("Circle of confusion (nm):", Bind::label(form.dof.lblCOC));
+    out.row("Equiv. 35mm crop factor:", Bind::label(form.dof.lblCrop));
+    out.row("35mm equiv. fl (mm)", narrow(Bind::edit(form.dof.edtfl35)));
+    out.row("Angle of view:", Bind::label(form.dof.lblAngleView));
+    out.row("Subject size:", Bind::label(form.dof.lblSubjectSize));
+    out.row("background size on film:", Bind::label(form.dof.lblBackSize));
     column->addLayout(lens);
     column->addStretch();
     for (QGridLayout* grid : {inputs, lens})
@@ -118,11 +118,11 @@ QGroupBox* depthGroup(TFrmMain& form)
     auto* group = new QGroupBox("Depth of field");
     auto* depth = new QGridLayout(group);
     FormGrid dof(depth);
-    dof.row("Hyperfocal distance (m):", Bind::label(form.lblHyperfocal));
-    dof.row("All should be sharp from:", Bind::label(form.lblHFhalf));
-    dof.row("Near DOF:", Bind::label(form.lblDOFNear));
-    dof.row("Far DOF:", Bind::label(form.lblDOFFar));
-    dof.row("DOF range (m):", Bind::label(form.lblDOFrange));
+    dof.row("Hyperfocal distance (m):", Bind::label(form.dof.lblHyperfocal));
+    dof.row("All should be sharp from:", Bind::label(form.dof.lblHFhalf));
+    dof.row("Near DOF:", Bind::label(form.dof.lblDOFNear));
+    dof.row("Far DOF:", Bind::label(form.dof.lblDOFFar));
+    dof.row("DOF range (m):", Bind::label(form.dof.lblDOFrange));
     depth->setHorizontalSpacing(8);
     depth->setColumnStretch(1, 1);
     return group;
@@ -179,10 +179,10 @@ QGroupBox* mainLightGroup(TFrmMain& form)
     auto* grid = new QGridLayout(group);
     FormGrid rows(grid);
     rows.span(note("Set distance and f ratio and all related settings will be calculated"));
-    lightInputs(rows, form.edtMainGN, form.cmbxMainPower, form.lblMainGNISO);
+    lightInputs(rows, form.lighting.edtMainGN, form.lighting.cmbxMainPower, form.lighting.lblMainGNISO);
     rows.row("Distance to subject:",
-             distanceSlider(form.tbMainDistance, form.lblMainDistance));
-    auto* update = Bind::button(form.btnUpdateLighting);
+             distanceSlider(form.lighting.tbMainDistance, form.lighting.lblMainDistance));
+    auto* update = Bind::button(form.lighting.btnUpdateLighting);
     rows.span(update);
     return group;
 }
@@ -193,16 +193,16 @@ QGroupBox* fillLightGroup(TFrmMain& form)
     auto* grid = new QGridLayout(group);
     FormGrid rows(grid);
     rows.span(note("Set fill ratio and distance will be calculated"));
-    rows.span(Bind::checkBox(form.chbxReflector, "Reflector from Main as the fill"));
-    rows.row(Bind::label(form.LblFillRelectorLoss),
-             narrow(Bind::edit(form.edtFillReflectorLoss)));
-    lightInputs(rows, form.edtFillGN, form.cmbxFillPower, form.lblFillGNISO, Bind::label(form.lblFillGN),
-                Bind::label(form.lblFillPower));
+    rows.span(Bind::checkBox(form.lighting.chbxReflector, "Reflector from Main as the fill"));
+    rows.row(Bind::label(form.lighting.LblFillRelectorLoss),
+             narrow(Bind::edit(form.lighting.edtFillReflectorLoss)));
+    lightInputs(rows, form.lighting.edtFillGN, form.lighting.cmbxFillPower, form.lighting.lblFillGNISO,
+                Bind::label(form.lighting.lblFillGN), Bind::label(form.lighting.lblFillPower));
     rows.row("Fill ratio:",
-             distanceSlider(form.tbFillStops, form.lblFillFactor));
-    rows.row(Bind::label(form.lblFilldistanceCaption),
-             distanceSlider(form.tbFillDistance, form.lblFillDistance));
-    rows.row("Fill meter reading f/", Bind::label(form.lblFillFRatio));
+             distanceSlider(form.lighting.tbFillStops, form.lighting.lblFillFactor));
+    rows.row(Bind::label(form.lighting.lblFilldistanceCaption),
+             distanceSlider(form.lighting.tbFillDistance, form.lighting.lblFillDistance));
+    rows.row("Fill meter reading f/", Bind::label(form.lighting.lblFillFRatio));
     return group;
 }
 
@@ -212,12 +212,12 @@ QGroupBox* hairLightGroup(TFrmMain& form)
     auto* grid = new QGridLayout(group);
     FormGrid rows(grid);
     rows.span(note("Set hair exposure then the distance to achieve this will be calculated"));
-    lightInputs(rows, form.edtHairGN, form.cmbxHairPower, form.lblHairGNISO);
+    lightInputs(rows, form.lighting.edtHairGN, form.lighting.cmbxHairPower, form.lighting.lblHairGNISO);
     rows.row("Hair exposure:",
-             distanceSlider(form.tbHairFstops, form.lblHairFStops));
+             distanceSlider(form.lighting.tbHairFstops, form.lighting.lblHairFStops));
     rows.row("Distance:",
-             distanceSlider(form.tbHairDist, form.lblHairDist, Qt::Vertical));
-    rows.row("Hair meter reading f/", Bind::label(form.lblHairFratio));
+             distanceSlider(form.lighting.tbHairDist, form.lighting.lblHairDist, Qt::Vertical));
+    rows.row("Hair meter reading f/", Bind::label(form.lighting.lblHairFratio));
     return group;
 }
 
@@ -226,20 +226,20 @@ QGroupBox* backgroundGroup(TFrmMain& form)
     auto* group = new QGroupBox("Background and ambient light");
     auto* grid = new QGridLayout(group);
     FormGrid rows(grid);
-    rows.inlineRow("background lit by:", Bind::combo(form.cmbxBackLight));
-    lightInputs(rows, form.edtBackGN, form.cmbxBackPower, form.lblBackGNISO);
+    rows.inlineRow("background lit by:", Bind::combo(form.lighting.cmbxBackLight));
+    lightInputs(rows, form.lighting.edtBackGN, form.lighting.cmbxBackPower, form.lighting.lblBackGNISO);
     rows.row("Light to background:",
-             distanceSlider(form.tbBacklight, form.lblBacklightDist));
+             distanceSlider(form.lighting.tbBacklight, form.lighting.lblBacklightDist));
     rows.row("Subject to background:",
-             distanceSlider(form.tbBackgroundDist, form.lblBackdist));
-    rows.row("Background exposure:", Bind::label(form.lblBackExp));
+             distanceSlider(form.lighting.tbBackgroundDist, form.lighting.lblBackdist));
+    rows.row("Background exposure:", Bind::label(form.lighting.lblBackExp));
     auto* strip = Bind::image(form.shpBackground);
     strip->setFixedSize(120, 14);
     rows.row("Background colour:", strip);
-    rows.inlineRow("Ambient light:", Bind::combo(form.cmbxAmbient));
+    rows.inlineRow("Ambient light:", Bind::combo(form.lighting.cmbxAmbient));
     rows.row("Ambient adjustment:",
-             distanceSlider(form.tbAmbientExp, form.lblAmbientExp));
-    rows.row("Ambient shutter speed:", Bind::label(form.lblAmbient));
+             distanceSlider(form.lighting.tbAmbientExp, form.lighting.lblAmbientExp));
+    rows.row("Ambient shutter speed:", Bind::label(form.lighting.lblAmbient));
     return group;
 }
 
@@ -247,7 +247,7 @@ QGroupBox* backgroundGroup(TFrmMain& form)
 // shown unscaled in a 185 x 225 frame, captioned "Subject".
 QWidget* subjectOnBackdrop(TFrmMain& form)
 {
-    auto* backdrop = Bind::image(form.shpImageBackground);
+    auto* backdrop = Bind::image(form.lighting.shpImageBackground);
     backdrop->setFixedSize(305, 305);
     auto* layout = new QVBoxLayout(backdrop);
     layout->setAlignment(Qt::AlignCenter);

@@ -2,8 +2,8 @@
 
 #include "controls/bindingview.h"
 #include "controls/guard.h"
+#include "help/helpview.h"
 #include "locations/frmlocations.h"
-#include "moonwindow/helpview.h"
 
 #include <QEvent>
 #include <QFileDialog>

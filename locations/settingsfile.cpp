@@ -1,6 +1,6 @@
 #include "locations/settingsfile.h"
 
-#include "app/appinfo.h"
+#include "texts/appinfo.h"
 
 #include <QCoreApplication>
 #include <QDir>

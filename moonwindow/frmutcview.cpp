@@ -1,9 +1,9 @@
 #include "moonwindow/frmutcview.h"
 
 #include "controls/bindingview.h"
+#include "help/helpview.h"
 #include "moonwindow/frmutc.h"
 #include "moonwindow/groupview.h"
-#include "moonwindow/helpview.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -8,15 +8,15 @@
 #include "controls/numbers.h"
 #include "locations/frmlocations.h"
 #include "locations/location.h"
-#include "moonwindow/almanactext.h"
 #include "moonwindow/compass.h"
 #include "moonwindow/frmabout.h"
 #include "moonwindow/frmjewish.h"
 #include "moonwindow/frmjulian.h"
 #include "moonwindow/frmutc.h"
 #include "moonwindow/lunationphases.h"
-#include "moonwindow/stringtable.h"
 #include "moredata/frmmore.h"
+#include "texts/almanactext.h"
+#include "texts/stringtable.h"
 
 #include <QFile>
 #include <QStringList>
@@ -231,7 +231,7 @@ void TMainForm::Arrange()
 
 void TMainForm::DrawCompass()
 {
-    DrawCompassBackground(FCalculator.ImgSunPos);
+    DrawCompassBackground(FCalculator.sun.ImgSunPos);
     DrawCompassBackground(Image1);
 }
 
@@ -249,16 +249,16 @@ void TMainForm::TimerTimer()
 {
     const int bias = GetUtcBias();
     const astro::TDateTime shown = ShownTime();
-    ShowValue(FCalculator.val_local, val_local, fastMode() ? QString() : LocalTimeText(shown, bias));
+    ShowValue(FCalculator.sun.val_local, val_local, fastMode() ? QString() : LocalTimeText(shown, bias));
     const astro::TDateTime ut = FClock.universalTime(shown);
-    ShowValue(FCalculator.val_utc, val_utc, DateTimeText(ut));
-    ShowValue(FCalculator.val_julian, val_julian, Fixed(astro::DateTimeToJulian(ut), 12, 5));
+    ShowValue(FCalculator.sun.val_utc, val_utc, DateTimeText(ut));
+    ShowValue(FCalculator.sun.val_julian, val_julian, Fixed(astro::DateTimeToJulian(ut), 12, 5));
     ShowPhases(ut);
     const astro::TMoonAndSun bodies = astro::MoonAndSunAt(ut);
     const int percent = ShowMoonAndSunValues(bodies);
     if (FLocations && SunBlockDue(ut))
         ShowSunBlock(ut);
-    FCalculator.Moon.setDate(ut, bodies.MoonPhaseAngle);
+    FCalculator.sun.Moon.setDate(ut, bodies.MoonPhaseAngle);
     // The window's own picture follows the shown instant too, so that the tray icon and the
     // application icon show the moon the almanac shows.
     Moon.setDate(ut, bodies.MoonPhaseAngle);
@@ -269,40 +269,40 @@ void TMainForm::TimerTimer()
 void TMainForm::ShowPhases(astro::TDateTime ut)
 {
     for (auto [calculatorLabel, ownLabel] :
-         {std::pair{&FCalculator.val_newmoon, &val_newmoon}, {&FCalculator.val_firstquart, &val_firstquart},
-          {&FCalculator.val_full, &val_full}, {&FCalculator.val_lastquart, &val_lastquart},
-          {&FCalculator.val_nextnew, &val_nextnew}, {&FCalculator.val_lastlunation, &val_lastlunation},
-          {&FCalculator.val_nextlunation, &val_nextlunation}})
+         {std::pair{&FCalculator.sun.val_newmoon, &val_newmoon}, {&FCalculator.sun.val_firstquart, &val_firstquart},
+          {&FCalculator.sun.val_full, &val_full}, {&FCalculator.sun.val_lastquart, &val_lastquart},
+          {&FCalculator.sun.val_nextnew, &val_nextnew}, {&FCalculator.sun.val_lastlunation, &val_lastlunation},
+          {&FCalculator.sun.val_nextlunation, &val_nextlunation}})
         ShowValue(*calculatorLabel, *ownLabel, QString());
     // A phase search out of its range leaves the phase texts empty for this tick.
     try {
         if (!FPhases || !FPhases->Covers(ut))
             FPhases = LunationPhasesAt(ut);
         const TLunationPhases& phases = *FPhases;
-        ShowValue(FCalculator.val_newmoon, val_newmoon, EventTimeText(phases.LastNew));
-        ShowValue(FCalculator.val_firstquart, val_firstquart, EventTimeText(phases.FirstQuarter));
-        ShowValue(FCalculator.val_full, val_full, EventTimeText(phases.Full));
+        ShowValue(FCalculator.sun.val_newmoon, val_newmoon, EventTimeText(phases.LastNew));
+        ShowValue(FCalculator.sun.val_firstquart, val_firstquart, EventTimeText(phases.FirstQuarter));
+        ShowValue(FCalculator.sun.val_full, val_full, EventTimeText(phases.Full));
         const QColor fullColor = phases.BlueMoon ? BlueMoonColor : QColor();
-        FCalculator.lbl_full.setFontColor(fullColor);
+        FCalculator.sun.lbl_full.setFontColor(fullColor);
         lbl_full.setFontColor(fullColor);
-        ShowValue(FCalculator.val_lastquart, val_lastquart, EventTimeText(phases.LastQuarter));
-        ShowValue(FCalculator.val_nextnew, val_nextnew, EventTimeText(phases.NextNew));
-        ShowValue(FCalculator.val_lastlunation, val_lastlunation, QString::number(phases.Lunation));
-        ShowValue(FCalculator.val_nextlunation, val_nextlunation, QString::number(phases.Lunation + 1));
+        ShowValue(FCalculator.sun.val_lastquart, val_lastquart, EventTimeText(phases.LastQuarter));
+        ShowValue(FCalculator.sun.val_nextnew, val_nextnew, EventTimeText(phases.NextNew));
+        ShowValue(FCalculator.sun.val_lastlunation, val_lastlunation, QString::number(phases.Lunation));
+        ShowValue(FCalculator.sun.val_nextlunation, val_nextlunation, QString::number(phases.Lunation + 1));
     } catch (const std::exception&) {
     }
 }
 
 int TMainForm::ShowMoonAndSunValues(const astro::TMoonAndSun& bodies)
 {
-    ShowValue(FCalculator.val_moon_distance, val_moon_distance, MoonDistanceText(bodies.MoonDistanceKm));
-    ShowValue(FCalculator.val_sun_distance, val_sun_distance, SunDistanceText(bodies.SunDistanceAU));
-    ShowValue(FCalculator.val_age, val_age, AgeText(bodies.MoonAgeDays));
+    ShowValue(FCalculator.sun.val_moon_distance, val_moon_distance, MoonDistanceText(bodies.MoonDistanceKm));
+    ShowValue(FCalculator.sun.val_sun_distance, val_sun_distance, SunDistanceText(bodies.SunDistanceAU));
+    ShowValue(FCalculator.sun.val_age, val_age, AgeText(bodies.MoonAgeDays));
 
     const int percent = static_cast<int>(RoundToInteger(bodies.MoonIlluminatedFraction * 100));
-    ShowValue(FCalculator.val_phase, val_phase, PhaseText(percent));
-    ShowValue(FCalculator.val_moon_subtend, val_moon_subtend, SubtendText(bodies.MoonAngularDiameter));
-    ShowValue(FCalculator.val_sun_subtend, val_sun_subtend, SubtendText(bodies.SunAngularDiameter));
+    ShowValue(FCalculator.sun.val_phase, val_phase, PhaseText(percent));
+    ShowValue(FCalculator.sun.val_moon_subtend, val_moon_subtend, SubtendText(bodies.MoonAngularDiameter));
+    ShowValue(FCalculator.sun.val_sun_subtend, val_sun_subtend, SubtendText(bodies.SunAngularDiameter));
     return percent;
 }
 
@@ -355,8 +355,9 @@ bool TMainForm::SunBlockDue(astro::TDateTime ut) const
 {
     // The moon picture is re-dated every tick, so in normal mode the jump alone would keep the
     // sun texts of the first update for the whole session.
-    return std::abs(ut - FCalculator.Moon.date()) > SunRecomputeDays || FCalculator.lblSunElevation.text().isEmpty() ||
-           !FSunTime || std::abs(ut - *FSunTime) > SunAgeDays || FSunPlace != CurrentPlace();
+    return std::abs(ut - FCalculator.sun.Moon.date()) > SunRecomputeDays
+           || FCalculator.sun.lblSunElevation.text().isEmpty() || !FSunTime || std::abs(ut - *FSunTime) > SunAgeDays
+           || FSunPlace != CurrentPlace();
 }
 
 std::pair<double, double> TMainForm::CurrentPlace() const
@@ -368,7 +369,7 @@ void TMainForm::ShowSunBlock(astro::TDateTime ut)
 {
     const auto [longitude, latitude] = CurrentPlace();
     if (latitude < 0)
-        FCalculator.Moon.setRotation(rot_180);
+        FCalculator.sun.Moon.setRotation(rot_180);
     FSunTime = ut;
     // The trail shows where the sun stood today, here: another day or place starts it anew.
     if (FSunPlace != CurrentPlace() || std::trunc(ut) != FSunTrailDay) {
@@ -383,19 +384,19 @@ void TMainForm::ShowSunPosition(astro::THorizontalPosition sun)
 {
     const double elevation = sun.Elevation;
     const QString degrees = QString::number(RoundToInteger(elevation));
-    if (FCalculator.chbxSunElev.checked())
-        FCalculator.edtSunElev.setText(degrees);
-    ShowValue(FCalculator.lblSunElevation, lblSunElevation, ElevationText(elevation));
-    FCalculator.lblSunVisible.setVisible(elevation < 0);
+    if (FCalculator.sun.chbxSunElev.checked())
+        FCalculator.sun.edtSunElev.setText(degrees);
+    ShowValue(FCalculator.sun.lblSunElevation, lblSunElevation, ElevationText(elevation));
+    FCalculator.sun.lblSunVisible.setVisible(elevation < 0);
     const double azimuth = ShownAzimuth(sun.Azimuth);
     const std::optional<double> current = elevation > 0 ? std::optional(azimuth) : std::nullopt;
-    DrawSunPositions(FCalculator.ImgSunPos, FSunTrail, current);
+    DrawSunPositions(FCalculator.sun.ImgSunPos, FSunTrail, current);
     DrawSunPositions(Image1, FSunTrail, current);
     // A bearing joins the trail once per whole degree; the minute updates of a slow sun would
     // otherwise pile up on one spot.
     if (current && (FSunTrail.isEmpty() || RoundToInteger(FSunTrail.last()) != RoundToInteger(azimuth)))
         FSunTrail.append(azimuth);
-    ShowValue(FCalculator.lblSunAzimuth, lblSunAzimuth,
+    ShowValue(FCalculator.sun.lblSunAzimuth, lblSunAzimuth,
               elevation > 0 ? AzimuthText(azimuth) : QStringLiteral("Night time"));
 }
 
@@ -506,7 +507,7 @@ void TMainForm::mnu_locationsClick()
     // The sun follows the editor's selection by itself; the other texts of the place follow a
     // confirmed choice.
     if (FLocations->ShowModal() == TModalResult::OK)
-        FCalculator.FollowEditorLocation();
+        FCalculator.sun.FollowEditorLocation();
 }
 
 void TMainForm::mnu_moreClick()

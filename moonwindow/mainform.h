@@ -17,7 +17,7 @@
 #include "moonwindow/columnlayout.h"
 #include "moonwindow/lunationphases.h"
 #include "moonwindow/settimedialog.h"
-#include "moonwindow/trayicon.h"
+#include "tray/trayicon.h"
 
 #include <QImage>
 #include <QList>

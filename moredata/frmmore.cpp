@@ -3,8 +3,6 @@
 #include "astro/astro.h"
 #include "calculator/frmmain.h"
 #include "controls/numbers.h"
-#include "moonwindow/almanactext.h"
-#include "moonwindow/stringtable.h"
 #include "moredata/lighttext.h"
 #include "moredata/yearevents.h"
 
@@ -211,7 +209,7 @@ void Tfrm_more::btn_todayClick()
 void Tfrm_more::cbx_locationChange()
 {
     LocationChange();
-    FCalculator.FollowMoreDataLocation(cbx_location.itemIndex());
+    FCalculator.sun.FollowMoreDataLocation(cbx_location.itemIndex());
 }
 
 void Tfrm_more::ShowSeasons(const TYearEvents& events)
@@ -281,9 +279,9 @@ void Tfrm_more::ShowFeasts(const TYearEvents& events)
 void Tfrm_more::ShowRiseTransitSet(double today, double day, double latitude, double longitude)
 {
     const TDayEvents todays = DayEvents(today, latitude, longitude);
-    showTexts({&FCalculator.val_moonrise, &FCalculator.val_moontransit, &FCalculator.val_moonset},
+    showTexts({&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset},
               bodyTexts(todays.Moon));
-    showTexts({&FCalculator.val_sunrise, &FCalculator.val_suntransit, &FCalculator.val_sunset}, bodyTexts(todays.Sun));
+    showTexts({&FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset}, bodyTexts(todays.Sun));
     const TDayEvents days = day == today ? todays : DayEvents(day, latitude, longitude);
     showTexts({&val_moonrise, &val_moontransit, &val_moonset}, bodyTexts(days.Moon));
     showTexts({&val_sunrise, &val_suntransit, &val_sunset}, bodyTexts(days.Sun));
@@ -320,12 +318,12 @@ void Tfrm_more::ShowLight(double day, double latitude, double longitude)
 void Tfrm_more::ClearDayValues()
 {
     for (TLabel* label :
-         {&FCalculator.val_moonrise, &FCalculator.val_moontransit, &FCalculator.val_moonset, &FCalculator.val_sunrise,
-          &FCalculator.val_suntransit, &FCalculator.val_sunset, &val_moonrise, &val_moontransit, &val_moonset,
-          &val_sunrise, &val_suntransit, &val_sunset, &val_astrodawn, &val_nauticaldawn, &val_civildawn,
-          &val_bluemorning, &val_goldenmorning, &val_sunriselight, &val_sunsetlight, &val_goldenevening,
-          &val_blueevening, &val_civildusk, &val_nauticaldusk, &val_astrodusk, &val_moonriselight,
-          &val_moonsetlight})
+         {&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset,
+          &FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset, &val_moonrise,
+          &val_moontransit, &val_moonset, &val_sunrise, &val_suntransit, &val_sunset, &val_astrodawn,
+          &val_nauticaldawn, &val_civildawn, &val_bluemorning, &val_goldenmorning, &val_sunriselight,
+          &val_sunsetlight, &val_goldenevening, &val_blueevening, &val_civildusk, &val_nauticaldusk,
+          &val_astrodusk, &val_moonriselight, &val_moonsetlight})
         label->setText(NoEvent);
 }
 

@@ -2,7 +2,7 @@
 
 #include "controls/bindingview.h"
 #include "controls/guard.h"
-#include "moonwindow/helpview.h"
+#include "help/helpview.h"
 #include "moredata/frmmore.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "moredata/lighttext.h"
 
 #include "controls/numbers.h"
-#include "moonwindow/almanactext.h"
-#include "moonwindow/stringtable.h"
+#include "texts/almanactext.h"
+#include "texts/stringtable.h"
 
 namespace {
 

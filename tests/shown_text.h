@@ -1,8 +1,8 @@
 #pragma once
 // Expectations of the almanac windows, written in English, as the current locale shows them.
 
-#include "moonwindow/stringtable.h"
 #include "tests/locale_switch.h"
+#include "texts/stringtable.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 #pragma once
 // The almanac windows' string table: numbers 42000..42172 in German, English and Thai.
-// Looked up by LocalString (moonwindow/stringtable.h); keep the rows in number order.
+// Looked up by LocalString (texts/stringtable.h); keep the rows in number order.
 
 struct TStringTableEntry {
     int id;

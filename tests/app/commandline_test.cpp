@@ -1,5 +1,5 @@
-#include "app/appinfo.h"
 #include "app/commandline.h"
+#include "texts/appinfo.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -17,8 +17,9 @@ protected:
     std::vector<QString> calculatorTimes() const
     {
         std::vector<QString> texts;
-        for (const TLabel* label : {&calculator.val_sunrise, &calculator.val_suntransit, &calculator.val_sunset,
-                                    &calculator.val_moonrise, &calculator.val_moontransit, &calculator.val_moonset})
+        for (const TLabel* label :
+             {&calculator.sun.val_sunrise, &calculator.sun.val_suntransit, &calculator.sun.val_sunset,
+              &calculator.sun.val_moonrise, &calculator.sun.val_moontransit, &calculator.sun.val_moonset})
             texts.push_back(label->text());
         return texts;
     }
@@ -65,7 +66,7 @@ TEST_F(DayChooser, APickedDayShowsItsBlocksAndItsYearAndLeavesTheCalculatorAtTod
 
     // The almanac clock and the calculator's page stay at today.
     EXPECT_EQ(calculatorTimes(), today);
-    EXPECT_TRUE(calculator.val_sunrise.text().endsWith(Shown("20 March 2024")));
+    EXPECT_TRUE(calculator.sun.val_sunrise.text().endsWith(Shown("20 March 2024")));
     EXPECT_DOUBLE_EQ(w.UniversalNow(), At(2024, 3, 20, 12));
 }
 
@@ -81,8 +82,8 @@ TEST_F(DayChooser, TheClocksDayChangeDoesNotOverrideAPickedDay)
     EXPECT_EQ(w.dtp_day.date(), QDate(2025, 6, 21));
     EXPECT_EQ(w.val_sunriselight.text(), picked);
     EXPECT_TRUE(w.val_sunrise.text().endsWith(Shown("21 June 2025")));
-    EXPECT_TRUE(calculator.val_sunrise.text().endsWith(Shown("22 March 2024")))
-        << calculator.val_sunrise.text().toStdString();
+    EXPECT_TRUE(calculator.sun.val_sunrise.text().endsWith(Shown("22 March 2024")))
+        << calculator.sun.val_sunrise.text().toStdString();
 }
 
 TEST_F(DayChooser, TodayReturnsToTheClock)
@@ -95,7 +96,7 @@ TEST_F(DayChooser, TodayReturnsToTheClock)
     EXPECT_EQ(w.dtp_day.date(), QDate(2024, 3, 20));
     EXPECT_EQ(w.val_sunriselight.text(), equinoxSunrise);
     EXPECT_EQ(w.val_spring.text(), Shown("03:07 UTC 20 March 2024"));
-    EXPECT_EQ(w.val_sunrise.text(), calculator.val_sunrise.text());
+    EXPECT_EQ(w.val_sunrise.text(), calculator.sun.val_sunrise.text());
     clock.set(At(2024, 3, 23, 8));
     w.LocationChange();
     EXPECT_EQ(w.dtp_day.date(), QDate(2024, 3, 23));

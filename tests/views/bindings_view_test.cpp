@@ -1,4 +1,4 @@
-#include "calculator/formmainview.h"
+#include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
 #include "controls/bindingview.h"
 #include "controls/button.h"
@@ -98,10 +98,10 @@ TEST(CalculatorDisabledLook, SetLocationAndTheReflectorLossLookDisabled)
 {
     TFixedClock clock{46363, -60};
     TFrmMain form{clock};
-    FormMainView view{form};
+    CalculatorWindowView view{form};
     form.FormCreate();
-    form.btnLocation.setEnabled(false);
-    form.chbxReflector.setChecked(false);
+    form.sun.btnLocation.setEnabled(false);
+    form.lighting.chbxReflector.setChecked(false);
     const std::pair<const char*, QPalette::ColorRole> disabled[] = {{"btnLocation", QPalette::ButtonText},
                                                                     {"edtFillReflectorLoss", QPalette::Text}};
     for (const auto& [name, role] : disabled) {

@@ -1,4 +1,4 @@
-#include "moonwindow/mainformview.h"
+#include "moonwindow/moonwindowview.h"
 
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
@@ -31,7 +31,7 @@ protected:
     TFixedClock clock{46363.5, 0};  // 2026-12-07 12:00
     TFrmMain calculator{clock};
     TMainForm form{calculator, clock, folder.filePath("shutterly.ini")};
-    MainFormView view{form};
+    ::MoonWindowView view{form};
 
     void SetUp() override { form.FormCreate(); }
 };

@@ -1,5 +1,6 @@
 #include "calculator/astropageview.h"
 #include "calculator/conversionspageview.h"
+#include "calculator/dofpageview.h"
 #include "calculator/exposurepageview.h"
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
@@ -21,19 +22,13 @@ namespace {
 
 using PageFactory = QWidget* (*)(TFrmMain&, QWidget*);
 
-// The pages that show one part of the calculator's controls, and the plain group boxes on them.
+// The pages that show one page's controls, and the plain group boxes on them.
 struct PageCase {
     const char* pages;
-    std::vector<PageFactory> create;
+    PageFactory create;
     const TControlOwner& (*controls)(const TFrmMain&);
     std::vector<const char*> groups;
 };
-
-template <typename Part>
-const TControlOwner& part(const TFrmMain& form)
-{
-    return static_cast<const Part&>(form);
-}
 
 class PageView : public testing::TestWithParam<PageCase> {};
 
@@ -44,22 +39,28 @@ TEST_P(PageView, EveryControlIsBound)
     TFrmMain form{clock};
     form.FormCreate();
     QWidget pages;
-    for (const PageFactory create : GetParam().create)
-        create(form, &pages);
+    GetParam().create(form, &pages);
     EXPECT_EQ(UnboundControls(GetParam().controls(form).controls(), pages), QStringList()) << GetParam().pages;
     for (const char* name : GetParam().groups)
         EXPECT_NE(pages.findChild<QGroupBox*>(name), nullptr) << GetParam().pages << ": " << name;
 }
 
-// The macro and astrophotography pages share one set of controls.
 INSTANTIATE_TEST_SUITE_P(
     Pages, PageView,
     testing::Values(
-        PageCase{"conversions", {createConversionsPage}, part<TConversionsControls>,
+        // The first page shows the lens and the lighting plan, each page's controls in full.
+        PageCase{"dof", createDofPage, [](const TFrmMain& form) -> const TControlOwner& { return form.dof; }, {}},
+        PageCase{"lighting", createDofPage,
+                 [](const TFrmMain& form) -> const TControlOwner& { return form.lighting; }, {}},
+        PageCase{"conversions", createConversionsPage,
+                 [](const TFrmMain& form) -> const TControlOwner& { return form.conversions; },
                  {"gpbxColourTemp", "gpbxFlashGN", "GroupBox1"}},
-        PageCase{"exposure", {createExposurePage}, part<TExposureControls>, {"grpbxEV", "gpbxEV2"}},
-        PageCase{"macro and astro", {createMacroPage, createAstroPage}, part<TMacroAstroControls>,
-                 {"gpbxMacro_Mag", "grpbxPrimeFocus", "grbxA_ImageSize"}}));
+        PageCase{"exposure", createExposurePage,
+                 [](const TFrmMain& form) -> const TControlOwner& { return form.exposure; }, {"grpbxEV", "gpbxEV2"}},
+        PageCase{"macro", createMacroPage, [](const TFrmMain& form) -> const TControlOwner& { return form.macro; },
+                 {"gpbxMacro_Mag"}},
+        PageCase{"astro", createAstroPage, [](const TFrmMain& form) -> const TControlOwner& { return form.astro; },
+                 {"grpbxPrimeFocus", "grbxA_ImageSize"}}));
 
 TEST(PagesView, ShowsResultsAndTakesEdits)
 {
@@ -73,7 +74,7 @@ TEST(PagesView, ShowsResultsAndTakesEdits)
     ASSERT_TRUE(extension && magnification);
     EXPECT_EQ(magnification->text(), QString("1"));
     emit extension->textEdited("25");
-    EXPECT_EQ(form.edtM_Ext.text(), QString("25"));
+    EXPECT_EQ(form.macro.edtM_Ext.text(), QString("25"));
     EXPECT_EQ(magnification->text(), LocaleText("0.5"));
     EXPECT_TRUE(page->findChild<QPlainTextEdit*>("MemoMacro")->isReadOnly());
 }

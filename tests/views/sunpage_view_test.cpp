@@ -30,7 +30,7 @@ protected:
 
 TEST_F(SunPageView, EveryControlIsBound)
 {
-    EXPECT_EQ(UnboundControls(static_cast<const TSunControls&>(form).controls(), *page), QStringList());
+    EXPECT_EQ(UnboundControls(form.sun.controls(), *page), QStringList());
     EXPECT_NE(child<QGroupBox>("gpbxComfort"), nullptr);
 }
 
@@ -46,11 +46,11 @@ TEST_F(SunPageView, TypingATemperatureShowsTheComfortEstimate)
 
 TEST_F(SunPageView, LabelsFollowTheirControlsAndTheLocationButtonIsDisabled)
 {
-    form.val_sunrise.setText("06:12 UTC 7 December 2026");
+    form.sun.val_sunrise.setText("06:12 UTC 7 December 2026");
     EXPECT_EQ(child<QLabel>("val_sunrise")->text(), "06:12 UTC 7 December 2026");
     EXPECT_FALSE(child<QPushButton>("btnLocation")->isEnabled());
     EXPECT_TRUE(child<QCheckBox>("chbxSunElev")->isChecked());
-    form.lblSunVisible.setVisible(false);
+    form.sun.lblSunVisible.setVisible(false);
     EXPECT_TRUE(child<QLabel>("lblSunVisible")->isHidden());
 }
 
