@@ -5,6 +5,8 @@
 #include "controls/numbers.h"
 #include "moredata/lighttext.h"
 #include "moredata/yearevents.h"
+#include "texts/almanactext.h"
+#include "texts/stringtable.h"
 
 #include <array>
 #include <cmath>
