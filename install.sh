@@ -17,6 +17,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libnova-dev
   python3 fonts-dejavu-core fonts-thai-tlwg locales xvfb xauth
   desktop-file-utils appstream dpkg-dev file
+  clang clang-format
 )
 # The suite runs in an English, a decimal-comma and a Thai locale.
 test_locales=(C.UTF-8 de_DE.UTF-8 th_TH.UTF-8)
@@ -78,6 +79,19 @@ build_program() {
   cmake --build "$build" --parallel "$(nproc)"
 }
 
+# --- Code habits: the layout check and a second, warning-free build with clang ---------------
+build_clang="$here/build-clang"
+
+check_habits() {
+  echo "Checking the code's layout"
+  "$here/tools/check_format.sh"
+  echo "Building with clang"
+  cmake -S "$here" -B "$build_clang" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHUTTERLY_WERROR=ON \
+    -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+  cmake --build "$build_clang" --parallel "$(nproc)"
+}
+# --- end of code habits ----------------------------------------------------------------------
+
 has_display() {
   [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]
 }
@@ -95,6 +109,7 @@ case "${1:-}" in
     exec "$build/shutterly"
     ;;
   --test)
+    check_habits
     run_tests
     ;;
   --package)

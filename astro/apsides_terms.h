@@ -7,6 +7,9 @@
 
 namespace astro {
 
+// The tables keep the columns of the published ones.
+// clang-format off
+
 struct TApsisTerm {
     std::int8_t D;    // multiple of the moon's mean elongation D
     std::int8_t F;    // multiple of the moon's argument of latitude F
@@ -114,5 +117,7 @@ inline constexpr TApsisTerm ApogeeTerms[] = {
     {2, 2, -1, 3, 0},      // 31
     {1, 0, -1, -3, 0},     // 32
 };
+
+// clang-format on
 
 }  // namespace astro

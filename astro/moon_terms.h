@@ -7,6 +7,9 @@
 
 namespace astro {
 
+// The tables keep the columns of the published ones.
+// clang-format off
+
 // One term of the longitude and distance series, of argument d*D + m*M + m'*M' + f*F with the
 // row's multiples; a zero coefficient leaves its sum untouched.
 struct TMoonLongitudeDistanceTerm {
@@ -154,5 +157,7 @@ inline constexpr TMoonLatitudeTerm MoonLatitudeTerms[] = {
     {  4,  -1,   0,  -1,       115},  // 59
     {  2,  -2,   0,   1,       107},  // 60
 };
+
+// clang-format on
 
 }  // namespace astro

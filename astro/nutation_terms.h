@@ -6,6 +6,9 @@
 
 namespace astro {
 
+// The tables keep the columns of the published ones.
+// clang-format off
+
 struct TNutationTerm {
     std::int8_t D;       // multiple of the moon's mean elongation from the sun
     std::int8_t M;       // multiple of the sun's mean anomaly
@@ -52,5 +55,7 @@ inline constexpr TNutationTerm NutationTerms[] = {
     {  -2,  2,  0,  2,  2,     -16,     1,     7,    0},  // 30
     {   0,  1,  0,  0,  1,     -15,     0,     9,    0},  // 31
 };
+
+// clang-format on
 
 }  // namespace astro
