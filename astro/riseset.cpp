@@ -5,6 +5,7 @@
 
 #include "astro/angles.h"
 #include "astro/errors.h"
+#include "astro/instantrange.h"
 #include "astro/moon_position.h"
 #include "astro/sidereal.h"
 #include "astro/skyposition.h"
@@ -100,6 +101,8 @@ double Interpolate3(double y1, double y2, double y3, double n)
 TDateTime RiseTransitSet(bool isSun, TRiseSetEvent event, TDateTime date, double latitude,
                          double longitude)
 {
+    CheckedInstant(date);
+    CheckedLongitude(longitude);
     const double h0 = StandardAltitude(isSun, event, date, latitude, longitude);
     const TDateTime day = std::trunc(date);
     const double theta0 = SiderealTime(day);

@@ -2,6 +2,10 @@
 // Rising, transit (upper culmination) and setting of the sun and the moon for one observer
 // and one day, in universal time read on the library's linear scale (no UT/TT correction).
 // Observer: latitude in degrees, north positive; longitude in degrees, positive WEST.
+// Range: instants FirstAlgorithmInstant..LastAlgorithmInstant (years -4000..14000, see
+// instantrange.h); a NaN, an infinity or an instant outside raises E_OutOfAlgorithmRange
+// "Out of range of the algorithm".
+// A longitude that is not finite fails alike; a latitude that is not finite raises E_NoRiseSet.
 
 #include <cstdint>
 
