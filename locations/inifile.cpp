@@ -39,6 +39,14 @@ QString sectionName(const QString& line)
 
 bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
+// Records the header line of a section unless an earlier header of that name is known.
+void rememberFirstHeader(QHash<QString, int>& headers, const QString& section, int line)
+{
+    const QString key = section.toCaseFolded();
+    if (!headers.contains(key))
+        headers.insert(key, line);
+}
+
 // Splits "key = value" at its first "="; false for lines that hold no key.
 bool splitKeyLine(const QString& line, QString& key, QString& value)
 {
@@ -93,6 +101,7 @@ TIniFile::TIniFile(const QString& fileName) : FFileName(fileName)
             line.text = content.mid(start, end - start - (crlf ? 1 : 0));
             line.eol = crlf ? "\r\n" : "\n";
         }
+        line.section = sectionName(decoded(line.text, FLines.isEmpty()));
         FLines.append(line);
         start = end + 1;
     }
@@ -100,20 +109,26 @@ TIniFile::TIniFile(const QString& fileName) : FFileName(fileName)
         FNewLineEnding = "\r\n";
 }
 
+void TIniFile::indexSections() const
+{
+    FFirstHeader.clear();
+    for (int i = 0; i < FLines.size(); ++i)
+        if (!FLines[i].section.isNull())
+            rememberFirstHeader(FFirstHeader, FLines[i].section, i);
+    FHeadersIndexed = true;
+}
+
 int TIniFile::findSection(const QString& section) const
 {
-    for (int i = 0; i < FLines.size(); ++i) {
-        const QString name = sectionName(decoded(FLines[i].text, i == 0));
-        if (!name.isNull() && sameName(name, section))
-            return i;
-    }
-    return -1;
+    if (!FHeadersIndexed)
+        indexSections();
+    return FFirstHeader.value(section.toCaseFolded(), -1);
 }
 
 int TIniFile::sectionEnd(int header) const
 {
     int i = header + 1;
-    while (i < FLines.size() && sectionName(decoded(FLines[i].text, false)).isNull())
+    while (i < FLines.size() && FLines[i].section.isNull())
         ++i;
     return i;
 }
@@ -159,11 +174,9 @@ int TIniFile::ReadInteger(const QString& section, const QString& key, int def) c
 QStringList TIniFile::Sections() const
 {
     QStringList names;
-    for (int i = 0; i < FLines.size(); ++i) {
-        const QString name = sectionName(decoded(FLines[i].text, i == 0));
-        if (!name.isNull())
-            names.append(name);
-    }
+    for (const TLine& line : FLines)
+        if (!line.section.isNull())
+            names.append(line.section);
     return names;
 }
 
@@ -172,7 +185,18 @@ void TIniFile::insertLine(int at, const QByteArray& text)
     // A last line without its line ending gets one before anything follows it.
     if (at == FLines.size() && !FLines.isEmpty() && FLines.last().eol.isEmpty())
         FLines.last().eol = FNewLineEnding;
-    FLines.insert(at, TLine{text, FNewLineEnding});
+    const QString section = sectionName(decoded(text, false));
+    if (FHeadersIndexed) {
+        if (at < FLines.size()) {
+            for (int& header : FFirstHeader)
+                if (header >= at)
+                    ++header;
+        }
+        // An earlier header of the same name stays the first.
+        if (!section.isNull())
+            rememberFirstHeader(FFirstHeader, section, at);
+    }
+    FLines.insert(at, TLine{text, FNewLineEnding, section});
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
@@ -215,13 +239,21 @@ void TIniFile::WriteInteger(const QString& section, const QString& key, qint64 v
 
 void TIniFile::EraseSection(const QString& section)
 {
-    bool erased = false;
-    for (int header = findSection(section); header >= 0; header = findSection(section)) {
-        FLines.remove(header, sectionEnd(header) - header);
-        erased = true;
+    // One sweep over the lines, however many sections of that name there are.
+    QList<TLine> kept;
+    kept.reserve(FLines.size());
+    bool inErased = false;
+    for (const TLine& line : std::as_const(FLines)) {
+        if (!line.section.isNull())
+            inErased = sameName(line.section, section);
+        if (!inErased)
+            kept.append(line);
     }
-    if (erased)
-        changed();
+    if (kept.size() == FLines.size())
+        return;
+    FLines = std::move(kept);
+    FHeadersIndexed = false;
+    changed();
 }
 
 void TIniFile::Batch(const std::function<void()>& writes)

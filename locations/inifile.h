@@ -12,6 +12,7 @@
 // further "=" signs belong to the value.
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -48,6 +49,7 @@ private:
     struct TLine {
         QByteArray text;  // without its line ending
         QByteArray eol;   // "\n", "\r\n" or "" (last line without ending)
+        QString section;  // the name of the section the line opens; null for other lines
     };
 
     // Index of the header line of the first section of that name, or -1.
@@ -57,6 +59,7 @@ private:
     // Index of the key's line inside the section whose header is at `header`, or -1.
     int findKey(int header, const QString& key) const;
     void insertLine(int at, const QByteArray& text);
+    void indexSections() const;
     void changed();
     void save();
 
@@ -65,6 +68,10 @@ private:
     QByteArray FNewLineEnding = "\n";
     // False when the file exists but could not be read: writing would replace what was not read.
     bool FReadable = true;
+    // The first header line of each section by its case-folded name, built when first needed
+    // and kept up to date by appends, so that writing a long list of sections stays linear.
+    mutable QHash<QString, int> FFirstHeader;
+    mutable bool FHeadersIndexed = false;
     int FBatchDepth = 0;
     bool FDirty = false;
 };
