@@ -3,8 +3,11 @@
 #include "controls/errors.h"
 #include "controls/numbers.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <fcntl.h>
@@ -75,6 +78,29 @@ void syncFolder(const QString& folder)
         return;
     ::fsync(handle);
     ::close(handle);
+}
+
+// A save killed between writing its temporary file ("<name>.XXXXXX", six letters or digits,
+// beside the target) and renaming it leaves that file behind. Such a file is ours when it is a
+// plain file of this user with exactly that name; it is stale when it is older than any save
+// takes, so that the temporary file of another copy of the program saving right now stays.
+void removeStaleTemporaries(const QFileInfo& target)
+{
+    constexpr qint64 StaleAfterSeconds = 60;
+    static const QRegularExpression randomPart(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    const QString prefix = target.fileName() + u'.';
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-StaleAfterSeconds);
+    const QFileInfoList entries =
+        target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        const QString name = entry.fileName();
+        if (!name.startsWith(prefix) || !randomPart.match(name.mid(prefix.size())).hasMatch())
+            continue;
+        if (entry.isSymLink() || !entry.isFile() || entry.ownerId() != ::geteuid())
+            continue;
+        if (entry.lastModified() < staleBefore)
+            QFile::remove(entry.absoluteFilePath());
+    }
 }
 
 }  // namespace
@@ -283,6 +309,7 @@ void TIniFile::save()
     if (!FReadable || (target.exists() && (!target.isFile() || !target.isWritable())))
         throwUnableToWrite(FFileName);
 
+    removeStaleTemporaries(target);
     // Unbuffered, so that a short write (a full disk) shows at the write and not at a flush
     // whose failure the commit may not notice.
     QSaveFile file(FFileName);
