@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Shutterly needs on Debian 12, builds it, then starts it or runs its tests.
 #   ./install.sh --start   install, build and start the program
-#   ./install.sh --test    install, build and run the whole test suite headless
+#   ./install.sh --test    install, build and run the whole test suite headless, once in each of
+#                          the locales the program is tested in
 #   ./install.sh           install and build only
 # Safe to run again: packages already present are not reinstalled and the build is incremental.
 set -euo pipefail
@@ -13,8 +14,10 @@ packages=(
   qt6-base-dev libqt6printsupport6 libgl-dev
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev libnova-dev
-  python3 fonts-dejavu-core xvfb xauth
+  python3 fonts-dejavu-core fonts-thai-tlwg locales xvfb xauth
 )
+# The suite runs in an English, a decimal-comma and a Thai locale.
+test_locales=(C.UTF-8 de_DE.UTF-8 th_TH.UTF-8)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -33,6 +36,41 @@ install_missing_packages() {
   fi
 }
 
+# "locale -a" writes de_DE.UTF-8 as de_DE.utf8.
+locale_available() {
+  local wanted
+  wanted=$(echo "$1" | tr 'A-Z' 'a-z' | tr -d '-')
+  locale -a 2>/dev/null | tr 'A-Z' 'a-z' | tr -d '-' | grep -qxF "$wanted"
+}
+
+generate_missing_locales() {
+  local missing=()
+  for name in "${test_locales[@]}"; do
+    locale_available "$name" || missing+=("$name")
+  done
+  [ ${#missing[@]} -gt 0 ] || return 0
+  echo "Generating locales: ${missing[*]}"
+  for name in "${missing[@]}"; do
+    if grep -q "^# *$name UTF-8" /etc/locale.gen; then
+      as_root sed -i "s/^# *\($name UTF-8\)/\1/" /etc/locale.gen
+    elif ! grep -q "^$name UTF-8" /etc/locale.gen; then
+      echo "$name UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    fi
+  done
+  as_root locale-gen
+}
+
+run_tests() {
+  local failed=0
+  cd "$build"
+  for name in "${test_locales[@]}"; do
+    echo "Test suite in locale $name"
+    LANG=$name LC_ALL=$name LANGUAGE= QT_QPA_PLATFORM=offscreen \
+      ctest --output-on-failure --parallel "$(nproc)" || failed=1
+  done
+  return $failed
+}
+
 build_program() {
   cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHUTTERLY_WERROR=ON >/dev/null
   cmake --build "$build" --parallel "$(nproc)"
@@ -43,6 +81,7 @@ has_display() {
 }
 
 install_missing_packages
+generate_missing_locales
 build_program
 
 case "${1:-}" in
@@ -54,8 +93,7 @@ case "${1:-}" in
     exec "$build/shutterly"
     ;;
   --test)
-    cd "$build"
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+    run_tests
     ;;
   "") ;;
   *)

@@ -6,6 +6,7 @@
 #include "astro/calendar.h"
 #include "astro/chinese_calendar.h"
 #include "astro/constants.h"
+#include "astro/daylight.h"
 #include "astro/eclipses.h"
 #include "astro/errors.h"
 #include "astro/feasts.h"

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "astro/angles.h"
 #include "astro/errors.h"
@@ -18,6 +19,17 @@ namespace {
 // Sidereal degrees the earth turns per solar day.
 constexpr double SiderealDegreesPerDay = 360.985647;
 
+// The corrections stop once a step moves the instant by less than a second (days).
+constexpr double SettledStep = 1.0 / 86400.0;
+
+// The positions of three days are interpolated, so an iteration that runs further than this
+// from 0h of the day (days) has lost its crossing.
+constexpr double InterpolationReach = 1.5;
+
+// Time either side of a crossing at which the altitude is compared to tell rising from
+// setting (days: 30 seconds).
+constexpr double DirectionProbe = 30.0 / 86400.0;
+
 [[noreturn]] void ThrowNoRiseSet() { throw E_NoRiseSet("No rises or sets calculable"); }
 
 double StandardAltitude(bool isSun, TRiseSetEvent event, TDateTime date, double latitude,
@@ -27,9 +39,7 @@ double StandardAltitude(bool isSun, TRiseSetEvent event, TDateTime date, double 
         return 0.0;
     if (isSun)
         return SunRiseSetAltitude;
-    TSkyPosition moon = MoonPosition(date);
-    TopocentricCorrection(moon, date, latitude, longitude, 0.0);
-    return MoonParallaxFactor * moon.Parallax - MoonRefraction;
+    return MoonRiseSetAltitude(date, latitude, longitude);
 }
 
 double DayFraction(double m)
@@ -40,48 +50,171 @@ double DayFraction(double m)
     return fraction;
 }
 
-// The body's position at 0h of the days before, of and after the day asked for.
-struct TThreeDays {
+bool OnTheDay(double m) { return m >= 0.0 && m < 1.0; }
+
+// The body's position at 0h of the days before, of and after the day asked for, and the
+// sidereal time at 0h of the day.
+struct TBodyDay {
+    TDateTime Day;
+    double Theta0;
     std::array<double, 3> RightAscension;
     std::array<double, 3> Declination;
 };
 
-TThreeDays PositionsAround(bool isSun, TDateTime day)
+TBodyDay BodyDay(bool isSun, TDateTime day)
 {
-    TThreeDays days{};
+    TBodyDay body{day, SiderealTime(day), {}, {}};
     for (int i = 0; i < 3; ++i) {
         const TDateTime t = day + (i - 1);
         const TSkyPosition pos = isSun ? SunPosition(t) : MoonPosition(t);
-        days.RightAscension[i] = pos.RightAscension;
-        days.Declination[i] = pos.Declination;
+        body.RightAscension[i] = pos.RightAscension;
+        body.Declination[i] = pos.Declination;
     }
-    return days;
+    return body;
 }
 
-// One correction of the day fraction m of an event, from the body's hour angle and altitude
-// interpolated at m.
-double CorrectedFraction(double m, bool transit, double h0, double theta0, double latitude,
-                         double longitude, const TThreeDays& days)
+// Where the body stands for the observer at the day fraction m, from the interpolated
+// positions.
+struct TLocalSky {
+    double HourAngle;    // degrees, (-180, 180]
+    double Altitude;     // degrees
+    double Declination;  // degrees
+};
+
+TLocalSky SkyAt(const TBodyDay& body, double m, double latitude, double longitude)
 {
-    const double theta = theta0 + SiderealDegreesPerDay * m;
-    const auto& ra = days.RightAscension;
-    const auto& dec = days.Declination;
+    const auto& ra = body.RightAscension;
+    const auto& dec = body.Declination;
+    const double theta = body.Theta0 + SiderealDegreesPerDay * m;
     const double alpha = Interpolate3(ra[0], ra[1], ra[2], m);
     const double delta = Interpolate3(dec[0], dec[1], dec[2], m);
     double H = Normalize360(theta - longitude - alpha);
     if (H > 180.0)
         H -= 360.0;
-    if (transit)
-        return m - H / 360.0;
     const double h = ArcSinDeg(SinDeg(latitude) * SinDeg(delta)
                                + CosDeg(latitude) * CosDeg(delta) * CosDeg(H));
-    const double denominator = 360.0 * CosDeg(delta) * CosDeg(latitude) * SinDeg(H);
+    return {H, h, delta};
+}
+
+// One correction of the day fraction m of an event, from the body's hour angle and altitude
+// interpolated at m.
+double Correction(const TBodyDay& body, double m, TRiseSetEvent event, double h0,
+                  double latitude, double longitude)
+{
+    const TLocalSky sky = SkyAt(body, m, latitude, longitude);
+    if (event == rsTransit)
+        return -sky.HourAngle / 360.0;
+    const double denominator =
+        360.0 * CosDeg(sky.Declination) * CosDeg(latitude) * SinDeg(sky.HourAngle);
     if (denominator == 0.0)
         ThrowNoRiseSet();
-    return m + (h - h0) / denominator;
+    return (sky.Altitude - h0) / denominator;
+}
+
+bool GoesTheRightWay(const TBodyDay& body, double m, TRiseSetEvent event, double latitude,
+                     double longitude)
+{
+    if (event == rsTransit)
+        return true;
+    const double before = SkyAt(body, m - DirectionProbe, latitude, longitude).Altitude;
+    const double after = SkyAt(body, m + DirectionProbe, latitude, longitude).Altitude;
+    return event == rsRise ? after > before : after < before;
+}
+
+// Repeats the correction from the day fraction start until a step is shorter than
+// SettledStep. Nothing when the steps do not settle within MaxCorrections (the body only
+// grazes the altitude there), run beyond the interpolated days, or settle on a crossing the
+// other way (a set where a rise is asked).
+std::optional<double> Settle(const TBodyDay& body, double start, TRiseSetEvent event,
+                             double h0, double latitude, double longitude)
+{
+    double m = start;
+    for (int step = 0; step < MaxCorrections; ++step) {
+        const double dm = Correction(body, m, event, h0, latitude, longitude);
+        m += dm;
+        if (!(std::fabs(m) <= InterpolationReach))
+            return std::nullopt;
+        if (std::fabs(dm) < SettledStep) {
+            if (!GoesTheRightWay(body, m, event, latitude, longitude))
+                return std::nullopt;
+            return m;
+        }
+    }
+    return std::nullopt;
+}
+
+// Day fractions at which the existence of a crossing is judged and a search can start: the
+// moon's declination moves up to 7 degrees a day, so a crossing that 0h rules out can still
+// happen later that day at high latitudes.
+constexpr std::array<double, 3> StartFractions = {0.0, 0.5, 1.0};
+
+// The first estimate of the event's day fraction, made as the reference makes it at 0h but
+// from the body's position interpolated at the day fraction from. Nothing when the body does
+// not reach h0 there.
+std::optional<double> StartFrom(const TBodyDay& body, double from, TRiseSetEvent event,
+                                double h0, double latitude, double longitude)
+{
+    const auto& ra = body.RightAscension;
+    const auto& dec = body.Declination;
+    const double alpha = Interpolate3(ra[0], ra[1], ra[2], from);
+    const double delta = Interpolate3(dec[0], dec[1], dec[2], from);
+    const double cosH0 = (SinDeg(h0) - SinDeg(latitude) * SinDeg(delta))
+                         / (CosDeg(latitude) * CosDeg(delta));
+    // Written so that a NaN (latitude at a pole) also fails.
+    if (!(cosH0 >= -1.0 && cosH0 <= 1.0))
+        return std::nullopt;
+    const double H0 = ArcCosDeg(cosH0);
+    const double transit = (alpha + longitude - body.Theta0) / 360.0;
+    double start = transit;
+    if (event == rsRise)
+        start -= H0 / 360.0;
+    else if (event == rsSet)
+        start += H0 / 360.0;
+    // On the day, as at 0h; a start judged at the end of the day may lie just past it.
+    start = DayFraction(start);
+    if (from - start > 0.5)
+        start += 1.0;
+    return start;
+}
+
+// Day fraction of the event: on the day when it happens that day; otherwise one found on a
+// neighbouring day.
+double EventFraction(const TBodyDay& body, TRiseSetEvent event, double h0, double latitude,
+                     double longitude)
+{
+    std::optional<double> besideTheDay;
+    for (const double from : StartFractions) {
+        const std::optional<double> start = StartFrom(body, from, event, h0, latitude, longitude);
+        if (!start)
+            continue;
+        const std::optional<double> first = Settle(body, *start, event, h0, latitude, longitude);
+        if (!first)
+            continue;
+        if (OnTheDay(*first))
+            return *first;
+        // The start ran to the crossing of the day before or after; the day's own crossing,
+        // if there is one, lies about a day from it.
+        const double restart = *first < 0.0 ? *first + 1.0 : *first - 1.0;
+        const std::optional<double> second =
+            Settle(body, restart, event, h0, latitude, longitude);
+        if (second && OnTheDay(*second))
+            return *second;
+        if (!besideTheDay)
+            besideTheDay = *first;
+    }
+    if (!besideTheDay)
+        ThrowNoRiseSet();
+    return *besideTheDay;
 }
 
 }  // namespace
+
+double MoonRiseSetAltitude(TDateTime date, double latitude, double longitude)
+{
+    TSkyPosition moon = MoonPosition(date);
+    TopocentricCorrection(moon, date, latitude, longitude, 0.0);
+    return MoonParallaxFactor * moon.Parallax - MoonRefraction;
+}
 
 double Interpolate3(double y1, double y2, double y3, double n)
 {
@@ -104,32 +237,20 @@ TDateTime RiseTransitSet(bool isSun, TRiseSetEvent event, TDateTime date, double
     CheckedInstant(date);
     CheckedLongitude(longitude);
     const double h0 = StandardAltitude(isSun, event, date, latitude, longitude);
-    const TDateTime day = std::trunc(date);
-    const double theta0 = SiderealTime(day);
-    const TThreeDays days = PositionsAround(isSun, day);
+    const TBodyDay body = BodyDay(isSun, std::trunc(date));
+    return body.Day + EventFraction(body, event, h0, latitude, longitude);
+}
 
-    const double delta2 = days.Declination[1];
-    const double cosH0 = (SinDeg(h0) - SinDeg(latitude) * SinDeg(delta2))
-                         / (CosDeg(latitude) * CosDeg(delta2));
-    // Written so that a NaN (latitude at a pole) also fails.
-    if (!(cosH0 >= -1.0 && cosH0 <= 1.0))
+TDateTime SunAltitudeTime(TRiseSetEvent event, TDateTime date, double altitude,
+                          double latitude, double longitude)
+{
+    if (event != rsRise && event != rsSet)
+        throw E_OutOfAlgorithmRange("Invalid TRiseSetEvent");
+    const TBodyDay sun = BodyDay(true, std::trunc(date));
+    const double m = EventFraction(sun, event, altitude, latitude, longitude);
+    if (!OnTheDay(m))
         ThrowNoRiseSet();
-    const double H0 = ArcCosDeg(cosH0);
-
-    const double m0 = DayFraction((days.RightAscension[1] + longitude - theta0) / 360.0);
-    const double m1 = DayFraction(m0 - H0 / 360.0);
-    const double m2 = DayFraction(m0 + H0 / 360.0);
-    // All three corrections run, whichever event is asked, so each request fails alike.
-    const double transit = CorrectedFraction(m0, true, h0, theta0, latitude, longitude, days);
-    const double rise = CorrectedFraction(m1, false, h0, theta0, latitude, longitude, days);
-    const double set = CorrectedFraction(m2, false, h0, theta0, latitude, longitude, days);
-
-    switch (event) {
-    case rsRise: return day + rise;
-    case rsSet: return day + set;
-    case rsTransit: break;
-    }
-    return day + transit;
+    return sun.Day + m;
 }
 
 TDateTime SunRiseTime(TDateTime date, double latitude, double longitude)

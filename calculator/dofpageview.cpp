@@ -4,6 +4,8 @@
 #include "calculator/pagelayoutview.h"
 #include "controls/bindingview.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -25,7 +27,7 @@ public:
     explicit FormGrid(QGridLayout* grid) : FGrid(grid)
     {
         FGrid->setVerticalSpacing(2);
-        FGrid->setContentsMargins(6, 4, 6, 4);
+        FGrid->setContentsMargins(2, 4, 2, 4);
     }
     void row(const QString& caption, QWidget* field, QWidget* extra = nullptr)
     {
@@ -42,6 +44,18 @@ public:
     void span(QWidget* widget)
     {
         FGrid->addWidget(widget, FRow++, 0, 1, 3);
+    }
+    // A caption with a wide field right after it, across the grid's columns: the field does not
+    // widen the column of the narrow fields.
+    void inlineRow(const QString& caption, QWidget* field)
+    {
+        auto* row = new QWidget;
+        auto* layout = new QHBoxLayout(row);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(Bind::caption(caption));
+        layout->addWidget(field);
+        layout->addStretch();
+        span(row);
     }
 
 private:
@@ -64,29 +78,25 @@ QLineEdit* narrow(QLineEdit* edit)
     return edit;
 }
 
+// The lens inputs and what they give for the frame; the depth of field has its own group.
 QGroupBox* lensGroup(TFrmMain& form)
 {
     auto* group = new QGroupBox("Camera, lens and depth of field");
-    auto* columns = new QHBoxLayout(group);
+    auto* column = new QVBoxLayout(group);
 
     auto* inputs = new QGridLayout;
     FormGrid in(inputs);
-    auto* sensor = Bind::combo(form.cmbxSensor, "cmbxSensor");
-    sensor->setMaximumWidth(190);
-    in.row("Camera film/sensor size:", sensor);
-    auto* dimensions = new QWidget;
-    auto* dimensionRow = new QHBoxLayout(dimensions);
-    dimensionRow->setSpacing(4);
-    dimensionRow->setContentsMargins(0, 0, 0, 0);
-    dimensionRow->addWidget(Bind::caption("sensor width (mm): "));
-    dimensionRow->addWidget(narrow(Bind::edit(form.edtSensorWidth, "edtSensorWidth")));
-    dimensionRow->addWidget(Bind::caption("height (mm):"));
-    dimensionRow->addWidget(narrow(Bind::edit(form.edtSensorHeight, "edtSensorHeight")));
-    in.span(dimensions);
+    in.span(Bind::caption("Camera film/sensor size:"));
+    in.span(Bind::combo(form.cmbxSensor, "cmbxSensor"));
+    in.row("sensor width (mm): ", narrow(Bind::edit(form.edtSensorWidth, "edtSensorWidth")));
+    in.row("height (mm):", narrow(Bind::edit(form.edtSensorHeight, "edtSensorHeight")));
     in.row("Lens actual focal length (mm):", narrow(Bind::edit(form.edtflength, "edtflength")));
     in.row("F/ratio:", narrow(Bind::edit(form.edtFRatio, "edtFRatio")));
     in.row("Focus distance (m):", narrow(Bind::edit(form.edtFocusDistance, "edtFocusDistance")));
-    columns->addLayout(inputs);
+    in.inlineRow("ISO setting:", Bind::combo(form.cmbxISO, "cmbxISO"));
+    in.inlineRow("Lens filter:", Bind::combo(form.cmbxFilter, "cmbxFilter"));
+    in.row("Effective ISO:", Bind::label(form.lblISO, "lblISO"));
+    column->addLayout(inputs);
 
     auto* lens = new QGridLayout;
     FormGrid out(lens);
@@ -96,25 +106,25 @@ QGroupBox* lensGroup(TFrmMain& form)
     out.row("Angle of view:", Bind::label(form.lblAngleView, "lblAngleView"));
     out.row("Subject size:", Bind::label(form.lblSubjectSize, "lblSubjectSize"));
     out.row("background size on film:", Bind::label(form.lblBackSize, "lblBackSize"));
-    columns->addLayout(lens);
+    column->addLayout(lens);
+    column->addStretch();
+    for (QGridLayout* grid : {inputs, lens})
+        grid->setHorizontalSpacing(8);
+    return group;
+}
 
-    auto* depth = new QGridLayout;
+QGroupBox* depthGroup(TFrmMain& form)
+{
+    auto* group = new QGroupBox("Depth of field");
+    auto* depth = new QGridLayout(group);
     FormGrid dof(depth);
     dof.row("Hyperfocal distance (m):", Bind::label(form.lblHyperfocal, "lblHyperfocal"));
     dof.row("All should be sharp from:", Bind::label(form.lblHFhalf, "lblHFhalf"));
     dof.row("Near DOF:", Bind::label(form.lblDOFNear, "lblDOFNear"));
     dof.row("Far DOF:", Bind::label(form.lblDOFFar, "lblDOFFar"));
     dof.row("DOF range (m):", Bind::label(form.lblDOFrange, "lblDOFrange"));
-
-    auto* filter = Bind::combo(form.cmbxFilter, "cmbxFilter");
-    filter->setMaximumWidth(150);
-    in.row("ISO setting:", Bind::combo(form.cmbxISO, "cmbxISO"));
-    in.row("Lens filter:", filter);
-    in.row("Effective ISO:", Bind::label(form.lblISO, "lblISO"));
-    columns->addLayout(depth);
-    columns->addStretch();
-    for (QGridLayout* grid : {inputs, lens, depth})
-        grid->setHorizontalSpacing(8);
+    depth->setHorizontalSpacing(8);
+    depth->setColumnStretch(1, 1);
     return group;
 }
 
@@ -132,24 +142,34 @@ void lightInputs(FormGrid& grid, TEdit& gn, const char* gnName, TList& power, co
     grid.row(powerCaption ? powerCaption : Bind::caption("Power setting:"), Bind::combo(power, powerName));
 }
 
+// The texts a slider's value label can show at their widest: a distance in quarter metres, a
+// number of stops, or the fill light's verdict.
+const char* const LongestSliderTexts[] = {"88.75 metres", "-10.5 stops", "Not possible"};
+
+// A slider with its value beside it; the value keeps the room of the widest text it can show,
+// so that the row does not jump or clip as the value changes.
 QWidget* distanceSlider(TSlider& slider, const char* sliderName, TLabel& label, const char* labelName,
                         Qt::Orientation orientation = Qt::Horizontal)
 {
     auto* box = new QWidget;
-    auto* layout = orientation == Qt::Horizontal ? static_cast<QBoxLayout*>(new QHBoxLayout(box))
-                                                 : static_cast<QBoxLayout*>(new QVBoxLayout(box));
+    auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* bar = Bind::slider(slider, sliderName, orientation);
     if (orientation == Qt::Vertical) {
         bar->setInvertedAppearance(true);
         bar->setMinimumHeight(70);
     } else {
-        bar->setMinimumWidth(90);
+        bar->setMinimumWidth(50);
     }
     layout->addWidget(bar);
     auto* shown = Bind::label(label, labelName);
-    shown->setMinimumWidth(66);
-    layout->addWidget(shown);
+    int widest = 0;
+    for (const char* text : LongestSliderTexts)
+        widest = std::max(widest, shown->fontMetrics().horizontalAdvance(QString::fromLatin1(text)));
+    shown->setMinimumWidth(widest);
+    layout->addWidget(shown, 0, orientation == Qt::Vertical ? Qt::AlignVCenter : Qt::Alignment());
+    if (orientation == Qt::Vertical)
+        layout->addStretch();
     return box;
 }
 
@@ -165,7 +185,6 @@ QGroupBox* mainLightGroup(TFrmMain& form)
              distanceSlider(form.tbMainDistance, "tbMainDistance", form.lblMainDistance, "lblMainDistance"));
     auto* update = Bind::button(form.btnUpdateLighting, "btnUpdateLighting");
     rows.span(update);
-    group->setMaximumWidth(366);
     return group;
 }
 
@@ -186,7 +205,6 @@ QGroupBox* fillLightGroup(TFrmMain& form)
     rows.row(Bind::label(form.lblFilldistanceCaption, "lblFilldistanceCaption"),
              distanceSlider(form.tbFillDistance, "tbFillDistance", form.lblFillDistance, "lblFillDistance"));
     rows.row("Fill meter reading f/", Bind::label(form.lblFillFRatio, "lblFillFRatio"));
-    group->setMaximumWidth(366);
     return group;
 }
 
@@ -203,7 +221,6 @@ QGroupBox* hairLightGroup(TFrmMain& form)
     rows.row("Distance:",
              distanceSlider(form.tbHairDist, "tbHairDist", form.lblHairDist, "lblHairDist", Qt::Vertical));
     rows.row("Hair meter reading f/", Bind::label(form.lblHairFratio, "lblHairFratio"));
-    group->setMaximumWidth(366);
     return group;
 }
 
@@ -212,7 +229,7 @@ QGroupBox* backgroundGroup(TFrmMain& form)
     auto* group = new QGroupBox("Background and ambient light");
     auto* grid = new QGridLayout(group);
     FormGrid rows(grid);
-    rows.row("background lit by:", Bind::combo(form.cmbxBackLight, "cmbxBackLight"));
+    rows.inlineRow("background lit by:", Bind::combo(form.cmbxBackLight, "cmbxBackLight"));
     lightInputs(rows, form.edtBackGN, "edtBackGN", form.cmbxBackPower, "cmbxBackPower", form.lblBackGNISO,
                 "lblBackGNISO");
     rows.row("Light to background:",
@@ -223,11 +240,10 @@ QGroupBox* backgroundGroup(TFrmMain& form)
     auto* strip = Bind::image(form.shpBackground, "shpBackground");
     strip->setFixedSize(120, 14);
     rows.row("Background colour:", strip);
-    rows.row("Ambient light:", Bind::combo(form.cmbxAmbient, "cmbxAmbient"));
+    rows.inlineRow("Ambient light:", Bind::combo(form.cmbxAmbient, "cmbxAmbient"));
     rows.row("Ambient adjustment:",
              distanceSlider(form.tbAmbientExp, "tbAmbientExp", form.lblAmbientExp, "lblAmbientExp"));
     rows.row("Ambient shutter speed:", Bind::label(form.lblAmbient, "lblAmbient"));
-    group->setMaximumWidth(366);
     return group;
 }
 
@@ -254,36 +270,28 @@ QWidget* subjectOnBackdrop(TFrmMain& form)
 
 }  // namespace
 
+// Four columns: the lens, the main and background lights, the subject with the depth of
+// field below it, the fill and hair lights. Laid side by side they keep the page low enough
+// for the smaller desktop screens.
 QWidget* createDofPage(TFrmMain& form, QWidget* parent)
 {
     auto* page = new QWidget(parent);
-    auto* layout = new QVBoxLayout(page);
-    layout->setSpacing(4);
-    layout->addWidget(lensGroup(form));
-
-    auto* lighting = new QHBoxLayout;
-    lighting->setSpacing(6);
-    auto* left = new QVBoxLayout;
-    left->addWidget(mainLightGroup(form));
-    left->addWidget(backgroundGroup(form));
-    left->addStretch();
-    lighting->addLayout(left);
-
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(subjectOnBackdrop(form));
+    auto* layout = new QHBoxLayout(page);
+    layout->setSpacing(6);
+    layout->setContentsMargins(4, 4, 4, 4);
+    const auto column = [layout](std::initializer_list<QWidget*> widgets) {
+        auto* stack = new QVBoxLayout;
+        stack->setSpacing(4);
+        for (QWidget* widget : widgets)
+            stack->addWidget(widget);
+        stack->addStretch();
+        layout->addLayout(stack);
+    };
     auto* overlap = note("NB. currently these calculations assume no overlap between fill and main lights on subject");
     overlap->setMaximumWidth(305);
-    middle->addWidget(overlap);
-    middle->addStretch();
-    lighting->addLayout(middle);
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(fillLightGroup(form));
-    right->addWidget(hairLightGroup(form));
-    right->addStretch();
-    lighting->addLayout(right);
-
-    layout->addLayout(lighting);
-    layout->addStretch();
+    column({lensGroup(form)});
+    column({mainLightGroup(form), backgroundGroup(form)});
+    column({subjectOnBackdrop(form), overlap, depthGroup(form)});
+    column({fillLightGroup(form), hairLightGroup(form)});
     return page;
 }

@@ -34,10 +34,15 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
+
+// The form's client area, the least the window gives its pages.
+constexpr int ClientWidth = 1072;
+constexpr int ClientHeight = 692;
 
 QWidget* memoPage(TMemo& memo, const char* name)
 {
@@ -79,15 +84,48 @@ FormMainView::FormMainView(TFrmMain& form, QWidget* parent) : QMainWindow(parent
     auto* scroll = new QScrollArea;
     scroll->setObjectName("ScrollBox1");
     scroll->setWidgetResizable(true);
-    scroll->setWidget(createPages());
+    QWidget* pages = createPages();
+    scroll->setWidget(pages);
     setCentralWidget(scroll);
     Bind::statusBar(FForm.StatusBar1, statusBar());
     Bind::timer(FForm.Timer, "Timer", this);
     Bind::window(FForm, this);
     connectDesktop();
-    resize(1072, 692 + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    growToFitPages();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    // A page whose texts grew asks its layout for more room; the window follows.
+    pages->installEventFilter(this);
+}
+
+// The client area is at least the form's; where the desktop's fonts or longer texts need more,
+// it grows until every page shows without scrolling. It never shrinks, so the window does not
+// jump back and forth, and a screen too small for it leaves the scroll box to do its work.
+void FormMainView::growToFitPages()
+{
+    auto* scroll = static_cast<QScrollArea*>(centralWidget());
+    QWidget* pages = scroll->widget();
+    pages->ensurePolished();
+    // The form's client area holds the scroll box and the status bar; the menu bar lies above it.
+    const int frame = 2 * scroll->frameWidth();
+    const int status = statusBar()->sizeHint().height();
+    const int menu = menuBar()->sizeHint().height();
+    const QSize current(width(), height() - menu);
+    QSize client = (pages->minimumSizeHint() + QSize(frame, frame + status))
+                       .expandedTo(QSize(ClientWidth, ClientHeight))
+                       .expandedTo(current);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        client = client.boundedTo(screen->availableSize() - QSize(0, menu));
+    if (client != current)
+        resize(client.width(), client.height() + menu);
+}
+
+bool FormMainView::eventFilter(QObject* watched, QEvent* event)
+{
+    // After the pages have taken in their new layout.
+    if (event->type() == QEvent::LayoutRequest)
+        QTimer::singleShot(0, this, &FormMainView::growToFitPages);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void FormMainView::createMenus()

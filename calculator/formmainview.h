@@ -14,10 +14,12 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createMenus();
+    void growToFitPages();
     QWidget* createPages();
     void connectDesktop();
     void printWindowImage();

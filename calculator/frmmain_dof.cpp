@@ -44,7 +44,7 @@ QStringList sensorNames()
 {
     QStringList names;
     for (const SensorPreset& preset : SensorPresets)
-        names << QString::fromUtf8(preset.name);
+        names << WithDecimalSeparator(QString::fromUtf8(preset.name));
     return names;
 }
 
@@ -88,8 +88,8 @@ void TFrmMain::cmbxSensorChange()
     const int index = cmbxSensor.itemIndex();
     if (index < 0)
         return;
-    edtSensorWidth.setText(QString::fromUtf8(SensorPresets[index].width));
-    edtSensorHeight.setText(QString::fromUtf8(SensorPresets[index].height));
+    edtSensorWidth.setText(WithDecimalSeparator(QString::fromUtf8(SensorPresets[index].width)));
+    edtSensorHeight.setText(WithDecimalSeparator(QString::fromUtf8(SensorPresets[index].height)));
 }
 
 void TFrmMain::edtSensorWidthChange()

@@ -24,7 +24,7 @@ QStringList barlowNames()
 {
     QStringList names;
     for (const TBarlowLens& lens : BarlowLenses)
-        names << QString::fromUtf8(lens.name);
+        names << WithDecimalSeparator(QString::fromUtf8(lens.name));
     return names;
 }
 

@@ -2,6 +2,7 @@
 
 #include "controls/errors.h"
 #include "controls/list.h"
+#include "controls/numbers.h"
 
 #include <iterator>
 
@@ -9,7 +10,7 @@ QStringList ShutterSpeedNames()
 {
     QStringList names;
     for (const TShutterSpeed& speed : ShutterSpeeds)
-        names << QString::fromUtf8(speed.name);
+        names << WithDecimalSeparator(QString::fromUtf8(speed.name));
     return names;
 }
 

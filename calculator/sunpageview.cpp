@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -99,8 +100,7 @@ QWidget* almanac(TFrmMain& form)
     utc->addWidget(Bind::button(form.btnUTCTime, "btnUTCTime"), 0, Qt::AlignVCenter);
     utc->addWidget(Bind::button(form.btnLocation, "btnLocation"), 0, Qt::AlignVCenter);
     layout->addLayout(utc);
-    // The comfort group's note, where the almanac leaves room.
-    layout->addWidget(Bind::memo(form.MemoComfort, "MemoComfort"), 1);
+    layout->addStretch(1);
     return box;
 }
 
@@ -128,6 +128,8 @@ void addInput(QGridLayout* grid, int row, const char* caption, TEdit& edit, cons
     grid->addWidget(Bind::caption(caption), row, 0);
     QLineEdit* field = Bind::edit(edit, name);
     field->setMaximumWidth(70);
+    // Room for a signed value with a decimal and the edit's frame, also where space is short.
+    field->setMinimumWidth(std::min(70, field->fontMetrics().horizontalAdvance(QStringLiteral("-88.8")) + 16));
     grid->addWidget(field, row, 1);
     if (*unit)
         grid->addWidget(Bind::caption(unit), row, 2);
@@ -142,14 +144,15 @@ QGroupBox* comfort(TFrmMain& form)
     addInput(grid, 1, "Relative humidity:", form.edtHumidity, "edtHumidity", "%");
     addInput(grid, 2, "Wind speed:", form.edtWind, "edtWind", "km/hour");
     addInput(grid, 3, "Sun elevation:", form.edtSunElev, "edtSunElev", "degrees");
-    grid->addWidget(Bind::checkBox(form.chbxSunElev, "chbxSunElev", "Use calculated"), 3, 3);
-    addInput(grid, 4, "Solar correction factor:", form.edtSolarCorr, "edtSolarCorr", "");
-    grid->addWidget(Bind::caption("Apparent temperature:"), 5, 0, 1, 2);
-    grid->addWidget(Bind::caption("in the shade:"), 6, 0);
-    grid->addWidget(Bind::label(form.lblTempAppShade, "lblTempAppShade"), 6, 1, 1, 3);
-    grid->addWidget(Bind::caption("in the sun:"), 7, 0);
-    grid->addWidget(Bind::label(form.lblTempAppSun, "lblTempAppSun"), 7, 1, 1, 3);
-    grid->setColumnStretch(3, 1);
+    // Under its edit rather than beside it: the column stays narrow.
+    grid->addWidget(Bind::checkBox(form.chbxSunElev, "chbxSunElev", "Use calculated"), 4, 1, 1, 2);
+    addInput(grid, 5, "Solar correction factor:", form.edtSolarCorr, "edtSolarCorr", "");
+    grid->addWidget(Bind::caption("Apparent temperature:"), 6, 0, 1, 2);
+    grid->addWidget(Bind::caption("in the shade:"), 7, 0);
+    grid->addWidget(Bind::label(form.lblTempAppShade, "lblTempAppShade"), 7, 1, 1, 2);
+    grid->addWidget(Bind::caption("in the sun:"), 8, 0);
+    grid->addWidget(Bind::label(form.lblTempAppSun, "lblTempAppSun"), 8, 1, 1, 2);
+    grid->setColumnStretch(2, 1);
 
     group->setLayout(grid);
     return group;
@@ -157,15 +160,20 @@ QGroupBox* comfort(TFrmMain& form)
 
 }  // namespace
 
+// The almanac, the compass and the model's comfort side by side, the comfort group's note
+// below it: a page no taller than its longest column.
 QWidget* createSunPage(TFrmMain& form, QWidget* parent)
 {
     auto* page = new QWidget(parent);
     auto* layout = new QHBoxLayout(page);
     layout->addWidget(almanac(form), 3);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(compass(form), 0, Qt::AlignHCenter);
+    middle->addStretch(1);
+    layout->addLayout(middle);
     auto* right = new QVBoxLayout;
-    right->addWidget(compass(form), 0, Qt::AlignHCenter);
     right->addWidget(comfort(form));
-    right->addStretch(1);
+    right->addWidget(Bind::memo(form.MemoComfort, "MemoComfort"), 1);
     layout->addLayout(right, 2);
     return page;
 }

@@ -3,13 +3,32 @@
 #include "controls/errors.h"
 
 #include <QLocale>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
-namespace {
+QString DecimalSeparator() { return QLocale().decimalPoint(); }
 
-QString decimalSeparator() { return QLocale().decimalPoint(); }
+QString WithDecimalSeparator(const QString& text)
+{
+    const QString separator = DecimalSeparator();
+    QString result;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool decimalPoint = text[i] == u'.' && i > 0 && text[i - 1].isDigit() && i + 1 < text.size()
+                                  && text[i + 1].isDigit();
+        result += decimalPoint ? separator : QString(text[i]);
+    }
+    return result;
+}
+
+QString FixedText(double x, int decimals)
+{
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+namespace {
 
 [[noreturn]] void throwNotFloat(const QString& text)
 {
@@ -23,16 +42,16 @@ QString decimalSeparator() { return QLocale().decimalPoint(); }
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-// Rewrites the accepted grammar into the C locale so that strtod does the conversion;
-// returns an empty string when the text does not follow the grammar.
+// Rewrites the accepted grammar into the "C" convention without a "+" sign, the form that
+// from_chars reads; returns an empty string when the text does not follow the grammar.
 QByteArray normalisedFloatText(const QString& text)
 {
-    const QString separator = decimalSeparator();
+    const QString separator = DecimalSeparator();
     const QString body = text.trimmed();
     QByteArray out;
     qsizetype i = 0;
-    if (i < body.size() && (body[i] == u'+' || body[i] == u'-'))
-        out += char(body[i++].unicode());
+    if (i < body.size() && (body[i] == u'+' || body[i] == u'-') && body[i++] == u'-')
+        out += '-';
     int mantissaDigits = 0;
     while (i < body.size() && isDigit(body[i])) {
         out += char(body[i++].unicode());
@@ -73,10 +92,16 @@ double StrToFloat(const QString& text)
     const QByteArray normalised = normalisedFloatText(text);
     if (normalised.isEmpty())
         throwNotFloat(text);
-    const double value = std::strtod(normalised.constData(), nullptr);
-    if (!std::isfinite(value))
+    const char* first = normalised.constData();
+    const char* last = first + normalised.size();
+    double value = 0;
+    if (std::from_chars(first, last, value).ec == std::errc())
+        return value;
+    // Out of range: a magnitude too small for a double reads as zero, too large is no number.
+    long double wide = 0;
+    if (std::from_chars(first, last, wide).ec != std::errc() || std::abs(wide) >= 1)
         throwNotFloat(text);
-    return value;
+    return std::signbit(wide) ? -0.0 : 0.0;
 }
 
 int StrToInt(const QString& text)
@@ -128,9 +153,9 @@ QString FloatToStr(double x)
     if (x == 0)
         return QStringLiteral("0");
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", x);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
     // buffer: [-]d.dddddddddddddde[+-]xx
-    const QString scientific = QString::fromLatin1(buffer);
+    const QString scientific = QString::fromLatin1(buffer, written.ptr - buffer);
     const qsizetype ePos = scientific.indexOf(u'e');
     const int exponent = scientific.mid(ePos + 1).toInt();
     const bool negative = scientific.startsWith(u'-');
@@ -138,21 +163,20 @@ QString FloatToStr(double x)
     while (digits.size() > 1 && digits.endsWith(u'0'))
         digits.chop(1);
 
-    const QString separator = decimalSeparator();
     QString text;
     if (exponent < -4 || exponent >= 15) {
         text = digits.left(1);
         if (digits.size() > 1)
-            text += separator + digits.mid(1);
+            text += u'.' + digits.mid(1);
         text += QStringLiteral("E%1").arg(exponent);
     } else if (exponent < 0) {
-        text = QStringLiteral("0") + separator + QString(-exponent - 1, u'0') + digits;
+        text = QStringLiteral("0.") + QString(-exponent - 1, u'0') + digits;
     } else if (digits.size() <= exponent + 1) {
         text = digits + QString(exponent + 1 - digits.size(), u'0');
     } else {
-        text = digits.left(exponent + 1) + separator + digits.mid(exponent + 1);
+        text = digits.left(exponent + 1) + u'.' + digits.mid(exponent + 1);
     }
-    return negative ? u'-' + text : text;
+    return WithDecimalSeparator(negative ? u'-' + text : text);
 }
 
 QString RoundedText(double x, int decimals) { return FloatToStr(RoundTo(x, decimals)); }

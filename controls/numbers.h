@@ -4,6 +4,18 @@
 
 #include <QString>
 
+// The user's decimal separator, the one every locale-dependent number text uses. Numbers are
+// converted in the "C" convention and this separator is put in afterwards, so that the C
+// library's locale (which the application object sets from the environment) plays no part.
+QString DecimalSeparator();
+
+// text with each "." between two digits replaced by DecimalSeparator(): numbers written in the
+// "C" convention as the user reads them (preset values and list items), other full stops kept.
+QString WithDecimalSeparator(const QString& text);
+
+// x with exactly `decimals` places and "." as the decimal point, whatever the locale.
+QString FixedText(double x, int decimals);
+
 // Reads a decimal number with the locale's decimal separator: surrounding spaces, an optional
 // sign, digits with an optional fraction, an optional exponent; nothing else.
 // Throws EInputError "'<text>' is not a valid floating point value".

@@ -39,7 +39,7 @@ QString DayMonthYear(const QDate& date)
 {
     return QStringLiteral("%1 %2 %3")
         .arg(date.day())
-        .arg(QLocale::system().monthName(date.month(), QLocale::LongFormat))
+        .arg(QLocale().monthName(date.month(), QLocale::LongFormat))
         .arg(date.year(), 4, 10, QLatin1Char('0'));
 }
 

@@ -1,5 +1,8 @@
 #include "moonwindow/dialogfields.h"
 
+#include "controls/errors.h"
+#include "controls/numbers.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -15,13 +18,19 @@ QStringList LocaleMonthNames()
 {
     QStringList names;
     for (int month = 1; month <= 12; ++month)
-        names << QLocale::system().standaloneMonthName(month, QLocale::LongFormat);
+        names << QLocale().standaloneMonthName(month, QLocale::LongFormat);
     return names;
 }
 
-QString JulianDateText(double jd)
+double ReadJulianDate(const QString& text)
 {
-    QLocale locale = QLocale::system();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(jd, 'f', 5);
+    try {
+        return StrToFloat(text);
+    } catch (const EInputError&) {
+        if (DecimalSeparator() == QStringLiteral("."))
+            throw;
+        return StrToFloat(WithDecimalSeparator(text));
+    }
 }
+
+QString JulianDateText(double jd) { return WithDecimalSeparator(FixedText(jd, 5)); }

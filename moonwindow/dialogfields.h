@@ -11,5 +11,9 @@ std::optional<int> ReadDecimal(const QString& text);
 // The twelve long month names of the user's locale, January first.
 QStringList LocaleMonthNames();
 
+// A Julian date typed with the locale's decimal separator or with the "." that the almanac's
+// Julian date shows in every locale. Throws EInputError when it is neither.
+double ReadJulianDate(const QString& text);
+
 // Julian date with 5 decimals and the locale's decimal separator, no digit grouping.
 QString JulianDateText(double jd);

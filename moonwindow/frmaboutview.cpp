@@ -3,6 +3,7 @@
 #include "controls/bindingview.h"
 #include "moonpicture/moonview.h"
 #include "moonwindow/frmabout.h"
+#include "moonwindow/groupview.h"
 
 #include <QFont>
 #include <QHBoxLayout>
@@ -35,4 +36,5 @@ FrmAboutView::FrmAboutView(Tfrm_about& form, QWidget* parent) : QDialog(parent)
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     Bind::window(form, this);
+    layout->addItem(TitleRoom(this));
 }

@@ -53,4 +53,5 @@ FrmJewishView::FrmJewishView(Tfrm_jewish& form, QWidget* parent) : QDialog(paren
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     Bind::window(form, this);
+    layout->addItem(TitleRoom(this));
 }

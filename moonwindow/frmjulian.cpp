@@ -2,7 +2,6 @@
 
 #include "astro/calendar.h"
 #include "controls/clock.h"
-#include "controls/numbers.h"
 #include "moonwindow/almanactext.h"
 #include "moonwindow/dialogfields.h"
 #include "moonwindow/stringtable.h"
@@ -47,7 +46,7 @@ void Tfrm_julian::btn_nowClick()
 void Tfrm_julian::edt_julianChange()
 {
     try {
-        const astro::TDateTime value = astro::JulianToDateTime(StrToFloat(edt_julian.text()));
+        const astro::TDateTime value = astro::JulianToDateTime(ReadJulianDate(edt_julian.text()));
         // The time text fails for instants outside the calendar's years.
         lbl_utc.setText(DateTimeText(value));
         FValue = value;

@@ -33,4 +33,5 @@ FrmJulianView::FrmJulianView(Tfrm_julian& form, QWidget* parent) : QDialog(paren
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     Bind::window(form, this);
+    layout->addItem(TitleRoom(this));
 }

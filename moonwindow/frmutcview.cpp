@@ -54,4 +54,5 @@ FrmUtcView::FrmUtcView(Tfrm_utc& form, QWidget* parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     BindHelpKey(this, Tfrm_utc::HelpContext);
     Bind::window(form, this);
+    layout->addItem(TitleRoom(this));
 }

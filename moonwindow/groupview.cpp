@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpacerItem>
 
 QGroupBox* BindGroup(TLabel& caption, const char* name, QWidget* parent)
 {
@@ -56,4 +57,14 @@ QHBoxLayout* NowOkCancelRow(TButton& now, TButton& ok, TButton& cancel, QWidget*
     row->addWidget(okButton);
     row->addWidget(cancelButton);
     return row;
+}
+
+QSpacerItem* TitleRoom(const QWidget* window)
+{
+    // Title bars show their text in a bold face and keep room for the icon and three buttons.
+    constexpr int FrameButtonsRoom = 100;
+    QFont bold = window->font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + FrameButtonsRoom;
+    return new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
 }

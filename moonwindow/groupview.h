@@ -4,6 +4,7 @@
 class QGroupBox;
 class QHBoxLayout;
 class QMenu;
+class QSpacerItem;
 class QWidget;
 class TButton;
 class TLabel;
@@ -18,3 +19,7 @@ QMenu* BindMenu(TMenuItem& item, const char* name, QWidget* parent);
 
 // The button row of the date dialogs: "Now" on the left, OK (the default) and Cancel on the right.
 QHBoxLayout* NowOkCancelRow(TButton& now, TButton& ok, TButton& cancel, QWidget* parent);
+
+// Room as wide as the window's title in the title bar, so that the desktop does not shorten
+// the title of a small dialog: add it to the dialog's top-level layout.
+QSpacerItem* TitleRoom(const QWidget* window);

@@ -17,6 +17,8 @@
 #include "moredata/frmmore.h"
 
 #include <QFile>
+#include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -40,7 +42,31 @@ const QString HelpDocument = QStringLiteral(":/help/shutterly.html");
 
 qint64 RoundToInteger(double x) { return static_cast<qint64>(RoundTo(x)); }
 
-QString Fixed(double x, int width, int decimals) { return QString::asprintf("%*.*f", width, decimals, x); }
+// The almanac's fixed-decimal values keep "." in every locale.
+QString Fixed(double x, int width, int decimals) { return FixedText(x, decimals).rightJustified(width); }
+
+QString AzimuthText(double azimuth)
+{
+    return QString::number(RoundToInteger(azimuth)) + QStringLiteral(" deg. where north = zero, east = 90, west = 270");
+}
+
+QString ElevationText(double elevation) { return QString::number(RoundToInteger(elevation)) + QStringLiteral(" degrees"); }
+
+QString SubtendText(double arcSeconds) { return Fixed(arcSeconds / 3600, 6, 4); }
+
+// The widest texts of a kind: the hours and minutes before and the year after a date take the
+// same room whatever the day, the month name does not.
+constexpr int WidestYear = 2000;
+constexpr int WidestDay = 28;
+constexpr double WidestTimeOfDay = 0.999;
+
+QList<astro::TDateTime> OneDayOfEveryMonth()
+{
+    QList<astro::TDateTime> days;
+    for (int month = 1; month <= 12; ++month)
+        days << astro::CalendarToDateTime(WidestYear, month, WidestDay) + WidestTimeOfDay;
+    return days;
+}
 
 }  // namespace
 
@@ -184,11 +210,21 @@ void TMainForm::Arrange()
 {
     // The values beside single captions are measured empty, as the form laid them out: their
     // long texts (the local time, the azimuth) have the whole row and must not push the
-    // lunation numbers off the window. The dated values are measured with their texts, since
-    // the lunation captions beside them must clear them.
+    // lunation numbers off the window. The dated values are measured at the longest month name
+    // of the language, since the lunation captions beside them must clear every date they show.
+    int widestDate = 0;
+    FWidestValue = 0;
+    if (onTextWidth) {
+        for (astro::TDateTime day : OneDayOfEveryMonth())
+            widestDate = std::max(widestDate, onTextWidth(EventTimeText(day)));
+        for (const QString& text : WidestValueTexts())
+            FWidestValue = std::max(FWidestValue, onTextWidth(text));
+    }
     for (TArrangedLabel& item : FArranged) {
-        const bool singleRowValue = item.tag == 2 || item.tag == 3;
-        item.width = onTextWidth && !singleRowValue ? onTextWidth(item.label->text()) : 0;
+        if (!onTextWidth || item.tag == 2 || item.tag == 3)
+            item.width = 0;
+        else
+            item.width = item.tag == 4 ? std::max(widestDate, onTextWidth(item.label->text())) : onTextWidth(item.label->text());
     }
     FLayout = ArrangeColumns(FArranged);
     if (onArranged)
@@ -225,11 +261,7 @@ void TMainForm::TimerTimer()
 {
     const int bias = GetUtcBias();
     const astro::TDateTime shown = ShownTime();
-    const QString local =
-        fastMode() ? QString()
-                   : DateTimeText(shown) + QStringLiteral(" = UTC plus ") + UtcOffsetHoursText(bias) +
-                         QStringLiteral(" hours");
-    ShowValue(FCalculator.val_local, val_local, local);
+    ShowValue(FCalculator.val_local, val_local, fastMode() ? QString() : LocalTimeText(shown, bias));
     const astro::TDateTime ut = shown + bias / MinutesPerDay;
     ShowValue(FCalculator.val_utc, val_utc, DateTimeText(ut));
     ShowValue(FCalculator.val_julian, val_julian, Fixed(astro::DateTimeToJulian(ut), 12, 5));
@@ -276,31 +308,59 @@ void TMainForm::ShowPhases(astro::TDateTime ut)
 void TMainForm::ShowMoonAndSunValues(astro::TDateTime ut, int& percent)
 {
     using namespace astro;
-    const double d = MoonDistanceKm(ut);
-    ShowValue(FCalculator.val_moon_distance, val_moon_distance,
-              QStringLiteral("%1 %2, %3 %4.")
-                  .arg(RoundToInteger(d))
-                  .arg(FKilometerText, Fixed(d / EarthRadiusKm, 4, 1), FEarthRadiiText));
-    const double a = SunDistanceAU(ut);
-    ShowValue(FCalculator.val_sun_distance, val_sun_distance,
-              QStringLiteral("%1 %2, %3 %4.")
-                  .arg(RoundToInteger(a * AstronomicalUnitKm))
-                  .arg(FKilometerText, Fixed(a, 6, 3), FAstroUnitsText));
-
-    const double age = MoonAgeDays(ut);
-    const double days = std::trunc(age);
-    const auto ms = static_cast<qint64>(std::round((age - days) * 86400000.0));
-    QString ageText = FAgeFormat;
-    ageText = ReplaceAll(QStringLiteral("%4%"), QString::number(ms / 1000 % 60), ageText);
-    ageText = ReplaceAll(QStringLiteral("%3%"), QString::number(ms / 60000 % 60), ageText);
-    ageText = ReplaceAll(QStringLiteral("%2%"), QString::number(ms / 3600000), ageText);
-    ageText = ReplaceAll(QStringLiteral("%1%"), QString::number(static_cast<qint64>(days)), ageText);
-    ShowValue(FCalculator.val_age, val_age, ageText);
+    ShowValue(FCalculator.val_moon_distance, val_moon_distance, MoonDistanceText(MoonDistanceKm(ut)));
+    ShowValue(FCalculator.val_sun_distance, val_sun_distance, SunDistanceText(SunDistanceAU(ut)));
+    ShowValue(FCalculator.val_age, val_age, AgeText(MoonAgeDays(ut)));
 
     percent = static_cast<int>(RoundToInteger(MoonIlluminatedFraction(ut) * 100));
-    ShowValue(FCalculator.val_phase, val_phase, QStringLiteral("%1% ").arg(percent) + FPhaseLegend);
-    ShowValue(FCalculator.val_moon_subtend, val_moon_subtend, Fixed(MoonAngularDiameter(ut) / 3600, 6, 4));
-    ShowValue(FCalculator.val_sun_subtend, val_sun_subtend, Fixed(SunAngularDiameter(ut) / 3600, 6, 4));
+    ShowValue(FCalculator.val_phase, val_phase, PhaseText(percent));
+    ShowValue(FCalculator.val_moon_subtend, val_moon_subtend, SubtendText(MoonAngularDiameter(ut)));
+    ShowValue(FCalculator.val_sun_subtend, val_sun_subtend, SubtendText(SunAngularDiameter(ut)));
+}
+
+QString TMainForm::LocalTimeText(astro::TDateTime shown, int bias) const
+{
+    return DateTimeText(shown) + QStringLiteral(" = UTC plus ") + UtcOffsetHoursText(bias) + QStringLiteral(" hours");
+}
+
+QString TMainForm::MoonDistanceText(double kilometres) const
+{
+    return QStringLiteral("%1 %2, %3 %4.")
+        .arg(RoundToInteger(kilometres))
+        .arg(FKilometerText, Fixed(kilometres / EarthRadiusKm, 4, 1), FEarthRadiiText);
+}
+
+QString TMainForm::SunDistanceText(double astronomicalUnits) const
+{
+    return QStringLiteral("%1 %2, %3 %4.")
+        .arg(RoundToInteger(astronomicalUnits * AstronomicalUnitKm))
+        .arg(FKilometerText, Fixed(astronomicalUnits, 6, 3), FAstroUnitsText);
+}
+
+QString TMainForm::AgeText(double days) const
+{
+    const double whole = std::trunc(days);
+    const auto ms = static_cast<qint64>(std::round((days - whole) * 86400000.0));
+    QString text = FAgeFormat;
+    text = ReplaceAll(QStringLiteral("%4%"), QString::number(ms / 1000 % 60), text);
+    text = ReplaceAll(QStringLiteral("%3%"), QString::number(ms / 60000 % 60), text);
+    text = ReplaceAll(QStringLiteral("%2%"), QString::number(ms / 3600000), text);
+    return ReplaceAll(QStringLiteral("%1%"), QString::number(static_cast<qint64>(whole)), text);
+}
+
+QString TMainForm::PhaseText(int percent) const { return QStringLiteral("%1% ").arg(percent) + FPhaseLegend; }
+
+QStringList TMainForm::WidestValueTexts() const
+{
+    // A bias whose offset has a sign, two digits and a fraction; the farthest moon and sun; the
+    // oldest moon; the azimuth with three digits.
+    constexpr int WidestBias = 630;
+    QStringList texts;
+    for (astro::TDateTime day : OneDayOfEveryMonth())
+        texts << LocalTimeText(day, WidestBias) << DateTimeText(day);
+    texts << AgeText(29.999) << PhaseText(100) << MoonDistanceText(406720) << SunDistanceText(1.0167)
+          << SubtendText(2011) << AzimuthText(359) << ElevationText(-89) << QStringLiteral("Night time");
+    return texts;
 }
 
 bool TMainForm::SunBlockDue(astro::TDateTime ut) const
@@ -337,7 +397,7 @@ void TMainForm::ShowSunPosition(astro::THorizontalPosition sun)
     const QString degrees = QString::number(RoundToInteger(elevation));
     if (FCalculator.chbxSunElev.checked())
         FCalculator.edtSunElev.setText(degrees);
-    ShowValue(FCalculator.lblSunElevation, lblSunElevation, degrees + QStringLiteral(" degrees"));
+    ShowValue(FCalculator.lblSunElevation, lblSunElevation, ElevationText(elevation));
     FCalculator.lblSunVisible.setVisible(elevation < 0);
     const double azimuth = ShownAzimuth(sun.Azimuth);
     const std::optional<double> current = elevation > 0 ? std::optional(azimuth) : std::nullopt;
@@ -348,9 +408,7 @@ void TMainForm::ShowSunPosition(astro::THorizontalPosition sun)
     if (current && (FSunTrail.isEmpty() || RoundToInteger(FSunTrail.last()) != RoundToInteger(azimuth)))
         FSunTrail.append(azimuth);
     ShowValue(FCalculator.lblSunAzimuth, lblSunAzimuth,
-              elevation > 0 ? QString::number(RoundToInteger(azimuth)) +
-                                  QStringLiteral(" deg. where north = zero, east = 90, west = 270")
-                            : QStringLiteral("Night time"));
+              elevation > 0 ? AzimuthText(azimuth) : QStringLiteral("Night time"));
 }
 
 void TMainForm::RefreshTrayIcon(int percent)

@@ -170,6 +170,9 @@ public:
     // Where the labels of this window were placed by LocalizeAndArrange.
     const QList<TArrangedLabel>& arrangedLabels() const { return FArranged; }
     const TColumnLayout& columnLayout() const { return FLayout; }
+    // Width in pixels of the widest text a value beside a single caption can show (the local
+    // time, the distances, the azimuth), as measured by LocalizeAndArrange.
+    int widestValue() const { return FWidestValue; }
     TTrayIcon& trayIcon() { return FTrayIcon; }
     Tfrm_julian& julianDialog() { return *FJulian; }
     Tfrm_jewish& jewishDialog() { return *FJewish; }
@@ -209,6 +212,12 @@ private:
     void ReadOptions();
     void SetTime(TSetTimeDialog& dialog);
     void ShowValue(TLabel& calculatorLabel, TLabel& ownLabel, const QString& text);
+    QString LocalTimeText(astro::TDateTime shown, int bias) const;
+    QString MoonDistanceText(double kilometres) const;
+    QString SunDistanceText(double astronomicalUnits) const;
+    QString AgeText(double days) const;
+    QString PhaseText(int percent) const;
+    QStringList WidestValueTexts() const;
     void ShowPhases(astro::TDateTime ut);
     void ShowMoonAndSunValues(astro::TDateTime ut, int& percent);
     void ShowSunBlock(astro::TDateTime ut);
@@ -237,4 +246,5 @@ private:
     QList<double> FSunTrail;
     QList<TArrangedLabel> FArranged;
     TColumnLayout FLayout{};
+    int FWidestValue = 0;
 };

@@ -26,16 +26,62 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
+// The form's measures, the least the window uses: with taller fonts the rows grow, with wider
+// texts the compass moves right, and the client area grows with them.
 constexpr int RowHeight = 18;
 constexpr int FirstRowTop = 6;
-// The moon picture sits between the two lunation rows, the compass on the right.
-constexpr int MoonTop = FirstRowTop + 10 * RowHeight - 4;
 constexpr int CompassSize = 265;
-constexpr int CompassLeft = 729 - CompassSize - 10;
+constexpr int CompassMargin = 10;
 constexpr int CompassCaptionHeight = 16;
+constexpr int LunationWidth = 47;
+constexpr int Gap = 10;
+// Room kept free above and below the moon picture between the two lunation rows.
+constexpr int MoonGap = 2;
+
+int TextHeight(const QLabel* label)
+{
+    // Marks above and below some scripts' letters reach beyond the font's own line height.
+    return label->fontMetrics().boundingRect(QRect(0, 0, 100000, 1000), Qt::AlignLeft, label->text()).height();
+}
+
+// The rows of the text columns: each label's row, where each row starts, and the row height.
+struct TRows {
+    QList<int> ofLabel;
+    QList<int> tops;  // one more than there are rows: the last is where the rows end
+    int height = RowHeight;
+    int firstLunation = -1;
+    int lastLunation = -1;
+};
+
+// Rows follow the captions; a lunation caption and number share the row of the date before.
+// Every row is as tall as the tallest text; the rows between the two lunation rows share the
+// height of the moon picture that stands between them.
+TRows ArrangeRows(const QList<TArrangedLabel>& arranged, const QList<QLabel*>& labels, int moonHeight)
+{
+    TRows rows;
+    int row = -1;
+    for (int i = 0; i < arranged.size() && i < labels.size(); ++i) {
+        if (arranged[i].tag == 1)
+            ++row;
+        if (arranged[i].tag == 5) {
+            rows.firstLunation = rows.firstLunation < 0 ? row : rows.firstLunation;
+            rows.lastLunation = row;
+        }
+        rows.ofLabel << row;
+        rows.height = std::max(rows.height, TextHeight(labels[i]));
+    }
+    const int between = rows.lastLunation - rows.firstLunation - 1;
+    const int moonRowHeight =
+        between > 0 ? std::max(rows.height, (moonHeight + 2 * MoonGap + between - 1) / between) : rows.height;
+    rows.tops << FirstRowTop;
+    for (int r = 0; r <= row; ++r)
+        rows.tops << rows.tops.last() + (r > rows.firstLunation && r < rows.lastLunation ? moonRowHeight : rows.height);
+    return rows;
+}
 
 }  // namespace
 
@@ -102,7 +148,6 @@ void MainFormView::buildClientArea()
 {
     FClient = new QWidget(this);
     FClient->setObjectName(QStringLiteral("ClientArea"));
-    FClient->setFixedSize(TMainForm::ClientWidth, TMainForm::ClientHeight);
     setCentralWidget(FClient);
 
     const struct {
@@ -151,61 +196,75 @@ void MainFormView::buildClientArea()
     for (QLabel* value : {FClient->findChild<QLabel*>("val_lastlunation"), FClient->findChild<QLabel*>("val_nextlunation")})
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    TImageWidget* compass = Bind::image(FForm.Image1, "Image1", FClient);
-    const int compassLeft = CompassLeft;
-    const int compassTop = CompassCaptionHeight + 6;
-    compass->move(compassLeft, compassTop);
-    // North, with west and east at its sides, above the compass; south below it.
-    const QRect above(compassLeft, compassTop - CompassCaptionHeight - 2, CompassSize, CompassCaptionHeight);
+    Bind::image(FForm.Image1, "Image1", FClient);
     const struct {
         TLabel& label;
         const char* name;
         Qt::Alignment alignment;
-        QRect box;
     } directions[] = {
-        {FForm.lbl_north, "lbl_north", Qt::AlignHCenter | Qt::AlignBottom, above},
-        {FForm.lbl_west, "lbl_west", Qt::AlignLeft | Qt::AlignBottom, above},
-        {FForm.lbl_east, "lbl_east", Qt::AlignRight | Qt::AlignBottom, above},
-        {FForm.lbl_south, "lbl_south", Qt::AlignHCenter | Qt::AlignTop,
-         QRect(compassLeft, compassTop + CompassSize + 2, CompassSize, CompassCaptionHeight)},
+        {FForm.lbl_north, "lbl_north", Qt::AlignHCenter | Qt::AlignBottom},
+        {FForm.lbl_west, "lbl_west", Qt::AlignLeft | Qt::AlignBottom},
+        {FForm.lbl_east, "lbl_east", Qt::AlignRight | Qt::AlignBottom},
+        {FForm.lbl_south, "lbl_south", Qt::AlignHCenter | Qt::AlignTop},
     };
-    for (const auto& direction : directions) {
-        QLabel* caption = Bind::label(direction.label, direction.name, FClient);
-        caption->setAlignment(direction.alignment);
-        caption->setGeometry(direction.box);
-    }
+    for (const auto& direction : directions)
+        Bind::label(direction.label, direction.name, FClient)->setAlignment(direction.alignment);
     BindMoon(FForm.Moon, "Moon", FClient);
     placeLabels();
 }
 
-// Rows follow the captions; a lunation caption and number share the row of the date before.
-// Values get the room up to the next column, so that longer texts later are not cut.
+// Values get the room up to the next column, so that longer texts later are not cut. The moon
+// picture stands between the lunation rows, the compass right of the widest value, and the
+// client area holds it all.
 void MainFormView::placeLabels()
 {
     const QList<TArrangedLabel>& arranged = FForm.arrangedLabels();
     const TColumnLayout& layout = FForm.columnLayout();
-    int row = -1;
+    QWidget* moon = FClient->findChild<QWidget*>("Moon");
+    const TRows rows = ArrangeRows(arranged, FLabels, moon->height());
+    const int compassLeft = std::max({TMainForm::ClientWidth - CompassSize - CompassMargin,
+                                      layout.column2 + FForm.widestValue() + Gap, layout.right + Gap});
+
     for (int i = 0; i < arranged.size() && i < FLabels.size(); ++i) {
         const TArrangedLabel& item = arranged[i];
-        if (item.tag == 1)
-            ++row;
         QLabel* label = FLabels[i];
         label->adjustSize();
         int width = label->width();
         if (item.tag == 2 || item.tag == 3)
-            width = CompassLeft - 4 - item.left;
+            width = compassLeft - 4 - item.left;
         else if (item.tag == 4)
             width = layout.column3 - item.left;
         else if (item.tag == 6)
-            width = 47;
-        label->setGeometry(item.left, FirstRowTop + row * RowHeight, width, RowHeight);
-        // Long captions of some languages push the lunation column towards the compass; the
-        // numbers stay readable on top of it.
-        if (item.tag >= 5)
-            label->raise();
+            width = LunationWidth;
+        label->setGeometry(item.left, rows.tops[rows.ofLabel[i]], width, rows.height);
     }
-    if (auto* moon = FClient->findChild<QWidget*>("Moon"))
-        moon->move(layout.moonLeft, MoonTop);
+    if (rows.lastLunation - rows.firstLunation > 1) {
+        const int top = rows.tops[rows.firstLunation + 1];
+        moon->move(layout.moonLeft, top + (rows.tops[rows.lastLunation] - top - moon->height()) / 2);
+    } else {
+        moon->move(layout.moonLeft, rows.tops.last());
+    }
+    const int compassBottom = placeCompass(compassLeft);
+    const int bottom = std::max({rows.tops.last(), moon->geometry().bottom() + 1, compassBottom});
+    FClient->setFixedSize(std::max(TMainForm::ClientWidth, compassLeft + CompassSize + CompassMargin),
+                          std::max(TMainForm::ClientHeight, bottom + FirstRowTop));
+}
+
+// North, with west and east at its sides, above the compass; south below it. Returns where
+// the south caption ends.
+int MainFormView::placeCompass(int left)
+{
+    int captionHeight = CompassCaptionHeight;
+    for (const char* name : {"lbl_north", "lbl_west", "lbl_east", "lbl_south"})
+        captionHeight = std::max(captionHeight, TextHeight(FClient->findChild<QLabel*>(name)));
+    const int top = captionHeight + 6;
+    FClient->findChild<QWidget*>("Image1")->move(left, top);
+    const QRect above(left, top - captionHeight - 2, CompassSize, captionHeight);
+    for (const char* name : {"lbl_north", "lbl_west", "lbl_east"})
+        FClient->findChild<QLabel*>(name)->setGeometry(above);
+    const QRect below(left, top + CompassSize + 2, CompassSize, captionHeight);
+    FClient->findChild<QLabel*>("lbl_south")->setGeometry(below);
+    return below.bottom() + 1;
 }
 
 void MainFormView::connectDesktop()

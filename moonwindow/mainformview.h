@@ -25,6 +25,7 @@ private:
     void buildMenus();
     void buildClientArea();
     void placeLabels();
+    int placeCompass(int left);
     void connectDesktop();
     void hideApplication();
     void restoreApplication();

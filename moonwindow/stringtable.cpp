@@ -29,4 +29,4 @@ QString LocalString(int id, QLocale::Language language)
     return QString::fromUtf8(text);
 }
 
-QString LocalString(int id) { return LocalString(id, QLocale::system().language()); }
+QString LocalString(int id) { return LocalString(id, QLocale().language()); }

@@ -8,5 +8,5 @@
 // English for every other language. Empty for a number outside the table.
 QString LocalString(int id, QLocale::Language language);
 
-// Text of string id in the language of QLocale::system().
+// Text of string id in the language of QLocale(), the user's locale unless a default was set.
 QString LocalString(int id);

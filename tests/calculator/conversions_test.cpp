@@ -1,5 +1,6 @@
 #include "calculator/colour_filters.h"
 #include "tests/calculator/calculator_test_support.h"
+#include "tests/locale_switch.h"
 #include "tests/test_printers.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +16,9 @@ TEST_F(Conversions, StartUpResults)
 {
     EXPECT_EQ(form.lblMiredShift.text(), "82");
     EXPECT_EQ(form.lblFilterNeeded.text(), " 81D + 81C (yellowish) filter exposure compensation = 1stops");
-    EXPECT_EQ(form.lblGNconv.text(), "31.8");
+    EXPECT_EQ(form.lblGNconv.text(), LocaleText("31.8"));
     EXPECT_EQ(form.lblGN2fratio.text(), "15");
-    EXPECT_EQ(form.lblGN2distance.text(), "5.6");
+    EXPECT_EQ(form.lblGN2distance.text(), LocaleText("5.6"));
 }
 
 struct FilterCase {
@@ -37,8 +38,8 @@ TEST_P(ColourFilters, ShiftAndFilters)
     form.cmbxLightSource.setItemIndex(c.source == 3 ? 4 : 3);
     form.cmbxFilmType.setItemIndex(c.film);
     form.cmbxLightSource.setItemIndex(c.source);
-    EXPECT_EQ(form.lblMiredShift.text(), c.shift);
-    EXPECT_EQ(form.lblFilterNeeded.text(), c.filter);
+    EXPECT_EQ(form.lblMiredShift.text(), LocaleText(c.shift));
+    EXPECT_EQ(form.lblFilterNeeded.text(), LocaleText(c.filter));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -113,7 +114,7 @@ TEST_P(GuideNumbers, Conversion)
     form.cmbxGNPower.setItemIndex(c.power);
     form.rdgpGN2.setItemIndex(c.units2);
     form.cmbxGNISO2.setItemIndex(c.iso2);
-    EXPECT_EQ(form.lblGNconv.text(), c.result);
+    EXPECT_EQ(form.lblGNconv.text(), LocaleText(c.result));
 }
 
 // ISO indexes: 1 is 50, 4 is 100, 10 is 400. Units: 0 metres, 1 feet.
@@ -130,17 +131,17 @@ TEST_F(Conversions, GuideNumberTextMustBeANumber)
 {
     expectUserError([&] { form.edtGN.setText(""); }, "'' is not a valid floating point value");
     expectUserError([&] { form.edtGN.setText("4x"); }, "'4x' is not a valid floating point value");
-    EXPECT_EQ(form.lblGNconv.text(), "31.8");
+    EXPECT_EQ(form.lblGNconv.text(), LocaleText("31.8"));
     form.edtGN.setText("22");
-    EXPECT_EQ(form.lblGNconv.text(), "15.6");
+    EXPECT_EQ(form.lblGNconv.text(), LocaleText("15.6"));
 }
 
 TEST_F(Conversions, FlashDistanceRoundsHalvesToEven)
 {
     form.edtGN2FRatio.setText("4");
-    EXPECT_EQ(form.lblGN2distance.text(), "11.2");
+    EXPECT_EQ(form.lblGN2distance.text(), LocaleText("11.2"));
     form.edtGN2Distance.setText("10");
-    EXPECT_EQ(form.lblGN2fratio.text(), "4.5");
+    EXPECT_EQ(form.lblGN2fratio.text(), LocaleText("4.5"));
 }
 
 TEST_F(Conversions, OnlyTheTextZeroMeansNoValue)
@@ -153,12 +154,12 @@ TEST_F(Conversions, OnlyTheTextZeroMeansNoValue)
         form.edtGN2Distance.setText("3");
         form.edtGN2FRatio.setText("8");
     }
-    for (const char* zero : {"0.0", "00"}) {
+    for (const QString& zero : {LocaleText("0.0"), QString("00")}) {
         expectUserError([&] { form.edtGN2Distance.setText(zero); }, ZeroDivideMessage);
         EXPECT_EQ(form.lblGN2fratio.text(), "15");
         form.edtGN2Distance.setText("3");
         expectUserError([&] { form.edtGN2FRatio.setText(zero); }, ZeroDivideMessage);
-        EXPECT_EQ(form.lblGN2distance.text(), "5.6");
+        EXPECT_EQ(form.lblGN2distance.text(), LocaleText("5.6"));
         form.edtGN2FRatio.setText("8");
     }
 }
@@ -169,7 +170,7 @@ TEST_F(Conversions, EmptyGuideNumberIsReadOnlyWhenNeeded)
     // The distance line is written before the f-ratio line reads the empty guide number.
     expectUserError([&] { form.edtGN2Distance.setText("0"); }, "'' is not a valid floating point value");
     EXPECT_EQ(form.lblGN2fratio.text(), "N/A - no value assigned to distance");
-    EXPECT_EQ(form.lblGN2distance.text(), "5.6");
+    EXPECT_EQ(form.lblGN2distance.text(), LocaleText("5.6"));
     form.edtGN2FRatio.setText("0");
     EXPECT_EQ(form.lblGN2fratio.text(), "N/A - no value assigned to distance");
     EXPECT_EQ(form.lblGN2distance.text(), "N/A - no value assigned to f/ratio");

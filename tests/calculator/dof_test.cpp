@@ -1,4 +1,5 @@
 #include "tests/calculator/calculator_test_support.h"
+#include "tests/locale_switch.h"
 #include "tests/test_printers.h"
 
 #include <gtest/gtest.h>
@@ -20,19 +21,19 @@ TEST_F(DepthOfField, FullFrameWithNinetyMillimetresAtFour)
 {
     form.FormCreate();
     computeFullFrame();
-    EXPECT_EQ(form.lblCOC.text(), "30.05");
+    EXPECT_EQ(form.lblCOC.text(), LocaleText("30.05"));
     EXPECT_EQ(form.lblCrop.text(), "1");
     form.edtFRatio.setText("4");
     EXPECT_EQ(form.edtfl35.text(), "90");
-    EXPECT_EQ(form.lblAngleView.text(), "22.9 degrees");
-    EXPECT_EQ(form.lblHyperfocal.text(), "67.5");
-    EXPECT_EQ(form.lblHFhalf.text(), "33.7m");
-    EXPECT_EQ(form.lblDOFNear.text(), "2.876");
-    EXPECT_EQ(form.lblDOFFar.text(), "3.135");
-    EXPECT_EQ(form.lblDOFrange.text(), "0.26");
-    EXPECT_EQ(form.lblSubjectSize.text(), "1.21m wide x 0.81m high");
+    EXPECT_EQ(form.lblAngleView.text(), LocaleText("22.9 degrees"));
+    EXPECT_EQ(form.lblHyperfocal.text(), LocaleText("67.5"));
+    EXPECT_EQ(form.lblHFhalf.text(), LocaleText("33.7m"));
+    EXPECT_EQ(form.lblDOFNear.text(), LocaleText("2.876"));
+    EXPECT_EQ(form.lblDOFFar.text(), LocaleText("3.135"));
+    EXPECT_EQ(form.lblDOFrange.text(), LocaleText("0.26"));
+    EXPECT_EQ(form.lblSubjectSize.text(), LocaleText("1.21m wide x 0.81m high"));
     EXPECT_EQ(form.tbBackgroundDist.position(), 8);
-    EXPECT_EQ(form.lblBackSize.text(), "2.02m w x 1.35m h");
+    EXPECT_EQ(form.lblBackSize.text(), LocaleText("2.02m w x 1.35m h"));
 }
 
 TEST_F(DepthOfField, StartupCaptionsAreReadBackAsShown)
@@ -42,21 +43,21 @@ TEST_F(DepthOfField, StartupCaptionsAreReadBackAsShown)
     EXPECT_EQ(form.lblCrop.text(), "1");
     // The lighting start-up sets f/16 from the main light; go back to f/4 as the user would.
     form.edtFRatio.setText("4");
-    EXPECT_EQ(form.lblHyperfocal.text(), "67.6");
-    EXPECT_EQ(form.lblHFhalf.text(), "33.8m");
-    EXPECT_EQ(form.lblDOFrange.text(), "0.259");
+    EXPECT_EQ(form.lblHyperfocal.text(), LocaleText("67.6"));
+    EXPECT_EQ(form.lblHFhalf.text(), LocaleText("33.8m"));
+    EXPECT_EQ(form.lblDOFrange.text(), LocaleText("0.259"));
 }
 
 TEST_F(DepthOfField, RoundedCropFactorFeedsTheLens)
 {
     form.FormCreate();
     form.cmbxSensor.setItemIndex(6);
-    EXPECT_EQ(form.edtSensorWidth.text(), "23.7");
-    EXPECT_EQ(form.edtSensorHeight.text(), "15.6");
-    EXPECT_EQ(form.lblCOC.text(), "19.7");
-    EXPECT_EQ(form.lblCrop.text(), "1.52");
+    EXPECT_EQ(form.edtSensorWidth.text(), LocaleText("23.7"));
+    EXPECT_EQ(form.edtSensorHeight.text(), LocaleText("15.6"));
+    EXPECT_EQ(form.lblCOC.text(), LocaleText("19.7"));
+    EXPECT_EQ(form.lblCrop.text(), LocaleText("1.52"));
     EXPECT_EQ(form.edtfl35.text(), "137");
-    EXPECT_EQ(form.lblAngleView.text(), "15.1 degrees");
+    EXPECT_EQ(form.lblAngleView.text(), LocaleText("15.1 degrees"));
 }
 
 TEST_F(DepthOfField, PresetsWriteTheirDimensionsInTheGeneralFormat)
@@ -70,8 +71,8 @@ TEST_F(DepthOfField, PresetsWriteTheirDimensionsInTheGeneralFormat)
     form.FormCreate();
     for (const auto& preset : presets) {
         form.cmbxSensor.setItemIndex(preset.index);
-        EXPECT_EQ(form.edtSensorWidth.text(), preset.width) << preset.index;
-        EXPECT_EQ(form.edtSensorHeight.text(), preset.height) << preset.index;
+        EXPECT_EQ(form.edtSensorWidth.text(), LocaleText(preset.width)) << preset.index;
+        EXPECT_EQ(form.edtSensorHeight.text(), LocaleText(preset.height)) << preset.index;
         EXPECT_NE(form.lblCOC.text(), "N/A");
     }
     EXPECT_EQ(form.cmbxSensor.count(), 15);
@@ -149,8 +150,8 @@ TEST_F(DepthOfField, FocusNearerThanTheLensIsShownAsComputed)
     form.FormCreate();
     form.edtflength.setText("1");
     form.edtFRatio.setText("22");
-    form.edtFocusDistance.setText("0.0005");
-    EXPECT_LT(form.lblDOFFar.text().toDouble(), form.lblDOFNear.text().toDouble());
+    form.edtFocusDistance.setText(LocaleText("0.0005"));
+    EXPECT_LT(QLocale().toDouble(form.lblDOFFar.text()), QLocale().toDouble(form.lblDOFNear.text()));
 }
 
 TEST_F(DepthOfField, FocusBeyondHyperfocalIsSharpToInfinity)
@@ -165,7 +166,7 @@ TEST_F(DepthOfField, FocusBeyondHyperfocalIsSharpToInfinity)
     // Exactly at k = 1 there is no division by zero either.
     form.edtflength.setText("10");
     form.edtFRatio.setText("1");
-    form.edtFocusDistance.setText("3.3377870216306157");
+    form.edtFocusDistance.setText(LocaleText("3.3377870216306157"));
     EXPECT_EQ(form.lblDOFFar.text(), "infinity");
 }
 

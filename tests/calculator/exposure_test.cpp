@@ -1,5 +1,6 @@
 #include "calculator/shutter_speeds.h"
 #include "tests/calculator/calculator_test_support.h"
+#include "tests/locale_switch.h"
 #include "tests/test_printers.h"
 
 #include <gtest/gtest.h>
@@ -67,20 +68,20 @@ TEST_F(Exposure, StartUpValues)
 {
     EXPECT_EQ(form.cmbxEV1Shutter.text(), "1/400th");
     EXPECT_EQ(form.cmbxEV2Shutter.text(), "1/400th");
-    EXPECT_EQ(valueLabels(), QStringList({"14.6", "8.6", "6", "5", "9.6"}));
-    EXPECT_EQ(settingLabels(), QStringList({"5", "8.6", "6", "1/512 sec", "9.2"}));
+    EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "5", LocaleText("9.6")}));
+    EXPECT_EQ(settingLabels(), QStringList({"5", LocaleText("8.6"), "6", "1/512 sec", LocaleText("9.2")}));
 }
 
 TEST_F(Exposure, ValueAtIso100FromOtherSettings)
 {
     form.cmbxEV1Shutter.setItemIndex(OneTwoFifth);
-    form.edtEV1Fratio.setText("5.6");
+    form.edtEV1Fratio.setText(LocaleText("5.6"));
     form.cmbxEV1ISO.setItemIndex(Iso400);
     // T 7, A 5 (2 log2 5.6 = 4.97), S 7.
     EXPECT_EQ(valueLabels(), QStringList({"10", "7", "5", "7", "5"}));
     form.cmbxEV1Shutter.setItemIndex(OnePointThreeSeconds);
-    EXPECT_EQ(form.lblEV1_T.text(), "-0.4");
-    EXPECT_EQ(form.lblEV1_L.text(), "-2.4");
+    EXPECT_EQ(form.lblEV1_T.text(), LocaleText("-0.4"));
+    EXPECT_EQ(form.lblEV1_L.text(), LocaleText("-2.4"));
 }
 
 TEST_F(Exposure, EmptyFRatioLeavesTheValuesAlone)
@@ -88,7 +89,7 @@ TEST_F(Exposure, EmptyFRatioLeavesTheValuesAlone)
     form.edtEV1Fratio.setText("");
     form.cmbxEV1Shutter.setItemIndex(OneTwoFifth);
     form.cmbxEV1ISO.setItemIndex(Iso400);
-    EXPECT_EQ(valueLabels(), QStringList({"14.6", "8.6", "6", "5", "9.6"}));
+    EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "5", LocaleText("9.6")}));
 }
 
 TEST_F(Exposure, NonPositiveFRatioFailsAfterSpeedAndTime)
@@ -98,32 +99,35 @@ TEST_F(Exposure, NonPositiveFRatioFailsAfterSpeedAndTime)
         form.cmbxEV1ISO.setItemIndex(4);
         expectUserError([&] { form.edtEV1Fratio.setText(fRatio); }, "F ratio must be greater than zero!");
         expectUserError([&] { form.cmbxEV1ISO.setItemIndex(Iso400); }, "F ratio must be greater than zero!");
-        EXPECT_EQ(valueLabels(), QStringList({"14.6", "8.6", "6", "7", "9.6"})) << fRatio;
+        EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "7", LocaleText("9.6")}))
+            << fRatio;
     }
 }
 
 TEST_F(Exposure, SettingsGroupNonPositiveFRatio)
 {
-    expectUserError([&] { form.edtEV2Fratio.setText("0.0"); }, "F ratio must be greater than zero!");
+    expectUserError([&] { form.edtEV2Fratio.setText(LocaleText("0.0")); }, "F ratio must be greater than zero!");
     expectUserError([&] { form.cmbxEV2ISO.setItemIndex(Iso50); }, "F ratio must be greater than zero!");
-    EXPECT_EQ(settingLabels(), QStringList({"4", "8.6", "6", "1/512 sec", "9.2"}));
+    EXPECT_EQ(settingLabels(), QStringList({"4", LocaleText("8.6"), "6", "1/512 sec", LocaleText("9.2")}));
 }
 
 TEST_F(Exposure, TextsThatAreNotNumbers)
 {
     expectUserError([&] { form.edtEV1Fratio.setText("f8"); }, "'f8' is not a valid floating point value");
     expectUserError([&] { form.edtEV2.setText("ten"); }, "'ten' is not a valid floating point value");
-    expectUserError([&] { form.edtEV2Fratio.setText("8,0"); }, "'8,0' is not a valid floating point value");
-    EXPECT_EQ(valueLabels(), QStringList({"14.6", "8.6", "6", "5", "9.6"}));
-    EXPECT_EQ(settingLabels(), QStringList({"5", "8.6", "6", "1/512 sec", "9.2"}));
+    const QString foreign = ForeignDecimalText("8.0");
+    expectUserError([&] { form.edtEV2Fratio.setText(foreign); },
+                    "'" + foreign + "' is not a valid floating point value");
+    EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "5", LocaleText("9.6")}));
+    EXPECT_EQ(settingLabels(), QStringList({"5", LocaleText("8.6"), "6", "1/512 sec", LocaleText("9.2")}));
 }
 
 TEST_F(Exposure, NoShutterSelectionIsAnError)
 {
     expectUserError([&] { form.cmbxEV1Shutter.setItemIndex(-1); }, "Item index = -1");
     expectUserError([&] { form.cmbxEV2Shutter.setItemIndex(-1); }, "Item index = -1");
-    EXPECT_EQ(form.lblEV1.text(), "14.6");
-    EXPECT_EQ(form.lblEV2FRatio.text(), "9.2");
+    EXPECT_EQ(form.lblEV1.text(), LocaleText("14.6"));
+    EXPECT_EQ(form.lblEV2FRatio.text(), LocaleText("9.2"));
 }
 
 struct SettingsCase {
@@ -140,12 +144,12 @@ class ExposureSettings : public Exposure, public testing::WithParamInterface<Set
 TEST_P(ExposureSettings, FromLightValue)
 {
     const SettingsCase& c = GetParam();
-    form.edtEV2.setText(c.light);
-    form.edtEV2Fratio.setText(c.fRatio);
+    form.edtEV2.setText(LocaleText(c.light));
+    form.edtEV2Fratio.setText(LocaleText(c.fRatio));
     form.cmbxEV2Shutter.setItemIndex(c.shutter);
-    EXPECT_EQ(form.lblEV2_T.text(), c.time);
-    EXPECT_EQ(form.lblEV2Shutter.text(), c.shutterToUse);
-    EXPECT_EQ(form.lblEV2FRatio.text(), c.fRatioToUse);
+    EXPECT_EQ(form.lblEV2_T.text(), LocaleText(c.time));
+    EXPECT_EQ(form.lblEV2Shutter.text(), LocaleText(c.shutterToUse));
+    EXPECT_EQ(form.lblEV2FRatio.text(), LocaleText(c.fRatioToUse));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -165,9 +169,9 @@ TEST_F(Exposure, LoneMinusWhileTypingLeavesTheSettingsAlone)
     form.edtEV2.setText("-");
     form.cmbxEV2Shutter.setItemIndex(OneSecond);
     form.edtEV2Fratio.setText("4");
-    EXPECT_EQ(settingLabels(), QStringList({"5", "8.6", "6", "1/512 sec", "9.2"}));
+    EXPECT_EQ(settingLabels(), QStringList({"5", LocaleText("8.6"), "6", "1/512 sec", LocaleText("9.2")}));
     form.edtEV2.setText("-2");
-    EXPECT_EQ(settingLabels(), QStringList({"5", "0", "4", "2 sec", "2.8"}));
+    EXPECT_EQ(settingLabels(), QStringList({"5", "0", "4", "2 sec", LocaleText("2.8")}));
     form.edtEV2.setText("");
     expectUserError([&] { form.edtEV2.setText("--"); }, "'--' is not a valid floating point value");
 }

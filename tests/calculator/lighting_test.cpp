@@ -1,5 +1,6 @@
 #include "calculator/backdrop_shade.h"
 #include "tests/calculator/calculator_test_support.h"
+#include "tests/locale_switch.h"
 #include "tests/test_printers.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,7 @@ TEST_F(Lighting, UpdateButtonBeyondTheSlider)
     form.edtFRatio.setText("2");
     form.btnUpdateLighting.click();
     EXPECT_EQ(form.tbMainDistance.position(), 40);
-    EXPECT_EQ(form.edtFRatio.text(), "3.2");
+    EXPECT_EQ(form.edtFRatio.text(), LocaleText("3.2"));
     EXPECT_EQ(form.lblMainDistance.text(), "16metres");
 }
 
@@ -68,9 +69,9 @@ TEST_F(Lighting, FillDistanceFromTheFillRatio)
     form.edtFRatio.setText("4");
     EXPECT_EQ(form.tbFillStops.position(), 2);
     EXPECT_EQ(form.lblFillFactor.text(), "1 stops");
-    EXPECT_EQ(form.lblFillFRatio.text(), "2.8");
+    EXPECT_EQ(form.lblFillFRatio.text(), LocaleText("2.8"));
     EXPECT_EQ(form.tbFillDistance.position(), 23);
-    EXPECT_EQ(form.lblFillDistance.text(), "5.75 metres");
+    EXPECT_EQ(form.lblFillDistance.text(), LocaleText("5.75 metres"));
 }
 
 TEST_F(Lighting, DistancesBeyondTheSlidersAreWrittenAsWholeMetres)
@@ -92,7 +93,7 @@ TEST_F(Lighting, ALabelLeftFromAnEarlierDistanceFollowsTheSliderAgain)
     form.edtFRatio.setText("4");
     form.tbFillStops.setPosition(8);
     EXPECT_EQ(form.lblFillDistance.text(), "16metres");
-    form.edtFRatio.setText("6.4");
+    form.edtFRatio.setText(LocaleText("6.4"));
     EXPECT_EQ(form.tbFillDistance.position(), 40);
     EXPECT_EQ(form.lblFillDistance.text(), "10 metres");
 }
@@ -112,7 +113,7 @@ TEST_F(Lighting, ReflectorAsFill)
     form.tbFillStops.setPosition(4);
     EXPECT_EQ(form.lblFillFRatio.text(), "8");
     EXPECT_EQ(form.tbFillDistance.position(), 3);
-    EXPECT_EQ(form.lblFillDistance.text(), "0.75 metres");
+    EXPECT_EQ(form.lblFillDistance.text(), LocaleText("0.75 metres"));
 
     form.tbFillStops.setPosition(0);
     EXPECT_EQ(form.tbFillDistance.position(), 0);
@@ -169,7 +170,7 @@ TEST_F(Lighting, BackgroundExposureByLight)
     for (const auto& c : cases) {
         form.cmbxBackLight.setItemIndex(c.light);
         EXPECT_EQ(form.edtFRatio.text(), "16");
-        EXPECT_EQ(form.lblBackExp.text(), c.text) << c.light;
+        EXPECT_EQ(form.lblBackExp.text(), LocaleText(c.text)) << c.light;
     }
     EXPECT_DOUBLE_EQ(form.BackgroundExposure, -2);
 }
@@ -206,7 +207,7 @@ TEST_F(Lighting, EmptyFRatioAndTheNextLightingUpdate)
     EXPECT_EQ(form.shpImageBackground.color(), QColor(255, 255, 255));
     form.cmbxFilter.setItemIndex(0);
     form.edtMainGN.setText("44");
-    EXPECT_EQ(form.edtFRatio.text(), "15.5");
+    EXPECT_EQ(form.edtFRatio.text(), LocaleText("15.5"));
 }
 
 TEST_F(Lighting, UnguardedGuideNumberLabelsRaiseTheConversionError)

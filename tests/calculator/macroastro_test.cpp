@@ -1,4 +1,5 @@
 #include "tests/calculator/calculator_test_support.h"
+#include "tests/locale_switch.h"
 #include "tests/test_printers.h"
 
 #include <gtest/gtest.h>
@@ -12,25 +13,27 @@ const QString AfocalNotUsed =
 
 QString primeFocus(const char* ratio, const char* focalLength, const char* magnification)
 {
-    return QString("Prime focus f/ratio = f/%1 Effective focal length = %2mm thus magnification = %3x ")
-        .arg(ratio, focalLength, magnification);
+    return LocaleText(QString("Prime focus f/ratio = f/%1 Effective focal length = %2mm thus magnification = %3x ")
+                          .arg(ratio, focalLength, magnification));
 }
 
 QString negativeProjection(const char* ratio, const char* focalLength, const char* magnification)
 {
-    return QString("Negative projection f/ratio = f/%1 Effective focal length = %2mm thus magnification = %3x ")
-        .arg(ratio, focalLength, magnification);
+    return LocaleText(
+        QString("Negative projection f/ratio = f/%1 Effective focal length = %2mm thus magnification = %3x ")
+            .arg(ratio, focalLength, magnification));
 }
 
 QString afocal(const char* ratio, const char* focalLength, const char* magnification)
 {
-    return QString("Afocal method f/ratio = f/%1 Effective focal length = %2mm thus magnification = %3x ")
-        .arg(ratio, focalLength, magnification);
+    return LocaleText(QString("Afocal method f/ratio = f/%1 Effective focal length = %2mm thus magnification = %3x ")
+                          .arg(ratio, focalLength, magnification));
 }
 
 QString exitPupil(const char* pupil, const char* magnification)
 {
-    return QString("Telescope exit pupil = %1mm Visual telescope magnification = %2x ").arg(pupil, magnification);
+    return LocaleText(
+        QString("Telescope exit pupil = %1mm Visual telescope magnification = %2x ").arg(pupil, magnification));
 }
 
 class MacroAstro : public CalculatorForm {
@@ -62,10 +65,10 @@ class Macro : public MacroAstro, public testing::WithParamInterface<MacroCase> {
 TEST_P(Macro, MagnificationAndCompensation)
 {
     const MacroCase& c = GetParam();
-    form.edtM_fl.setText(c.focalLength);
-    form.edtM_Ext.setText(c.extension);
-    EXPECT_EQ(form.lblM_Mag.text(), c.magnification);
-    EXPECT_EQ(form.lblM_Exp.text(), c.compensation);
+    form.edtM_fl.setText(LocaleText(c.focalLength));
+    form.edtM_Ext.setText(LocaleText(c.extension));
+    EXPECT_EQ(form.lblM_Mag.text(), LocaleText(c.magnification));
+    EXPECT_EQ(form.lblM_Exp.text(), LocaleText(c.compensation));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Macro,
@@ -104,9 +107,9 @@ TEST_F(MacroAstro, TelescopeDefaults)
     EXPECT_EQ(telescopeLines(),
               QStringList({primeFocus("4.9", "1250", "25"), negativeProjection("4.9", "1250", "25"),
                            afocal("12.3", "3125", "62.5"), exitPupil("4.1", "62.5"),
-                           "Dawe's limit of resolving power for this aperture = 0.5 arc seconds (compared to naked "
-                           "eye approx. 18 arc seconds, but note that atmosphere disturbances usually limit this to 1 "
-                           "to 4 arc seconds at best)",
+                           LocaleText("Dawe's limit of resolving power for this aperture = 0.5 arc seconds (compared "
+                                      "to naked eye approx. 18 arc seconds, but note that atmosphere disturbances "
+                                      "usually limit this to 1 to 4 arc seconds at best)"),
                            "Light gathering power compared to naked eye = 1600 times",
                            "Visual limiting magnitude = 14  (photographic limiting magnitude usually 2-3 magnitudes "
                            "less depending on exposure)"}));
@@ -132,7 +135,7 @@ TEST_F(MacroAstro, SmallerCameraApertureLimitsTheAfocalRatio)
 
 TEST_F(MacroAstro, PrimeFocusRepeatsTheFocalLengthAsTyped)
 {
-    form.edtA_T_fl.setText("1250.0");
+    form.edtA_T_fl.setText(LocaleText("1250.0"));
     EXPECT_EQ(form.lblA_T_fr.text(), primeFocus("4.9", "1250.0", "25"));
     EXPECT_EQ(form.lblA_NegProjFR.text(), negativeProjection("4.9", "1250", "25"));
 }
@@ -187,16 +190,17 @@ TEST_F(MacroAstro, TelescopeTextsThatAreNotNumbers)
 TEST_F(MacroAstro, ImageSizeForThousandMillimetres)
 {
     // 150 / 20 = 7.5 rounds to the even 8: 0.8 s.
-    EXPECT_EQ(imageSizes(), QStringList({"20", "2.06", "1.38", "37", "0.8"}));
+    EXPECT_EQ(imageSizes(), QStringList({"20", LocaleText("2.06"), LocaleText("1.38"), "37", LocaleText("0.8")}));
     form.edtA_EffFL.setText("50");
-    EXPECT_EQ(imageSizes(), QStringList({"1", "41.2", "27.6", "2", "15"}));
+    EXPECT_EQ(imageSizes(), QStringList({"1", LocaleText("41.2"), LocaleText("27.6"), "2", "15"}));
 }
 
 TEST_F(MacroAstro, ImageSizeKeepsItsValuesForEmptyOrZero)
 {
-    for (const char* none : {"", "0", "0.0"}) {
+    for (const QString& none : {QString(), QString("0"), LocaleText("0.0")}) {
         form.edtA_EffFL.setText(none);
-        EXPECT_EQ(imageSizes(), QStringList({"20", "2.06", "1.38", "37", "0.8"})) << none;
+        EXPECT_EQ(imageSizes(), QStringList({"20", LocaleText("2.06"), LocaleText("1.38"), "37", LocaleText("0.8")}))
+            << none.toStdString();
     }
     expectUserError([&] { form.edtA_EffFL.setText("1e400"); }, "'1e400' is not a valid floating point value");
 }

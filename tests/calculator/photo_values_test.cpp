@@ -1,5 +1,6 @@
 #include "calculator/photo_values.h"
 #include "tests/calculator/calculator_test_support.h"
+#include "tests/locale_switch.h"
 #include "tests/test_printers.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ TEST(PhotoValues, ShutterTimeTexts)
     } cases[] = {{std::pow(2.0, -10), "1/1024 sec"}, {std::pow(2.0, 1.5), "2.83 sec"}, {1, "1 sec"},
                  {0, "zero"}, {1.0 / 3, "1/3 sec"}, {0.4, "1/2 sec"}, {30, "30 sec"}};
     for (const auto& c : cases)
-        EXPECT_EQ(ShutterTimeText(c.seconds), c.text) << c.seconds;
+        EXPECT_EQ(ShutterTimeText(c.seconds), LocaleText(c.text)) << c.seconds;
 }
 
 TEST(PhotoValues, ZeroIsRejectedWithItsOwnMessage)

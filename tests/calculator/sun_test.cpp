@@ -1,6 +1,7 @@
 #include "calculator/frmmain.h"
 #include "calculator/model_comfort.h"
 #include "tests/calculator/calculator_test_support.h"
+#include "tests/locale_switch.h"
 #include "controls/clock.h"
 #include "controls/errors.h"
 #include "locations/frmlocations.h"
@@ -49,15 +50,15 @@ protected:
 TEST_P(ModelComfort, ApparentTemperatureInShadeAndSun)
 {
     const TComfortCase& c = GetParam();
-    form.edtTemp.setText(c.temp);
-    form.edtHumidity.setText(c.humidity);
-    form.edtWind.setText(c.wind);
-    form.edtSolarCorr.setText(c.factor);
+    form.edtTemp.setText(LocaleText(c.temp));
+    form.edtHumidity.setText(LocaleText(c.humidity));
+    form.edtWind.setText(LocaleText(c.wind));
+    form.edtSolarCorr.setText(LocaleText(c.factor));
     // Cleared first so that the elevation always changes, also to the starting "90".
     form.edtSunElev.setText("");
-    form.edtSunElev.setText(c.elevation);
-    EXPECT_EQ(form.lblTempAppShade.text(), c.shade);
-    EXPECT_EQ(form.lblTempAppSun.text(), c.sun);
+    form.edtSunElev.setText(LocaleText(c.elevation));
+    EXPECT_EQ(form.lblTempAppShade.text(), LocaleText(c.shade));
+    EXPECT_EQ(form.lblTempAppSun.text(), LocaleText(c.sun));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -102,12 +103,12 @@ TEST_F(ComfortInput, ResultsShowTheirNamesUntilAnInputChanges)
 TEST_F(ComfortInput, ClearingAnInputLeavesTheResults)
 {
     form.edtSunElev.setText("60");
-    ASSERT_EQ(form.lblTempAppSun.text(), "30.5 degrees C");
+    ASSERT_EQ(form.lblTempAppSun.text(), LocaleText("30.5 degrees C"));
     form.edtTemp.setText("");
-    EXPECT_EQ(form.lblTempAppShade.text(), "17.4 degrees C");
-    EXPECT_EQ(form.lblTempAppSun.text(), "30.5 degrees C");
+    EXPECT_EQ(form.lblTempAppShade.text(), LocaleText("17.4 degrees C"));
+    EXPECT_EQ(form.lblTempAppSun.text(), LocaleText("30.5 degrees C"));
     form.edtSunElev.setText("10");
-    EXPECT_EQ(form.lblTempAppSun.text(), "30.5 degrees C");
+    EXPECT_EQ(form.lblTempAppSun.text(), LocaleText("30.5 degrees C"));
 }
 
 TEST_F(ComfortInput, WindOfMinusTenDividesByZero)
@@ -115,15 +116,15 @@ TEST_F(ComfortInput, WindOfMinusTenDividesByZero)
     form.edtSunElev.setText("60");
     expectUserError([&] { form.edtWind.setText("-10"); }, "Floating point division by zero");
     // The shade value is written before the sun value fails.
-    EXPECT_EQ(form.lblTempAppShade.text(), "24.4 degrees C");
-    EXPECT_EQ(form.lblTempAppSun.text(), "30.5 degrees C");
+    EXPECT_EQ(form.lblTempAppShade.text(), LocaleText("24.4 degrees C"));
+    EXPECT_EQ(form.lblTempAppSun.text(), LocaleText("30.5 degrees C"));
 }
 
 TEST_F(ComfortInput, TextThatIsNotANumberIsReported)
 {
     expectUserError([&] { form.edtHumidity.setText("abc"); }, "'abc' is not a valid floating point value");
     form.edtHumidity.setText("50");
-    expectUserError([&] { form.edtTemp.setText("-237.7"); }, "Floating point division by zero");
+    expectUserError([&] { form.edtTemp.setText(LocaleText("-237.7")); }, "Floating point division by zero");
 }
 
 // ---- Timer, day change and location caption, with the More Data window and the editor ----
@@ -169,8 +170,9 @@ TEST_F(SunPageWindows, FirstTickSelectsTheEditorsLocationAndFillsRiseAndSet)
     more->cbx_location.assignItemIndex(0);
     tickAt(At(2024, 6, 21, 10));
     EXPECT_EQ(more->cbx_location.itemIndex(), 1);
-    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC 21 June 2024")) << form.val_sunset.text().toStdString();
-    EXPECT_EQ(more->lbl_spring.hint(), "Begin of autumn");
+    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC " + ShownDate(21, 6, 2024)))
+        << form.val_sunset.text().toStdString();
+    EXPECT_EQ(more->lbl_spring.hint(), LocalString(42071));
     EXPECT_EQ(form.LastAlmanacDay, At(2024, 6, 21, 10));
 }
 
@@ -204,7 +206,7 @@ TEST_F(SunPageWindows, DayRefreshUsesTheListTheEditorSavedSince)
     tickAt(At(2024, 6, 22, 10));
     EXPECT_EQ(more->cbx_location.items(), QStringList({"Coast", "Home", "Studio"}));
     EXPECT_EQ(more->cbx_location.text(), "Coast");
-    EXPECT_TRUE(more->val_latitude.text().endsWith("South")) << more->val_latitude.text().toStdString();
+    EXPECT_TRUE(more->val_latitude.text().endsWith(LocalString(42080))) << more->val_latitude.text().toStdString();
 }
 
 // The caption names the place whose rise and set times the page shows: it is filled at the
@@ -236,7 +238,8 @@ TEST_F(SunPageWindows, SetLocationButtonStaysDisabledButItsHandlerRefreshesAfter
         return TModalResult::OK;
     };
     form.btnLocationClick();
-    EXPECT_TRUE(form.lblLocation.text().startsWith("Location: Home Longitude")) << form.lblLocation.text().toStdString();
+    EXPECT_TRUE(form.lblLocation.text().startsWith("Location: Home Longitude"))
+        << form.lblLocation.text().toStdString();
 }
 
 TEST_F(SunPageWindows, CancelledLocationDialogLeavesTheCaption)
@@ -286,7 +289,8 @@ TEST_F(SunPageWithMoonWindow, TickRunsTheMoonUpdateAndTheDayRefresh)
     form.Timer.tick();
     EXPECT_FALSE(form.val_julian.text().isEmpty());
     EXPECT_FALSE(form.val_utc.text().isEmpty());
-    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC 21 June 2024")) << form.val_sunset.text().toStdString();
+    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC " + ShownDate(21, 6, 2024)))
+        << form.val_sunset.text().toStdString();
 }
 
 TEST_F(SunPageWithMoonWindow, SetUtcTimeMovesTheAlmanacAndTheRiseAndSetDay)
@@ -300,10 +304,11 @@ TEST_F(SunPageWithMoonWindow, SetUtcTimeMovesTheAlmanacAndTheRiseAndSetDay)
         return TModalResult::OK;
     };
     form.btnUTCTime.click();
-    EXPECT_TRUE(form.val_utc.text().endsWith("20 March 2024")) << form.val_utc.text().toStdString();
+    EXPECT_TRUE(form.val_utc.text().endsWith(ShownDate(20, 3, 2024))) << form.val_utc.text().toStdString();
     form.Timer.tick();
-    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC 20 March 2024")) << form.val_sunset.text().toStdString();
-    EXPECT_EQ(more->val_suneclipse.text(), "18:18 UTC 8 April 2024");
+    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC " + ShownDate(20, 3, 2024)))
+        << form.val_sunset.text().toStdString();
+    EXPECT_EQ(more->val_suneclipse.text(), "18:18 UTC " + ShownDate(8, 4, 2024));
 }
 
 // ---- A location the user chooses is shown at once and kept ----

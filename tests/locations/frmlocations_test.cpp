@@ -4,6 +4,7 @@
 #include "locations/inifile.h"
 #include "moonwindow/stringtable.h"
 #include "testfiles.h"
+#include "tests/shown_text.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ protected:
 TEST_F(LocationEditor, CreationLoadsTheListAndSelectsTheStoredIndex)
 {
     Tfrm_locations& form = open();
-    EXPECT_EQ(form.caption(), "Edit locations");
+    EXPECT_EQ(form.caption(), Shown("Edit locations"));
     EXPECT_FALSE(form.visible());
     EXPECT_EQ(form.lbx_location.items(), QStringList({"Home", "Coast", "Peak"}));
     EXPECT_EQ(form.lbx_location.itemIndex(), 1);
@@ -146,7 +147,7 @@ TEST_F(LocationEditor, AddAppendsANewLocationAndSelectsIt)
 {
     Tfrm_locations& form = open();
     form.btn_new.click();
-    EXPECT_EQ(form.lbx_location.items().last(), "New Location");
+    EXPECT_EQ(form.lbx_location.items().last(), Shown("New Location"));
     EXPECT_EQ(form.lbx_location.itemIndex(), 3);
     EXPECT_EQ(form.edt_longitude.text(), "0:0:0");
     EXPECT_EQ(form.edt_altitude.text(), "0");

@@ -4,6 +4,7 @@
 #include "locations/frmlocations.h"
 #include "locations/inifile.h"
 #include "testfiles.h"
+#include "tests/locale_switch.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -53,6 +54,32 @@ TEST_F(LocationStore, SavingFewerLocationsLeavesExactlyThose)
     EXPECT_EQ(load(&index), two);
     EXPECT_EQ(index, 1);
     EXPECT_FALSE(TIniFile(fileName).Sections().contains("Location2"));
+}
+
+// A file written in one locale is read in another: its numbers never depend on the locale.
+TEST_F(LocationStore, FileIsTheSameInEveryLocale)
+{
+    const TLocationList places = {place("Quay", 33.8688, -151.2093, 58), place("Hill", -0.5, 0.25, -3)};
+    QByteArray written;
+    for (const char* locale : TestedLocales) {
+        const TLocaleSwitch inLocale(locale);
+        SaveLocations(fileName, &places, 1);
+        if (written.isEmpty())
+            written = readBytes(fileName);
+        EXPECT_EQ(readBytes(fileName), written) << locale;
+        EXPECT_FALSE(written.contains(',')) << locale;
+    }
+    EXPECT_TRUE(written.contains("Latitude=121928\n")) << written.toStdString();
+    EXPECT_TRUE(written.contains("Longitude=900\n")) << written.toStdString();
+    for (const char* locale : TestedLocales) {
+        const TLocaleSwitch inLocale(locale);
+        int index = 0;
+        const TLocationList loaded = load(&index);
+        ASSERT_EQ(loaded.size(), 2) << locale;
+        EXPECT_EQ(index, 1);
+        EXPECT_NEAR(loaded[0].Longitude, -151.2093, 0.5 / 3600) << locale;
+        EXPECT_EQ(loaded[1].Elevation, -3) << locale;
+    }
 }
 
 TEST_F(LocationStore, AppendsToTheCallersList)

@@ -18,7 +18,7 @@ double At(int year, int month, int day, int hour = 0, int minute = 0, double sec
     return CalendarToDateTime(year, month, day) + (hour * 3600 + minute * 60 + second) / 86400.0;
 }
 
-QString Month(int month) { return QLocale::system().monthName(month, QLocale::LongFormat); }
+QString Month(int month) { return QLocale().monthName(month, QLocale::LongFormat); }
 
 TEST(DateTimeText, TwoDigitTimeDayWithoutZeroFullMonthFourDigitYear)
 {
@@ -89,7 +89,7 @@ class UtcOffsetCases : public ::testing::TestWithParam<TOffsetCase> {};
 
 TEST_P(UtcOffsetCases, TenthsOfHoursHalvesToEven)
 {
-    EXPECT_EQ(UtcOffsetHoursText(GetParam().bias), QLocale::system().toString(GetParam().hours));
+    EXPECT_EQ(UtcOffsetHoursText(GetParam().bias), QLocale().toString(GetParam().hours));
 }
 
 INSTANTIATE_TEST_SUITE_P(Biases, UtcOffsetCases,

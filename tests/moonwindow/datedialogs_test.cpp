@@ -11,7 +11,7 @@
 
 namespace {
 
-QString Month(int month) { return QLocale::system().monthName(month, QLocale::LongFormat); }
+QString Month(int month) { return QLocale().monthName(month, QLocale::LongFormat); }
 
 class JulianDialog : public ::testing::Test {
 protected:
@@ -41,7 +41,7 @@ TEST_F(JulianDialog, ShowingTheDialogFillsTheJulianDateAndNowTakesTheClock)
     dialog.FValue = At(2026, 12, 7);
     dialog.onShowModal = [] { return TModalResult::Cancel; };
     dialog.ShowModal();
-    EXPECT_EQ(dialog.edt_julian.text(), QString("2461381.50000").replace('.', QLocale::system().decimalPoint()));
+    EXPECT_EQ(dialog.edt_julian.text(), QString("2461381.50000").replace('.', QLocale().decimalPoint()));
     dialog.btn_now.click();
     EXPECT_EQ(dialog.lbl_utc.text(), "11:00:00 7 " + Month(12) + " 2026");
 }

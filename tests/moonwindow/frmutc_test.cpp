@@ -25,7 +25,7 @@ protected:
     QString julian(const char* text) const
     {
         QString wanted = QString::fromLatin1(text);
-        return wanted.replace('.', QLocale::system().decimalPoint());
+        return wanted.replace('.', QLocale().decimalPoint());
     }
 
     TFixedClock clock{At(2026, 12, 7, 10), -600};
@@ -35,7 +35,7 @@ protected:
 TEST_F(UtcDialog, CreationFillsTheMonthsAndCaptions)
 {
     EXPECT_EQ(dialog.cbx_month.count(), 12);
-    EXPECT_EQ(dialog.cbx_month.items().front(), QLocale::system().standaloneMonthName(1));
+    EXPECT_EQ(dialog.cbx_month.items().front(), QLocale().standaloneMonthName(1));
     EXPECT_FALSE(dialog.caption().isEmpty());
 }
 

@@ -1,4 +1,5 @@
 #include "tests/moredata/moredata_test_support.h"
+#include "tests/shown_text.h"
 #include "tests/test_printers.h"
 
 #include "locations/frmlocations.h"
@@ -35,7 +36,7 @@ TEST_F(MoreDataWindow, ShowingReloadsWhatTheEditorSaved)
     store({Place("Home", 48.2, -16.37), Place("Alps", 47.0, -11.0)}, 1);
     window.Show();
     EXPECT_EQ(window.cbx_location.items(), QStringList({"Home", "Alps"}));
-    EXPECT_EQ(window.val_latitude.text(), QString::fromUtf8("47° 0' 0'' North"));
+    EXPECT_EQ(window.val_latitude.text(), Shown(QString::fromUtf8("47° 0' 0'' North")));
 }
 
 // The program-end scenario: the More Data window has loaded its copy at start, the user then

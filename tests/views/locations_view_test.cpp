@@ -1,6 +1,7 @@
 #include "controls/control.h"
 #include "locations/frmlocations.h"
 #include "locations/frmlocationsview.h"
+#include "tests/shown_text.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +22,7 @@ namespace {
 
 class LocationsView : public ::testing::Test {
 protected:
+
     void SetUp() override
     {
         QFile file(dir.filePath("shutterly.ini"));
@@ -69,7 +71,7 @@ TEST_F(LocationsView, EveryControlIsBound)
         EXPECT_NE(child<QLineEdit>(name), nullptr) << name;
     for (const char* name : {"lbl_longitude", "lbl_latitude", "lbl_altitude"})
         EXPECT_NE(child<QLabel>(name), nullptr) << name;
-    EXPECT_EQ(view->windowTitle(), "Edit locations");
+    EXPECT_EQ(view->windowTitle(), Shown("Edit locations"));
 }
 
 TEST_F(LocationsView, ShowsTheListHintsAndMasks)
@@ -79,8 +81,9 @@ TEST_F(LocationsView, ShowsTheListHintsAndMasks)
     EXPECT_EQ(child<QLineEdit>("edt_longitude")->text(), "75:30:0");
     EXPECT_EQ(child<QLineEdit>("edt_longitude")->inputMask(), "###9:#9:#9");
     EXPECT_EQ(child<QLineEdit>("edt_latitude")->inputMask(), "##9:#9:#9");
-    EXPECT_EQ(child<QPushButton>("btn_plus")->toolTip(), "Move up");
-    EXPECT_TRUE(child<QLineEdit>("edt_latitude")->toolTip().startsWith("Positive numbers are northern latitude"));
+    EXPECT_EQ(child<QPushButton>("btn_plus")->toolTip(), Shown("Move up"));
+    EXPECT_TRUE(
+        child<QLineEdit>("edt_latitude")->toolTip().startsWith(Shown("Positive numbers are northern latitude")));
     EXPECT_TRUE(child<QPushButton>("btn_import")->isHidden());
     EXPECT_TRUE(child<QPushButton>("btn_ok")->isDefault());
 }
@@ -137,7 +140,7 @@ TEST_F(LocationsView, AddSelectsTheNewLineInTheListBox)
     child<QPushButton>("btn_new")->click();
     QListWidget* list = child<QListWidget>("lbx_location");
     ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->item(1)->text(), "New Location");
+    EXPECT_EQ(list->item(1)->text(), Shown("New Location"));
     EXPECT_EQ(list->currentRow(), 1);
     list->setCurrentRow(0);
     EXPECT_EQ(child<QLineEdit>("edt_name")->text(), "Home");

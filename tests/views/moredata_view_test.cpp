@@ -3,6 +3,7 @@
 #include "locations/location.h"
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
+#include "tests/shown_text.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -69,12 +70,12 @@ TEST_F(MoreDataView, EveryControlIsBound)
 TEST_F(MoreDataView, StartsHiddenWithTheLocationsListed)
 {
     EXPECT_FALSE(view->isVisible());
-    EXPECT_EQ(view->windowTitle(), "More Data");
+    EXPECT_EQ(view->windowTitle(), Shown("More Data"));
     QComboBox* locations = child<QComboBox>("cbx_location");
     ASSERT_EQ(locations->count(), 2);
     EXPECT_EQ(locations->currentText(), "Home");
-    EXPECT_EQ(child<QLabel>("typ_suneclipse")->text(), "Total");
-    EXPECT_EQ(child<QLabel>("lbl_spring")->toolTip(), "Begin of spring");
+    EXPECT_EQ(child<QLabel>("typ_suneclipse")->text(), Shown("Total"));
+    EXPECT_EQ(child<QLabel>("lbl_spring")->toolTip(), Shown("Begin of spring"));
 }
 
 TEST_F(MoreDataView, PickingALocationRecomputes)
@@ -83,8 +84,8 @@ TEST_F(MoreDataView, PickingALocationRecomputes)
     locations->setCurrentIndex(1);
     emit locations->activated(1);
     EXPECT_EQ(form->cbx_location.itemIndex(), 1);
-    EXPECT_TRUE(child<QLabel>("val_longitude")->text().endsWith("East"));
-    EXPECT_EQ(child<QLabel>("lbl_spring")->toolTip(), "Begin of autumn");
+    EXPECT_TRUE(child<QLabel>("val_longitude")->text().endsWith(Shown("East")));
+    EXPECT_EQ(child<QLabel>("lbl_spring")->toolTip(), Shown("Begin of autumn"));
 }
 
 // Closed with the close box or Escape, the window must open again from the moon window's menu.

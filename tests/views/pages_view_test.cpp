@@ -4,6 +4,7 @@
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
 #include "calculator/macropageview.h"
+#include "tests/locale_switch.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,7 @@ TEST(PagesView, ShowsResultsAndTakesEdits)
     EXPECT_EQ(magnification->text(), QString("1"));
     emit extension->textEdited("25");
     EXPECT_EQ(form.edtM_Ext.text(), QString("25"));
-    EXPECT_EQ(magnification->text(), QString("0.5"));
+    EXPECT_EQ(magnification->text(), LocaleText("0.5"));
     EXPECT_TRUE(page->findChild<QPlainTextEdit*>("MemoMacro")->isReadOnly());
 }
 

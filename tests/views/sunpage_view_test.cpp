@@ -1,6 +1,7 @@
 #include "calculator/frmmain.h"
 #include "calculator/sunpageview.h"
 #include "controls/clock.h"
+#include "tests/locale_switch.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -50,8 +51,8 @@ TEST_F(SunPageView, TypingATemperatureShowsTheComfortEstimate)
     ASSERT_NE(elevation, nullptr);
     elevation->selectAll();
     elevation->insert("60");
-    EXPECT_EQ(child<QLabel>("lblTempAppShade")->text(), "17.4 degrees C");
-    EXPECT_EQ(child<QLabel>("lblTempAppSun")->text(), "30.5 degrees C");
+    EXPECT_EQ(child<QLabel>("lblTempAppShade")->text(), LocaleText("17.4 degrees C"));
+    EXPECT_EQ(child<QLabel>("lblTempAppSun")->text(), LocaleText("30.5 degrees C"));
 }
 
 TEST_F(SunPageView, LabelsFollowTheirControlsAndTheLocationButtonIsDisabled)
