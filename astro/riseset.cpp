@@ -246,6 +246,10 @@ TDateTime SunAltitudeTime(TRiseSetEvent event, TDateTime date, double altitude,
 {
     if (event != rsRise && event != rsSet)
         throw E_OutOfAlgorithmRange("Invalid TRiseSetEvent");
+    if (!std::isfinite(date))
+        ThrowNoRiseSet();
+    CheckedInstant(date);
+    CheckedLongitude(longitude);
     const TBodyDay sun = BodyDay(true, std::trunc(date));
     const double m = EventFraction(sun, event, altitude, latitude, longitude);
     if (!OnTheDay(m))

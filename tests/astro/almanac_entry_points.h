@@ -41,6 +41,16 @@ inline double Sum(const TSkyPosition& p)
            + p.Elevation + p.Azimuth;
 }
 
+inline double Sum(const TLightEvent& e) { return double(e.Kind) + e.Time; }
+
+inline double Sum(const TSunLight& s)
+{
+    return Sum(s.Astronomical) + Sum(s.Nautical) + Sum(s.Civil) + Sum(s.BlueGolden) + Sum(s.Horizon)
+           + s.HorizonAzimuth + Sum(s.Golden);
+}
+
+inline double Sum(const TMoonLight& m) { return Sum(m.Horizon) + m.Azimuth + m.IlluminatedFraction; }
+
 inline double Sum(const TCalendarDate& d) { return d.Year + d.Month + d.Day; }
 inline double Sum(const TJewishDate& d) { return d.Year + d.Month + d.Day; }
 
@@ -140,6 +150,17 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
         {"MoonRiseTime", Almanac, [](A a) { return MoonRiseTime(a.A, a.Latitude, a.B); }},
         {"MoonSetTime", Almanac, [](A a) { return MoonSetTime(a.A, a.Latitude, a.B); }},
         {"MoonTransitTime", Almanac, [](A a) { return MoonTransitTime(a.A, a.Latitude, a.B); }},
+        {"MoonRiseSetAltitude", Almanac, [](A a) { return MoonRiseSetAltitude(a.A, a.Latitude, a.B); }},
+        {"SunAltitudeTime", Almanac,
+         [](A a) {
+             const auto event = static_cast<TRiseSetEvent>(static_cast<unsigned>(a.N) % 3U);
+             return SunAltitudeTime(event, a.A, a.M % 100, a.Latitude, a.B);
+         }},
+        {"DayLight", Almanac,
+         [](A a) {
+             const TDayLight d = DayLight(a.A, a.Latitude, a.B);
+             return Sum(d.Morning) + Sum(d.Evening) + Sum(d.Moonrise) + Sum(d.Moonset);
+         }},
 
         {"SolarTermInstant", Almanac, [](A a) { return SolarTermInstant(a.N, a.M); }},
         {"SeasonBegin", Almanac,

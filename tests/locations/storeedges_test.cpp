@@ -169,11 +169,13 @@ TEST_F(StoreEdges, KillDuringSaveLeavesTheOldOrTheNewFile)
         LoadLocations(fileName, loaded, index);
         ASSERT_EQ(loaded, lists[index]) << "round " << round;
     }
-    // Whatever temporary files the kills left, the next save once they are stale removes them.
+    // Whatever temporary files the kills left, the next save (one that changes the file) once
+    // they are stale removes them.
     const QDir dir(folder.path(""));
     for (const QString& name : dir.entryList({"shutterly.ini.*"}, QDir::Files))
         age(dir.filePath(name), 120);
-    SaveLocations(fileName, &lists[0], 0);
+    const TLocationList third = {{"Valley", 1, 2, 3}};
+    SaveLocations(fileName, &third, 0);
     EXPECT_EQ(dir.entryList({"shutterly.ini.*"}, QDir::Files), QStringList());
 }
 
