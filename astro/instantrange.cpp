@@ -27,7 +27,12 @@ double CheckedLatitude(double latitude)
     return latitude;
 }
 
-double CheckedLongitude(double longitude) { return CheckedFinite(longitude); }
+double CheckedAngle(double x)
+{
+    if (!(std::fabs(x) <= LargestAngle))
+        ThrowOutOfRange();
+    return x;
+}
 
 double CheckedFinite(double x)
 {

@@ -18,17 +18,24 @@ inline constexpr TDateTime LastAlgorithmInstant = 4419436.0;
 inline constexpr double LowestLatitude = -90.0;
 inline constexpr double HighestLatitude = 90.0;
 
+// The largest magnitude (degrees) of an angle handed in (a longitude, a right ascension):
+// millions of turns, yet sums of a few such angles stay far from overflowing.
+inline constexpr double LargestAngle = 1e9;
+
 // Returns t when it is finite and within FirstAlgorithmInstant..LastAlgorithmInstant.
 // Failure: E_OutOfAlgorithmRange "Out of range of the algorithm" otherwise.
 TDateTime CheckedInstant(TDateTime t);
 
-// Returns the observer's latitude when it is within -90..90 and the longitude when it is
-// finite (any number of turns; both degrees). Failure: E_OutOfAlgorithmRange as above.
-double CheckedLatitude(double latitude);
-double CheckedLongitude(double longitude);
-
-// Returns a finite number (an observer's height, an angle to be transformed).
+// Returns the observer's latitude when it is within -90..90 degrees.
 // Failure: E_OutOfAlgorithmRange as above.
+double CheckedLatitude(double latitude);
+
+// Returns an angle (degrees: a longitude, a coordinate to transform) within
+// -LargestAngle..LargestAngle. Failure: E_OutOfAlgorithmRange as above.
+double CheckedAngle(double x);
+inline double CheckedLongitude(double longitude) { return CheckedAngle(longitude); }
+
+// Returns a finite number (an observer's height). Failure: E_OutOfAlgorithmRange as above.
 double CheckedFinite(double x);
 
 }  // namespace astro

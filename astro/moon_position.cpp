@@ -123,8 +123,8 @@ void TopocentricCorrection(TSkyPosition& pos, TDateTime t, double latitude, doub
     CheckedLatitude(latitude);
     CheckedLongitude(longitude);
     CheckedFinite(height);
-    CheckedFinite(pos.RightAscension);
-    CheckedFinite(pos.Declination);
+    CheckedAngle(pos.RightAscension);
+    CheckedAngle(pos.Declination);
     const double u = ArcTanDeg(EarthAxisRatioSquared * TanDeg(latitude));
     const double heightRatio = height / EarthEquatorialRadiusM;
     const double rhoSinPhi = EarthAxisRatio * SinDeg(u) + heightRatio * SinDeg(latitude);

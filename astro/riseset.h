@@ -5,7 +5,8 @@
 // Range: instants FirstAlgorithmInstant..LastAlgorithmInstant (years -4000..14000, see
 // instantrange.h); a NaN, an infinity or an instant outside raises E_OutOfAlgorithmRange
 // "Out of range of the algorithm".
-// A longitude that is not finite fails alike; a latitude that is not finite raises E_NoRiseSet.
+// A longitude beyond +-LargestAngle fails alike; a latitude that is not finite raises
+// E_NoRiseSet.
 
 #include <cstdint>
 

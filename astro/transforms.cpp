@@ -9,8 +9,8 @@ namespace astro {
 
 void EclipticToEquatorial(TSkyPosition& pos, TDateTime t)
 {
-    CheckedFinite(pos.Longitude);
-    CheckedFinite(pos.Latitude);
+    CheckedAngle(pos.Longitude);
+    CheckedAngle(pos.Latitude);
     const TNutation nutation = Nutation(t);
     const double lambda = Normalize360(pos.Longitude + nutation.DeltaPsi);
     const double beta = pos.Latitude;
@@ -25,8 +25,8 @@ void EquatorialToHorizontal(TSkyPosition& pos, TDateTime t, double L, double phi
 {
     CheckedLongitude(L);
     CheckedLatitude(phi);
-    CheckedFinite(pos.RightAscension);
-    CheckedFinite(pos.Declination);
+    CheckedAngle(pos.RightAscension);
+    CheckedAngle(pos.Declination);
     const double hourAngle = Normalize360(SiderealTime(t) - pos.RightAscension - L);
     const double delta = pos.Declination;
     pos.Azimuth = ArcTan2Deg(SinDeg(hourAngle), CosDeg(hourAngle) * SinDeg(phi) - TanDeg(delta) * CosDeg(phi));

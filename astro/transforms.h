@@ -3,8 +3,8 @@
 // Range: instants FirstAlgorithmInstant..LastAlgorithmInstant (years -4000..14000, see
 // instantrange.h); a NaN, an infinity or an instant outside raises E_OutOfAlgorithmRange
 // "Out of range of the algorithm".
-// The position's angles must be finite, the observer's latitude -90..90 and longitude
-// finite, else the same failure.
+// The position's angles and the observer's longitude must lie within +-LargestAngle and the
+// latitude within -90..90, else the same failure.
 
 #include "astro/skyposition.h"
 #include "astro/types.h"

@@ -72,6 +72,9 @@ TEST(EntryPointsCheckTheirRange, NonFiniteAndFarInstantsRaiseTheLibraryError)
     EXPECT_THROW(PhaseAfter(mpNew, 2.953e9), E_OutOfAlgorithmRange);
     EXPECT_THROW(SunRiseTime(45000.0, 50.0, NaN), E_OutOfAlgorithmRange);
     EXPECT_THROW(SunHorizontal(45000.0, 0.0, 91.0), E_OutOfAlgorithmRange);
+    TSkyPosition far;
+    far.RightAscension = -1.5e308;
+    EXPECT_THROW(EquatorialToHorizontal(far, 45000.0, -1.5e308, 10.0), E_OutOfAlgorithmRange);
     for (double t : absurd) {
         for (const auto& entry : testing::AlmanacEntryPoints()) {
             testing::TEntryArguments a;
@@ -101,7 +104,8 @@ TEST(EntryPointsCheckTheirRange, NonFiniteObserversRaiseTheLibraryError)
 {
     const TDateTime t = 45000.0;
     for (const auto& entry : testing::AlmanacEntryPoints()) {
-        for (double bad : {NaN, Inf, -Inf}) {
+        // Huge finite angles too: two of them summed would overflow.
+        for (double bad : {NaN, Inf, -Inf, 1e300, -1.5e308, 91.0}) {
             testing::TEntryArguments a;
             a.A = t;
             a.B = bad;
