@@ -127,8 +127,7 @@ TIniFile::TIniFile(const QString& fileName) : FFileName(fileName)
             line.text = content.mid(start, end - start - (crlf ? 1 : 0));
             line.eol = crlf ? "\r\n" : "\n";
         }
-        line.section = sectionName(decoded(line.text, FLines.isEmpty()));
-        FLines.append(line);
+        FLines.append(parsedLine(line.text, line.eol, FLines.isEmpty()));
         start = end + 1;
     }
     if (!FLines.isEmpty() && FLines.first().eol == "\r\n")
@@ -162,13 +161,22 @@ int TIniFile::sectionEnd(int header) const
 int TIniFile::findKey(int header, const QString& key) const
 {
     const int end = sectionEnd(header);
-    for (int i = header + 1; i < end; ++i) {
-        QString name;
-        QString value;
-        if (splitKeyLine(decoded(FLines[i].text, false), name, value) && sameName(name, key))
+    for (int i = header + 1; i < end; ++i)
+        if (!FLines[i].key.isNull() && sameName(FLines[i].key, key))
             return i;
-    }
     return -1;
+}
+
+TIniFile::TLine TIniFile::parsedLine(const QByteArray& text, const QByteArray& eol, bool firstLine)
+{
+    TLine line{text, eol, {}, {}};
+    const QString decodedText = decoded(text, firstLine);
+    line.section = sectionName(decodedText);
+    QString key;
+    QString value;
+    if (line.section.isNull() && splitKeyLine(decodedText, key, value))
+        line.key = key;
+    return line;
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const
@@ -211,7 +219,8 @@ void TIniFile::insertLine(int at, const QByteArray& text)
     // A last line without its line ending gets one before anything follows it.
     if (at == FLines.size() && !FLines.isEmpty() && FLines.last().eol.isEmpty())
         FLines.last().eol = FNewLineEnding;
-    const QString section = sectionName(decoded(text, false));
+    const TLine line = parsedLine(text, FNewLineEnding, false);
+    const QString& section = line.section;
     if (FHeadersIndexed) {
         if (at < FLines.size()) {
             for (int& header : FFirstHeader)
@@ -222,7 +231,7 @@ void TIniFile::insertLine(int at, const QByteArray& text)
         if (!section.isNull())
             rememberFirstHeader(FFirstHeader, section, at);
     }
-    FLines.insert(at, TLine{text, FNewLineEnding, section});
+    FLines.insert(at, line);
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)

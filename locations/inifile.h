@@ -52,7 +52,9 @@ private:
         QByteArray text;  // without its line ending
         QByteArray eol;   // "\n", "\r\n" or "" (last line without ending)
         QString section;  // the name of the section the line opens; null for other lines
+        QString key;      // the key the line holds; null for other lines
     };
+    static TLine parsedLine(const QByteArray& text, const QByteArray& eol, bool firstLine);
 
     // Index of the header line of the first section of that name, or -1.
     int findSection(const QString& section) const;
