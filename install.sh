@@ -5,6 +5,7 @@
 #                          the locales the program is tested in; then once more built with
 #                          AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target
 #                          for a short fixed time
+#   ./install.sh --package install, build and make the Debian package build/shutterly_*.deb
 #   ./install.sh           install and build only
 # Safe to run again: packages already present are not reinstalled and the build is incremental.
 set -euo pipefail
@@ -17,6 +18,7 @@ packages=(
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev libnova-dev
   python3 fonts-dejavu-core fonts-thai-tlwg locales xvfb xauth
+  desktop-file-utils appstream dpkg-dev file
   # only for the fuzz targets of the test run (libFuzzer comes with clang's runtime libraries)
   clang libclang-rt-14-dev
 )
@@ -151,9 +153,13 @@ case "${1:-}" in
     run_fuzz_targets || status=1
     exit $status
     ;;
+  --package)
+    cd "$build"
+    cpack -G DEB
+    ;;
   "") ;;
   *)
-    echo "Unknown option '$1'. Use --start, --test or no option." >&2
+    echo "Unknown option '$1'. Use --start, --test, --package or no option." >&2
     exit 2
     ;;
 esac

@@ -1,6 +1,9 @@
-// Shutterly: creates the five windows in their order and runs the event loop.
+// Shutterly: reads its command line, creates the five windows in their order and runs the
+// event loop.
 
-#include "calculator/formmainview.h"
+#include "app/appicon.h"
+#include "app/commandline.h"
+#include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
 #include "controls/guard.h"
@@ -11,9 +14,10 @@
 #include "moonwindow/frmutc.h"
 #include "moonwindow/frmutcview.h"
 #include "moonwindow/mainform.h"
-#include "moonwindow/mainformview.h"
+#include "moonwindow/moonwindowview.h"
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
+#include "texts/appinfo.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -32,10 +36,33 @@ bool graphicalSessionAvailable()
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
 }
 
+// Prints what the command line asked for, or why it was refused; returns the exit code.
+int Answer(const TCommandLine& line)
+{
+    std::FILE* stream = line.action == TCommandLine::caReject ? stderr : stdout;
+    std::fputs(line.message.toLocal8Bit().constData(), stream);
+    return line.exitCode();
+}
+
+QStringList Arguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // Help and version need no display. A command line refused here may still hold the
+    // toolkit's own options (-platform, -style), which only the application object takes out.
+    const TCommandLine early = ParseCommandLine(Arguments(argc, argv));
+    if (early.action == TCommandLine::caShowHelp || early.action == TCommandLine::caShowVersion)
+        return Answer(early);
+    if (early.action == TCommandLine::caReject && !graphicalSessionAvailable())
+        return Answer(early);
     if (!graphicalSessionAvailable()) {
         std::fprintf(stderr,
                      "Shutterly needs a graphical desktop session and none was found; "
@@ -44,22 +71,30 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
+    const TCommandLine commandLine = ParseCommandLine(QApplication::arguments());
+    if (commandLine.action != TCommandLine::caStart)
+        return Answer(commandLine);
     QApplication::setApplicationName("Shutterly");
+    QApplication::setApplicationVersion(ApplicationVersion);
+    // Lets the desktop match the windows with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(ApplicationId);
     TGuard::setReporter([](const QString& message) {
         QMessageBox::critical(QApplication::activeWindow(), "Shutterly", message);
     });
 
-    const QString settingsFile = SettingsFileName();
+    const QString settingsFile = SettingsFileName(commandLine.settingsFile);
     TSystemClock clock;
 
     // Each window runs its creation handler as it is created; the ones after the calculator
     // stay hidden until a menu or button calls them up.
     TFrmMain calculator(clock);
-    FormMainView calculatorView(calculator);
+    CalculatorWindowView calculatorView(calculator);
+    // The moon window makes its phase picture the icon of every other window.
+    calculatorView.setWindowIcon(ApplicationIcon());
     TGuard::run([&] { calculator.FormCreate(); });
 
     TMainForm moon(calculator, clock, settingsFile);
-    MainFormView moonView(moon);
+    MoonWindowView moonView(moon);
     BindModalOver(moon, &moonView, &calculatorView);
     TGuard::run([&] { moon.FormCreate(); });
 

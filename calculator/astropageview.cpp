@@ -18,9 +18,9 @@ using PageLayout::wrapped;
 
 namespace {
 
-QLineEdit* shortEdit(TEdit& control, const char* name)
+QLineEdit* shortEdit(TEdit& control)
 {
-    QLineEdit* edit = Bind::edit(control, name);
+    QLineEdit* edit = Bind::edit(control);
     edit->setFixedWidth(80);
     return edit;
 }
@@ -30,22 +30,22 @@ QGroupBox* telescopeGroup(TFrmMain& form)
     QGroupBox* box = groupBox("Determining F ratio and effective focal length:", "grpbxPrimeFocus");
     auto* layout = new QVBoxLayout(box);
     auto* grid = new QGridLayout;
-    addCaptioned(grid, 0, "Barlow lens magnification:", Bind::combo(form.cmbxA_PF_Barlow, "cmbxA_PF_Barlow"));
-    addCaptioned(grid, 1, "Telescope focal length (mm):", shortEdit(form.edtA_T_fl, "edtA_T_fl"));
-    addCaptioned(grid, 1, "aperture diameter (mm):", shortEdit(form.edtA_T_aperture, "edtA_T_aperture"), 2);
-    addCaptioned(grid, 2, "Eyepiece focal length (mm):", shortEdit(form.edtA_T_EyepieceFL, "edtA_T_EyepieceFL"));
-    addCaptioned(grid, 3, "Camera focal length (35mm):", shortEdit(form.edtA_LensFL, "edtA_LensFL"));
-    addCaptioned(grid, 3, "Camera lens f/ratio:", shortEdit(form.edtA_LensFR, "edtA_LensFR"), 2);
+    addCaptioned(grid, 0, "Barlow lens magnification:", Bind::combo(form.astro.cmbxA_PF_Barlow));
+    addCaptioned(grid, 1, "Telescope focal length (mm):", shortEdit(form.astro.edtA_T_fl));
+    addCaptioned(grid, 1, "aperture diameter (mm):", shortEdit(form.astro.edtA_T_aperture), 2);
+    addCaptioned(grid, 2, "Eyepiece focal length (mm):", shortEdit(form.astro.edtA_T_EyepieceFL));
+    addCaptioned(grid, 3, "Camera focal length (35mm):", shortEdit(form.astro.edtA_LensFL));
+    addCaptioned(grid, 3, "Camera lens f/ratio:", shortEdit(form.astro.edtA_LensFR), 2);
     grid->setColumnStretch(4, 1);
     layout->addLayout(grid);
     // Result lines run long; they wrap inside the group.
-    layout->addWidget(wrapped(Bind::label(form.lblA_T_fr, "lblA_T_fr")));
-    layout->addWidget(wrapped(Bind::label(form.lblA_NegProjFR, "lblA_NegProjFR")));
-    layout->addWidget(wrapped(Bind::label(form.lblA_Afocal, "lblA_Afocal")));
-    layout->addWidget(wrapped(Bind::label(form.lblExitPupil, "lblExitPupil")));
-    layout->addWidget(wrapped(Bind::label(form.lblA_Resolve, "lblA_Resolve")));
-    layout->addWidget(wrapped(Bind::label(form.lblLightGather, "lblLightGather")));
-    layout->addWidget(wrapped(Bind::label(form.lblLimMagV, "lblLimMagV")));
+    layout->addWidget(wrapped(Bind::label(form.astro.lblA_T_fr)));
+    layout->addWidget(wrapped(Bind::label(form.astro.lblA_NegProjFR)));
+    layout->addWidget(wrapped(Bind::label(form.astro.lblA_Afocal)));
+    layout->addWidget(wrapped(Bind::label(form.astro.lblExitPupil)));
+    layout->addWidget(wrapped(Bind::label(form.astro.lblA_Resolve)));
+    layout->addWidget(wrapped(Bind::label(form.astro.lblLightGather)));
+    layout->addWidget(wrapped(Bind::label(form.astro.lblLimMagV)));
     return box;
 }
 
@@ -53,15 +53,15 @@ QGroupBox* imageSizeGroup(TFrmMain& form)
 {
     QGroupBox* box = groupBox("Determining image size and angular sizes", "grbxA_ImageSize");
     auto* grid = new QGridLayout(box);
-    addCaptioned(grid, 0, "Effective focal length (mm):", shortEdit(form.edtA_EffFL, "edtA_EffFL"));
-    addCaptioned(grid, 1, "Magnification:", shortEdit(form.edtA_Mag, "edtA_Mag"));
-    addCaptioned(grid, 2, "Angle of view on 35mm film or full frame digital:", shortEdit(form.edtA_Ang1, "edtA_Ang1"));
-    addCaptioned(grid, 2, "deg X", shortEdit(form.edtA_Ang2, "edtA_Ang2"), 2);
+    addCaptioned(grid, 0, "Effective focal length (mm):", shortEdit(form.astro.edtA_EffFL));
+    addCaptioned(grid, 1, "Magnification:", shortEdit(form.astro.edtA_Mag));
+    addCaptioned(grid, 2, "Angle of view on 35mm film or full frame digital:", shortEdit(form.astro.edtA_Ang1));
+    addCaptioned(grid, 2, "deg X", shortEdit(form.astro.edtA_Ang2), 2);
     grid->addWidget(Bind::caption("degrees"), 2, 4);
-    addCaptioned(grid, 3, "Full moon diameter as percent of film height:", shortEdit(form.edtA_MoonPC, "edtA_MoonPC"));
+    addCaptioned(grid, 3, "Full moon diameter as percent of film height:", shortEdit(form.astro.edtA_MoonPC));
     grid->addWidget(wrapped(Bind::caption("%  (moon diameter approx. 0.51degrees)")), 3, 2, 1, 4);
     addCaptioned(grid, 4, "Max. duration untracked to avoid star trails:",
-                 shortEdit(form.edtA_StarTrailTime, "edtA_StarTrailTime"));
+                 shortEdit(form.astro.edtA_StarTrailTime));
     grid->addWidget(wrapped(Bind::caption("seconds. (based on 15sec for 50mm lens on 35mm camera)")), 4, 2, 1, 4);
     grid->setColumnStretch(5, 1);
     return box;
@@ -73,7 +73,7 @@ QWidget* createAstroPage(TFrmMain& form, QWidget* parent)
 {
     QGroupBox* telescope = telescopeGroup(form);
     QGroupBox* imageSize = imageSizeGroup(form);
-    QPlainTextEdit* memo = PageLayout::documentation(form.MemoAstro, "MemoAstro");
+    QPlainTextEdit* memo = PageLayout::documentation(form.astro.MemoAstro);
     memo->setMinimumWidth(400);
-    return PageLayout::documentedPage(parent, "tbshtAstro", {telescope, imageSize}, 4, memo, 3);
+    return PageLayout::documentedPage(parent, form.tbshtAstro.name(), {telescope, imageSize}, 4, memo, 3);
 }

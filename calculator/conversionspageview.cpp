@@ -21,16 +21,16 @@ QGroupBox* colourTemperatureGroup(TFrmMain& form)
 {
     QGroupBox* box = groupBox("Colour temperature filters:", "gpbxColourTemp");
     auto* grid = new QGridLayout(box);
-    addCaptioned(grid, 0, "Film/sensor colour temperature:", Bind::combo(form.cmbxFilmType, "cmbxFilmType"));
-    addCaptioned(grid, 1, "light source colour temperature:", Bind::combo(form.cmbxLightSource, "cmbxLightSource"));
+    addCaptioned(grid, 0, "Film/sensor colour temperature:", Bind::combo(form.conversions.cmbxFilmType));
+    addCaptioned(grid, 1, "light source colour temperature:", Bind::combo(form.conversions.cmbxLightSource));
     grid->addWidget(Bind::caption("Mired shift = [(1/temp1) - (1/temp2)] x 1000000    NB. this does not use the "
                                   "CC type filters"),
                     2, 0, 1, 4);
     auto* result = new QHBoxLayout;
-    result->addWidget(Bind::label(form.lblMiredShift, "lblMiredShift"));
+    result->addWidget(Bind::label(form.conversions.lblMiredShift));
     result->addSpacing(24);
     result->addWidget(Bind::caption("thus need filter:"));
-    result->addWidget(Bind::label(form.lblFilterNeeded, "lblFilterNeeded"));
+    result->addWidget(Bind::label(form.conversions.lblFilterNeeded));
     result->addStretch(1);
     grid->addLayout(result, 3, 0, 1, 4);
     grid->setColumnStretch(3, 1);
@@ -41,14 +41,14 @@ QGroupBox* guideNumberGroup(TFrmMain& form)
 {
     QGroupBox* box = groupBox("Flash GN conversions", "gpbxFlashGN");
     auto* grid = new QGridLayout(box);
-    addCaptioned(grid, 0, "Flash guide number:", Bind::edit(form.edtGN, "edtGN"));
-    grid->addWidget(unitGroup(form.rdgpGN1, "rdgpGN1"), 0, 2, 2, 1);
-    addCaptioned(grid, 1, "ISO setting:", Bind::combo(form.cmbxGNISO1, "cmbxGNISO1"));
-    addCaptioned(grid, 2, "Power setting:", Bind::combo(form.cmbxGNPower, "cmbxGNPower"));
+    addCaptioned(grid, 0, "Flash guide number:", Bind::edit(form.conversions.edtGN));
+    grid->addWidget(unitGroup(form.conversions.rdgpGN1), 0, 2, 2, 1);
+    addCaptioned(grid, 1, "ISO setting:", Bind::combo(form.conversions.cmbxGNISO1));
+    addCaptioned(grid, 2, "Power setting:", Bind::combo(form.conversions.cmbxGNPower));
     grid->addWidget(Bind::caption("=>"), 3, 0);
-    grid->addWidget(unitGroup(form.rdgpGN2, "rdgpGN2"), 4, 2, 2, 1);
-    addCaptioned(grid, 4, "ISO setting:", Bind::combo(form.cmbxGNISO2, "cmbxGNISO2"));
-    addCaptioned(grid, 5, "GN:", Bind::label(form.lblGNconv, "lblGNconv"));
+    grid->addWidget(unitGroup(form.conversions.rdgpGN2), 4, 2, 2, 1);
+    addCaptioned(grid, 4, "ISO setting:", Bind::combo(form.conversions.cmbxGNISO2));
+    addCaptioned(grid, 5, "GN:", Bind::label(form.conversions.lblGNconv));
     grid->setRowStretch(6, 1);
     return box;
 }
@@ -66,12 +66,12 @@ QGroupBox* flashDistanceGroup(TFrmMain& form)
 {
     QGroupBox* box = groupBox("Flash distance or f/ratio calculator", "GroupBox1");
     auto* grid = new QGridLayout(box);
-    addCaptioned(grid, 0, "Flash guide number:", Bind::edit(form.edtGN2, "edtGN2"));
+    addCaptioned(grid, 0, "Flash guide number:", Bind::edit(form.conversions.edtGN2));
     flashDistanceRow(grid, 1, "flash to subject distance in units of GN:",
-                     Bind::edit(form.edtGN2Distance, "edtGN2Distance"), "f/ratio to use:",
-                     Bind::label(form.lblGN2fratio, "lblGN2fratio"));
-    flashDistanceRow(grid, 2, "f/ratio you wish to use:", Bind::edit(form.edtGN2FRatio, "edtGN2FRatio"),
-                     "distance to use:", Bind::label(form.lblGN2distance, "lblGN2distance"));
+                     Bind::edit(form.conversions.edtGN2Distance), "f/ratio to use:",
+                     Bind::label(form.conversions.lblGN2fratio));
+    flashDistanceRow(grid, 2, "f/ratio you wish to use:", Bind::edit(form.conversions.edtGN2FRatio),
+                     "distance to use:", Bind::label(form.conversions.lblGN2distance));
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(3, 1);
     return box;
@@ -82,7 +82,7 @@ QGroupBox* flashDistanceGroup(TFrmMain& form)
 QWidget* createConversionsPage(TFrmMain& form, QWidget* parent)
 {
     auto* page = new QWidget(parent);
-    page->setObjectName("tbshtCalc");
+    page->setObjectName(form.tbshtCalc.name());
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(colourTemperatureGroup(form));
     auto* lower = new QHBoxLayout;

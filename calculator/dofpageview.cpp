@@ -87,25 +87,25 @@ QGroupBox* lensGroup(TFrmMain& form)
     auto* inputs = new QGridLayout;
     FormGrid in(inputs);
     in.span(Bind::caption("Camera film/sensor size:"));
-    in.span(Bind::combo(form.cmbxSensor, "cmbxSensor"));
-    in.row("sensor width (mm): ", narrow(Bind::edit(form.edtSensorWidth, "edtSensorWidth")));
-    in.row("height (mm):", narrow(Bind::edit(form.edtSensorHeight, "edtSensorHeight")));
-    in.row("Lens actual focal length (mm):", narrow(Bind::edit(form.edtflength, "edtflength")));
-    in.row("F/ratio:", narrow(Bind::edit(form.edtFRatio, "edtFRatio")));
-    in.row("Focus distance (m):", narrow(Bind::edit(form.edtFocusDistance, "edtFocusDistance")));
-    in.inlineRow("ISO setting:", Bind::combo(form.cmbxISO, "cmbxISO"));
-    in.inlineRow("Lens filter:", Bind::combo(form.cmbxFilter, "cmbxFilter"));
-    in.row("Effective ISO:", Bind::label(form.lblISO, "lblISO"));
+    in.span(Bind::combo(form.dof.cmbxSensor));
+    in.row("sensor width (mm): ", narrow(Bind::edit(form.dof.edtSensorWidth)));
+    in.row("height (mm):", narrow(Bind::edit(form.dof.edtSensorHeight)));
+    in.row("Lens actual focal length (mm):", narrow(Bind::edit(form.dof.edtflength)));
+    in.row("F/ratio:", narrow(Bind::edit(form.dof.edtFRatio)));
+    in.row("Focus distance (m):", narrow(Bind::edit(form.dof.edtFocusDistance)));
+    in.inlineRow("ISO setting:", Bind::combo(form.lighting.cmbxISO));
+    in.inlineRow("Lens filter:", Bind::combo(form.lighting.cmbxFilter));
+    in.row("Effective ISO:", Bind::label(form.lighting.lblISO));
     column->addLayout(inputs);
 
     auto* lens = new QGridLayout;
     FormGrid out(lens);
-    out.row("Circle of confusion (nm):", Bind::label(form.lblCOC, "lblCOC"));
-    out.row("Equiv. 35mm crop factor:", Bind::label(form.lblCrop, "lblCrop"));
-    out.row("35mm equiv. fl (mm)", narrow(Bind::edit(form.edtfl35, "edtfl35")));
-    out.row("Angle of view:", Bind::label(form.lblAngleView, "lblAngleView"));
-    out.row("Subject size:", Bind::label(form.lblSubjectSize, "lblSubjectSize"));
-    out.row("background size on film:", Bind::label(form.lblBackSize, "lblBackSize"));
+    out.row("Circle of confusion (nm):", Bind::label(form.dof.lblCOC));
+    out.row("Equiv. 35mm crop factor:", Bind::label(form.dof.lblCrop));
+    out.row("35mm equiv. fl (mm)", narrow(Bind::edit(form.dof.edtfl35)));
+    out.row("Angle of view:", Bind::label(form.dof.lblAngleView));
+    out.row("Subject size:", Bind::label(form.dof.lblSubjectSize));
+    out.row("background size on film:", Bind::label(form.dof.lblBackSize));
     column->addLayout(lens);
     column->addStretch();
     for (QGridLayout* grid : {inputs, lens})
@@ -118,28 +118,28 @@ QGroupBox* depthGroup(TFrmMain& form)
     auto* group = new QGroupBox("Depth of field");
     auto* depth = new QGridLayout(group);
     FormGrid dof(depth);
-    dof.row("Hyperfocal distance (m):", Bind::label(form.lblHyperfocal, "lblHyperfocal"));
-    dof.row("All should be sharp from:", Bind::label(form.lblHFhalf, "lblHFhalf"));
-    dof.row("Near DOF:", Bind::label(form.lblDOFNear, "lblDOFNear"));
-    dof.row("Far DOF:", Bind::label(form.lblDOFFar, "lblDOFFar"));
-    dof.row("DOF range (m):", Bind::label(form.lblDOFrange, "lblDOFrange"));
+    dof.row("Hyperfocal distance (m):", Bind::label(form.dof.lblHyperfocal));
+    dof.row("All should be sharp from:", Bind::label(form.dof.lblHFhalf));
+    dof.row("Near DOF:", Bind::label(form.dof.lblDOFNear));
+    dof.row("Far DOF:", Bind::label(form.dof.lblDOFFar));
+    dof.row("DOF range (m):", Bind::label(form.dof.lblDOFrange));
     depth->setHorizontalSpacing(8);
     depth->setColumnStretch(1, 1);
     return group;
 }
 
 // One light's guide number and power, with its guide number at the effective ISO.
-void lightInputs(FormGrid& grid, TEdit& gn, const char* gnName, TList& power, const char* powerName,
-                 TLabel& atIso, const char* atIsoName, QLabel* gnCaption = nullptr, QLabel* powerCaption = nullptr)
+void lightInputs(FormGrid& grid, TEdit& gn, TList& power,
+                 TLabel& atIso, QLabel* gnCaption = nullptr, QLabel* powerCaption = nullptr)
 {
     auto* gnRow = new QWidget;
     auto* gnLayout = new QHBoxLayout(gnRow);
     gnLayout->setContentsMargins(0, 0, 0, 0);
-    gnLayout->addWidget(narrow(Bind::edit(gn, gnName)));
+    gnLayout->addWidget(narrow(Bind::edit(gn)));
     gnLayout->addWidget(Bind::caption("at ISO:"));
-    gnLayout->addWidget(Bind::label(atIso, atIsoName));
+    gnLayout->addWidget(Bind::label(atIso));
     grid.row(gnCaption ? gnCaption : Bind::caption("Effective GN (m)  at ISO 100:"), gnRow);
-    grid.row(powerCaption ? powerCaption : Bind::caption("Power setting:"), Bind::combo(power, powerName));
+    grid.row(powerCaption ? powerCaption : Bind::caption("Power setting:"), Bind::combo(power));
 }
 
 // The texts a slider's value label can show at their widest: a distance in quarter metres, a
@@ -148,13 +148,13 @@ const char* const LongestSliderTexts[] = {"88.75 metres", "-10.5 stops", "Not po
 
 // A slider with its value beside it; the value keeps the room of the widest text it can show,
 // so that the row does not jump or clip as the value changes.
-QWidget* distanceSlider(TSlider& slider, const char* sliderName, TLabel& label, const char* labelName,
+QWidget* distanceSlider(TSlider& slider, TLabel& label,
                         Qt::Orientation orientation = Qt::Horizontal)
 {
     auto* box = new QWidget;
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* bar = Bind::slider(slider, sliderName, orientation);
+    auto* bar = Bind::slider(slider, orientation);
     if (orientation == Qt::Vertical) {
         bar->setInvertedAppearance(true);
         bar->setMinimumHeight(70);
@@ -162,7 +162,7 @@ QWidget* distanceSlider(TSlider& slider, const char* sliderName, TLabel& label, 
         bar->setMinimumWidth(50);
     }
     layout->addWidget(bar);
-    auto* shown = Bind::label(label, labelName);
+    auto* shown = Bind::label(label);
     int widest = 0;
     for (const char* text : LongestSliderTexts)
         widest = std::max(widest, shown->fontMetrics().horizontalAdvance(QString::fromLatin1(text)));
@@ -179,11 +179,10 @@ QGroupBox* mainLightGroup(TFrmMain& form)
     auto* grid = new QGridLayout(group);
     FormGrid rows(grid);
     rows.span(note("Set distance and f ratio and all related settings will be calculated"));
-    lightInputs(rows, form.edtMainGN, "edtMainGN", form.cmbxMainPower, "cmbxMainPower", form.lblMainGNISO,
-                "lblMainGNISO");
+    lightInputs(rows, form.lighting.edtMainGN, form.lighting.cmbxMainPower, form.lighting.lblMainGNISO);
     rows.row("Distance to subject:",
-             distanceSlider(form.tbMainDistance, "tbMainDistance", form.lblMainDistance, "lblMainDistance"));
-    auto* update = Bind::button(form.btnUpdateLighting, "btnUpdateLighting");
+             distanceSlider(form.lighting.tbMainDistance, form.lighting.lblMainDistance));
+    auto* update = Bind::button(form.lighting.btnUpdateLighting);
     rows.span(update);
     return group;
 }
@@ -194,17 +193,16 @@ QGroupBox* fillLightGroup(TFrmMain& form)
     auto* grid = new QGridLayout(group);
     FormGrid rows(grid);
     rows.span(note("Set fill ratio and distance will be calculated"));
-    rows.span(Bind::checkBox(form.chbxReflector, "chbxReflector", "Reflector from Main as the fill"));
-    rows.row(Bind::label(form.LblFillRelectorLoss, "LblFillRelectorLoss"),
-             narrow(Bind::edit(form.edtFillReflectorLoss, "edtFillReflectorLoss")));
-    lightInputs(rows, form.edtFillGN, "edtFillGN", form.cmbxFillPower, "cmbxFillPower", form.lblFillGNISO,
-                "lblFillGNISO", Bind::label(form.lblFillGN, "lblFillGN"),
-                Bind::label(form.lblFillPower, "lblFillPower"));
+    rows.span(Bind::checkBox(form.lighting.chbxReflector, "Reflector from Main as the fill"));
+    rows.row(Bind::label(form.lighting.LblFillRelectorLoss),
+             narrow(Bind::edit(form.lighting.edtFillReflectorLoss)));
+    lightInputs(rows, form.lighting.edtFillGN, form.lighting.cmbxFillPower, form.lighting.lblFillGNISO,
+                Bind::label(form.lighting.lblFillGN), Bind::label(form.lighting.lblFillPower));
     rows.row("Fill ratio:",
-             distanceSlider(form.tbFillStops, "tbFillStops", form.lblFillFactor, "lblFillFactor"));
-    rows.row(Bind::label(form.lblFilldistanceCaption, "lblFilldistanceCaption"),
-             distanceSlider(form.tbFillDistance, "tbFillDistance", form.lblFillDistance, "lblFillDistance"));
-    rows.row("Fill meter reading f/", Bind::label(form.lblFillFRatio, "lblFillFRatio"));
+             distanceSlider(form.lighting.tbFillStops, form.lighting.lblFillFactor));
+    rows.row(Bind::label(form.lighting.lblFilldistanceCaption),
+             distanceSlider(form.lighting.tbFillDistance, form.lighting.lblFillDistance));
+    rows.row("Fill meter reading f/", Bind::label(form.lighting.lblFillFRatio));
     return group;
 }
 
@@ -214,13 +212,12 @@ QGroupBox* hairLightGroup(TFrmMain& form)
     auto* grid = new QGridLayout(group);
     FormGrid rows(grid);
     rows.span(note("Set hair exposure then the distance to achieve this will be calculated"));
-    lightInputs(rows, form.edtHairGN, "edtHairGN", form.cmbxHairPower, "cmbxHairPower", form.lblHairGNISO,
-                "lblHairGNISO");
+    lightInputs(rows, form.lighting.edtHairGN, form.lighting.cmbxHairPower, form.lighting.lblHairGNISO);
     rows.row("Hair exposure:",
-             distanceSlider(form.tbHairFstops, "tbHairFstops", form.lblHairFStops, "lblHairFStops"));
+             distanceSlider(form.lighting.tbHairFstops, form.lighting.lblHairFStops));
     rows.row("Distance:",
-             distanceSlider(form.tbHairDist, "tbHairDist", form.lblHairDist, "lblHairDist", Qt::Vertical));
-    rows.row("Hair meter reading f/", Bind::label(form.lblHairFratio, "lblHairFratio"));
+             distanceSlider(form.lighting.tbHairDist, form.lighting.lblHairDist, Qt::Vertical));
+    rows.row("Hair meter reading f/", Bind::label(form.lighting.lblHairFratio));
     return group;
 }
 
@@ -229,21 +226,20 @@ QGroupBox* backgroundGroup(TFrmMain& form)
     auto* group = new QGroupBox("Background and ambient light");
     auto* grid = new QGridLayout(group);
     FormGrid rows(grid);
-    rows.inlineRow("background lit by:", Bind::combo(form.cmbxBackLight, "cmbxBackLight"));
-    lightInputs(rows, form.edtBackGN, "edtBackGN", form.cmbxBackPower, "cmbxBackPower", form.lblBackGNISO,
-                "lblBackGNISO");
+    rows.inlineRow("background lit by:", Bind::combo(form.lighting.cmbxBackLight));
+    lightInputs(rows, form.lighting.edtBackGN, form.lighting.cmbxBackPower, form.lighting.lblBackGNISO);
     rows.row("Light to background:",
-             distanceSlider(form.tbBacklight, "tbBacklight", form.lblBacklightDist, "lblBacklightDist"));
+             distanceSlider(form.lighting.tbBacklight, form.lighting.lblBacklightDist));
     rows.row("Subject to background:",
-             distanceSlider(form.tbBackgroundDist, "tbBackgroundDist", form.lblBackdist, "lblBackdist"));
-    rows.row("Background exposure:", Bind::label(form.lblBackExp, "lblBackExp"));
-    auto* strip = Bind::image(form.shpBackground, "shpBackground");
+             distanceSlider(form.lighting.tbBackgroundDist, form.lighting.lblBackdist));
+    rows.row("Background exposure:", Bind::label(form.lighting.lblBackExp));
+    auto* strip = Bind::image(form.shpBackground);
     strip->setFixedSize(120, 14);
     rows.row("Background colour:", strip);
-    rows.inlineRow("Ambient light:", Bind::combo(form.cmbxAmbient, "cmbxAmbient"));
+    rows.inlineRow("Ambient light:", Bind::combo(form.lighting.cmbxAmbient));
     rows.row("Ambient adjustment:",
-             distanceSlider(form.tbAmbientExp, "tbAmbientExp", form.lblAmbientExp, "lblAmbientExp"));
-    rows.row("Ambient shutter speed:", Bind::label(form.lblAmbient, "lblAmbient"));
+             distanceSlider(form.lighting.tbAmbientExp, form.lighting.lblAmbientExp));
+    rows.row("Ambient shutter speed:", Bind::label(form.lighting.lblAmbient));
     return group;
 }
 
@@ -251,7 +247,7 @@ QGroupBox* backgroundGroup(TFrmMain& form)
 // shown unscaled in a 185 x 225 frame, captioned "Subject".
 QWidget* subjectOnBackdrop(TFrmMain& form)
 {
-    auto* backdrop = Bind::image(form.shpImageBackground, "shpImageBackground");
+    auto* backdrop = Bind::image(form.lighting.shpImageBackground);
     backdrop->setFixedSize(305, 305);
     auto* layout = new QVBoxLayout(backdrop);
     layout->setAlignment(Qt::AlignCenter);

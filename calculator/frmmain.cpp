@@ -1,12 +1,20 @@
 #include "calculator/frmmain.h"
 
+#include "texts/appinfo.h"
 #include "calculator/documentation_texts.h"
+#include "moonwindow/mainform.h"
+#include "moredata/frmmore.h"
 
 TFrmMain::TFrmMain(const TClock& clock)
-    : TWindow("Shutterly v2007.11"),
-      TSunControls(clock),
-      StatusBar1({{650, "Hints"}, {100, ""}, {135, ""}, {25, QString::fromUtf8("\u00a9"), Qt::AlignRight}})
+    : TWindow(QStringLiteral("Shutterly v") + QLatin1String(ApplicationVersion)),
+      StatusBar1({{650, "Hints"}, {100, ""}, {135, ""}, {25, QString::fromUtf8("\u00a9"), Qt::AlignRight}}),
+      dof(lighting),
+      lighting(dof, shpBackground),
+      sun(clock)
 {
+    for (const TControlOwner* page : std::initializer_list<const TControlOwner*>{
+             &dof, &lighting, &conversions, &exposure, &macro, &astro, &sun})
+        FControls.insert(FControls.end(), page->controls().begin(), page->controls().end());
     shpBackground.setHint("Background colour - right click to change this");
     MemoZone.setText(ZoneSystemText);
     MemoHelp.setText(HelpText);
@@ -27,12 +35,6 @@ void TFrmMain::bindHandlers()
     };
     btnWebsite.onClick = [this] { btnWebsiteClick(); };
     Timer.onTimer = [this] { TimerTimer(); };
-    bindDofHandlers();
-    bindLightingHandlers();
-    bindConversionsHandlers();
-    bindExposureHandlers();
-    bindMacroAstroHandlers();
-    bindSunHandlers();
 }
 
 void TFrmMain::FormCreate() { runStartupHandlers(); }
@@ -40,21 +42,41 @@ void TFrmMain::FormCreate() { runStartupHandlers(); }
 // Each page's first results, in an order where every computation finds the values it reads.
 void TFrmMain::runStartupHandlers()
 {
-    tbBacklightChange();
-    tbBackgroundDistChange();
-    cmbxSensorChange();
-    cmbxISOChange();
-    edtFocusDistanceChange();
-    cmbxFilmTypeChange();
-    edtGNChange();
-    edtGN2Change();
-    cmbxEV1ShutterChange();
-    edtEV2Change();
-    edtA_T_flChange();
-    edtA_EffFLChange();
-    edtM_flChange();
+    lighting.tbBacklightChange();
+    lighting.tbBackgroundDistChange();
+    dof.cmbxSensorChange();
+    lighting.cmbxISOChange();
+    dof.edtFocusDistanceChange();
+    conversions.cmbxFilmTypeChange();
+    conversions.edtGNChange();
+    conversions.edtGN2Change();
+    exposure.cmbxEV1ShutterChange();
+    exposure.edtEV2Change();
+    astro.edtA_T_flChange();
+    astro.edtA_EffFLChange();
+    macro.edtM_flChange();
 }
 
+void TFrmMain::connectWindows(TMainForm* moon, Tfrm_more* more, Tfrm_locations* locations)
+{
+    FMoonForm = moon;
+    MoonWindow = moon;
+    FMore = more;
+    sun.connectWindows(moon, more, locations);
+}
+
+void TFrmMain::TimerTimer()
+{
+    if (FMoonForm)
+        FMoonForm->TimerTimer();
+    sun.Tick();
+}
+
+void TFrmMain::FormClose()
+{
+    if (FMore)
+        FMore->SaveAndReleaseLocations();
+}
 
 void TFrmMain::HintToStatusBar(const QString& hint) { StatusBar1.setPanelText(0, hint); }
 
@@ -79,7 +101,7 @@ void TFrmMain::Changecolour1Click()
     ColorDialog1.setColor(shpBackground.color());
     if (ColorDialog1.Execute())
         shpBackground.setColor(ColorDialog1.color());
-    UpdateBackdropShade();
+    lighting.UpdateBackdropShade();
 }
 
 void TFrmMain::shpBackgroundMouseDown(Qt::MouseButton button, QPoint position)

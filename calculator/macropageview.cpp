@@ -17,12 +17,12 @@ QWidget* createMacroPage(TFrmMain& form, QWidget* parent)
     QGroupBox* box =
         PageLayout::groupBox("Determine magnification and manual exposure compensation: ", "gpbxMacro_Mag");
     auto* grid = new QGridLayout(box);
-    addCaptioned(grid, 0, "lens focal length:", Bind::edit(form.edtM_fl, "edtM_fl"));
-    addCaptioned(grid, 1, "Length of extension tubes or bellows (mm):", Bind::edit(form.edtM_Ext, "edtM_Ext"));
-    addCaptioned(grid, 2, "=> magnification:", Bind::label(form.lblM_Mag, "lblM_Mag"));
-    addCaptioned(grid, 3, "=> exposure compensation required:", Bind::label(form.lblM_Exp, "lblM_Exp"));
+    addCaptioned(grid, 0, "lens focal length:", Bind::edit(form.macro.edtM_fl));
+    addCaptioned(grid, 1, "Length of extension tubes or bellows (mm):", Bind::edit(form.macro.edtM_Ext));
+    addCaptioned(grid, 2, "=> magnification:", Bind::label(form.macro.lblM_Mag));
+    addCaptioned(grid, 3, "=> exposure compensation required:", Bind::label(form.macro.lblM_Exp));
     grid->setRowStretch(4, 1);
 
-    QPlainTextEdit* memo = PageLayout::documentation(form.MemoMacro, "MemoMacro");
-    return PageLayout::documentedPage(parent, "tbshtMacro", {box}, 2, memo, 3);
+    QPlainTextEdit* memo = PageLayout::documentation(form.macro.MemoMacro);
+    return PageLayout::documentedPage(parent, form.tbshtMacro.name(), {box}, 2, memo, 3);
 }

@@ -18,16 +18,16 @@ QGroupBox* groupBox(const QString& title, const char* name)
     return box;
 }
 
-QPlainTextEdit* documentation(TMemo& memo, const char* name)
+QPlainTextEdit* documentation(TMemo& memo)
 {
-    QPlainTextEdit* text = Bind::memo(memo, name);
+    QPlainTextEdit* text = Bind::memo(memo);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return text;
 }
 
-QGroupBox* unitGroup(TRadioGroup& control, const char* name)
+QGroupBox* unitGroup(TRadioGroup& control)
 {
-    QGroupBox* box = Bind::radioGroup(control, name, QString());
+    QGroupBox* box = Bind::radioGroup(control, QString());
     if (auto* layout = qobject_cast<QBoxLayout*>(box->layout()))
         layout->setDirection(QBoxLayout::LeftToRight);
     return box;

@@ -19,10 +19,10 @@ namespace PageLayout {
 QGroupBox* groupBox(const QString& title, const char* name);
 
 // A bound documentation memo in fixed pitch, which keeps the tables in it in columns.
-QPlainTextEdit* documentation(TMemo& memo, const char* name);
+QPlainTextEdit* documentation(TMemo& memo);
 
 // A bound radio group of units, its buttons side by side.
-QGroupBox* unitGroup(TRadioGroup& control, const char* name);
+QGroupBox* unitGroup(TRadioGroup& control);
 
 // Lets the label wrap its text; returns the label.
 QLabel* wrapped(QLabel* label);

@@ -17,24 +17,12 @@
 
 namespace {
 
-struct TAlmanacRow {
-    TLabel& caption;
-    const char* captionName;
-    TLabel& value;
-    const char* valueName;
-};
-
-QGridLayout* almanacGrid(std::initializer_list<TAlmanacRow> rows)
+QGridLayout* almanacGrid(std::initializer_list<Bind::LabelRow> rows)
 {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(2);
-    int row = 0;
-    for (const TAlmanacRow& r : rows) {
-        grid->addWidget(Bind::label(r.caption, r.captionName), row, 0);
-        grid->addWidget(Bind::label(r.value, r.valueName), row, 1);
-        ++row;
-    }
+    Bind::labelRows(grid, rows);
     grid->setColumnStretch(1, 1);
     return grid;
 }
@@ -45,60 +33,55 @@ QWidget* almanac(TFrmMain& form)
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* top = new QHBoxLayout;
-    top->addLayout(almanacGrid({{form.lbl_julian, "lbl_julian", form.val_julian, "val_julian"},
-                                {form.lbl_utc, "lbl_utc", form.val_utc, "val_utc"},
-                                {form.lbl_local, "lbl_local", form.val_local, "val_local"},
-                                {form.lbl_age, "lbl_age", form.val_age, "val_age"},
-                                {form.lbl_phase, "lbl_phase", form.val_phase, "val_phase"},
-                                {form.lbl_moon_distance, "lbl_moon_distance", form.val_moon_distance,
-                                 "val_moon_distance"},
-                                {form.lbl_moon_subtend, "lbl_moon_subtend", form.val_moon_subtend,
-                                 "val_moon_subtend"},
-                                {form.lbl_sun_distance, "lbl_sun_distance", form.val_sun_distance,
-                                 "val_sun_distance"},
-                                {form.lbl_sun_subtend, "lbl_sun_subtend", form.val_sun_subtend,
-                                 "val_sun_subtend"}}),
+    top->addLayout(almanacGrid({{form.sun.lbl_julian, form.sun.val_julian},
+                                {form.sun.lbl_utc, form.sun.val_utc},
+                                {form.sun.lbl_local, form.sun.val_local},
+                                {form.sun.lbl_age, form.sun.val_age},
+                                {form.sun.lbl_phase, form.sun.val_phase},
+                                {form.sun.lbl_moon_distance, form.sun.val_moon_distance},
+                                {form.sun.lbl_moon_subtend, form.sun.val_moon_subtend},
+                                {form.sun.lbl_sun_distance, form.sun.val_sun_distance},
+                                {form.sun.lbl_sun_subtend, form.sun.val_sun_subtend}}),
                    1);
-    top->addWidget(BindMoon(form.Moon, "Moon"), 0, Qt::AlignTop);
+    top->addWidget(BindMoon(form.sun.Moon), 0, Qt::AlignTop);
     layout->addLayout(top);
 
-    auto* phases = almanacGrid({{form.lbl_lastnew, "lbl_lastnew", form.val_newmoon, "val_newmoon"},
-                                {form.lbl_firstquart, "lbl_firstquart", form.val_firstquart, "val_firstquart"},
-                                {form.lbl_full, "lbl_full", form.val_full, "val_full"},
-                                {form.lbl_lastquart, "lbl_lastquart", form.val_lastquart, "val_lastquart"},
-                                {form.lbl_nextnew, "lbl_nextnew", form.val_nextnew, "val_nextnew"}});
+    auto* phases = almanacGrid({{form.sun.lbl_lastnew, form.sun.val_newmoon},
+                                {form.sun.lbl_firstquart, form.sun.val_firstquart},
+                                {form.sun.lbl_full, form.sun.val_full},
+                                {form.sun.lbl_lastquart, form.sun.val_lastquart},
+                                {form.sun.lbl_nextnew, form.sun.val_nextnew}});
     phases->setColumnStretch(1, 0);
-    phases->addWidget(Bind::label(form.lbl_lastlunation, "lbl_lastlunation"), 0, 2);
-    phases->addWidget(Bind::label(form.val_lastlunation, "val_lastlunation"), 0, 3);
-    phases->addWidget(Bind::label(form.lbl_nextlunation, "lbl_nextlunation"), 4, 2);
-    phases->addWidget(Bind::label(form.val_nextlunation, "val_nextlunation"), 4, 3);
+    phases->addWidget(Bind::label(form.sun.lbl_lastlunation), 0, 2);
+    phases->addWidget(Bind::label(form.sun.val_lastlunation), 0, 3);
+    phases->addWidget(Bind::label(form.sun.lbl_nextlunation), 4, 2);
+    phases->addWidget(Bind::label(form.sun.val_nextlunation), 4, 3);
     phases->setColumnStretch(4, 1);
     layout->addLayout(phases);
 
-    layout->addLayout(almanacGrid({{form.Label110, "Label110", form.lblSunAzimuth, "lblSunAzimuth"},
-                                   {form.Label111, "Label111", form.lblSunElevation, "lblSunElevation"}}));
+    layout->addLayout(almanacGrid({{form.sun.Label110, form.sun.lblSunAzimuth},
+                                   {form.sun.Label111, form.sun.lblSunElevation}}));
 
-    auto* events = almanacGrid({{form.lbl_sunrise, "lbl_sunrise", form.val_sunrise, "val_sunrise"},
-                                {form.lbl_suntransit, "lbl_suntransit", form.val_suntransit, "val_suntransit"},
-                                {form.lbl_sunset, "lbl_sunset", form.val_sunset, "val_sunset"}});
+    auto* events = almanacGrid({{form.sun.lbl_sunrise, form.sun.val_sunrise},
+                                {form.sun.lbl_suntransit, form.sun.val_suntransit},
+                                {form.sun.lbl_sunset, form.sun.val_sunset}});
     events->setColumnStretch(1, 0);
-    events->addWidget(Bind::label(form.lbl_moonrise, "lbl_moonrise"), 0, 2);
-    events->addWidget(Bind::label(form.val_moonrise, "val_moonrise"), 0, 3);
-    events->addWidget(Bind::label(form.lbl_moontransit, "lbl_moontransit"), 1, 2);
-    events->addWidget(Bind::label(form.val_moontransit, "val_moontransit"), 1, 3);
-    events->addWidget(Bind::label(form.lbl_moonset, "lbl_moonset"), 2, 2);
-    events->addWidget(Bind::label(form.val_moonset, "val_moonset"), 2, 3);
+    Bind::labelRows(events,
+                    {{form.sun.lbl_moonrise, form.sun.val_moonrise},
+                     {form.sun.lbl_moontransit, form.sun.val_moontransit},
+                     {form.sun.lbl_moonset, form.sun.val_moonset}},
+                    2);
     events->setColumnMinimumWidth(1, 190);
     events->setColumnStretch(4, 1);
     layout->addLayout(events);
 
-    layout->addWidget(Bind::label(form.lblLocation, "lblLocation"));
+    layout->addWidget(Bind::label(form.sun.lblLocation));
     auto* utc = new QHBoxLayout;
-    QLabel* note = Bind::label(form.Label129, "Label129");
+    QLabel* note = Bind::label(form.sun.Label129);
     note->setWordWrap(true);
     utc->addWidget(note, 1);
-    utc->addWidget(Bind::button(form.btnUTCTime, "btnUTCTime"), 0, Qt::AlignVCenter);
-    utc->addWidget(Bind::button(form.btnLocation, "btnLocation"), 0, Qt::AlignVCenter);
+    utc->addWidget(Bind::button(form.sun.btnUTCTime), 0, Qt::AlignVCenter);
+    utc->addWidget(Bind::button(form.sun.btnLocation), 0, Qt::AlignVCenter);
     layout->addLayout(utc);
     layout->addStretch(1);
     return box;
@@ -112,21 +95,21 @@ QWidget* compass(TFrmMain& form)
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(Bind::caption("North"), 0, 1, Qt::AlignHCenter);
     grid->addWidget(Bind::caption("West"), 1, 0, Qt::AlignVCenter);
-    TImageWidget* picture = Bind::image(form.ImgSunPos, "ImgSunPos");
-    picture->setFixedSize(form.ImgSunPos.picture().size());
+    TImageWidget* picture = Bind::image(form.sun.ImgSunPos);
+    picture->setFixedSize(form.sun.ImgSunPos.picture().size());
     grid->addWidget(picture, 1, 1);
     grid->addWidget(Bind::caption("East"), 1, 2, Qt::AlignVCenter);
     grid->addWidget(Bind::caption("South"), 2, 1, Qt::AlignHCenter);
-    grid->addWidget(Bind::label(form.lblSunVisible, "lblSunVisible"), 3, 1, Qt::AlignHCenter);
+    grid->addWidget(Bind::label(form.sun.lblSunVisible), 3, 1, Qt::AlignHCenter);
     grid->setRowStretch(4, 1);
     return box;
 }
 
 // An input row: caption, yellow edit box, unit.
-void addInput(QGridLayout* grid, int row, const char* caption, TEdit& edit, const char* name, const char* unit)
+void addInput(QGridLayout* grid, int row, const char* caption, TEdit& edit, const char* unit)
 {
     grid->addWidget(Bind::caption(caption), row, 0);
-    QLineEdit* field = Bind::edit(edit, name);
+    QLineEdit* field = Bind::edit(edit);
     field->setMaximumWidth(70);
     // Room for a signed value with a decimal and the edit's frame, also where space is short.
     field->setMinimumWidth(std::min(70, field->fontMetrics().horizontalAdvance(QStringLiteral("-88.8")) + 16));
@@ -140,18 +123,18 @@ QGroupBox* comfort(TFrmMain& form)
     auto* group = new QGroupBox("Model comfort:");
     group->setObjectName("gpbxComfort");
     auto* grid = new QGridLayout;
-    addInput(grid, 0, "Air temperature:", form.edtTemp, "edtTemp", "degrees Celsius");
-    addInput(grid, 1, "Relative humidity:", form.edtHumidity, "edtHumidity", "%");
-    addInput(grid, 2, "Wind speed:", form.edtWind, "edtWind", "km/hour");
-    addInput(grid, 3, "Sun elevation:", form.edtSunElev, "edtSunElev", "degrees");
+    addInput(grid, 0, "Air temperature:", form.sun.edtTemp, "degrees Celsius");
+    addInput(grid, 1, "Relative humidity:", form.sun.edtHumidity, "%");
+    addInput(grid, 2, "Wind speed:", form.sun.edtWind, "km/hour");
+    addInput(grid, 3, "Sun elevation:", form.sun.edtSunElev, "degrees");
     // Under its edit rather than beside it: the column stays narrow.
-    grid->addWidget(Bind::checkBox(form.chbxSunElev, "chbxSunElev", "Use calculated"), 4, 1, 1, 2);
-    addInput(grid, 5, "Solar correction factor:", form.edtSolarCorr, "edtSolarCorr", "");
+    grid->addWidget(Bind::checkBox(form.sun.chbxSunElev, "Use calculated"), 4, 1, 1, 2);
+    addInput(grid, 5, "Solar correction factor:", form.sun.edtSolarCorr, "");
     grid->addWidget(Bind::caption("Apparent temperature:"), 6, 0, 1, 2);
     grid->addWidget(Bind::caption("in the shade:"), 7, 0);
-    grid->addWidget(Bind::label(form.lblTempAppShade, "lblTempAppShade"), 7, 1, 1, 2);
+    grid->addWidget(Bind::label(form.sun.lblTempAppShade), 7, 1, 1, 2);
     grid->addWidget(Bind::caption("in the sun:"), 8, 0);
-    grid->addWidget(Bind::label(form.lblTempAppSun, "lblTempAppSun"), 8, 1, 1, 2);
+    grid->addWidget(Bind::label(form.sun.lblTempAppSun), 8, 1, 1, 2);
     grid->setColumnStretch(2, 1);
 
     group->setLayout(grid);
@@ -173,7 +156,7 @@ QWidget* createSunPage(TFrmMain& form, QWidget* parent)
     layout->addLayout(middle);
     auto* right = new QVBoxLayout;
     right->addWidget(comfort(form));
-    right->addWidget(Bind::memo(form.MemoComfort, "MemoComfort"), 1);
+    right->addWidget(Bind::memo(form.sun.MemoComfort), 1);
     layout->addLayout(right, 2);
     return page;
 }

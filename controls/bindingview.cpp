@@ -2,6 +2,7 @@
 
 #include "controls/button.h"
 #include "controls/checkbox.h"
+#include "controls/dateedit.h"
 #include "controls/edit.h"
 #include "controls/guard.h"
 #include "controls/image.h"
@@ -15,11 +16,14 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -89,9 +93,9 @@ void applyCommon(QWidget* widget, const TControl& control, std::initializer_list
 
 // Calls update now and whenever the control changes, for as long as the widget lives.
 template <typename W, typename C, typename Update>
-W* observe(W* widget, C& control, const char* name, Update update)
+W* observe(W* widget, C& control, Update update)
 {
-    widget->setObjectName(QString::fromLatin1(name));
+    widget->setObjectName(QString::fromLatin1(control.name()));
     QPointer<W> guarded(widget);
     auto refresh = [guarded, &control, update] {
         if (!guarded)
@@ -106,13 +110,13 @@ W* observe(W* widget, C& control, const char* name, Update update)
 
 }  // namespace
 
-QLineEdit* edit(TEdit& control, const char* name, QWidget* parent)
+QLineEdit* edit(TEdit& control, QWidget* parent)
 {
     auto* widget = new QLineEdit(parent);
     QObject::connect(widget, &QLineEdit::textEdited, widget,
                      [&control](const QString& text) { TGuard::run([&] { control.setText(text); }); });
     QObject::connect(widget, &QLineEdit::editingFinished, widget, [&control] { TGuard::run([&] { control.exit(); }); });
-    return observe(widget, control, name, [](QLineEdit* w, TEdit& c) {
+    return observe(widget, control, [](QLineEdit* w, TEdit& c) {
         if (w->text() != c.text())
             w->setText(c.text());
         w->setReadOnly(c.readOnly());
@@ -120,23 +124,23 @@ QLineEdit* edit(TEdit& control, const char* name, QWidget* parent)
     });
 }
 
-QLabel* label(TLabel& control, const char* name, QWidget* parent)
+QLabel* label(TLabel& control, QWidget* parent)
 {
     auto* widget = new QLabel(parent);
-    return observe(widget, control, name, [](QLabel* w, TLabel& c) {
+    return observe(widget, control, [](QLabel* w, TLabel& c) {
         w->setText(c.text());
         applyCommon(w, c, {{QPalette::Window, QPalette::WindowText}});
     });
 }
 
-QPlainTextEdit* memo(TMemo& control, const char* name, QWidget* parent)
+QPlainTextEdit* memo(TMemo& control, QWidget* parent)
 {
     auto* widget = new QPlainTextEdit(parent);
     QObject::connect(widget, &QPlainTextEdit::textChanged, widget, [widget, &control] {
         if (!widget->isReadOnly())
             TGuard::run([&] { control.setText(widget->toPlainText()); });
     });
-    return observe(widget, control, name, [](QPlainTextEdit* w, TMemo& c) {
+    return observe(widget, control, [](QPlainTextEdit* w, TMemo& c) {
         if (w->toPlainText() != c.text())
             w->setPlainText(c.text());
         w->setReadOnly(c.readOnly());
@@ -144,12 +148,12 @@ QPlainTextEdit* memo(TMemo& control, const char* name, QWidget* parent)
     });
 }
 
-QComboBox* combo(TList& control, const char* name, QWidget* parent)
+QComboBox* combo(TList& control, QWidget* parent)
 {
     auto* widget = new QComboBox(parent);
     QObject::connect(widget, &QComboBox::activated, widget,
                      [&control](int index) { TGuard::run([&] { control.setItemIndex(index); }); });
-    return observe(widget, control, name, [](QComboBox* w, TList& c) {
+    return observe(widget, control, [](QComboBox* w, TList& c) {
         QStringList shown;
         for (int i = 0; i < w->count(); ++i)
             shown << w->itemText(i);
@@ -163,12 +167,12 @@ QComboBox* combo(TList& control, const char* name, QWidget* parent)
     });
 }
 
-QListWidget* listBox(TList& control, const char* name, QWidget* parent)
+QListWidget* listBox(TList& control, QWidget* parent)
 {
     auto* widget = new QListWidget(parent);
     QObject::connect(widget, &QListWidget::currentRowChanged, widget,
                      [&control](int row) { TGuard::run([&] { control.setItemIndex(row); }); });
-    return observe(widget, control, name, [](QListWidget* w, TList& c) {
+    return observe(widget, control, [](QListWidget* w, TList& c) {
         QStringList shown;
         for (int i = 0; i < w->count(); ++i)
             shown << w->item(i)->text();
@@ -181,7 +185,7 @@ QListWidget* listBox(TList& control, const char* name, QWidget* parent)
     });
 }
 
-QGroupBox* radioGroup(TRadioGroup& control, const char* name, const QString& caption, QWidget* parent)
+QGroupBox* radioGroup(TRadioGroup& control, const QString& caption, QWidget* parent)
 {
     auto* widget = new QGroupBox(caption, parent);
     auto* group = new QButtonGroup(widget);
@@ -193,7 +197,7 @@ QGroupBox* radioGroup(TRadioGroup& control, const char* name, const QString& cap
     }
     QObject::connect(group, &QButtonGroup::idClicked, widget,
                      [&control](int index) { TGuard::run([&] { control.setItemIndex(index); }); });
-    return observe(widget, control, name, [group](QGroupBox* w, TRadioGroup& c) {
+    return observe(widget, control, [group](QGroupBox* w, TRadioGroup& c) {
         const QSignalBlocker blocker(group);
         if (QAbstractButton* checked = group->button(c.itemIndex()))
             checked->setChecked(true);
@@ -201,44 +205,65 @@ QGroupBox* radioGroup(TRadioGroup& control, const char* name, const QString& cap
     });
 }
 
-QSlider* slider(TSlider& control, const char* name, Qt::Orientation orientation, QWidget* parent)
+QSlider* slider(TSlider& control, Qt::Orientation orientation, QWidget* parent)
 {
     auto* widget = new QSlider(orientation, parent);
     widget->setTickPosition(orientation == Qt::Horizontal ? QSlider::TicksBelow : QSlider::TicksRight);
     QObject::connect(widget, &QSlider::valueChanged, widget,
                      [&control](int position) { TGuard::run([&] { control.setPosition(position); }); });
-    return observe(widget, control, name, [](QSlider* w, TSlider& c) {
+    return observe(widget, control, [](QSlider* w, TSlider& c) {
         w->setRange(c.minimum(), c.maximum());
         w->setValue(c.position());
         applyCommon(w, c, {{QPalette::Window, QPalette::WindowText}});
     });
 }
 
-QCheckBox* checkBox(TCheckBox& control, const char* name, const QString& caption, QWidget* parent)
+QDateEdit* dateEdit(TDateEdit& control, QWidget* parent)
+{
+    auto* widget = new QDateEdit(parent);
+    widget->setCalendarPopup(true);
+    // The locale's short format, but with the whole year: the field reaches from year 100.
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    widget->setDisplayFormat(format);
+    widget->setDateRange(control.minimum(), control.maximum());
+    // A date typed in counts once it is complete, not at every digit of the year.
+    widget->setKeyboardTracking(false);
+    QObject::connect(widget, &QDateEdit::dateChanged, widget,
+                     [&control](const QDate& date) { TGuard::run([&] { control.setDate(date); }); });
+    return observe(widget, control, [](QDateEdit* w, TDateEdit& c) {
+        if (c.date().isValid())
+            w->setDate(c.date());
+        applyCommon(w, c, {{QPalette::Base, QPalette::Text}});
+    });
+}
+
+QCheckBox* checkBox(TCheckBox& control, const QString& caption, QWidget* parent)
 {
     auto* widget = new QCheckBox(caption, parent);
     QObject::connect(widget, &QCheckBox::toggled, widget,
                      [&control](bool checked) { TGuard::run([&] { control.setChecked(checked); }); });
-    return observe(widget, control, name, [](QCheckBox* w, TCheckBox& c) {
+    return observe(widget, control, [](QCheckBox* w, TCheckBox& c) {
         w->setChecked(c.checked());
         applyCommon(w, c, {{QPalette::Window, QPalette::WindowText}});
     });
 }
 
-QPushButton* button(TButton& control, const char* name, QWidget* parent)
+QPushButton* button(TButton& control, QWidget* parent)
 {
     auto* widget = new QPushButton(parent);
     QObject::connect(widget, &QPushButton::clicked, widget, [&control] { TGuard::run([&] { control.click(); }); });
-    return observe(widget, control, name, [](QPushButton* w, TButton& c) {
+    return observe(widget, control, [](QPushButton* w, TButton& c) {
         w->setText(c.caption());
         applyCommon(w, c, {{QPalette::Button, QPalette::ButtonText}});
     });
 }
 
-QAction* action(TMenuItem& control, const char* name, QObject* parent, bool checkable)
+QAction* action(TMenuItem& control, QObject* parent, bool checkable)
 {
     auto* item = new QAction(parent);
-    item->setObjectName(QString::fromLatin1(name));
+    item->setObjectName(QString::fromLatin1(control.name()));
     item->setCheckable(checkable);
     // A checkable action toggles itself before triggered(); the logic decides the mark.
     QObject::connect(item, &QAction::triggered, item, [&control, item] {
@@ -261,10 +286,10 @@ QAction* action(TMenuItem& control, const char* name, QObject* parent, bool chec
     return item;
 }
 
-TImageWidget* image(TImage& control, const char* name, QWidget* parent)
+TImageWidget* image(TImage& control, QWidget* parent)
 {
     auto* widget = new TImageWidget(control, parent);
-    return observe(widget, control, name, [](TImageWidget* w, TImage& c) {
+    return observe(widget, control, [](TImageWidget* w, TImage& c) {
         if (!c.picture().isNull())
             w->setFixedSize(c.picture().size());
         w->setEnabled(c.enabled());
@@ -276,10 +301,10 @@ TImageWidget* image(TImage& control, const char* name, QWidget* parent)
     });
 }
 
-QTimer* timer(TTimer& control, const char* name, QObject* parent)
+QTimer* timer(TTimer& control, QObject* parent)
 {
     auto* widget = new QTimer(parent);
-    widget->setObjectName(QString::fromLatin1(name));
+    widget->setObjectName(QString::fromLatin1(control.name()));
     QObject::connect(widget, &QTimer::timeout, widget, [&control] { control.elapse(); });
     QPointer<QTimer> guarded(widget);
     auto refresh = [guarded, &control] {
@@ -299,6 +324,7 @@ QTimer* timer(TTimer& control, const char* name, QObject* parent)
 
 void statusBar(TStatusBar& control, QStatusBar* bar)
 {
+    bar->setObjectName(QString::fromLatin1(control.name()));
     QList<QLabel*> labels;
     for (const TStatusBar::Panel& panel : control.panels()) {
         auto* label = new QLabel(bar);
@@ -345,6 +371,16 @@ void window(TWindow& control, QWidget* widget)
             if (guarded && result != TModalResult::None)
                 dialog->done(result == TModalResult::OK ? QDialog::Accepted : QDialog::Rejected);
         };
+    }
+}
+
+void labelRows(QGridLayout* grid, std::initializer_list<LabelRow> rows, int column, int firstRow)
+{
+    int row = firstRow;
+    for (const LabelRow& r : rows) {
+        grid->addWidget(label(r.caption), row, column);
+        grid->addWidget(label(r.value), row, column + 1);
+        ++row;
     }
 }
 

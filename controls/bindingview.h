@@ -8,7 +8,9 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QDateEdit;
 class QDialog;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -23,6 +25,7 @@ class QTimer;
 
 class TButton;
 class TCheckBox;
+class TDateEdit;
 class TEdit;
 class TImage;
 class TLabel;
@@ -53,27 +56,38 @@ private:
 
 namespace Bind {
 
-QLineEdit* edit(TEdit& control, const char* name, QWidget* parent = nullptr);
-QLabel* label(TLabel& control, const char* name, QWidget* parent = nullptr);
-QPlainTextEdit* memo(TMemo& control, const char* name, QWidget* parent = nullptr);
-QComboBox* combo(TList& control, const char* name, QWidget* parent = nullptr);
-QListWidget* listBox(TList& control, const char* name, QWidget* parent = nullptr);
-QGroupBox* radioGroup(TRadioGroup& control, const char* name, const QString& caption,
+QLineEdit* edit(TEdit& control, QWidget* parent = nullptr);
+QLabel* label(TLabel& control, QWidget* parent = nullptr);
+QPlainTextEdit* memo(TMemo& control, QWidget* parent = nullptr);
+QComboBox* combo(TList& control, QWidget* parent = nullptr);
+// A date field with a calendar pop-up.
+QDateEdit* dateEdit(TDateEdit& control, QWidget* parent = nullptr);
+QListWidget* listBox(TList& control, QWidget* parent = nullptr);
+QGroupBox* radioGroup(TRadioGroup& control, const QString& caption,
                       QWidget* parent = nullptr);
-QSlider* slider(TSlider& control, const char* name, Qt::Orientation orientation = Qt::Horizontal,
+QSlider* slider(TSlider& control, Qt::Orientation orientation = Qt::Horizontal,
                 QWidget* parent = nullptr);
-QCheckBox* checkBox(TCheckBox& control, const char* name, const QString& caption,
+QCheckBox* checkBox(TCheckBox& control, const QString& caption,
                     QWidget* parent = nullptr);
-QPushButton* button(TButton& control, const char* name, QWidget* parent = nullptr);
+QPushButton* button(TButton& control, QWidget* parent = nullptr);
 // A menu item; checkable items show the control's check mark.
-QAction* action(TMenuItem& control, const char* name, QObject* parent, bool checkable = false);
-TImageWidget* image(TImage& control, const char* name, QWidget* parent = nullptr);
+QAction* action(TMenuItem& control, QObject* parent, bool checkable = false);
+TImageWidget* image(TImage& control, QWidget* parent = nullptr);
 // Runs a real timer while the control is enabled.
-QTimer* timer(TTimer& control, const char* name, QObject* parent);
+QTimer* timer(TTimer& control, QObject* parent);
 // Fills a status bar with the control's panels and keeps their texts current.
 void statusBar(TStatusBar& control, QStatusBar* bar);
 // Connects a logic window to its widget: Show, Hide, ShowModal and the caption.
 void window(TWindow& control, QWidget* widget);
+
+// A caption and the value it names, side by side.
+struct LabelRow {
+    TLabel& caption;
+    TLabel& value;
+};
+// Binds one column of rows into the grid from `firstRow` down: captions in `column`, values
+// in the column after it.
+void labelRows(QGridLayout* grid, std::initializer_list<LabelRow> rows, int column = 0, int firstRow = 0);
 
 // A plain caption that is not a control.
 QLabel* caption(const QString& text, QWidget* parent = nullptr);

@@ -27,6 +27,9 @@ public:
     QString hint() const { return FHint; }
     void setHint(const QString& hint) { assign(FHint, hint); }
 
+    // The member name the control is declared under; its widget carries the same name.
+    const char* name() const { return FName; }
+
     // The view bound to this control; called after every change of state. One view a control.
     void setObserver(std::function<void()> observer) { FObserver = std::move(observer); }
 
@@ -48,6 +51,9 @@ protected:
     }
 
 private:
+    friend class TControlName;
+
+    const char* FName = "";
     bool FEnabled = true;
     bool FVisible = true;
     QColor FColor;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/controllist.h"
+
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -10,7 +12,7 @@ enum class TModalResult { None, OK, Cancel };
 
 // The frame of a window as the logic sees it: caption, visibility, modal showing. The view
 // connects the hooks; headless, Show and ShowModal only record the request.
-class TWindow {
+class TWindow : public TControlOwner {
 public:
     explicit TWindow(const QString& caption) : FCaption(caption) {}
     TWindow(const TWindow&) = delete;

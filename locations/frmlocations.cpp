@@ -3,7 +3,7 @@
 #include "controls/errors.h"
 #include "controls/numbers.h"
 #include "locations/coordinatetext.h"
-#include "moonwindow/stringtable.h"
+#include "texts/stringtable.h"
 
 #include <QScopedValueRollback>
 #include <cmath>

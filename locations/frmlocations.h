@@ -25,24 +25,24 @@ public:
     // Loads the list from `settingsFileName`, which every later load and save uses as well.
     explicit Tfrm_locations(const QString& settingsFileName);
 
-    TList lbx_location;
-    TButton btn_plus{QStringLiteral("up")};
-    TButton btn_minus{QStringLiteral("down")};
-    TButton btn_new{QStringLiteral("Add")};
-    TButton btn_del{QStringLiteral("Del")};
-    TEdit edt_name;
-    TLabel lbl_longitude{QStringLiteral("Longitude:")};
-    TEdit edt_longitude{QStringLiteral("    :  :  ")};
+    CONTROL(TList, lbx_location);
+    CONTROL(TButton, btn_plus, QStringLiteral("up"));
+    CONTROL(TButton, btn_minus, QStringLiteral("down"));
+    CONTROL(TButton, btn_new, QStringLiteral("Add"));
+    CONTROL(TButton, btn_del, QStringLiteral("Del"));
+    CONTROL(TEdit, edt_name);
+    CONTROL(TLabel, lbl_longitude, QStringLiteral("Longitude:"));
+    CONTROL(TEdit, edt_longitude, QStringLiteral("    :  :  "));
     // Beside each coordinate field: which way its positive numbers count.
-    TLabel lbl_longitude_sense{QStringLiteral("+ west / - east")};
-    TLabel lbl_latitude{QStringLiteral("Latitude:")};
-    TEdit edt_latitude{QStringLiteral("   :  :  ")};
-    TLabel lbl_latitude_sense{QStringLiteral("+ north / - south")};
-    TLabel lbl_altitude{QStringLiteral("Altitude:")};
-    TEdit edt_altitude{QStringLiteral("   0")};
-    TButton btn_ok{QStringLiteral("OK")};
-    TButton btn_cancel{QStringLiteral("Cancel")};
-    TButton btn_import{QStringLiteral("Import")};
+    CONTROL(TLabel, lbl_longitude_sense, QStringLiteral("+ west / - east"));
+    CONTROL(TLabel, lbl_latitude, QStringLiteral("Latitude:"));
+    CONTROL(TEdit, edt_latitude, QStringLiteral("   :  :  "));
+    CONTROL(TLabel, lbl_latitude_sense, QStringLiteral("+ north / - south"));
+    CONTROL(TLabel, lbl_altitude, QStringLiteral("Altitude:"));
+    CONTROL(TEdit, edt_altitude, QStringLiteral("   0"));
+    CONTROL(TButton, btn_ok, QStringLiteral("OK"));
+    CONTROL(TButton, btn_cancel, QStringLiteral("Cancel"));
+    CONTROL(TButton, btn_import, QStringLiteral("Import"));
     // Asks for a city file; no city-file format is read, so choosing one changes nothing.
     TCommonDialog dlg;
 

@@ -2,8 +2,8 @@
 
 #include "controls/bindingview.h"
 #include "controls/guard.h"
+#include "help/helpview.h"
 #include "locations/frmlocations.h"
-#include "moonwindow/helpview.h"
 
 #include <QEvent>
 #include <QFileDialog>
@@ -46,9 +46,9 @@ private:
     TEdit& FControl;
 };
 
-QLineEdit* maskedEdit(TEdit& control, const char* name, const QString& mask, QWidget* parent)
+QLineEdit* maskedEdit(TEdit& control, const QString& mask, QWidget* parent)
 {
-    QLineEdit* widget = Bind::edit(control, name, parent);
+    QLineEdit* widget = Bind::edit(control, parent);
     widget->setInputMask(mask);
     // Room for every position of the mask, so that the caption beside it cannot squeeze it.
     QStyleOptionFrame frame;
@@ -65,9 +65,9 @@ QLineEdit* maskedEdit(TEdit& control, const char* name, const QString& mask, QWi
     return widget;
 }
 
-QPushButton* smallButton(TButton& control, const char* name, QWidget* parent)
+QPushButton* smallButton(TButton& control, QWidget* parent)
 {
-    QPushButton* button = Bind::button(control, name, parent);
+    QPushButton* button = Bind::button(control, parent);
     button->setAutoDefault(false);
     button->setFixedWidth(48);
     return button;
@@ -80,23 +80,23 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent) : QDia
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     BindHelpKey(this, Tfrm_locations::HelpContext);
 
-    QListWidget* list = Bind::listBox(FForm.lbx_location, "lbx_location", this);
-    QPushButton* up = smallButton(FForm.btn_plus, "btn_plus", this);
-    QPushButton* down = smallButton(FForm.btn_minus, "btn_minus", this);
-    QPushButton* add = smallButton(FForm.btn_new, "btn_new", this);
-    QPushButton* remove = smallButton(FForm.btn_del, "btn_del", this);
-    QLineEdit* name = Bind::edit(FForm.edt_name, "edt_name", this);
-    QLabel* longitudeCaption = Bind::label(FForm.lbl_longitude, "lbl_longitude", this);
-    QLineEdit* longitude = maskedEdit(FForm.edt_longitude, "edt_longitude", LongitudeMask, this);
-    QLabel* longitudeSense = Bind::label(FForm.lbl_longitude_sense, "lbl_longitude_sense", this);
-    QLabel* latitudeCaption = Bind::label(FForm.lbl_latitude, "lbl_latitude", this);
-    QLineEdit* latitude = maskedEdit(FForm.edt_latitude, "edt_latitude", LatitudeMask, this);
-    QLabel* latitudeSense = Bind::label(FForm.lbl_latitude_sense, "lbl_latitude_sense", this);
-    QLabel* altitudeCaption = Bind::label(FForm.lbl_altitude, "lbl_altitude", this);
-    QLineEdit* altitude = maskedEdit(FForm.edt_altitude, "edt_altitude", AltitudeMask, this);
-    QPushButton* ok = Bind::button(FForm.btn_ok, "btn_ok", this);
-    QPushButton* cancel = Bind::button(FForm.btn_cancel, "btn_cancel", this);
-    QPushButton* import = Bind::button(FForm.btn_import, "btn_import", this);
+    QListWidget* list = Bind::listBox(FForm.lbx_location, this);
+    QPushButton* up = smallButton(FForm.btn_plus, this);
+    QPushButton* down = smallButton(FForm.btn_minus, this);
+    QPushButton* add = smallButton(FForm.btn_new, this);
+    QPushButton* remove = smallButton(FForm.btn_del, this);
+    QLineEdit* name = Bind::edit(FForm.edt_name, this);
+    QLabel* longitudeCaption = Bind::label(FForm.lbl_longitude, this);
+    QLineEdit* longitude = maskedEdit(FForm.edt_longitude, LongitudeMask, this);
+    QLabel* longitudeSense = Bind::label(FForm.lbl_longitude_sense, this);
+    QLabel* latitudeCaption = Bind::label(FForm.lbl_latitude, this);
+    QLineEdit* latitude = maskedEdit(FForm.edt_latitude, LatitudeMask, this);
+    QLabel* latitudeSense = Bind::label(FForm.lbl_latitude_sense, this);
+    QLabel* altitudeCaption = Bind::label(FForm.lbl_altitude, this);
+    QLineEdit* altitude = maskedEdit(FForm.edt_altitude, AltitudeMask, this);
+    QPushButton* ok = Bind::button(FForm.btn_ok, this);
+    QPushButton* cancel = Bind::button(FForm.btn_cancel, this);
+    QPushButton* import = Bind::button(FForm.btn_import, this);
     ok->setDefault(true);
     cancel->setAutoDefault(false);
     import->setAutoDefault(false);

@@ -5,10 +5,13 @@
 
 // "shutterly.ini" in `programDir` when that folder is writable or the file already exists there
 // (a copy carried beside the program wins); otherwise "shutterly.ini" in `configDir`, so that a
-// program installed in a folder the user cannot write to can still keep its settings.
+// program installed in a folder the user cannot write to can still keep its settings. An
+// installed copy (its menu entry in ../share/applications) counts as unwritable even for a user
+// who could write there, such as root in /usr/bin or anyone in ~/.local/bin.
 QString SettingsFilePath(const QString& programDir, const QString& configDir);
 
-// The settings file of this run: SettingsFilePath of the program's folder and the user's
-// configuration folder ($XDG_CONFIG_HOME, usually ~/.config). Decided at the first call, which
-// needs the application object; creates the configuration folder when it is the one chosen.
-const QString& SettingsFileName();
+// The settings file of this run: `requested` when the user named one, otherwise SettingsFilePath
+// of the program's folder and the user's configuration folder ($XDG_CONFIG_HOME, usually
+// ~/.config). Called once at start-up, after the application object is made; creates the
+// configuration folder when it is the one chosen.
+QString SettingsFileName(const QString& requested);

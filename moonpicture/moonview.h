@@ -6,4 +6,4 @@ class TMoon;
 
 // Shows the moon picture in a window (fixed to the picture's size) and builds its icons for the
 // desktop's large icon size.
-TImageWidget* BindMoon(TMoon& moon, const char* name, QWidget* parent = nullptr);
+TImageWidget* BindMoon(TMoon& moon, QWidget* parent = nullptr);

@@ -1,6 +1,6 @@
 #include "moonwindow/frmabout.h"
 
-#include "moonwindow/stringtable.h"
+#include "texts/stringtable.h"
 
 Tfrm_about::Tfrm_about(const TClock& clock) : TWindow(QStringLiteral("About")), Moon(clock)
 {

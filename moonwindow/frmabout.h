@@ -12,11 +12,11 @@ class Tfrm_about final : public TWindow {
 public:
     explicit Tfrm_about(const TClock& clock);
 
-    TMoon Moon;
-    TLabel lbl_title;
-    TLabel lbl_subtitle;
-    TLabel lbl_credit_algorithms;
-    TLabel lbl_credit_pictures;
-    TLabel lbl_program;
-    TButton btn_ok{QStringLiteral("&OK")};
+    CONTROL(TMoon, Moon);
+    CONTROL(TLabel, lbl_title);
+    CONTROL(TLabel, lbl_subtitle);
+    CONTROL(TLabel, lbl_credit_algorithms);
+    CONTROL(TLabel, lbl_credit_pictures);
+    CONTROL(TLabel, lbl_program);
+    CONTROL(TButton, btn_ok, QStringLiteral("&OK"));
 };

@@ -3,9 +3,9 @@
 #include "astro/calendar.h"
 #include "astro/jewish_calendar.h"
 #include "controls/clock.h"
-#include "moonwindow/almanactext.h"
 #include "moonwindow/dialogfields.h"
-#include "moonwindow/stringtable.h"
+#include "texts/almanactext.h"
+#include "texts/stringtable.h"
 
 #include <QScopedValueRollback>
 #include <cmath>

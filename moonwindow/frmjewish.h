@@ -13,16 +13,16 @@ class Tfrm_jewish final : public TSetTimeDialog {
 public:
     explicit Tfrm_jewish(const TClock& clock);
 
-    TLabel grp_christian{QStringLiteral("Christian date")};
-    TEdit edt_year;
-    TList cbx_month;
-    TEdit edt_day;
-    TLabel grp_jewish{QStringLiteral("Jewish date")};
-    TEdit edt_jyear;
-    TList cbx_jmonth;
-    TEdit edt_jday;
-    TLabel grp_julian{QStringLiteral("Julian date")};
-    TLabel lbl_julian;
+    CONTROL(TLabel, grp_christian, QStringLiteral("Christian date"));
+    CONTROL(TEdit, edt_year);
+    CONTROL(TList, cbx_month);
+    CONTROL(TEdit, edt_day);
+    CONTROL(TLabel, grp_jewish, QStringLiteral("Jewish date"));
+    CONTROL(TEdit, edt_jyear);
+    CONTROL(TList, cbx_jmonth);
+    CONTROL(TEdit, edt_jday);
+    CONTROL(TLabel, grp_julian, QStringLiteral("Julian date"));
+    CONTROL(TLabel, lbl_julian);
 
     void FormShow() override;
     // Fills both dates and the Julian date from FValue.

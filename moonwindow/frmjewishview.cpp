@@ -15,9 +15,9 @@
 namespace {
 
 // Year, month and day side by side in a group.
-QGroupBox* DateGroup(TLabel& caption, const char* name, QWidget* year, QWidget* month, QWidget* day, QWidget* parent)
+QGroupBox* DateGroup(TLabel& caption, QWidget* year, QWidget* month, QWidget* day, QWidget* parent)
 {
-    QGroupBox* group = BindGroup(caption, name, parent);
+    QGroupBox* group = BindGroup(caption, parent);
     auto* layout = new QHBoxLayout(group);
     for (QWidget* field : {year, month, day}) {
         field->setParent(group);
@@ -35,14 +35,14 @@ FrmJewishView::FrmJewishView(Tfrm_jewish& form, QWidget* parent) : QDialog(paren
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
 
     QGroupBox* christian =
-        DateGroup(form.grp_christian, "grp_christian", Bind::edit(form.edt_year, "edt_year", this),
-                  Bind::combo(form.cbx_month, "cbx_month", this), Bind::edit(form.edt_day, "edt_day", this), this);
+        DateGroup(form.grp_christian, Bind::edit(form.edt_year, this),
+                  Bind::combo(form.cbx_month, this), Bind::edit(form.edt_day, this), this);
     QGroupBox* jewish =
-        DateGroup(form.grp_jewish, "grp_jewish", Bind::edit(form.edt_jyear, "edt_jyear", this),
-                  Bind::combo(form.cbx_jmonth, "cbx_jmonth", this), Bind::edit(form.edt_jday, "edt_jday", this), this);
-    QGroupBox* julian = BindGroup(form.grp_julian, "grp_julian", this);
+        DateGroup(form.grp_jewish, Bind::edit(form.edt_jyear, this),
+                  Bind::combo(form.cbx_jmonth, this), Bind::edit(form.edt_jday, this), this);
+    QGroupBox* julian = BindGroup(form.grp_julian, this);
     auto* julianLayout = new QVBoxLayout(julian);
-    julianLayout->addWidget(Bind::label(form.lbl_julian, "lbl_julian", julian));
+    julianLayout->addWidget(Bind::label(form.lbl_julian, julian));
 
     QHBoxLayout* buttons = NowOkCancelRow(form.btn_now, form.btn_ok, form.btn_cancel, this);
 

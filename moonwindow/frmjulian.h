@@ -10,10 +10,10 @@ class Tfrm_julian final : public TSetTimeDialog {
 public:
     explicit Tfrm_julian(const TClock& clock);
 
-    TLabel lbl_julian{QStringLiteral("Julian Date:")};
-    TEdit edt_julian;
-    TLabel grp_utc{QStringLiteral("Universial time")};
-    TLabel lbl_utc;
+    CONTROL(TLabel, lbl_julian, QStringLiteral("Julian Date:"));
+    CONTROL(TEdit, edt_julian);
+    CONTROL(TLabel, grp_utc, QStringLiteral("Universial time"));
+    CONTROL(TLabel, lbl_utc);
 
     void FormShow() override;
     // Fills the Julian date from FValue.

@@ -16,12 +16,12 @@ FrmJulianView::FrmJulianView(Tfrm_julian& form, QWidget* parent) : QDialog(paren
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
 
     auto* entry = new QHBoxLayout;
-    entry->addWidget(Bind::label(form.lbl_julian, "lbl_julian", this));
-    entry->addWidget(Bind::edit(form.edt_julian, "edt_julian", this));
+    entry->addWidget(Bind::label(form.lbl_julian, this));
+    entry->addWidget(Bind::edit(form.edt_julian, this));
 
-    QGroupBox* utc = BindGroup(form.grp_utc, "grp_utc", this);
+    QGroupBox* utc = BindGroup(form.grp_utc, this);
     auto* utcLayout = new QVBoxLayout(utc);
-    QLabel* time = Bind::label(form.lbl_utc, "lbl_utc", utc);
+    QLabel* time = Bind::label(form.lbl_utc, utc);
     time->setMinimumWidth(220);
     utcLayout->addWidget(time);
 

@@ -15,21 +15,21 @@ public:
     // Runs FormCreate.
     explicit Tfrm_utc(const TClock& clock);
 
-    TLabel grp_utc{QStringLiteral("Universial time")};
-    TLabel lbl_year{QStringLiteral("Year")};
-    TLabel lbl_month{QStringLiteral("Month")};
-    TLabel lbl_day{QStringLiteral("Day")};
-    TEdit edt_year{QStringLiteral("2000")};
-    TList cbx_month;
-    TEdit edt_day{QStringLiteral("1")};
-    TLabel lbl_hour{QStringLiteral("Hour")};
-    TLabel lbl_min{QStringLiteral("Minute")};
-    TLabel lbl_sec{QStringLiteral("Second")};
-    TEdit edt_hour{QStringLiteral("0")};
-    TEdit edt_min{QStringLiteral("0")};
-    TEdit edt_sec{QStringLiteral("0")};
-    TLabel grp_julian{QStringLiteral("Julian date")};
-    TLabel lbl_julian{QStringLiteral("Julian Date")};
+    CONTROL(TLabel, grp_utc, QStringLiteral("Universial time"));
+    CONTROL(TLabel, lbl_year, QStringLiteral("Year"));
+    CONTROL(TLabel, lbl_month, QStringLiteral("Month"));
+    CONTROL(TLabel, lbl_day, QStringLiteral("Day"));
+    CONTROL(TEdit, edt_year, QStringLiteral("2000"));
+    CONTROL(TList, cbx_month);
+    CONTROL(TEdit, edt_day, QStringLiteral("1"));
+    CONTROL(TLabel, lbl_hour, QStringLiteral("Hour"));
+    CONTROL(TLabel, lbl_min, QStringLiteral("Minute"));
+    CONTROL(TLabel, lbl_sec, QStringLiteral("Second"));
+    CONTROL(TEdit, edt_hour, QStringLiteral("0"));
+    CONTROL(TEdit, edt_min, QStringLiteral("0"));
+    CONTROL(TEdit, edt_sec, QStringLiteral("0"));
+    CONTROL(TLabel, grp_julian, QStringLiteral("Julian date"));
+    CONTROL(TLabel, lbl_julian, QStringLiteral("Julian Date"));
 
     void FormCreate();
     void FormShow() override;

@@ -12,10 +12,10 @@
 #include <QPushButton>
 #include <QSpacerItem>
 
-QGroupBox* BindGroup(TLabel& caption, const char* name, QWidget* parent)
+QGroupBox* BindGroup(TLabel& caption, QWidget* parent)
 {
     auto* group = new QGroupBox(parent);
-    group->setObjectName(QString::fromLatin1(name));
+    group->setObjectName(QString::fromLatin1(caption.name()));
     QPointer<QGroupBox> guarded(group);
     auto refresh = [guarded, &caption] {
         if (guarded)
@@ -26,10 +26,10 @@ QGroupBox* BindGroup(TLabel& caption, const char* name, QWidget* parent)
     return group;
 }
 
-QMenu* BindMenu(TMenuItem& item, const char* name, QWidget* parent)
+QMenu* BindMenu(TMenuItem& item, QWidget* parent)
 {
     auto* menu = new QMenu(parent);
-    menu->setObjectName(QString::fromLatin1(name));
+    menu->setObjectName(QString::fromLatin1(item.name()));
     QPointer<QMenu> guarded(menu);
     auto refresh = [guarded, &item] {
         if (!guarded)
@@ -45,11 +45,11 @@ QMenu* BindMenu(TMenuItem& item, const char* name, QWidget* parent)
 
 QHBoxLayout* NowOkCancelRow(TButton& now, TButton& ok, TButton& cancel, QWidget* parent)
 {
-    QPushButton* nowButton = Bind::button(now, "btn_now", parent);
+    QPushButton* nowButton = Bind::button(now, parent);
     nowButton->setAutoDefault(false);
-    QPushButton* okButton = Bind::button(ok, "btn_ok", parent);
+    QPushButton* okButton = Bind::button(ok, parent);
     okButton->setDefault(true);
-    QPushButton* cancelButton = Bind::button(cancel, "btn_cancel", parent);
+    QPushButton* cancelButton = Bind::button(cancel, parent);
     cancelButton->setAutoDefault(false);
     auto* row = new QHBoxLayout;
     row->addWidget(nowButton);

@@ -11,11 +11,11 @@ class TLabel;
 class TMenuItem;
 
 // A group box titled with the label's text, following it.
-QGroupBox* BindGroup(TLabel& caption, const char* name, QWidget* parent);
+QGroupBox* BindGroup(TLabel& caption, QWidget* parent);
 
 // A menu (or submenu) titled with the item's caption, following its caption, enabled and
 // visible state.
-QMenu* BindMenu(TMenuItem& item, const char* name, QWidget* parent);
+QMenu* BindMenu(TMenuItem& item, QWidget* parent);
 
 // The button row of the date dialogs: "Now" on the left, OK (the default) and Cancel on the right.
 QHBoxLayout* NowOkCancelRow(TButton& now, TButton& ok, TButton& cancel, QWidget* parent);

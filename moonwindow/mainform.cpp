@@ -7,14 +7,14 @@
 #include "controls/numbers.h"
 #include "locations/frmlocations.h"
 #include "locations/location.h"
-#include "moonwindow/almanactext.h"
 #include "moonwindow/compass.h"
 #include "moonwindow/frmabout.h"
 #include "moonwindow/frmjewish.h"
 #include "moonwindow/frmjulian.h"
 #include "moonwindow/frmutc.h"
-#include "moonwindow/stringtable.h"
 #include "moredata/frmmore.h"
+#include "texts/almanactext.h"
+#include "texts/stringtable.h"
 
 #include <QFile>
 #include <QStringList>
@@ -233,7 +233,7 @@ void TMainForm::Arrange()
 
 void TMainForm::DrawCompass()
 {
-    DrawCompassBackground(FCalculator.ImgSunPos);
+    DrawCompassBackground(FCalculator.sun.ImgSunPos);
     DrawCompassBackground(Image1);
 }
 
@@ -261,16 +261,16 @@ void TMainForm::TimerTimer()
 {
     const int bias = GetUtcBias();
     const astro::TDateTime shown = ShownTime();
-    ShowValue(FCalculator.val_local, val_local, fastMode() ? QString() : LocalTimeText(shown, bias));
+    ShowValue(FCalculator.sun.val_local, val_local, fastMode() ? QString() : LocalTimeText(shown, bias));
     const astro::TDateTime ut = shown + bias / MinutesPerDay;
-    ShowValue(FCalculator.val_utc, val_utc, DateTimeText(ut));
-    ShowValue(FCalculator.val_julian, val_julian, Fixed(astro::DateTimeToJulian(ut), 12, 5));
+    ShowValue(FCalculator.sun.val_utc, val_utc, DateTimeText(ut));
+    ShowValue(FCalculator.sun.val_julian, val_julian, Fixed(astro::DateTimeToJulian(ut), 12, 5));
     ShowPhases(ut);
     int percent = 0;
     ShowMoonAndSunValues(ut, percent);
     if (FLocations && SunBlockDue(ut))
         ShowSunBlock(ut);
-    FCalculator.Moon.setDate(ut);
+    FCalculator.sun.Moon.setDate(ut);
     // The window's own picture follows the shown instant too, so that the tray icon and the
     // application icon show the moon the almanac shows.
     Moon.setDate(ut);
@@ -281,26 +281,26 @@ void TMainForm::TimerTimer()
 void TMainForm::ShowPhases(astro::TDateTime ut)
 {
     for (auto [calculatorLabel, ownLabel] :
-         {std::pair{&FCalculator.val_newmoon, &val_newmoon}, {&FCalculator.val_firstquart, &val_firstquart},
-          {&FCalculator.val_full, &val_full}, {&FCalculator.val_lastquart, &val_lastquart},
-          {&FCalculator.val_nextnew, &val_nextnew}, {&FCalculator.val_lastlunation, &val_lastlunation},
-          {&FCalculator.val_nextlunation, &val_nextlunation}})
+         {std::pair{&FCalculator.sun.val_newmoon, &val_newmoon}, {&FCalculator.sun.val_firstquart, &val_firstquart},
+          {&FCalculator.sun.val_full, &val_full}, {&FCalculator.sun.val_lastquart, &val_lastquart},
+          {&FCalculator.sun.val_nextnew, &val_nextnew}, {&FCalculator.sun.val_lastlunation, &val_lastlunation},
+          {&FCalculator.sun.val_nextlunation, &val_nextlunation}})
         ShowValue(*calculatorLabel, *ownLabel, QString());
     // A phase search out of its range leaves the rest of the phase texts empty for this tick.
     try {
         using namespace astro;
         const TDateTime lastNew = PhaseBefore(mpNew, ut);
         const int lunation = LunationOf(lastNew + 1);
-        ShowValue(FCalculator.val_newmoon, val_newmoon, EventTimeText(lastNew));
-        ShowValue(FCalculator.val_firstquart, val_firstquart, EventTimeText(PhaseAfter(mpFirstQuarter, lastNew)));
-        ShowValue(FCalculator.val_full, val_full, EventTimeText(PhaseAfter(mpFull, lastNew)));
+        ShowValue(FCalculator.sun.val_newmoon, val_newmoon, EventTimeText(lastNew));
+        ShowValue(FCalculator.sun.val_firstquart, val_firstquart, EventTimeText(PhaseAfter(mpFirstQuarter, lastNew)));
+        ShowValue(FCalculator.sun.val_full, val_full, EventTimeText(PhaseAfter(mpFull, lastNew)));
         const QColor fullColor = IsBlueMoonLunation(lunation) ? BlueMoonColor : QColor();
-        FCalculator.lbl_full.setFontColor(fullColor);
+        FCalculator.sun.lbl_full.setFontColor(fullColor);
         lbl_full.setFontColor(fullColor);
-        ShowValue(FCalculator.val_lastquart, val_lastquart, EventTimeText(PhaseAfter(mpLastQuarter, lastNew)));
-        ShowValue(FCalculator.val_nextnew, val_nextnew, EventTimeText(PhaseAfter(mpNew, ut)));
-        ShowValue(FCalculator.val_lastlunation, val_lastlunation, QString::number(lunation));
-        ShowValue(FCalculator.val_nextlunation, val_nextlunation, QString::number(lunation + 1));
+        ShowValue(FCalculator.sun.val_lastquart, val_lastquart, EventTimeText(PhaseAfter(mpLastQuarter, lastNew)));
+        ShowValue(FCalculator.sun.val_nextnew, val_nextnew, EventTimeText(PhaseAfter(mpNew, ut)));
+        ShowValue(FCalculator.sun.val_lastlunation, val_lastlunation, QString::number(lunation));
+        ShowValue(FCalculator.sun.val_nextlunation, val_nextlunation, QString::number(lunation + 1));
     } catch (const std::exception&) {
     }
 }
@@ -308,14 +308,14 @@ void TMainForm::ShowPhases(astro::TDateTime ut)
 void TMainForm::ShowMoonAndSunValues(astro::TDateTime ut, int& percent)
 {
     using namespace astro;
-    ShowValue(FCalculator.val_moon_distance, val_moon_distance, MoonDistanceText(MoonDistanceKm(ut)));
-    ShowValue(FCalculator.val_sun_distance, val_sun_distance, SunDistanceText(SunDistanceAU(ut)));
-    ShowValue(FCalculator.val_age, val_age, AgeText(MoonAgeDays(ut)));
+    ShowValue(FCalculator.sun.val_moon_distance, val_moon_distance, MoonDistanceText(MoonDistanceKm(ut)));
+    ShowValue(FCalculator.sun.val_sun_distance, val_sun_distance, SunDistanceText(SunDistanceAU(ut)));
+    ShowValue(FCalculator.sun.val_age, val_age, AgeText(MoonAgeDays(ut)));
 
     percent = static_cast<int>(RoundToInteger(MoonIlluminatedFraction(ut) * 100));
-    ShowValue(FCalculator.val_phase, val_phase, PhaseText(percent));
-    ShowValue(FCalculator.val_moon_subtend, val_moon_subtend, SubtendText(MoonAngularDiameter(ut)));
-    ShowValue(FCalculator.val_sun_subtend, val_sun_subtend, SubtendText(SunAngularDiameter(ut)));
+    ShowValue(FCalculator.sun.val_phase, val_phase, PhaseText(percent));
+    ShowValue(FCalculator.sun.val_moon_subtend, val_moon_subtend, SubtendText(MoonAngularDiameter(ut)));
+    ShowValue(FCalculator.sun.val_sun_subtend, val_sun_subtend, SubtendText(SunAngularDiameter(ut)));
 }
 
 QString TMainForm::LocalTimeText(astro::TDateTime shown, int bias) const
@@ -367,8 +367,9 @@ bool TMainForm::SunBlockDue(astro::TDateTime ut) const
 {
     // The moon picture is re-dated every tick, so in normal mode the jump alone would keep the
     // sun texts of the first update for the whole session.
-    return std::abs(ut - FCalculator.Moon.date()) > SunRecomputeDays || FCalculator.lblSunElevation.text().isEmpty() ||
-           !FSunTime || std::abs(ut - *FSunTime) > SunAgeDays || FSunPlace != CurrentPlace();
+    return std::abs(ut - FCalculator.sun.Moon.date()) > SunRecomputeDays
+           || FCalculator.sun.lblSunElevation.text().isEmpty() || !FSunTime || std::abs(ut - *FSunTime) > SunAgeDays
+           || FSunPlace != CurrentPlace();
 }
 
 std::pair<double, double> TMainForm::CurrentPlace() const
@@ -380,7 +381,7 @@ void TMainForm::ShowSunBlock(astro::TDateTime ut)
 {
     const auto [longitude, latitude] = CurrentPlace();
     if (latitude < 0)
-        FCalculator.Moon.setRotation(rot_180);
+        FCalculator.sun.Moon.setRotation(rot_180);
     FSunTime = ut;
     // The trail shows where the sun stood today, here: another day or place starts it anew.
     if (FSunPlace != CurrentPlace() || std::trunc(ut) != FSunTrailDay) {
@@ -395,19 +396,19 @@ void TMainForm::ShowSunPosition(astro::THorizontalPosition sun)
 {
     const double elevation = sun.Elevation;
     const QString degrees = QString::number(RoundToInteger(elevation));
-    if (FCalculator.chbxSunElev.checked())
-        FCalculator.edtSunElev.setText(degrees);
-    ShowValue(FCalculator.lblSunElevation, lblSunElevation, ElevationText(elevation));
-    FCalculator.lblSunVisible.setVisible(elevation < 0);
+    if (FCalculator.sun.chbxSunElev.checked())
+        FCalculator.sun.edtSunElev.setText(degrees);
+    ShowValue(FCalculator.sun.lblSunElevation, lblSunElevation, ElevationText(elevation));
+    FCalculator.sun.lblSunVisible.setVisible(elevation < 0);
     const double azimuth = ShownAzimuth(sun.Azimuth);
     const std::optional<double> current = elevation > 0 ? std::optional(azimuth) : std::nullopt;
-    DrawSunPositions(FCalculator.ImgSunPos, FSunTrail, current);
+    DrawSunPositions(FCalculator.sun.ImgSunPos, FSunTrail, current);
     DrawSunPositions(Image1, FSunTrail, current);
     // A bearing joins the trail once per whole degree; the minute updates of a slow sun would
     // otherwise pile up on one spot.
     if (current && (FSunTrail.isEmpty() || RoundToInteger(FSunTrail.last()) != RoundToInteger(azimuth)))
         FSunTrail.append(azimuth);
-    ShowValue(FCalculator.lblSunAzimuth, lblSunAzimuth,
+    ShowValue(FCalculator.sun.lblSunAzimuth, lblSunAzimuth,
               elevation > 0 ? AzimuthText(azimuth) : QStringLiteral("Night time"));
 }
 
@@ -525,7 +526,7 @@ void TMainForm::mnu_locationsClick()
     // The sun follows the editor's selection by itself; the other texts of the place follow a
     // confirmed choice.
     if (FLocations->ShowModal() == TModalResult::OK)
-        FCalculator.FollowEditorLocation();
+        FCalculator.sun.FollowEditorLocation();
 }
 
 void TMainForm::mnu_moreClick()

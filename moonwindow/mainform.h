@@ -14,7 +14,7 @@
 #include "moonpicture/moon.h"
 #include "moonwindow/columnlayout.h"
 #include "moonwindow/settimedialog.h"
-#include "moonwindow/trayicon.h"
+#include "tray/trayicon.h"
 
 #include <QImage>
 #include <QList>
@@ -57,77 +57,77 @@ public:
     void connectWindows(Tfrm_more* more, Tfrm_locations* locations, Tfrm_utc* utc);
 
     // ---- Captions ----
-    TLabel lbl_julian{QStringLiteral("Julian date:")};
-    TLabel lbl_utc{QStringLiteral("Universal time:")};
-    TLabel lbl_local{QStringLiteral("Local time:")};
-    TLabel lbl_age{QStringLiteral("Age of the moon:")};
-    TLabel lbl_phase{QStringLiteral("Moon phase:")};
-    TLabel lbl_moon_distance{QStringLiteral("Moon's distance:")};
-    TLabel lbl_moon_subtend{QStringLiteral("Moon subtends:")};
-    TLabel lbl_sun_distance{QStringLiteral("Sun's distance:")};
-    TLabel lbl_sun_subtend{QStringLiteral("Sun subtends:")};
-    TLabel lbl_lastnew{QStringLiteral("Last new moon:")};
-    TLabel lbl_firstquart{QStringLiteral("First quarter:")};
-    TLabel lbl_full{QStringLiteral("Full moon:")};
-    TLabel lbl_lastquart{QStringLiteral("Last quarter:")};
-    TLabel lbl_nextnew{QStringLiteral("Next new moon:")};
-    TLabel lbl_lastlunation{QStringLiteral("Lunation:")};
-    TLabel lbl_nextlunation{QStringLiteral("Lunation:")};
-    TLabel lbl_sun_azimuth{QStringLiteral("Sun azimuth:")};
-    TLabel lbl_sun_elevation{QStringLiteral("Sun elevation:")};
-    TLabel lbl_north{QStringLiteral("North")};
-    TLabel lbl_east{QStringLiteral("East")};
-    TLabel lbl_west{QStringLiteral("West")};
-    TLabel lbl_south{QStringLiteral("South")};
+    CONTROL(TLabel, lbl_julian, QStringLiteral("Julian date:"));
+    CONTROL(TLabel, lbl_utc, QStringLiteral("Universal time:"));
+    CONTROL(TLabel, lbl_local, QStringLiteral("Local time:"));
+    CONTROL(TLabel, lbl_age, QStringLiteral("Age of the moon:"));
+    CONTROL(TLabel, lbl_phase, QStringLiteral("Moon phase:"));
+    CONTROL(TLabel, lbl_moon_distance, QStringLiteral("Moon's distance:"));
+    CONTROL(TLabel, lbl_moon_subtend, QStringLiteral("Moon subtends:"));
+    CONTROL(TLabel, lbl_sun_distance, QStringLiteral("Sun's distance:"));
+    CONTROL(TLabel, lbl_sun_subtend, QStringLiteral("Sun subtends:"));
+    CONTROL(TLabel, lbl_lastnew, QStringLiteral("Last new moon:"));
+    CONTROL(TLabel, lbl_firstquart, QStringLiteral("First quarter:"));
+    CONTROL(TLabel, lbl_full, QStringLiteral("Full moon:"));
+    CONTROL(TLabel, lbl_lastquart, QStringLiteral("Last quarter:"));
+    CONTROL(TLabel, lbl_nextnew, QStringLiteral("Next new moon:"));
+    CONTROL(TLabel, lbl_lastlunation, QStringLiteral("Lunation:"));
+    CONTROL(TLabel, lbl_nextlunation, QStringLiteral("Lunation:"));
+    CONTROL(TLabel, lbl_sun_azimuth, QStringLiteral("Sun azimuth:"));
+    CONTROL(TLabel, lbl_sun_elevation, QStringLiteral("Sun elevation:"));
+    CONTROL(TLabel, lbl_north, QStringLiteral("North"));
+    CONTROL(TLabel, lbl_east, QStringLiteral("East"));
+    CONTROL(TLabel, lbl_west, QStringLiteral("West"));
+    CONTROL(TLabel, lbl_south, QStringLiteral("South"));
 
     // ---- Values (the same texts the update writes into the calculator's page) ----
-    TLabel val_julian;
-    TLabel val_utc;
-    TLabel val_local;
-    TLabel val_age;
-    TLabel val_phase;
-    TLabel val_moon_distance;
-    TLabel val_moon_subtend;
-    TLabel val_sun_distance;
-    TLabel val_sun_subtend;
-    TLabel val_newmoon;
-    TLabel val_firstquart;
-    TLabel val_full;
-    TLabel val_lastquart;
-    TLabel val_nextnew;
-    TLabel val_lastlunation;
-    TLabel val_nextlunation;
-    TLabel lblSunAzimuth;
-    TLabel lblSunElevation;
+    CONTROL(TLabel, val_julian);
+    CONTROL(TLabel, val_utc);
+    CONTROL(TLabel, val_local);
+    CONTROL(TLabel, val_age);
+    CONTROL(TLabel, val_phase);
+    CONTROL(TLabel, val_moon_distance);
+    CONTROL(TLabel, val_moon_subtend);
+    CONTROL(TLabel, val_sun_distance);
+    CONTROL(TLabel, val_sun_subtend);
+    CONTROL(TLabel, val_newmoon);
+    CONTROL(TLabel, val_firstquart);
+    CONTROL(TLabel, val_full);
+    CONTROL(TLabel, val_lastquart);
+    CONTROL(TLabel, val_nextnew);
+    CONTROL(TLabel, val_lastlunation);
+    CONTROL(TLabel, val_nextlunation);
+    CONTROL(TLabel, lblSunAzimuth);
+    CONTROL(TLabel, lblSunElevation);
 
     // The window's own moon picture: source of the tray and application icons.
-    TMoon Moon;
+    CONTROL(TMoon, Moon);
     // The compass, as on the calculator's page.
-    TImage Image1{265, 265};
-    TTimer Timer{1000};
+    CONTROL(TImage, Image1, 265, 265);
+    CONTROL(TTimer, Timer, 1000);
 
     // ---- Main menu ----
-    TMenuItem mnu_file{QStringLiteral("&File")};
-    TMenuItem mnu_tray{QStringLiteral("&Minimize to Tray")};
-    TMenuItem mnu_exit{QStringLiteral("E&xit")};
-    TMenuItem mnu_edit{QStringLiteral("&Edit")};
-    TMenuItem mnu_copy{QStringLiteral("&Copy")};
-    TMenuItem mnu_options{QStringLiteral("&Options")};
-    TMenuItem mnu_fast{QStringLiteral("&Fast Mode")};
-    TMenuItem mnu_stop{QStringLiteral("&Stop")};
-    TMenuItem mnu_julian{QStringLiteral("Set &Julian Date...")};
-    TMenuItem mnu_utc{QStringLiteral("Set &Universal Time...")};
-    TMenuItem mnu_jewish{QStringLiteral("Je&wish Calendar...")};
-    TMenuItem mnu_rotate{QStringLiteral("&Rotate Moon")};
-    TMenuItem mnu_rot_north{QStringLiteral("&Northern Hemisphere")};
-    TMenuItem mnu_rot_south{QStringLiteral("&Southern Hemisphere")};
-    TMenuItem mnu_color{QStringLiteral("&Colorize Moon")};
-    TMenuItem mnu_locations{QStringLiteral("Edit &Locations")};
-    TMenuItem mnu_more{QStringLiteral("&More Data")};
-    TMenuItem mnu_help{QStringLiteral("&Help")};
-    TMenuItem mnu_about{QStringLiteral("&About")};
-    TMenuItem mnu_help_item{QStringLiteral("&Help")};
-    TMenuItem mnu_timezone{QStringLiteral("Time zones...")};
+    CONTROL(TMenuItem, mnu_file, QStringLiteral("&File"));
+    CONTROL(TMenuItem, mnu_tray, QStringLiteral("&Minimize to Tray"));
+    CONTROL(TMenuItem, mnu_exit, QStringLiteral("E&xit"));
+    CONTROL(TMenuItem, mnu_edit, QStringLiteral("&Edit"));
+    CONTROL(TMenuItem, mnu_copy, QStringLiteral("&Copy"));
+    CONTROL(TMenuItem, mnu_options, QStringLiteral("&Options"));
+    CONTROL(TMenuItem, mnu_fast, QStringLiteral("&Fast Mode"));
+    CONTROL(TMenuItem, mnu_stop, QStringLiteral("&Stop"));
+    CONTROL(TMenuItem, mnu_julian, QStringLiteral("Set &Julian Date..."));
+    CONTROL(TMenuItem, mnu_utc, QStringLiteral("Set &Universal Time..."));
+    CONTROL(TMenuItem, mnu_jewish, QStringLiteral("Je&wish Calendar..."));
+    CONTROL(TMenuItem, mnu_rotate, QStringLiteral("&Rotate Moon"));
+    CONTROL(TMenuItem, mnu_rot_north, QStringLiteral("&Northern Hemisphere"));
+    CONTROL(TMenuItem, mnu_rot_south, QStringLiteral("&Southern Hemisphere"));
+    CONTROL(TMenuItem, mnu_color, QStringLiteral("&Colorize Moon"));
+    CONTROL(TMenuItem, mnu_locations, QStringLiteral("Edit &Locations"));
+    CONTROL(TMenuItem, mnu_more, QStringLiteral("&More Data"));
+    CONTROL(TMenuItem, mnu_help, QStringLiteral("&Help"));
+    CONTROL(TMenuItem, mnu_about, QStringLiteral("&About"));
+    CONTROL(TMenuItem, mnu_help_item, QStringLiteral("&Help"));
+    CONTROL(TMenuItem, mnu_timezone, QStringLiteral("Time zones..."));
 
     // ---- Creation and the update cycle ----
     void FormCreate();

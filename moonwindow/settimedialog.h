@@ -14,7 +14,7 @@ public:
     astro::TDateTime FValue = 0;
 
     // "Now" sets the current time; OK takes the edited value, Cancel leaves it.
-    TButton btn_now{QStringLiteral("&Now")};
-    TButton btn_ok{QStringLiteral("OK")};
-    TButton btn_cancel{QStringLiteral("Cancel")};
+    CONTROL(TButton, btn_now, QStringLiteral("&Now"));
+    CONTROL(TButton, btn_ok, QStringLiteral("OK"));
+    CONTROL(TButton, btn_cancel, QStringLiteral("Cancel"));
 };

@@ -3,11 +3,12 @@
 #include "astro/astro.h"
 #include "calculator/frmmain.h"
 #include "controls/numbers.h"
-#include "moonwindow/almanactext.h"
-#include "moonwindow/stringtable.h"
+#include "moredata/lighttext.h"
+#include "texts/almanactext.h"
+#include "texts/stringtable.h"
 
+#include <array>
 #include <cmath>
-#include <span>
 
 QStringList AnimalNames;
 
@@ -60,15 +61,46 @@ using TEventFunction = TDateTime (*)(TDateTime date, double latitude, double lon
 
 // The event of `day` (a whole day number, universal time): the algorithm answers for the day it
 // is asked, but its instant can fall on a neighbour, so the neighbours are asked as well.
-// Returns the event text, or "---" when the event does not fall on the day.
+// Returns the event text, or "---" when the event does not fall on the day. The day of an
+// instant is the one it lies in on the linear scale, before 1899 as well.
 QString eventOfDay(TEventFunction event, double day, double latitude, double longitude)
 {
     TDateTime r = event(day, latitude, longitude);
-    if (std::trunc(r) < day)
+    if (std::floor(r) < day)
         r = event(day + 1, latitude, longitude);
-    if (std::trunc(r) > day)
+    if (std::floor(r) > day)
         r = event(day - 1, latitude, longitude);
-    return std::trunc(r) == day ? EventTimeText(r) : NoEvent;
+    return std::floor(r) == day ? EventTimeText(r) : NoEvent;
+}
+
+using TBodyEvents = std::array<TEventFunction, 3>;
+using TBodyTexts = std::array<QString, 3>;
+
+// Rise, transit and set of one body on the day. A failing event ends the body's block: it and
+// the events after it keep "---".
+TBodyTexts bodyTexts(const TBodyEvents& events, double day, double latitude, double longitude)
+{
+    TBodyTexts texts{NoEvent, NoEvent, NoEvent};
+    try {
+        for (std::size_t i = 0; i < events.size(); ++i)
+            texts[i] = eventOfDay(events[i], day, latitude, longitude);
+    } catch (const astro::EAstroError&) {
+    }
+    return texts;
+}
+
+void showTexts(const std::array<TLabel*, 3>& labels, const TBodyTexts& texts)
+{
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i]->setText(texts[i]);
+}
+
+// The date of a whole day number in the historical calendar; invalid for a Julian-calendar
+// 29 February that the date field's calendar does not have.
+QDate dateOfDay(double day)
+{
+    const astro::TCalendarDate date = astro::DateTimeToCalendar(day);
+    return QDate(date.Year, date.Month, date.Day);
 }
 
 }  // namespace
@@ -80,6 +112,8 @@ Tfrm_more::Tfrm_more(TFrmMain& calculator, const TClock& clock, const QString& s
       FSettingsFileName(settingsFileName)
 {
     cbx_location.onChange = [this] { cbx_locationChange(); };
+    dtp_day.onChange = [this] { dtp_dayChange(); };
+    btn_today.onClick = [this] { btn_todayClick(); };
     Timer.onTimer = [this] { LocationChange(); };
     FormCreate();
 }
@@ -130,10 +164,17 @@ void Tfrm_more::LocalizeAndArrange()
         {&lbl_moonset, 42042},     {&lbl_perigee, 42043},    {&lbl_apogee, 42044},
         {&lbl_mooneclipse, 42045}, {&lbl_suneclipse, 42046}, {&lbl_perihel, 42065},
         {&lbl_aphel, 42066},       {&lbl_easter, 42067},     {&lbl_pesach, 42068},
-        {&lbl_chinese, 42088},
+        {&lbl_chinese, 42088},     {&lbl_day, 42124},        {&lbl_light, 42126},
+        {&lbl_morning, 42127},     {&lbl_evening, 42128},    {&lbl_astrodawn, 42129},
+        {&lbl_nauticaldawn, 42130}, {&lbl_civildawn, 42131}, {&lbl_bluemorning, 42132},
+        {&lbl_goldenmorning, 42133}, {&lbl_sunriselight, 42134}, {&lbl_sunsetlight, 42135},
+        {&lbl_goldenevening, 42133}, {&lbl_blueevening, 42132}, {&lbl_civildusk, 42136},
+        {&lbl_nauticaldusk, 42137}, {&lbl_astrodusk, 42138}, {&lbl_moonriselight, 42139},
+        {&lbl_moonsetlight, 42140},
     };
     for (const auto& caption : captions)
         caption.label->setText(LocalString(caption.id));
+    btn_today.setCaption(LocalString(42125));
     AnimalNames.clear();
     for (int i = 0; i < 12; ++i)
         AnimalNames.append(LocalString(42106 + i));
@@ -153,22 +194,22 @@ void Tfrm_more::SetClockBase(double realBase, double shownBase)
 void Tfrm_more::LocationChange()
 {
     const double u = UniversalNow();
+    const double today = std::floor(u);
+    if (FFollowClock)
+        dtp_day.assignDate(dateOfDay(today));
+    const double day = FFollowClock ? today : FChosenDay;
+    // The events after an instant count from the shown day at the clock's time of day, which
+    // is the clock's own instant while the window follows it.
+    const double instant = day + (u - today);
     lblTimeBias.setText(UtcOffsetHoursText(GetUtcBias(FClock)) + QStringLiteral(" hours"));
-    const int year = astro::DateTimeToCalendar(u).Year;
+    const int year = astro::DateTimeToCalendar(instant).Year;
     ShowSeasons(year);
     for (TLabel* caption : {&lbl_spring, &lbl_summer, &lbl_autumn, &lbl_winter})
         caption->setHint(QString());
-    ShowOrbitEvents(u);
-    ShowEclipses(u);
+    ShowOrbitEvents(instant);
+    ShowEclipses(instant);
     ShowFeasts(year);
-
-    for (auto [calculatorLabel, ownLabel] : {std::pair{&FCalculator.val_moonrise, &val_moonrise},
-                                             {&FCalculator.val_moontransit, &val_moontransit},
-                                             {&FCalculator.val_moonset, &val_moonset},
-                                             {&FCalculator.val_sunrise, &val_sunrise},
-                                             {&FCalculator.val_suntransit, &val_suntransit},
-                                             {&FCalculator.val_sunset, &val_sunset}})
-        ShowEventTime(*calculatorLabel, *ownLabel, NoEvent);
+    ClearDayValues();
 
     const int index = cbx_location.itemIndex();
     if (index == -1)
@@ -182,13 +223,34 @@ void Tfrm_more::LocationChange()
     val_longitude.setText(AngleText(std::abs(longitude)) + u' ' + LocalString(longitude >= 0 ? 42078 : 42077));
     val_latitude.setText(AngleText(std::abs(latitude)) + u' ' + LocalString(latitude >= 0 ? 42079 : 42080));
     ShowSeasonHints(latitude);
-    ShowRiseTransitSet(std::trunc(u), latitude, longitude);
+    ShowRiseTransitSet(std::trunc(u), day, latitude, longitude);
+    ShowLight(day, latitude, longitude);
+}
+
+void Tfrm_more::dtp_dayChange()
+{
+    const QDate date = dtp_day.date();
+    try {
+        FChosenDay = astro::CalendarToDateTime(date.year(), date.month(), date.day());
+    } catch (const astro::EConvertError&) {
+        // A day the calendar skipped: the field goes back to the day still shown.
+        dtp_day.assignDate(dateOfDay(FFollowClock ? std::floor(UniversalNow()) : FChosenDay));
+        throw;
+    }
+    FFollowClock = false;
+    LocationChange();
+}
+
+void Tfrm_more::btn_todayClick()
+{
+    FFollowClock = true;
+    LocationChange();
 }
 
 void Tfrm_more::cbx_locationChange()
 {
     LocationChange();
-    FCalculator.FollowMoreDataLocation(cbx_location.itemIndex());
+    FCalculator.sun.FollowMoreDataLocation(cbx_location.itemIndex());
 }
 
 void Tfrm_more::ShowSeasons(int year)
@@ -258,33 +320,60 @@ void Tfrm_more::ShowFeasts(int year)
     });
 }
 
-// Per body, a failing event ends that body's block: it and the events after it keep "---".
-void Tfrm_more::ShowRiseTransitSet(double day, double latitude, double longitude)
+// The calculator's page shows today's times, this window those of its day.
+void Tfrm_more::ShowRiseTransitSet(double today, double day, double latitude, double longitude)
 {
-    struct TEventRow {
-        TEventFunction event;
-        TLabel& calculatorLabel;
-        TLabel& ownLabel;
-    };
-    const TEventRow moon[] = {{astro::MoonRiseTime, FCalculator.val_moonrise, val_moonrise},
-                              {astro::MoonTransitTime, FCalculator.val_moontransit, val_moontransit},
-                              {astro::MoonSetTime, FCalculator.val_moonset, val_moonset}};
-    const TEventRow sun[] = {{astro::SunRiseTime, FCalculator.val_sunrise, val_sunrise},
-                             {astro::SunTransitTime, FCalculator.val_suntransit, val_suntransit},
-                             {astro::SunSetTime, FCalculator.val_sunset, val_sunset}};
-    for (const auto& body : {std::span<const TEventRow>(moon), std::span<const TEventRow>(sun)}) {
-        try {
-            for (const TEventRow& row : body)
-                ShowEventTime(row.calculatorLabel, row.ownLabel, eventOfDay(row.event, day, latitude, longitude));
-        } catch (const astro::EAstroError&) {
+    const TBodyEvents moon{astro::MoonRiseTime, astro::MoonTransitTime, astro::MoonSetTime};
+    const TBodyEvents sun{astro::SunRiseTime, astro::SunTransitTime, astro::SunSetTime};
+    const TBodyTexts moonToday = bodyTexts(moon, today, latitude, longitude);
+    const TBodyTexts sunToday = bodyTexts(sun, today, latitude, longitude);
+    showTexts({&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset},
+              moonToday);
+    showTexts({&FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset}, sunToday);
+    const bool same = day == today;
+    showTexts({&val_moonrise, &val_moontransit, &val_moonset},
+              same ? moonToday : bodyTexts(moon, day, latitude, longitude));
+    showTexts({&val_sunrise, &val_suntransit, &val_sunset}, same ? sunToday : bodyTexts(sun, day, latitude, longitude));
+}
+
+void Tfrm_more::ShowLight(double day, double latitude, double longitude)
+{
+    TLabel* const morningRows[] = {&val_astrodawn,    &val_nauticaldawn,  &val_civildawn,
+                                   &val_bluemorning,  &val_goldenmorning, &val_sunriselight};
+    TLabel* const eveningRows[] = {&val_astrodusk,    &val_nauticaldusk,  &val_civildusk,
+                                   &val_blueevening,  &val_goldenevening, &val_sunsetlight};
+    try {
+        const astro::TDayLight light = astro::DayLight(day, latitude, longitude);
+        for (const bool morning : {true, false}) {
+            const TSunLightTexts texts = SunLightTexts(morning ? light.Morning : light.Evening, morning);
+            TLabel* const* rows = morning ? morningRows : eveningRows;
+            const QString* values[] = {&texts.Astronomical, &texts.Nautical, &texts.Civil,
+                                       &texts.BlueHour,     &texts.GoldenHour, &texts.Horizon};
+            for (int i = 0; i < 6; ++i)
+                rows[i]->setText(*values[i]);
         }
+        val_moonriselight.setText(MoonLightText(light.Moonrise, true));
+        val_moonsetlight.setText(MoonLightText(light.Moonset, false));
+    } catch (const astro::EAstroError&) {
+        for (TLabel* row : morningRows)
+            row->setText(LocalString(42050));
+        for (TLabel* row : eveningRows)
+            row->setText(LocalString(42050));
+        val_moonriselight.setText(LocalString(42050));
+        val_moonsetlight.setText(LocalString(42050));
     }
 }
 
-void Tfrm_more::ShowEventTime(TLabel& calculatorLabel, TLabel& ownLabel, const QString& text)
+void Tfrm_more::ClearDayValues()
 {
-    calculatorLabel.setText(text);
-    ownLabel.setText(text);
+    for (TLabel* label :
+         {&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset,
+          &FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset, &val_moonrise,
+          &val_moontransit, &val_moonset, &val_sunrise, &val_suntransit, &val_sunset, &val_astrodawn,
+          &val_nauticaldawn, &val_civildawn, &val_bluemorning, &val_goldenmorning, &val_sunriselight,
+          &val_sunsetlight, &val_goldenevening, &val_blueevening, &val_civildusk, &val_nauticaldusk,
+          &val_astrodusk, &val_moonriselight, &val_moonsetlight})
+        label->setText(NoEvent);
 }
 
 void Tfrm_more::SaveAndReleaseLocations()

@@ -1,9 +1,12 @@
 #pragma once
-// The More Data window: the year's events around the current instant for a location chosen
-// from the stored list, and the day's rise, transit and set times, which go to the
-// calculator's sun-and-moon page.
+// The More Data window: the year's events around a day for a location chosen from the stored
+// list, that day's rise, transit and set times and its light. The day is the almanac clock's
+// until the user picks another. Today's rise, transit and set times also go to the
+// calculator's sun-and-moon page, whichever day this window shows.
 
+#include "controls/button.h"
 #include "controls/clock.h"
+#include "controls/dateedit.h"
 #include "controls/edit.h"
 #include "controls/list.h"
 #include "controls/timer.h"
@@ -28,32 +31,98 @@ public:
     // `settingsFileName` (used by every later load and save) and fills every value.
     Tfrm_more(TFrmMain& calculator, const TClock& clock, const QString& settingsFileName);
 
-    TLabel lbl_location, lbl_latitude, lbl_longitude;
-    TList cbx_location;
-    TLabel val_latitude, val_longitude;
+    CONTROL(TLabel, lbl_location);
+    CONTROL(TLabel, lbl_latitude);
+    CONTROL(TLabel, lbl_longitude);
+    CONTROL(TList, cbx_location);
+    CONTROL(TLabel, val_latitude);
+    CONTROL(TLabel, val_longitude);
 
-    TLabel lbl_spring, lbl_summer, lbl_autumn, lbl_winter;
-    TLabel val_spring, val_summer, val_autumn, val_winter;
-    TLabel lbl_sunrise, lbl_suntransit, lbl_sunset;
-    TLabel val_sunrise, val_suntransit, val_sunset;
-    TLabel lbl_perihel, lbl_aphel;
-    TLabel val_perihel, val_aphel;
-    TLabel lbl_suneclipse;
-    TLabel val_suneclipse, typ_suneclipse;
+    // The day shown, in the historical calendar (universal time). The last year is left out:
+    // the next events after a day of it fall beyond the calendar's end.
+    CONTROL(TLabel, lbl_day);
+    CONTROL(TDateEdit, dtp_day, QDate(100, 1, 1), QDate(9998, 12, 31));
+    CONTROL(TButton, btn_today);
 
-    TLabel lbl_easter, lbl_pesach, lbl_chinese;
-    TLabel val_easter, val_pesach, val_chinese;
-    TLabel lbl_moonrise, lbl_moontransit, lbl_moonset;
-    TLabel val_moonrise, val_moontransit, val_moonset;
-    TLabel lbl_perigee, lbl_apogee;
-    TLabel val_perigee, val_apogee;
-    TLabel lbl_mooneclipse;
-    TLabel val_mooneclipse, typ_mooneclipse;
+    CONTROL(TLabel, lbl_spring);
+    CONTROL(TLabel, lbl_summer);
+    CONTROL(TLabel, lbl_autumn);
+    CONTROL(TLabel, lbl_winter);
+    CONTROL(TLabel, val_spring);
+    CONTROL(TLabel, val_summer);
+    CONTROL(TLabel, val_autumn);
+    CONTROL(TLabel, val_winter);
+    CONTROL(TLabel, lbl_sunrise);
+    CONTROL(TLabel, lbl_suntransit);
+    CONTROL(TLabel, lbl_sunset);
+    CONTROL(TLabel, val_sunrise);
+    CONTROL(TLabel, val_suntransit);
+    CONTROL(TLabel, val_sunset);
+    CONTROL(TLabel, lbl_perihel);
+    CONTROL(TLabel, lbl_aphel);
+    CONTROL(TLabel, val_perihel);
+    CONTROL(TLabel, val_aphel);
+    CONTROL(TLabel, lbl_suneclipse);
+    CONTROL(TLabel, val_suneclipse);
+    CONTROL(TLabel, typ_suneclipse);
 
-    TLabel Label1{QStringLiteral("Local time is UTC plus")};
-    TLabel lblTimeBias;
+    CONTROL(TLabel, lbl_easter);
+    CONTROL(TLabel, lbl_pesach);
+    CONTROL(TLabel, lbl_chinese);
+    CONTROL(TLabel, val_easter);
+    CONTROL(TLabel, val_pesach);
+    CONTROL(TLabel, val_chinese);
+    CONTROL(TLabel, lbl_moonrise);
+    CONTROL(TLabel, lbl_moontransit);
+    CONTROL(TLabel, lbl_moonset);
+    CONTROL(TLabel, val_moonrise);
+    CONTROL(TLabel, val_moontransit);
+    CONTROL(TLabel, val_moonset);
+    CONTROL(TLabel, lbl_perigee);
+    CONTROL(TLabel, lbl_apogee);
+    CONTROL(TLabel, val_perigee);
+    CONTROL(TLabel, val_apogee);
+    CONTROL(TLabel, lbl_mooneclipse);
+    CONTROL(TLabel, val_mooneclipse);
+    CONTROL(TLabel, typ_mooneclipse);
+
+    // The light of the day: the morning from the darkest sky up, the evening mirrored.
+    CONTROL(TLabel, lbl_light);
+    CONTROL(TLabel, lbl_morning);
+    CONTROL(TLabel, lbl_evening);
+    CONTROL(TLabel, lbl_astrodawn);
+    CONTROL(TLabel, lbl_nauticaldawn);
+    CONTROL(TLabel, lbl_civildawn);
+    CONTROL(TLabel, lbl_bluemorning);
+    CONTROL(TLabel, lbl_goldenmorning);
+    CONTROL(TLabel, lbl_sunriselight);
+    CONTROL(TLabel, val_astrodawn);
+    CONTROL(TLabel, val_nauticaldawn);
+    CONTROL(TLabel, val_civildawn);
+    CONTROL(TLabel, val_bluemorning);
+    CONTROL(TLabel, val_goldenmorning);
+    CONTROL(TLabel, val_sunriselight);
+    CONTROL(TLabel, lbl_sunsetlight);
+    CONTROL(TLabel, lbl_goldenevening);
+    CONTROL(TLabel, lbl_blueevening);
+    CONTROL(TLabel, lbl_civildusk);
+    CONTROL(TLabel, lbl_nauticaldusk);
+    CONTROL(TLabel, lbl_astrodusk);
+    CONTROL(TLabel, val_sunsetlight);
+    CONTROL(TLabel, val_goldenevening);
+    CONTROL(TLabel, val_blueevening);
+    CONTROL(TLabel, val_civildusk);
+    CONTROL(TLabel, val_nauticaldusk);
+    CONTROL(TLabel, val_astrodusk);
+    CONTROL(TLabel, lbl_moonriselight);
+    CONTROL(TLabel, lbl_moonsetlight);
+    CONTROL(TLabel, val_moonriselight);
+    CONTROL(TLabel, val_moonsetlight);
+
+    CONTROL(TLabel, Label1, QStringLiteral("Local time is UTC plus"));
+    CONTROL(TLabel, lblTimeBias);
     // Runs LocationChange every 65.535 s, shown or not.
-    TTimer Timer{65535};
+    CONTROL(TTimer, Timer, 65535);
 
     void FormCreate();
     void FormShow() override;
@@ -65,6 +134,12 @@ public:
     // stored current index; computes nothing.
     void ReloadLocations();
     void LocalizeAndArrange();
+    // A day picked in the date field: the window shows it from now on, whatever the clock does.
+    void dtp_dayChange();
+    // The window follows the almanac clock's day again.
+    void btn_todayClick();
+    // Whether the shown day is the almanac clock's (no day picked since start or "Today").
+    bool FollowsClock() const { return FFollowClock; }
     // Stores the selected location as the current one at program end. Only the index is
     // written, never this window's copy of the list, so that locations the editor saved after
     // the copy was loaded survive. Then releases the copy.
@@ -86,9 +161,9 @@ private:
     void ShowOrbitEvents(double u);
     void ShowEclipses(double u);
     void ShowFeasts(int year);
-    void ShowRiseTransitSet(double day, double latitude, double longitude);
-    // Writes a rise, transit or set text into the calculator's label and this window's own.
-    void ShowEventTime(TLabel& calculatorLabel, TLabel& ownLabel, const QString& text);
+    void ShowRiseTransitSet(double today, double day, double latitude, double longitude);
+    void ShowLight(double day, double latitude, double longitude);
+    void ClearDayValues();
 
     TFrmMain& FCalculator;
     const TClock& FClock;
@@ -96,4 +171,7 @@ private:
     double FClockRealBase = 0;
     double FClockShownBase = 0;
     std::unique_ptr<TLocationList> FLocations;
+    bool FFollowClock = true;
+    // The shown day (whole day number) while one is picked.
+    double FChosenDay = 0;
 };

@@ -1,8 +1,8 @@
 #pragma once
 // Expectations of the almanac windows, written in English, as the current locale shows them.
 
-#include "moonwindow/stringtable.h"
 #include "tests/locale_switch.h"
+#include "texts/stringtable.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -14,7 +14,7 @@
 inline QString Shown(const QString& english)
 {
     const auto translated = [](const QString& text) -> QString {
-        for (int id = 42000; id <= 42117; ++id)
+        for (int id = 42000; id <= 42172; ++id)
             if (LocalString(id, QLocale::English) == text)
                 return LocalString(id);
         return {};

@@ -226,24 +226,25 @@ def sum_weights(tint):
     return total if total > 0 else 1.0
 
 
-def albedo_grid(moon):
+def albedo_grid(moon, samples=SAMPLES):
     grid = []
-    for j in range(SAMPLES):
-        v = 1.0 - 2.0 * (j + 0.5) / SAMPLES
+    for j in range(samples):
+        v = 1.0 - 2.0 * (j + 0.5) / samples
         row = []
-        for i in range(SAMPLES):
-            u = -1.0 + 2.0 * (i + 0.5) / SAMPLES
+        for i in range(samples):
+            u = -1.0 + 2.0 * (i + 0.5) / samples
             row.append(moon.albedo(u, v) if u * u + v * v <= 1.0 else None)
         grid.append(row)
     return grid
 
 
 def lookup(grid, u, v):
-    i = min(SAMPLES - 1, max(0, int((u + 1.0) / 2.0 * SAMPLES)))
-    j = min(SAMPLES - 1, max(0, int((1.0 - v) / 2.0 * SAMPLES)))
+    samples = len(grid)
+    i = min(samples - 1, max(0, int((u + 1.0) / 2.0 * samples)))
+    j = min(samples - 1, max(0, int((1.0 - v) / 2.0 * samples)))
     value = grid[j][i]
     if value is None:  # a subsample inside the disc that the grid cell's centre missed
-        value = grid[j][min(SAMPLES - 1, i + (1 if u < 0 else -1))] or [0.8, 0.8, 0.8, 0.8]
+        value = grid[j][min(samples - 1, i + (1 if u < 0 else -1))] or [0.8, 0.8, 0.8, 0.8]
     return value
 
 

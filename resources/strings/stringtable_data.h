@@ -1,6 +1,6 @@
 #pragma once
-// The almanac windows' string table: numbers 42000..42123 in German, English and Thai.
-// Looked up by LocalString (moonwindow/stringtable.h); keep the rows in number order.
+// The almanac windows' string table: numbers 42000..42172 in German, English and Thai.
+// Looked up by LocalString (texts/stringtable.h); keep the rows in number order.
 
 struct TStringTableEntry {
     int id;
@@ -163,4 +163,59 @@ inline constexpr TStringTableEntry StringTable[] = {
     {42123, "Nichts wurde gespeichert. Bitte das rot markierte Feld berichtigen:",
      "Nothing was saved. Please correct the field marked in red:",
      "ยังไม่ได้บันทึก กรุณาแก้ไขช่องที่มีสีแดง:"},
+    // More Data window: the day chooser and the light of the chosen day
+    {42124, "Tag:", "Day:", "วันที่:"},
+    {42125, "Heute", "Today", "วันนี้"},
+    {42126, "Licht", "Light", "แสง"},
+    {42127, "Morgens", "Morning", "ช่วงเช้า"},
+    {42128, "Abends", "Evening", "ช่วงเย็น"},
+    {42129, "Beginn der astronomischen Dämmerung:", "Astronomical dawn:", "รุ่งอรุณทางดาราศาสตร์:"},
+    {42130, "Beginn der nautischen Dämmerung:", "Nautical dawn:", "รุ่งอรุณทางทะเล:"},
+    {42131, "Beginn der bürgerlichen Dämmerung:", "Civil dawn:", "รุ่งอรุณทางพลเรือน:"},
+    {42132, "Blaue Stunde:", "Blue hour:", "ช่วงแสงสีน้ำเงิน:"},
+    {42133, "Goldene Stunde:", "Golden hour:", "ช่วงแสงทอง:"},
+    {42134, "Sonnenaufgang:", "Sunrise:", "ดวงอาทิตย์ขึ้น:"},
+    {42135, "Sonnenuntergang:", "Sunset:", "ดวงอาทิตย์ตก:"},
+    {42136, "Ende der bürgerlichen Dämmerung:", "Civil dusk:", "พลบค่ำทางพลเรือน:"},
+    {42137, "Ende der nautischen Dämmerung:", "Nautical dusk:", "พลบค่ำทางทะเล:"},
+    {42138, "Ende der astronomischen Dämmerung:", "Astronomical dusk:", "พลบค่ำทางดาราศาสตร์:"},
+    {42139, "Mondaufgang:", "Moonrise:", "ดวงจันทร์ขึ้น:"},
+    {42140, "Monduntergang:", "Moonset:", "ดวงจันทร์ตก:"},
+    {42141, "Sonne geht nicht unter (Mitternachtssonne)", "Sun does not set (midnight sun)",
+     "ดวงอาทิตย์ไม่ตก (ดวงอาทิตย์เที่ยงคืน)"},
+    {42142, "Sonne geht nicht auf (Polarnacht)", "Sun does not rise (polar night)",
+     "ดวงอาทิตย์ไม่ขึ้น (คืนขั้วโลก)"},
+    {42143, "Keine astronomische Nacht", "No astronomical night", "ไม่มีคืนมืดทางดาราศาสตร์"},
+    {42144, "Sonne sinkt nie unter %1%°", "Sun never sinks below %1%°", "ดวงอาทิตย์ไม่ลดต่ำกว่า %1%°"},
+    {42145, "Sonne steigt nie über %1%°", "Sun never climbs above %1%°", "ดวงอาทิตย์ไม่ขึ้นสูงกว่า %1%°"},
+    {42146, "Den ganzen Tag", "All day", "ตลอดทั้งวัน"},
+    {42147, "Nicht an diesem Tag", "Not on this day", "ไม่เกิดขึ้นในวันนี้"},
+    {42148, "Kein Sonnenaufgang an diesem Tag", "No sunrise on this day", "วันนี้ไม่มีดวงอาทิตย์ขึ้น"},
+    {42149, "Kein Sonnenuntergang an diesem Tag", "No sunset on this day", "วันนี้ไม่มีดวงอาทิตย์ตก"},
+    {42150, "Kein Mondaufgang an diesem Tag", "No moonrise on this day", "วันนี้ไม่มีดวงจันทร์ขึ้น"},
+    {42151, "Kein Monduntergang an diesem Tag", "No moonset on this day", "วันนี้ไม่มีดวงจันทร์ตก"},
+    {42152, "Mond ganztägig über dem Horizont", "Moon stays up all day",
+     "ดวงจันทร์อยู่เหนือขอบฟ้าตลอดวัน"},
+    {42153, "Mond ganztägig unter dem Horizont", "Moon stays down all day",
+     "ดวงจันทร์อยู่ใต้ขอบฟ้าตลอดวัน"},
+    {42154, "ab %1%", "from %1%", "ตั้งแต่ %1%"},
+    {42155, "bis %1%", "until %1%", "จนถึง %1%"},
+    {42156, "%1% % beleuchtet", "%1%% lit", "สว่าง %1%%"},
+    // The sixteen points of the compass, clockwise from north
+    {42157, "N", "N", "N"},
+    {42158, "NNO", "NNE", "NNE"},
+    {42159, "NO", "NE", "NE"},
+    {42160, "ONO", "ENE", "ENE"},
+    {42161, "O", "E", "E"},
+    {42162, "OSO", "ESE", "ESE"},
+    {42163, "SO", "SE", "SE"},
+    {42164, "SSO", "SSE", "SSE"},
+    {42165, "S", "S", "S"},
+    {42166, "SSW", "SSW", "SSW"},
+    {42167, "SW", "SW", "SW"},
+    {42168, "WSW", "WSW", "WSW"},
+    {42169, "W", "W", "W"},
+    {42170, "WNW", "WNW", "WNW"},
+    {42171, "NW", "NW", "NW"},
+    {42172, "NNW", "NNW", "NNW"},
 };

@@ -14,11 +14,11 @@ protected:
 
 TEST_F(Conversions, StartUpResults)
 {
-    EXPECT_EQ(form.lblMiredShift.text(), "82");
-    EXPECT_EQ(form.lblFilterNeeded.text(), " 81D + 81C (yellowish) filter exposure compensation = 1stops");
-    EXPECT_EQ(form.lblGNconv.text(), LocaleText("31.8"));
-    EXPECT_EQ(form.lblGN2fratio.text(), "15");
-    EXPECT_EQ(form.lblGN2distance.text(), LocaleText("5.6"));
+    EXPECT_EQ(form.conversions.lblMiredShift.text(), "82");
+    EXPECT_EQ(form.conversions.lblFilterNeeded.text(), " 81D + 81C (yellowish) filter exposure compensation = 1stops");
+    EXPECT_EQ(form.conversions.lblGNconv.text(), LocaleText("31.8"));
+    EXPECT_EQ(form.conversions.lblGN2fratio.text(), "15");
+    EXPECT_EQ(form.conversions.lblGN2distance.text(), LocaleText("5.6"));
 }
 
 struct FilterCase {
@@ -34,12 +34,12 @@ TEST_P(ColourFilters, ShiftAndFilters)
 {
     const FilterCase& c = GetParam();
     // Move both lists away first so that the wanted pair is a real change of each.
-    form.cmbxFilmType.setItemIndex(c.film == 1 ? 2 : 1);
-    form.cmbxLightSource.setItemIndex(c.source == 3 ? 4 : 3);
-    form.cmbxFilmType.setItemIndex(c.film);
-    form.cmbxLightSource.setItemIndex(c.source);
-    EXPECT_EQ(form.lblMiredShift.text(), LocaleText(c.shift));
-    EXPECT_EQ(form.lblFilterNeeded.text(), LocaleText(c.filter));
+    form.conversions.cmbxFilmType.setItemIndex(c.film == 1 ? 2 : 1);
+    form.conversions.cmbxLightSource.setItemIndex(c.source == 3 ? 4 : 3);
+    form.conversions.cmbxFilmType.setItemIndex(c.film);
+    form.conversions.cmbxLightSource.setItemIndex(c.source);
+    EXPECT_EQ(form.conversions.lblMiredShift.text(), LocaleText(c.shift));
+    EXPECT_EQ(form.conversions.lblFilterNeeded.text(), LocaleText(c.filter));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -87,12 +87,12 @@ TEST(FiltersForShift, SweepEndsAndNamesTheTint)
 
 TEST_F(Conversions, NoSelectionDividesByZero)
 {
-    expectUserError([&] { form.cmbxLightSource.setItemIndex(-1); }, ZeroDivideMessage);
-    EXPECT_EQ(form.lblMiredShift.text(), "82");
-    form.cmbxLightSource.setItemIndex(7);
-    EXPECT_EQ(form.lblFilterNeeded.text(), " No filter needed");
-    expectUserError([&] { form.cmbxFilmType.setItemIndex(-1); }, ZeroDivideMessage);
-    EXPECT_EQ(form.lblMiredShift.text(), "0");
+    expectUserError([&] { form.conversions.cmbxLightSource.setItemIndex(-1); }, ZeroDivideMessage);
+    EXPECT_EQ(form.conversions.lblMiredShift.text(), "82");
+    form.conversions.cmbxLightSource.setItemIndex(7);
+    EXPECT_EQ(form.conversions.lblFilterNeeded.text(), " No filter needed");
+    expectUserError([&] { form.conversions.cmbxFilmType.setItemIndex(-1); }, ZeroDivideMessage);
+    EXPECT_EQ(form.conversions.lblMiredShift.text(), "0");
 }
 
 struct GuideNumberCase {
@@ -109,12 +109,12 @@ class GuideNumbers : public Conversions, public testing::WithParamInterface<Guid
 TEST_P(GuideNumbers, Conversion)
 {
     const GuideNumberCase& c = GetParam();
-    form.rdgpGN1.setItemIndex(c.units1);
-    form.cmbxGNISO1.setItemIndex(c.iso1);
-    form.cmbxGNPower.setItemIndex(c.power);
-    form.rdgpGN2.setItemIndex(c.units2);
-    form.cmbxGNISO2.setItemIndex(c.iso2);
-    EXPECT_EQ(form.lblGNconv.text(), LocaleText(c.result));
+    form.conversions.rdgpGN1.setItemIndex(c.units1);
+    form.conversions.cmbxGNISO1.setItemIndex(c.iso1);
+    form.conversions.cmbxGNPower.setItemIndex(c.power);
+    form.conversions.rdgpGN2.setItemIndex(c.units2);
+    form.conversions.cmbxGNISO2.setItemIndex(c.iso2);
+    EXPECT_EQ(form.conversions.lblGNconv.text(), LocaleText(c.result));
 }
 
 // ISO indexes: 1 is 50, 4 is 100, 10 is 400. Units: 0 metres, 1 feet.
@@ -129,51 +129,51 @@ INSTANTIATE_TEST_SUITE_P(Settings, GuideNumbers,
 
 TEST_F(Conversions, GuideNumberTextMustBeANumber)
 {
-    expectUserError([&] { form.edtGN.setText(""); }, "'' is not a valid floating point value");
-    expectUserError([&] { form.edtGN.setText("4x"); }, "'4x' is not a valid floating point value");
-    EXPECT_EQ(form.lblGNconv.text(), LocaleText("31.8"));
-    form.edtGN.setText("22");
-    EXPECT_EQ(form.lblGNconv.text(), LocaleText("15.6"));
+    expectUserError([&] { form.conversions.edtGN.setText(""); }, "'' is not a valid floating point value");
+    expectUserError([&] { form.conversions.edtGN.setText("4x"); }, "'4x' is not a valid floating point value");
+    EXPECT_EQ(form.conversions.lblGNconv.text(), LocaleText("31.8"));
+    form.conversions.edtGN.setText("22");
+    EXPECT_EQ(form.conversions.lblGNconv.text(), LocaleText("15.6"));
 }
 
 TEST_F(Conversions, FlashDistanceRoundsHalvesToEven)
 {
-    form.edtGN2FRatio.setText("4");
-    EXPECT_EQ(form.lblGN2distance.text(), LocaleText("11.2"));
-    form.edtGN2Distance.setText("10");
-    EXPECT_EQ(form.lblGN2fratio.text(), LocaleText("4.5"));
+    form.conversions.edtGN2FRatio.setText("4");
+    EXPECT_EQ(form.conversions.lblGN2distance.text(), LocaleText("11.2"));
+    form.conversions.edtGN2Distance.setText("10");
+    EXPECT_EQ(form.conversions.lblGN2fratio.text(), LocaleText("4.5"));
 }
 
 TEST_F(Conversions, OnlyTheTextZeroMeansNoValue)
 {
     for (const char* none : {"", "0"}) {
-        form.edtGN2Distance.setText(none);
-        EXPECT_EQ(form.lblGN2fratio.text(), "N/A - no value assigned to distance");
-        form.edtGN2FRatio.setText(none);
-        EXPECT_EQ(form.lblGN2distance.text(), "N/A - no value assigned to f/ratio");
-        form.edtGN2Distance.setText("3");
-        form.edtGN2FRatio.setText("8");
+        form.conversions.edtGN2Distance.setText(none);
+        EXPECT_EQ(form.conversions.lblGN2fratio.text(), "N/A - no value assigned to distance");
+        form.conversions.edtGN2FRatio.setText(none);
+        EXPECT_EQ(form.conversions.lblGN2distance.text(), "N/A - no value assigned to f/ratio");
+        form.conversions.edtGN2Distance.setText("3");
+        form.conversions.edtGN2FRatio.setText("8");
     }
     for (const QString& zero : {LocaleText("0.0"), QString("00")}) {
-        expectUserError([&] { form.edtGN2Distance.setText(zero); }, ZeroDivideMessage);
-        EXPECT_EQ(form.lblGN2fratio.text(), "15");
-        form.edtGN2Distance.setText("3");
-        expectUserError([&] { form.edtGN2FRatio.setText(zero); }, ZeroDivideMessage);
-        EXPECT_EQ(form.lblGN2distance.text(), LocaleText("5.6"));
-        form.edtGN2FRatio.setText("8");
+        expectUserError([&] { form.conversions.edtGN2Distance.setText(zero); }, ZeroDivideMessage);
+        EXPECT_EQ(form.conversions.lblGN2fratio.text(), "15");
+        form.conversions.edtGN2Distance.setText("3");
+        expectUserError([&] { form.conversions.edtGN2FRatio.setText(zero); }, ZeroDivideMessage);
+        EXPECT_EQ(form.conversions.lblGN2distance.text(), LocaleText("5.6"));
+        form.conversions.edtGN2FRatio.setText("8");
     }
 }
 
 TEST_F(Conversions, EmptyGuideNumberIsReadOnlyWhenNeeded)
 {
-    expectUserError([&] { form.edtGN2.setText(""); }, "'' is not a valid floating point value");
+    expectUserError([&] { form.conversions.edtGN2.setText(""); }, "'' is not a valid floating point value");
     // The distance line is written before the f-ratio line reads the empty guide number.
-    expectUserError([&] { form.edtGN2Distance.setText("0"); }, "'' is not a valid floating point value");
-    EXPECT_EQ(form.lblGN2fratio.text(), "N/A - no value assigned to distance");
-    EXPECT_EQ(form.lblGN2distance.text(), LocaleText("5.6"));
-    form.edtGN2FRatio.setText("0");
-    EXPECT_EQ(form.lblGN2fratio.text(), "N/A - no value assigned to distance");
-    EXPECT_EQ(form.lblGN2distance.text(), "N/A - no value assigned to f/ratio");
+    expectUserError([&] { form.conversions.edtGN2Distance.setText("0"); }, "'' is not a valid floating point value");
+    EXPECT_EQ(form.conversions.lblGN2fratio.text(), "N/A - no value assigned to distance");
+    EXPECT_EQ(form.conversions.lblGN2distance.text(), LocaleText("5.6"));
+    form.conversions.edtGN2FRatio.setText("0");
+    EXPECT_EQ(form.conversions.lblGN2fratio.text(), "N/A - no value assigned to distance");
+    EXPECT_EQ(form.conversions.lblGN2distance.text(), "N/A - no value assigned to f/ratio");
 }
 
 }  // namespace

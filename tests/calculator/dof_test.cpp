@@ -12,8 +12,8 @@ protected:
     // factor are computed rather than left at their start-up captions.
     void computeFullFrame()
     {
-        form.cmbxSensor.setItemIndex(6);
-        form.cmbxSensor.setItemIndex(4);
+        form.dof.cmbxSensor.setItemIndex(6);
+        form.dof.cmbxSensor.setItemIndex(4);
     }
 };
 
@@ -21,43 +21,43 @@ TEST_F(DepthOfField, FullFrameWithNinetyMillimetresAtFour)
 {
     form.FormCreate();
     computeFullFrame();
-    EXPECT_EQ(form.lblCOC.text(), LocaleText("30.05"));
-    EXPECT_EQ(form.lblCrop.text(), "1");
-    form.edtFRatio.setText("4");
-    EXPECT_EQ(form.edtfl35.text(), "90");
-    EXPECT_EQ(form.lblAngleView.text(), LocaleText("22.9 degrees"));
-    EXPECT_EQ(form.lblHyperfocal.text(), LocaleText("67.5"));
-    EXPECT_EQ(form.lblHFhalf.text(), LocaleText("33.7m"));
-    EXPECT_EQ(form.lblDOFNear.text(), LocaleText("2.876"));
-    EXPECT_EQ(form.lblDOFFar.text(), LocaleText("3.135"));
-    EXPECT_EQ(form.lblDOFrange.text(), LocaleText("0.26"));
-    EXPECT_EQ(form.lblSubjectSize.text(), LocaleText("1.21m wide x 0.81m high"));
-    EXPECT_EQ(form.tbBackgroundDist.position(), 8);
-    EXPECT_EQ(form.lblBackSize.text(), LocaleText("2.02m w x 1.35m h"));
+    EXPECT_EQ(form.dof.lblCOC.text(), LocaleText("30.05"));
+    EXPECT_EQ(form.dof.lblCrop.text(), "1");
+    form.dof.edtFRatio.setText("4");
+    EXPECT_EQ(form.dof.edtfl35.text(), "90");
+    EXPECT_EQ(form.dof.lblAngleView.text(), LocaleText("22.9 degrees"));
+    EXPECT_EQ(form.dof.lblHyperfocal.text(), LocaleText("67.5"));
+    EXPECT_EQ(form.dof.lblHFhalf.text(), LocaleText("33.7m"));
+    EXPECT_EQ(form.dof.lblDOFNear.text(), LocaleText("2.876"));
+    EXPECT_EQ(form.dof.lblDOFFar.text(), LocaleText("3.135"));
+    EXPECT_EQ(form.dof.lblDOFrange.text(), LocaleText("0.26"));
+    EXPECT_EQ(form.dof.lblSubjectSize.text(), LocaleText("1.21m wide x 0.81m high"));
+    EXPECT_EQ(form.lighting.tbBackgroundDist.position(), 8);
+    EXPECT_EQ(form.dof.lblBackSize.text(), LocaleText("2.02m w x 1.35m h"));
 }
 
 TEST_F(DepthOfField, StartupCaptionsAreReadBackAsShown)
 {
     form.FormCreate();
-    EXPECT_EQ(form.lblCOC.text(), "30");
-    EXPECT_EQ(form.lblCrop.text(), "1");
+    EXPECT_EQ(form.dof.lblCOC.text(), "30");
+    EXPECT_EQ(form.dof.lblCrop.text(), "1");
     // The lighting start-up sets f/16 from the main light; go back to f/4 as the user would.
-    form.edtFRatio.setText("4");
-    EXPECT_EQ(form.lblHyperfocal.text(), LocaleText("67.6"));
-    EXPECT_EQ(form.lblHFhalf.text(), LocaleText("33.8m"));
-    EXPECT_EQ(form.lblDOFrange.text(), LocaleText("0.259"));
+    form.dof.edtFRatio.setText("4");
+    EXPECT_EQ(form.dof.lblHyperfocal.text(), LocaleText("67.6"));
+    EXPECT_EQ(form.dof.lblHFhalf.text(), LocaleText("33.8m"));
+    EXPECT_EQ(form.dof.lblDOFrange.text(), LocaleText("0.259"));
 }
 
 TEST_F(DepthOfField, RoundedCropFactorFeedsTheLens)
 {
     form.FormCreate();
-    form.cmbxSensor.setItemIndex(6);
-    EXPECT_EQ(form.edtSensorWidth.text(), LocaleText("23.7"));
-    EXPECT_EQ(form.edtSensorHeight.text(), LocaleText("15.6"));
-    EXPECT_EQ(form.lblCOC.text(), LocaleText("19.7"));
-    EXPECT_EQ(form.lblCrop.text(), LocaleText("1.52"));
-    EXPECT_EQ(form.edtfl35.text(), "137");
-    EXPECT_EQ(form.lblAngleView.text(), LocaleText("15.1 degrees"));
+    form.dof.cmbxSensor.setItemIndex(6);
+    EXPECT_EQ(form.dof.edtSensorWidth.text(), LocaleText("23.7"));
+    EXPECT_EQ(form.dof.edtSensorHeight.text(), LocaleText("15.6"));
+    EXPECT_EQ(form.dof.lblCOC.text(), LocaleText("19.7"));
+    EXPECT_EQ(form.dof.lblCrop.text(), LocaleText("1.52"));
+    EXPECT_EQ(form.dof.edtfl35.text(), "137");
+    EXPECT_EQ(form.dof.lblAngleView.text(), LocaleText("15.1 degrees"));
 }
 
 TEST_F(DepthOfField, PresetsWriteTheirDimensionsInTheGeneralFormat)
@@ -70,104 +70,104 @@ TEST_F(DepthOfField, PresetsWriteTheirDimensionsInTheGeneralFormat)
                    {12, "37", "37"}, {14, "20.7", "13.8"}};
     form.FormCreate();
     for (const auto& preset : presets) {
-        form.cmbxSensor.setItemIndex(preset.index);
-        EXPECT_EQ(form.edtSensorWidth.text(), LocaleText(preset.width)) << preset.index;
-        EXPECT_EQ(form.edtSensorHeight.text(), LocaleText(preset.height)) << preset.index;
-        EXPECT_NE(form.lblCOC.text(), "N/A");
+        form.dof.cmbxSensor.setItemIndex(preset.index);
+        EXPECT_EQ(form.dof.edtSensorWidth.text(), LocaleText(preset.width)) << preset.index;
+        EXPECT_EQ(form.dof.edtSensorHeight.text(), LocaleText(preset.height)) << preset.index;
+        EXPECT_NE(form.dof.lblCOC.text(), "N/A");
     }
-    EXPECT_EQ(form.cmbxSensor.count(), 15);
-    EXPECT_EQ(form.cmbxSensor.items()[9], "8 mpixel prosumer (2/3\")");
+    EXPECT_EQ(form.dof.cmbxSensor.count(), 15);
+    EXPECT_EQ(form.dof.cmbxSensor.items()[9], "8 mpixel prosumer (2/3\")");
 }
 
 TEST_F(DepthOfField, CustomEmptiesEverything)
 {
     form.FormCreate();
-    form.cmbxSensor.setItemIndex(0);
-    EXPECT_EQ(form.edtSensorWidth.text(), "");
-    EXPECT_EQ(form.edtSensorHeight.text(), "");
-    for (const TLabel* label : {&form.lblCOC, &form.lblCrop, &form.lblAngleView, &form.lblHyperfocal,
-                                &form.lblHFhalf, &form.lblDOFNear, &form.lblDOFFar, &form.lblDOFrange,
-                                &form.lblSubjectSize, &form.lblBackSize})
+    form.dof.cmbxSensor.setItemIndex(0);
+    EXPECT_EQ(form.dof.edtSensorWidth.text(), "");
+    EXPECT_EQ(form.dof.edtSensorHeight.text(), "");
+    for (const TLabel* label : {&form.dof.lblCOC, &form.dof.lblCrop, &form.dof.lblAngleView, &form.dof.lblHyperfocal,
+                                &form.dof.lblHFhalf, &form.dof.lblDOFNear, &form.dof.lblDOFFar, &form.dof.lblDOFrange,
+                                &form.dof.lblSubjectSize, &form.dof.lblBackSize})
         EXPECT_EQ(label->text(), "N/A");
-    EXPECT_EQ(form.edtfl35.text(), "");
+    EXPECT_EQ(form.dof.edtfl35.text(), "");
 }
 
 TEST_F(DepthOfField, ChoosingTheShownPresetRecomputesNothing)
 {
     form.FormCreate();
     int recomputed = 0;
-    form.lblCOC.setObserver([&] { ++recomputed; });
-    form.edtfl35.setObserver([&] { ++recomputed; });
-    form.cmbxSensor.setItemIndex(4);
-    form.cmbxSensorChange();
+    form.dof.lblCOC.setObserver([&] { ++recomputed; });
+    form.dof.edtfl35.setObserver([&] { ++recomputed; });
+    form.dof.cmbxSensor.setItemIndex(4);
+    form.dof.cmbxSensorChange();
     EXPECT_EQ(recomputed, 0);
 }
 
 TEST_F(DepthOfField, EmptyFocalLength)
 {
     form.FormCreate();
-    form.edtflength.setText("");
-    EXPECT_EQ(form.edtfl35.text(), "");
-    EXPECT_EQ(form.lblAngleView.text(), "N/A");
-    EXPECT_EQ(form.lblHyperfocal.text(), "N/A");
-    EXPECT_EQ(form.lblDOFNear.text(), "N/A");
-    EXPECT_EQ(form.lblDOFFar.text(), "N/A");
-    EXPECT_EQ(form.lblSubjectSize.text(), "N/A");
+    form.dof.edtflength.setText("");
+    EXPECT_EQ(form.dof.edtfl35.text(), "");
+    EXPECT_EQ(form.dof.lblAngleView.text(), "N/A");
+    EXPECT_EQ(form.dof.lblHyperfocal.text(), "N/A");
+    EXPECT_EQ(form.dof.lblDOFNear.text(), "N/A");
+    EXPECT_EQ(form.dof.lblDOFFar.text(), "N/A");
+    EXPECT_EQ(form.dof.lblSubjectSize.text(), "N/A");
 }
 
 TEST_F(DepthOfField, FocalLengthZeroDividesByZeroAfterTheLensLabels)
 {
     form.FormCreate();
-    const QString nearBefore = form.lblDOFNear.text();
-    expectUserError([&] { form.edtflength.setText("0"); }, "Floating point division by zero");
-    EXPECT_EQ(form.lblAngleView.text(), "N/A");
-    EXPECT_EQ(form.lblHyperfocal.text(), "0");
-    EXPECT_EQ(form.lblHFhalf.text(), "0m");
-    EXPECT_EQ(form.lblDOFNear.text(), nearBefore);
+    const QString nearBefore = form.dof.lblDOFNear.text();
+    expectUserError([&] { form.dof.edtflength.setText("0"); }, "Floating point division by zero");
+    EXPECT_EQ(form.dof.lblAngleView.text(), "N/A");
+    EXPECT_EQ(form.dof.lblHyperfocal.text(), "0");
+    EXPECT_EQ(form.dof.lblHFhalf.text(), "0m");
+    EXPECT_EQ(form.dof.lblDOFNear.text(), nearBefore);
 }
 
 TEST_F(DepthOfField, FRatioZeroDividesByZero)
 {
     form.FormCreate();
-    const QString hyperfocalBefore = form.lblHyperfocal.text();
-    expectUserError([&] { form.edtFRatio.setText("0"); }, "Floating point division by zero");
-    EXPECT_EQ(form.lblHyperfocal.text(), hyperfocalBefore);
+    const QString hyperfocalBefore = form.dof.lblHyperfocal.text();
+    expectUserError([&] { form.dof.edtFRatio.setText("0"); }, "Floating point division by zero");
+    EXPECT_EQ(form.dof.lblHyperfocal.text(), hyperfocalBefore);
 }
 
 TEST_F(DepthOfField, TextThatIsNoNumberNamesItself)
 {
     form.FormCreate();
-    const QString before = form.lblHyperfocal.text();
-    expectUserError([&] { form.edtflength.setText("abc"); }, "'abc' is not a valid floating point value");
-    EXPECT_EQ(form.lblHyperfocal.text(), before);
+    const QString before = form.dof.lblHyperfocal.text();
+    expectUserError([&] { form.dof.edtflength.setText("abc"); }, "'abc' is not a valid floating point value");
+    EXPECT_EQ(form.dof.lblHyperfocal.text(), before);
     // The window stays usable.
-    form.edtflength.setText("50");
-    EXPECT_EQ(form.edtfl35.text(), "50");
+    form.dof.edtflength.setText("50");
+    EXPECT_EQ(form.dof.edtfl35.text(), "50");
 }
 
 TEST_F(DepthOfField, FocusNearerThanTheLensIsShownAsComputed)
 {
     form.FormCreate();
-    form.edtflength.setText("1");
-    form.edtFRatio.setText("22");
-    form.edtFocusDistance.setText(LocaleText("0.0005"));
-    EXPECT_LT(QLocale().toDouble(form.lblDOFFar.text()), QLocale().toDouble(form.lblDOFNear.text()));
+    form.dof.edtflength.setText("1");
+    form.dof.edtFRatio.setText("22");
+    form.dof.edtFocusDistance.setText(LocaleText("0.0005"));
+    EXPECT_LT(QLocale().toDouble(form.dof.lblDOFFar.text()), QLocale().toDouble(form.dof.lblDOFNear.text()));
 }
 
 TEST_F(DepthOfField, FocusBeyondHyperfocalIsSharpToInfinity)
 {
     form.FormCreate();
     computeFullFrame();
-    form.edtFRatio.setText("4");
-    form.edtFocusDistance.setText("100");
-    EXPECT_EQ(form.lblDOFFar.text(), "infinity");
-    EXPECT_EQ(form.lblDOFrange.text(), "infinity");
-    EXPECT_NE(form.lblDOFNear.text(), "N/A");
+    form.dof.edtFRatio.setText("4");
+    form.dof.edtFocusDistance.setText("100");
+    EXPECT_EQ(form.dof.lblDOFFar.text(), "infinity");
+    EXPECT_EQ(form.dof.lblDOFrange.text(), "infinity");
+    EXPECT_NE(form.dof.lblDOFNear.text(), "N/A");
     // Exactly at k = 1 there is no division by zero either.
-    form.edtflength.setText("10");
-    form.edtFRatio.setText("1");
-    form.edtFocusDistance.setText(LocaleText("3.3377870216306157"));
-    EXPECT_EQ(form.lblDOFFar.text(), "infinity");
+    form.dof.edtflength.setText("10");
+    form.dof.edtFRatio.setText("1");
+    form.dof.edtFocusDistance.setText(LocaleText("3.3377870216306157"));
+    EXPECT_EQ(form.dof.lblDOFFar.text(), "infinity");
 }
 
 }  // namespace

@@ -23,13 +23,13 @@ protected:
 
     QStringList valueLabels() const
     {
-        return {form.lblEV1.text(), form.lblEV1_T.text(), form.lblEV1_A.text(), form.lblEV1_S.text(),
-                form.lblEV1_L.text()};
+        return {form.exposure.lblEV1.text(), form.exposure.lblEV1_T.text(), form.exposure.lblEV1_A.text(),
+                form.exposure.lblEV1_S.text(), form.exposure.lblEV1_L.text()};
     }
     QStringList settingLabels() const
     {
-        return {form.lblEV2_S.text(), form.lblEV2_T.text(), form.lblEV2_A.text(), form.lblEV2Shutter.text(),
-                form.lblEV2FRatio.text()};
+        return {form.exposure.lblEV2_S.text(), form.exposure.lblEV2_T.text(), form.exposure.lblEV2_A.text(),
+                form.exposure.lblEV2Shutter.text(), form.exposure.lblEV2FRatio.text()};
     }
 };
 
@@ -66,39 +66,39 @@ TEST(ShutterSpeedTable, RejectsWhatIsNotAListOrNotASelection)
 
 TEST_F(Exposure, StartUpValues)
 {
-    EXPECT_EQ(form.cmbxEV1Shutter.text(), "1/400th");
-    EXPECT_EQ(form.cmbxEV2Shutter.text(), "1/400th");
+    EXPECT_EQ(form.exposure.cmbxEV1Shutter.text(), "1/400th");
+    EXPECT_EQ(form.exposure.cmbxEV2Shutter.text(), "1/400th");
     EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "5", LocaleText("9.6")}));
     EXPECT_EQ(settingLabels(), QStringList({"5", LocaleText("8.6"), "6", "1/512 sec", LocaleText("9.2")}));
 }
 
 TEST_F(Exposure, ValueAtIso100FromOtherSettings)
 {
-    form.cmbxEV1Shutter.setItemIndex(OneTwoFifth);
-    form.edtEV1Fratio.setText(LocaleText("5.6"));
-    form.cmbxEV1ISO.setItemIndex(Iso400);
+    form.exposure.cmbxEV1Shutter.setItemIndex(OneTwoFifth);
+    form.exposure.edtEV1Fratio.setText(LocaleText("5.6"));
+    form.exposure.cmbxEV1ISO.setItemIndex(Iso400);
     // T 7, A 5 (2 log2 5.6 = 4.97), S 7.
     EXPECT_EQ(valueLabels(), QStringList({"10", "7", "5", "7", "5"}));
-    form.cmbxEV1Shutter.setItemIndex(OnePointThreeSeconds);
-    EXPECT_EQ(form.lblEV1_T.text(), LocaleText("-0.4"));
-    EXPECT_EQ(form.lblEV1_L.text(), LocaleText("-2.4"));
+    form.exposure.cmbxEV1Shutter.setItemIndex(OnePointThreeSeconds);
+    EXPECT_EQ(form.exposure.lblEV1_T.text(), LocaleText("-0.4"));
+    EXPECT_EQ(form.exposure.lblEV1_L.text(), LocaleText("-2.4"));
 }
 
 TEST_F(Exposure, EmptyFRatioLeavesTheValuesAlone)
 {
-    form.edtEV1Fratio.setText("");
-    form.cmbxEV1Shutter.setItemIndex(OneTwoFifth);
-    form.cmbxEV1ISO.setItemIndex(Iso400);
+    form.exposure.edtEV1Fratio.setText("");
+    form.exposure.cmbxEV1Shutter.setItemIndex(OneTwoFifth);
+    form.exposure.cmbxEV1ISO.setItemIndex(Iso400);
     EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "5", LocaleText("9.6")}));
 }
 
 TEST_F(Exposure, NonPositiveFRatioFailsAfterSpeedAndTime)
 {
     for (const char* fRatio : {"0", "-2"}) {
-        form.edtEV1Fratio.setText("8");
-        form.cmbxEV1ISO.setItemIndex(4);
-        expectUserError([&] { form.edtEV1Fratio.setText(fRatio); }, "F ratio must be greater than zero!");
-        expectUserError([&] { form.cmbxEV1ISO.setItemIndex(Iso400); }, "F ratio must be greater than zero!");
+        form.exposure.edtEV1Fratio.setText("8");
+        form.exposure.cmbxEV1ISO.setItemIndex(4);
+        expectUserError([&] { form.exposure.edtEV1Fratio.setText(fRatio); }, "F ratio must be greater than zero!");
+        expectUserError([&] { form.exposure.cmbxEV1ISO.setItemIndex(Iso400); }, "F ratio must be greater than zero!");
         EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "7", LocaleText("9.6")}))
             << fRatio;
     }
@@ -106,17 +106,18 @@ TEST_F(Exposure, NonPositiveFRatioFailsAfterSpeedAndTime)
 
 TEST_F(Exposure, SettingsGroupNonPositiveFRatio)
 {
-    expectUserError([&] { form.edtEV2Fratio.setText(LocaleText("0.0")); }, "F ratio must be greater than zero!");
-    expectUserError([&] { form.cmbxEV2ISO.setItemIndex(Iso50); }, "F ratio must be greater than zero!");
+    expectUserError([&] { form.exposure.edtEV2Fratio.setText(LocaleText("0.0")); },
+                    "F ratio must be greater than zero!");
+    expectUserError([&] { form.exposure.cmbxEV2ISO.setItemIndex(Iso50); }, "F ratio must be greater than zero!");
     EXPECT_EQ(settingLabels(), QStringList({"4", LocaleText("8.6"), "6", "1/512 sec", LocaleText("9.2")}));
 }
 
 TEST_F(Exposure, TextsThatAreNotNumbers)
 {
-    expectUserError([&] { form.edtEV1Fratio.setText("f8"); }, "'f8' is not a valid floating point value");
-    expectUserError([&] { form.edtEV2.setText("ten"); }, "'ten' is not a valid floating point value");
+    expectUserError([&] { form.exposure.edtEV1Fratio.setText("f8"); }, "'f8' is not a valid floating point value");
+    expectUserError([&] { form.exposure.edtEV2.setText("ten"); }, "'ten' is not a valid floating point value");
     const QString foreign = ForeignDecimalText("8.0");
-    expectUserError([&] { form.edtEV2Fratio.setText(foreign); },
+    expectUserError([&] { form.exposure.edtEV2Fratio.setText(foreign); },
                     "'" + foreign + "' is not a valid floating point value");
     EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "5", LocaleText("9.6")}));
     EXPECT_EQ(settingLabels(), QStringList({"5", LocaleText("8.6"), "6", "1/512 sec", LocaleText("9.2")}));
@@ -124,10 +125,10 @@ TEST_F(Exposure, TextsThatAreNotNumbers)
 
 TEST_F(Exposure, NoShutterSelectionIsAnError)
 {
-    expectUserError([&] { form.cmbxEV1Shutter.setItemIndex(-1); }, "Item index = -1");
-    expectUserError([&] { form.cmbxEV2Shutter.setItemIndex(-1); }, "Item index = -1");
-    EXPECT_EQ(form.lblEV1.text(), LocaleText("14.6"));
-    EXPECT_EQ(form.lblEV2FRatio.text(), LocaleText("9.2"));
+    expectUserError([&] { form.exposure.cmbxEV1Shutter.setItemIndex(-1); }, "Item index = -1");
+    expectUserError([&] { form.exposure.cmbxEV2Shutter.setItemIndex(-1); }, "Item index = -1");
+    EXPECT_EQ(form.exposure.lblEV1.text(), LocaleText("14.6"));
+    EXPECT_EQ(form.exposure.lblEV2FRatio.text(), LocaleText("9.2"));
 }
 
 struct SettingsCase {
@@ -144,12 +145,12 @@ class ExposureSettings : public Exposure, public testing::WithParamInterface<Set
 TEST_P(ExposureSettings, FromLightValue)
 {
     const SettingsCase& c = GetParam();
-    form.edtEV2.setText(LocaleText(c.light));
-    form.edtEV2Fratio.setText(LocaleText(c.fRatio));
-    form.cmbxEV2Shutter.setItemIndex(c.shutter);
-    EXPECT_EQ(form.lblEV2_T.text(), LocaleText(c.time));
-    EXPECT_EQ(form.lblEV2Shutter.text(), LocaleText(c.shutterToUse));
-    EXPECT_EQ(form.lblEV2FRatio.text(), LocaleText(c.fRatioToUse));
+    form.exposure.edtEV2.setText(LocaleText(c.light));
+    form.exposure.edtEV2Fratio.setText(LocaleText(c.fRatio));
+    form.exposure.cmbxEV2Shutter.setItemIndex(c.shutter);
+    EXPECT_EQ(form.exposure.lblEV2_T.text(), LocaleText(c.time));
+    EXPECT_EQ(form.exposure.lblEV2Shutter.text(), LocaleText(c.shutterToUse));
+    EXPECT_EQ(form.exposure.lblEV2FRatio.text(), LocaleText(c.fRatioToUse));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -166,23 +167,23 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Exposure, LoneMinusWhileTypingLeavesTheSettingsAlone)
 {
-    form.edtEV2.setText("-");
-    form.cmbxEV2Shutter.setItemIndex(OneSecond);
-    form.edtEV2Fratio.setText("4");
+    form.exposure.edtEV2.setText("-");
+    form.exposure.cmbxEV2Shutter.setItemIndex(OneSecond);
+    form.exposure.edtEV2Fratio.setText("4");
     EXPECT_EQ(settingLabels(), QStringList({"5", LocaleText("8.6"), "6", "1/512 sec", LocaleText("9.2")}));
-    form.edtEV2.setText("-2");
+    form.exposure.edtEV2.setText("-2");
     EXPECT_EQ(settingLabels(), QStringList({"5", "0", "4", "2 sec", LocaleText("2.8")}));
-    form.edtEV2.setText("");
-    expectUserError([&] { form.edtEV2.setText("--"); }, "'--' is not a valid floating point value");
+    form.exposure.edtEV2.setText("");
+    expectUserError([&] { form.exposure.edtEV2.setText("--"); }, "'--' is not a valid floating point value");
 }
 
 TEST_F(Exposure, HugeLightValuesOverflowInsteadOfShowingInfinity)
 {
-    expectUserError([&] { form.edtEV2.setText("-2000"); }, OverflowMessage);
-    EXPECT_EQ(form.lblEV2Shutter.text(), "1/512 sec");
+    expectUserError([&] { form.exposure.edtEV2.setText("-2000"); }, OverflowMessage);
+    EXPECT_EQ(form.exposure.lblEV2Shutter.text(), "1/512 sec");
     // So fast that the time underflows to zero, and the f-ratio overflows.
-    expectUserError([&] { form.edtEV2.setText("5000"); }, OverflowMessage);
-    EXPECT_EQ(form.lblEV2Shutter.text(), "zero");
+    expectUserError([&] { form.exposure.edtEV2.setText("5000"); }, OverflowMessage);
+    EXPECT_EQ(form.exposure.lblEV2Shutter.text(), "zero");
 }
 
 }  // namespace

@@ -11,11 +11,18 @@ namespace {
 // Start-up results and the values a user reads back from them, across the pages.
 std::vector<const TEdit*> startUpTexts(const TFrmMain& form)
 {
-    return {&form.lblAngleView, &form.lblHyperfocal,  &form.lblHFhalf,   &form.lblDOFNear,     &form.lblDOFFar,
-            &form.lblDOFrange,  &form.lblSubjectSize, &form.lblBackSize, &form.edtFRatio,      &form.lblFillFRatio,
-            &form.lblHairFratio, &form.lblBackExp,    &form.lblGNconv,   &form.lblGN2distance, &form.lblEV1,
-            &form.lblEV1_T,     &form.lblEV2FRatio,   &form.lblEV2_A,    &form.lblEV2Shutter,  &form.lblM_Exp,
-            &form.lblA_T_fr,    &form.lblExitPupil,   &form.edtA_Ang1,   &form.edtA_StarTrailTime};
+    return {&form.dof.lblAngleView,       &form.dof.lblHyperfocal,
+            &form.dof.lblHFhalf,          &form.dof.lblDOFNear,
+            &form.dof.lblDOFFar,          &form.dof.lblDOFrange,
+            &form.dof.lblSubjectSize,     &form.dof.lblBackSize,
+            &form.dof.edtFRatio,          &form.lighting.lblFillFRatio,
+            &form.lighting.lblHairFratio, &form.lighting.lblBackExp,
+            &form.conversions.lblGNconv,  &form.conversions.lblGN2distance,
+            &form.exposure.lblEV1,        &form.exposure.lblEV1_T,
+            &form.exposure.lblEV2FRatio,  &form.exposure.lblEV2_A,
+            &form.exposure.lblEV2Shutter, &form.macro.lblM_Exp,
+            &form.astro.lblA_T_fr,        &form.astro.lblExitPupil,
+            &form.astro.edtA_Ang1,        &form.astro.edtA_StarTrailTime};
 }
 
 QStringList startUp(const char* locale)
@@ -51,13 +58,13 @@ TEST(CalculatorLocale, PresetsAndListsShowTheLocaleSeparator)
     TFixedClock clock{46363, -60};
     TFrmMain form{clock};
     form.FormCreate();
-    form.cmbxSensor.setItemIndex(1);
-    EXPECT_EQ(form.edtSensorWidth.text(), "69,5");
-    EXPECT_EQ(form.lblCOC.text(), "61,98");
-    EXPECT_EQ(form.cmbxSensor.items()[10], "1/1,8\" digital (most non-SLR)");
-    EXPECT_EQ(form.cmbxA_PF_Barlow.items()[1], "1,2x");
-    EXPECT_EQ(form.cmbxA_PF_Barlow.items()[0], "1x (ie. no Barlow lens)");
-    EXPECT_EQ(form.cmbxEV1Shutter.items()[37], "1,3 sec");
+    form.dof.cmbxSensor.setItemIndex(1);
+    EXPECT_EQ(form.dof.edtSensorWidth.text(), "69,5");
+    EXPECT_EQ(form.dof.lblCOC.text(), "61,98");
+    EXPECT_EQ(form.dof.cmbxSensor.items()[10], "1/1,8\" digital (most non-SLR)");
+    EXPECT_EQ(form.astro.cmbxA_PF_Barlow.items()[1], "1,2x");
+    EXPECT_EQ(form.astro.cmbxA_PF_Barlow.items()[0], "1x (ie. no Barlow lens)");
+    EXPECT_EQ(form.exposure.cmbxEV1Shutter.items()[37], "1,3 sec");
 }
 
 struct FRatioCase {
@@ -73,11 +80,11 @@ TEST_P(FRatioInLocale, TypedWithTheLocaleSeparatorComputes)
     TFixedClock clock{46363, -60};
     TFrmMain form{clock};
     form.FormCreate();
-    form.edtFRatio.setText(GetParam().typed);
-    EXPECT_EQ(form.lblHyperfocal.text(), LocaleText("96.5"));
-    EXPECT_EQ(form.lblDOFrange.text(), LocaleText("0.181"));
+    form.dof.edtFRatio.setText(GetParam().typed);
+    EXPECT_EQ(form.dof.lblHyperfocal.text(), LocaleText("96.5"));
+    EXPECT_EQ(form.dof.lblDOFrange.text(), LocaleText("0.181"));
     const QString foreign = ForeignDecimalText("2.8");
-    expectUserError([&] { form.edtFRatio.setText(foreign); },
+    expectUserError([&] { form.dof.edtFRatio.setText(foreign); },
                     "'" + foreign + "' is not a valid floating point value");
 }
 

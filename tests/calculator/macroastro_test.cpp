@@ -42,14 +42,14 @@ protected:
 
     QStringList telescopeLines() const
     {
-        return {form.lblA_T_fr.text(),    form.lblA_NegProjFR.text(), form.lblA_Afocal.text(),
-                form.lblExitPupil.text(), form.lblA_Resolve.text(),   form.lblLightGather.text(),
-                form.lblLimMagV.text()};
+        return {form.astro.lblA_T_fr.text(),    form.astro.lblA_NegProjFR.text(), form.astro.lblA_Afocal.text(),
+                form.astro.lblExitPupil.text(), form.astro.lblA_Resolve.text(),   form.astro.lblLightGather.text(),
+                form.astro.lblLimMagV.text()};
     }
     QStringList imageSizes() const
     {
-        return {form.edtA_Mag.text(), form.edtA_Ang1.text(), form.edtA_Ang2.text(), form.edtA_MoonPC.text(),
-                form.edtA_StarTrailTime.text()};
+        return {form.astro.edtA_Mag.text(), form.astro.edtA_Ang1.text(), form.astro.edtA_Ang2.text(),
+                form.astro.edtA_MoonPC.text(), form.astro.edtA_StarTrailTime.text()};
     }
 };
 
@@ -65,10 +65,10 @@ class Macro : public MacroAstro, public testing::WithParamInterface<MacroCase> {
 TEST_P(Macro, MagnificationAndCompensation)
 {
     const MacroCase& c = GetParam();
-    form.edtM_fl.setText(LocaleText(c.focalLength));
-    form.edtM_Ext.setText(LocaleText(c.extension));
-    EXPECT_EQ(form.lblM_Mag.text(), LocaleText(c.magnification));
-    EXPECT_EQ(form.lblM_Exp.text(), LocaleText(c.compensation));
+    form.macro.edtM_fl.setText(LocaleText(c.focalLength));
+    form.macro.edtM_Ext.setText(LocaleText(c.extension));
+    EXPECT_EQ(form.macro.lblM_Mag.text(), LocaleText(c.magnification));
+    EXPECT_EQ(form.macro.lblM_Exp.text(), LocaleText(c.compensation));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Macro,
@@ -80,26 +80,26 @@ INSTANTIATE_TEST_SUITE_P(Cases, Macro,
 
 TEST_F(MacroAstro, MacroStartsComputedAndIgnoresEmptyInputs)
 {
-    EXPECT_EQ(form.lblM_Mag.text(), "1");
-    EXPECT_EQ(form.lblM_Exp.text(), "2 stops");
-    form.edtM_Ext.setText("");
-    form.edtM_fl.setText("0");
-    EXPECT_EQ(form.lblM_Mag.text(), "1");
-    EXPECT_EQ(form.lblM_Exp.text(), "2 stops");
+    EXPECT_EQ(form.macro.lblM_Mag.text(), "1");
+    EXPECT_EQ(form.macro.lblM_Exp.text(), "2 stops");
+    form.macro.edtM_Ext.setText("");
+    form.macro.edtM_fl.setText("0");
+    EXPECT_EQ(form.macro.lblM_Mag.text(), "1");
+    EXPECT_EQ(form.macro.lblM_Exp.text(), "2 stops");
 }
 
 TEST_F(MacroAstro, MacroExtensionIsReadEvenForAZeroFocalLength)
 {
-    form.edtM_fl.setText("0");
-    expectUserError([&] { form.edtM_Ext.setText("5o"); }, "'5o' is not a valid floating point value");
+    form.macro.edtM_fl.setText("0");
+    expectUserError([&] { form.macro.edtM_Ext.setText("5o"); }, "'5o' is not a valid floating point value");
 }
 
 TEST_F(MacroAstro, MacroNegativeExtensionBeyondTheLensIsInvalid)
 {
-    expectUserError([&] { form.edtM_Ext.setText("-50"); }, ZeroDivideMessage);
-    EXPECT_EQ(form.lblM_Mag.text(), "-1");
-    expectUserError([&] { form.edtM_Ext.setText("-60"); }, InvalidOpMessage);
-    EXPECT_EQ(form.lblM_Exp.text(), "2 stops");
+    expectUserError([&] { form.macro.edtM_Ext.setText("-50"); }, ZeroDivideMessage);
+    EXPECT_EQ(form.macro.lblM_Mag.text(), "-1");
+    expectUserError([&] { form.macro.edtM_Ext.setText("-60"); }, InvalidOpMessage);
+    EXPECT_EQ(form.macro.lblM_Exp.text(), "2 stops");
 }
 
 TEST_F(MacroAstro, TelescopeDefaults)
@@ -117,7 +117,7 @@ TEST_F(MacroAstro, TelescopeDefaults)
 
 TEST_F(MacroAstro, BarlowLensLengthensProjectionAndAfocal)
 {
-    form.cmbxA_PF_Barlow.setItemIndex(Barlow2x);
+    form.astro.cmbxA_PF_Barlow.setItemIndex(Barlow2x);
     const QStringList lines = telescopeLines();
     EXPECT_EQ(lines[0], primeFocus("4.9", "1250", "25"));
     EXPECT_EQ(lines[1], negativeProjection("9.8", "2500", "50"));
@@ -127,95 +127,95 @@ TEST_F(MacroAstro, BarlowLensLengthensProjectionAndAfocal)
 
 TEST_F(MacroAstro, SmallerCameraApertureLimitsTheAfocalRatio)
 {
-    form.edtA_LensFR.setText("16");
-    EXPECT_EQ(form.lblA_Afocal.text(), afocal("16", "3125", "62.5"));
-    form.edtA_LensFR.setText("");
-    EXPECT_EQ(form.lblA_Afocal.text(), afocal("12.3", "3125", "62.5"));
+    form.astro.edtA_LensFR.setText("16");
+    EXPECT_EQ(form.astro.lblA_Afocal.text(), afocal("16", "3125", "62.5"));
+    form.astro.edtA_LensFR.setText("");
+    EXPECT_EQ(form.astro.lblA_Afocal.text(), afocal("12.3", "3125", "62.5"));
 }
 
 TEST_F(MacroAstro, PrimeFocusRepeatsTheFocalLengthAsTyped)
 {
-    form.edtA_T_fl.setText(LocaleText("1250.0"));
-    EXPECT_EQ(form.lblA_T_fr.text(), primeFocus("4.9", "1250.0", "25"));
-    EXPECT_EQ(form.lblA_NegProjFR.text(), negativeProjection("4.9", "1250", "25"));
+    form.astro.edtA_T_fl.setText(LocaleText("1250.0"));
+    EXPECT_EQ(form.astro.lblA_T_fr.text(), primeFocus("4.9", "1250.0", "25"));
+    EXPECT_EQ(form.astro.lblA_NegProjFR.text(), negativeProjection("4.9", "1250", "25"));
 }
 
 TEST_F(MacroAstro, AfocalNeedsEyepieceAndCameraLens)
 {
     for (const char* eyepiece : {"", "0"}) {
-        form.edtA_T_EyepieceFL.setText(eyepiece);
-        EXPECT_EQ(form.lblA_Afocal.text(), AfocalNotUsed) << eyepiece;
-        EXPECT_EQ(form.lblExitPupil.text(), "N/A");
-        form.edtA_T_EyepieceFL.setText("20");
-        EXPECT_EQ(form.lblExitPupil.text(), exitPupil("4.1", "62.5"));
+        form.astro.edtA_T_EyepieceFL.setText(eyepiece);
+        EXPECT_EQ(form.astro.lblA_Afocal.text(), AfocalNotUsed) << eyepiece;
+        EXPECT_EQ(form.astro.lblExitPupil.text(), "N/A");
+        form.astro.edtA_T_EyepieceFL.setText("20");
+        EXPECT_EQ(form.astro.lblExitPupil.text(), exitPupil("4.1", "62.5"));
     }
-    form.edtA_LensFL.setText("");
-    EXPECT_EQ(form.lblA_Afocal.text(), AfocalNotUsed);
+    form.astro.edtA_LensFL.setText("");
+    EXPECT_EQ(form.astro.lblA_Afocal.text(), AfocalNotUsed);
 }
 
 TEST_F(MacroAstro, ZeroApertureOnlyEmptiesTheResolvingPower)
 {
     const QStringList before = telescopeLines();
-    form.edtA_T_aperture.setText("0");
+    form.astro.edtA_T_aperture.setText("0");
     QStringList after = before;
     after[4] = "";
     EXPECT_EQ(telescopeLines(), after);
-    form.edtA_T_aperture.setText("");
-    form.edtA_T_fl.setText("900");
+    form.astro.edtA_T_aperture.setText("");
+    form.astro.edtA_T_fl.setText("900");
     EXPECT_EQ(telescopeLines(), after);
 }
 
 TEST_F(MacroAstro, NoBarlowSelectionFailsAtTheExitPupil)
 {
-    expectUserError([&] { form.cmbxA_PF_Barlow.setItemIndex(-1); }, ZeroDivideMessage);
-    EXPECT_EQ(form.lblA_NegProjFR.text(), negativeProjection("0", "0", "0"));
-    EXPECT_EQ(form.lblA_Afocal.text(), AfocalNotUsed);
-    EXPECT_EQ(form.lblExitPupil.text(), "N/A");
+    expectUserError([&] { form.astro.cmbxA_PF_Barlow.setItemIndex(-1); }, ZeroDivideMessage);
+    EXPECT_EQ(form.astro.lblA_NegProjFR.text(), negativeProjection("0", "0", "0"));
+    EXPECT_EQ(form.astro.lblA_Afocal.text(), AfocalNotUsed);
+    EXPECT_EQ(form.astro.lblExitPupil.text(), "N/A");
 }
 
 TEST_F(MacroAstro, ZeroCameraFRatioDividesByZero)
 {
-    expectUserError([&] { form.edtA_LensFR.setText("0"); }, ZeroDivideMessage);
-    EXPECT_EQ(form.lblA_Afocal.text(), AfocalNotUsed);
+    expectUserError([&] { form.astro.edtA_LensFR.setText("0"); }, ZeroDivideMessage);
+    EXPECT_EQ(form.astro.lblA_Afocal.text(), AfocalNotUsed);
 }
 
 TEST_F(MacroAstro, TelescopeTextsThatAreNotNumbers)
 {
-    expectUserError([&] { form.edtA_T_aperture.setText("10in"); }, "'10in' is not a valid floating point value");
-    form.edtA_T_aperture.setText("254");
-    expectUserError([&] { form.edtA_T_EyepieceFL.setText("x"); }, "'x' is not a valid floating point value");
-    EXPECT_EQ(form.lblExitPupil.text(), "N/A");
+    expectUserError([&] { form.astro.edtA_T_aperture.setText("10in"); }, "'10in' is not a valid floating point value");
+    form.astro.edtA_T_aperture.setText("254");
+    expectUserError([&] { form.astro.edtA_T_EyepieceFL.setText("x"); }, "'x' is not a valid floating point value");
+    EXPECT_EQ(form.astro.lblExitPupil.text(), "N/A");
 }
 
 TEST_F(MacroAstro, ImageSizeForThousandMillimetres)
 {
     // 150 / 20 = 7.5 rounds to the even 8: 0.8 s.
     EXPECT_EQ(imageSizes(), QStringList({"20", LocaleText("2.06"), LocaleText("1.38"), "37", LocaleText("0.8")}));
-    form.edtA_EffFL.setText("50");
+    form.astro.edtA_EffFL.setText("50");
     EXPECT_EQ(imageSizes(), QStringList({"1", LocaleText("41.2"), LocaleText("27.6"), "2", "15"}));
 }
 
 TEST_F(MacroAstro, ImageSizeKeepsItsValuesForEmptyOrZero)
 {
     for (const QString& none : {QString(), QString("0"), LocaleText("0.0")}) {
-        form.edtA_EffFL.setText(none);
+        form.astro.edtA_EffFL.setText(none);
         EXPECT_EQ(imageSizes(), QStringList({"20", LocaleText("2.06"), LocaleText("1.38"), "37", LocaleText("0.8")}))
             << none.toStdString();
     }
-    expectUserError([&] { form.edtA_EffFL.setText("1e400"); }, "'1e400' is not a valid floating point value");
+    expectUserError([&] { form.astro.edtA_EffFL.setText("1e400"); }, "'1e400' is not a valid floating point value");
 }
 
 using MacroAstroStart = CalculatorForm;
 
 TEST_F(MacroAstroStart, CaptionsBeforeTheFirstComputation)
 {
-    EXPECT_EQ(form.edtA_StarTrailTime.text(), "edtA_MoonPC");
-    EXPECT_EQ(form.lblA_T_fr.text(), "= f");
-    EXPECT_EQ(form.lblA_Resolve.text(), "lblA_Resolve");
-    EXPECT_TRUE(form.edtA_Mag.readOnly());
-    EXPECT_TRUE(form.MemoAstro.readOnly());
-    EXPECT_TRUE(form.MemoAstro.text().contains("0.00032"));
-    EXPECT_TRUE(form.MemoMacro.text().contains("0.4 mm"));
+    EXPECT_EQ(form.astro.edtA_StarTrailTime.text(), "edtA_MoonPC");
+    EXPECT_EQ(form.astro.lblA_T_fr.text(), "= f");
+    EXPECT_EQ(form.astro.lblA_Resolve.text(), "lblA_Resolve");
+    EXPECT_TRUE(form.astro.edtA_Mag.readOnly());
+    EXPECT_TRUE(form.astro.MemoAstro.readOnly());
+    EXPECT_TRUE(form.astro.MemoAstro.text().contains("0.00032"));
+    EXPECT_TRUE(form.macro.MemoMacro.text().contains("0.4 mm"));
 }
 
 }  // namespace

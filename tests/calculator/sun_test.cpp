@@ -8,7 +8,7 @@
 #include "locations/location.h"
 #include "moonwindow/frmutc.h"
 #include "moonwindow/mainform.h"
-#include "moonwindow/stringtable.h"
+#include "texts/stringtable.h"
 #include "moredata/frmmore.h"
 #include "tests/test_printers.h"
 
@@ -50,15 +50,15 @@ protected:
 TEST_P(ModelComfort, ApparentTemperatureInShadeAndSun)
 {
     const TComfortCase& c = GetParam();
-    form.edtTemp.setText(LocaleText(c.temp));
-    form.edtHumidity.setText(LocaleText(c.humidity));
-    form.edtWind.setText(LocaleText(c.wind));
-    form.edtSolarCorr.setText(LocaleText(c.factor));
+    form.sun.edtTemp.setText(LocaleText(c.temp));
+    form.sun.edtHumidity.setText(LocaleText(c.humidity));
+    form.sun.edtWind.setText(LocaleText(c.wind));
+    form.sun.edtSolarCorr.setText(LocaleText(c.factor));
     // Cleared first so that the elevation always changes, also to the starting "90".
-    form.edtSunElev.setText("");
-    form.edtSunElev.setText(LocaleText(c.elevation));
-    EXPECT_EQ(form.lblTempAppShade.text(), LocaleText(c.shade));
-    EXPECT_EQ(form.lblTempAppSun.text(), LocaleText(c.sun));
+    form.sun.edtSunElev.setText("");
+    form.sun.edtSunElev.setText(LocaleText(c.elevation));
+    EXPECT_EQ(form.sun.lblTempAppShade.text(), LocaleText(c.shade));
+    EXPECT_EQ(form.sun.lblTempAppSun.text(), LocaleText(c.sun));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -96,35 +96,35 @@ using ComfortInput = CalculatorForm;
 TEST_F(ComfortInput, ResultsShowTheirNamesUntilAnInputChanges)
 {
     form.FormCreate();
-    EXPECT_EQ(form.lblTempAppShade.text(), "lblTempAppShade");
-    EXPECT_EQ(form.lblTempAppSun.text(), "lblTempAppSun");
+    EXPECT_EQ(form.sun.lblTempAppShade.text(), "lblTempAppShade");
+    EXPECT_EQ(form.sun.lblTempAppSun.text(), "lblTempAppSun");
 }
 
 TEST_F(ComfortInput, ClearingAnInputLeavesTheResults)
 {
-    form.edtSunElev.setText("60");
-    ASSERT_EQ(form.lblTempAppSun.text(), LocaleText("30.5 degrees C"));
-    form.edtTemp.setText("");
-    EXPECT_EQ(form.lblTempAppShade.text(), LocaleText("17.4 degrees C"));
-    EXPECT_EQ(form.lblTempAppSun.text(), LocaleText("30.5 degrees C"));
-    form.edtSunElev.setText("10");
-    EXPECT_EQ(form.lblTempAppSun.text(), LocaleText("30.5 degrees C"));
+    form.sun.edtSunElev.setText("60");
+    ASSERT_EQ(form.sun.lblTempAppSun.text(), LocaleText("30.5 degrees C"));
+    form.sun.edtTemp.setText("");
+    EXPECT_EQ(form.sun.lblTempAppShade.text(), LocaleText("17.4 degrees C"));
+    EXPECT_EQ(form.sun.lblTempAppSun.text(), LocaleText("30.5 degrees C"));
+    form.sun.edtSunElev.setText("10");
+    EXPECT_EQ(form.sun.lblTempAppSun.text(), LocaleText("30.5 degrees C"));
 }
 
 TEST_F(ComfortInput, WindOfMinusTenDividesByZero)
 {
-    form.edtSunElev.setText("60");
-    expectUserError([&] { form.edtWind.setText("-10"); }, "Floating point division by zero");
+    form.sun.edtSunElev.setText("60");
+    expectUserError([&] { form.sun.edtWind.setText("-10"); }, "Floating point division by zero");
     // The shade value is written before the sun value fails.
-    EXPECT_EQ(form.lblTempAppShade.text(), LocaleText("24.4 degrees C"));
-    EXPECT_EQ(form.lblTempAppSun.text(), LocaleText("30.5 degrees C"));
+    EXPECT_EQ(form.sun.lblTempAppShade.text(), LocaleText("24.4 degrees C"));
+    EXPECT_EQ(form.sun.lblTempAppSun.text(), LocaleText("30.5 degrees C"));
 }
 
 TEST_F(ComfortInput, TextThatIsNotANumberIsReported)
 {
-    expectUserError([&] { form.edtHumidity.setText("abc"); }, "'abc' is not a valid floating point value");
-    form.edtHumidity.setText("50");
-    expectUserError([&] { form.edtTemp.setText(LocaleText("-237.7")); }, "Floating point division by zero");
+    expectUserError([&] { form.sun.edtHumidity.setText("abc"); }, "'abc' is not a valid floating point value");
+    form.sun.edtHumidity.setText("50");
+    expectUserError([&] { form.sun.edtTemp.setText(LocaleText("-237.7")); }, "Floating point division by zero");
 }
 
 // ---- Timer, day change and location caption, with the More Data window and the editor ----
@@ -154,7 +154,7 @@ protected:
     // What the moon window's update does to the page: it dates the moon picture.
     void tickAt(double universalTime)
     {
-        form.Moon.setDate(universalTime);
+        form.sun.Moon.setDate(universalTime);
         form.Timer.tick();
     }
 
@@ -170,26 +170,26 @@ TEST_F(SunPageWindows, FirstTickSelectsTheEditorsLocationAndFillsRiseAndSet)
     more->cbx_location.assignItemIndex(0);
     tickAt(At(2024, 6, 21, 10));
     EXPECT_EQ(more->cbx_location.itemIndex(), 1);
-    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC " + ShownDate(21, 6, 2024)))
-        << form.val_sunset.text().toStdString();
+    EXPECT_TRUE(form.sun.val_sunset.text().endsWith("UTC " + ShownDate(21, 6, 2024)))
+        << form.sun.val_sunset.text().toStdString();
     EXPECT_EQ(more->lbl_spring.hint(), LocalString(42071));
-    EXPECT_EQ(form.LastAlmanacDay, At(2024, 6, 21, 10));
+    EXPECT_EQ(form.sun.LastAlmanacDay, At(2024, 6, 21, 10));
 }
 
 TEST_F(SunPageWindows, RiseAndSetAreRefreshedOnlyOnANewUniversalDay)
 {
     tickAt(At(2024, 6, 21, 10));
-    form.val_sunrise.setText("untouched");
+    form.sun.val_sunrise.setText("untouched");
     tickAt(At(2024, 6, 21, 23, 59));
-    EXPECT_EQ(form.val_sunrise.text(), "untouched");
+    EXPECT_EQ(form.sun.val_sunrise.text(), "untouched");
     tickAt(At(2024, 6, 21, 0, 1));
-    EXPECT_EQ(form.val_sunrise.text(), "untouched");
+    EXPECT_EQ(form.sun.val_sunrise.text(), "untouched");
     tickAt(At(2024, 6, 22, 0, 1));
-    EXPECT_NE(form.val_sunrise.text(), "untouched");
-    form.val_sunrise.setText("untouched");
+    EXPECT_NE(form.sun.val_sunrise.text(), "untouched");
+    form.sun.val_sunrise.setText("untouched");
     // A time set far away in the same day of another year is another day as well.
     tickAt(At(1990, 1, 5, 12));
-    EXPECT_NE(form.val_sunrise.text(), "untouched");
+    EXPECT_NE(form.sun.val_sunrise.text(), "untouched");
 }
 
 // The editor's index is taken into the More Data window's list: after the editor reordered and
@@ -213,45 +213,45 @@ TEST_F(SunPageWindows, DayRefreshUsesTheListTheEditorSavedSince)
 // first tick and follows when the day refresh takes the editor's place into More Data.
 TEST_F(SunPageWindows, LocationCaptionIsFilledFromTheEditorsFieldsAndFollowsTheDayRefresh)
 {
-    ASSERT_EQ(form.lblLocation.text(), "Location:");
+    ASSERT_EQ(form.sun.lblLocation.text(), "Location:");
     tickAt(At(2024, 6, 21, 10));
     const QString shown = "Location: Coast Longitude " + editor->edt_longitude.text() + " Latitude " +
                           editor->edt_latitude.text();
-    EXPECT_EQ(form.lblLocation.text(), shown);
-    EXPECT_EQ(form.lblLocation.text(), "Location: Coast Longitude -151:12:0 Latitude -33:52:12");
+    EXPECT_EQ(form.sun.lblLocation.text(), shown);
+    EXPECT_EQ(form.sun.lblLocation.text(), "Location: Coast Longitude -151:12:0 Latitude -33:52:12");
     editor->lbx_location.setItemIndex(0);
     tickAt(At(2024, 6, 21, 11));
-    EXPECT_EQ(form.lblLocation.text(), shown);
+    EXPECT_EQ(form.sun.lblLocation.text(), shown);
     tickAt(At(2024, 6, 22, 10));
-    EXPECT_EQ(form.lblLocation.text(), "Location: Home Longitude -16:22:12 Latitude 48:12:0");
+    EXPECT_EQ(form.sun.lblLocation.text(), "Location: Home Longitude -16:22:12 Latitude 48:12:0");
     EXPECT_EQ(more->cbx_location.text(), "Home");
 }
 
 TEST_F(SunPageWindows, SetLocationButtonStaysDisabledButItsHandlerRefreshesAfterOk)
 {
     tickAt(At(2024, 6, 21, 10));
-    EXPECT_FALSE(form.btnLocation.enabled());
-    form.btnLocation.click();
-    EXPECT_TRUE(form.lblLocation.text().startsWith("Location: Coast"));
+    EXPECT_FALSE(form.sun.btnLocation.enabled());
+    form.sun.btnLocation.click();
+    EXPECT_TRUE(form.sun.lblLocation.text().startsWith("Location: Coast"));
     editor->onShowModal = [this] {
         editor->lbx_location.setItemIndex(0);
         return TModalResult::OK;
     };
-    form.btnLocationClick();
-    EXPECT_TRUE(form.lblLocation.text().startsWith("Location: Home Longitude"))
-        << form.lblLocation.text().toStdString();
+    form.sun.btnLocationClick();
+    EXPECT_TRUE(form.sun.lblLocation.text().startsWith("Location: Home Longitude"))
+        << form.sun.lblLocation.text().toStdString();
 }
 
 TEST_F(SunPageWindows, CancelledLocationDialogLeavesTheCaption)
 {
     tickAt(At(2024, 6, 21, 10));
-    const QString before = form.lblLocation.text();
+    const QString before = form.sun.lblLocation.text();
     editor->onShowModal = [this] {
         editor->lbx_location.setItemIndex(0);
         return TModalResult::Cancel;
     };
-    form.btnLocationClick();
-    EXPECT_EQ(form.lblLocation.text(), before);
+    form.sun.btnLocationClick();
+    EXPECT_EQ(form.sun.lblLocation.text(), before);
 }
 
 TEST_F(SunPageWindows, ClosingTheCalculatorStoresTheIndexAndKeepsTheEditorsLocations)
@@ -287,10 +287,10 @@ protected:
 TEST_F(SunPageWithMoonWindow, TickRunsTheMoonUpdateAndTheDayRefresh)
 {
     form.Timer.tick();
-    EXPECT_FALSE(form.val_julian.text().isEmpty());
-    EXPECT_FALSE(form.val_utc.text().isEmpty());
-    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC " + ShownDate(21, 6, 2024)))
-        << form.val_sunset.text().toStdString();
+    EXPECT_FALSE(form.sun.val_julian.text().isEmpty());
+    EXPECT_FALSE(form.sun.val_utc.text().isEmpty());
+    EXPECT_TRUE(form.sun.val_sunset.text().endsWith("UTC " + ShownDate(21, 6, 2024)))
+        << form.sun.val_sunset.text().toStdString();
 }
 
 TEST_F(SunPageWithMoonWindow, SetUtcTimeMovesTheAlmanacAndTheRiseAndSetDay)
@@ -303,11 +303,11 @@ TEST_F(SunPageWithMoonWindow, SetUtcTimeMovesTheAlmanacAndTheRiseAndSetDay)
         utc->edt_hour.setText("12");
         return TModalResult::OK;
     };
-    form.btnUTCTime.click();
-    EXPECT_TRUE(form.val_utc.text().endsWith(ShownDate(20, 3, 2024))) << form.val_utc.text().toStdString();
+    form.sun.btnUTCTime.click();
+    EXPECT_TRUE(form.sun.val_utc.text().endsWith(ShownDate(20, 3, 2024))) << form.sun.val_utc.text().toStdString();
     form.Timer.tick();
-    EXPECT_TRUE(form.val_sunset.text().endsWith("UTC " + ShownDate(20, 3, 2024)))
-        << form.val_sunset.text().toStdString();
+    EXPECT_TRUE(form.sun.val_sunset.text().endsWith("UTC " + ShownDate(20, 3, 2024)))
+        << form.sun.val_sunset.text().toStdString();
     EXPECT_EQ(more->val_suneclipse.text(), "18:18 UTC " + ShownDate(8, 4, 2024));
 }
 
@@ -317,10 +317,10 @@ TEST_F(SunPageWithMoonWindow, SetUtcTimeMovesTheAlmanacAndTheRiseAndSetDay)
 // (Sydney) it rises at 21:00 UTC and sets at 06:54 UTC.
 void expectHomeShown(const TFrmMain& form, const Tfrm_more& more)
 {
-    EXPECT_TRUE(form.lblLocation.text().startsWith("Location: Home Longitude -16:22:12 Latitude 48:12:0"))
-        << form.lblLocation.text().toStdString();
-    EXPECT_TRUE(form.val_sunrise.text().startsWith("02:5")) << form.val_sunrise.text().toStdString();
-    EXPECT_TRUE(form.val_sunset.text().startsWith("18:5")) << form.val_sunset.text().toStdString();
+    EXPECT_TRUE(form.sun.lblLocation.text().startsWith("Location: Home Longitude -16:22:12 Latitude 48:12:0"))
+        << form.sun.lblLocation.text().toStdString();
+    EXPECT_TRUE(form.sun.val_sunrise.text().startsWith("02:5")) << form.sun.val_sunrise.text().toStdString();
+    EXPECT_TRUE(form.sun.val_sunset.text().startsWith("18:5")) << form.sun.val_sunset.text().toStdString();
     EXPECT_EQ(more.cbx_location.text(), "Home");
     EXPECT_TRUE(more.val_latitude.text().startsWith(QString::fromUtf8("48° 12' 0'' ")))
         << more.val_latitude.text().toStdString();
@@ -343,7 +343,7 @@ TEST_F(SunPageWithMoonWindow, EditorOkShowsThePlaceWithinOneTickAndProgramEndKee
 {
     form.Timer.tick();
     ASSERT_EQ(more->cbx_location.text(), "Coast");
-    ASSERT_TRUE(form.val_sunrise.text().startsWith("21:0")) << form.val_sunrise.text().toStdString();
+    ASSERT_TRUE(form.sun.val_sunrise.text().startsWith("21:0")) << form.sun.val_sunrise.text().toStdString();
     editor->onShowModal = [this] {
         editor->lbx_location.setItemIndex(0);
         editor->btn_ok.click();
@@ -354,7 +354,7 @@ TEST_F(SunPageWithMoonWindow, EditorOkShowsThePlaceWithinOneTickAndProgramEndKee
     clock.advanceSeconds(1);
     form.Timer.tick();
     expectHomeShown(form, *more);
-    EXPECT_FALSE(form.lblSunVisible.visible()) << "Vienna's sun is up at 10:00 UTC";
+    EXPECT_FALSE(form.sun.lblSunVisible.visible()) << "Vienna's sun is up at 10:00 UTC";
 
     form.FormClose();
     EXPECT_EQ(StoredIndex(settingsFile()), 0);
@@ -363,13 +363,13 @@ TEST_F(SunPageWithMoonWindow, EditorOkShowsThePlaceWithinOneTickAndProgramEndKee
 TEST_F(SunPageWithMoonWindow, MoreDataPickBecomesTheCurrentLocationAndIsKept)
 {
     form.Timer.tick();
-    ASSERT_EQ(form.lblSunAzimuth.text(), "Night time") << "Sydney at 20:00 local time";
+    ASSERT_EQ(form.sun.lblSunAzimuth.text(), "Night time") << "Sydney at 20:00 local time";
     more->cbx_location.setItemIndex(0);
     clock.advanceSeconds(1);
     form.Timer.tick();
     expectHomeShown(form, *more);
     EXPECT_EQ(editor->lbx_location.itemIndex(), 0);
-    EXPECT_NE(form.lblSunAzimuth.text(), "Night time");
+    EXPECT_NE(form.sun.lblSunAzimuth.text(), "Night time");
     // Opening the editor again shows the choice rather than the one confirmed there before.
     editor->ShowModal();
     EXPECT_EQ(editor->lbx_location.itemIndex(), 0);

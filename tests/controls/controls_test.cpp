@@ -1,4 +1,5 @@
 #include "controls/checkbox.h"
+#include "controls/controllist.h"
 #include "controls/edit.h"
 #include "controls/guard.h"
 #include "controls/errors.h"
@@ -206,6 +207,27 @@ TEST(Guard, ATimerReportsEachTickWithoutRaising)
     EXPECT_EQ(ticks, 3);
     EXPECT_EQ(shown, QStringList{"Invalid year"});
     EXPECT_THROW(timer.tick(), EUserError);
+}
+
+struct TNamedControls : TControlOwner {
+    CONTROL(TEdit, edtFirst, "4");
+    CONTROL(TLabel, lblSecond);
+    CONTROL(TTimer, Timer, 250, false);
+};
+
+TEST(ControlList, EachControlIsNamedAfterItsMemberAndListedInOrder)
+{
+    TNamedControls owner;
+    const TControlList expected{&owner.edtFirst, &owner.lblSecond, &owner.Timer};
+    EXPECT_EQ(owner.controls(), expected);
+    EXPECT_STREQ(owner.edtFirst.name(), "edtFirst");
+    EXPECT_STREQ(owner.lblSecond.name(), "lblSecond");
+    EXPECT_STREQ(owner.Timer.name(), "Timer");
+    // The arguments still reach the control's constructor.
+    EXPECT_EQ(owner.edtFirst.text(), "4");
+    EXPECT_EQ(owner.Timer.interval(), 250);
+    EXPECT_FALSE(owner.Timer.enabled());
+    EXPECT_STREQ(TLabel().name(), "");
 }
 
 TEST(Window, HeadlessModalShowingIsACancel)

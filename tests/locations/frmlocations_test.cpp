@@ -2,7 +2,7 @@
 
 #include "controls/errors.h"
 #include "locations/inifile.h"
-#include "moonwindow/stringtable.h"
+#include "texts/stringtable.h"
 #include "testfiles.h"
 #include "tests/shown_text.h"
 

@@ -1,5 +1,7 @@
 #include "locations/settingsfile.h"
 
+#include "texts/appinfo.h"
+
 #include "testfiles.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +39,21 @@ TEST_F(SettingsFileLocation, BesideTheProgramWhenThatFolderIsWritable)
     EXPECT_EQ(SettingsFilePath(program, config), program + "/shutterly.ini");
 }
 
+// Installed into a prefix (bin/ beside share/applications with the menu entry), the program keeps
+// its settings where desktop programs keep them, even in a folder the user may write to.
+TEST_F(SettingsFileLocation, InTheConfigurationFolderWhenInstalledInAPrefix)
+{
+    const QString prefix = folder.path("prefix");
+    ASSERT_TRUE(QDir().mkpath(prefix + "/bin"));
+    ASSERT_TRUE(QDir().mkpath(prefix + "/share/applications"));
+    EXPECT_EQ(SettingsFilePath(prefix + "/bin", config), prefix + "/bin/shutterly.ini") << "no entry yet";
+    writeBytes(prefix + "/share/applications/" + ApplicationId + ".desktop", "[Desktop Entry]\n");
+    EXPECT_EQ(SettingsFilePath(prefix + "/bin", config), config + "/shutterly.ini");
+    // A file that is already there is still used.
+    writeBytes(prefix + "/bin/shutterly.ini", "[Current]\n");
+    EXPECT_EQ(SettingsFilePath(prefix + "/bin", config), prefix + "/bin/shutterly.ini");
+}
+
 TEST_F(SettingsFileLocation, InTheConfigurationFolderWhenTheProgramFolderIsNoFolder)
 {
     // Holds for root as well: nothing can be created below a regular file.
@@ -71,5 +88,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, SettingsFileReadOnlyProgramFolder,
                          ::testing::Values(TFolderCase{"NoFile", false, "config"},
                                            TFolderCase{"FileThere", true, "program"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A file named on the command line is taken as it is, without looking at the program's folder.
+TEST_F(SettingsFileLocation, FileNamedByTheUserWins)
+{
+    const QString requested = folder.path("elsewhere.ini");
+    EXPECT_EQ(SettingsFileName(requested), requested);
+}
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "moonwindow/frmjulian.h"
 
 #include "astro/jewish_calendar.h"
-#include "moonwindow/stringtable.h"
+#include "texts/stringtable.h"
 #include "moonwindowfixture.h"
 #include "../test_printers.h"
 

@@ -1,6 +1,6 @@
 #include "moonwindow/frmutc.h"
 
-#include "moonwindow/stringtable.h"
+#include "texts/stringtable.h"
 #include "moonwindowfixture.h"
 #include "../test_printers.h"
 

@@ -22,20 +22,20 @@ TEST_P(MoonWindowInLocale, OffsetFollowsTheLocaleFixedFiguresKeepTheFullStop)
 {
     const TLocaleSwitch inLocale(GetParam().locale);
     create(At(2000, 1, 2, 5, 30), -330);
-    EXPECT_TRUE(calculator->val_local.text().endsWith(QString(" = UTC plus ") + GetParam().hours + " hours"))
-        << calculator->val_local.text().toStdString();
-    EXPECT_EQ(calculator->val_julian.text(), "2451545.50000");
+    EXPECT_TRUE(calculator->sun.val_local.text().endsWith(QString(" = UTC plus ") + GetParam().hours + " hours"))
+        << calculator->sun.val_local.text().toStdString();
+    EXPECT_EQ(calculator->sun.val_julian.text(), "2451545.50000");
     const QRegularExpression moonDistance(R"(, [ \d]\d\.\d )");
-    EXPECT_TRUE(moonDistance.match(calculator->val_moon_distance.text()).hasMatch())
-        << calculator->val_moon_distance.text().toStdString();
+    EXPECT_TRUE(moonDistance.match(calculator->sun.val_moon_distance.text()).hasMatch())
+        << calculator->sun.val_moon_distance.text().toStdString();
     const QRegularExpression sunDistance(R"(,  0\.98\d )");
-    EXPECT_TRUE(sunDistance.match(calculator->val_sun_distance.text()).hasMatch())
-        << calculator->val_sun_distance.text().toStdString();
+    EXPECT_TRUE(sunDistance.match(calculator->sun.val_sun_distance.text()).hasMatch())
+        << calculator->sun.val_sun_distance.text().toStdString();
     const QRegularExpression subtend(R"(^0\.\d{4}$)");
-    EXPECT_TRUE(subtend.match(calculator->val_moon_subtend.text()).hasMatch())
-        << calculator->val_moon_subtend.text().toStdString();
-    EXPECT_TRUE(subtend.match(calculator->val_sun_subtend.text()).hasMatch())
-        << calculator->val_sun_subtend.text().toStdString();
+    EXPECT_TRUE(subtend.match(calculator->sun.val_moon_subtend.text()).hasMatch())
+        << calculator->sun.val_moon_subtend.text().toStdString();
+    EXPECT_TRUE(subtend.match(calculator->sun.val_sun_subtend.text()).hasMatch())
+        << calculator->sun.val_sun_subtend.text().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, MoonWindowInLocale,

@@ -2,12 +2,12 @@
 
 #include "controls/guard.h"
 #include "locations/location.h"
-#include "moonwindow/almanactext.h"
 #include "moonwindow/compass.h"
 #include "moonwindow/frmjulian.h"
-#include "moonwindow/stringtable.h"
-#include "moonwindow/trayiconplatform.h"
 #include "moredata/frmmore.h"
+#include "texts/almanactext.h"
+#include "texts/stringtable.h"
+#include "tray/trayiconplatform.h"
 #include "moonwindowfixture.h"
 #include "../shown_text.h"
 #include "../test_printers.h"
@@ -55,11 +55,11 @@ TEST_F(MoonWindowTest, FastModeAdvancesOneHourPerRealSecondAndLeavesTheLocalTime
     moon->mnu_fast.click();
     clock->advanceSeconds(1);
     moon->TimerTimer();
-    EXPECT_EQ(calculator->val_utc.text(), "11:00:00 7 " + Month(12) + " 2026");
+    EXPECT_EQ(calculator->sun.val_utc.text(), "11:00:00 7 " + Month(12) + " 2026");
     clock->advanceSeconds(1);
     moon->TimerTimer();
-    EXPECT_EQ(calculator->val_utc.text(), "12:00:00 7 " + Month(12) + " 2026");
-    EXPECT_EQ(calculator->val_local.text(), "");
+    EXPECT_EQ(calculator->sun.val_utc.text(), "12:00:00 7 " + Month(12) + " 2026");
+    EXPECT_EQ(calculator->sun.val_local.text(), "");
     EXPECT_EQ(moon->val_local.text(), "");
 }
 
@@ -74,22 +74,22 @@ TEST_F(MoonWindowTest, SwitchingFastModeRestartsFromTheClockBase)
     moon->mnu_fast.click();
     clock->advanceSeconds(5);
     moon->TimerTimer();
-    EXPECT_EQ(calculator->val_utc.text(), "10:00:05 7 " + Month(12) + " 2026");
-    EXPECT_TRUE(calculator->val_local.text().startsWith("10:00:05 7 " + Month(12) + " 2026 = UTC plus 0 hours"));
+    EXPECT_EQ(calculator->sun.val_utc.text(), "10:00:05 7 " + Month(12) + " 2026");
+    EXPECT_TRUE(calculator->sun.val_local.text().startsWith("10:00:05 7 " + Month(12) + " 2026 = UTC plus 0 hours"));
 }
 
 TEST_F(MoonWindowTest, LocalTimeNamesItsOffsetInTenthsOfHoursHalvesToEven)
 {
     create(At(2026, 12, 7, 10), -345);
-    EXPECT_TRUE(calculator->val_local.text().endsWith(" = UTC plus " + QLocale().toString(5.8) + " hours"))
-        << calculator->val_local.text().toStdString();
-    EXPECT_EQ(calculator->val_utc.text(), "04:15:00 7 " + Month(12) + " 2026");
+    EXPECT_TRUE(calculator->sun.val_local.text().endsWith(" = UTC plus " + QLocale().toString(5.8) + " hours"))
+        << calculator->sun.val_local.text().toStdString();
+    EXPECT_EQ(calculator->sun.val_utc.text(), "04:15:00 7 " + Month(12) + " 2026");
 }
 
 TEST_F(MoonWindowTest, JulianDateHasFiveDecimals)
 {
     create(At(2026, 12, 7), 0);
-    EXPECT_EQ(calculator->val_julian.text(), "2461381.50000");
+    EXPECT_EQ(calculator->sun.val_julian.text(), "2461381.50000");
     EXPECT_EQ(moon->val_julian.text(), "2461381.50000");
 }
 
@@ -101,45 +101,45 @@ TEST_F(MoonWindowTest, DistancesAgeAndPhaseHaveTheirUnitsAndFields)
     const QString kilometer = QRegularExpression::escape(LocalString(42089));
     const QRegularExpression moonDistance(R"(^\d{6} )" + kilometer + R"(, [ \d]\d\.\d )" +
                                           QRegularExpression::escape(LocalString(42090)) + R"(\.$)");
-    EXPECT_TRUE(moonDistance.match(calculator->val_moon_distance.text()).hasMatch())
-        << calculator->val_moon_distance.text().toStdString();
+    EXPECT_TRUE(moonDistance.match(calculator->sun.val_moon_distance.text()).hasMatch())
+        << calculator->sun.val_moon_distance.text().toStdString();
     // Below 10 astronomical units the six-character field starts with a blank.
     const QRegularExpression sunDistance(R"(^\d{9} )" + kilometer + R"(,  0\.98\d )" +
                                          QRegularExpression::escape(LocalString(42091)) + R"(\.$)");
-    EXPECT_TRUE(sunDistance.match(calculator->val_sun_distance.text()).hasMatch())
-        << calculator->val_sun_distance.text().toStdString();
+    EXPECT_TRUE(sunDistance.match(calculator->sun.val_sun_distance.text()).hasMatch())
+        << calculator->sun.val_sun_distance.text().toStdString();
     QStringList ageParts = LocalString(42092).split(QRegularExpression("%[123]%"));
     for (QString& part : ageParts)
         part = QRegularExpression::escape(part);
     const QRegularExpression age("^" + ageParts.join(R"(\d{1,2})") + "$");
-    EXPECT_TRUE(age.match(calculator->val_age.text()).hasMatch()) << calculator->val_age.text().toStdString();
+    EXPECT_TRUE(age.match(calculator->sun.val_age.text()).hasMatch()) << calculator->sun.val_age.text().toStdString();
     const QRegularExpression phase(R"(^\d{1,3}% )" + QRegularExpression::escape(LocalString(42093)) + "$");
-    EXPECT_TRUE(phase.match(calculator->val_phase.text()).hasMatch());
+    EXPECT_TRUE(phase.match(calculator->sun.val_phase.text()).hasMatch());
     const QRegularExpression degrees(R"(^0\.\d{4}$)");
-    EXPECT_TRUE(degrees.match(calculator->val_moon_subtend.text()).hasMatch());
-    EXPECT_TRUE(degrees.match(calculator->val_sun_subtend.text()).hasMatch());
+    EXPECT_TRUE(degrees.match(calculator->sun.val_moon_subtend.text()).hasMatch());
+    EXPECT_TRUE(degrees.match(calculator->sun.val_sun_subtend.text()).hasMatch());
 }
 
 TEST_F(MoonWindowTest, PhaseDatesAndLunationsOfTheCurrentLunation)
 {
     // The new moon of 2024-01-11 begins lunation 1250.
     create(At(2024, 1, 20), 0);
-    EXPECT_TRUE(calculator->val_newmoon.text().endsWith(" UTC 11 " + Month(1) + " 2024"));
-    EXPECT_TRUE(calculator->val_nextnew.text().endsWith(" UTC 9 " + Month(2) + " 2024"));
-    EXPECT_EQ(calculator->val_lastlunation.text(), "1250");
-    EXPECT_EQ(calculator->val_nextlunation.text(), "1251");
-    EXPECT_FALSE(calculator->val_full.text().isEmpty());
+    EXPECT_TRUE(calculator->sun.val_newmoon.text().endsWith(" UTC 11 " + Month(1) + " 2024"));
+    EXPECT_TRUE(calculator->sun.val_nextnew.text().endsWith(" UTC 9 " + Month(2) + " 2024"));
+    EXPECT_EQ(calculator->sun.val_lastlunation.text(), "1250");
+    EXPECT_EQ(calculator->sun.val_nextlunation.text(), "1251");
+    EXPECT_FALSE(calculator->sun.val_full.text().isEmpty());
 }
 
 TEST_F(MoonWindowTest, BlueMoonCaptionIsBlueUntilTheNextLunation)
 {
     // 2023-08-31 was the second full moon of August.
     create(At(2023, 8, 20), 0);
-    EXPECT_EQ(calculator->lbl_full.fontColor(), QColor(0, 0, 255));
+    EXPECT_EQ(calculator->sun.lbl_full.fontColor(), QColor(0, 0, 255));
     EXPECT_EQ(moon->lbl_full.fontColor(), QColor(0, 0, 255));
     clock->set(At(2023, 9, 20));
     moon->TimerTimer();
-    EXPECT_FALSE(calculator->lbl_full.fontColor().isValid());
+    EXPECT_FALSE(calculator->sun.lbl_full.fontColor().isValid());
 }
 
 // ---- Sun block ----
@@ -147,14 +147,14 @@ TEST_F(MoonWindowTest, BlueMoonCaptionIsBlueUntilTheNextLunation)
 TEST_F(MoonWindowTest, ElevationExactlyZeroIsNightWithoutADot)
 {
     create(At(2026, 12, 7, 10), 0);
-    const QImage before = calculator->ImgSunPos.picture();
+    const QImage before = calculator->sun.ImgSunPos.picture();
     moon->ShowSunPosition({0, 100});
-    EXPECT_EQ(calculator->lblSunElevation.text(), "0 degrees");
-    EXPECT_FALSE(calculator->lblSunVisible.visible());
-    EXPECT_EQ(calculator->lblSunAzimuth.text(), "Night time");
-    EXPECT_EQ(calculator->ImgSunPos.picture(), before);
+    EXPECT_EQ(calculator->sun.lblSunElevation.text(), "0 degrees");
+    EXPECT_FALSE(calculator->sun.lblSunVisible.visible());
+    EXPECT_EQ(calculator->sun.lblSunAzimuth.text(), "Night time");
+    EXPECT_EQ(calculator->sun.ImgSunPos.picture(), before);
     moon->ShowSunPosition({-0.4, 100});
-    EXPECT_TRUE(calculator->lblSunVisible.visible());
+    EXPECT_TRUE(calculator->sun.lblSunVisible.visible());
 }
 
 struct TAzimuthCase {
@@ -169,9 +169,9 @@ TEST_P(SunAzimuth, ShownFromNorthAndDrawnOnTheRim)
 {
     create(At(2026, 12, 7, 10), 0);
     moon->ShowSunPosition({30, GetParam().library});
-    EXPECT_EQ(calculator->lblSunAzimuth.text(), GetParam().text);
+    EXPECT_EQ(calculator->sun.lblSunAzimuth.text(), GetParam().text);
     EXPECT_EQ(moon->lblSunAzimuth.text(), GetParam().text);
-    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(GetParam().inside), Yellow);
+    EXPECT_EQ(calculator->sun.ImgSunPos.picture().pixel(GetParam().inside), Yellow);
     EXPECT_EQ(moon->Image1.picture().pixel(GetParam().inside), Yellow);
 }
 
@@ -212,12 +212,12 @@ TEST_F(MoonWindowTest, CompassDrawsTheCurrentSunLastAndClearsTheTrailOnANewDayOr
 {
     create(At(2026, 6, 21, 6), 0, GreenwichAndTokyo);
     moon->TimerTimer();
-    const QString early = calculator->lblSunAzimuth.text();
+    const QString early = calculator->sun.lblSunAzimuth.text();
     clock->set(At(2026, 6, 21, 10));
     moon->TimerTimer();
-    const QString late = calculator->lblSunAzimuth.text();
+    const QString late = calculator->sun.lblSunAzimuth.text();
     ASSERT_NE(early, late);
-    for (const QImage& compass : {calculator->ImgSunPos.picture(), moon->Image1.picture()}) {
+    for (const QImage& compass : {calculator->sun.ImgSunPos.picture(), moon->Image1.picture()}) {
         EXPECT_EQ(compass.pixel(Bearing(late, 3)), Yellow);
         EXPECT_EQ(compass.pixel(Bearing(late, 12)), SunOutline);
         EXPECT_EQ(compass.pixel(Bearing(early, 3)), TrailAmber);
@@ -226,27 +226,27 @@ TEST_F(MoonWindowTest, CompassDrawsTheCurrentSunLastAndClearsTheTrailOnANewDayOr
     // Over the night the sun is not drawn; the day's trail stays until the day ends.
     clock->set(At(2026, 6, 21, 23));
     moon->TimerTimer();
-    ASSERT_EQ(calculator->lblSunAzimuth.text(), "Night time");
-    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(late, 3)), TrailAmber);
-    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(early, 3)), TrailAmber);
+    ASSERT_EQ(calculator->sun.lblSunAzimuth.text(), "Night time");
+    EXPECT_EQ(calculator->sun.ImgSunPos.picture().pixel(Bearing(late, 3)), TrailAmber);
+    EXPECT_EQ(calculator->sun.ImgSunPos.picture().pixel(Bearing(early, 3)), TrailAmber);
 
     clock->set(At(2026, 6, 22, 6));
     moon->TimerTimer();
-    for (const QImage& compass : {calculator->ImgSunPos.picture(), moon->Image1.picture()}) {
+    for (const QImage& compass : {calculator->sun.ImgSunPos.picture(), moon->Image1.picture()}) {
         EXPECT_EQ(compass.pixel(Bearing(late, 3)), Aqua);
         // The half of the dot outside the disc is gone as well.
         EXPECT_EQ(compass.pixel(Bearing(late, -4)), qRgb(255, 255, 255));
     }
-    const QString nextMorning = calculator->lblSunAzimuth.text();
-    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(nextMorning, 3)), Yellow);
+    const QString nextMorning = calculator->sun.lblSunAzimuth.text();
+    EXPECT_EQ(calculator->sun.ImgSunPos.picture().pixel(Bearing(nextMorning, 3)), Yellow);
 
     locations->lbx_location.setItemIndex(1);
     clock->advanceSeconds(1);
     moon->TimerTimer();
-    const QString tokyo = calculator->lblSunAzimuth.text();
+    const QString tokyo = calculator->sun.lblSunAzimuth.text();
     ASSERT_NE(tokyo, nextMorning);
-    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(nextMorning, 3)), Aqua);
-    EXPECT_EQ(calculator->ImgSunPos.picture().pixel(Bearing(tokyo, 3)), Yellow);
+    EXPECT_EQ(calculator->sun.ImgSunPos.picture().pixel(Bearing(nextMorning, 3)), Aqua);
+    EXPECT_EQ(calculator->sun.ImgSunPos.picture().pixel(Bearing(tokyo, 3)), Yellow);
 }
 
 TEST(Compass, ShownAzimuthAndRimPoint)
@@ -262,33 +262,33 @@ TEST(Compass, ShownAzimuthAndRimPoint)
 TEST_F(MoonWindowTest, UncheckedUseCalculatedKeepsTheTypedElevation)
 {
     create(At(2026, 12, 7, 10), 0);
-    calculator->chbxSunElev.setChecked(false);
-    calculator->edtSunElev.setText("45");
+    calculator->sun.chbxSunElev.setChecked(false);
+    calculator->sun.edtSunElev.setText("45");
     moon->ShowSunPosition({20.4, 100});
-    EXPECT_EQ(calculator->edtSunElev.text(), "45");
-    EXPECT_EQ(calculator->lblSunElevation.text(), "20 degrees");
-    calculator->chbxSunElev.setChecked(true);
+    EXPECT_EQ(calculator->sun.edtSunElev.text(), "45");
+    EXPECT_EQ(calculator->sun.lblSunElevation.text(), "20 degrees");
+    calculator->sun.chbxSunElev.setChecked(true);
     moon->ShowSunPosition({20.6, 100});
-    EXPECT_EQ(calculator->edtSunElev.text(), "21");
+    EXPECT_EQ(calculator->sun.edtSunElev.text(), "21");
 }
 
 TEST_F(MoonWindowTest, SunBlockWaitsForTheEditorThenRunsOncePerMinuteOrJump)
 {
     create(At(2026, 6, 21, 8), 0);
     // The editor did not exist at creation.
-    EXPECT_EQ(calculator->lblSunElevation.text(), "");
+    EXPECT_EQ(calculator->sun.lblSunElevation.text(), "");
     moon->TimerTimer();
-    const QString morning = calculator->lblSunElevation.text();
+    const QString morning = calculator->sun.lblSunElevation.text();
     EXPECT_TRUE(morning.endsWith(" degrees"));
-    EXPECT_FALSE(calculator->lblSunVisible.visible());
+    EXPECT_FALSE(calculator->sun.lblSunVisible.visible());
     // Within the minute the dot is not drawn again.
-    const QImage compass = calculator->ImgSunPos.picture();
+    const QImage compass = calculator->sun.ImgSunPos.picture();
     clock->advanceSeconds(30);
     moon->TimerTimer();
-    EXPECT_EQ(calculator->ImgSunPos.picture(), compass);
+    EXPECT_EQ(calculator->sun.ImgSunPos.picture(), compass);
     setUniversalTime(2026, 6, 21, 23, 0, 0);
-    EXPECT_EQ(calculator->lblSunAzimuth.text(), "Night time");
-    EXPECT_TRUE(calculator->lblSunVisible.visible());
+    EXPECT_EQ(calculator->sun.lblSunAzimuth.text(), "Night time");
+    EXPECT_TRUE(calculator->sun.lblSunVisible.visible());
 }
 
 // Regression: the page's moon picture is re-dated every tick, so a jump test alone kept the
@@ -297,21 +297,21 @@ TEST_F(MoonWindowTest, InNormalModeTheSunFollowsTheClock)
 {
     create(At(2026, 6, 21, 6), 0);
     moon->TimerTimer();
-    const QString early = calculator->lblSunElevation.text();
+    const QString early = calculator->sun.lblSunElevation.text();
     for (int minute = 0; minute < 180; ++minute) {
         clock->advanceSeconds(61);
         moon->TimerTimer();
     }
-    EXPECT_NE(calculator->lblSunElevation.text(), early);
-    EXPECT_EQ(calculator->edtSunElev.text() + " degrees", calculator->lblSunElevation.text());
+    EXPECT_NE(calculator->sun.lblSunElevation.text(), early);
+    EXPECT_EQ(calculator->sun.edtSunElev.text() + " degrees", calculator->sun.lblSunElevation.text());
 }
 
 TEST_F(MoonWindowTest, SouthernLocationTurnsThePagesMoon)
 {
     create(At(2026, 12, 7, 10), 0, OneLocation("Sydney", -121932, -544356));
-    EXPECT_EQ(calculator->Moon.rotation(), rot_none);
+    EXPECT_EQ(calculator->sun.Moon.rotation(), rot_none);
     moon->TimerTimer();
-    EXPECT_EQ(calculator->Moon.rotation(), rot_180);
+    EXPECT_EQ(calculator->sun.Moon.rotation(), rot_180);
 }
 
 // ---- Setting the time ----
@@ -320,11 +320,11 @@ TEST_F(MoonWindowTest, UniversalNoonWithBiasMinus600ShowsLocal22)
 {
     create(At(2026, 12, 7, 10), -600);
     setUniversalTime(2026, 12, 7, 12, 0, 0);
-    EXPECT_TRUE(calculator->val_local.text().startsWith("22:00:00 7 " + Month(12) + " 2026 = UTC plus 10 hours"));
-    EXPECT_EQ(calculator->val_utc.text(), "12:00:00 7 " + Month(12) + " 2026");
+    EXPECT_TRUE(calculator->sun.val_local.text().startsWith("22:00:00 7 " + Month(12) + " 2026 = UTC plus 10 hours"));
+    EXPECT_EQ(calculator->sun.val_utc.text(), "12:00:00 7 " + Month(12) + " 2026");
     clock->advanceSeconds(3);
     moon->TimerTimer();
-    EXPECT_EQ(calculator->val_utc.text(), "12:00:03 7 " + Month(12) + " 2026");
+    EXPECT_EQ(calculator->sun.val_utc.text(), "12:00:03 7 " + Month(12) + " 2026");
 }
 
 TEST_F(MoonWindowTest, TheDialogOpensWithTheShownUniversalTime)
@@ -335,7 +335,7 @@ TEST_F(MoonWindowTest, TheDialogOpensWithTheShownUniversalTime)
     EXPECT_EQ(utc->edt_hour.text(), "9");
     EXPECT_EQ(utc->edt_min.text(), "30");
     EXPECT_EQ(utc->edt_sec.text(), "15");
-    EXPECT_EQ(calculator->val_utc.text(), "09:30:15 7 " + Month(12) + " 2026");
+    EXPECT_EQ(calculator->sun.val_utc.text(), "09:30:15 7 " + Month(12) + " 2026");
 }
 
 TEST_F(MoonWindowTest, CancelChangesNothing)
@@ -348,7 +348,7 @@ TEST_F(MoonWindowTest, CancelChangesNothing)
     };
     moon->mnu_utcClick();
     EXPECT_EQ(moon->FClockShownBase, shownBase);
-    EXPECT_EQ(calculator->val_utc.text(), "10:00:00 7 " + Month(12) + " 2026");
+    EXPECT_EQ(calculator->sun.val_utc.text(), "10:00:00 7 " + Month(12) + " 2026");
 }
 
 TEST_F(MoonWindowTest, ASetTimeInFastModeRunsOnFastFromThere)
@@ -357,10 +357,10 @@ TEST_F(MoonWindowTest, ASetTimeInFastModeRunsOnFastFromThere)
     clock->advanceSeconds(100);
     moon->mnu_fast.click();
     setUniversalTime(2030, 1, 1, 0, 0, 0);
-    EXPECT_EQ(calculator->val_utc.text(), "00:00:00 1 " + Month(1) + " 2030");
+    EXPECT_EQ(calculator->sun.val_utc.text(), "00:00:00 1 " + Month(1) + " 2030");
     clock->advanceSeconds(1);
     moon->TimerTimer();
-    EXPECT_EQ(calculator->val_utc.text(), "01:00:00 1 " + Month(1) + " 2030");
+    EXPECT_EQ(calculator->sun.val_utc.text(), "01:00:00 1 " + Month(1) + " 2030");
 }
 
 TEST_F(MoonWindowTest, TheJulianDialogSetsTheTime)
@@ -372,7 +372,7 @@ TEST_F(MoonWindowTest, TheJulianDialogSetsTheTime)
         return TModalResult::OK;
     };
     moon->mnu_julianClick();
-    EXPECT_EQ(calculator->val_utc.text(), "12:00:00 1 " + Month(1) + " 2000");
+    EXPECT_EQ(calculator->sun.val_utc.text(), "12:00:00 1 " + Month(1) + " 2000");
 }
 
 // ---- Menus ----
@@ -536,11 +536,11 @@ TEST_F(MoonWindowTest, AtTheEndOfTheCalendarThePhaseTextsStopAndTheRestGoesOn)
 {
     // The next new moon falls into the year 10000, which no date text can show.
     create(At(9999, 12, 29, 12), 0);
-    EXPECT_FALSE(calculator->val_newmoon.text().isEmpty());
-    EXPECT_TRUE(calculator->val_nextnew.text().isEmpty());
-    EXPECT_TRUE(calculator->val_lastlunation.text().isEmpty());
-    EXPECT_FALSE(calculator->val_moon_distance.text().isEmpty());
-    EXPECT_FALSE(calculator->val_age.text().isEmpty());
+    EXPECT_FALSE(calculator->sun.val_newmoon.text().isEmpty());
+    EXPECT_TRUE(calculator->sun.val_nextnew.text().isEmpty());
+    EXPECT_TRUE(calculator->sun.val_lastlunation.text().isEmpty());
+    EXPECT_FALSE(calculator->sun.val_moon_distance.text().isEmpty());
+    EXPECT_FALSE(calculator->sun.val_age.text().isEmpty());
 }
 
 TEST_F(MoonWindowTest, ASetTimeReachesTheMoreDataWindow)

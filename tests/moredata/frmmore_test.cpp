@@ -80,8 +80,9 @@ TEST_F(MoreDataWindow, EmptyListStillShowsTheYearButNoPlace)
     EXPECT_EQ(window.val_longitude.text(), "");
     for (const TLabel* caption : {&window.lbl_spring, &window.lbl_summer, &window.lbl_autumn, &window.lbl_winter})
         EXPECT_EQ(caption->hint(), "");
-    for (const TLabel* label : {&calculator.val_sunrise, &calculator.val_suntransit, &calculator.val_sunset,
-                                &calculator.val_moonrise, &calculator.val_moontransit, &calculator.val_moonset})
+    for (const TLabel* label :
+         {&calculator.sun.val_sunrise, &calculator.sun.val_suntransit, &calculator.sun.val_sunset,
+          &calculator.sun.val_moonrise, &calculator.sun.val_moontransit, &calculator.sun.val_moonset})
         EXPECT_EQ(label->text(), "---");
     EXPECT_FALSE(window.val_spring.text().isEmpty());
     EXPECT_FALSE(window.val_perigee.text().isEmpty());
@@ -96,7 +97,7 @@ TEST_F(MoreDataWindow, StoredIndexBeyondTheListSelectsNothing)
     EXPECT_EQ(window.cbx_location.count(), 1);
     EXPECT_EQ(window.cbx_location.itemIndex(), -1);
     EXPECT_EQ(window.val_latitude.text(), "");
-    EXPECT_EQ(calculator.val_sunrise.text(), "---");
+    EXPECT_EQ(calculator.sun.val_sunrise.text(), "---");
 }
 
 TEST_F(MoreDataWindow, LeavingTheSelectionKeepsTheLastCoordinatesAndClearsTheHints)
@@ -107,7 +108,7 @@ TEST_F(MoreDataWindow, LeavingTheSelectionKeepsTheLastCoordinatesAndClearsTheHin
     window.cbx_location.setItemIndex(-1);
     EXPECT_EQ(window.val_latitude.text(), Shown(QString::fromUtf8("48° 12' 0'' North")));
     EXPECT_EQ(window.lbl_spring.hint(), "");
-    EXPECT_EQ(calculator.val_sunrise.text(), "---");
+    EXPECT_EQ(calculator.sun.val_sunrise.text(), "---");
 }
 
 struct THintCase {
@@ -165,13 +166,13 @@ TEST_F(MoreDataWindow, RiseTransitSetOfTheSunGoToTheCalculatorAndTheWindow)
     store({Place("Greenwich", 51.5, 0)});
     Tfrm_more& window = create();
     // Published for 51.5 N, 0: 03:42:40, 12:01:55, 20:21:05 UT.
-    EXPECT_EQ(calculator.val_sunrise.text(), Shown("03:42 UTC 21 June 2024"));
-    EXPECT_EQ(calculator.val_suntransit.text(), Shown("12:01 UTC 21 June 2024"));
-    EXPECT_EQ(calculator.val_sunset.text(), Shown("20:21 UTC 21 June 2024"));
-    EXPECT_EQ(window.val_sunrise.text(), calculator.val_sunrise.text());
-    EXPECT_EQ(window.val_suntransit.text(), calculator.val_suntransit.text());
-    EXPECT_EQ(window.val_sunset.text(), calculator.val_sunset.text());
-    EXPECT_EQ(window.val_moonrise.text(), calculator.val_moonrise.text());
+    EXPECT_EQ(calculator.sun.val_sunrise.text(), Shown("03:42 UTC 21 June 2024"));
+    EXPECT_EQ(calculator.sun.val_suntransit.text(), Shown("12:01 UTC 21 June 2024"));
+    EXPECT_EQ(calculator.sun.val_sunset.text(), Shown("20:21 UTC 21 June 2024"));
+    EXPECT_EQ(window.val_sunrise.text(), calculator.sun.val_sunrise.text());
+    EXPECT_EQ(window.val_suntransit.text(), calculator.sun.val_suntransit.text());
+    EXPECT_EQ(window.val_sunset.text(), calculator.sun.val_sunset.text());
+    EXPECT_EQ(window.val_moonrise.text(), calculator.sun.val_moonrise.text());
 }
 
 // The sun fails on its first event, which ends its block; the moon's block is separate.
@@ -181,11 +182,11 @@ TEST_F(MoreDataWindow, MidnightSunShowsNoSunEventsButTheMoonStillRisesAndSets)
     clock.set(At(2024, 6, 14, 12));
     store({Place("Svalbard", 78.2, -15.6)});
     create();
-    EXPECT_EQ(calculator.val_sunrise.text(), "---");
-    EXPECT_EQ(calculator.val_suntransit.text(), "---");
-    EXPECT_EQ(calculator.val_sunset.text(), "---");
-    EXPECT_NE(calculator.val_moontransit.text(), "---");
-    EXPECT_TRUE(calculator.val_moonrise.text() != "---" || calculator.val_moonset.text() != "---");
+    EXPECT_EQ(calculator.sun.val_sunrise.text(), "---");
+    EXPECT_EQ(calculator.sun.val_suntransit.text(), "---");
+    EXPECT_EQ(calculator.sun.val_sunset.text(), "---");
+    EXPECT_NE(calculator.sun.val_moontransit.text(), "---");
+    EXPECT_TRUE(calculator.sun.val_moonrise.text() != "---" || calculator.sun.val_moonset.text() != "---");
 }
 
 // Each shown event must fall on the universal-time day of the instant, and the moon, which
@@ -202,15 +203,16 @@ TEST_F(MoreDataWindow, MoonEventsAlwaysBelongToTheirDayAndSkipOnceAMonth)
         window.LocationChange();
         const QString date =
             QStringLiteral(" UTC %1").arg(QLocale().toString(QDate(2024, 1, 1).addDays(day), "d MMMM yyyy"));
-        for (const TLabel* label : {&calculator.val_moonrise, &calculator.val_moontransit, &calculator.val_moonset,
-                                    &calculator.val_sunrise, &calculator.val_sunset}) {
+        for (const TLabel* label :
+             {&calculator.sun.val_moonrise, &calculator.sun.val_moontransit, &calculator.sun.val_moonset,
+              &calculator.sun.val_sunrise, &calculator.sun.val_sunset}) {
             if (label->text() != "---") {
                 EXPECT_TRUE(label->text().endsWith(date)) << label->text().toStdString() << " on day " << day;
             }
         }
-        missingRises += calculator.val_moonrise.text() == "---";
-        missingSets += calculator.val_moonset.text() == "---";
-        EXPECT_NE(calculator.val_sunrise.text(), "---");
+        missingRises += calculator.sun.val_moonrise.text() == "---";
+        missingSets += calculator.sun.val_moonset.text() == "---";
+        EXPECT_NE(calculator.sun.val_sunrise.text(), "---");
     }
     EXPECT_GE(missingRises, 1);
     EXPECT_LE(missingRises, 3);
@@ -227,9 +229,9 @@ TEST_F(MoreDataWindow, ChoosingAnotherLocationRecomputes)
     EXPECT_EQ(window.val_longitude.text(), Shown(QString::fromUtf8("151° 12' 0'' East")));
     EXPECT_EQ(window.lbl_spring.hint(), Shown("Begin of autumn"));
     // Sydney's winter sunrise is 20:59 UT of the day before; on the 21st it rises at 21:00.
-    EXPECT_TRUE(calculator.val_sunrise.text().startsWith(Shown("21:00 UTC 21 June 2024")) ||
-                calculator.val_sunrise.text().startsWith(Shown("20:59 UTC 21 June 2024")))
-        << calculator.val_sunrise.text().toStdString();
+    EXPECT_TRUE(calculator.sun.val_sunrise.text().startsWith(Shown("21:00 UTC 21 June 2024")) ||
+                calculator.sun.val_sunrise.text().startsWith(Shown("20:59 UTC 21 June 2024")))
+        << calculator.sun.val_sunrise.text().toStdString();
 }
 
 TEST_F(MoreDataWindow, TimerRecomputesWhileHidden)
@@ -266,8 +268,8 @@ TEST_F(MoreDataWindow, FeastDateOutsideItsRangeDoesNotStopTheRest)
     EXPECT_EQ(window.val_easter.text(), Shown(OutOfRange));
     EXPECT_TRUE(window.val_pesach.text().endsWith("2450")) << window.val_pesach.text().toStdString();
     EXPECT_TRUE(window.val_chinese.text().contains("2450")) << window.val_chinese.text().toStdString();
-    EXPECT_TRUE(calculator.val_sunrise.text().endsWith(Shown("UTC 1 March 2450")))
-        << calculator.val_sunrise.text().toStdString();
+    EXPECT_TRUE(calculator.sun.val_sunrise.text().endsWith(Shown("UTC 1 March 2450")))
+        << calculator.sun.val_sunrise.text().toStdString();
     EXPECT_EQ(window.val_latitude.text(), Shown(QString::fromUtf8("51° 30' 0'' North")));
 }
 

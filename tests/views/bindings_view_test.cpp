@@ -1,4 +1,4 @@
-#include "calculator/formmainview.h"
+#include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
 #include "controls/bindingview.h"
 #include "controls/button.h"
@@ -83,14 +83,14 @@ std::function<QWidget*(std::unique_ptr<TControl>&, QWidget*)> binding(Binder bin
 INSTANTIATE_TEST_SUITE_P(
     Bindings, DisabledLook,
     testing::Values(
-        BoundControl{"Edit", binding<TEdit>([](TEdit& c, QWidget* p) { return Bind::edit(c, "edit", p); }),
+        BoundControl{"Edit", binding<TEdit>([](TEdit& c, QWidget* p) { return Bind::edit(c, p); }),
                      QPalette::Base, QPalette::Text},
-        BoundControl{"Button", binding<TButton>([](TButton& c, QWidget* p) { return Bind::button(c, "button", p); }),
+        BoundControl{"Button", binding<TButton>([](TButton& c, QWidget* p) { return Bind::button(c, p); }),
                      QPalette::Button, QPalette::ButtonText},
-        BoundControl{"Label", binding<TLabel>([](TLabel& c, QWidget* p) { return Bind::label(c, "label", p); }),
+        BoundControl{"Label", binding<TLabel>([](TLabel& c, QWidget* p) { return Bind::label(c, p); }),
                      QPalette::Window, QPalette::WindowText},
         BoundControl{"CheckBox",
-                     binding<TCheckBox>([](TCheckBox& c, QWidget* p) { return Bind::checkBox(c, "box", "Box", p); }),
+                     binding<TCheckBox>([](TCheckBox& c, QWidget* p) { return Bind::checkBox(c, "Box", p); }),
                      QPalette::Window, QPalette::WindowText}),
     [](const testing::TestParamInfo<BoundControl>& info) { return std::string(info.param.name); });
 
@@ -98,10 +98,10 @@ TEST(CalculatorDisabledLook, SetLocationAndTheReflectorLossLookDisabled)
 {
     TFixedClock clock{46363, -60};
     TFrmMain form{clock};
-    FormMainView view{form};
+    CalculatorWindowView view{form};
     form.FormCreate();
-    form.btnLocation.setEnabled(false);
-    form.chbxReflector.setChecked(false);
+    form.sun.btnLocation.setEnabled(false);
+    form.lighting.chbxReflector.setChecked(false);
     const std::pair<const char*, QPalette::ColorRole> disabled[] = {{"btnLocation", QPalette::ButtonText},
                                                                     {"edtFillReflectorLoss", QPalette::Text}};
     for (const auto& [name, role] : disabled) {

@@ -2,6 +2,7 @@
 #include "locations/frmlocations.h"
 #include "locations/frmlocationsview.h"
 #include "tests/shown_text.h"
+#include "tests/views/boundcontrols.h"
 
 #include <QApplication>
 #include <QDir>
@@ -64,13 +65,7 @@ protected:
 
 TEST_F(LocationsView, EveryControlIsBound)
 {
-    EXPECT_NE(child<QListWidget>("lbx_location"), nullptr);
-    for (const char* name : {"btn_plus", "btn_minus", "btn_new", "btn_del", "btn_ok", "btn_cancel", "btn_import"})
-        EXPECT_NE(child<QPushButton>(name), nullptr) << name;
-    for (const char* name : {"edt_name", "edt_longitude", "edt_latitude", "edt_altitude"})
-        EXPECT_NE(child<QLineEdit>(name), nullptr) << name;
-    for (const char* name : {"lbl_longitude", "lbl_latitude", "lbl_altitude"})
-        EXPECT_NE(child<QLabel>(name), nullptr) << name;
+    EXPECT_EQ(UnboundControls(form->controls(), *view), QStringList());
     EXPECT_EQ(view->windowTitle(), Shown("Edit locations"));
 }
 

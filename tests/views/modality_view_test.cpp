@@ -1,4 +1,4 @@
-#include "calculator/formmainview.h"
+#include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
 #include "controls/modalview.h"
@@ -8,7 +8,7 @@
 #include "moonwindow/frmutc.h"
 #include "moonwindow/frmutcview.h"
 #include "moonwindow/mainform.h"
-#include "moonwindow/mainformview.h"
+#include "moonwindow/moonwindowview.h"
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
 
@@ -105,9 +105,9 @@ protected:
     const QString settings = folder.filePath("shutterly.ini");
     TFixedClock clock{46363.5, 0};
     TFrmMain calculator{clock};
-    FormMainView calculatorView{calculator};
+    CalculatorWindowView calculatorView{calculator};
     TMainForm moon{calculator, clock, settings};
-    MainFormView moonView{moon};
+    MoonWindowView moonView{moon};
     Tfrm_more more{calculator, clock, settings};
     FrmMoreView moreView{more};
     Tfrm_locations locations{settings};

@@ -4,12 +4,16 @@
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
 #include "tests/shown_text.h"
+#include "tests/views/boundcontrols.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -51,16 +55,7 @@ protected:
 
 TEST_F(MoreDataView, EveryControlIsBound)
 {
-    for (const char* name :
-         {"lbl_location", "cbx_location", "lbl_latitude", "val_latitude", "lbl_longitude", "val_longitude",
-          "lbl_spring", "val_spring", "lbl_summer", "val_summer", "lbl_autumn", "val_autumn", "lbl_winter",
-          "val_winter", "lbl_sunrise", "val_sunrise", "lbl_suntransit", "val_suntransit", "lbl_sunset",
-          "val_sunset", "lbl_perihel", "val_perihel", "lbl_aphel", "val_aphel", "lbl_suneclipse",
-          "val_suneclipse", "typ_suneclipse", "lbl_easter", "val_easter", "lbl_pesach", "val_pesach",
-          "lbl_chinese", "val_chinese", "lbl_moonrise", "val_moonrise", "lbl_moontransit", "val_moontransit",
-          "lbl_moonset", "val_moonset", "lbl_perigee", "val_perigee", "lbl_apogee", "val_apogee",
-          "lbl_mooneclipse", "val_mooneclipse", "typ_mooneclipse", "Label1", "lblTimeBias"})
-        EXPECT_NE(child<QWidget>(name), nullptr) << name;
+    EXPECT_EQ(UnboundControls(form->controls(), *view), QStringList());
     QTimer* timer = child<QTimer>("Timer");
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(timer->interval(), 65535);
@@ -86,6 +81,61 @@ TEST_F(MoreDataView, PickingALocationRecomputes)
     EXPECT_EQ(form->cbx_location.itemIndex(), 1);
     EXPECT_TRUE(child<QLabel>("val_longitude")->text().endsWith(Shown("East")));
     EXPECT_EQ(child<QLabel>("lbl_spring")->toolTip(), Shown("Begin of autumn"));
+}
+
+TEST_F(MoreDataView, DayFieldAndTodayButtonPickAndReturn)
+{
+    auto* day = child<QDateEdit>("dtp_day");
+    ASSERT_NE(day, nullptr);
+    EXPECT_TRUE(day->calendarPopup());
+    // Every locale shows the whole year.
+    EXPECT_TRUE(day->text().contains(QLatin1String("2024"))) << day->text().toStdString();
+    EXPECT_EQ(day->date(), QDate(2024, 3, 20));
+    const QString sunrise = child<QLabel>("val_sunriselight")->text();
+    day->setDate(QDate(2024, 12, 21));
+    EXPECT_EQ(form->dtp_day.date(), QDate(2024, 12, 21));
+    EXPECT_FALSE(form->FollowsClock());
+    EXPECT_NE(child<QLabel>("val_sunriselight")->text(), sunrise);
+    EXPECT_TRUE(child<QLabel>("val_sunrise")->text().endsWith(Shown("21 December 2024")));
+    // Enter, which confirms a typed day, leaves the picked day.
+    view->show();
+    day->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(day, &enter);
+    EXPECT_FALSE(form->FollowsClock());
+    child<QPushButton>("btn_today")->click();
+    EXPECT_TRUE(form->FollowsClock());
+    EXPECT_EQ(day->date(), QDate(2024, 3, 20));
+    EXPECT_EQ(child<QLabel>("val_sunriselight")->text(), sunrise);
+    view->hide();
+}
+
+// With the longest texts of the high north (midnight sun, polar night), every row is shown whole
+// and the window stays on a 1366 x 768 screen, in every language.
+TEST_F(MoreDataView, LongestRowsFitOnTheScreenInEveryLanguage)
+{
+    TLocation tromso;
+    tromso.Name = "Tromsø";
+    tromso.Latitude = 69.65;
+    tromso.Longitude = -18.96;
+    const TLocationList north{tromso};
+    SaveLocations(folder.filePath("shutterly.ini"), &north, 0);
+    form->ReloadLocations();
+    for (const char* locale : TestedLocales) {
+        const TLocaleSwitch language(locale);
+        form->LocalizeAndArrange();
+        for (const QDate& date : {QDate(2024, 6, 21), QDate(2024, 12, 21)}) {
+            form->dtp_day.setDate(date);
+            view->show();
+            view->layout()->activate();
+            EXPECT_LE(view->width(), 1366) << locale;
+            EXPECT_LE(view->frameGeometry().height(), 740) << locale;
+            for (const QLabel* label : view->findChildren<QLabel*>())
+                EXPECT_GE(label->width(), label->sizeHint().width())
+                    << locale << " " << label->objectName().toStdString() << " " << label->text().toStdString();
+        }
+        view->hide();
+    }
 }
 
 // Closed with the close box or Escape, the window must open again from the moon window's menu.

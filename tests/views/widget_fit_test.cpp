@@ -2,9 +2,10 @@
 // desktop, in the language the suite runs under: no text may be cut off, whatever value the
 // logic writes. The texts that change are driven through the logic to their long forms first.
 
-#include "calculator/formmainview.h"
+#include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
+#include "help/helpview.h"
 #include "locations/frmlocations.h"
 #include "locations/frmlocationsview.h"
 #include "locations/location.h"
@@ -17,9 +18,8 @@
 #include "moonwindow/frmjulianview.h"
 #include "moonwindow/frmutc.h"
 #include "moonwindow/frmutcview.h"
-#include "moonwindow/helpview.h"
 #include "moonwindow/mainform.h"
-#include "moonwindow/mainformview.h"
+#include "moonwindow/moonwindowview.h"
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
 #include "widgetfit.h"
@@ -54,7 +54,7 @@ protected:
         SaveLocations(settingsFile(), &places, 0);
         calculator.FormCreate();
         moon = std::make_unique<TMainForm>(calculator, clock, settingsFile());
-        moonView = std::make_unique<MainFormView>(*moon);
+        moonView = std::make_unique<MoonWindowView>(*moon);
         moon->FormCreate();
         more = std::make_unique<Tfrm_more>(calculator, clock, settingsFile());
         moreView = std::make_unique<FrmMoreView>(*more);
@@ -117,9 +117,9 @@ protected:
     // then carry short month names (May, June), the year walked through later longer ones.
     TFixedClock clock{DayNumber(2026, 5, 20) + 0.5, -60};
     TFrmMain calculator{clock};
-    FormMainView calculatorView{calculator};
+    CalculatorWindowView calculatorView{calculator};
     std::unique_ptr<TMainForm> moon;
-    std::unique_ptr<MainFormView> moonView;
+    std::unique_ptr<MoonWindowView> moonView;
     std::unique_ptr<Tfrm_more> more;
     std::unique_ptr<FrmMoreView> moreView;
     std::unique_ptr<Tfrm_locations> locations;
@@ -139,14 +139,14 @@ TEST_F(WidgetFit, CalculatorPagesAtStartUp)
 TEST_F(WidgetFit, CalculatorWithItsLongestTexts)
 {
     // The reflector can be too weak for the fill ratio asked for: "Not possible".
-    calculator.chbxReflector.setChecked(true);
-    calculator.tbFillStops.setPosition(0);
-    ASSERT_EQ(calculator.lblFillDistance.text(), QStringLiteral("Not possible"));
+    calculator.lighting.chbxReflector.setChecked(true);
+    calculator.lighting.tbFillStops.setPosition(0);
+    ASSERT_EQ(calculator.lighting.lblFillDistance.text(), QStringLiteral("Not possible"));
     measureEveryPage(QStringLiteral("not possible"));
-    calculator.chbxReflector.setChecked(false);
+    calculator.lighting.chbxReflector.setChecked(false);
     // The last sensor of the list and the longest ambient light.
-    calculator.cmbxSensor.setItemIndex(calculator.cmbxSensor.items().size() - 1);
-    calculator.cmbxAmbient.setItemIndex(calculator.cmbxAmbient.items().size() - 1);
+    calculator.dof.cmbxSensor.setItemIndex(calculator.dof.cmbxSensor.items().size() - 1);
+    calculator.lighting.cmbxAmbient.setItemIndex(calculator.lighting.cmbxAmbient.items().size() - 1);
     measureEveryPage(QStringLiteral("last sensor"));
     expectNothingCut();
 }

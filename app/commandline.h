@@ -1,0 +1,27 @@
+#pragma once
+// The program's command line: help, version, and another settings file. Started without
+// options, the program behaves as it always has.
+
+#include <QString>
+#include <QStringList>
+
+struct TCommandLine {
+    enum TAction { caStart, caShowHelp, caShowVersion, caReject };
+
+    TAction action = caStart;
+    // The absolute path of the settings file the user asked for; empty for the usual one.
+    QString settingsFile;
+    // The help or version text for standard output, or the reason of a rejection for standard
+    // error; ends with a line break.
+    QString message;
+
+    // What the process returns when it ends without starting: 0 after help or version, 2 for
+    // a command line it cannot follow.
+    int exitCode() const { return action == caReject ? 2 : 0; }
+};
+
+// Reads the arguments (the first one names the program). Needs no application object and no
+// display, so that --help and --version work anywhere. The folder of a requested settings file
+// must exist, since every later write would fail there; the file itself is created by the
+// first write.
+TCommandLine ParseCommandLine(const QStringList& arguments);

@@ -1,0 +1,143 @@
+// Telescope and camera combinations for astrophotography, and image sizes for a focal length.
+
+#include "calculator/astro_page.h"
+
+#include "calculator/barlow_lenses.h"
+#include "calculator/documentation_texts_pages.h"
+#include "controls/numbers.h"
+
+#include <cmath>
+#include <iterator>
+
+namespace {
+
+const QString NotAvailable = QStringLiteral("N/A");
+
+// The reference lens: 50 mm on the 36 x 24 mm frame is magnification 1.
+constexpr double NormalFocalLength = 50;
+// Area of a dark-adapted eye pupil of 6.35 mm, relative to a diameter squared in mm.
+constexpr double EyePupilAreaFactor = 40.32;
+
+double value(const TEdit& input) { return StrToFloat(input.text()); }
+
+QStringList barlowNames()
+{
+    QStringList names;
+    for (const TBarlowLens& lens : BarlowLenses)
+        names << WithDecimalSeparator(QString::fromUtf8(lens.name));
+    return names;
+}
+
+// Nothing selected counts as a factor of 0.
+double barlowFactor(const TList& list)
+{
+    const int index = list.itemIndex();
+    return index >= 0 && index < int(std::size(BarlowLenses)) ? BarlowLenses[index].factor : 0;
+}
+
+// The tail shared by the three set-up lines.
+QString focalLengthText(const QString& focalLength, double magnification)
+{
+    return QStringLiteral(" Effective focal length = ") + focalLength + QStringLiteral("mm thus magnification = ")
+           + RoundedText(magnification, 1) + QStringLiteral("x ");
+}
+
+}  // namespace
+
+TAstroPage::TAstroPage()
+    : cmbxA_PF_Barlow(barlowNames(), 0),
+      MemoAstro(QString::fromUtf8(AstroText))
+{
+    for (TControl* input : std::initializer_list<TControl*>{&cmbxA_PF_Barlow, &edtA_T_fl, &edtA_T_aperture,
+                                                           &edtA_T_EyepieceFL, &edtA_LensFL, &edtA_LensFR,
+                                                           &edtA_EffFL})
+        input->setColor(clInput);
+    edtA_LensFL.setHint(
+        QStringLiteral("this should be in 35mm equivalent terms to get the equivalent magnification"));
+    lblA_Afocal.setHint(QStringLiteral("the f/ratio will be the smallest of either exit pupil or the camera aperture; "
+                                       "effective fl and magnification equate to 35mm film size"));
+    for (TEdit* result : {&edtA_Mag, &edtA_Ang1, &edtA_Ang2, &edtA_MoonPC, &edtA_StarTrailTime})
+        result->setReadOnly(true);
+    bindHandlers();
+}
+
+void TAstroPage::bindHandlers()
+{
+    cmbxA_PF_Barlow.onChange = [this] { edtA_T_flChange(); };
+    for (TEdit* edit : {&edtA_T_fl, &edtA_T_aperture, &edtA_T_EyepieceFL, &edtA_LensFL, &edtA_LensFR})
+        edit->onChange = [this] { edtA_T_flChange(); };
+    edtA_EffFL.onChange = [this] { edtA_EffFLChange(); };
+}
+
+void TAstroPage::edtA_T_flChange()
+{
+    const double barlow = barlowFactor(cmbxA_PF_Barlow);
+    if (edtA_T_fl.text().isEmpty() || edtA_T_aperture.text().isEmpty())
+        return;
+    const double telescopeFL = value(edtA_T_fl);
+    const double aperture = value(edtA_T_aperture);
+    if (aperture == 0) {
+        lblA_Resolve.setText(QString());
+        return;
+    }
+
+    lblA_Resolve.setText(QStringLiteral("Dawe's limit of resolving power for this aperture = ")
+                         + FloatToStr(RoundTo(1160 / aperture, 0) / 10)
+                         + QStringLiteral(" arc seconds (compared to naked eye approx. 18 arc seconds, but note "
+                                          "that atmosphere disturbances usually limit this to 1 to 4 arc seconds "
+                                          "at best)"));
+    lblLightGather.setText(QStringLiteral("Light gathering power compared to naked eye = ")
+                           + RoundedText(aperture * aperture / EyePupilAreaFactor, 0) + QStringLiteral(" times"));
+    lblLimMagV.setText(QStringLiteral("Visual limiting magnitude = ")
+                       + RoundedText(5 * CheckedLog10(aperture) + 1.96, 1)
+                       + QStringLiteral("  (photographic limiting magnitude usually 2-3 magnitudes less depending "
+                                        "on exposure)"));
+
+    const double primeRatio = telescopeFL / aperture;
+    lblA_T_fr.setText(QStringLiteral("Prime focus f/ratio = f/") + RoundedText(primeRatio, 1)
+                      + focalLengthText(edtA_T_fl.text(), telescopeFL / NormalFocalLength));
+
+    const double projectedFL = telescopeFL * barlow;
+    lblA_NegProjFR.setText(QStringLiteral("Negative projection f/ratio = f/") + RoundedText(primeRatio * barlow, 1)
+                           + focalLengthText(RoundedText(projectedFL, 0), projectedFL / NormalFocalLength));
+
+    lblA_Afocal.setText(QStringLiteral(
+        "Afocal method not being used, need to give values for eyepiece and camera lens focal lengths"));
+    lblExitPupil.setText(NotAvailable);
+    if (edtA_T_EyepieceFL.text().isEmpty() || edtA_LensFL.text().isEmpty())
+        return;
+    const double eyepieceFL = value(edtA_T_EyepieceFL);
+    const double lensFL = value(edtA_LensFL);
+    if (eyepieceFL == 0)
+        return;
+
+    const double visualMagnification = Divide(projectedFL, eyepieceFL);
+    const double effectiveFL = CheckedResult(visualMagnification * lensFL);
+    const double exitPupil = Divide(aperture * eyepieceFL, telescopeFL * barlow);
+    const double lensAperture = edtA_LensFR.text().isEmpty() ? 0 : Divide(lensFL, value(edtA_LensFR));
+    // Whichever of the camera's aperture and the telescope's exit pupil is smaller limits the light.
+    const double afocalRatio = lensAperture != 0 && lensAperture < exitPupil ? Divide(lensFL, lensAperture)
+                                                                               : Divide(lensFL, exitPupil);
+    lblA_Afocal.setText(QStringLiteral("Afocal method f/ratio = f/") + RoundedText(afocalRatio, 1)
+                        + focalLengthText(RoundedText(effectiveFL, 0), effectiveFL / NormalFocalLength));
+    lblExitPupil.setText(QStringLiteral("Telescope exit pupil = ") + RoundedText(exitPupil, 1)
+                         + QStringLiteral("mm Visual telescope magnification = ") + RoundedText(visualMagnification, 1)
+                         + QStringLiteral("x "));
+}
+
+void TAstroPage::edtA_EffFLChange()
+{
+    if (edtA_EffFL.text().isEmpty())
+        return;
+    const double magnification = value(edtA_EffFL) / NormalFocalLength;
+    if (magnification == 0)
+        return;
+    edtA_Mag.setText(RoundedText(magnification, 1));
+    // Angles of the 36 mm and 24 mm sides at 50 mm are 41.2 and 27.6 degrees, to 2 decimals.
+    edtA_Ang1.setText(FloatToStr(RoundTo(4120 / magnification, 0) / 100));
+    edtA_Ang2.setText(FloatToStr(RoundTo(2760 / magnification, 0) / 100));
+    // A full moon of 0.51 degrees against the 27.6 degree frame height at 50 mm.
+    edtA_MoonPC.setText(RoundedText(magnification * 0.51 * 100 / 27.6, 0));
+    // 15 s untracked at 50 mm, shorter in proportion to the focal length.
+    edtA_StarTrailTime.setText(FloatToStr(RoundTo(150 / magnification, 0) / 10));
+}

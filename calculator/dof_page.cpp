@@ -1,0 +1,203 @@
+// Sensor, lens and depth of field.
+
+#include "calculator/dof_page.h"
+
+#include "calculator/lighting_page.h"
+
+#include "controls/numbers.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+struct SensorPreset {
+    const char* name;
+    const char* width;   // mm, as written into the dimension box; "" for custom
+    const char* height;  // mm
+};
+
+constexpr SensorPreset SensorPresets[] = {
+    {"custom", "", ""},
+    {"6x7 medium format", "69.5", "56"},
+    {"6x6 medium format", "56", "56"},
+    {"645 medium format", "56", "41.5"},
+    {"35mm film, digital full frame", "36", "24"},
+    {"1.3x crop Canon 1D / Leica", "27.7", "18.5"},
+    {"Nikon DX", "23.7", "15.6"},
+    {"Canon 300/350/20D", "22.7", "15.1"},
+    {"Olympus E series (4/3rds format)", "18", "13.5"},
+    {"8 mpixel prosumer (2/3\")", "8.8", "6.6"},
+    {"1/1.8\" digital (most non-SLR)", "7.18", "5.32"},
+    {"1/2.5\" digital (eg. Pan. FZ20)", "5.76", "4.29"},
+    {"37x37 digital back for H'blad", "37", "37"},
+    {"48x36 digital back for Mamiya", "48", "36"},
+    {"Sigma Foveon (SD9, SD10, etc)", "20.7", "13.8"},
+};
+constexpr int FullFramePreset = 4;
+
+// Horizontal angle of view in degrees times the focal length for a 36 mm wide frame, in the
+// small-angle form (36 mm / f radians).
+constexpr double AngleOfViewConstant = 2060;
+
+const QString NotAvailable = QStringLiteral("N/A");
+
+QStringList sensorNames()
+{
+    QStringList names;
+    for (const SensorPreset& preset : SensorPresets)
+        names << WithDecimalSeparator(QString::fromUtf8(preset.name));
+    return names;
+}
+
+double value(const TEdit& control) { return StrToFloat(control.text()); }
+
+// Width covered at a distance by the angle of view a (degrees): twice the distance times the
+// tangent of half the angle.
+double coveredWidth(double angle, double distance)
+{
+    return CheckedResult(std::tan(angle * 2 * std::numbers::pi / 720) * 2 * distance);
+}
+
+}  // namespace
+
+TDofPage::TDofPage(TLightingPage& lighting) : cmbxSensor(sensorNames(), FullFramePreset), FLighting(lighting)
+{
+    for (TEdit* input : {&edtflength, &edtFRatio, &edtFocusDistance})
+        input->setColor(clInput);
+    cmbxSensor.setColor(clInput);
+    edtSensorWidth.setReadOnly(true);
+    edtSensorHeight.setReadOnly(true);
+    edtfl35.setReadOnly(true);
+    lblCrop.setHint("based on ratio of film widths");
+    lblAngleView.setHint("lens angle of view for the sensor width");
+    lblHFhalf.setHint("if set focus to hyperfocal distance, all should be sharp from this distance to infinity");
+    lblSubjectSize.setHint("subject size given focal length and focus distance");
+    bindHandlers();
+}
+
+void TDofPage::bindHandlers()
+{
+    cmbxSensor.onChange = [this] { cmbxSensorChange(); };
+    edtSensorWidth.onChange = [this] { edtSensorWidthChange(); };
+    edtSensorHeight.onChange = [this] { edtSensorWidthChange(); };
+    edtflength.onChange = [this] { edtflengthChange(); };
+    edtFRatio.onChange = [this] { edtflengthChange(); };
+    edtFocusDistance.onChange = [this] { edtFocusDistanceChange(); };
+}
+
+void TDofPage::cmbxSensorChange()
+{
+    const int index = cmbxSensor.itemIndex();
+    if (index < 0)
+        return;
+    edtSensorWidth.setText(WithDecimalSeparator(QString::fromUtf8(SensorPresets[index].width)));
+    edtSensorHeight.setText(WithDecimalSeparator(QString::fromUtf8(SensorPresets[index].height)));
+}
+
+void TDofPage::edtSensorWidthChange()
+{
+    if (edtSensorWidth.text().isEmpty() || edtSensorHeight.text().isEmpty()) {
+        lblCOC.setText(NotAvailable);
+        lblCrop.setText(NotAvailable);
+    } else {
+        const double width = value(edtSensorWidth);
+        const double height = value(edtSensorHeight);
+        const double diagonal = CheckedSqrt(width * width + height * height);
+        lblCOC.setText(RoundedText(diagonal / 1.44, 2));
+        const double crop = width > 0 ? Divide(36, width) : 0;
+        lblCrop.setText(RoundedText(crop, 2));
+    }
+    edtflengthChange();
+}
+
+void TDofPage::edtflengthChange()
+{
+    UpdateLens();
+    edtFocusDistanceChange();
+    FLighting.tbFillStopsChange();
+}
+
+void TDofPage::UpdateLens()
+{
+    if (lblCrop.text() != NotAvailable && !edtflength.text().isEmpty()) {
+        const double equivalent = CheckedResult(value(lblCrop) * value(edtflength));
+        edtfl35.setText(RoundedText(equivalent, 0));
+        lblAngleView.setText(equivalent > 0 ? RoundedText(AngleOfViewConstant / equivalent, 1) + " degrees"
+                                            : NotAvailable);
+    } else {
+        edtfl35.setText(QString());
+        lblAngleView.setText(NotAvailable);
+    }
+
+    if (lblCOC.text() != NotAvailable && !edtflength.text().isEmpty() && !edtFRatio.text().isEmpty()) {
+        const double confusion = value(lblCOC) / 1000;
+        const double f = value(edtflength);
+        const double n = value(edtFRatio);
+        const double hyperfocal = (f + Divide(f * f, n * confusion)) / 1000;
+        lblHyperfocal.setText(RoundedText(hyperfocal, 1));
+        lblHFhalf.setText(FloatToStr(RoundTo(5 * hyperfocal, 0) / 10) + "m");
+    } else {
+        lblHyperfocal.setText(NotAvailable);
+        lblHFhalf.setText(NotAvailable);
+    }
+
+    FLighting.UpdateAmbientShutterSpeed();
+}
+
+void TDofPage::edtFocusDistanceChange()
+{
+    if (lblCOC.text() == NotAvailable || edtflength.text().isEmpty() || edtFRatio.text().isEmpty()
+        || edtFocusDistance.text().isEmpty()) {
+        lblDOFNear.setText(NotAvailable);
+        lblDOFFar.setText(NotAvailable);
+        lblDOFrange.setText(NotAvailable);
+    } else {
+        const double f = value(edtflength);
+        const double confusion = value(lblCOC) / 1000;
+        const double n = value(edtFRatio);
+        const double s = value(edtFocusDistance) * 1000;
+        const double k = Divide(n * confusion * (s - f), f * f);
+        const double nearLimit = Divide(s, k + 1) / 1000;
+        lblDOFNear.setText(RoundedText(nearLimit, 3));
+        // At or beyond the hyperfocal distance everything to infinity is sharp; the formula
+        // would give a negative or infinite far limit.
+        if (k >= 1) {
+            lblDOFFar.setText("infinity");
+            lblDOFrange.setText("infinity");
+        } else {
+            const double farLimit = Divide(s, 1 - k) / 1000;
+            lblDOFFar.setText(RoundedText(farLimit, 3));
+            lblDOFrange.setText(RoundedText(farLimit - nearLimit, 3));
+        }
+    }
+    UpdateSizes();
+}
+
+void TDofPage::UpdateSizes()
+{
+    if (edtSensorHeight.text().isEmpty() || edtflength.text().isEmpty() || edtFRatio.text().isEmpty()
+        || edtFocusDistance.text().isEmpty() || lblCOC.text() == NotAvailable) {
+        lblSubjectSize.setText(NotAvailable);
+        lblBackSize.setText(NotAvailable);
+        return;
+    }
+    const double equivalent = CheckedResult(value(lblCrop) * value(edtflength));
+    const double width = value(edtSensorWidth);
+    const double height = value(edtSensorHeight);
+    const double aspect = height > 0 ? Divide(height, width) : 0;
+    const double distance = value(edtFocusDistance);
+    if (equivalent <= 0) {
+        lblSubjectSize.setText(NotAvailable);
+        lblBackSize.setText(NotAvailable);
+        return;
+    }
+    const double angle = AngleOfViewConstant / equivalent;
+    const double subjectWidth = coveredWidth(angle, distance);
+    lblSubjectSize.setText(RoundedText(subjectWidth, 2) + "m wide x " + RoundedText(subjectWidth * aspect, 2)
+                           + "m high");
+    const double backgroundDistance = distance + FLighting.tbBackgroundDist.position() * 0.25;
+    const double backgroundWidth = coveredWidth(angle, backgroundDistance);
+    lblBackSize.setText(RoundedText(backgroundWidth, 2) + "m w x " + RoundedText(backgroundWidth * aspect, 2)
+                        + "m h");
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The upper band of the first page: camera format, lens and depth of field.
+
+#include "controls/controllist.h"
+#include "controls/edit.h"
+#include "controls/list.h"
+
+class TLightingPage;
+
+class TDofPage : public TControlOwner {
+public:
+    // The lighting plan below reads the background distance and follows the lens and f-ratio.
+    explicit TDofPage(TLightingPage& lighting);
+    TDofPage(const TDofPage&) = delete;
+    TDofPage& operator=(const TDofPage&) = delete;
+
+    CONTROL(TList, cmbxSensor);
+    CONTROL(TEdit, edtSensorWidth, "36");
+    CONTROL(TEdit, edtSensorHeight, "24");
+    CONTROL(TEdit, edtflength, "90");
+    CONTROL(TEdit, edtFRatio, "4");
+    CONTROL(TEdit, edtFocusDistance, "3");
+
+    CONTROL(TLabel, lblCOC, "30");
+    CONTROL(TLabel, lblCrop, "1");
+    CONTROL(TEdit, edtfl35);
+    CONTROL(TLabel, lblAngleView, "N/A");
+    CONTROL(TLabel, lblHyperfocal, "N/A");
+    CONTROL(TLabel, lblHFhalf, "N/A");
+    CONTROL(TLabel, lblDOFNear, "N/A");
+    CONTROL(TLabel, lblDOFFar, "N/A");
+    CONTROL(TLabel, lblDOFrange, "N/A");
+    CONTROL(TLabel, lblSubjectSize, "N/A");
+    CONTROL(TLabel, lblBackSize, "N/A");
+
+    void cmbxSensorChange();
+    void edtSensorWidthChange();
+    void edtflengthChange();
+    void edtFocusDistanceChange();
+    void UpdateLens();
+    void UpdateSizes();
+
+private:
+    void bindHandlers();
+
+    TLightingPage& FLighting;
+};

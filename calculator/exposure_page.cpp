@@ -1,0 +1,93 @@
+// Exposure values and the S+L=A+T system.
+
+#include "calculator/exposure_page.h"
+
+
+#include "calculator/documentation_texts_pages.h"
+#include "calculator/lighting_page.h"
+#include "calculator/photo_values.h"
+#include "calculator/shutter_speeds.h"
+#include "controls/errors.h"
+#include "controls/numbers.h"
+
+namespace {
+
+constexpr int Iso100 = 4;
+
+void requirePositive(double fRatio)
+{
+    if (!(fRatio > 0))
+        throw EInputError(QStringLiteral("F ratio must be greater than zero!"));
+}
+
+}  // namespace
+
+TExposurePage::TExposurePage()
+    : cmbxEV1Shutter(ShutterSpeedNames(), DefaultShutterSpeed),
+      cmbxEV1ISO(IsoSettings, Iso100),
+      cmbxEV2ISO(IsoSettings, Iso100),
+      cmbxEV2Shutter(ShutterSpeedNames(), DefaultShutterSpeed),
+      MemoEV(QString::fromUtf8(ExposureValueText))
+{
+    for (TControl* input : std::initializer_list<TControl*>{&cmbxEV1Shutter, &edtEV1Fratio, &cmbxEV1ISO, &edtEV2,
+                                                           &cmbxEV2ISO, &edtEV2Fratio, &cmbxEV2Shutter})
+        input->setColor(clInput);
+    lblEV2_A.setHint(QStringLiteral("SLAT aperture value"));
+    lblEV2_T.setHint(QStringLiteral("SLAT Time value"));
+    lblEV2_S.setHint(QStringLiteral("SLAT Speed value"));
+    bindHandlers();
+}
+
+void TExposurePage::bindHandlers()
+{
+    cmbxEV1Shutter.onChange = [this] { cmbxEV1ShutterChange(); };
+    edtEV1Fratio.onChange = [this] { cmbxEV1ShutterChange(); };
+    cmbxEV1ISO.onChange = [this] { cmbxEV1ShutterChange(); };
+    edtEV2.onChange = [this] { edtEV2Change(); };
+    edtEV2Fratio.onChange = [this] { edtEV2Change(); };
+    cmbxEV2ISO.onChange = [this] { edtEV2Change(); };
+    cmbxEV2Shutter.onChange = [this] { edtEV2Change(); };
+}
+
+void TExposurePage::cmbxEV1ShutterChange()
+{
+    const double seconds = ShutterSeconds(cmbxEV1Shutter);
+    if (edtEV1Fratio.text().isEmpty())
+        return;
+    const double fRatio = StrToFloat(edtEV1Fratio.text());
+    const int iso = StrToInt(cmbxEV1ISO.text());
+
+    const double time = TimeValue(seconds);
+    const double speed = SpeedValue(iso);
+    lblEV1_S.setText(FloatToStr(speed));
+    lblEV1_T.setText(FloatToStr(time));
+    requirePositive(fRatio);
+    const double aperture = ApertureValue(fRatio);
+    lblEV1_A.setText(FloatToStr(aperture));
+
+    const double light = aperture + time - speed;
+    lblEV1.setText(FloatToStr(light + 5));
+    lblEV1_L.setText(FloatToStr(light));
+}
+
+void TExposurePage::edtEV2Change()
+{
+    const double seconds = ShutterSeconds(cmbxEV2Shutter);
+    const int iso = StrToInt(cmbxEV2ISO.text());
+    // A lone minus sign is a negative light value still being typed.
+    if (edtEV2Fratio.text().isEmpty() || edtEV2.text().isEmpty() || edtEV2.text() == QStringLiteral("-"))
+        return;
+    const double fRatio = StrToFloat(edtEV2Fratio.text());
+    const double light = StrToFloat(edtEV2.text());
+
+    const double time = TimeValue(seconds);
+    const double speed = SpeedValue(iso);
+    lblEV2_S.setText(FloatToStr(speed));
+    lblEV2_T.setText(FloatToStr(time));
+    requirePositive(fRatio);
+    const double aperture = ApertureValue(fRatio);
+    lblEV2_A.setText(FloatToStr(aperture));
+
+    lblEV2Shutter.setText(ShutterTimeText(SecondsFromValue(speed + light - aperture)));
+    lblEV2FRatio.setText(FloatToStr(FRatioFromValue(speed + light - time)));
+}

@@ -1,0 +1,121 @@
+// The sun-and-moon page: the almanac day, the location caption and the model-comfort estimate.
+
+#include "calculator/sun_page.h"
+
+#include "calculator/comfort_text.h"
+#include "calculator/model_comfort.h"
+#include "controls/numbers.h"
+#include "locations/frmlocations.h"
+#include "moonwindow/mainform.h"
+#include "moredata/frmmore.h"
+
+#include <cmath>
+
+namespace {
+
+const QString DegreesC = QStringLiteral(" degrees C");
+// The caption of lblLocation until the location has been shown.
+const QString LocationCaption = QStringLiteral("Location:");
+
+}  // namespace
+
+TSunPage::TSunPage(const TClock& clock) : Moon(clock)
+{
+    btnLocation.setEnabled(false);
+    btnLocation.setHint("Unfortunately, at present, changing location does not over-ride computer registry location for calculations");
+    MemoComfort.setText(ComfortText);
+    chbxSunElev.setHint("check to use the current calculated position");
+    for (TEdit* input : {&edtTemp, &edtHumidity, &edtWind, &edtSunElev, &edtSolarCorr})
+        input->setColor(clInput);
+    bindHandlers();
+}
+
+void TSunPage::bindHandlers()
+{
+    btnLocation.onClick = [this] { btnLocationClick(); };
+    btnUTCTime.onClick = [this] { btnUTCTimeClick(); };
+    for (TEdit* input : {&edtTemp, &edtHumidity, &edtWind, &edtSunElev, &edtSolarCorr})
+        input->onChange = [this] { edtTempChange(); };
+}
+
+void TSunPage::connectWindows(TMainForm* moon, Tfrm_more* more, Tfrm_locations* locations)
+{
+    FMoonForm = moon;
+    FMore = more;
+    FLocations = locations;
+}
+
+void TSunPage::Tick()
+{
+    RefreshAlmanacDay();
+    if (lblLocation.text() == LocationCaption)
+        ShowLocation();
+}
+
+// Rise, transit and set belong to a universal-time day: they are recomputed when the almanac's
+// instant enters another day, for the location current in the editor.
+void TSunPage::RefreshAlmanacDay()
+{
+    if (!FMore || std::trunc(Moon.date()) == std::trunc(LastAlmanacDay))
+        return;
+    FollowEditorLocation();
+    LastAlmanacDay = Moon.date();
+}
+
+// The editor's index means the same place in the More Data window only while both hold the
+// stored list, so that window first takes the list the editor may have saved since.
+void TSunPage::FollowEditorLocation()
+{
+    if (FMore) {
+        if (FLocations) {
+            FMore->ReloadLocations();
+            FMore->cbx_location.assignItemIndex(FLocations->lbx_location.itemIndex());
+        }
+        FMore->LocationChange();
+    }
+    ShowLocation();
+}
+
+void TSunPage::FollowMoreDataLocation(int index)
+{
+    if (!FLocations)
+        return;
+    FLocations->ChooseStoredLocation(index);
+    ShowLocation();
+}
+
+void TSunPage::ShowLocation()
+{
+    if (!FLocations)
+        return;
+    lblLocation.setText(QStringLiteral("Location: ") + FLocations->edt_name.text() + QStringLiteral(" Longitude ") +
+                        FLocations->edt_longitude.text() + QStringLiteral(" Latitude ") +
+                        FLocations->edt_latitude.text());
+}
+
+void TSunPage::btnLocationClick()
+{
+    if (FLocations && FLocations->ShowModal() == TModalResult::OK)
+        FollowEditorLocation();
+}
+
+void TSunPage::btnUTCTimeClick()
+{
+    if (FMoonForm)
+        FMoonForm->mnu_utcClick();
+}
+
+void TSunPage::edtTempChange()
+{
+    for (const TEdit* input : {&edtTemp, &edtHumidity, &edtWind, &edtSunElev, &edtSolarCorr})
+        if (input->text().isEmpty())
+            return;
+    const double ta = StrToFloat(edtTemp.text());
+    const double ws = StrToFloat(edtWind.text());
+    const double rh = StrToFloat(edtHumidity.text());
+    const double elevation = StrToFloat(edtSunElev.text());
+    const double factor = StrToFloat(edtSolarCorr.text());
+    const double e = VapourPressure(ta, rh);
+    lblTempAppShade.setText(RoundedText(ApparentTempShade(ta, e, ws), 1) + DegreesC);
+    lblTempAppSun.setText(RoundedText(ApparentTempSun(ta, e, ws, elevation, factor), 1) + DegreesC);
+}

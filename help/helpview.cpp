@@ -1,0 +1,44 @@
+#include "help/helpview.h"
+
+#include "controls/modalview.h"
+
+#include <QFile>
+#include <QKeySequence>
+#include <QPointer>
+#include <QShortcut>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace {
+
+const QString ShippedHelp = QStringLiteral(":/help/shutterly.html");
+
+QPointer<QTextBrowser> Viewer;
+
+}  // namespace
+
+void ShowHelpTopic(const QString& file, int topic)
+{
+    if (!Viewer) {
+        Viewer = new QTextBrowser(nullptr);
+        Viewer->setAttribute(Qt::WA_DeleteOnClose);
+        Viewer->setAttribute(Qt::WA_QuitOnClose, false);
+        Viewer->setObjectName(QStringLiteral("HelpBrowser"));
+        Viewer->resize(640, 560);
+    }
+    Viewer->setSource(QUrl(QStringLiteral("qrc") + file));
+    Viewer->scrollToAnchor(QStringLiteral("topic%1").arg(topic));
+    Viewer->setWindowTitle(Viewer->documentTitle());
+    BelongToActiveModal(Viewer);
+    Viewer->show();
+    Viewer->raise();
+}
+
+void BindHelpKey(QWidget* window, int topic)
+{
+    auto* key = new QShortcut(QKeySequence::HelpContents, window);
+    QObject::connect(key, &QShortcut::activated, window, [topic] {
+        if (QFile::exists(ShippedHelp))
+            ShowHelpTopic(ShippedHelp, topic);
+    });
+}

@@ -1,0 +1,102 @@
+#include "app/commandline.h"
+#include "texts/appinfo.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Arguments(const QStringList& options)
+{
+    return QStringList{QStringLiteral("/usr/bin/shutterly")} + options;
+}
+
+struct TAnswerCase {
+    const char* name;
+    QStringList options;
+    TCommandLine::TAction action;
+    int exitCode;
+    const char* messageHolds;  // a piece of the printed text
+};
+
+const TAnswerCase AnswerCases[] = {
+    {"Help", {"--help"}, TCommandLine::caShowHelp, 0, "Usage: shutterly [options]"},
+    {"ShortHelp", {"-h"}, TCommandLine::caShowHelp, 0, "--settings <file>"},
+    {"Version", {"--version"}, TCommandLine::caShowVersion, 0, "Shutterly "},
+    {"ShortVersion", {"-v"}, TCommandLine::caShowVersion, 0, "Shutterly "},
+    {"HelpBeforeSettings", {"--help", "--settings", "/nowhere/x.ini"}, TCommandLine::caShowHelp, 0, "Usage"},
+    {"UnknownLong", {"--bogus"}, TCommandLine::caReject, 2, "Unknown option 'bogus'"},
+    {"UnknownShortWord", {"-platform"}, TCommandLine::caReject, 2, "Unknown option 'platform'"},
+    {"UnknownBesideHelp", {"--help", "--bogus"}, TCommandLine::caReject, 2, "'bogus'"},
+    {"SettingsWithoutValue", {"--settings"}, TCommandLine::caReject, 2, "Missing value after '--settings'"},
+    {"SettingsEmpty", {"--settings="}, TCommandLine::caReject, 2, "needs the name of a file"},
+    {"FileArgument", {"photo.jpg"}, TCommandLine::caReject, 2, "Unexpected argument 'photo.jpg'"},
+    {"SettingsInMissingFolder", {"--settings", "/nowhere/at/all/x.ini"}, TCommandLine::caReject, 2,
+     "folder of the settings file '/nowhere/at/all/x.ini' does not exist"},
+    {"SettingsIsAFolder", {"--settings", "/"}, TCommandLine::caReject, 2, "'/' is a folder"},
+};
+
+class CommandLineAnswer : public testing::TestWithParam<TAnswerCase> {};
+
+TEST_P(CommandLineAnswer, EndsWithoutStartingAndSaysWhy)
+{
+    const TAnswerCase& c = GetParam();
+    const TCommandLine line = ParseCommandLine(Arguments(c.options));
+    EXPECT_EQ(line.action, c.action);
+    EXPECT_EQ(line.exitCode(), c.exitCode);
+    EXPECT_TRUE(line.message.contains(QString::fromUtf8(c.messageHolds))) << qPrintable(line.message);
+    EXPECT_TRUE(line.message.endsWith('\n'));
+    if (c.action == TCommandLine::caReject) {
+        EXPECT_TRUE(line.message.contains("shutterly --help")) << "points to the help";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CommandLineAnswer, testing::ValuesIn(AnswerCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandLine, VersionIsTheProjectsYearAndMonth)
+{
+    const TCommandLine line = ParseCommandLine(Arguments({"--version"}));
+    EXPECT_EQ(line.message, QStringLiteral("Shutterly %1\n").arg(ApplicationVersion));
+    EXPECT_TRUE(QRegularExpression("^\\d{4}\\.\\d{1,2}$").match(ApplicationVersion).hasMatch())
+        << ApplicationVersion;
+}
+
+TEST(CommandLine, WithoutOptionsStartsWithTheUsualSettingsFile)
+{
+    const TCommandLine line = ParseCommandLine(Arguments({}));
+    EXPECT_EQ(line.action, TCommandLine::caStart);
+    EXPECT_TRUE(line.settingsFile.isEmpty());
+    EXPECT_TRUE(line.message.isEmpty());
+}
+
+class CommandLineSettings : public testing::Test {
+protected:
+    void TearDown() override { QDir::setCurrent(FStartFolder); }
+
+    QTemporaryDir FFolder;
+    const QString FStartFolder = QDir::currentPath();
+};
+
+TEST_F(CommandLineSettings, NamesAFileThatNeedNotExistYet)
+{
+    const QString file = FFolder.filePath("other.ini");
+    for (const QStringList& options : {QStringList{"--settings", file}, QStringList{"--settings=" + file}}) {
+        const TCommandLine line = ParseCommandLine(Arguments(options));
+        EXPECT_EQ(line.action, TCommandLine::caStart) << qPrintable(line.message);
+        EXPECT_EQ(line.settingsFile, file);
+    }
+}
+
+TEST_F(CommandLineSettings, RelativeNameIsTakenFromTheFolderTheProgramStartsIn)
+{
+    ASSERT_TRUE(QDir().mkdir(FFolder.filePath("sub")));
+    ASSERT_TRUE(QDir::setCurrent(FFolder.filePath("sub")));
+    const TCommandLine line = ParseCommandLine(Arguments({"--settings", "../mine.ini"}));
+    EXPECT_EQ(line.action, TCommandLine::caStart) << qPrintable(line.message);
+    EXPECT_EQ(line.settingsFile, QDir(FFolder.path()).canonicalPath() + "/mine.ini");
+}
+
+}  // namespace

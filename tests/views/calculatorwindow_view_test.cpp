@@ -1,0 +1,123 @@
+#include "calculator/calculatorwindowview.h"
+#include "calculator/frmmain.h"
+#include "controls/clock.h"
+#include "controls/guard.h"
+#include "tests/test_printers.h"
+#include "tests/views/boundcontrols.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusTipEvent>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class CalculatorView : public testing::Test {
+protected:
+    // 2026-12-07 00:00 local time, UTC+1.
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
+    CalculatorWindowView view{form};
+
+    void SetUp() override { form.FormCreate(); }
+};
+
+TEST_F(CalculatorView, EveryControlIsBound)
+{
+    EXPECT_EQ(UnboundControls(form.controls(), view), QStringList());
+    // The portrait is a plain picture, not a control.
+    EXPECT_NE(view.findChild<QLabel*>("imgPortrait"), nullptr);
+}
+
+TEST_F(CalculatorView, EightPagesInOrderWithTheFirstActive)
+{
+    const auto* pages = view.findChild<QTabWidget*>("PageControl1");
+    ASSERT_NE(pages, nullptr);
+    const QStringList expected{"&DOF and lighting calculator", "Conversions", "S+L=A+T and EV Exposure",
+                               "Zone System", "Macro", "&Astrophotography", "Sun, Moon, and model comfort", "&Help"};
+    ASSERT_EQ(pages->count(), expected.size());
+    for (int i = 0; i < pages->count(); ++i)
+        EXPECT_EQ(pages->tabText(i), expected[i]);
+    EXPECT_EQ(pages->currentIndex(), 0);
+    EXPECT_EQ(view.windowTitle(), "Shutterly v2007.11");
+}
+
+TEST_F(CalculatorView, PortraitDecodesFromItsJpeg)
+{
+    QImageReader reader(":/portrait.jpg");
+    EXPECT_EQ(reader.format(), "jpeg");
+    const QImage portrait = reader.read();
+    ASSERT_FALSE(portrait.isNull()) << reader.errorString().toStdString();
+    EXPECT_EQ(portrait.size(), QSize(367, 490));
+    const auto* shown = view.findChild<QLabel*>("imgPortrait");
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->size(), QSize(185, 225));
+    EXPECT_FALSE(shown->pixmap().isNull());
+}
+
+TEST_F(CalculatorView, TypingIntoAnEditRunsTheHandlerChain)
+{
+    auto* focal = view.findChild<QLineEdit*>("edtflength");
+    auto* fl35 = view.findChild<QLineEdit*>("edtfl35");
+    focal->selectAll();
+    QTest::keyClicks(focal, "50");
+    EXPECT_EQ(form.dof.edtflength.text(), "50");
+    EXPECT_EQ(fl35->text(), "50");
+}
+
+TEST_F(CalculatorView, BadInputIsReportedAndTheWindowStaysUsable)
+{
+    QStringList reported;
+    TGuard::setReporter([&](const QString& message) { reported << message; });
+    auto* focal = view.findChild<QLineEdit*>("edtflength");
+    focal->selectAll();
+    QTest::keyClicks(focal, "abc");
+    EXPECT_EQ(reported.value(0), "'a' is not a valid floating point value");
+    focal->selectAll();
+    QTest::keyClicks(focal, "35");
+    TGuard::setReporter({});
+    EXPECT_EQ(form.dof.edtfl35.text(), "35");
+    EXPECT_EQ(view.findChild<QLineEdit*>("edtfl35")->text(), "35");
+}
+
+TEST_F(CalculatorView, HintsGoToTheFirstStatusPanel)
+{
+    QStatusTipEvent hint("Background colour - right click to change this");
+    QApplication::sendEvent(&view, &hint);
+    EXPECT_EQ(form.StatusBar1.panelText(0), "Background colour - right click to change this");
+    QStatusTipEvent empty("");
+    QApplication::sendEvent(&view, &empty);
+    EXPECT_EQ(form.StatusBar1.panelText(0), "");
+}
+
+TEST_F(CalculatorView, ControlStateReachesTheWidgets)
+{
+    form.lighting.chbxReflector.setChecked(true);
+    EXPECT_TRUE(view.findChild<QLineEdit*>("edtFillReflectorLoss")->isEnabled());
+    EXPECT_FALSE(view.findChild<QLineEdit*>("edtFillGN")->isEnabled());
+    EXPECT_EQ(view.findChild<QLabel*>("lblFilldistanceCaption")->text(), "Reflector distance to subject:");
+}
+
+}  // namespace
+
+// The window grows when a page's texts need more room; placed near the screen's corner, it must
+// move back rather than reach past the edge, where its close button would be out of reach.
+TEST_F(CalculatorView, AWindowThatGrowsStaysOnTheScreen)
+{
+    view.show();
+    QApplication::processEvents();
+    const QRect available = view.screen()->availableGeometry();
+    view.move(available.right() - view.width() / 2, available.bottom() - view.height() / 2);
+    QApplication::processEvents();
+    form.lblContact.setText(QString(60, u'W') + " " + QString(60, u'W'));
+    for (int round = 0; round < 6; ++round)
+        QApplication::processEvents();
+    EXPECT_TRUE(available.contains(view.frameGeometry())) << view.frameGeometry().x() << ","
+                                                          << view.frameGeometry().y();
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The localised texts of the almanac windows (numbers 42000..42172).
+
+#include <QLocale>
+#include <QString>
+
+// Text of string id in the given interface language: German or Thai where the table has them,
+// English for every other language. Empty for a number outside the table.
+QString LocalString(int id, QLocale::Language language);
+
+// Text of string id in the language of QLocale(), the user's locale unless a default was set.
+QString LocalString(int id);
