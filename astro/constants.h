@@ -29,10 +29,21 @@ inline constexpr double DaysPerJulianYear = 365.25;
 inline constexpr double DaysPerJulianCentury = 36525.0;
 inline constexpr double DaysPerJulianMillennium = 365250.0;
 
+// Minutes, seconds and milliseconds per day.
+inline constexpr double MinutesPerDay = 1440.0;
+inline constexpr double SecondsPerDay = 86400.0;
+inline constexpr double MillisecondsPerDay = 86400000.0;
+
 // Arcseconds per degree.
 inline constexpr double ArcsecondsPerDegree = 3600.0;
 
 // Astronomical unit (km), the value the sun's distance is scaled with.
 inline constexpr double AU_KM = 149597869.0;
+
+// The earth's equatorial radius (m) of the reference ellipsoid.
+inline constexpr double EarthEquatorialRadiusM = 6378140.0;
+
+// The earth's radius (km) in which the moon window states the moon's distance.
+inline constexpr double EarthRadiusKm = 6378.15;
 
 }  // namespace astro

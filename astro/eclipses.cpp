@@ -4,6 +4,7 @@
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/errors.h"
 #include "astro/instantrange.h"
 #include "astro/phases.h"
 
@@ -125,6 +126,17 @@ TEclipse FindEclipseAfter(TDateTime& date, bool sun)
     }
     date = t;
     return result;
+}
+
+TEclipse NextEclipse(TDateTime& date, bool sun)
+{
+    for (int step = 0; step < NextEclipseStepLimit; ++step) {
+        const TEclipse type = FindEclipseAfter(date, sun);
+        if (type != ecNone)
+            return type;
+        date += 28.0;
+    }
+    throw E_OutOfAlgorithmRange("Out of range of the algorithm");
 }
 
 }  // namespace astro

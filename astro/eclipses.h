@@ -47,4 +47,16 @@ TEclipse EclipseOfLunation(TDateTime& date, bool sun);
 //          1.001) partial, the grazing penumbral 2016-08-18 and 2027-07-18 none.
 TEclipse FindEclipseAfter(TDateTime& date, bool sun);
 
+// Solar and lunar eclipses come in seasons about six lunations apart; a search that finds none
+// in this many steps of 28 days has met a fault of the method, not a quiet stretch of sky.
+inline constexpr int NextEclipseStepLimit = 40;
+
+// The first solar (sun = true) or lunar (sun = false) eclipse at or after date: FindEclipseAfter
+// from date, and again 28 days on while it finds none.
+// Returns: the eclipse type, never ecNone.
+// date:    in: TDateTime, linear scale. out: the instant of greatest eclipse.
+// Failure: E_OutOfAlgorithmRange when NextEclipseStepLimit steps find none (a date that is not
+//          a number).
+TEclipse NextEclipse(TDateTime& date, bool sun);
+
 }  // namespace astro

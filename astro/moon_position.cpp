@@ -19,9 +19,8 @@ constexpr double MoonMeanDistanceKm = 385000.56;
 constexpr double MicrodegreesPerDegree = 1e6;
 constexpr double MetresPerKilometre = 1000.0;
 
-// The earth's equatorial radius (m), the square of the polar-to-equatorial axis ratio of the
-// reference ellipsoid (b/a)^2, and b/a itself.
-constexpr double EarthEquatorialRadiusM = 6378140.0;
+// The square of the polar-to-equatorial axis ratio of the reference ellipsoid (b/a)^2, and b/a
+// itself.
 constexpr double EarthAxisRatioSquared = 0.99330562133489609997;
 constexpr double EarthAxisRatio = 0.99664719;
 

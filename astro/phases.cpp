@@ -182,20 +182,28 @@ TDateTime PhaseAfter(TMoonPhase phase, TDateTime date)
     return std::abs(r - date) <= PhaseCoincidenceDays ? date : r;
 }
 
-TDateTime BlueMoonAfter(TDateTime date)
+namespace {
+
+// Whether the full moon at t is the second of its calendar month.
+bool IsSecondFullMoonOfMonth(TDateTime t)
 {
     // Only a full moon late in its month can have a predecessor in the same month.
     constexpr int LateInMonthDay = 28;
     constexpr double BeforeFullMoonDays = 5.0;
+    const TCalendarDate full = DateTimeToCalendar(t);
+    return full.Day >= LateInMonthDay &&
+           DateTimeToCalendar(PhaseBefore(mpFull, t - BeforeFullMoonDays)).Month == full.Month;
+}
+
+}  // namespace
+
+TDateTime BlueMoonAfter(TDateTime date)
+{
     TDateTime t = date - 1.0;
     while (true) {
         t = PhaseAfter(mpFull, t + 1.0);
-        const TCalendarDate full = DateTimeToCalendar(t);
-        if (full.Day >= LateInMonthDay) {
-            const TDateTime previous = PhaseBefore(mpFull, t - BeforeFullMoonDays);
-            if (DateTimeToCalendar(previous).Month == full.Month)
-                return t;
-        }
+        if (IsSecondFullMoonOfMonth(t))
+            return t;
     }
 }
 
@@ -206,7 +214,9 @@ bool IsBlueMoonLunation(int n)
     // lunations outside the algorithms' span.
     const TDateTime newMoon = PhaseAfter(
         mpNew, (static_cast<double>(n) - 1.0) * SynodicMonth + LunationEpoch - BeforeNewMoonDays);
-    return BlueMoonAfter(newMoon) - newMoon < SynodicMonth;
+    // The lunation's full moon is the first after its new moon; the one after lies beyond the
+    // lunation, so the answer is that full moon's alone.
+    return IsSecondFullMoonOfMonth(PhaseAfter(mpFull, newMoon));
 }
 
 int LunationOf(TDateTime date)
@@ -215,19 +225,19 @@ int LunationOf(TDateTime date)
     return static_cast<int>(std::nearbyint(lunations)) + 1;
 }
 
-double MoonAgeDays(TDateTime date)
+namespace {
+
+// The values of the moon and the sun from their positions at one instant.
+double AgeDays(const TSkyPosition& moon, const TSkyPosition& sun)
 {
-    const double elongation =
-        Normalize360(MoonPosition(date).Longitude - SunPosition(date).Longitude);
+    const double elongation = Normalize360(moon.Longitude - sun.Longitude);
     const double age = elongation / 360.0 * SynodicMonth;
     // An elongation a rounding error below 360 would scale to the full month.
     return age < SynodicMonth ? age : 0.0;
 }
 
-double MoonPhaseAngle(TDateTime date)
+double PhaseAngle(const TSkyPosition& moon, const TSkyPosition& sun)
 {
-    const TSkyPosition moon = MoonPosition(date);
-    const TSkyPosition sun = SunPosition(date);
     const double psi = ArcCosRad(CosDeg(moon.Latitude) * CosDeg(moon.Longitude - sun.Longitude));
     const double R = sun.Distance;
     const double i = std::atan(R * std::sin(psi) / (moon.Distance - R * std::cos(psi)));
@@ -237,23 +247,43 @@ double MoonPhaseAngle(TDateTime date)
     return Normalize360(moon.Longitude - sun.Longitude) > 180.0 ? -angle : angle;
 }
 
-double MoonIlluminatedFraction(TDateTime date)
-{
-    return (1.0 + CosDeg(MoonPhaseAngle(date))) / 2.0;
-}
+double IlluminatedFraction(double phaseAngle) { return (1.0 + CosDeg(phaseAngle)) / 2.0; }
 
-double SunDistanceAU(TDateTime date) { return SunPosition(date).Distance / AU_KM; }
+double DistanceAU(const TSkyPosition& sun) { return sun.Distance / AU_KM; }
+
+double SunDiameter(double distanceAU) { return 2.0 * SunSemidiameterAt1AU / distanceAU; }
+
+double MoonDiameter(double distanceKm) { return 2.0 * MoonSemidiameterKmArcsec / distanceKm; }
+
+}  // namespace
+
+double MoonAgeDays(TDateTime date) { return AgeDays(MoonPosition(date), SunPosition(date)); }
+
+double MoonPhaseAngle(TDateTime date) { return PhaseAngle(MoonPosition(date), SunPosition(date)); }
+
+double MoonIlluminatedFraction(TDateTime date) { return IlluminatedFraction(MoonPhaseAngle(date)); }
+
+double SunDistanceAU(TDateTime date) { return DistanceAU(SunPosition(date)); }
 
 double MoonDistanceKm(TDateTime date) { return MoonPosition(date).Distance; }
 
-double SunAngularDiameter(TDateTime date)
-{
-    return 2.0 * SunSemidiameterAt1AU / SunDistanceAU(date);
-}
+double SunAngularDiameter(TDateTime date) { return SunDiameter(SunDistanceAU(date)); }
 
-double MoonAngularDiameter(TDateTime date)
+double MoonAngularDiameter(TDateTime date) { return MoonDiameter(MoonDistanceKm(date)); }
+
+TMoonAndSun MoonAndSunAt(TDateTime date)
 {
-    return 2.0 * MoonSemidiameterKmArcsec / MoonDistanceKm(date);
+    const TSkyPosition moon = MoonPosition(date);
+    const TSkyPosition sun = SunPosition(date);
+    TMoonAndSun values{};
+    values.MoonAgeDays = AgeDays(moon, sun);
+    values.MoonPhaseAngle = PhaseAngle(moon, sun);
+    values.MoonIlluminatedFraction = IlluminatedFraction(values.MoonPhaseAngle);
+    values.MoonDistanceKm = moon.Distance;
+    values.MoonAngularDiameter = MoonDiameter(moon.Distance);
+    values.SunDistanceAU = DistanceAU(sun);
+    values.SunAngularDiameter = SunDiameter(values.SunDistanceAU);
+    return values;
 }
 
 }  // namespace astro

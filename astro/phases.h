@@ -140,4 +140,17 @@ double SunAngularDiameter(TDateTime date);
 // divided by the distance. Checked: perigee of 2016-11-14 (2011 arc seconds) within 0.5.
 double MoonAngularDiameter(TDateTime date);
 
+// The values above at one instant, from one computation of each body's position: what a
+// caller that shows several of them needs. Each equals its own function's value for date.
+struct TMoonAndSun {
+    double MoonAgeDays;
+    double MoonPhaseAngle;
+    double MoonIlluminatedFraction;
+    double MoonDistanceKm;
+    double MoonAngularDiameter;
+    double SunDistanceAU;
+    double SunAngularDiameter;
+};
+TMoonAndSun MoonAndSunAt(TDateTime date);
+
 }  // namespace astro

@@ -8,18 +8,17 @@
 #include "astro/calendar.h"
 #include "astro/chinese_calendar.h"
 #include "astro/eclipses.h"
-#include "astro/errors.h"
 #include "astro/feasts.h"
 #include "astro/phases.h"
-#include "astro/riseset.h"
 #include "astro/seasons.h"
+#include "moredata/yearevents.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <cstdint>
+#include <utility>
 
 namespace {
 
@@ -38,17 +37,6 @@ std::array<TDateTime, 16> SampleInstants() {
     return instants;
 }
 
-struct TYearEvents {
-    std::array<TDateTime, 4> Seasons;
-    TDateTime Perigee, Apogee, Perihelion, Aphelion;
-    TDateTime SolarEclipse, LunarEclipse;
-    astro::TEclipse SolarType, LunarType;
-    TDateTime Easter, Passover, ChineseNewYear;
-    std::uint8_t ChineseBranch;
-    std::array<TDateTime, 3> Moon;  // rise, transit, set; NaN where the window shows "---"
-    std::array<TDateTime, 3> Sun;
-};
-
 int YearOf(TDateTime u) {
     return astro::DateTimeToCalendar(u).Year;
 }
@@ -58,61 +46,9 @@ std::array<TDateTime, 4> Seasons(int year) {
             astro::SeasonBegin(year, astro::ssAutumn), astro::SeasonBegin(year, astro::ssWinter)};
 }
 
-astro::TEclipse NextEclipse(TDateTime& t, bool sun) {
-    for (;;) {
-        const astro::TEclipse type = astro::FindEclipseAfter(t, sun);
-        if (type != astro::ecNone) return type;
-        t += 28;
-    }
-}
-
-using TRiseSetFunction = TDateTime (*)(TDateTime, double, double);
-
-// The window's day rule: the event of the day itself, looked for from the day, the day after
-// and the day before; any failure ends the body's block.
-std::array<TDateTime, 3> DayEvents(TDateTime day, const std::array<TRiseSetFunction, 3>& events) {
-    std::array<TDateTime, 3> result{NAN, NAN, NAN};
-    try {
-        for (std::size_t i = 0; i < events.size(); ++i) {
-            TDateTime r = events[i](day, Latitude, Longitude);
-            if (std::trunc(r) < day) r = events[i](day + 1, Latitude, Longitude);
-            if (std::trunc(r) > day) r = events[i](day - 1, Latitude, Longitude);
-            if (std::trunc(r) == day) result[i] = r;
-        }
-    } catch (const astro::EAstroError&) {
-    }
-    return result;
-}
-
-std::array<TDateTime, 3> MoonDayEvents(TDateTime day) {
-    return DayEvents(day, {astro::MoonRiseTime, astro::MoonTransitTime, astro::MoonSetTime});
-}
-
-std::array<TDateTime, 3> SunDayEvents(TDateTime day) {
-    return DayEvents(day, {astro::SunRiseTime, astro::SunTransitTime, astro::SunSetTime});
-}
-
-TYearEvents YearEvents(TDateTime u) {
-    TYearEvents events{};
-    const int year = YearOf(u);
-    events.Seasons = Seasons(year);
-    events.Perigee = astro::PerigeeAfter(u);
-    events.Apogee = astro::ApogeeAfter(u);
-    events.Perihelion = astro::PerihelionAfter(u);
-    events.Aphelion = astro::AphelionAfter(u);
-    events.SolarEclipse = u;
-    events.SolarType = NextEclipse(events.SolarEclipse, true);
-    events.LunarEclipse = u;
-    events.LunarType = NextEclipse(events.LunarEclipse, false);
-    events.Easter = astro::DateTimeToDisplay(astro::EasterDate(year));
-    events.Passover = astro::DateTimeToDisplay(astro::PassoverDate(year));
-    const TDateTime newYear = astro::ChineseNewYearOf(year);
-    events.ChineseNewYear = astro::DateTimeToDisplay(newYear);
-    events.ChineseBranch = astro::ChineseDateOf(newYear).YearBranch;
-    const TDateTime day = std::trunc(u);
-    events.Moon = MoonDayEvents(day);
-    events.Sun = SunDayEvents(day);
-    return events;
+// The window's list with the day's rise, transit and set times.
+std::pair<TYearEvents, TDayEvents> YearEventList(TDateTime u) {
+    return {YearEvents(u), DayEvents(std::floor(u), Latitude, Longitude)};
 }
 
 // Runs body on each sample instant in turn.
@@ -127,7 +63,7 @@ void RunOverInstants(benchmark::State& state, Body body) {
 }
 
 void BM_YearEventList(benchmark::State& state) {
-    RunOverInstants(state, YearEvents);
+    RunOverInstants(state, YearEventList);
 }
 BENCHMARK(BM_YearEventList)->Unit(benchmark::kMillisecond);
 
@@ -148,7 +84,7 @@ void BM_NextEclipses(benchmark::State& state) {
     RunOverInstants(state, [](TDateTime u) {
         TDateTime solar = u;
         TDateTime lunar = u;
-        return NextEclipse(solar, true) + NextEclipse(lunar, false) + solar + lunar;
+        return astro::NextEclipse(solar, true) + astro::NextEclipse(lunar, false) + solar + lunar;
     });
 }
 BENCHMARK(BM_NextEclipses)->Unit(benchmark::kMicrosecond);
@@ -173,15 +109,10 @@ void BM_ChineseZodiacOfNewYear(benchmark::State& state) {
 }
 BENCHMARK(BM_ChineseZodiacOfNewYear)->Unit(benchmark::kMicrosecond);
 
-void BM_MoonRiseTransitSet(benchmark::State& state) {
-    RunOverInstants(state, [](TDateTime u) { return MoonDayEvents(std::trunc(u)); });
+void BM_SunAndMoonRiseTransitSet(benchmark::State& state) {
+    RunOverInstants(state, [](TDateTime u) { return DayEvents(std::floor(u), Latitude, Longitude); });
 }
-BENCHMARK(BM_MoonRiseTransitSet)->Unit(benchmark::kMicrosecond);
-
-void BM_SunRiseTransitSet(benchmark::State& state) {
-    RunOverInstants(state, [](TDateTime u) { return SunDayEvents(std::trunc(u)); });
-}
-BENCHMARK(BM_SunRiseTransitSet)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SunAndMoonRiseTransitSet)->Unit(benchmark::kMicrosecond);
 
 // The two searches the Chinese calendar repeats most.
 void BM_PrincipalTermBefore(benchmark::State& state) {

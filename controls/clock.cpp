@@ -14,7 +14,7 @@ TClockTime TSystemClock::localNow() const
 {
     const QDateTime now = QDateTime::currentDateTime();
     const double day = double(DayZero.daysTo(now.date()));
-    return day + now.time().msecsSinceStartOfDay() / 86400000.0;
+    return day + now.time().msecsSinceStartOfDay() / astro::MillisecondsPerDay;
 }
 
 int TSystemClock::utcBiasMinutes() const

@@ -65,10 +65,12 @@ void TMoon::setMoonSize(TMoonSize size)
     redraw();
 }
 
-void TMoon::setDate(astro::TDateTime date)
+void TMoon::setDate(astro::TDateTime date) { setDate(date, astro::MoonPhaseAngle(date)); }
+
+void TMoon::setDate(astro::TDateTime date, double phaseAngle)
 {
     FDate = date;
-    FPhaseAngle = astro::Normalize360(astro::MoonPhaseAngle(date));
+    FPhaseAngle = astro::Normalize360(phaseAngle);
     redraw();
     FDateStored = true;
 }
@@ -94,7 +96,7 @@ bool TMoon::landingVisible() const { return FShowApollo11 && FDate > LandingInst
 void TMoon::redraw()
 {
     FBitmap = LoadMoonBitmap(PictureBitmap(FMoonStyle), FMoonSize);
-    QImage picture = FBitmap.copy();
+    QImage picture = FBitmap;
     DrawMoonShadow(picture, MoonGeometry[FMoonSize], FPhaseAngle, landingVisible());
     RotateMoon(picture, FRotation);
     setPicture(picture);

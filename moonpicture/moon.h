@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QSize>
 
+#include "astro/constants.h"
 #include "astro/types.h"
 #include "controls/image.h"
 #include "moonpicture/moonicon.h"
@@ -16,7 +17,7 @@ class TClock;
 class TMoon : public TImage {
 public:
     // Apollo 11's touchdown, 1969-07-20 20:17:43 (TDateTime, universal time).
-    static constexpr astro::TDateTime LandingInstant = 25404.0 + (20 * 3600 + 17 * 60 + 43) / 86400.0;
+    static constexpr astro::TDateTime LandingInstant = 25404.0 + (20 * 3600 + 17 * 60 + 43) / astro::SecondsPerDay;
 
     // Dated to the clock's local now, but that date does not count as stored.
     explicit TMoon(const TClock& clock);
@@ -32,6 +33,9 @@ public:
     astro::TDateTime date() const { return FDate; }
     // Takes the phase for date and redraws, even for the same date.
     void setDate(astro::TDateTime date);
+    // The same with the moon's phase angle at date (astro::MoonPhaseAngle) that the caller has
+    // computed already.
+    void setDate(astro::TDateTime date, double phaseAngle);
     // True once setDate has been called after construction.
     bool dateStored() const { return FDateStored; }
     // Degrees in [0, 360): 0 at full moon, below 180 while waxing.

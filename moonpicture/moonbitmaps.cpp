@@ -11,8 +11,13 @@ QString MoonBitmapName(TMoonBitmap bitmap, TMoonSize size)
 
 QImage LoadMoonBitmap(TMoonBitmap bitmap, TMoonSize size)
 {
-    const QImage stored(QStringLiteral(":/moon/%1.bmp").arg(MoonBitmapName(bitmap, size)));
-    if (stored.isNull())
-        return {};
-    return stored.convertToFormat(QImage::Format_RGB32);
+    // The nine decoded bitmaps, null until first asked for (and while a resource is missing).
+    static QImage decoded[3][3];
+    QImage& kept = decoded[bitmap][size];
+    if (kept.isNull()) {
+        const QImage stored(QStringLiteral(":/moon/%1.bmp").arg(MoonBitmapName(bitmap, size)));
+        if (!stored.isNull())
+            kept = stored.convertToFormat(QImage::Format_RGB32);
+    }
+    return kept;
 }

@@ -17,6 +17,8 @@ enum TMoonBitmap : std::uint8_t {
 // The resource name, e.g. "MOON_COLOR_SMALL".
 QString MoonBitmapName(TMoonBitmap bitmap, TMoonSize size);
 
-// The bitmap as a 32-bit RGB image, ready for pixel painting. A missing resource gives a null
-// image and is not reported: the picture then simply stays empty.
+// The bitmap as a 32-bit RGB image, ready for pixel painting. Each bitmap is decoded once; the
+// image shares its pixels with the kept one until it is painted on, so every caller paints on
+// a clean copy. A missing resource gives a null image and is not reported: the picture then
+// simply stays empty.
 QImage LoadMoonBitmap(TMoonBitmap bitmap, TMoonSize size);

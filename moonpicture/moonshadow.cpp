@@ -1,5 +1,6 @@
 #include "moonpicture/moonshadow.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QImage>
@@ -19,12 +20,20 @@ void SetPixelClipped(QImage& canvas, int x, int y, QRgb color)
 }
 
 // A horizontal pen line from x1 towards x2 on row y; like a line-to, the end point stays
-// unpainted.
+// unpainted. The 32-bit canvases of the pictures are filled a row at a time.
 void HorizontalLine(QImage& canvas, int y, int x1, int x2)
 {
-    const int step = x2 > x1 ? 1 : -1;
-    for (int x = x1; x != x2; x += step)
-        SetPixelClipped(canvas, x, y, qRgb(0, 0, 0));
+    const int first = std::max(x2 > x1 ? x1 : x2 + 1, 0);
+    const int last = std::min(x2 > x1 ? x2 - 1 : x1, canvas.width() - 1);
+    if (y < 0 || y >= canvas.height() || first > last)
+        return;
+    if (canvas.depth() != 32) {
+        for (int x = first; x <= last; ++x)
+            canvas.setPixel(x, y, qRgb(0, 0, 0));
+        return;
+    }
+    QRgb* row = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+    std::fill(row + first, row + last + 1, qRgb(0, 0, 0));
 }
 
 }  // namespace

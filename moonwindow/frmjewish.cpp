@@ -48,7 +48,7 @@ void Tfrm_jewish::ShowValue()
 
 void Tfrm_jewish::btn_nowClick()
 {
-    FValue = FClock.localNow() + GetUtcBias(FClock) / 1440.0;
+    FValue = FClock.universalNow();
     ShowValue();
 }
 

@@ -39,7 +39,7 @@ void Tfrm_julian::ShowValue()
 
 void Tfrm_julian::btn_nowClick()
 {
-    FValue = FClock.localNow() + GetUtcBias(FClock) / 1440.0;
+    FValue = FClock.universalNow();
     ShowValue();
 }
 

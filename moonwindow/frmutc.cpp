@@ -1,6 +1,7 @@
 #include "moonwindow/frmutc.h"
 
 #include "astro/calendar.h"
+#include "astro/constants.h"
 #include "controls/clock.h"
 #include "moonwindow/dialogfields.h"
 #include "texts/almanactext.h"
@@ -9,12 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
-
-namespace {
-
-constexpr double MSecsPerDay = 86400000.0;
-
-}  // namespace
 
 Tfrm_utc::Tfrm_utc(const TClock& clock) : TSetTimeDialog(QStringLiteral("Set universial time")), FClock(clock)
 {
@@ -47,7 +42,7 @@ void Tfrm_utc::FormShow() { ShowValue(); }
 void Tfrm_utc::ShowValue()
 {
     const astro::TCalendarDate date = astro::DateTimeToCalendar(FValue);
-    const double ms = std::min(std::round((FValue - std::floor(FValue)) * MSecsPerDay), MSecsPerDay - 1);
+    const double ms = std::min(std::round((FValue - std::floor(FValue)) * astro::MillisecondsPerDay), astro::MillisecondsPerDay - 1);
     const auto seconds = static_cast<int>(static_cast<qint64>(ms) / 1000);
     edt_year.setText(QString::number(date.Year));
     edt_day.setText(QString::number(date.Day));
@@ -62,7 +57,7 @@ void Tfrm_utc::ShowValue()
 
 void Tfrm_utc::btn_nowClick()
 {
-    FValue = FClock.localNow() + GetUtcBias(FClock) / 1440.0;
+    FValue = FClock.universalNow();
     ShowValue();
 }
 
@@ -80,7 +75,7 @@ void Tfrm_utc::anyChange()
             const auto second = ReadDecimal(edt_sec.text());
             if (hour && minute && second && *hour >= 0 && *hour <= 23 && *minute >= 0 && *minute <= 59 &&
                 *second >= 0 && *second <= 59) {
-                FValue += (*hour * 3600 + *minute * 60 + *second) / 86400.0;
+                FValue += (*hour * 3600 + *minute * 60 + *second) / astro::SecondsPerDay;
                 lbl_julian.setText(JulianDateText(astro::DateTimeToJulian(FValue)));
                 ok = true;
             }

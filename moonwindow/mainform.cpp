@@ -1,6 +1,7 @@
 #include "moonwindow/mainform.h"
 
 #include "astro/calendar.h"
+#include "astro/constants.h"
 #include "astro/phases.h"
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
@@ -12,6 +13,7 @@
 #include "moonwindow/frmjewish.h"
 #include "moonwindow/frmjulian.h"
 #include "moonwindow/frmutc.h"
+#include "moonwindow/lunationphases.h"
 #include "moredata/frmmore.h"
 #include "texts/almanactext.h"
 #include "texts/stringtable.h"
@@ -24,16 +26,11 @@
 
 namespace {
 
-// The almanac clock's speed in fast mode: one real second shows one hour.
-constexpr double FastFactor = 3600;
-constexpr double MinutesPerDay = 1440;
 // The sun's position is recomputed when the shown instant has jumped more than this (days)...
 constexpr double SunRecomputeDays = 1.0 / 24;
 // ...and, as the clock runs on, once it is this old (days): the sun moves a quarter of a
 // degree a minute, about the precision of the whole-degree texts.
-constexpr double SunAgeDays = 1.0 / 1440;
-constexpr double EarthRadiusKm = 6378.15;
-constexpr double AstronomicalUnitKm = 149597869;
+constexpr double SunAgeDays = 1.0 / astro::MinutesPerDay;
 // No illuminated percentage can be this; it marks the tray icon as due for a rebuild.
 constexpr int NoPercent = 199;
 const QColor BlueMoonColor(0, 0, 255);
@@ -75,6 +72,7 @@ TMainForm::TMainForm(TFrmMain& calculator, const TClock& clock, const QString& s
       Moon(clock),
       FCalculator(calculator),
       FClock(clock),
+      FShownClock(clock),
       FSettingsFile(settingsFile),
       FJulian(std::make_unique<Tfrm_julian>(clock)),
       FJewish(std::make_unique<Tfrm_jewish>(clock)),
@@ -135,8 +133,8 @@ void TMainForm::connectWindows(Tfrm_more* more, Tfrm_locations* locations, Tfrm_
 void TMainForm::FormCreate()
 {
     LocalizeAndArrange();
-    FClockRealBase = FClock.localNow();
-    FClockShownBase = FClockRealBase;
+    const astro::TDateTime now = FClock.localNow();
+    FShownClock.setBase(now, now);
     mnu_tray.setVisible(true);
     ReadOptions();
     DrawCompass();
@@ -239,16 +237,6 @@ void TMainForm::DrawCompass()
 
 int TMainForm::GetUtcBias() const { return ::GetUtcBias(FClock); }
 
-// ---- The almanac clock ----
-
-astro::TDateTime TMainForm::ShownTime() const
-{
-    const double elapsed = FClock.localNow() - FClockRealBase;
-    return fastMode() ? FClockShownBase + elapsed * FastFactor : FClockShownBase + elapsed;
-}
-
-astro::TDateTime TMainForm::ShownUniversalTime() const { return ShownTime() + GetUtcBias() / MinutesPerDay; }
-
 // ---- The update ----
 
 void TMainForm::ShowValue(TLabel& calculatorLabel, TLabel& ownLabel, const QString& text)
@@ -262,18 +250,18 @@ void TMainForm::TimerTimer()
     const int bias = GetUtcBias();
     const astro::TDateTime shown = ShownTime();
     ShowValue(FCalculator.sun.val_local, val_local, fastMode() ? QString() : LocalTimeText(shown, bias));
-    const astro::TDateTime ut = shown + bias / MinutesPerDay;
+    const astro::TDateTime ut = FClock.universalTime(shown);
     ShowValue(FCalculator.sun.val_utc, val_utc, DateTimeText(ut));
     ShowValue(FCalculator.sun.val_julian, val_julian, Fixed(astro::DateTimeToJulian(ut), 12, 5));
     ShowPhases(ut);
-    int percent = 0;
-    ShowMoonAndSunValues(ut, percent);
+    const astro::TMoonAndSun bodies = astro::MoonAndSunAt(ut);
+    const int percent = ShowMoonAndSunValues(bodies);
     if (FLocations && SunBlockDue(ut))
         ShowSunBlock(ut);
-    FCalculator.sun.Moon.setDate(ut);
+    FCalculator.sun.Moon.setDate(ut, bodies.MoonPhaseAngle);
     // The window's own picture follows the shown instant too, so that the tray icon and the
     // application icon show the moon the almanac shows.
-    Moon.setDate(ut);
+    Moon.setDate(ut, bodies.MoonPhaseAngle);
     if (percent != FLastPercent)
         RefreshTrayIcon(percent);
 }
@@ -286,36 +274,36 @@ void TMainForm::ShowPhases(astro::TDateTime ut)
           {&FCalculator.sun.val_nextnew, &val_nextnew}, {&FCalculator.sun.val_lastlunation, &val_lastlunation},
           {&FCalculator.sun.val_nextlunation, &val_nextlunation}})
         ShowValue(*calculatorLabel, *ownLabel, QString());
-    // A phase search out of its range leaves the rest of the phase texts empty for this tick.
+    // A phase search out of its range leaves the phase texts empty for this tick.
     try {
-        using namespace astro;
-        const TDateTime lastNew = PhaseBefore(mpNew, ut);
-        const int lunation = LunationOf(lastNew + 1);
-        ShowValue(FCalculator.sun.val_newmoon, val_newmoon, EventTimeText(lastNew));
-        ShowValue(FCalculator.sun.val_firstquart, val_firstquart, EventTimeText(PhaseAfter(mpFirstQuarter, lastNew)));
-        ShowValue(FCalculator.sun.val_full, val_full, EventTimeText(PhaseAfter(mpFull, lastNew)));
-        const QColor fullColor = IsBlueMoonLunation(lunation) ? BlueMoonColor : QColor();
+        if (!FPhases || !FPhases->Covers(ut))
+            FPhases = LunationPhasesAt(ut);
+        const TLunationPhases& phases = *FPhases;
+        ShowValue(FCalculator.sun.val_newmoon, val_newmoon, EventTimeText(phases.LastNew));
+        ShowValue(FCalculator.sun.val_firstquart, val_firstquart, EventTimeText(phases.FirstQuarter));
+        ShowValue(FCalculator.sun.val_full, val_full, EventTimeText(phases.Full));
+        const QColor fullColor = phases.BlueMoon ? BlueMoonColor : QColor();
         FCalculator.sun.lbl_full.setFontColor(fullColor);
         lbl_full.setFontColor(fullColor);
-        ShowValue(FCalculator.sun.val_lastquart, val_lastquart, EventTimeText(PhaseAfter(mpLastQuarter, lastNew)));
-        ShowValue(FCalculator.sun.val_nextnew, val_nextnew, EventTimeText(PhaseAfter(mpNew, ut)));
-        ShowValue(FCalculator.sun.val_lastlunation, val_lastlunation, QString::number(lunation));
-        ShowValue(FCalculator.sun.val_nextlunation, val_nextlunation, QString::number(lunation + 1));
+        ShowValue(FCalculator.sun.val_lastquart, val_lastquart, EventTimeText(phases.LastQuarter));
+        ShowValue(FCalculator.sun.val_nextnew, val_nextnew, EventTimeText(phases.NextNew));
+        ShowValue(FCalculator.sun.val_lastlunation, val_lastlunation, QString::number(phases.Lunation));
+        ShowValue(FCalculator.sun.val_nextlunation, val_nextlunation, QString::number(phases.Lunation + 1));
     } catch (const std::exception&) {
     }
 }
 
-void TMainForm::ShowMoonAndSunValues(astro::TDateTime ut, int& percent)
+int TMainForm::ShowMoonAndSunValues(const astro::TMoonAndSun& bodies)
 {
-    using namespace astro;
-    ShowValue(FCalculator.sun.val_moon_distance, val_moon_distance, MoonDistanceText(MoonDistanceKm(ut)));
-    ShowValue(FCalculator.sun.val_sun_distance, val_sun_distance, SunDistanceText(SunDistanceAU(ut)));
-    ShowValue(FCalculator.sun.val_age, val_age, AgeText(MoonAgeDays(ut)));
+    ShowValue(FCalculator.sun.val_moon_distance, val_moon_distance, MoonDistanceText(bodies.MoonDistanceKm));
+    ShowValue(FCalculator.sun.val_sun_distance, val_sun_distance, SunDistanceText(bodies.SunDistanceAU));
+    ShowValue(FCalculator.sun.val_age, val_age, AgeText(bodies.MoonAgeDays));
 
-    percent = static_cast<int>(RoundToInteger(MoonIlluminatedFraction(ut) * 100));
+    const int percent = static_cast<int>(RoundToInteger(bodies.MoonIlluminatedFraction * 100));
     ShowValue(FCalculator.sun.val_phase, val_phase, PhaseText(percent));
-    ShowValue(FCalculator.sun.val_moon_subtend, val_moon_subtend, SubtendText(MoonAngularDiameter(ut)));
-    ShowValue(FCalculator.sun.val_sun_subtend, val_sun_subtend, SubtendText(SunAngularDiameter(ut)));
+    ShowValue(FCalculator.sun.val_moon_subtend, val_moon_subtend, SubtendText(bodies.MoonAngularDiameter));
+    ShowValue(FCalculator.sun.val_sun_subtend, val_sun_subtend, SubtendText(bodies.SunAngularDiameter));
+    return percent;
 }
 
 QString TMainForm::LocalTimeText(astro::TDateTime shown, int bias) const
@@ -327,20 +315,20 @@ QString TMainForm::MoonDistanceText(double kilometres) const
 {
     return QStringLiteral("%1 %2, %3 %4.")
         .arg(RoundToInteger(kilometres))
-        .arg(FKilometerText, Fixed(kilometres / EarthRadiusKm, 4, 1), FEarthRadiiText);
+        .arg(FKilometerText, Fixed(kilometres / astro::EarthRadiusKm, 4, 1), FEarthRadiiText);
 }
 
 QString TMainForm::SunDistanceText(double astronomicalUnits) const
 {
     return QStringLiteral("%1 %2, %3 %4.")
-        .arg(RoundToInteger(astronomicalUnits * AstronomicalUnitKm))
+        .arg(RoundToInteger(astronomicalUnits * astro::AU_KM))
         .arg(FKilometerText, Fixed(astronomicalUnits, 6, 3), FAstroUnitsText);
 }
 
 QString TMainForm::AgeText(double days) const
 {
     const double whole = std::trunc(days);
-    const auto ms = static_cast<qint64>(std::round((days - whole) * 86400000.0));
+    const auto ms = static_cast<qint64>(std::round((days - whole) * astro::MillisecondsPerDay));
     QString text = FAgeFormat;
     text = ReplaceAll(QStringLiteral("%4%"), QString::number(ms / 1000 % 60), text);
     text = ReplaceAll(QStringLiteral("%3%"), QString::number(ms / 60000 % 60), text);
@@ -459,7 +447,7 @@ void TMainForm::mnu_copyClick()
 void TMainForm::mnu_fastClick()
 {
     mnu_fast.setChecked(!mnu_fast.checked());
-    FClockRealBase = FClock.localNow();
+    FShownClock.setFast(mnu_fast.checked());
 }
 
 void TMainForm::mnu_stopClick()
@@ -470,19 +458,12 @@ void TMainForm::mnu_stopClick()
 
 void TMainForm::SetTime(TSetTimeDialog& dialog)
 {
-    const int bias = GetUtcBias();
-    dialog.FValue = ShownTime() + bias / MinutesPerDay;
+    dialog.FValue = ShownUniversalTime();
     if (dialog.ShowModal() != TModalResult::OK)
         return;
     const astro::TDateTime now = FClock.localNow();
-    const astro::TDateTime shown = dialog.FValue - bias / MinutesPerDay;
-    if (fastMode()) {
-        // Fast mode runs on from the set time.
-        FClockRealBase = now;
-        FClockShownBase = shown;
-    } else {
-        FClockShownBase = shown - (now - FClockRealBase);
-    }
+    const astro::TDateTime shown = FClock.localTime(dialog.FValue);
+    FShownClock.setShown(shown);
     TimerTimer();
     // The More Data window runs at normal speed from the same instant.
     if (FMore)

@@ -4,15 +4,18 @@
 // into its own labels once per tick, and offers the menus that set the clock, turn and colour
 // the moon, and hide the program into the notification area.
 
+#include "astro/phases.h"
 #include "astro/sun.h"
 #include "astro/types.h"
 #include "controls/button.h"
 #include "controls/edit.h"
 #include "controls/image.h"
+#include "controls/shownclock.h"
 #include "controls/timer.h"
 #include "controls/window.h"
 #include "moonpicture/moon.h"
 #include "moonwindow/columnlayout.h"
+#include "moonwindow/lunationphases.h"
 #include "moonwindow/settimedialog.h"
 #include "tray/trayicon.h"
 
@@ -162,9 +165,10 @@ public:
 
     // ---- State ----
     // The shown local time now (TDateTime) and the universal time belonging to it.
-    astro::TDateTime ShownTime() const;
-    astro::TDateTime ShownUniversalTime() const;
-    bool fastMode() const { return mnu_fast.checked(); }
+    astro::TDateTime ShownTime() const { return FShownClock.localNow(); }
+    astro::TDateTime ShownUniversalTime() const { return FShownClock.universalNow(); }
+    bool fastMode() const { return FShownClock.fast(); }
+    const TShownClock& shownClock() const { return FShownClock; }
     // The help document, or empty when none was found at creation.
     QString helpFile() const { return FHelpFile; }
     // Where the labels of this window were placed by LocalizeAndArrange.
@@ -194,9 +198,7 @@ public:
     std::function<void()> onHideApplication;
     std::function<void()> onRestoreApplication;
 
-    // Fields of the almanac clock and the tray refresh (see the .cpp for their rules).
-    astro::TDateTime FClockRealBase = 0;
-    astro::TDateTime FClockShownBase = 0;
+    // Fields of the tray refresh (see the .cpp for their rules).
     // Illuminated percentage last pushed to the tray icon; 199 until one has been.
     int FLastPercent = 199;
     QString FPhaseLegend;
@@ -219,7 +221,8 @@ private:
     QString PhaseText(int percent) const;
     QStringList WidestValueTexts() const;
     void ShowPhases(astro::TDateTime ut);
-    void ShowMoonAndSunValues(astro::TDateTime ut, int& percent);
+    // Returns the illuminated percentage shown.
+    int ShowMoonAndSunValues(const astro::TMoonAndSun& bodies);
     void ShowSunBlock(astro::TDateTime ut);
     bool SunBlockDue(astro::TDateTime ut) const;
     // The current location's longitude and latitude (degrees) as the editor answers them.
@@ -228,6 +231,7 @@ private:
 
     TFrmMain& FCalculator;
     const TClock& FClock;
+    TShownClock FShownClock;
     const QString FSettingsFile;
     Tfrm_more* FMore = nullptr;
     Tfrm_locations* FLocations = nullptr;
@@ -237,6 +241,8 @@ private:
     std::unique_ptr<Tfrm_jewish> FJewish;
     std::unique_ptr<Tfrm_about> FAbout;
     QString FHelpFile;
+    // The phases of the lunation last shown; none before the first.
+    std::optional<TLunationPhases> FPhases;
     // Universal time of the last sun computation; none before the first.
     std::optional<astro::TDateTime> FSunTime;
     // The place (longitude, latitude) and universal day of the sun's trail on the compasses,

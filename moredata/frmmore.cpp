@@ -4,6 +4,7 @@
 #include "calculator/frmmain.h"
 #include "controls/numbers.h"
 #include "moredata/lighttext.h"
+#include "moredata/yearevents.h"
 #include "texts/almanactext.h"
 #include "texts/stringtable.h"
 
@@ -17,11 +18,6 @@ namespace {
 using astro::TDateTime;
 
 const QString NoEvent = QStringLiteral("---");
-constexpr double MinutesPerDay = 1440;
-
-// Solar and lunar eclipses come in seasons about six lunations apart; a search that finds none
-// in this many steps of 28 days has met a fault of the method, not a quiet stretch of sky.
-constexpr int EclipseSearchStepLimit = 40;
 
 QString solarEclipseText(astro::TEclipse type)
 {
@@ -45,51 +41,16 @@ QString lunarEclipseText(astro::TEclipse type)
     }
 }
 
-// The instant of the first solar (sun) or lunar eclipse at or after t, and its type.
-astro::TEclipse nextEclipse(TDateTime& t, bool sun)
+// The texts of a body's rise, transit and set; "---" where the event does not fall on the day.
+std::array<QString, 3> bodyTexts(const TBodyDayEvents& events)
 {
-    for (int step = 0; step < EclipseSearchStepLimit; ++step) {
-        const astro::TEclipse type = astro::FindEclipseAfter(t, sun);
-        if (type != astro::ecNone)
-            return type;
-        t += 28;
-    }
-    throw astro::E_OutOfAlgorithmRange("Out of range of the algorithm");
-}
-
-using TEventFunction = TDateTime (*)(TDateTime date, double latitude, double longitude);
-
-// The event of `day` (a whole day number, universal time): the algorithm answers for the day it
-// is asked, but its instant can fall on a neighbour, so the neighbours are asked as well.
-// Returns the event text, or "---" when the event does not fall on the day. The day of an
-// instant is the one it lies in on the linear scale, before 1899 as well.
-QString eventOfDay(TEventFunction event, double day, double latitude, double longitude)
-{
-    TDateTime r = event(day, latitude, longitude);
-    if (std::floor(r) < day)
-        r = event(day + 1, latitude, longitude);
-    if (std::floor(r) > day)
-        r = event(day - 1, latitude, longitude);
-    return std::floor(r) == day ? EventTimeText(r) : NoEvent;
-}
-
-using TBodyEvents = std::array<TEventFunction, 3>;
-using TBodyTexts = std::array<QString, 3>;
-
-// Rise, transit and set of one body on the day. A failing event ends the body's block: it and
-// the events after it keep "---".
-TBodyTexts bodyTexts(const TBodyEvents& events, double day, double latitude, double longitude)
-{
-    TBodyTexts texts{NoEvent, NoEvent, NoEvent};
-    try {
-        for (std::size_t i = 0; i < events.size(); ++i)
-            texts[i] = eventOfDay(events[i], day, latitude, longitude);
-    } catch (const astro::EAstroError&) {
-    }
+    std::array<QString, 3> texts;
+    for (std::size_t i = 0; i < events.size(); ++i)
+        texts[i] = std::isnan(events[i]) ? NoEvent : EventTimeText(events[i]);
     return texts;
 }
 
-void showTexts(const std::array<TLabel*, 3>& labels, const TBodyTexts& texts)
+void showTexts(const std::array<TLabel*, 3>& labels, const std::array<QString, 3>& texts)
 {
     for (std::size_t i = 0; i < labels.size(); ++i)
         labels[i]->setText(texts[i]);
@@ -109,6 +70,7 @@ Tfrm_more::Tfrm_more(TFrmMain& calculator, const TClock& clock, const QString& s
     : TWindow(QStringLiteral("More Data")),
       FCalculator(calculator),
       FClock(clock),
+      FShownClock(clock),
       FSettingsFileName(settingsFileName)
 {
     cbx_location.onChange = [this] { cbx_locationChange(); };
@@ -120,8 +82,8 @@ Tfrm_more::Tfrm_more(TFrmMain& calculator, const TClock& clock, const QString& s
 
 void Tfrm_more::FormCreate()
 {
-    FClockShownBase = FClock.localNow();
-    FClockRealBase = FClockShownBase;
+    const double now = FClock.localNow();
+    FShownClock.setBase(now, now);
     LocalizeAndArrange();
     // Showing loads the locations and fills every value.
     Show();
@@ -182,13 +144,12 @@ void Tfrm_more::LocalizeAndArrange()
 
 double Tfrm_more::UniversalNow() const
 {
-    return FClock.localNow() - FClockRealBase + FClockShownBase + GetUtcBias(FClock) / MinutesPerDay;
+    return FShownClock.universalNow();
 }
 
 void Tfrm_more::SetClockBase(double realBase, double shownBase)
 {
-    FClockRealBase = realBase;
-    FClockShownBase = shownBase;
+    FShownClock.setBase(realBase, shownBase);
 }
 
 void Tfrm_more::LocationChange()
@@ -202,13 +163,13 @@ void Tfrm_more::LocationChange()
     // is the clock's own instant while the window follows it.
     const double instant = day + (u - today);
     lblTimeBias.setText(UtcOffsetHoursText(GetUtcBias(FClock)) + QStringLiteral(" hours"));
-    const int year = astro::DateTimeToCalendar(instant).Year;
-    ShowSeasons(year);
+    const TYearEvents events = YearEvents(instant);
+    ShowSeasons(events);
     for (TLabel* caption : {&lbl_spring, &lbl_summer, &lbl_autumn, &lbl_winter})
         caption->setHint(QString());
-    ShowOrbitEvents(instant);
-    ShowEclipses(instant);
-    ShowFeasts(year);
+    ShowOrbitEvents(events);
+    ShowEclipses(events);
+    ShowFeasts(events);
     ClearDayValues();
 
     const int index = cbx_location.itemIndex();
@@ -253,17 +214,17 @@ void Tfrm_more::cbx_locationChange()
     FCalculator.sun.FollowMoreDataLocation(cbx_location.itemIndex());
 }
 
-void Tfrm_more::ShowSeasons(int year)
+void Tfrm_more::ShowSeasons(const TYearEvents& events)
 {
     QString texts[4];
     try {
-        const astro::TSeason seasons[] = {astro::ssSpring, astro::ssSummer, astro::ssAutumn, astro::ssWinter};
-        for (int i = 0; i < 4; ++i)
-            texts[i] = EventTimeText(astro::SeasonBegin(year, seasons[i]));
+        for (int i = 0; i < 4 && events.Seasons; ++i)
+            texts[i] = EventTimeText((*events.Seasons)[i]);
     } catch (const astro::EAstroError&) {
+    }
+    if (!events.Seasons || texts[3].isEmpty())
         for (QString& text : texts)
             text = LocalString(42050);
-    }
     val_spring.setText(texts[0]);
     val_summer.setText(texts[1]);
     val_autumn.setText(texts[2]);
@@ -281,59 +242,51 @@ void Tfrm_more::ShowSeasonHints(double latitude)
     lbl_winter.setHint(LocalString(north ? 42072 : 42070));
 }
 
-void Tfrm_more::ShowOrbitEvents(double u)
+void Tfrm_more::ShowOrbitEvents(const TYearEvents& events)
 {
-    val_perigee.setText(EventTimeText(astro::PerigeeAfter(u)));
-    val_apogee.setText(EventTimeText(astro::ApogeeAfter(u)));
-    val_perihel.setText(EventTimeText(astro::PerihelionAfter(u)));
-    val_aphel.setText(EventTimeText(astro::AphelionAfter(u)));
+    val_perigee.setText(EventTimeText(events.Perigee));
+    val_apogee.setText(EventTimeText(events.Apogee));
+    val_perihel.setText(EventTimeText(events.Perihelion));
+    val_aphel.setText(EventTimeText(events.Aphelion));
 }
 
-void Tfrm_more::ShowEclipses(double u)
+void Tfrm_more::ShowEclipses(const TYearEvents& events)
 {
-    TDateTime t = u;
-    astro::TEclipse type = nextEclipse(t, true);
-    val_suneclipse.setText(EventTimeText(t));
-    typ_suneclipse.setText(solarEclipseText(type));
-    t = u;
-    type = nextEclipse(t, false);
-    val_mooneclipse.setText(EventTimeText(t));
-    typ_mooneclipse.setText(lunarEclipseText(type));
+    val_suneclipse.setText(EventTimeText(events.SolarEclipse));
+    typ_suneclipse.setText(solarEclipseText(events.SolarType));
+    val_mooneclipse.setText(EventTimeText(events.LunarEclipse));
+    typ_mooneclipse.setText(lunarEclipseText(events.LunarType));
 }
 
 // Each feast date has its own range of years; outside it that date alone says so, and the
 // rest of the window, the rise and set times included, is still filled.
-void Tfrm_more::ShowFeasts(int year)
+void Tfrm_more::ShowFeasts(const TYearEvents& events)
 {
-    const auto show = [](TLabel& label, const auto& text) {
+    const auto show = [](TLabel& label, const std::optional<TFeastDay>& feast, const auto& text) {
         try {
-            label.setText(text());
+            label.setText(feast ? text(*feast) : LocalString(42050));
         } catch (const astro::EAstroError&) {
             label.setText(LocalString(42050));
         }
     };
-    show(val_easter, [year] { return DateText(astro::EasterDate(year)); });
-    show(val_pesach, [year] { return DateText(astro::PassoverDate(year)); });
-    show(val_chinese, [year] {
-        const TDateTime d = astro::ChineseNewYearOf(year);
-        return DateText(d) + QStringLiteral(" (") + AnimalNames.value(astro::ChineseDateOf(d).YearBranch) + u')';
+    const auto date = [](const TFeastDay& feast) { return DateText(feast.Date); };
+    show(val_easter, events.Easter, date);
+    show(val_pesach, events.Passover, date);
+    show(val_chinese, events.ChineseNewYear, [](const TFeastDay& feast) {
+        return DateText(feast.Date) + QStringLiteral(" (") + AnimalNames.value(feast.Branch) + u')';
     });
 }
 
 // The calculator's page shows today's times, this window those of its day.
 void Tfrm_more::ShowRiseTransitSet(double today, double day, double latitude, double longitude)
 {
-    const TBodyEvents moon{astro::MoonRiseTime, astro::MoonTransitTime, astro::MoonSetTime};
-    const TBodyEvents sun{astro::SunRiseTime, astro::SunTransitTime, astro::SunSetTime};
-    const TBodyTexts moonToday = bodyTexts(moon, today, latitude, longitude);
-    const TBodyTexts sunToday = bodyTexts(sun, today, latitude, longitude);
+    const TDayEvents todays = DayEvents(today, latitude, longitude);
     showTexts({&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset},
-              moonToday);
-    showTexts({&FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset}, sunToday);
-    const bool same = day == today;
-    showTexts({&val_moonrise, &val_moontransit, &val_moonset},
-              same ? moonToday : bodyTexts(moon, day, latitude, longitude));
-    showTexts({&val_sunrise, &val_suntransit, &val_sunset}, same ? sunToday : bodyTexts(sun, day, latitude, longitude));
+              bodyTexts(todays.Moon));
+    showTexts({&FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset}, bodyTexts(todays.Sun));
+    const TDayEvents days = day == today ? todays : DayEvents(day, latitude, longitude);
+    showTexts({&val_moonrise, &val_moontransit, &val_moonset}, bodyTexts(days.Moon));
+    showTexts({&val_sunrise, &val_suntransit, &val_sunset}, bodyTexts(days.Sun));
 }
 
 void Tfrm_more::ShowLight(double day, double latitude, double longitude)

@@ -9,9 +9,11 @@
 #include "controls/dateedit.h"
 #include "controls/edit.h"
 #include "controls/list.h"
+#include "controls/shownclock.h"
 #include "controls/timer.h"
 #include "controls/window.h"
 #include "locations/location.h"
+#include "moredata/yearevents.h"
 
 #include <QString>
 #include <QStringList>
@@ -156,20 +158,20 @@ public:
     const TLocationList* Locations() const { return FLocations.get(); }
 
 private:
-    void ShowSeasons(int year);
+    void ShowSeasons(const TYearEvents& events);
     void ShowSeasonHints(double latitude);
-    void ShowOrbitEvents(double u);
-    void ShowEclipses(double u);
-    void ShowFeasts(int year);
+    void ShowOrbitEvents(const TYearEvents& events);
+    void ShowEclipses(const TYearEvents& events);
+    void ShowFeasts(const TYearEvents& events);
     void ShowRiseTransitSet(double today, double day, double latitude, double longitude);
     void ShowLight(double day, double latitude, double longitude);
     void ClearDayValues();
 
     TFrmMain& FCalculator;
     const TClock& FClock;
+    // Runs at normal speed only.
+    TShownClock FShownClock;
     const QString FSettingsFileName;
-    double FClockRealBase = 0;
-    double FClockShownBase = 0;
     std::unique_ptr<TLocationList> FLocations;
     bool FFollowClock = true;
     // The shown day (whole day number) while one is picked.

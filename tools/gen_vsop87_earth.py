@@ -3,10 +3,12 @@
 
 The amplitudes are scaled by 10^8 by shifting the decimal point in the text, so the
 generated literals carry exactly the published digits. Rows keep the file's order.
-Run from anywhere: python3 tools/gen_vsop87_earth.py
-tests/astro/vsop_test.cpp rebuilds the same text from the CSV and fails if it differs.
+Run from anywhere: python3 tools/gen_vsop87_earth.py [--out DIR]
+(--out writes the file into DIR instead; tests/astro/vsop_test.cpp does so and fails if the
+result differs from the committed file).
 """
 
+import argparse
 import csv
 import pathlib
 
@@ -28,6 +30,10 @@ def scaled_amplitude(text):
 
 
 def main():
+    parser = argparse.ArgumentParser(description="Writes the VSOP87D earth table source.")
+    parser.add_argument("--out", type=pathlib.Path, help="folder to write into instead of astro/")
+    out = parser.parse_args().out
+    target = TARGET if out is None else out / TARGET.name
     rows = {}
     with SOURCE.open(newline="") as source:
         for row in csv.DictReader(source):
@@ -61,7 +67,7 @@ def main():
         out.append(f"const TVSOPSeries {name} = {{{', '.join(parts)}}};")
     out.append("")
     out.append("}  // namespace astro")
-    TARGET.write_text("\n".join(out) + "\n")
+    target.write_text("\n".join(out) + "\n")
 
 
 if __name__ == "__main__":

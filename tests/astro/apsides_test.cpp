@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/constants.h"
 #include "astro/apsides.h"
 #include "astro/calendar.h"
 
 namespace astro {
 namespace {
 
-constexpr double Minute = 1.0 / 1440.0;
+constexpr double Minute = 1.0 / MinutesPerDay;
 
 TDateTime At(int year, int month, int day, int hour, int minute)
 {

@@ -1,3 +1,4 @@
+#include "astro/constants.h"
 #include "astro/calendar.h"
 #include "astro/chinese_calendar.h"
 #include "astro/phases.h"
@@ -112,7 +113,7 @@ TEST(ChineseCalendar, MonthsRunInOrderWithOneLeapMonthInThirteenMonthSpans) {
 
 TEST(ChineseCalendar, ChinaTimeOffsetChangesIn1929) {
     constexpr double StandardOffset = 8.0 / 24.0;
-    constexpr double BeijingMeanOffset = (7 * 3600 + 45 * 60 + 40) / 86400.0;
+    constexpr double BeijingMeanOffset = (7 * 3600 + 45 * 60 + 40) / SecondsPerDay;
     constexpr double Tolerance = 1e-9;  // days; the sums lose bits to the day count
     const TDateTime day1950 = CalendarToDateTime(1950, 3, 18);
     const TDateTime day1920 = CalendarToDateTime(1920, 5, 1);

@@ -4,30 +4,21 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/constants.h"
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/eclipses.h"
+#include "astro/errors.h"
 #include "astro/phases.h"
 
 namespace astro {
 namespace {
 
-constexpr double Minute = 1.0 / 1440.0;
+constexpr double Minute = 1.0 / MinutesPerDay;
 
 TDateTime At(int year, int month, int day, int hour, int minute)
 {
     return CalendarToDateTime(year, month, day) + (hour * 60 + minute) * Minute;
-}
-
-// The caller's search for the next eclipse: repeat FindEclipseAfter, 28 days on each time.
-TEclipse NextEclipse(TDateTime& date, bool sun)
-{
-    TEclipse found = FindEclipseAfter(date, sun);
-    while (found == ecNone) {
-        date += 28.0;
-        found = FindEclipseAfter(date, sun);
-    }
-    return found;
 }
 
 struct TReferenceCase {
@@ -59,7 +50,7 @@ struct TSearchCase {
     TDateTime Expected;
 };
 
-TEST(EclipsesFindEclipseAfter, SearchesOfTheAlmanac)
+TEST(EclipsesNextEclipse, SearchesOfTheAlmanac)
 {
     const TSearchCase cases[] = {
         {At(2023, 1, 1, 0, 0), true, ecAnnularTotal, At(2023, 4, 20, 4, 18)},
@@ -76,6 +67,15 @@ TEST(EclipsesFindEclipseAfter, SearchesOfTheAlmanac)
         TDateTime date = c.Start;
         EXPECT_EQ(NextEclipse(date, c.Sun), c.Type) << (c.Sun ? "solar " : "lunar ") << c.Start;
         EXPECT_NEAR(date, c.Expected, Minute) << (c.Sun ? "solar " : "lunar ") << c.Start;
+    }
+}
+
+// A search that can never succeed ends at its step limit instead of running on for ever.
+TEST(EclipsesNextEclipse, NoNumberEndsAtTheStepLimit)
+{
+    for (const bool sun : {true, false}) {
+        TDateTime date = NAN;
+        EXPECT_THROW(NextEclipse(date, sun), EAstroError) << sun;
     }
 }
 

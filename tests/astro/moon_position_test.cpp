@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/constants.h"
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/moon_position.h"
@@ -50,7 +51,7 @@ TEST(MoonPositionTest, PublishedPerigeeDistances)
     double worst = 0.0;
     for (const TPerigee& p : Perigees) {
         const TDateTime t = CalendarToDateTime(p.year, p.month, p.day) + p.hour / 24.0
-                            + p.minute / 1440.0;
+                            + p.minute / MinutesPerDay;
         const double error = MoonPosition(t).Distance - p.distanceKm;
         worst = std::max(worst, std::abs(error));
         EXPECT_NEAR(error, 0.0, 15.0) << p.year << "-" << p.month << "-" << p.day;
@@ -107,7 +108,6 @@ constexpr TObserver Observers[] = {
 TEST(MoonPositionTest, TopocentricCorrectionAgreesWithVectorDifference)
 {
     constexpr double flattening = 1.0 / 298.257;
-    constexpr double earthRadiusM = 6378140.0;
     double worst = 0.0;
     for (const TObserver& o : Observers) {
         for (double t = 44000.3; t < 44060.0; t += 2.7) {
@@ -117,7 +117,7 @@ TEST(MoonPositionTest, TopocentricCorrectionAgreesWithVectorDifference)
 
             const double phi = DegreesToRadians(o.latitude);
             const double u = std::atan((1.0 - flattening) * std::tan(phi));
-            const double heightRatio = o.height / earthRadiusM;
+            const double heightRatio = o.height / EarthEquatorialRadiusM;
             const double rhoSin = (1.0 - flattening) * std::sin(u) + heightRatio * std::sin(phi);
             const double rhoCos = std::cos(u) + heightRatio * std::cos(phi);
             const double theta = DegreesToRadians(SiderealTime(t) - o.longitude);

@@ -14,8 +14,6 @@
 namespace astro {
 namespace {
 
-constexpr double SecondsPerDay = 86400.0;
-
 TDateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
     return CalendarToDateTime(year, month, day)
@@ -170,9 +168,9 @@ TEST(PhasesTest, LunationNumbersChangeAtNewMoon)
 {
     const TDateTime first = PhaseAfter(mpNew, LunationEpoch);
     const TDateTime second = PhaseAfter(mpNew, first + 1.0);
-    EXPECT_NEAR(first, At(1923, 1, 17, 2, 41), 1.0 / 1440);
-    EXPECT_NEAR(second, At(1923, 2, 15, 19, 7), 1.0 / 1440);
-    constexpr double minute = 1.0 / 1440;
+    EXPECT_NEAR(first, At(1923, 1, 17, 2, 41), 1.0 / MinutesPerDay);
+    EXPECT_NEAR(second, At(1923, 2, 15, 19, 7), 1.0 / MinutesPerDay);
+    constexpr double minute = 1.0 / MinutesPerDay;
     const struct {
         TDateTime date;
         int lunation;
@@ -196,7 +194,7 @@ TEST(PhasesTest, BlueMoonsOfPublishedYears)
     TDateTime from = At(2012, 1, 1);
     for (const TDateTime want : published) {
         const TDateTime blue = BlueMoonAfter(from);
-        EXPECT_NEAR((blue - want) * 1440, 1.0, 2.0) << want;
+        EXPECT_NEAR((blue - want) * MinutesPerDay, 1.0, 2.0) << want;
         EXPECT_EQ(BlueMoonAfter(blue), blue);
         const int lunation = LunationOf(blue);
         EXPECT_TRUE(IsBlueMoonLunation(lunation)) << lunation;
@@ -204,6 +202,32 @@ TEST(PhasesTest, BlueMoonsOfPublishedYears)
         from = blue + 1.0;
     }
     EXPECT_FALSE(IsBlueMoonLunation(LunationOf(At(2024, 1, 20))));
+}
+
+// The lunation's own full moon answers the question; the search for the next blue moon from
+// its new moon must agree, whether the lunation has one or not.
+TEST(PhasesTest, BlueMoonLunationAgreesWithTheSearchFromItsNewMoon)
+{
+    const int first = LunationOf(At(2015, 1, 1));
+    for (int n = first; n < first + 60; ++n) {
+        const TDateTime newMoon = PhaseAfter(mpNew, (n - 1) * SynodicMonth + LunationEpoch - 5.0);
+        EXPECT_EQ(IsBlueMoonLunation(n), BlueMoonAfter(newMoon) - newMoon < SynodicMonth) << n;
+    }
+}
+
+// One computation of both bodies gives what each value's own function gives.
+TEST(PhasesTest, MoonAndSunAtOneInstantEqualTheSingleValues)
+{
+    for (const TDateTime t : {At(1992, 4, 12), At(2024, 1, 11, 11, 57), At(2026, 12, 8, 15, 30), At(1700, 6, 1)}) {
+        const TMoonAndSun values = MoonAndSunAt(t);
+        EXPECT_EQ(values.MoonAgeDays, MoonAgeDays(t)) << t;
+        EXPECT_EQ(values.MoonPhaseAngle, MoonPhaseAngle(t)) << t;
+        EXPECT_EQ(values.MoonIlluminatedFraction, MoonIlluminatedFraction(t)) << t;
+        EXPECT_EQ(values.MoonDistanceKm, MoonDistanceKm(t)) << t;
+        EXPECT_EQ(values.MoonAngularDiameter, MoonAngularDiameter(t)) << t;
+        EXPECT_EQ(values.SunDistanceAU, SunDistanceAU(t)) << t;
+        EXPECT_EQ(values.SunAngularDiameter, SunAngularDiameter(t)) << t;
+    }
 }
 
 // Meeus, Astronomical Algorithms, 2nd ed., example 48.a: 1992-04-12 0h TD.

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/constants.h"
 #include "astro/calendar.h"
 #include "astro/errors.h"
 #include "astro/moon_position.h"
@@ -22,8 +23,8 @@
 namespace astro {
 namespace {
 
-constexpr double Second = 1.0 / 86400.0;
-constexpr double Minute = 1.0 / 1440.0;
+constexpr double Second = 1.0 / SecondsPerDay;
+constexpr double Minute = 1.0 / MinutesPerDay;
 constexpr double ScanStep = 5 * Minute;
 
 // Where the moon's altitude turns back close to its standard altitude, its rise and set lie

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <limits>
 
+#include "astro/constants.h"
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/errors.h"
@@ -18,8 +19,8 @@
 namespace astro {
 namespace {
 
-constexpr double Second = 1.0 / 86400.0;
-constexpr double Minute = 1.0 / 1440.0;
+constexpr double Second = 1.0 / SecondsPerDay;
+constexpr double Minute = 1.0 / MinutesPerDay;
 
 TDateTime At(int year, int month, int day, int hour, int minute, int second = 0)
 {

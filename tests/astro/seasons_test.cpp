@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "astro/constants.h"
 #include "astro/calendar.h"
 #include "astro/errors.h"
 #include "astro/seasons.h"
@@ -12,11 +13,11 @@
 namespace astro {
 namespace {
 
-constexpr double Minute = 1.0 / 1440.0;
+constexpr double Minute = 1.0 / MinutesPerDay;
 
 TDateTime At(int year, int month, int day, int hour, int minute, int second = 0)
 {
-    return CalendarToDateTime(year, month, day) + ((hour * 60 + minute) * 60 + second) / 86400.0;
+    return CalendarToDateTime(year, month, day) + ((hour * 60 + minute) * 60 + second) / SecondsPerDay;
 }
 
 struct TAngleCase {
@@ -72,7 +73,7 @@ TEST(SeasonsSeasonBegin, MatchesPublishedInstants)
         EXPECT_NEAR(got, c.Expected, c.Tolerance) << c.Year << " season " << int(c.Season);
         worst = std::max(worst, std::fabs(got - c.Expected));
     }
-    std::printf("SeasonBegin: worst error %.1f s\n", worst * 86400.0);
+    std::printf("SeasonBegin: worst error %.1f s\n", worst * SecondsPerDay);
 }
 
 TEST(SeasonsSeasonBegin, ValueOutsideTSeasonGivesZero)

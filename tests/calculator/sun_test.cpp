@@ -1,3 +1,4 @@
+#include "astro/constants.h"
 #include "calculator/frmmain.h"
 #include "calculator/model_comfort.h"
 #include "tests/calculator/calculator_test_support.h"
@@ -20,7 +21,7 @@ namespace {
 
 double At(int year, int month, int day, int hour = 0, int minute = 0)
 {
-    return double(QDate(1899, 12, 30).daysTo(QDate(year, month, day))) + (hour * 60 + minute) / 1440.0;
+    return double(QDate(1899, 12, 30).daysTo(QDate(year, month, day))) + (hour * 60 + minute) / astro::MinutesPerDay;
 }
 
 // ---- Model comfort ----

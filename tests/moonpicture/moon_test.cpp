@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "astro/phases.h"
 #include "controls/clock.h"
 #include "moonpicture/moon.h"
 #include "moonpicture/moongeometry.h"
 
 namespace {
 
-constexpr double OneSecond = 1.0 / 86400.0;
+constexpr double OneSecond = 1.0 / astro::SecondsPerDay;
 // 2024-01-25 17:54 UT, a full moon.
 constexpr double FullMoon2024 = 45316.745833333334;
 const QRgb Red = qRgb(255, 0, 0);
@@ -96,6 +97,20 @@ TEST_F(MoonRedraw, RedrawStartsFromTheStoredPictureSoShadowsNeverAccumulate)
     moon.setDate(FullMoon2024 + 10.0);
     moon.setDate(FullMoon2024);
     EXPECT_EQ(moon.picture(), full);
+}
+
+// The window hands in the phase angle it computed for its other values.
+TEST_F(MoonRedraw, AGivenPhaseAngleDrawsWhatTheDateWouldDraw)
+{
+    for (const double date : {FullMoon2024, FullMoon2024 + 7.3, FullMoon2024 + 16.0, FullMoon2024 - 200.5}) {
+        moon.setDate(date);
+        const QImage fromDate = moon.picture();
+        const double angle = moon.phaseAngle();
+        moon.setDate(FullMoon2024 + 3.0);
+        moon.setDate(date, astro::MoonPhaseAngle(date));
+        EXPECT_EQ(moon.phaseAngle(), angle) << date;
+        EXPECT_EQ(moon.picture(), fromDate) << date;
+    }
 }
 
 TEST_F(MoonRedraw, WaningMoonIsDarkOnTheRightAndTurnsWithRotation)

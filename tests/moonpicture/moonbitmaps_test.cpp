@@ -60,6 +60,17 @@ TEST_P(MoonBitmapTest, IsStoredInItsSizeAndDepth)
     EXPECT_EQ(image.format(), QImage::Format_RGB32);
 }
 
+// The bitmaps are decoded once and kept: what a caller paints on must not reach the next caller.
+TEST_P(MoonBitmapTest, PaintingOnALoadedBitmapLeavesTheKeptOneClean)
+{
+    const BitmapCase& c = GetParam();
+    const QImage clean = LoadMoonBitmap(c.bitmap, c.size).copy();
+    QImage painted = LoadMoonBitmap(c.bitmap, c.size);
+    painted.fill(qRgb(255, 0, 0));
+    painted.setPixel(0, 0, qRgb(0, 255, 0));
+    EXPECT_EQ(LoadMoonBitmap(c.bitmap, c.size), clean);
+}
+
 INSTANTIATE_TEST_SUITE_P(NineBitmaps, MoonBitmapTest, testing::ValuesIn(BitmapCases));
 
 class MoonPictureTest : public testing::TestWithParam<BitmapCase> {};

@@ -131,6 +131,23 @@ TEST_F(MoonWindowTest, PhaseDatesAndLunationsOfTheCurrentLunation)
     EXPECT_FALSE(calculator->sun.val_full.text().isEmpty());
 }
 
+// The phases are kept through a lunation; the tick after its end shows the next one.
+TEST_F(MoonWindowTest, TheTickAfterTheNewMoonShowsTheNextLunation)
+{
+    // The new moon of 2024-02-09 22:59 UTC begins lunation 1251.
+    create(At(2024, 2, 9, 22, 50), 0);
+    EXPECT_EQ(calculator->sun.val_lastlunation.text(), "1250");
+    clock->advanceSeconds(60);
+    moon->TimerTimer();
+    EXPECT_EQ(calculator->sun.val_lastlunation.text(), "1250");
+    clock->advanceSeconds(20 * 60);
+    moon->TimerTimer();
+    EXPECT_EQ(calculator->sun.val_lastlunation.text(), "1251");
+    EXPECT_EQ(moon->val_nextlunation.text(), "1252");
+    EXPECT_TRUE(calculator->sun.val_newmoon.text().endsWith(" UTC 9 " + Month(2) + " 2024"));
+    EXPECT_TRUE(calculator->sun.val_nextnew.text().endsWith(" UTC 10 " + Month(3) + " 2024"));
+}
+
 TEST_F(MoonWindowTest, BlueMoonCaptionIsBlueUntilTheNextLunation)
 {
     // 2023-08-31 was the second full moon of August.
@@ -341,13 +358,13 @@ TEST_F(MoonWindowTest, TheDialogOpensWithTheShownUniversalTime)
 TEST_F(MoonWindowTest, CancelChangesNothing)
 {
     create(At(2026, 12, 7, 10), 0);
-    const double shownBase = moon->FClockShownBase;
+    const double shownBase = moon->shownClock().shownBase();
     utc->onShowModal = [this] {
         utc->edt_year.setText("1999");
         return TModalResult::Cancel;
     };
     moon->mnu_utcClick();
-    EXPECT_EQ(moon->FClockShownBase, shownBase);
+    EXPECT_EQ(moon->shownClock().shownBase(), shownBase);
     EXPECT_EQ(calculator->sun.val_utc.text(), "10:00:00 7 " + Month(12) + " 2026");
 }
 

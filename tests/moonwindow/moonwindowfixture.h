@@ -2,6 +2,7 @@
 // A moon window with the windows it works with, on a fixed clock and a temporary settings file.
 
 #include "astro/calendar.h"
+#include "astro/constants.h"
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
 #include "locations/frmlocations.h"
@@ -15,7 +16,7 @@
 
 inline double At(int year, int month, int day, int hour = 0, int minute = 0, double second = 0)
 {
-    return astro::CalendarToDateTime(year, month, day) + (hour * 3600 + minute * 60 + second) / 86400.0;
+    return astro::CalendarToDateTime(year, month, day) + (hour * 3600 + minute * 60 + second) / astro::SecondsPerDay;
 }
 
 // One stored location: Sydney (33.87 south, 151.21 east) or a northern one.

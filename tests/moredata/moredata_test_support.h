@@ -2,6 +2,7 @@
 // A calculator and a More Data window on one settings file in a temporary folder, at a fixed
 // clock.
 
+#include "astro/constants.h"
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
 #include "locations/location.h"
@@ -15,7 +16,7 @@
 // TDateTime of year-month-day at the given hour and minute.
 inline double At(int year, int month, int day, int hour = 0, int minute = 0)
 {
-    return double(QDate(1899, 12, 30).daysTo(QDate(year, month, day))) + (hour * 60 + minute) / 1440.0;
+    return double(QDate(1899, 12, 30).daysTo(QDate(year, month, day))) + (hour * 60 + minute) / astro::MinutesPerDay;
 }
 
 inline TLocation Place(const char* name, double latitude, double longitude, int elevation = 0)

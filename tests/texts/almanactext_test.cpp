@@ -1,6 +1,7 @@
 #include "texts/almanactext.h"
 
 #include "astro/calendar.h"
+#include "astro/constants.h"
 #include "astro/errors.h"
 #include "../test_printers.h"
 
@@ -13,7 +14,7 @@ using astro::CalendarToDateTime;
 
 double At(int year, int month, int day, int hour = 0, int minute = 0, double second = 0)
 {
-    return CalendarToDateTime(year, month, day) + (hour * 3600 + minute * 60 + second) / 86400.0;
+    return CalendarToDateTime(year, month, day) + (hour * 3600 + minute * 60 + second) / astro::SecondsPerDay;
 }
 
 QString Month(int month) { return QLocale().monthName(month, QLocale::LongFormat); }
