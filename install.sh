@@ -2,7 +2,9 @@
 # Installs what Shutterly needs on Debian 12, builds it, then starts it or runs its tests.
 #   ./install.sh --start   install, build and start the program
 #   ./install.sh --test    install, build and run the whole test suite headless, once in each of
-#                          the locales the program is tested in
+#                          the locales the program is tested in; then once more built with
+#                          AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target
+#                          for a short fixed time
 #   ./install.sh --package install, build and make the Debian package build/shutterly_*.deb
 #   ./install.sh           install and build only
 # Safe to run again: packages already present are not reinstalled and the build is incremental.
@@ -17,7 +19,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libnova-dev
   python3 fonts-dejavu-core fonts-thai-tlwg locales xvfb xauth
   desktop-file-utils appstream dpkg-dev file
-  clang clang-format
+  # the test run's layout check, its clang build and its fuzz targets (libFuzzer comes with
+  # clang's runtime libraries)
+  clang clang-format libclang-rt-14-dev
 )
 # The suite runs in an English, a decimal-comma and a Thai locale.
 test_locales=(C.UTF-8 de_DE.UTF-8 th_TH.UTF-8)
@@ -74,6 +78,55 @@ run_tests() {
   return $failed
 }
 
+# --- Sanitizers and fuzzing (part of --test) -------------------------------------------------
+# The suite once more, built with AddressSanitizer and UndefinedBehaviorSanitizer in a build
+# folder of its own, in the first test locale.
+run_sanitized_tests() {
+  local folder="$here/build-sanitize"
+  echo "Test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+  cmake -S "$here" -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHUTTERLY_WERROR=ON \
+    -DSHUTTERLY_SANITIZE=ON >/dev/null || return 1
+  cmake --build "$folder" --parallel "$(nproc)" || return 1
+  (cd "$folder" && LANG=${test_locales[0]} LC_ALL=${test_locales[0]} LANGUAGE= \
+    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --output-on-failure --parallel "$(nproc)")
+}
+
+# Each fuzz target of tests/fuzz, built with clang, runs from its committed seed corpus for
+# fuzz_seconds; any finding (a crash, a hang past fuzz_timeout, a sanitizer report, a broken
+# rule) fails the run and leaves its input in build-fuzz/findings.
+fuzz_seconds=30
+fuzz_timeout=20
+run_fuzz_targets() {
+  local folder="$here/build-fuzz" failed=0 target name log
+  echo "Fuzz targets, ${fuzz_seconds} s each"
+  CXX=clang++ cmake -S "$here" -B "$folder" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHUTTERLY_FUZZ=ON >/dev/null \
+    || return 1
+  local targets=()
+  for source in "$here"/tests/fuzz/fuzz_*.cpp; do
+    targets+=("$(basename "$source" .cpp)")
+  done
+  cmake --build "$folder" --parallel "$(nproc)" --target "${targets[@]}" || return 1
+  mkdir -p "$folder/findings"
+  for target in "${targets[@]}"; do
+    name=${target#fuzz_}
+    log="$folder/$target.log"
+    rm -rf "$folder/corpus/$name"
+    mkdir -p "$folder/corpus/$name"
+    if ASAN_OPTIONS=detect_leaks=0 "$folder/tests/fuzz/$target" -max_total_time="$fuzz_seconds" \
+         -timeout="$fuzz_timeout" -rss_limit_mb=4096 -artifact_prefix="$folder/findings/$name-" \
+         "$folder/corpus/$name" "$here/tests/fuzz/corpus/$name" >"$log" 2>&1; then
+      echo "  $target: $(grep -E '^Done [0-9]+ runs' "$log" | tail -1)"
+    else
+      echo "  $target: FINDING (see $log and $folder/findings)"
+      tail -n 40 "$log"
+      failed=1
+    fi
+  done
+  return $failed
+}
+# --- end of sanitizers and fuzzing -------------------------------------------------------------
+
 build_program() {
   cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHUTTERLY_WERROR=ON >/dev/null
   cmake --build "$build" --parallel "$(nproc)"
@@ -84,10 +137,10 @@ build_clang="$here/build-clang"
 
 check_habits() {
   echo "Checking the code's layout"
-  "$here/tools/check_format.sh"
+  "$here/tools/check_format.sh" || return 1
   echo "Building with clang"
   cmake -S "$here" -B "$build_clang" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHUTTERLY_WERROR=ON \
-    -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    -DCMAKE_CXX_COMPILER=clang++ >/dev/null || return 1
   cmake --build "$build_clang" --parallel "$(nproc)"
 }
 # --- end of code habits ----------------------------------------------------------------------
@@ -109,8 +162,12 @@ case "${1:-}" in
     exec "$build/shutterly"
     ;;
   --test)
-    check_habits
-    run_tests
+    status=0
+    check_habits || status=1
+    run_tests || status=1
+    run_sanitized_tests || status=1
+    run_fuzz_targets || status=1
+    exit $status
     ;;
   --package)
     cd "$build"

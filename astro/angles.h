@@ -14,14 +14,14 @@ constexpr double DegreesToRadians(double x) { return x / 180.0 * Pi; }
 // Returns x (radians) in degrees.
 constexpr double RadiansToDegrees(double x) { return x * 180.0 / Pi; }
 
-// Returns x (degrees) reduced into [0, 360). The nearest multiple of 360 (ties to even) is
-// taken off first, which keeps the subtraction exact for the angles of the series.
-// Checked: -1e9..1e9 degrees, never returns 360 (a tiny negative rest plus 360 rounding up
-// to 360 is mapped to 0).
+// Returns x (degrees) reduced into [0, 360) for every finite x; NaN and infinities give NaN.
+// The remainder is exact, so the angles of the series keep every bit, and a negative one
+// needs a single turn added. Never returns 360 (a tiny negative rest plus 360 rounding up to
+// 360 is mapped to 0).
 inline double Normalize360(double x)
 {
-    double reduced = x - std::nearbyint(x / 360.0) * 360.0;
-    while (reduced < 0.0)
+    double reduced = std::fmod(x, 360.0);
+    if (reduced < 0.0)
         reduced += 360.0;
     return reduced >= 360.0 ? 0.0 : reduced;
 }
@@ -50,7 +50,7 @@ double ArcSinRad(double x);
 // Returns arccos x (radians) in [0, pi], as pi/2 - ArcSinRad(x).
 double ArcCosRad(double x);
 
-// Sine, cosine and tangent of x in degrees (any magnitude).
+// Sine, cosine and tangent of x in degrees (any finite magnitude; NaN for NaN or infinities).
 inline double SinDeg(double x) { return std::sin(DegreesToRadians(Normalize360(x))); }
 inline double CosDeg(double x) { return std::cos(DegreesToRadians(Normalize360(x))); }
 inline double TanDeg(double x) { return TanRad(DegreesToRadians(Normalize360(x))); }

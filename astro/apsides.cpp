@@ -7,6 +7,7 @@
 #include "astro/apsides_terms.h"
 #include "astro/calendar.h"
 #include "astro/constants.h"
+#include "astro/instantrange.h"
 
 namespace astro {
 
@@ -33,7 +34,7 @@ double ApsisSum(std::span<const TApsisTerm> terms, double T, double D, double F,
 TDateTime FirstAfter(TDateTime date, double lead, double step,
                      TDateTime (*instant)(bool, TDateTime), bool second)
 {
-    TDateTime probe = date - lead;
+    TDateTime probe = CheckedInstant(date) - lead;
     TDateTime result = probe;
     while (result < date) {
         result = instant(second, probe);
@@ -46,7 +47,7 @@ TDateTime FirstAfter(TDateTime date, double lead, double step,
 
 TDateTime PerigeeApogeeInstant(bool apogee, TDateTime date)
 {
-    double k = std::nearbyint(((date - Epoch1999Day) / DaysPerJulianYear - 0.97) * 13.2555);
+    double k = std::nearbyint(((CheckedInstant(date) - Epoch1999Day) / DaysPerJulianYear - 0.97) * 13.2555);
     if (apogee)
         k += 0.5;
     const double T = k / 1325.55;
@@ -78,7 +79,7 @@ TDateTime ApogeeAfter(TDateTime date)
 
 TDateTime PerihelionAphelionInstant(bool aphelion, TDateTime date)
 {
-    double k = std::nearbyint(((date - Epoch2000Day) / DaysPerJulianYear - 0.01) * 0.99997);
+    double k = std::nearbyint(((CheckedInstant(date) - Epoch2000Day) / DaysPerJulianYear - 0.01) * 0.99997);
     if (aphelion)
         k += 0.5;
     return JulianToDateTime(2451547.507 + 365.2596358 * k + 0.0000000158 * k * k);

@@ -1,6 +1,10 @@
 #pragma once
 // Perigee and apogee of the moon, perihelion and aphelion of the earth. Instants are
 // TDateTime on the library's linear scale, read as dynamical time (no UT/TT correction).
+// Range: instants FirstAlgorithmInstant..LastAlgorithmInstant (years -4000..14000, see
+// instantrange.h); a NaN, an infinity or an instant outside raises E_OutOfAlgorithmRange
+// "Out of range of the algorithm".
+// The searches may also end at that failure when the instant they reach lies outside.
 
 #include "astro/types.h"
 

@@ -10,6 +10,7 @@
 #include "astro/eclipses.h"
 #include "astro/errors.h"
 #include "astro/feasts.h"
+#include "astro/instantrange.h"
 #include "astro/jewish_calendar.h"
 #include "astro/moon_position.h"
 #include "astro/nutation.h"

@@ -2,6 +2,8 @@
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/errors.h"
+#include "astro/instantrange.h"
 #include "astro/phases.h"
 #include "astro/seasons.h"
 
@@ -28,6 +30,10 @@ TDateTime ChinaDayOf(TDateTime chinaTime) {
     return std::floor(chinaTime);
 }
 
+// LeapMonthBetween looks at most this far back (days): two years, more than the 13 months
+// between two months 11 that the calendar needs.
+constexpr double LeapMonthSearchDays = 2.0 * 366.0;
+
 // Number of mean lunations between two month-start days, to the nearest (ties to even).
 int LunationsBetween(TDateTime from, TDateTime to) {
     return static_cast<int>(std::nearbyint((to - from) / SynodicMonth));
@@ -36,11 +42,11 @@ int LunationsBetween(TDateTime from, TDateTime to) {
 }  // namespace
 
 TDateTime ToChinaTime(TDateTime t) {
-    return t + ChinaOffsetDays(t);
+    return CheckedInstant(t) + ChinaOffsetDays(t);
 }
 
 TDateTime FromChinaTime(TDateTime t) {
-    return t - ChinaOffsetDays(t);
+    return CheckedInstant(t) - ChinaOffsetDays(t);
 }
 
 TDateTime ChinaDayOfNewMoonBefore(TDateTime d) {
@@ -65,6 +71,8 @@ bool MonthLacksPrincipalTerm(TDateTime m) {
 }
 
 bool LeapMonthBetween(TDateTime lower, TDateTime upper) {
+    if (!(CheckedInstant(upper) - CheckedInstant(lower) <= LeapMonthSearchDays))
+        throw E_OutOfAlgorithmRange("Out of range of the algorithm");
     // Walks back month by month from upper; the month that starts on or before lower is the
     // last one tested.
     for (TDateTime month = upper;; month = ChinaDayOfNewMoonBefore(month - 1)) {
@@ -74,6 +82,7 @@ bool LeapMonthBetween(TDateTime lower, TDateTime upper) {
 }
 
 TDateTime ChineseNewYearOf(int year) {
+    if (year < 1 || year > 9999) throw EConvertError("Invalid year");
     // The first principal term after 15 December is the December solstice.
     const TDateTime solstice = ChinaDayOfTermAfter(CalendarToDateTime(year - 1, 12, 15));
     const TDateTime nextSolstice = ChinaDayOfTermAfter(CalendarToDateTime(year, 12, 15));

@@ -26,6 +26,8 @@ struct TChineseDate {
 
 // China time from universal time t: t + 8 h from 1929 on, t + 7 h 45 min 40 s (the mean time
 // of Beijing) before; the rule goes by the calendar year of t itself.
+// Failure (both): E_OutOfAlgorithmRange outside FirstAlgorithmInstant..LastAlgorithmInstant
+// (instantrange.h), NaN and infinities included.
 TDateTime ToChinaTime(TDateTime t);
 
 // Universal time from China time t: the offset of ToChinaTime subtracted, chosen by the
@@ -55,11 +57,14 @@ bool MonthLacksPrincipalTerm(TDateTime m);
 
 // True when a month without a principal term starts on one of the month-start days from
 // upper back to the first month start not later than lower (both China days of new moons).
+// Failure: E_OutOfAlgorithmRange "Out of range of the algorithm" when upper lies more than
+// two years after lower, or either is not an instant of the algorithms' span.
 bool LeapMonthBetween(TDateTime lower, TDateTime upper);
 
 // Returns: China day of the first day of the Chinese year that begins in the Gregorian year
 //          (between 21 January and 20 February).
-// Failure: EConvertError for a year whose solstices or new moons leave 1..9999.
+// Failure: EConvertError "Invalid year" for a year outside 1..9999 or one whose solstices or
+//          new moons leave it.
 // Reference: E. M. Reingold, N. Dershowitz, Calendrical Calculations, 3rd ed., the Chinese
 //          calendar (the astronomical rules of 1645, with the time zone of 1929).
 // Checked: published New Year dates 1894, 1899, 1900, 2020..2030; every year 1901..2100

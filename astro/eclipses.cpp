@@ -5,6 +5,7 @@
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/errors.h"
+#include "astro/instantrange.h"
 #include "astro/phases.h"
 
 namespace astro {
@@ -116,7 +117,7 @@ TEclipse FindEclipseAfter(TDateTime& date, bool sun)
     // moon would land two full moons later. Probing half a month earlier for full moons
     // centres the choice on the full moon instead, and every full moon is examined in turn.
     const double probeShift = sun ? 0.0 : SynodicMonth / 2.0;
-    const TDateTime target = date;
+    const TDateTime target = CheckedInstant(date);
     TDateTime t = target - SearchLeadDays;
     TEclipse result = ecNone;
     while (t < target) {

@@ -3,6 +3,9 @@
 // terms: whether a new moon (full moon) brings an eclipse, its type and the instant of
 // greatest eclipse. Instants are TDateTime on the library's linear scale, read as dynamical
 // time (no UT/TT correction).
+// Range: instants FirstAlgorithmInstant..LastAlgorithmInstant (years -4000..14000, see
+// instantrange.h); a NaN, an infinity or an instant outside raises E_OutOfAlgorithmRange
+// "Out of range of the algorithm".
 
 #include <cstdint>
 

@@ -79,6 +79,7 @@ TDateTime EasterDate(std::int32_t year) {
 
 TDateTime PassoverDate(std::int32_t year) {
     if (year < 359) throw E_OutOfAlgorithmRange(OutOfRangeMessage);
+    if (year > 9999) throw EConvertError("Invalid year");
     const std::int32_t s = year < 1583 ? 0 : (3 * (year / 100) - 5) / 4;
     const std::int32_t a = (12 * year + 12) % 19;
     const std::int32_t b = year % 4;

@@ -36,7 +36,8 @@ TDateTime EasterDate(std::int32_t year);
 // Returns: 0h of the civil day of 15 Nisan (the feast begins at sunset the evening before);
 //          from 3430 on the calendar's drift carries some of these days into May.
 // year:    359 (the fixed Hebrew calendar) .. 9999.
-// Failure: E_OutOfAlgorithmRange "Out of range of the algorithm" before 359.
+// Failure: E_OutOfAlgorithmRange "Out of range of the algorithm" before 359, EConvertError
+//          "Invalid year" after 9999.
 // Reference: C. F. Gauss, "Berechnung des juedischen Osterfestes" (1802).
 // Checked: 359..9999 against 15 Nisan of the arithmetic Hebrew calendar (jewish_calendar.h).
 TDateTime PassoverDate(std::int32_t year);

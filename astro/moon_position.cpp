@@ -1,4 +1,5 @@
 #include "astro/moon_position.h"
+#include "astro/instantrange.h"
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
@@ -85,7 +86,7 @@ double TermArgument(const Term& term, const TLunarArguments& a)
 
 TSkyPosition MoonPosition(TDateTime t)
 {
-    const double T = (DateTimeToJulian(t) - J2000JD) / DaysPerJulianCentury;
+    const double T = (DateTimeToJulian(CheckedInstant(t)) - J2000JD) / DaysPerJulianCentury;
     const TLunarArguments a = LunarArguments(T);
 
     double sumL = 0.0;
@@ -118,6 +119,11 @@ TSkyPosition MoonPosition(TDateTime t)
 void TopocentricCorrection(TSkyPosition& pos, TDateTime t, double latitude, double longitude,
                            double height)
 {
+    CheckedLatitude(latitude);
+    CheckedLongitude(longitude);
+    CheckedFinite(height);
+    CheckedAngle(pos.RightAscension);
+    CheckedAngle(pos.Declination);
     const double u = ArcTanDeg(EarthAxisRatioSquared * TanDeg(latitude));
     const double heightRatio = height / EarthEquatorialRadiusM;
     const double rhoSinPhi = EarthAxisRatio * SinDeg(u) + heightRatio * SinDeg(latitude);

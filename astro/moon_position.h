@@ -1,5 +1,10 @@
 #pragma once
 // Apparent geocentric position of the moon and its topocentric correction.
+// Range: instants FirstAlgorithmInstant..LastAlgorithmInstant (years -4000..14000, see
+// instantrange.h); a NaN, an infinity or an instant outside raises E_OutOfAlgorithmRange
+// "Out of range of the algorithm".
+// Observer: latitude -90..90, longitude within +-LargestAngle and a finite height, else the
+// same failure.
 
 #include "astro/skyposition.h"
 #include "astro/types.h"

@@ -1,4 +1,5 @@
 #include "astro/nutation.h"
+#include "astro/instantrange.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -10,7 +11,10 @@
 namespace astro {
 namespace {
 
-double JulianCenturies(TDateTime t) { return (DateTimeToJulian(t) - J2000JD) / DaysPerJulianCentury; }
+double JulianCenturies(TDateTime t)
+{
+    return (DateTimeToJulian(CheckedInstant(t)) - J2000JD) / DaysPerJulianCentury;
+}
 
 // A point on the unit circle, cos a + i sin a: multiplying two adds their angles.
 struct TRotation {

@@ -1,5 +1,8 @@
 #pragma once
 // Nutation in longitude and the obliquity of the ecliptic (IAU 1980 theory, 31 terms).
+// Range: instants FirstAlgorithmInstant..LastAlgorithmInstant (years -4000..14000, see
+// instantrange.h); a NaN, an infinity or an instant outside raises E_OutOfAlgorithmRange
+// "Out of range of the algorithm".
 
 #include "astro/types.h"
 

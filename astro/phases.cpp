@@ -7,6 +7,7 @@
 #include "astro/calendar.h"
 #include "astro/constants.h"
 #include "astro/errors.h"
+#include "astro/instantrange.h"
 #include "astro/moon_position.h"
 #include "astro/phase_terms.h"
 #include "astro/sun.h"
@@ -92,7 +93,7 @@ double PlanetaryCorrection(const TPhaseArguments& a)
 
 TPhaseArguments PhaseArguments(TMoonPhase phase, TDateTime date)
 {
-    const double T0 = (date - Epoch2000Day) / DaysPerJulianCentury;
+    const double T0 = (CheckedInstant(date) - Epoch2000Day) / DaysPerJulianCentury;
     TPhaseArguments a{};
     a.K = std::nearbyint(T0 * LunationsPerCentury) + Ordinal(phase) / 8.0;
     const double K = a.K;
@@ -126,7 +127,7 @@ TDateTime OctantPhaseInstant(TMoonPhase phase, TDateTime date)
     if (!IsOctant(phase))
         throw E_OutOfAlgorithmRange(InvalidPhaseMessage);
     const double targetAge = Ordinal(phase) * SynodicMonth / 8.0;
-    TDateTime x = date;
+    TDateTime x = CheckedInstant(date);
     for (int step = 0; step < OctantIterationLimit; ++step) {
         double d = MoonAgeDays(x) - targetAge;
         if (d > HalfSynodicMonth)
@@ -153,6 +154,7 @@ TDateTime PhaseBefore(TMoonPhase phase, TDateTime date)
 {
     if (phase > mpWaningCrescent || !std::isfinite(date))
         throw E_OutOfAlgorithmRange(NoInstantMessage);
+    CheckedInstant(date);
     TDateTime t = date + PhaseSearchStepDays;
     TDateTime r = t;
     for (int step = 0; r > date + PhaseCoincidenceDays; ++step) {
@@ -168,6 +170,7 @@ TDateTime PhaseAfter(TMoonPhase phase, TDateTime date)
 {
     if (phase > mpWaningCrescent || !std::isfinite(date))
         throw E_OutOfAlgorithmRange(NoInstantMessage);
+    CheckedInstant(date);
     TDateTime t = date - PhaseSearchStepDays;
     TDateTime r = t;
     for (int step = 0; r < date - PhaseCoincidenceDays; ++step) {
@@ -207,8 +210,10 @@ TDateTime BlueMoonAfter(TDateTime date)
 bool IsBlueMoonLunation(int n)
 {
     constexpr double BeforeNewMoonDays = 5.0;
-    const TDateTime newMoon =
-        PhaseAfter(mpNew, (n - 1) * SynodicMonth + LunationEpoch - BeforeNewMoonDays);
+    // In floating point, so that no lunation number overflows; PhaseAfter rejects the
+    // lunations outside the algorithms' span.
+    const TDateTime newMoon = PhaseAfter(
+        mpNew, (static_cast<double>(n) - 1.0) * SynodicMonth + LunationEpoch - BeforeNewMoonDays);
     // The lunation's full moon is the first after its new moon; the one after lies beyond the
     // lunation, so the answer is that full moon's alone.
     return IsSecondFullMoonOfMonth(PhaseAfter(mpFull, newMoon));

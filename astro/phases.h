@@ -4,6 +4,11 @@
 // illuminated fraction, distances and apparent diameters of moon and sun.
 // All instants are TDateTime on the library's linear scale; a phase instant computed in
 // dynamical time is returned unchanged (no UT/TT correction).
+// Range: instants FirstAlgorithmInstant..LastAlgorithmInstant (years -4000..14000, see
+// instantrange.h); a NaN, an infinity or an instant outside raises E_OutOfAlgorithmRange
+// "Out of range of the algorithm".
+// The searches fail alike when an instant they evaluate lies outside; BlueMoonAfter and
+// IsBlueMoonLunation need the calendar as well (years 1..9999).
 
 #include <cstdint>
 

@@ -6,6 +6,7 @@
 
 #include "astro/angles.h"
 #include "astro/errors.h"
+#include "astro/instantrange.h"
 #include "astro/moon_position.h"
 #include "astro/sidereal.h"
 #include "astro/skyposition.h"
@@ -233,6 +234,8 @@ double Interpolate3(double y1, double y2, double y3, double n)
 TDateTime RiseTransitSet(bool isSun, TRiseSetEvent event, TDateTime date, double latitude,
                          double longitude)
 {
+    CheckedInstant(date);
+    CheckedLongitude(longitude);
     const double h0 = StandardAltitude(isSun, event, date, latitude, longitude);
     const TBodyDay body = BodyDay(isSun, std::trunc(date));
     return body.Day + EventFraction(body, event, h0, latitude, longitude);
@@ -243,6 +246,10 @@ TDateTime SunAltitudeTime(TRiseSetEvent event, TDateTime date, double altitude,
 {
     if (event != rsRise && event != rsSet)
         throw E_OutOfAlgorithmRange("Invalid TRiseSetEvent");
+    if (!std::isfinite(date))
+        ThrowNoRiseSet();
+    CheckedInstant(date);
+    CheckedLongitude(longitude);
     const TBodyDay sun = BodyDay(true, std::trunc(date));
     const double m = EventFraction(sun, event, altitude, latitude, longitude);
     if (!OnTheDay(m))

@@ -2,6 +2,11 @@
 // Rising, transit (upper culmination) and setting of the sun and the moon for one observer
 // and one day, in universal time read on the library's linear scale (no UT/TT correction).
 // Observer: latitude in degrees, north positive; longitude in degrees, positive WEST.
+// Range: instants FirstAlgorithmInstant..LastAlgorithmInstant (years -4000..14000, see
+// instantrange.h); a NaN, an infinity or an instant outside raises E_OutOfAlgorithmRange
+// "Out of range of the algorithm".
+// A longitude beyond +-LargestAngle fails alike; a latitude that is not finite raises
+// E_NoRiseSet.
 
 #include <cstdint>
 
@@ -81,7 +86,8 @@ TDateTime MoonTransitTime(TDateTime date, double latitude, double longitude);
 // altitude degrees (geometric: no refraction, no semidiameter) going up (rsRise) or
 // going down (rsSet). latitude, longitude: degrees, north and WEST positive.
 // Failure: E_NoRiseSet "No rises or sets calculable" when the sun does not pass that
-// altitude on that day; E_OutOfAlgorithmRange "Invalid TRiseSetEvent" for rsTransit.
+// altitude on that day (or date is not finite); E_OutOfAlgorithmRange "Invalid TRiseSetEvent"
+// for rsTransit, and as RiseTransitSet for a date or longitude outside the range.
 // Method:  that of RiseTransitSet with the sun and the altitude asked for.
 // Checked: -18, -12, -6, -4, -0.8333 and +6 degrees every day of 2024 at 70 S..70 N against
 //          a brute-force search with the same positions: within 0.3 s, none missed or

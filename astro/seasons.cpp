@@ -5,6 +5,7 @@
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/errors.h"
+#include "astro/instantrange.h"
 #include "astro/sun.h"
 
 namespace astro {
@@ -78,12 +79,19 @@ TDateTime NearestPrincipalTerm(TDateTime date, bool forward)
 
 double AngleDifference(double a, double b)
 {
-    const double difference = Normalize360(a - b);
+    double difference = a - b;
+    // Two huge angles of opposite signs overflow the plain difference; reduced first, they
+    // cannot.
+    if (!std::isfinite(difference))
+        difference = Normalize360(a) - Normalize360(b);
+    difference = Normalize360(difference);
     return difference > 180.0 ? difference - 360.0 : difference;
 }
 
 TDateTime SolarTermInstant(int year, int term)
 {
+    if (term < 0 || term > 23)
+        throw E_OutOfAlgorithmRange("Out of range of the algorithm");
     const double target = 15.0 * term;
     const double offset = MeanSolarTermDays * term + MarchEquinoxDayOfYear;
     TDateTime t = GregorianNewYear(year, offset > 365.0) + offset;
@@ -118,7 +126,12 @@ TDateTime SeasonBegin(int year, TSeason season)
     return 0.0;
 }
 
-int PrincipalTermOfMonth(int month) { return (2 * month + 18) % 24; }
+int PrincipalTermOfMonth(int month)
+{
+    if (month < 1 || month > 12)
+        throw E_OutOfAlgorithmRange("Out of range of the algorithm");
+    return (2 * month + 18) % 24;
+}
 
 TDateTime PrincipalTermAfter(TDateTime date) { return NearestPrincipalTerm(date, true); }
 

@@ -39,8 +39,8 @@ double AngleDifference(double a, double b);
 //          once the corrections stop improving (worst miss 1.7e-9 degrees, 0.15 ms).
 // year:    1..9999. term: 0..23 (the even terms are the principal terms).
 // Failure: EConvertError "Invalid year" for a year outside 1..9999; E_OutOfAlgorithmRange
-//          "Out of range of the algorithm" when the iteration has not converged after
-//          SolarTermStepLimit corrections.
+//          "Out of range of the algorithm" for a term outside 0..23 and when the iteration
+//          has not converged after SolarTermStepLimit corrections.
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 27 (iteration on the solar
 //          longitude, 58 days per unit of sine).
 // Checked: every term of every year 1..9999 ends within the step limit; seasons of 1962, 2000
@@ -55,9 +55,11 @@ TDateTime SeasonBegin(int year, TSeason season);
 
 // Returns the index of the principal solar term that falls in month 1..12:
 // (2 * month + 18) mod 24, January 20 (300 degrees), March 0, December 18 (270 degrees).
+// Failure: E_OutOfAlgorithmRange "Out of range of the algorithm" for any other month.
 int PrincipalTermOfMonth(int month);
 
-// First principal solar term at or after date (TDateTime, linear scale).
+// First principal solar term at or after date (TDateTime, linear scale; years 1..9999, so a
+// NaN or infinity raises EConvertError from the calendar).
 // Failure: as SolarTermInstant (EConvertError past the end of 9999).
 TDateTime PrincipalTermAfter(TDateTime date);
 

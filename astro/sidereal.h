@@ -1,5 +1,8 @@
 #pragma once
 // Apparent sidereal time at Greenwich.
+// Range: instants FirstAlgorithmInstant..LastAlgorithmInstant (years -4000..14000, see
+// instantrange.h); a NaN, an infinity or an instant outside raises E_OutOfAlgorithmRange
+// "Out of range of the algorithm".
 
 #include "astro/types.h"
 

@@ -2,6 +2,7 @@
 
 #include "astro/calendar.h"
 #include "astro/constants.h"
+#include "astro/instantrange.h"
 #include "astro/transforms.h"
 
 namespace astro {
@@ -30,6 +31,8 @@ TSkyPosition SunPosition(TDateTime t)
 
 THorizontalPosition SunHorizontal(TDateTime t, double L, double phi)
 {
+    CheckedLongitude(L);
+    CheckedLatitude(phi);
     TSkyPosition pos = SunPosition(t);
     EquatorialToHorizontal(pos, t, L, phi);
     return {pos.Elevation, pos.Azimuth};

@@ -1,5 +1,9 @@
 #pragma once
 // The sun's apparent position from the VSOP87D earth series.
+// Range: instants FirstAlgorithmInstant..LastAlgorithmInstant (years -4000..14000, see
+// instantrange.h); a NaN, an infinity or an instant outside raises E_OutOfAlgorithmRange
+// "Out of range of the algorithm".
+// Observer: latitude -90..90 and a longitude within +-LargestAngle, else the same failure.
 
 #include "astro/angles.h"
 #include "astro/skyposition.h"

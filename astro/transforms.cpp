@@ -1,6 +1,7 @@
 #include "astro/transforms.h"
 
 #include "astro/angles.h"
+#include "astro/instantrange.h"
 #include "astro/nutation.h"
 #include "astro/sidereal.h"
 
@@ -8,6 +9,8 @@ namespace astro {
 
 void EclipticToEquatorial(TSkyPosition& pos, TDateTime t)
 {
+    CheckedAngle(pos.Longitude);
+    CheckedAngle(pos.Latitude);
     const TNutation nutation = Nutation(t);
     const double lambda = Normalize360(pos.Longitude + nutation.DeltaPsi);
     const double beta = pos.Latitude;
@@ -20,6 +23,10 @@ void EclipticToEquatorial(TSkyPosition& pos, TDateTime t)
 
 void EquatorialToHorizontal(TSkyPosition& pos, TDateTime t, double L, double phi)
 {
+    CheckedLongitude(L);
+    CheckedLatitude(phi);
+    CheckedAngle(pos.RightAscension);
+    CheckedAngle(pos.Declination);
     const double hourAngle = Normalize360(SiderealTime(t) - pos.RightAscension - L);
     const double delta = pos.Declination;
     pos.Azimuth = ArcTan2Deg(SinDeg(hourAngle), CosDeg(hourAngle) * SinDeg(phi) - TanDeg(delta) * CosDeg(phi));

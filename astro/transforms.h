@@ -1,5 +1,10 @@
 #pragma once
 // From ecliptic to equatorial and from equatorial to horizontal coordinates.
+// Range: instants FirstAlgorithmInstant..LastAlgorithmInstant (years -4000..14000, see
+// instantrange.h); a NaN, an infinity or an instant outside raises E_OutOfAlgorithmRange
+// "Out of range of the algorithm".
+// The position's angles and the observer's longitude must lie within +-LargestAngle and the
+// latitude within -90..90, else the same failure.
 
 #include "astro/skyposition.h"
 #include "astro/types.h"

@@ -2,6 +2,7 @@
 // Planetary positions from VSOP87 series: a generic evaluator and the earth's series.
 
 #include "astro/types.h"
+#include "astro/instantrange.h"
 
 namespace astro {
 
@@ -27,7 +28,8 @@ public:
     virtual TVSOPTerm RadiusTerm(int index, int power) const = 0;
 
     // The instant (TDateTime, dynamical time) every evaluation refers to.
-    void SetDate(TDateTime t) { FDate = t; }
+    // Failure: E_OutOfAlgorithmRange outside FirstAlgorithmInstant..LastAlgorithmInstant.
+    void SetDate(TDateTime t) { FDate = CheckedInstant(t); }
     TDateTime Date() const { return FDate; }
 
     // Julian millennia from J2000.0 to the instant.

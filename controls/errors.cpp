@@ -1,5 +1,5 @@
 #include "controls/errors.h"
 
-EUserError::EUserError(const QString& message) : std::runtime_error(message.toStdString()) {}
+EUserError::EUserError(const QString& message) : std::runtime_error(message.toStdString()), FMessage(message) {}
 
-QString EUserError::message() const { return QString::fromStdString(what()); }
+QString EUserError::message() const { return FMessage; }

@@ -8,7 +8,11 @@
 class EUserError : public std::runtime_error {
 public:
     explicit EUserError(const QString& message);
+    // The whole message; what() ends at a NUL character that user data may bring in.
     QString message() const;
+
+private:
+    QString FMessage;
 };
 
 // A text that is not a number, or a number a helper rejects ("ISO cannot be zero").

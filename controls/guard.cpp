@@ -34,6 +34,8 @@ std::optional<QString> failureOf(const std::function<void()>& handler) noexcept
         return std::nullopt;
     } catch (const std::bad_alloc&) {
         return QStringLiteral("Out of memory");
+    } catch (const EUserError& error) {
+        return error.message();
     } catch (const std::exception& error) {
         return QString::fromUtf8(error.what());
     } catch (...) {

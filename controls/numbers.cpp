@@ -42,6 +42,24 @@ namespace {
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
+bool isHexDigit(QChar c) { return isDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
+
+// |x| (finite, not 0) in scientific form with 15 significant digits, "d.ddddddddddddddde+xx".
+// Rounded to the nearest, except where that passes the largest double: such a text would not
+// read back, so the digits beyond the fifteenth are cut off instead.
+QByteArray fifteenDigits(double x)
+{
+    const double magnitude = std::fabs(x);
+    char buffer[40];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
+    double readBack = 0;
+    if (std::from_chars(buffer, written.ptr, readBack).ec != std::errc::result_out_of_range)
+        return QByteArray(buffer, written.ptr - buffer);
+    const auto wide = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 16);
+    const QByteArray all(buffer, wide.ptr - buffer);
+    return all.left(16) + all.mid(all.indexOf('e'));
+}
+
 // Rewrites the accepted grammar into the "C" convention without a "+" sign, the form that
 // from_chars reads; returns an empty string when the text does not follow the grammar.
 QByteArray normalisedFloatText(const QString& text)
@@ -109,22 +127,28 @@ int StrToInt(const QString& text)
     qsizetype i = 0;
     while (i < text.size() && text[i] == u' ')
         ++i;
+    // Either "$" and hexadecimal digits, or an optional sign and decimal digits; every
+    // character after the blanks must belong to one of the two.
     bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-        negative = text[i++] == u'-';
     int base = 10;
     if (i < text.size() && text[i] == u'$') {
         base = 16;
         ++i;
+    } else if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i++] == u'-';
     }
-    const QString digits = text.mid(i);
-    if (digits.isEmpty() || digits.front() == u'+' || digits.front() == u'-' || digits.contains(u' '))
+    QByteArray digits;
+    for (; i < text.size(); ++i) {
+        if (!(base == 16 ? isHexDigit(text[i]) : isDigit(text[i])))
+            throwNotInteger(text);
+        digits += char(text[i].unicode());
+    }
+    long long magnitude = 0;
+    const char* last = digits.constData() + digits.size();
+    const auto read = std::from_chars(digits.constData(), last, magnitude, base);
+    if (digits.isEmpty() || read.ec != std::errc() || read.ptr != last)
         throwNotInteger(text);
-    bool ok = false;
-    const qlonglong magnitude = digits.toLongLong(&ok, base);
-    if (!ok)
-        throwNotInteger(text);
-    const qlonglong value = negative ? -magnitude : magnitude;
+    const long long value = negative ? -magnitude : magnitude;
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
         throwNotInteger(text);
     return int(value);
@@ -152,14 +176,12 @@ QString FloatToStr(double x)
     CheckedResult(x);
     if (x == 0)
         return QStringLiteral("0");
-    char buffer[40];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
-    // buffer: [-]d.dddddddddddddde[+-]xx
-    const QString scientific = QString::fromLatin1(buffer, written.ptr - buffer);
+    // d.dddddddddddddde[+-]xx
+    const QString scientific = QString::fromLatin1(fifteenDigits(x));
     const qsizetype ePos = scientific.indexOf(u'e');
     const int exponent = scientific.mid(ePos + 1).toInt();
-    const bool negative = scientific.startsWith(u'-');
-    QString digits = scientific.left(ePos).remove(u'-').remove(u'.');
+    const bool negative = x < 0;
+    QString digits = scientific.left(ePos).remove(u'.');
     while (digits.size() > 1 && digits.endsWith(u'0'))
         digits.chop(1);
 

@@ -21,8 +21,9 @@ QString FixedText(double x, int decimals);
 // Throws EInputError "'<text>' is not a valid floating point value".
 double StrToFloat(const QString& text);
 
-// Reads a whole number: leading spaces, an optional sign, then decimal digits or "$" and
-// hexadecimal digits. Throws EInputError "'<text>' is not a valid integer value".
+// Reads a whole number: leading spaces, then an optional sign and decimal digits, or "$" and
+// hexadecimal digits; nothing else, and within the range of a 32-bit integer.
+// Throws EInputError "'<text>' is not a valid integer value".
 int StrToInt(const QString& text);
 
 // x rounded to `decimals` places (0 for a whole number), halves to the even neighbour.
@@ -31,6 +32,8 @@ double RoundTo(double x, int decimals = 0);
 
 // The general number format: up to 15 significant digits, no trailing zeros, locale decimal
 // separator, exponent form below 0.0001 or beyond 15 integer digits ("1E-5", "1.5E20").
+// Whatever it writes StrToFloat reads back: the few doubles next to the largest, whose nearest
+// 15 digits would lie beyond it, keep their first 15 digits cut off instead.
 // Throws EMathError for a non-finite x.
 QString FloatToStr(double x);
 

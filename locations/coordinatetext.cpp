@@ -7,6 +7,9 @@
 
 QString AngleToEditText(double degrees)
 {
+    // Written so that NaN fails as well; within the range every count fits its integer.
+    if (!(std::fabs(degrees) <= LargestEditAngle))
+        throw EInputError(QStringLiteral("%1 is not a valid coordinate").arg(degrees));
     const qint64 total = qint64(RoundTo(std::fabs(degrees) * 3600));
     const qint64 seconds = total % 60;
     const qint64 minutes = ((total - seconds) / 60) % 60;

@@ -3,8 +3,11 @@
 #include "controls/errors.h"
 #include "controls/numbers.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <fcntl.h>
@@ -39,6 +42,14 @@ QString sectionName(const QString& line)
 
 bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
+// Records the header line of a section unless an earlier header of that name is known.
+void rememberFirstHeader(QHash<QString, int>& headers, const QString& section, int line)
+{
+    const QString key = section.toCaseFolded();
+    if (!headers.contains(key))
+        headers.insert(key, line);
+}
+
 // Splits "key = value" at its first "="; false for lines that hold no key.
 bool splitKeyLine(const QString& line, QString& key, QString& value)
 {
@@ -69,6 +80,29 @@ void syncFolder(const QString& folder)
     ::close(handle);
 }
 
+// A save killed between writing its temporary file ("<name>.XXXXXX", six letters or digits,
+// beside the target) and renaming it leaves that file behind. Such a file is ours when it is a
+// plain file of this user with exactly that name; it is stale when it is older than any save
+// takes, so that the temporary file of another copy of the program saving right now stays.
+void removeStaleTemporaries(const QFileInfo& target)
+{
+    constexpr qint64 StaleAfterSeconds = 60;
+    static const QRegularExpression randomPart(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    const QString prefix = target.fileName() + u'.';
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-StaleAfterSeconds);
+    const QFileInfoList entries =
+        target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        const QString name = entry.fileName();
+        if (!name.startsWith(prefix) || !randomPart.match(name.mid(prefix.size())).hasMatch())
+            continue;
+        if (entry.isSymLink() || !entry.isFile() || entry.ownerId() != ::geteuid())
+            continue;
+        if (entry.lastModified() < staleBefore)
+            QFile::remove(entry.absoluteFilePath());
+    }
+}
+
 }  // namespace
 
 TIniFile::TIniFile(const QString& fileName) : FFileName(fileName)
@@ -93,27 +127,33 @@ TIniFile::TIniFile(const QString& fileName) : FFileName(fileName)
             line.text = content.mid(start, end - start - (crlf ? 1 : 0));
             line.eol = crlf ? "\r\n" : "\n";
         }
-        FLines.append(line);
+        FLines.append(parsedLine(line.text, line.eol, FLines.isEmpty()));
         start = end + 1;
     }
     if (!FLines.isEmpty() && FLines.first().eol == "\r\n")
         FNewLineEnding = "\r\n";
 }
 
+void TIniFile::indexSections() const
+{
+    FFirstHeader.clear();
+    for (int i = 0; i < FLines.size(); ++i)
+        if (!FLines[i].section.isNull())
+            rememberFirstHeader(FFirstHeader, FLines[i].section, i);
+    FHeadersIndexed = true;
+}
+
 int TIniFile::findSection(const QString& section) const
 {
-    for (int i = 0; i < FLines.size(); ++i) {
-        const QString name = sectionName(decoded(FLines[i].text, i == 0));
-        if (!name.isNull() && sameName(name, section))
-            return i;
-    }
-    return -1;
+    if (!FHeadersIndexed)
+        indexSections();
+    return FFirstHeader.value(section.toCaseFolded(), -1);
 }
 
 int TIniFile::sectionEnd(int header) const
 {
     int i = header + 1;
-    while (i < FLines.size() && sectionName(decoded(FLines[i].text, false)).isNull())
+    while (i < FLines.size() && FLines[i].section.isNull())
         ++i;
     return i;
 }
@@ -121,13 +161,22 @@ int TIniFile::sectionEnd(int header) const
 int TIniFile::findKey(int header, const QString& key) const
 {
     const int end = sectionEnd(header);
-    for (int i = header + 1; i < end; ++i) {
-        QString name;
-        QString value;
-        if (splitKeyLine(decoded(FLines[i].text, false), name, value) && sameName(name, key))
+    for (int i = header + 1; i < end; ++i)
+        if (!FLines[i].key.isNull() && sameName(FLines[i].key, key))
             return i;
-    }
     return -1;
+}
+
+TIniFile::TLine TIniFile::parsedLine(const QByteArray& text, const QByteArray& eol, bool firstLine)
+{
+    TLine line{text, eol, {}, {}};
+    const QString decodedText = decoded(text, firstLine);
+    line.section = sectionName(decodedText);
+    QString key;
+    QString value;
+    if (line.section.isNull() && splitKeyLine(decodedText, key, value))
+        line.key = key;
+    return line;
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const
@@ -159,11 +208,9 @@ int TIniFile::ReadInteger(const QString& section, const QString& key, int def) c
 QStringList TIniFile::Sections() const
 {
     QStringList names;
-    for (int i = 0; i < FLines.size(); ++i) {
-        const QString name = sectionName(decoded(FLines[i].text, i == 0));
-        if (!name.isNull())
-            names.append(name);
-    }
+    for (const TLine& line : FLines)
+        if (!line.section.isNull())
+            names.append(line.section);
     return names;
 }
 
@@ -172,7 +219,19 @@ void TIniFile::insertLine(int at, const QByteArray& text)
     // A last line without its line ending gets one before anything follows it.
     if (at == FLines.size() && !FLines.isEmpty() && FLines.last().eol.isEmpty())
         FLines.last().eol = FNewLineEnding;
-    FLines.insert(at, TLine{text, FNewLineEnding});
+    const TLine line = parsedLine(text, FNewLineEnding, false);
+    const QString& section = line.section;
+    if (FHeadersIndexed) {
+        if (at < FLines.size()) {
+            for (int& header : FFirstHeader)
+                if (header >= at)
+                    ++header;
+        }
+        // An earlier header of the same name stays the first.
+        if (!section.isNull())
+            rememberFirstHeader(FFirstHeader, section, at);
+    }
+    FLines.insert(at, line);
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
@@ -215,13 +274,21 @@ void TIniFile::WriteInteger(const QString& section, const QString& key, qint64 v
 
 void TIniFile::EraseSection(const QString& section)
 {
-    bool erased = false;
-    for (int header = findSection(section); header >= 0; header = findSection(section)) {
-        FLines.remove(header, sectionEnd(header) - header);
-        erased = true;
+    // One sweep over the lines, however many sections of that name there are.
+    QList<TLine> kept;
+    kept.reserve(FLines.size());
+    bool inErased = false;
+    for (const TLine& line : std::as_const(FLines)) {
+        if (!line.section.isNull())
+            inErased = sameName(line.section, section);
+        if (!inErased)
+            kept.append(line);
     }
-    if (erased)
-        changed();
+    if (kept.size() == FLines.size())
+        return;
+    FLines = std::move(kept);
+    FHeadersIndexed = false;
+    changed();
 }
 
 void TIniFile::Batch(const std::function<void()>& writes)
@@ -251,6 +318,7 @@ void TIniFile::save()
     if (!FReadable || (target.exists() && (!target.isFile() || !target.isWritable())))
         throwUnableToWrite(FFileName);
 
+    removeStaleTemporaries(target);
     // Unbuffered, so that a short write (a full disk) shows at the write and not at a flush
     // whose failure the commit may not notice.
     QSaveFile file(FFileName);

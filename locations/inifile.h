@@ -7,11 +7,14 @@
 // reaches the disk before it returns, by writing a temporary file beside the target and renaming
 // it over the target, so that a crash or a full disk never leaves a truncated file. A write that
 // cannot be done raises EUserError "Unable to write to <file name>" and leaves the file as it was.
+// A save also removes the temporary files of this file that an earlier save, killed before
+// its rename, left behind ("<file name>.XXXXXX" of this user, older than a minute).
 //
 // Values are taken literally, with only the blanks around them removed: quotes, commas and
 // further "=" signs belong to the value.
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -48,7 +51,10 @@ private:
     struct TLine {
         QByteArray text;  // without its line ending
         QByteArray eol;   // "\n", "\r\n" or "" (last line without ending)
+        QString section;  // the name of the section the line opens; null for other lines
+        QString key;      // the key the line holds; null for other lines
     };
+    static TLine parsedLine(const QByteArray& text, const QByteArray& eol, bool firstLine);
 
     // Index of the header line of the first section of that name, or -1.
     int findSection(const QString& section) const;
@@ -57,6 +63,7 @@ private:
     // Index of the key's line inside the section whose header is at `header`, or -1.
     int findKey(int header, const QString& key) const;
     void insertLine(int at, const QByteArray& text);
+    void indexSections() const;
     void changed();
     void save();
 
@@ -65,6 +72,10 @@ private:
     QByteArray FNewLineEnding = "\n";
     // False when the file exists but could not be read: writing would replace what was not read.
     bool FReadable = true;
+    // The first header line of each section by its case-folded name, built when first needed
+    // and kept up to date by appends, so that writing a long list of sections stays linear.
+    mutable QHash<QString, int> FFirstHeader;
+    mutable bool FHeadersIndexed = false;
     int FBatchDepth = 0;
     bool FDirty = false;
 };

@@ -3,7 +3,11 @@
 #include "controls/numbers.h"
 #include "locations/inifile.h"
 
+#include "controls/errors.h"
+
 #include <QRegularExpression>
+
+#include <cmath>
 
 namespace {
 
@@ -12,8 +16,21 @@ constexpr double ArcSecondsPerDegree = 3600;
 
 QString locationSection(int number) { return QStringLiteral("Location%1").arg(number); }
 
-// Degrees as the whole arc-seconds the file stores, halves to the even neighbour.
-qint64 arcSeconds(double degrees) { return qint64(RoundTo(degrees * ArcSecondsPerDegree)); }
+constexpr double LargestLatitude = 90;
+constexpr double LargestLongitude = 180;
+
+// Degrees as the whole arc-seconds the file stores, halves to the even neighbour. A coordinate
+// outside its range (NaN included) is refused before it is converted: its arc-seconds would
+// not fit, or not read back.
+qint64 arcSeconds(double degrees, double largest, const char* what, const QString& name)
+{
+    if (!(std::fabs(degrees) <= largest))
+        throw EUserError(QStringLiteral("The %1 of %2 must lie between -%3 and %3 degrees")
+                             .arg(QLatin1String(what), name)
+                             .arg(largest));
+    return qint64(RoundTo(degrees * ArcSecondsPerDegree));
+}
+
 
 // A place named like the end marker would cut off every location after it when read back; it
 // is stored under the ellipsis character, which looks the same.
@@ -72,8 +89,10 @@ void SaveLocation(const TLocation& location, int number, TIniFile& file)
 {
     const QString section = locationSection(number);
     file.WriteString(section, QStringLiteral("Name"), storedName(location.Name));
-    file.WriteInteger(section, QStringLiteral("Longitude"), arcSeconds(location.Longitude));
-    file.WriteInteger(section, QStringLiteral("Latitude"), arcSeconds(location.Latitude));
+    file.WriteInteger(section, QStringLiteral("Longitude"),
+                      arcSeconds(location.Longitude, LargestLongitude, "longitude", location.Name));
+    file.WriteInteger(section, QStringLiteral("Latitude"),
+                      arcSeconds(location.Latitude, LargestLatitude, "latitude", location.Name));
     file.WriteInteger(section, QStringLiteral("Elevation"), location.Elevation);
 }
 

@@ -6,7 +6,9 @@
 //   [Location1] ...
 //
 // The list is the unbroken run of sections from Location0 up to the first one without a name;
-// coordinates are stored as whole arc-seconds, rounded half to even.
+// coordinates are stored as whole arc-seconds, rounded half to even. Saving refuses latitudes
+// outside -90..90 and longitudes outside -180..180 degrees; one stored outside by hand loads as
+// it is, for the editor to show and mark.
 
 #include <QList>
 #include <QString>
@@ -45,7 +47,8 @@ void LoadLocations(const QString& fileName, TLocationList& list, int& index);
 
 // Writes the list and the current index in one replacement of the file and removes the
 // sections of locations beyond the list, so that reading back gives exactly `*list`. Does
-// nothing without a list. Throws EUserError "Unable to write to <file>"; the file is then as
+// nothing without a list. Throws EUserError "Unable to write to <file>", or "The latitude of
+// <name> must lie between -90 and 90 degrees" (longitude: -180 and 180); the file is then as
 // it was before.
 void SaveLocations(const QString& fileName, const TLocationList* list, int index);
 

@@ -116,6 +116,18 @@ TEST(Guard, ReportsTheMessageAndKeepsEarlierWrites)
     EXPECT_TRUE(TGuard::run([] {}));
 }
 
+// A place name read from a hand-edited file can hold a NUL character; the message around it
+// is shown whole.
+TEST(Guard, ShowsAMessageWholeAcrossANulCharacter)
+{
+    QStringList shown;
+    TGuard::setReporter([&](const QString& message) { shown << message; });
+    const QString message = QStringLiteral("The latitude of A") + QChar(u'\0') + QStringLiteral("B must lie between -90 and 90 degrees");
+    TGuard::run([&] { throw EUserError(message); });
+    TGuard::setReporter({});
+    EXPECT_EQ(shown, QStringList{message});
+}
+
 // A timer handler's runs: each step either fails with a message or succeeds ("").
 struct RepeatCase {
     const char* name;

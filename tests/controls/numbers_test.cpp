@@ -125,8 +125,9 @@ TEST_P(StrToIntAccepts, ReadsTheNumber) { EXPECT_EQ(StrToInt(GetParam().text), G
 
 INSTANTIATE_TEST_SUITE_P(Grammar, StrToIntAccepts,
     testing::Values(IntCase{"400", 400}, IntCase{"  50", 50}, IntCase{"-12", -12}, IntCase{"+7", 7},
-                    IntCase{"$10", 16}, IntCase{"$ff", 255}, IntCase{"-$A", -10},
-                    IntCase{"2147483647", 2147483647}));
+                    IntCase{"$10", 16}, IntCase{"$ff", 255}, IntCase{"$7FFFFFFF", 2147483647},
+                    IntCase{"2147483647", 2147483647}, IntCase{"-2147483648", -2147483647 - 1},
+                    IntCase{"   $1F", 31}, IntCase{"007", 7}));
 
 class StrToIntRejects : public testing::TestWithParam<const char*> {};
 
@@ -142,6 +143,41 @@ TEST_P(StrToIntRejects, WithTheIntegerMessage)
 
 INSTANTIATE_TEST_SUITE_P(Grammar, StrToIntRejects,
     testing::Values("", "abc", "1.5", "50 ", "$", "$g", "--1", "+-1", "2147483648", "1e3"));
+
+// The whole-number grammar and nothing more: no other blanks, no sign before "$", no "0x", no
+// text after a NUL, no digits of other scripts, nothing beyond 32 bits however it is written.
+INSTANTIATE_TEST_SUITE_P(StrToIntAcceptsExactlyItsGrammar, StrToIntRejects,
+    testing::Values("\t5", "5\n", "+$10", "-$A", "$0x1F", "0x1F", "$ 1F", "- 5", "$-1", "$$1", "1_000",
+                    "\u0665", "$100000000", "-2147483649", "99999999999999999999999", "$FFFFFFFFFFFFFFFFF"));
+
+TEST(StrToIntAcceptsExactlyItsGrammar, StopsAtNoEmbeddedNul)
+{
+    const QString text = QStringLiteral("5") + QChar(u'\0') + QStringLiteral("abc");
+    EXPECT_THROW(StrToInt(text), EInputError);
+}
+
+// What FloatToStr writes StrToFloat reads, up to the largest doubles, whose nearest 15 digits
+// would lie beyond the largest one.
+TEST(FloatToStrOfTheLargestDoublesReadsBack, InEveryLocale)
+{
+    const double largest = std::numeric_limits<double>::max();
+    const double values[] = {largest, -largest, std::nextafter(largest, 0.0), 1.7976931348623151e308,
+                             1.797693134862315e308, 1.7976931348623e308, 1e308, -1.5e307};
+    for (const char* locale : TestedLocales) {
+        const TLocaleSwitch inLocale(locale);
+        for (double x : values) {
+            const QString text = FloatToStr(x);
+            double back = 0;
+            ASSERT_NO_THROW(back = StrToFloat(text)) << locale << " " << text.toStdString();
+            EXPECT_NEAR(back, x, std::abs(x) * 1e-14) << text.toStdString();
+            EXPECT_EQ(FloatToStr(back), text) << locale;
+        }
+        EXPECT_EQ(FloatToStr(largest), Localised("1.79769313486231E308"));
+        // Below the edge the nearest 15 digits stay.
+        EXPECT_EQ(FloatToStr(1.7976931348623149e308), Localised("1.79769313486231E308"));
+        EXPECT_EQ(FloatToStr(1.5e308), Localised("1.5E308"));
+    }
+}
 
 struct RoundCase {
     double x;

@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, LocationRounding,
                                            TRoundingCase{0.5 / 3600, "0", 0}, TRoundingCase{1.5 / 3600, "2", 2 / 3600.0},
                                            TRoundingCase{2.5 / 3600, "2", 2 / 3600.0},
                                            TRoundingCase{-2.5 / 3600, "-2", -2 / 3600.0},
-                                           TRoundingCase{179.99999, "648000", 180}));
+                                           TRoundingCase{89.99999, "324000", 90}));
 
 struct TFileCase {
     const char* name;
