@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what Shutterly needs on Debian 12, builds it, then starts it or runs its tests.
 #   ./install.sh --start   install, build and start the program
-#   ./install.sh --test    install, build and run the whole test suite headless, once in each of
-#                          the locales the program is tested in; then once more built with
+#   ./install.sh --test    install, build, check the code's layout and a clang build, and run the
+#                          whole test suite headless, once in each of the locales the program is
+#                          tested in; then once more built with
 #                          AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target
 #                          for a short fixed time
 #   ./install.sh --package install, build and make the Debian package build/shutterly_*.deb
