@@ -1,9 +1,6 @@
 #include "app/appicon.h"
 
-QString ApplicationIconResource(int size)
-{
-    return QStringLiteral(":/appicon/shutterly-%1.png").arg(size);
-}
+QString ApplicationIconResource(int size) { return QStringLiteral(":/appicon/shutterly-%1.png").arg(size); }
 
 QIcon ApplicationIcon()
 {

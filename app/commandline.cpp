@@ -12,8 +12,7 @@ const QString ProgramName = QStringLiteral("Shutterly");
 
 TCommandLine Rejection(const QString& reason)
 {
-    return {TCommandLine::caReject, {},
-            reason + QStringLiteral("\nTry 'shutterly --help' for the options.\n")};
+    return {TCommandLine::caReject, {}, reason + QStringLiteral("\nTry 'shutterly --help' for the options.\n")};
 }
 
 // The usage line names the program as it was called, which the parser only knows with an
@@ -63,7 +62,8 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     if (parser.isSet(help))
         return {TCommandLine::caShowHelp, {}, HelpText(parser, arguments.value(0))};
     if (parser.isSet(version))
-        return {TCommandLine::caShowVersion, {},
+        return {TCommandLine::caShowVersion,
+                {},
                 ProgramName + QLatin1Char(' ') + QLatin1String(ApplicationVersion) + QLatin1Char('\n')};
     if (!parser.positionalArguments().isEmpty())
         return Rejection(QStringLiteral("Unexpected argument '%1': Shutterly opens no files.")

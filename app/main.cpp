@@ -78,9 +78,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(ApplicationVersion);
     // Lets the desktop match the windows with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(ApplicationId);
-    TGuard::setReporter([](const QString& message) {
-        QMessageBox::critical(QApplication::activeWindow(), "Shutterly", message);
-    });
+    TGuard::setReporter(
+        [](const QString& message) { QMessageBox::critical(QApplication::activeWindow(), "Shutterly", message); });
 
     const QString settingsFile = SettingsFileName(commandLine.settingsFile);
     TSystemClock clock;

@@ -31,8 +31,7 @@ double ApsisSum(std::span<const TApsisTerm> terms, double T, double D, double F,
     return sum;
 }
 
-TDateTime FirstAfter(TDateTime date, double lead, double step,
-                     TDateTime (*instant)(bool, TDateTime), bool second)
+TDateTime FirstAfter(TDateTime date, double lead, double step, TDateTime (*instant)(bool, TDateTime), bool second)
 {
     TDateTime probe = CheckedInstant(date) - lead;
     TDateTime result = probe;
@@ -54,27 +53,22 @@ TDateTime PerigeeApogeeInstant(bool apogee, TDateTime date)
     const double T2 = T * T;
     const double T3 = T2 * T;
     const double T4 = T3 * T;
-    const double jde = 2451534.6698 + 27.55454988 * k - 0.0006886 * T2 - 0.000001098 * T3
-                       + 0.0000000052 * T4;
-    const double D = 171.9179 + 335.9106046 * k - 0.0100250 * T2 - 0.00001156 * T3
-                     + 0.000000055 * T4;
+    const double jde = 2451534.6698 + 27.55454988 * k - 0.0006886 * T2 - 0.000001098 * T3 + 0.0000000052 * T4;
+    const double D = 171.9179 + 335.9106046 * k - 0.0100250 * T2 - 0.00001156 * T3 + 0.000000055 * T4;
     const double M = 347.3477 + 27.1577721 * k - 0.0008323 * T2 - 0.0000010 * T3;
     const double F = 316.6109 + 364.5287911 * k - 0.0125131 * T2 - 0.0000148 * T3;
-    const double sum = apogee ? ApsisSum(ApogeeTerms, T, D, F, M)
-                              : ApsisSum(PerigeeTerms, T, D, F, M);
+    const double sum = apogee ? ApsisSum(ApogeeTerms, T, D, F, M) : ApsisSum(PerigeeTerms, T, D, F, M);
     return JulianToDateTime(jde + sum);
 }
 
 TDateTime PerigeeAfter(TDateTime date)
 {
-    return FirstAfter(date, PerigeeSearchLeadDays, PerigeeSearchStepDays, PerigeeApogeeInstant,
-                      false);
+    return FirstAfter(date, PerigeeSearchLeadDays, PerigeeSearchStepDays, PerigeeApogeeInstant, false);
 }
 
 TDateTime ApogeeAfter(TDateTime date)
 {
-    return FirstAfter(date, PerigeeSearchLeadDays, PerigeeSearchStepDays, PerigeeApogeeInstant,
-                      true);
+    return FirstAfter(date, PerigeeSearchLeadDays, PerigeeSearchStepDays, PerigeeApogeeInstant, true);
 }
 
 TDateTime PerihelionAphelionInstant(bool aphelion, TDateTime date)
@@ -87,14 +81,12 @@ TDateTime PerihelionAphelionInstant(bool aphelion, TDateTime date)
 
 TDateTime PerihelionAfter(TDateTime date)
 {
-    return FirstAfter(date, PerihelionSearchStepDays, PerihelionSearchStepDays,
-                      PerihelionAphelionInstant, false);
+    return FirstAfter(date, PerihelionSearchStepDays, PerihelionSearchStepDays, PerihelionAphelionInstant, false);
 }
 
 TDateTime AphelionAfter(TDateTime date)
 {
-    return FirstAfter(date, PerihelionSearchStepDays, PerihelionSearchStepDays,
-                      PerihelionAphelionInstant, true);
+    return FirstAfter(date, PerihelionSearchStepDays, PerihelionSearchStepDays, PerihelionAphelionInstant, true);
 }
 
 }  // namespace astro

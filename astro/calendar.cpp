@@ -24,12 +24,9 @@ int DaysInFoldedMonth(int foldedMonth, int yearOfDate, TCalendar calendar)
     case 4:
     case 6:
     case 9:
-    case 11:
-        return 30;
-    case 14:
-        return IsLeapYear(yearOfDate, calendar) ? 29 : 28;
-    default:
-        return 31;
+    case 11: return 30;
+    case 14: return IsLeapYear(yearOfDate, calendar) ? 29 : 28;
+    default: return 31;
     }
 }
 
@@ -51,8 +48,8 @@ double CalendarDayToJD(int year, int month, int day, TCalendar calendar)
     if (day < 1 || day > DaysInFoldedMonth(month, yearOfDate, calendar))
         throw EConvertError("Invalid day");
 
-    std::int64_t days = static_cast<std::int64_t>(365.25 * (year + 4716))
-                        + static_cast<std::int64_t>(30.6001 * (month + 1)) + day;
+    std::int64_t days =
+        static_cast<std::int64_t>(365.25 * (year + 4716)) + static_cast<std::int64_t>(30.6001 * (month + 1)) + day;
     if (calendar == TCalendar::Gregorian) {
         const int centuries = year / 100;
         days += 2 - centuries + centuries / 4;
@@ -90,16 +87,12 @@ TCalendarDate JDToCalendarDay(double jd, TCalendar calendar)
     }
     if (year < 1 || year > 9999)
         throw EConvertError("Invalid year");
-    return {static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month),
-            static_cast<std::uint16_t>(day)};
+    return {static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month), static_cast<std::uint16_t>(day)};
 }
 
 }  // namespace
 
-double JulianCalendarToJD(int year, int month, int day)
-{
-    return CalendarDayToJD(year, month, day, TCalendar::Julian);
-}
+double JulianCalendarToJD(int year, int month, int day) { return CalendarDayToJD(year, month, day, TCalendar::Julian); }
 
 double GregorianCalendarToJD(int year, int month, int day)
 {
@@ -119,10 +112,7 @@ double CalendarToJD(int year, int month, int day, double switchJD)
 
 TCalendarDate JDToJulianCalendar(double jd) { return JDToCalendarDay(jd, TCalendar::Julian); }
 
-TCalendarDate JDToGregorianCalendar(double jd)
-{
-    return JDToCalendarDay(jd, TCalendar::Gregorian);
-}
+TCalendarDate JDToGregorianCalendar(double jd) { return JDToCalendarDay(jd, TCalendar::Gregorian); }
 
 TCalendarDate JDToCalendar(double jd, double switchJD)
 {
@@ -131,10 +121,7 @@ TCalendarDate JDToCalendar(double jd, double switchJD)
     return JDToCalendarDay(jd, jd < switchJD ? TCalendar::Julian : TCalendar::Gregorian);
 }
 
-TDateTime CalendarToDateTime(int year, int month, int day)
-{
-    return JulianToDateTime(CalendarToJD(year, month, day));
-}
+TDateTime CalendarToDateTime(int year, int month, int day) { return JulianToDateTime(CalendarToJD(year, month, day)); }
 
 TDateTime JulianCalendarToDateTime(int year, int month, int day)
 {
@@ -146,8 +133,7 @@ TCalendarDate DateTimeToCalendar(TDateTime t) { return JDToCalendar(DateTimeToJu
 TDateTime DateTimeToDisplay(TDateTime t)
 {
     const TCalendarDate date = DateTimeToCalendar(t);
-    const TDateTime prolepticDay =
-        JulianToDateTime(GregorianCalendarToJD(date.Year, date.Month, date.Day));
+    const TDateTime prolepticDay = JulianToDateTime(GregorianCalendarToJD(date.Year, date.Month, date.Day));
     double r = prolepticDay + (t - std::trunc(t));
     // The formatter reads a negative value's fraction by its magnitude, counted from the
     // day given by the integer part toward zero.

@@ -19,70 +19,64 @@ constexpr double StandardTimeOffsetDays = 8.0 / 24.0;
 // 7 h 45 min 40 s, the mean solar time of Beijing (116 deg 25 min east).
 constexpr double BeijingMeanTimeOffsetDays = 0.3233796296296296;
 
-double ChinaOffsetDays(TDateTime t) {
+double ChinaOffsetDays(TDateTime t)
+{
     return t >= StandardTimeStartDay ? StandardTimeOffsetDays : BeijingMeanTimeOffsetDays;
 }
 
 // The civil day that contains the instant. The linear scale runs on through 1899-12-30, so
 // the day of a negative instant is its floor: truncating would move every event before 1900
 // to the following day.
-TDateTime ChinaDayOf(TDateTime chinaTime) {
-    return std::floor(chinaTime);
-}
+TDateTime ChinaDayOf(TDateTime chinaTime) { return std::floor(chinaTime); }
 
 // LeapMonthBetween looks at most this far back (days): two years, more than the 13 months
 // between two months 11 that the calendar needs.
 constexpr double LeapMonthSearchDays = 2.0 * 366.0;
 
 // Number of mean lunations between two month-start days, to the nearest (ties to even).
-int LunationsBetween(TDateTime from, TDateTime to) {
+int LunationsBetween(TDateTime from, TDateTime to)
+{
     return static_cast<int>(std::nearbyint((to - from) / SynodicMonth));
 }
 
 }  // namespace
 
-TDateTime ToChinaTime(TDateTime t) {
-    return CheckedInstant(t) + ChinaOffsetDays(t);
-}
+TDateTime ToChinaTime(TDateTime t) { return CheckedInstant(t) + ChinaOffsetDays(t); }
 
-TDateTime FromChinaTime(TDateTime t) {
-    return CheckedInstant(t) - ChinaOffsetDays(t);
-}
+TDateTime FromChinaTime(TDateTime t) { return CheckedInstant(t) - ChinaOffsetDays(t); }
 
-TDateTime ChinaDayOfNewMoonBefore(TDateTime d) {
-    return ChinaDayOf(ToChinaTime(PhaseBefore(mpNew, FromChinaTime(d))));
-}
+TDateTime ChinaDayOfNewMoonBefore(TDateTime d) { return ChinaDayOf(ToChinaTime(PhaseBefore(mpNew, FromChinaTime(d)))); }
 
-TDateTime ChinaDayOfNewMoonAfter(TDateTime d) {
-    return ChinaDayOf(ToChinaTime(PhaseAfter(mpNew, FromChinaTime(d))));
-}
+TDateTime ChinaDayOfNewMoonAfter(TDateTime d) { return ChinaDayOf(ToChinaTime(PhaseAfter(mpNew, FromChinaTime(d)))); }
 
-TDateTime ChinaDayOfTermAfter(TDateTime d) {
-    return ChinaDayOf(ToChinaTime(PrincipalTermAfter(FromChinaTime(d))));
-}
+TDateTime ChinaDayOfTermAfter(TDateTime d) { return ChinaDayOf(ToChinaTime(PrincipalTermAfter(FromChinaTime(d)))); }
 
-TDateTime ChinaDayOfTermBefore(TDateTime d) {
-    return ChinaDayOf(ToChinaTime(PrincipalTermBefore(FromChinaTime(d))));
-}
+TDateTime ChinaDayOfTermBefore(TDateTime d) { return ChinaDayOf(ToChinaTime(PrincipalTermBefore(FromChinaTime(d)))); }
 
-bool MonthLacksPrincipalTerm(TDateTime m) {
+bool MonthLacksPrincipalTerm(TDateTime m)
+{
     const TDateTime nextMonth = ChinaDayOfNewMoonAfter(m + 2);
     return ChinaDayOfTermBefore(m) == ChinaDayOfTermBefore(nextMonth);
 }
 
-bool LeapMonthBetween(TDateTime lower, TDateTime upper) {
+bool LeapMonthBetween(TDateTime lower, TDateTime upper)
+{
     if (!(CheckedInstant(upper) - CheckedInstant(lower) <= LeapMonthSearchDays))
         throw E_OutOfAlgorithmRange("Out of range of the algorithm");
     // Walks back month by month from upper; the month that starts on or before lower is the
     // last one tested.
     for (TDateTime month = upper;; month = ChinaDayOfNewMoonBefore(month - 1)) {
-        if (MonthLacksPrincipalTerm(month)) return true;
-        if (month <= lower) return false;
+        if (MonthLacksPrincipalTerm(month))
+            return true;
+        if (month <= lower)
+            return false;
     }
 }
 
-TDateTime ChineseNewYearOf(int year) {
-    if (year < 1 || year > 9999) throw EConvertError("Invalid year");
+TDateTime ChineseNewYearOf(int year)
+{
+    if (year < 1 || year > 9999)
+        throw EConvertError("Invalid year");
     // The first principal term after 15 December is the December solstice.
     const TDateTime solstice = ChinaDayOfTermAfter(CalendarToDateTime(year - 1, 12, 15));
     const TDateTime nextSolstice = ChinaDayOfTermAfter(CalendarToDateTime(year, 12, 15));
@@ -99,7 +93,8 @@ TDateTime ChineseNewYearOf(int year) {
     return month1;
 }
 
-TChineseDate ChineseDateOf(TDateTime d) {
+TChineseDate ChineseDateOf(TDateTime d)
+{
     const int year = DateTimeToCalendar(d).Year;
     const TDateTime day = ChinaDayOf(d);
 
@@ -107,8 +102,7 @@ TChineseDate ChineseDateOf(TDateTime d) {
     const TDateTime solstice1 = ChinaDayOfTermAfter(CalendarToDateTime(year, 12, 15));
     const bool beforeSolstice1 = solstice0 <= day && day < solstice1;
     const TDateTime solsticeA = beforeSolstice1 ? solstice0 : solstice1;
-    const TDateTime solsticeB =
-        beforeSolstice1 ? solstice1 : ChinaDayOfTermAfter(CalendarToDateTime(year + 1, 12, 15));
+    const TDateTime solsticeB = beforeSolstice1 ? solstice1 : ChinaDayOfTermAfter(CalendarToDateTime(year + 1, 12, 15));
 
     const TDateTime month12 = ChinaDayOfNewMoonAfter(solsticeA + 1);
     const TDateTime month11 = ChinaDayOfNewMoonBefore(solsticeB + 1);
@@ -119,7 +113,8 @@ TChineseDate ChineseDateOf(TDateTime d) {
     result.IsLeapMonth = result.IsLeapYear && MonthLacksPrincipalTerm(start) &&
                          !LeapMonthBetween(month12, ChinaDayOfNewMoonBefore(start));
     int month = LunationsBetween(month12, start);
-    if (result.IsLeapYear && (result.IsLeapMonth || LeapMonthBetween(month12, start))) --month;
+    if (result.IsLeapYear && (result.IsLeapMonth || LeapMonthBetween(month12, start)))
+        --month;
     result.Month = WrapOneBased(month, 12);
     result.Day = static_cast<int>(std::nearbyint(day - start + 1));
 

@@ -19,8 +19,8 @@ namespace {
 // The library measures azimuth from the south, positive towards the west.
 double FromNorth(double azimuthFromSouth) { return Normalize360(azimuthFromSouth + 180.0); }
 
-std::optional<TDateTime> SunCrossing(TRiseSetEvent event, TDateTime day, double altitude,
-                                     double latitude, double longitude)
+std::optional<TDateTime> SunCrossing(TRiseSetEvent event, TDateTime day, double altitude, double latitude,
+                                     double longitude)
 {
     try {
         return SunAltitudeTime(event, day, altitude, latitude, longitude);
@@ -29,8 +29,7 @@ std::optional<TDateTime> SunCrossing(TRiseSetEvent event, TDateTime day, double 
     }
 }
 
-std::optional<TDateTime> MoonCrossing(TRiseSetEvent event, TDateTime day, double latitude,
-                                      double longitude)
+std::optional<TDateTime> MoonCrossing(TRiseSetEvent event, TDateTime day, double latitude, double longitude)
 {
     try {
         const TDateTime t = RiseTransitSet(false, event, day, latitude, longitude);
@@ -43,8 +42,8 @@ std::optional<TDateTime> MoonCrossing(TRiseSetEvent event, TDateTime day, double
 
 // The kind of a crossing from what was found each way, and the body's altitude at noon
 // minus the altitude crossed.
-TLightEvent Classified(const std::optional<TDateTime>& thisWay,
-                       const std::optional<TDateTime>& otherWay, double noonAbove)
+TLightEvent Classified(const std::optional<TDateTime>& thisWay, const std::optional<TDateTime>& otherWay,
+                       double noonAbove)
 {
     if (thisWay)
         return {lkOccurs, *thisWay};
@@ -58,8 +57,7 @@ struct TBothWays {
     TLightEvent Down;
 };
 
-TBothWays SunBothWays(TDateTime day, double altitude, double noonAltitude, double latitude,
-                      double longitude)
+TBothWays SunBothWays(TDateTime day, double altitude, double noonAltitude, double latitude, double longitude)
 {
     const auto up = SunCrossing(rsRise, day, altitude, latitude, longitude);
     const auto down = SunCrossing(rsSet, day, altitude, latitude, longitude);
@@ -114,8 +112,7 @@ TDayLight DayLight(TDateTime date, double latitude, double longitude)
     }
     for (TSunLight* side : {&light.Morning, &light.Evening}) {
         if (side->Horizon.Kind == lkOccurs)
-            side->HorizonAzimuth =
-                FromNorth(SunHorizontal(side->Horizon.Time, longitude, latitude).Azimuth);
+            side->HorizonAzimuth = FromNorth(SunHorizontal(side->Horizon.Time, longitude, latitude).Azimuth);
     }
 
     const auto rise = MoonCrossing(rsRise, day, latitude, longitude);

@@ -36,13 +36,13 @@ struct TLightEvent {
 // evening. Morning: blue hour from Civil to BlueGolden, golden hour from BlueGolden to
 // Golden. Evening: golden hour from Golden to BlueGolden, blue hour from BlueGolden to Civil.
 struct TSunLight {
-    TLightEvent Astronomical;    // -18 degrees: astronomical dawn / astronomical dusk
-    TLightEvent Nautical;        // -12 degrees: nautical dawn / nautical dusk
-    TLightEvent Civil;           // -6 degrees: civil dawn / civil dusk
-    TLightEvent BlueGolden;      // -4 degrees: between the blue and the golden hour
-    TLightEvent Horizon;         // sunrise / sunset (SunRiseSetAltitude)
-    double HorizonAzimuth = 0.0; // of Horizon: degrees from north through east (east 90)
-    TLightEvent Golden;          // +6 degrees: the golden hour's high end
+    TLightEvent Astronomical;     // -18 degrees: astronomical dawn / astronomical dusk
+    TLightEvent Nautical;         // -12 degrees: nautical dawn / nautical dusk
+    TLightEvent Civil;            // -6 degrees: civil dawn / civil dusk
+    TLightEvent BlueGolden;       // -4 degrees: between the blue and the golden hour
+    TLightEvent Horizon;          // sunrise / sunset (SunRiseSetAltitude)
+    double HorizonAzimuth = 0.0;  // of Horizon: degrees from north through east (east 90)
+    TLightEvent Golden;           // +6 degrees: the golden hour's high end
 };
 
 // Moonrise or moonset.

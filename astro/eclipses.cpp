@@ -86,25 +86,21 @@ TEclipse EclipseOfLunation(TDateTime& date, bool sun)
     const double T = a.K / 1236.85;
     const double A1 = 299.77 + 0.107408 * a.K - 0.009173 * T * T;
 
-    const double jde = a.MeanJDE - c1 * SinDeg(Mm) + c2 * E * SinDeg(M)
-                       + 0.0161 * SinDeg(2 * Mm) - 0.0097 * SinDeg(2 * F1)
-                       + 0.0073 * E * SinDeg(Mm - M) - 0.0050 * E * SinDeg(Mm + M)
-                       - 0.0023 * SinDeg(Mm - 2 * F1) + 0.0021 * E * SinDeg(2 * M)
-                       + 0.0012 * SinDeg(Mm + 2 * F1) + 0.0006 * E * SinDeg(2 * Mm + M)
-                       - 0.0004 * SinDeg(3 * Mm) - 0.0003 * E * SinDeg(M + 2 * F1)
-                       + 0.0003 * SinDeg(A1) - 0.0002 * E * SinDeg(M - 2 * F1)
-                       - 0.0002 * E * SinDeg(2 * Mm - M) - 0.0002 * SinDeg(Omega);
+    const double jde = a.MeanJDE - c1 * SinDeg(Mm) + c2 * E * SinDeg(M) + 0.0161 * SinDeg(2 * Mm) -
+                       0.0097 * SinDeg(2 * F1) + 0.0073 * E * SinDeg(Mm - M) - 0.0050 * E * SinDeg(Mm + M) -
+                       0.0023 * SinDeg(Mm - 2 * F1) + 0.0021 * E * SinDeg(2 * M) + 0.0012 * SinDeg(Mm + 2 * F1) +
+                       0.0006 * E * SinDeg(2 * Mm + M) - 0.0004 * SinDeg(3 * Mm) - 0.0003 * E * SinDeg(M + 2 * F1) +
+                       0.0003 * SinDeg(A1) - 0.0002 * E * SinDeg(M - 2 * F1) - 0.0002 * E * SinDeg(2 * Mm - M) -
+                       0.0002 * SinDeg(Omega);
 
-    const double P = 0.2070 * E * SinDeg(M) + 0.0024 * E * SinDeg(2 * M) - 0.0392 * SinDeg(Mm)
-                     + 0.0116 * SinDeg(2 * Mm) - 0.0073 * E * SinDeg(Mm + M)
-                     + 0.0067 * E * SinDeg(Mm - M) + 0.0118 * SinDeg(2 * F1);
-    const double Q = 5.2207 - 0.0048 * E * CosDeg(M) + 0.0020 * E * CosDeg(2 * M)
-                     - 0.3299 * CosDeg(Mm) - 0.0060 * E * CosDeg(Mm + M)
-                     + 0.0041 * E * CosDeg(Mm - M);
+    const double P = 0.2070 * E * SinDeg(M) + 0.0024 * E * SinDeg(2 * M) - 0.0392 * SinDeg(Mm) +
+                     0.0116 * SinDeg(2 * Mm) - 0.0073 * E * SinDeg(Mm + M) + 0.0067 * E * SinDeg(Mm - M) +
+                     0.0118 * SinDeg(2 * F1);
+    const double Q = 5.2207 - 0.0048 * E * CosDeg(M) + 0.0020 * E * CosDeg(2 * M) - 0.3299 * CosDeg(Mm) -
+                     0.0060 * E * CosDeg(Mm + M) + 0.0041 * E * CosDeg(Mm - M);
     TShadowGeometry g{};
     g.Gamma = (P * CosDeg(F1) + Q * SinDeg(F1)) * (1.0 - 0.0048 * std::fabs(CosDeg(F1)));
-    g.U = 0.0059 + 0.0046 * E * CosDeg(M) - 0.0182 * CosDeg(Mm) + 0.0004 * CosDeg(2 * Mm)
-          - 0.0005 * CosDeg(M + Mm);
+    g.U = 0.0059 + 0.0046 * E * CosDeg(M) - 0.0182 * CosDeg(Mm) + 0.0004 * CosDeg(2 * Mm) - 0.0005 * CosDeg(M + Mm);
 
     date = JulianToDateTime(jde);
     return sun ? ClassifySolar(g) : ClassifyLunar(g);

@@ -9,7 +9,9 @@ namespace astro {
 // Base of every failure the library raises; what() is the message.
 class EAstroError : public std::runtime_error {
 public:
-    explicit EAstroError(const std::string& message) : std::runtime_error(message) {}
+    explicit EAstroError(const std::string& message)
+        : std::runtime_error(message)
+    {}
 };
 
 // Bad calendar input: an invalid year, month or day, a date in the 1582 gap, a negative JD.

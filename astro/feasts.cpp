@@ -22,18 +22,15 @@ struct TEasterCentury {
 };
 
 constexpr TEasterCentury EasterCenturies[] = {
-    {1583, 1699, 22, 2},
-    {1700, 1799, 23, 3},
-    {1800, 1899, 23, 4},
-    {1900, 2099, 24, 5},
-    {2100, 2199, 24, 6},
-    {2200, 2299, 25, 0},
-    {2300, 2399, 26, 1},
+    {1583, 1699, 22, 2}, {1700, 1799, 23, 3}, {1800, 1899, 23, 4}, {1900, 2099, 24, 5},
+    {2100, 2199, 24, 6}, {2200, 2299, 25, 0}, {2300, 2399, 26, 1},
 };
 
-const TEasterCentury& EasterCenturyOf(std::int32_t year) {
+const TEasterCentury& EasterCenturyOf(std::int32_t year)
+{
     for (const TEasterCentury& century : EasterCenturies) {
-        if (year >= century.FirstYear && year <= century.LastYear) return century;
+        if (year >= century.FirstYear && year <= century.LastYear)
+            return century;
     }
     throw E_OutOfAlgorithmRange(OutOfRangeMessage);
 }
@@ -41,13 +38,15 @@ const TEasterCentury& EasterCenturyOf(std::int32_t year) {
 // 0h of the k-th day counted from 1 March (32 is 1 April). Counting on the linear scale
 // rather than naming April (k - 31) keeps the far-future years valid in which the Hebrew
 // calendar's drift carries 15 Nisan into May (from 3430 on).
-TDateTime MarchDayToDateTime(std::int32_t year, std::int64_t marchDay) {
+TDateTime MarchDayToDateTime(std::int32_t year, std::int64_t marchDay)
+{
     return CalendarToDateTime(year, 3, 1) + static_cast<double>(marchDay - 1);
 }
 
 }  // namespace
 
-TDateTime EasterGregorian(std::int32_t year) {
+TDateTime EasterGregorian(std::int32_t year)
+{
     const TEasterCentury& century = EasterCenturyOf(year);
     const std::int32_t a = year % 19;
     const std::int32_t b = year % 4;
@@ -61,25 +60,29 @@ TDateTime EasterGregorian(std::int32_t year) {
         month = 4;
         day = d + e - 9;
         // Gauss's two exceptions keep Easter on or before 25 April.
-        if (day == 26) day = 19;
-        if (day == 25 && d == 28 && e == 6 && a > 10) day = 18;
+        if (day == 26)
+            day = 19;
+        if (day == 25 && d == 28 && e == 6 && a > 10)
+            day = 18;
     }
     return CalendarToDateTime(year, month, day);
 }
 
-TDateTime EasterJulian(std::int32_t year) {
+TDateTime EasterJulian(std::int32_t year)
+{
     const std::int32_t d = (19 * (year % 19) + 15) % 30;
     const std::int32_t f = ((2 * (year % 4) + 4 * (year % 7) - d + 34) % 7) + d + 114;
     return JulianCalendarToDateTime(year, f / 31, (f % 31) + 1);
 }
 
-TDateTime EasterDate(std::int32_t year) {
-    return year > 1582 ? EasterGregorian(year) : EasterJulian(year);
-}
+TDateTime EasterDate(std::int32_t year) { return year > 1582 ? EasterGregorian(year) : EasterJulian(year); }
 
-TDateTime PassoverDate(std::int32_t year) {
-    if (year < 359) throw E_OutOfAlgorithmRange(OutOfRangeMessage);
-    if (year > 9999) throw EConvertError("Invalid year");
+TDateTime PassoverDate(std::int32_t year)
+{
+    if (year < 359)
+        throw E_OutOfAlgorithmRange(OutOfRangeMessage);
+    if (year > 9999)
+        throw EConvertError("Invalid year");
     const std::int32_t s = year < 1583 ? 0 : (3 * (year / 100) - 5) / 4;
     const std::int32_t a = (12 * year + 12) % 19;
     const std::int32_t b = year % 4;

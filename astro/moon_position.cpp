@@ -45,14 +45,11 @@ TLunarArguments LunarArguments(double T)
     const double T3 = T2 * T;
     const double T4 = T3 * T;
     TLunarArguments a{};
-    a.LPrime = 218.3164591 + 481267.88134236 * T - 0.0013268 * T2 + T3 / 538841.0
-               - T4 / 65194000.0;
+    a.LPrime = 218.3164591 + 481267.88134236 * T - 0.0013268 * T2 + T3 / 538841.0 - T4 / 65194000.0;
     a.D = 297.8502042 + 445267.1115168 * T - 0.00163 * T2 + T3 / 545868.0 - T4 / 113065000.0;
     a.M = 357.5291092 + 35999.0502909 * T - 0.0001536 * T2 + T3 / 24490000.0;
-    a.MPrime = 134.9634114 + 477198.8676313 * T + 0.008997 * T2 + T3 / 69699.0
-               - T4 / 14712000.0;
-    a.F = 93.2720993 + 483202.0175273 * T - 0.0034029 * T2 - T3 / 3526000.0
-          + T4 / 863310000.0;
+    a.MPrime = 134.9634114 + 477198.8676313 * T + 0.008997 * T2 + T3 / 69699.0 - T4 / 14712000.0;
+    a.F = 93.2720993 + 483202.0175273 * T - 0.0034029 * T2 - T3 / 3526000.0 + T4 / 863310000.0;
     a.A1 = 119.75 + 131.849 * T;
     a.A2 = 53.09 + 479264.29 * T;
     a.A3 = 313.45 + 481266.484 * T;
@@ -66,13 +63,10 @@ double EccentricityFactor(int multipleOfM, double E)
 {
     switch (multipleOfM) {
     case 1:
-    case -1:
-        return E;
+    case -1: return E;
     case 2:
-    case -2:
-        return E * E;
-    default:
-        return 1.0;
+    case -2: return E * E;
+    default: return 1.0;
     }
 }
 
@@ -104,9 +98,8 @@ TSkyPosition MoonPosition(TDateTime t)
         sumB += EccentricityFactor(term.M, a.E) * term.SinB * SinDeg(TermArgument(term, a));
 
     sumL += 3958.0 * SinDeg(a.A1) + 1962.0 * SinDeg(a.LPrime - a.F) + 318.0 * SinDeg(a.A2);
-    sumB += -2235.0 * SinDeg(a.LPrime) + 382.0 * SinDeg(a.A3) + 175.0 * SinDeg(a.A1 - a.F)
-            + 175.0 * SinDeg(a.A1 + a.F) + 127.0 * SinDeg(a.LPrime - a.MPrime)
-            - 115.0 * SinDeg(a.LPrime + a.MPrime);
+    sumB += -2235.0 * SinDeg(a.LPrime) + 382.0 * SinDeg(a.A3) + 175.0 * SinDeg(a.A1 - a.F) +
+            175.0 * SinDeg(a.A1 + a.F) + 127.0 * SinDeg(a.LPrime - a.MPrime) - 115.0 * SinDeg(a.LPrime + a.MPrime);
 
     TSkyPosition pos{};
     pos.Longitude = a.LPrime + sumL / MicrodegreesPerDegree;
@@ -116,8 +109,7 @@ TSkyPosition MoonPosition(TDateTime t)
     return pos;
 }
 
-void TopocentricCorrection(TSkyPosition& pos, TDateTime t, double latitude, double longitude,
-                           double height)
+void TopocentricCorrection(TSkyPosition& pos, TDateTime t, double latitude, double longitude, double height)
 {
     CheckedLatitude(latitude);
     CheckedLongitude(longitude);
@@ -130,8 +122,7 @@ void TopocentricCorrection(TSkyPosition& pos, TDateTime t, double latitude, doub
     const double rhoCosPhi = CosDeg(u) + heightRatio * CosDeg(latitude);
 
     const double distanceAU = MoonPosition(t).Distance / AU_KM;
-    const double parallax = ArcSinDeg(SinDeg(SolarParallaxArcsec / ArcsecondsPerDegree)
-                                      / distanceAU);
+    const double parallax = ArcSinDeg(SinDeg(SolarParallaxArcsec / ArcsecondsPerDegree) / distanceAU);
     pos.Parallax = parallax;
 
     const double H = SiderealTime(t) - longitude - pos.RightAscension;
@@ -140,8 +131,7 @@ void TopocentricCorrection(TSkyPosition& pos, TDateTime t, double latitude, doub
     const double denominator = CosDeg(delta) - rhoCosPhi * sinParallax * CosDeg(H);
     const double deltaAlpha = ArcTanDeg(-rhoCosPhi * sinParallax * SinDeg(H) / denominator);
     pos.RightAscension += deltaAlpha;
-    pos.Declination = ArcTanDeg((SinDeg(delta) - rhoSinPhi * sinParallax) * CosDeg(deltaAlpha)
-                                / denominator);
+    pos.Declination = ArcTanDeg((SinDeg(delta) - rhoSinPhi * sinParallax) * CosDeg(deltaAlpha) / denominator);
 }
 
 }  // namespace astro

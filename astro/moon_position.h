@@ -34,7 +34,6 @@ TSkyPosition MoonPosition(TDateTime t);
 //            observer's reduced latitude is taken from (b/a)^2 tan(latitude).
 // Checked: against the difference of the moon's and the observer's vectors for six
 //          observers (equator to pole, 0 to 2800 m): within 0.0016 degree.
-void TopocentricCorrection(TSkyPosition& pos, TDateTime t, double latitude, double longitude,
-                           double height);
+void TopocentricCorrection(TSkyPosition& pos, TDateTime t, double latitude, double longitude, double height);
 
 }  // namespace astro

@@ -11,10 +11,7 @@
 namespace astro {
 namespace {
 
-double JulianCenturies(TDateTime t)
-{
-    return (DateTimeToJulian(CheckedInstant(t)) - J2000JD) / DaysPerJulianCentury;
-}
+double JulianCenturies(TDateTime t) { return (DateTimeToJulian(CheckedInstant(t)) - J2000JD) / DaysPerJulianCentury; }
 
 // A point on the unit circle, cos a + i sin a: multiplying two adds their angles.
 struct TRotation {
@@ -22,10 +19,7 @@ struct TRotation {
     double Sin;
 };
 
-TRotation operator*(TRotation a, TRotation b)
-{
-    return {a.Cos * b.Cos - a.Sin * b.Sin, a.Sin * b.Cos + a.Cos * b.Sin};
-}
+TRotation operator*(TRotation a, TRotation b) { return {a.Cos * b.Cos - a.Sin * b.Sin, a.Sin * b.Cos + a.Cos * b.Sin}; }
 
 // The table multiplies each fundamental argument by -2..2 only.
 constexpr int LargestMultiple = 2;

@@ -52,8 +52,8 @@ bool IsOctant(TMoonPhase phase) { return phase <= mpWaningCrescent && phase % 2 
 
 double PhaseTermSine(const TPhaseTerm& term, const TPhaseArguments& a)
 {
-    const double argument = term.MoonAnomaly * a.MoonAnomaly + term.SunAnomaly * a.SunAnomaly
-                            + term.F * a.F + term.Omega * a.Omega;
+    const double argument =
+        term.MoonAnomaly * a.MoonAnomaly + term.SunAnomaly * a.SunAnomaly + term.F * a.F + term.Omega * a.Omega;
     const double factor = term.EPower == 2 ? a.E * a.E : (term.EPower == 1 ? a.E : 1.0);
     return factor * SinDeg(argument);
 }
@@ -71,11 +71,9 @@ double QuarterCorrection(TMoonPhase phase, const TPhaseArguments& a)
     double sum = 0.0;
     for (const TQuarterTerm& term : QuarterTerms)
         sum += term.Coefficient * PhaseTermSine(term, a);
-    const double W = 0.00306 - 0.00038 * a.E * CosDeg(a.SunAnomaly)
-                     + 0.00026 * CosDeg(a.MoonAnomaly)
-                     - 0.00002 * CosDeg(a.MoonAnomaly - a.SunAnomaly)
-                     + 0.00002 * CosDeg(a.MoonAnomaly + a.SunAnomaly)
-                     + 0.00002 * CosDeg(2.0 * a.F);
+    const double W = 0.00306 - 0.00038 * a.E * CosDeg(a.SunAnomaly) + 0.00026 * CosDeg(a.MoonAnomaly) -
+                     0.00002 * CosDeg(a.MoonAnomaly - a.SunAnomaly) + 0.00002 * CosDeg(a.MoonAnomaly + a.SunAnomaly) +
+                     0.00002 * CosDeg(2.0 * a.F);
     return phase == mpFirstQuarter ? sum + W : sum - W;
 }
 
@@ -84,8 +82,7 @@ double PlanetaryCorrection(const TPhaseArguments& a)
     const double T = a.K / LunationsPerCentury;
     double sum = 0.0;
     for (const TPlanetaryPhaseTerm& term : PlanetaryPhaseTerms)
-        sum += term.Coefficient
-               * SinDeg(term.Constant + term.PerLunation * a.K + term.PerT2 * T * T);
+        sum += term.Coefficient * SinDeg(term.Constant + term.PerLunation * a.K + term.PerT2 * T * T);
     return sum;
 }
 
@@ -101,11 +98,9 @@ TPhaseArguments PhaseArguments(TMoonPhase phase, TDateTime date)
     const double T2 = T * T;
     const double T3 = T2 * T;
     const double T4 = T3 * T;
-    a.MeanJDE = 2451550.09765 + 29.530588853 * K + 0.0001337 * T2 - 0.000000150 * T3
-                + 0.00000000073 * T4;
+    a.MeanJDE = 2451550.09765 + 29.530588853 * K + 0.0001337 * T2 - 0.000000150 * T3 + 0.00000000073 * T4;
     a.SunAnomaly = 2.5534 + 29.10535669 * K - 0.0000218 * T2 - 0.00000011 * T3;
-    a.MoonAnomaly = 201.5643 + 385.81693528 * K + 0.0107438 * T2 + 0.00001239 * T3
-                    - 0.000000058 * T4;
+    a.MoonAnomaly = 201.5643 + 385.81693528 * K + 0.0107438 * T2 + 0.00001239 * T3 - 0.000000058 * T4;
     a.F = 160.7108 + 390.67050274 * K - 0.0016341 * T2 - 0.00000227 * T3 + 0.000000011 * T4;
     a.Omega = 124.7746 - 1.5637558 * K + 0.0020691 * T2 + 0.00000215 * T3;
     a.E = 1.0 - 0.002516 * T0 - 0.0000074 * T0 * T0;
@@ -117,8 +112,8 @@ TDateTime PrincipalPhaseInstant(TMoonPhase phase, TDateTime date)
     if (!IsPrincipal(phase))
         throw E_OutOfAlgorithmRange(InvalidPhaseMessage);
     const TPhaseArguments a = PhaseArguments(phase, date);
-    const double periodic = (phase == mpNew || phase == mpFull) ? NewFullMoonCorrection(phase, a)
-                                                                 : QuarterCorrection(phase, a);
+    const double periodic =
+        (phase == mpNew || phase == mpFull) ? NewFullMoonCorrection(phase, a) : QuarterCorrection(phase, a);
     return JulianToDateTime(a.MeanJDE + periodic + PlanetaryCorrection(a));
 }
 
@@ -212,8 +207,8 @@ bool IsBlueMoonLunation(int n)
     constexpr double BeforeNewMoonDays = 5.0;
     // In floating point, so that no lunation number overflows; PhaseAfter rejects the
     // lunations outside the algorithms' span.
-    const TDateTime newMoon = PhaseAfter(
-        mpNew, (static_cast<double>(n) - 1.0) * SynodicMonth + LunationEpoch - BeforeNewMoonDays);
+    const TDateTime newMoon =
+        PhaseAfter(mpNew, (static_cast<double>(n) - 1.0) * SynodicMonth + LunationEpoch - BeforeNewMoonDays);
     // The lunation's full moon is the first after its new moon; the one after lies beyond the
     // lunation, so the answer is that full moon's alone.
     return IsSecondFullMoonOfMonth(PhaseAfter(mpFull, newMoon));

@@ -32,8 +32,7 @@ constexpr double DirectionProbe = 30.0 / 86400.0;
 
 [[noreturn]] void ThrowNoRiseSet() { throw E_NoRiseSet("No rises or sets calculable"); }
 
-double StandardAltitude(bool isSun, TRiseSetEvent event, TDateTime date, double latitude,
-                        double longitude)
+double StandardAltitude(bool isSun, TRiseSetEvent event, TDateTime date, double latitude, double longitude)
 {
     if (event == rsTransit)
         return 0.0;
@@ -91,28 +90,24 @@ TLocalSky SkyAt(const TBodyDay& body, double m, double latitude, double longitud
     double H = Normalize360(theta - longitude - alpha);
     if (H > 180.0)
         H -= 360.0;
-    const double h = ArcSinDeg(SinDeg(latitude) * SinDeg(delta)
-                               + CosDeg(latitude) * CosDeg(delta) * CosDeg(H));
+    const double h = ArcSinDeg(SinDeg(latitude) * SinDeg(delta) + CosDeg(latitude) * CosDeg(delta) * CosDeg(H));
     return {H, h, delta};
 }
 
 // One correction of the day fraction m of an event, from the body's hour angle and altitude
 // interpolated at m.
-double Correction(const TBodyDay& body, double m, TRiseSetEvent event, double h0,
-                  double latitude, double longitude)
+double Correction(const TBodyDay& body, double m, TRiseSetEvent event, double h0, double latitude, double longitude)
 {
     const TLocalSky sky = SkyAt(body, m, latitude, longitude);
     if (event == rsTransit)
         return -sky.HourAngle / 360.0;
-    const double denominator =
-        360.0 * CosDeg(sky.Declination) * CosDeg(latitude) * SinDeg(sky.HourAngle);
+    const double denominator = 360.0 * CosDeg(sky.Declination) * CosDeg(latitude) * SinDeg(sky.HourAngle);
     if (denominator == 0.0)
         ThrowNoRiseSet();
     return (sky.Altitude - h0) / denominator;
 }
 
-bool GoesTheRightWay(const TBodyDay& body, double m, TRiseSetEvent event, double latitude,
-                     double longitude)
+bool GoesTheRightWay(const TBodyDay& body, double m, TRiseSetEvent event, double latitude, double longitude)
 {
     if (event == rsTransit)
         return true;
@@ -125,8 +120,8 @@ bool GoesTheRightWay(const TBodyDay& body, double m, TRiseSetEvent event, double
 // SettledStep. Nothing when the steps do not settle within MaxCorrections (the body only
 // grazes the altitude there), run beyond the interpolated days, or settle on a crossing the
 // other way (a set where a rise is asked).
-std::optional<double> Settle(const TBodyDay& body, double start, TRiseSetEvent event,
-                             double h0, double latitude, double longitude)
+std::optional<double> Settle(const TBodyDay& body, double start, TRiseSetEvent event, double h0, double latitude,
+                             double longitude)
 {
     double m = start;
     for (int step = 0; step < MaxCorrections; ++step) {
@@ -151,15 +146,14 @@ constexpr std::array<double, 3> StartFractions = {0.0, 0.5, 1.0};
 // The first estimate of the event's day fraction, made as the reference makes it at 0h but
 // from the body's position interpolated at the day fraction from. Nothing when the body does
 // not reach h0 there.
-std::optional<double> StartFrom(const TBodyDay& body, double from, TRiseSetEvent event,
-                                double h0, double latitude, double longitude)
+std::optional<double> StartFrom(const TBodyDay& body, double from, TRiseSetEvent event, double h0, double latitude,
+                                double longitude)
 {
     const auto& ra = body.RightAscension;
     const auto& dec = body.Declination;
     const double alpha = Interpolate3(ra[0], ra[1], ra[2], from);
     const double delta = Interpolate3(dec[0], dec[1], dec[2], from);
-    const double cosH0 = (SinDeg(h0) - SinDeg(latitude) * SinDeg(delta))
-                         / (CosDeg(latitude) * CosDeg(delta));
+    const double cosH0 = (SinDeg(h0) - SinDeg(latitude) * SinDeg(delta)) / (CosDeg(latitude) * CosDeg(delta));
     // Written so that a NaN (latitude at a pole) also fails.
     if (!(cosH0 >= -1.0 && cosH0 <= 1.0))
         return std::nullopt;
@@ -179,8 +173,7 @@ std::optional<double> StartFrom(const TBodyDay& body, double from, TRiseSetEvent
 
 // Day fraction of the event: on the day when it happens that day; otherwise one found on a
 // neighbouring day.
-double EventFraction(const TBodyDay& body, TRiseSetEvent event, double h0, double latitude,
-                     double longitude)
+double EventFraction(const TBodyDay& body, TRiseSetEvent event, double h0, double latitude, double longitude)
 {
     std::optional<double> besideTheDay;
     for (const double from : StartFractions) {
@@ -195,8 +188,7 @@ double EventFraction(const TBodyDay& body, TRiseSetEvent event, double h0, doubl
         // The start ran to the crossing of the day before or after; the day's own crossing,
         // if there is one, lies about a day from it.
         const double restart = *first < 0.0 ? *first + 1.0 : *first - 1.0;
-        const std::optional<double> second =
-            Settle(body, restart, event, h0, latitude, longitude);
+        const std::optional<double> second = Settle(body, restart, event, h0, latitude, longitude);
         if (second && OnTheDay(*second))
             return *second;
         if (!besideTheDay)
@@ -231,8 +223,7 @@ double Interpolate3(double y1, double y2, double y3, double n)
     return y2 + n / 2.0 * (a + b + n * c);
 }
 
-TDateTime RiseTransitSet(bool isSun, TRiseSetEvent event, TDateTime date, double latitude,
-                         double longitude)
+TDateTime RiseTransitSet(bool isSun, TRiseSetEvent event, TDateTime date, double latitude, double longitude)
 {
     CheckedInstant(date);
     CheckedLongitude(longitude);
@@ -241,8 +232,7 @@ TDateTime RiseTransitSet(bool isSun, TRiseSetEvent event, TDateTime date, double
     return body.Day + EventFraction(body, event, h0, latitude, longitude);
 }
 
-TDateTime SunAltitudeTime(TRiseSetEvent event, TDateTime date, double altitude,
-                          double latitude, double longitude)
+TDateTime SunAltitudeTime(TRiseSetEvent event, TDateTime date, double altitude, double latitude, double longitude)
 {
     if (event != rsRise && event != rsSet)
         throw E_OutOfAlgorithmRange("Invalid TRiseSetEvent");

@@ -71,8 +71,7 @@ double Interpolate3(double y1, double y2, double y3, double n);
 //          the standard altitude (up to 6 min off there). Reported on the day exactly when
 //          the search finds the event that day, except 19 of 12,400 moon searches at 62..70
 //          degrees, where a rise and set less than an hour apart turn within 0.1 degrees.
-TDateTime RiseTransitSet(bool isSun, TRiseSetEvent event, TDateTime date, double latitude,
-                         double longitude);
+TDateTime RiseTransitSet(bool isSun, TRiseSetEvent event, TDateTime date, double latitude, double longitude);
 
 // The six operations of the Sun and Moon: RiseTransitSet for one body and one event.
 TDateTime SunRiseTime(TDateTime date, double latitude, double longitude);
@@ -92,7 +91,6 @@ TDateTime MoonTransitTime(TDateTime date, double latitude, double longitude);
 // Checked: -18, -12, -6, -4, -0.8333 and +6 degrees every day of 2024 at 70 S..70 N against
 //          a brute-force search with the same positions: within 0.3 s, none missed or
 //          invented; the sun's altitude at the instant within 0.0003 degrees of the one asked.
-TDateTime SunAltitudeTime(TRiseSetEvent event, TDateTime date, double altitude,
-                          double latitude, double longitude);
+TDateTime SunAltitudeTime(TRiseSetEvent event, TDateTime date, double altitude, double latitude, double longitude);
 
 }  // namespace astro

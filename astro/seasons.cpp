@@ -28,10 +28,7 @@ constexpr double SolarTermDaysPerSine = 58.0;
 // First guess of the March equinox, counted from 1 January (days).
 constexpr double MarchEquinoxDayOfYear = 31.0 + 28.0 + 21.0;
 
-bool IsGregorianLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+bool IsGregorianLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 // 1 January 0h of the year in the proleptic Gregorian calendar, or of the year before it.
 // The year before year 1 is the proleptic year 0 (a leap year), counted arithmetically so
@@ -98,8 +95,7 @@ TDateTime SolarTermInstant(int year, int term)
     double longitude = SunLongitude(t);
     TDateTime best = t;
     double bestDifference = std::fabs(AngleDifference(target, longitude));
-    for (int step = 0; std::fabs(AngleDifference(target, longitude)) > SolarTermToleranceDeg;
-         ++step) {
+    for (int step = 0; std::fabs(AngleDifference(target, longitude)) > SolarTermToleranceDeg; ++step) {
         if (step == SolarTermStepLimit)
             throw E_OutOfAlgorithmRange("Out of range of the algorithm");
         t += SolarTermDaysPerSine * SinDeg(target - longitude);

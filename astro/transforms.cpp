@@ -16,8 +16,7 @@ void EclipticToEquatorial(TSkyPosition& pos, TDateTime t)
     const double beta = pos.Latitude;
     const double epsilon = nutation.Epsilon;
     pos.Longitude = lambda;
-    pos.RightAscension = ArcTan2Deg(SinDeg(lambda) * CosDeg(epsilon) - TanDeg(beta) * SinDeg(epsilon),
-                                    CosDeg(lambda));
+    pos.RightAscension = ArcTan2Deg(SinDeg(lambda) * CosDeg(epsilon) - TanDeg(beta) * SinDeg(epsilon), CosDeg(lambda));
     pos.Declination = ArcSinDeg(SinDeg(beta) * CosDeg(epsilon) + CosDeg(beta) * SinDeg(epsilon) * SinDeg(lambda));
 }
 

@@ -38,15 +38,15 @@ inline double CosForSeries(double x)
     const double sign = 1.0 - 2.0 * std::fabs(k - 2.0 * halfK);
     const double r2 = r * r;
     double p = 1.0 / 2432902008176640000.0;  // 1/20!
-    p = p * r2 - 1.0 / 6402373705728000.0;     // 1/18!
-    p = p * r2 + 1.0 / 20922789888000.0;       // 1/16!
-    p = p * r2 - 1.0 / 87178291200.0;          // 1/14!
-    p = p * r2 + 1.0 / 479001600.0;            // 1/12!
-    p = p * r2 - 1.0 / 3628800.0;              // 1/10!
-    p = p * r2 + 1.0 / 40320.0;                // 1/8!
-    p = p * r2 - 1.0 / 720.0;                  // 1/6!
-    p = p * r2 + 1.0 / 24.0;                   // 1/4!
-    p = p * r2 - 0.5;                          // 1/2!
+    p = p * r2 - 1.0 / 6402373705728000.0;   // 1/18!
+    p = p * r2 + 1.0 / 20922789888000.0;     // 1/16!
+    p = p * r2 - 1.0 / 87178291200.0;        // 1/14!
+    p = p * r2 + 1.0 / 479001600.0;          // 1/12!
+    p = p * r2 - 1.0 / 3628800.0;            // 1/10!
+    p = p * r2 + 1.0 / 40320.0;              // 1/8!
+    p = p * r2 - 1.0 / 720.0;                // 1/6!
+    p = p * r2 + 1.0 / 24.0;                 // 1/4!
+    p = p * r2 - 0.5;                        // 1/2!
     p = p * r2 + 1.0;
     return sign * p;
 }
@@ -72,16 +72,15 @@ public:
     double Sum(std::size_t power, double tau) const
     {
         const std::size_t first = FStart[power];
-        return SumTerms(FA.data() + first, FB.data() + first, FC.data() + first,
-                        FStart[power + 1] - first, tau);
+        return SumTerms(FA.data() + first, FB.data() + first, FC.data() + first, FStart[power + 1] - first, tau);
     }
 
 private:
     // Eight running sums keep independent terms in flight together (and in the lanes of a
     // vector register); the order of addition differs from one running sum only by rounding.
     // The AVX2 clone is picked at load time on processors that have it.
-    __attribute__((target_clones("avx2", "default"))) static double SumTerms(
-        const double* A, const double* B, const double* C, std::size_t count, double tau)
+    __attribute__((target_clones("avx2", "default"))) static double
+    SumTerms(const double* A, const double* B, const double* C, std::size_t count, double tau)
     {
         constexpr std::size_t Lanes = 8;
         double sums[Lanes] = {};
@@ -168,20 +167,11 @@ void TVSOP::ToFK5(double& L, double& B) const
     L = adjustedL;
 }
 
-TVSOPTerm TVSOPEarth::LongitudeTerm(int index, int power) const
-{
-    return TermOf(EarthLongitudeTerms, index, power);
-}
+TVSOPTerm TVSOPEarth::LongitudeTerm(int index, int power) const { return TermOf(EarthLongitudeTerms, index, power); }
 
-TVSOPTerm TVSOPEarth::LatitudeTerm(int index, int power) const
-{
-    return TermOf(EarthLatitudeTerms, index, power);
-}
+TVSOPTerm TVSOPEarth::LatitudeTerm(int index, int power) const { return TermOf(EarthLatitudeTerms, index, power); }
 
-TVSOPTerm TVSOPEarth::RadiusTerm(int index, int power) const
-{
-    return TermOf(EarthRadiusTerms, index, power);
-}
+TVSOPTerm TVSOPEarth::RadiusTerm(int index, int power) const { return TermOf(EarthRadiusTerms, index, power); }
 
 double TVSOPEarth::Longitude() const { return SumSeries(EarthLongitudeColumns(), Tau()); }
 double TVSOPEarth::Latitude() const { return SumSeries(EarthLatitudeColumns(), Tau()); }

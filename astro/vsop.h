@@ -1,8 +1,8 @@
 #pragma once
 // Planetary positions from VSOP87 series: a generic evaluator and the earth's series.
 
-#include "astro/types.h"
 #include "astro/instantrange.h"
+#include "astro/types.h"
 
 namespace astro {
 

@@ -14,8 +14,7 @@ TLocationList Places(int count)
 {
     TLocationList list;
     for (int i = 0; i < count; ++i)
-        list.append({QStringLiteral("Place %1").arg(i), -60.0 + (i % 1200) * 0.1,
-                     -170.0 + (i % 3400) * 0.1, i % 3000});
+        list.append({QStringLiteral("Place %1").arg(i), -60.0 + (i % 1200) * 0.1, -170.0 + (i % 3400) * 0.1, i % 3000});
     return list;
 }
 
@@ -62,8 +61,4 @@ void BM_SaveLocationsIntoEmptyFile(benchmark::State& state)
 
 BENCHMARK(BM_LoadLocations)->Arg(1000)->Arg(2000)->Arg(4000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveLocations)->Arg(1000)->Arg(2000)->Arg(4000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SaveLocationsIntoEmptyFile)
-    ->Arg(1000)
-    ->Arg(2000)
-    ->Arg(4000)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveLocationsIntoEmptyFile)->Arg(1000)->Arg(2000)->Arg(4000)->Unit(benchmark::kMillisecond);

@@ -30,30 +30,33 @@ constexpr double Longitude = -13.40;
 
 // Instants spread over several years and times of day, so that no one lunation, eclipse
 // season or leap-month pattern decides the figure.
-std::array<TDateTime, 16> SampleInstants() {
+std::array<TDateTime, 16> SampleInstants()
+{
     std::array<TDateTime, 16> instants{};
     const TDateTime first = astro::CalendarToDateTime(2019, 1, 7) + 0.3;
-    for (std::size_t i = 0; i < instants.size(); ++i) instants[i] = first + 131.37 * i;
+    for (std::size_t i = 0; i < instants.size(); ++i)
+        instants[i] = first + 131.37 * i;
     return instants;
 }
 
-int YearOf(TDateTime u) {
-    return astro::DateTimeToCalendar(u).Year;
-}
+int YearOf(TDateTime u) { return astro::DateTimeToCalendar(u).Year; }
 
-std::array<TDateTime, 4> Seasons(int year) {
+std::array<TDateTime, 4> Seasons(int year)
+{
     return {astro::SeasonBegin(year, astro::ssSpring), astro::SeasonBegin(year, astro::ssSummer),
             astro::SeasonBegin(year, astro::ssAutumn), astro::SeasonBegin(year, astro::ssWinter)};
 }
 
 // The window's list with the day's rise, transit and set times.
-std::pair<TYearEvents, TDayEvents> YearEventList(TDateTime u) {
+std::pair<TYearEvents, TDayEvents> YearEventList(TDateTime u)
+{
     return {YearEvents(u), DayEvents(std::floor(u), Latitude, Longitude)};
 }
 
 // Runs body on each sample instant in turn.
 template <typename Body>
-void RunOverInstants(benchmark::State& state, Body body) {
+void RunOverInstants(benchmark::State& state, Body body)
+{
     const std::array<TDateTime, 16> instants = SampleInstants();
     std::size_t i = 0;
     for (auto _ : state) {
@@ -62,25 +65,25 @@ void RunOverInstants(benchmark::State& state, Body body) {
     }
 }
 
-void BM_YearEventList(benchmark::State& state) {
-    RunOverInstants(state, YearEventList);
-}
+void BM_YearEventList(benchmark::State& state) { RunOverInstants(state, YearEventList); }
 BENCHMARK(BM_YearEventList)->Unit(benchmark::kMillisecond);
 
-void BM_Seasons(benchmark::State& state) {
+void BM_Seasons(benchmark::State& state)
+{
     RunOverInstants(state, [](TDateTime u) { return Seasons(YearOf(u)); });
 }
 BENCHMARK(BM_Seasons)->Unit(benchmark::kMicrosecond);
 
-void BM_OrbitEvents(benchmark::State& state) {
+void BM_OrbitEvents(benchmark::State& state)
+{
     RunOverInstants(state, [](TDateTime u) {
-        return astro::PerigeeAfter(u) + astro::ApogeeAfter(u) + astro::PerihelionAfter(u) +
-               astro::AphelionAfter(u);
+        return astro::PerigeeAfter(u) + astro::ApogeeAfter(u) + astro::PerihelionAfter(u) + astro::AphelionAfter(u);
     });
 }
 BENCHMARK(BM_OrbitEvents)->Unit(benchmark::kMicrosecond);
 
-void BM_NextEclipses(benchmark::State& state) {
+void BM_NextEclipses(benchmark::State& state)
+{
     RunOverInstants(state, [](TDateTime u) {
         TDateTime solar = u;
         TDateTime lunar = u;
@@ -89,7 +92,8 @@ void BM_NextEclipses(benchmark::State& state) {
 }
 BENCHMARK(BM_NextEclipses)->Unit(benchmark::kMicrosecond);
 
-void BM_EasterPassover(benchmark::State& state) {
+void BM_EasterPassover(benchmark::State& state)
+{
     RunOverInstants(state, [](TDateTime u) {
         const int year = YearOf(u);
         return astro::EasterDate(year) + astro::PassoverDate(year);
@@ -97,30 +101,34 @@ void BM_EasterPassover(benchmark::State& state) {
 }
 BENCHMARK(BM_EasterPassover)->Unit(benchmark::kMicrosecond);
 
-void BM_ChineseNewYear(benchmark::State& state) {
+void BM_ChineseNewYear(benchmark::State& state)
+{
     RunOverInstants(state, [](TDateTime u) { return astro::ChineseNewYearOf(YearOf(u)); });
 }
 BENCHMARK(BM_ChineseNewYear)->Unit(benchmark::kMicrosecond);
 
-void BM_ChineseZodiacOfNewYear(benchmark::State& state) {
-    RunOverInstants(state, [](TDateTime u) {
-        return astro::ChineseDateOf(astro::ChineseNewYearOf(YearOf(u))).YearBranch;
-    });
+void BM_ChineseZodiacOfNewYear(benchmark::State& state)
+{
+    RunOverInstants(state,
+                    [](TDateTime u) { return astro::ChineseDateOf(astro::ChineseNewYearOf(YearOf(u))).YearBranch; });
 }
 BENCHMARK(BM_ChineseZodiacOfNewYear)->Unit(benchmark::kMicrosecond);
 
-void BM_SunAndMoonRiseTransitSet(benchmark::State& state) {
+void BM_SunAndMoonRiseTransitSet(benchmark::State& state)
+{
     RunOverInstants(state, [](TDateTime u) { return DayEvents(std::floor(u), Latitude, Longitude); });
 }
 BENCHMARK(BM_SunAndMoonRiseTransitSet)->Unit(benchmark::kMicrosecond);
 
 // The two searches the Chinese calendar repeats most.
-void BM_PrincipalTermBefore(benchmark::State& state) {
+void BM_PrincipalTermBefore(benchmark::State& state)
+{
     RunOverInstants(state, [](TDateTime u) { return astro::PrincipalTermBefore(u); });
 }
 BENCHMARK(BM_PrincipalTermBefore)->Unit(benchmark::kMicrosecond);
 
-void BM_NewMoonAfter(benchmark::State& state) {
+void BM_NewMoonAfter(benchmark::State& state)
+{
     RunOverInstants(state, [](TDateTime u) { return astro::PhaseAfter(astro::mpNew, u); });
 }
 BENCHMARK(BM_NewMoonAfter)->Unit(benchmark::kMicrosecond);

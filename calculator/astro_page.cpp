@@ -38,8 +38,8 @@ double barlowFactor(const TList& list)
 // The tail shared by the three set-up lines.
 QString focalLengthText(const QString& focalLength, double magnification)
 {
-    return QStringLiteral(" Effective focal length = ") + focalLength + QStringLiteral("mm thus magnification = ")
-           + RoundedText(magnification, 1) + QStringLiteral("x ");
+    return QStringLiteral(" Effective focal length = ") + focalLength + QStringLiteral("mm thus magnification = ") +
+           RoundedText(magnification, 1) + QStringLiteral("x ");
 }
 
 }  // namespace
@@ -48,12 +48,11 @@ TAstroPage::TAstroPage()
     : cmbxA_PF_Barlow(barlowNames(), 0),
       MemoAstro(QString::fromUtf8(AstroText))
 {
-    for (TControl* input : std::initializer_list<TControl*>{&cmbxA_PF_Barlow, &edtA_T_fl, &edtA_T_aperture,
-                                                           &edtA_T_EyepieceFL, &edtA_LensFL, &edtA_LensFR,
-                                                           &edtA_EffFL})
+    for (TControl* input :
+         std::initializer_list<TControl*>{&cmbxA_PF_Barlow, &edtA_T_fl, &edtA_T_aperture, &edtA_T_EyepieceFL,
+                                          &edtA_LensFL, &edtA_LensFR, &edtA_EffFL})
         input->setColor(clInput);
-    edtA_LensFL.setHint(
-        QStringLiteral("this should be in 35mm equivalent terms to get the equivalent magnification"));
+    edtA_LensFL.setHint(QStringLiteral("this should be in 35mm equivalent terms to get the equivalent magnification"));
     lblA_Afocal.setHint(QStringLiteral("the f/ratio will be the smallest of either exit pupil or the camera aperture; "
                                        "effective fl and magnification equate to 35mm film size"));
     for (TEdit* result : {&edtA_Mag, &edtA_Ang1, &edtA_Ang2, &edtA_MoonPC, &edtA_StarTrailTime})
@@ -81,28 +80,28 @@ void TAstroPage::edtA_T_flChange()
         return;
     }
 
-    lblA_Resolve.setText(QStringLiteral("Dawe's limit of resolving power for this aperture = ")
-                         + FloatToStr(RoundTo(1160 / aperture, 0) / 10)
-                         + QStringLiteral(" arc seconds (compared to naked eye approx. 18 arc seconds, but note "
-                                          "that atmosphere disturbances usually limit this to 1 to 4 arc seconds "
-                                          "at best)"));
-    lblLightGather.setText(QStringLiteral("Light gathering power compared to naked eye = ")
-                           + RoundedText(aperture * aperture / EyePupilAreaFactor, 0) + QStringLiteral(" times"));
-    lblLimMagV.setText(QStringLiteral("Visual limiting magnitude = ")
-                       + RoundedText(5 * CheckedLog10(aperture) + 1.96, 1)
-                       + QStringLiteral("  (photographic limiting magnitude usually 2-3 magnitudes less depending "
-                                        "on exposure)"));
+    lblA_Resolve.setText(QStringLiteral("Dawe's limit of resolving power for this aperture = ") +
+                         FloatToStr(RoundTo(1160 / aperture, 0) / 10) +
+                         QStringLiteral(" arc seconds (compared to naked eye approx. 18 arc seconds, but note "
+                                        "that atmosphere disturbances usually limit this to 1 to 4 arc seconds "
+                                        "at best)"));
+    lblLightGather.setText(QStringLiteral("Light gathering power compared to naked eye = ") +
+                           RoundedText(aperture * aperture / EyePupilAreaFactor, 0) + QStringLiteral(" times"));
+    lblLimMagV.setText(QStringLiteral("Visual limiting magnitude = ") +
+                       RoundedText(5 * CheckedLog10(aperture) + 1.96, 1) +
+                       QStringLiteral("  (photographic limiting magnitude usually 2-3 magnitudes less depending "
+                                      "on exposure)"));
 
     const double primeRatio = telescopeFL / aperture;
-    lblA_T_fr.setText(QStringLiteral("Prime focus f/ratio = f/") + RoundedText(primeRatio, 1)
-                      + focalLengthText(edtA_T_fl.text(), telescopeFL / NormalFocalLength));
+    lblA_T_fr.setText(QStringLiteral("Prime focus f/ratio = f/") + RoundedText(primeRatio, 1) +
+                      focalLengthText(edtA_T_fl.text(), telescopeFL / NormalFocalLength));
 
     const double projectedFL = telescopeFL * barlow;
-    lblA_NegProjFR.setText(QStringLiteral("Negative projection f/ratio = f/") + RoundedText(primeRatio * barlow, 1)
-                           + focalLengthText(RoundedText(projectedFL, 0), projectedFL / NormalFocalLength));
+    lblA_NegProjFR.setText(QStringLiteral("Negative projection f/ratio = f/") + RoundedText(primeRatio * barlow, 1) +
+                           focalLengthText(RoundedText(projectedFL, 0), projectedFL / NormalFocalLength));
 
-    lblA_Afocal.setText(QStringLiteral(
-        "Afocal method not being used, need to give values for eyepiece and camera lens focal lengths"));
+    lblA_Afocal.setText(
+        QStringLiteral("Afocal method not being used, need to give values for eyepiece and camera lens focal lengths"));
     lblExitPupil.setText(NotAvailable);
     if (edtA_T_EyepieceFL.text().isEmpty() || edtA_LensFL.text().isEmpty())
         return;
@@ -116,13 +115,13 @@ void TAstroPage::edtA_T_flChange()
     const double exitPupil = Divide(aperture * eyepieceFL, telescopeFL * barlow);
     const double lensAperture = edtA_LensFR.text().isEmpty() ? 0 : Divide(lensFL, value(edtA_LensFR));
     // Whichever of the camera's aperture and the telescope's exit pupil is smaller limits the light.
-    const double afocalRatio = lensAperture != 0 && lensAperture < exitPupil ? Divide(lensFL, lensAperture)
-                                                                               : Divide(lensFL, exitPupil);
-    lblA_Afocal.setText(QStringLiteral("Afocal method f/ratio = f/") + RoundedText(afocalRatio, 1)
-                        + focalLengthText(RoundedText(effectiveFL, 0), effectiveFL / NormalFocalLength));
-    lblExitPupil.setText(QStringLiteral("Telescope exit pupil = ") + RoundedText(exitPupil, 1)
-                         + QStringLiteral("mm Visual telescope magnification = ") + RoundedText(visualMagnification, 1)
-                         + QStringLiteral("x "));
+    const double afocalRatio =
+        lensAperture != 0 && lensAperture < exitPupil ? Divide(lensFL, lensAperture) : Divide(lensFL, exitPupil);
+    lblA_Afocal.setText(QStringLiteral("Afocal method f/ratio = f/") + RoundedText(afocalRatio, 1) +
+                        focalLengthText(RoundedText(effectiveFL, 0), effectiveFL / NormalFocalLength));
+    lblExitPupil.setText(QStringLiteral("Telescope exit pupil = ") + RoundedText(exitPupil, 1) +
+                         QStringLiteral("mm Visual telescope magnification = ") + RoundedText(visualMagnification, 1) +
+                         QStringLiteral("x "));
 }
 
 void TAstroPage::edtA_EffFLChange()

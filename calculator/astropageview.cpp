@@ -60,8 +60,7 @@ QGroupBox* imageSizeGroup(TFrmMain& form)
     grid->addWidget(Bind::caption("degrees"), 2, 4);
     addCaptioned(grid, 3, "Full moon diameter as percent of film height:", shortEdit(form.astro.edtA_MoonPC));
     grid->addWidget(wrapped(Bind::caption("%  (moon diameter approx. 0.51degrees)")), 3, 2, 1, 4);
-    addCaptioned(grid, 4, "Max. duration untracked to avoid star trails:",
-                 shortEdit(form.astro.edtA_StarTrailTime));
+    addCaptioned(grid, 4, "Max. duration untracked to avoid star trails:", shortEdit(form.astro.edtA_StarTrailTime));
     grid->addWidget(wrapped(Bind::caption("seconds. (based on 15sec for 50mm lens on 35mm camera)")), 4, 2, 1, 4);
     grid->setColumnStretch(5, 1);
     return box;

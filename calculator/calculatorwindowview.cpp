@@ -78,7 +78,9 @@ void connectClipboard(QAction* action, Operation operation)
 
 }  // namespace
 
-CalculatorWindowView::CalculatorWindowView(TFrmMain& form, QWidget* parent) : QMainWindow(parent), FForm(form)
+CalculatorWindowView::CalculatorWindowView(TFrmMain& form, QWidget* parent)
+    : QMainWindow(parent),
+      FForm(form)
 {
     setObjectName("FrmMain");
     createMenus();
@@ -181,14 +183,10 @@ QWidget* CalculatorWindowView::createPages()
         TTabSheet& sheet;
         QWidget* page;
     } sheets[] = {
-        {FForm.tbshtDOF, createDofPage(FForm, nullptr)},
-        {FForm.tbshtCalc, createConversionsPage(FForm, nullptr)},
-        {FForm.tbshtEV, createExposurePage(FForm, nullptr)},
-        {FForm.tbshtZone, memoPage(FForm.MemoZone)},
-        {FForm.tbshtMacro, createMacroPage(FForm, nullptr)},
-        {FForm.tbshtAstro, createAstroPage(FForm, nullptr)},
-        {FForm.tbshtSun, createSunPage(FForm, nullptr)},
-        {FForm.tbshtHelp, helpPage(FForm)},
+        {FForm.tbshtDOF, createDofPage(FForm, nullptr)},     {FForm.tbshtCalc, createConversionsPage(FForm, nullptr)},
+        {FForm.tbshtEV, createExposurePage(FForm, nullptr)}, {FForm.tbshtZone, memoPage(FForm.MemoZone)},
+        {FForm.tbshtMacro, createMacroPage(FForm, nullptr)}, {FForm.tbshtAstro, createAstroPage(FForm, nullptr)},
+        {FForm.tbshtSun, createSunPage(FForm, nullptr)},     {FForm.tbshtHelp, helpPage(FForm)},
     };
     for (const auto& sheet : sheets) {
         sheet.page->setObjectName(sheet.sheet.name());
@@ -233,8 +231,8 @@ void CalculatorWindowView::printWindowImage()
     const QImage image = grab().toImage();
     QPrinter printer(QPrinter::HighResolution);
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        const auto answer = QMessageBox::question(
-            this, "Print", "No printer is installed. Save the printout as a PDF file instead?");
+        const auto answer =
+            QMessageBox::question(this, "Print", "No printer is installed. Save the printout as a PDF file instead?");
         if (answer != QMessageBox::Yes)
             return;
         const QString file = QFileDialog::getSaveFileName(this, "Save printout", "shutterly.pdf", "PDF files (*.pdf)");

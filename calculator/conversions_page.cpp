@@ -2,7 +2,6 @@
 
 #include "calculator/conversions_page.h"
 
-
 #include "calculator/colour_filters.h"
 #include "calculator/lighting_page.h"
 #include "controls/numbers.h"
@@ -47,9 +46,9 @@ TConversionsPage::TConversionsPage()
       rdgpGN2(GuideNumberUnits, 0),
       cmbxGNISO2(IsoSettings, GuideNumberIso2)
 {
-    for (TControl* input : std::initializer_list<TControl*>{&cmbxFilmType, &cmbxLightSource, &edtGN, &cmbxGNISO1,
-                                                           &cmbxGNPower, &cmbxGNISO2, &edtGN2, &edtGN2Distance,
-                                                           &edtGN2FRatio})
+    for (TControl* input :
+         std::initializer_list<TControl*>{&cmbxFilmType, &cmbxLightSource, &edtGN, &cmbxGNISO1, &cmbxGNPower,
+                                          &cmbxGNISO2, &edtGN2, &edtGN2Distance, &edtGN2FRatio})
         input->setColor(clInput);
     for (TLabel* result : {&lblGNconv, &lblGN2fratio, &lblGN2distance})
         result->setHint(FlashHint);
@@ -60,8 +59,8 @@ void TConversionsPage::bindHandlers()
 {
     cmbxFilmType.onChange = [this] { cmbxFilmTypeChange(); };
     cmbxLightSource.onChange = [this] { cmbxFilmTypeChange(); };
-    for (TList* list : {&cmbxGNISO1, &cmbxGNPower, &cmbxGNISO2,
-                        static_cast<TList*>(&rdgpGN1), static_cast<TList*>(&rdgpGN2)})
+    for (TList* list :
+         {&cmbxGNISO1, &cmbxGNPower, &cmbxGNISO2, static_cast<TList*>(&rdgpGN1), static_cast<TList*>(&rdgpGN2)})
         list->onChange = [this] { edtGNChange(); };
     edtGN.onChange = [this] { edtGNChange(); };
     for (TEdit* edit : {&edtGN2, &edtGN2Distance, &edtGN2FRatio})
@@ -79,8 +78,8 @@ void TConversionsPage::cmbxFilmTypeChange()
     if (choice.count == 0)
         lblFilterNeeded.setText(QStringLiteral(" No filter needed"));
     else
-        lblFilterNeeded.setText(choice.filters + QStringLiteral(" filter exposure compensation = ")
-                                + FloatToStr(choice.stops) + QStringLiteral("stops"));
+        lblFilterNeeded.setText(choice.filters + QStringLiteral(" filter exposure compensation = ") +
+                                FloatToStr(choice.stops) + QStringLiteral("stops"));
 }
 
 void TConversionsPage::edtGNChange()

@@ -67,9 +67,8 @@ QGroupBox* flashDistanceGroup(TFrmMain& form)
     QGroupBox* box = groupBox("Flash distance or f/ratio calculator", "GroupBox1");
     auto* grid = new QGridLayout(box);
     addCaptioned(grid, 0, "Flash guide number:", Bind::edit(form.conversions.edtGN2));
-    flashDistanceRow(grid, 1, "flash to subject distance in units of GN:",
-                     Bind::edit(form.conversions.edtGN2Distance), "f/ratio to use:",
-                     Bind::label(form.conversions.lblGN2fratio));
+    flashDistanceRow(grid, 1, "flash to subject distance in units of GN:", Bind::edit(form.conversions.edtGN2Distance),
+                     "f/ratio to use:", Bind::label(form.conversions.lblGN2fratio));
     flashDistanceRow(grid, 2, "f/ratio you wish to use:", Bind::edit(form.conversions.edtGN2FRatio),
                      "distance to use:", Bind::label(form.conversions.lblGN2distance));
     grid->setColumnStretch(4, 1);

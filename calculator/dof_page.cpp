@@ -61,7 +61,9 @@ double coveredWidth(double angle, double distance)
 
 }  // namespace
 
-TDofPage::TDofPage(TLightingPage& lighting) : cmbxSensor(sensorNames(), FullFramePreset), FLighting(lighting)
+TDofPage::TDofPage(TLightingPage& lighting)
+    : cmbxSensor(sensorNames(), FullFramePreset),
+      FLighting(lighting)
 {
     for (TEdit* input : {&edtflength, &edtFRatio, &edtFocusDistance})
         input->setColor(clInput);
@@ -147,8 +149,8 @@ void TDofPage::UpdateLens()
 
 void TDofPage::edtFocusDistanceChange()
 {
-    if (lblCOC.text() == NotAvailable || edtflength.text().isEmpty() || edtFRatio.text().isEmpty()
-        || edtFocusDistance.text().isEmpty()) {
+    if (lblCOC.text() == NotAvailable || edtflength.text().isEmpty() || edtFRatio.text().isEmpty() ||
+        edtFocusDistance.text().isEmpty()) {
         lblDOFNear.setText(NotAvailable);
         lblDOFFar.setText(NotAvailable);
         lblDOFrange.setText(NotAvailable);
@@ -176,8 +178,8 @@ void TDofPage::edtFocusDistanceChange()
 
 void TDofPage::UpdateSizes()
 {
-    if (edtSensorHeight.text().isEmpty() || edtflength.text().isEmpty() || edtFRatio.text().isEmpty()
-        || edtFocusDistance.text().isEmpty() || lblCOC.text() == NotAvailable) {
+    if (edtSensorHeight.text().isEmpty() || edtflength.text().isEmpty() || edtFRatio.text().isEmpty() ||
+        edtFocusDistance.text().isEmpty() || lblCOC.text() == NotAvailable) {
         lblSubjectSize.setText(NotAvailable);
         lblBackSize.setText(NotAvailable);
         return;
@@ -194,10 +196,9 @@ void TDofPage::UpdateSizes()
     }
     const double angle = AngleOfViewConstant / equivalent;
     const double subjectWidth = coveredWidth(angle, distance);
-    lblSubjectSize.setText(RoundedText(subjectWidth, 2) + "m wide x " + RoundedText(subjectWidth * aspect, 2)
-                           + "m high");
+    lblSubjectSize.setText(RoundedText(subjectWidth, 2) + "m wide x " + RoundedText(subjectWidth * aspect, 2) +
+                           "m high");
     const double backgroundDistance = distance + FLighting.tbBackgroundDist.position() * 0.25;
     const double backgroundWidth = coveredWidth(angle, backgroundDistance);
-    lblBackSize.setText(RoundedText(backgroundWidth, 2) + "m w x " + RoundedText(backgroundWidth * aspect, 2)
-                        + "m h");
+    lblBackSize.setText(RoundedText(backgroundWidth, 2) + "m w x " + RoundedText(backgroundWidth * aspect, 2) + "m h");
 }

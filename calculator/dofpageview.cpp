@@ -24,7 +24,8 @@ namespace {
 // Rows of "caption: widget [widget]" in a grid.
 class FormGrid {
 public:
-    explicit FormGrid(QGridLayout* grid) : FGrid(grid)
+    explicit FormGrid(QGridLayout* grid)
+        : FGrid(grid)
     {
         FGrid->setVerticalSpacing(2);
         FGrid->setContentsMargins(2, 4, 2, 4);
@@ -41,10 +42,7 @@ public:
             FGrid->addWidget(extra, FRow, 2);
         ++FRow;
     }
-    void span(QWidget* widget)
-    {
-        FGrid->addWidget(widget, FRow++, 0, 1, 3);
-    }
+    void span(QWidget* widget) { FGrid->addWidget(widget, FRow++, 0, 1, 3); }
     // A caption with a wide field right after it, across the grid's columns: the field does not
     // widen the column of the narrow fields.
     void inlineRow(const QString& caption, QWidget* field)
@@ -129,8 +127,8 @@ QGroupBox* depthGroup(TFrmMain& form)
 }
 
 // One light's guide number and power, with its guide number at the effective ISO.
-void lightInputs(FormGrid& grid, TEdit& gn, TList& power,
-                 TLabel& atIso, QLabel* gnCaption = nullptr, QLabel* powerCaption = nullptr)
+void lightInputs(FormGrid& grid, TEdit& gn, TList& power, TLabel& atIso, QLabel* gnCaption = nullptr,
+                 QLabel* powerCaption = nullptr)
 {
     auto* gnRow = new QWidget;
     auto* gnLayout = new QHBoxLayout(gnRow);
@@ -148,8 +146,7 @@ const char* const LongestSliderTexts[] = {"88.75 metres", "-10.5 stops", "Not po
 
 // A slider with its value beside it; the value keeps the room of the widest text it can show,
 // so that the row does not jump or clip as the value changes.
-QWidget* distanceSlider(TSlider& slider, TLabel& label,
-                        Qt::Orientation orientation = Qt::Horizontal)
+QWidget* distanceSlider(TSlider& slider, TLabel& label, Qt::Orientation orientation = Qt::Horizontal)
 {
     auto* box = new QWidget;
     auto* layout = new QHBoxLayout(box);
@@ -180,8 +177,7 @@ QGroupBox* mainLightGroup(TFrmMain& form)
     FormGrid rows(grid);
     rows.span(note("Set distance and f ratio and all related settings will be calculated"));
     lightInputs(rows, form.lighting.edtMainGN, form.lighting.cmbxMainPower, form.lighting.lblMainGNISO);
-    rows.row("Distance to subject:",
-             distanceSlider(form.lighting.tbMainDistance, form.lighting.lblMainDistance));
+    rows.row("Distance to subject:", distanceSlider(form.lighting.tbMainDistance, form.lighting.lblMainDistance));
     auto* update = Bind::button(form.lighting.btnUpdateLighting);
     rows.span(update);
     return group;
@@ -194,12 +190,10 @@ QGroupBox* fillLightGroup(TFrmMain& form)
     FormGrid rows(grid);
     rows.span(note("Set fill ratio and distance will be calculated"));
     rows.span(Bind::checkBox(form.lighting.chbxReflector, "Reflector from Main as the fill"));
-    rows.row(Bind::label(form.lighting.LblFillRelectorLoss),
-             narrow(Bind::edit(form.lighting.edtFillReflectorLoss)));
+    rows.row(Bind::label(form.lighting.LblFillRelectorLoss), narrow(Bind::edit(form.lighting.edtFillReflectorLoss)));
     lightInputs(rows, form.lighting.edtFillGN, form.lighting.cmbxFillPower, form.lighting.lblFillGNISO,
                 Bind::label(form.lighting.lblFillGN), Bind::label(form.lighting.lblFillPower));
-    rows.row("Fill ratio:",
-             distanceSlider(form.lighting.tbFillStops, form.lighting.lblFillFactor));
+    rows.row("Fill ratio:", distanceSlider(form.lighting.tbFillStops, form.lighting.lblFillFactor));
     rows.row(Bind::label(form.lighting.lblFilldistanceCaption),
              distanceSlider(form.lighting.tbFillDistance, form.lighting.lblFillDistance));
     rows.row("Fill meter reading f/", Bind::label(form.lighting.lblFillFRatio));
@@ -213,10 +207,8 @@ QGroupBox* hairLightGroup(TFrmMain& form)
     FormGrid rows(grid);
     rows.span(note("Set hair exposure then the distance to achieve this will be calculated"));
     lightInputs(rows, form.lighting.edtHairGN, form.lighting.cmbxHairPower, form.lighting.lblHairGNISO);
-    rows.row("Hair exposure:",
-             distanceSlider(form.lighting.tbHairFstops, form.lighting.lblHairFStops));
-    rows.row("Distance:",
-             distanceSlider(form.lighting.tbHairDist, form.lighting.lblHairDist, Qt::Vertical));
+    rows.row("Hair exposure:", distanceSlider(form.lighting.tbHairFstops, form.lighting.lblHairFStops));
+    rows.row("Distance:", distanceSlider(form.lighting.tbHairDist, form.lighting.lblHairDist, Qt::Vertical));
     rows.row("Hair meter reading f/", Bind::label(form.lighting.lblHairFratio));
     return group;
 }
@@ -228,17 +220,14 @@ QGroupBox* backgroundGroup(TFrmMain& form)
     FormGrid rows(grid);
     rows.inlineRow("background lit by:", Bind::combo(form.lighting.cmbxBackLight));
     lightInputs(rows, form.lighting.edtBackGN, form.lighting.cmbxBackPower, form.lighting.lblBackGNISO);
-    rows.row("Light to background:",
-             distanceSlider(form.lighting.tbBacklight, form.lighting.lblBacklightDist));
-    rows.row("Subject to background:",
-             distanceSlider(form.lighting.tbBackgroundDist, form.lighting.lblBackdist));
+    rows.row("Light to background:", distanceSlider(form.lighting.tbBacklight, form.lighting.lblBacklightDist));
+    rows.row("Subject to background:", distanceSlider(form.lighting.tbBackgroundDist, form.lighting.lblBackdist));
     rows.row("Background exposure:", Bind::label(form.lighting.lblBackExp));
     auto* strip = Bind::image(form.shpBackground);
     strip->setFixedSize(120, 14);
     rows.row("Background colour:", strip);
     rows.inlineRow("Ambient light:", Bind::combo(form.lighting.cmbxAmbient));
-    rows.row("Ambient adjustment:",
-             distanceSlider(form.lighting.tbAmbientExp, form.lighting.lblAmbientExp));
+    rows.row("Ambient adjustment:", distanceSlider(form.lighting.tbAmbientExp, form.lighting.lblAmbientExp));
     rows.row("Ambient shutter speed:", Bind::label(form.lighting.lblAmbient));
     return group;
 }

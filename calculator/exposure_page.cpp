@@ -2,7 +2,6 @@
 
 #include "calculator/exposure_page.h"
 
-
 #include "calculator/documentation_texts_pages.h"
 #include "calculator/lighting_page.h"
 #include "calculator/photo_values.h"
@@ -30,7 +29,7 @@ TExposurePage::TExposurePage()
       MemoEV(QString::fromUtf8(ExposureValueText))
 {
     for (TControl* input : std::initializer_list<TControl*>{&cmbxEV1Shutter, &edtEV1Fratio, &cmbxEV1ISO, &edtEV2,
-                                                           &cmbxEV2ISO, &edtEV2Fratio, &cmbxEV2Shutter})
+                                                            &cmbxEV2ISO, &edtEV2Fratio, &cmbxEV2Shutter})
         input->setColor(clInput);
     lblEV2_A.setHint(QStringLiteral("SLAT aperture value"));
     lblEV2_T.setHint(QStringLiteral("SLAT Time value"));

@@ -1,9 +1,9 @@
 #include "calculator/frmmain.h"
 
-#include "texts/appinfo.h"
 #include "calculator/documentation_texts.h"
 #include "moonwindow/mainform.h"
 #include "moredata/frmmore.h"
+#include "texts/appinfo.h"
 
 TFrmMain::TFrmMain(const TClock& clock)
     : TWindow(QStringLiteral("Shutterly v") + QLatin1String(ApplicationVersion)),
@@ -12,8 +12,8 @@ TFrmMain::TFrmMain(const TClock& clock)
       lighting(dof, shpBackground),
       sun(clock)
 {
-    for (const TControlOwner* page : std::initializer_list<const TControlOwner*>{
-             &dof, &lighting, &conversions, &exposure, &macro, &astro, &sun})
+    for (const TControlOwner* page :
+         std::initializer_list<const TControlOwner*>{&dof, &lighting, &conversions, &exposure, &macro, &astro, &sun})
         FControls.insert(FControls.end(), page->controls().begin(), page->controls().end());
     shpBackground.setHint("Background colour - right click to change this");
     MemoZone.setText(ZoneSystemText);

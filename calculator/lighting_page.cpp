@@ -2,7 +2,6 @@
 
 #include "calculator/lighting_page.h"
 
-
 #include "calculator/backdrop_shade.h"
 #include "calculator/dof_page.h"
 #include "calculator/photo_values.h"
@@ -20,12 +19,12 @@ const double Sqrt2 = std::sqrt(2.0);
 constexpr double FilterStops[] = {0, 2.5, 1, 2, 2.5, 3};
 constexpr double LightValues[] = {10, 9, 8, 7, 6, 5, 4, 0.6};
 
-const QStringList FilterNames{"None", "Polariser (2.5 stops)", "ND 2x (1 stop)", "ND 4x (2 stops)",
-                              "ND 6x (2.5 stops)", "ND 8x (3 stops)"};
+const QStringList FilterNames{
+    "None", "Polariser (2.5 stops)", "ND 2x (1 stop)", "ND 4x (2 stops)", "ND 6x (2.5 stops)", "ND 8x (3 stops)"};
 const QStringList BackLightNames{"Background light", "Main light", "Fill light", "Ambient", "None"};
-const QStringList AmbientNames{"Bright sunlight (LV10)", "EV 14 (LV9)", "EV 13 (LV8)", "Bright blue sky (LV7)",
-                               "EV 11 (LV 6)", "Bright indoor (LV5)", "Average indoor (LV4)",
-                               "Heavy overcast, rain (LV0.6)"};
+const QStringList AmbientNames{
+    "Bright sunlight (LV10)", "EV 14 (LV9)",         "EV 13 (LV8)",          "Bright blue sky (LV7)",
+    "EV 11 (LV 6)",           "Bright indoor (LV5)", "Average indoor (LV4)", "Heavy overcast, rain (LV0.6)"};
 
 enum BackLight { BackgroundLight, MainLight, FillLight, AmbientLight, NoLight };
 
@@ -43,8 +42,8 @@ QString farDistanceText(double metres) { return RoundedText(metres, 0) + "metres
 int quarterMetrePosition(double metres)
 {
     const double position = RoundTo(4 * metres, 0);
-    return int(std::clamp(position, double(std::numeric_limits<int>::min() / 2),
-                          double(std::numeric_limits<int>::max() / 2)));
+    return int(
+        std::clamp(position, double(std::numeric_limits<int>::min() / 2), double(std::numeric_limits<int>::max() / 2)));
 }
 
 double powerFactor(const TList& power)
@@ -84,10 +83,9 @@ TLightingPage::TLightingPage(TDofPage& dof, const TShape& background)
     chbxReflector.setHint("Assumes main-light to reflector distance = main light to subject distance");
     cmbxAmbient.setHint("ambient light type");
     edtFillReflectorLoss.setEnabled(false);
-    for (TControl* input : std::initializer_list<TControl*>{&cmbxISO, &cmbxFilter, &edtMainGN, &edtFillGN,
-                                                           &edtHairGN, &edtBackGN, &cmbxMainPower, &cmbxFillPower,
-                                                           &cmbxHairPower, &cmbxBackPower, &cmbxBackLight,
-                                                           &cmbxAmbient})
+    for (TControl* input : std::initializer_list<TControl*>{&cmbxISO, &cmbxFilter, &edtMainGN, &edtFillGN, &edtHairGN,
+                                                            &edtBackGN, &cmbxMainPower, &cmbxFillPower, &cmbxHairPower,
+                                                            &cmbxBackPower, &cmbxBackLight, &cmbxAmbient})
         input->setColor(clInput);
     edtFillReflectorLoss.setColor(clBtnFace);
     bindHandlers();
@@ -95,8 +93,8 @@ TLightingPage::TLightingPage(TDofPage& dof, const TShape& background)
 
 void TLightingPage::bindHandlers()
 {
-    for (TList* list : {&cmbxISO, &cmbxFilter, &cmbxMainPower, &cmbxFillPower, &cmbxHairPower, &cmbxBackPower,
-                        &cmbxBackLight})
+    for (TList* list :
+         {&cmbxISO, &cmbxFilter, &cmbxMainPower, &cmbxFillPower, &cmbxHairPower, &cmbxBackPower, &cmbxBackLight})
         list->onChange = [this] { cmbxISOChange(); };
     for (TEdit* edit : {&edtMainGN, &edtFillGN, &edtHairGN, &edtBackGN, &edtFillReflectorLoss})
         edit->onChange = [this] { cmbxISOChange(); };
@@ -132,8 +130,7 @@ void TLightingPage::cmbxISOChange()
         if (guideNumber.text().isEmpty())
             result.setText(NotAvailable);
         else
-            result.setText(
-                RoundedText(CheckedSqrt(EffectiveIso / 100) * value(guideNumber) * powerFactor(power), 0));
+            result.setText(RoundedText(CheckedSqrt(EffectiveIso / 100) * value(guideNumber) * powerFactor(power), 0));
     };
     guideNumberAtIso(edtMainGN, cmbxMainPower, lblMainGNISO);
     // The reflector bounces the main light: the greyed-out fill box is not read at all, so a
@@ -289,30 +286,23 @@ void TLightingPage::UpdateBackgroundExposure()
     };
     double backgroundFRatio = 0;
     switch (cmbxBackLight.itemIndex()) {
-    case BackgroundLight:
-        backgroundFRatio = overDistance(value(lblBackGNISO), sliderDistance(tbBacklight));
-        break;
+    case BackgroundLight: backgroundFRatio = overDistance(value(lblBackGNISO), sliderDistance(tbBacklight)); break;
     case MainLight:
-        backgroundFRatio = overDistance(value(lblMainGNISO),
-                                        sliderDistance(tbBackgroundDist) + sliderDistance(tbMainDistance));
+        backgroundFRatio =
+            overDistance(value(lblMainGNISO), sliderDistance(tbBackgroundDist) + sliderDistance(tbMainDistance));
         break;
     case FillLight:
         if (!chbxReflector.checked())
-            backgroundFRatio = overDistance(value(lblFillGNISO),
-                                            sliderDistance(tbBackgroundDist) + sliderDistance(tbFillDistance));
+            backgroundFRatio =
+                overDistance(value(lblFillGNISO), sliderDistance(tbBackgroundDist) + sliderDistance(tbFillDistance));
         else if (!edtFillReflectorLoss.text().isEmpty())
             backgroundFRatio = overDistance(
                 value(lblMainGNISO) * std::pow(Sqrt2, -value(edtFillReflectorLoss)),
                 0.25 * (tbFillDistance.position() + tbMainDistance.position() + tbBackgroundDist.position()));
         break;
-    case AmbientLight:
-        backgroundFRatio = value(FDof.edtFRatio);
-        break;
-    case NoLight:
-        backgroundFRatio = value(FDof.edtFRatio) * std::pow(Sqrt2, -6);
-        break;
-    default:
-        break;
+    case AmbientLight: backgroundFRatio = value(FDof.edtFRatio); break;
+    case NoLight: backgroundFRatio = value(FDof.edtFRatio) * std::pow(Sqrt2, -6); break;
+    default: break;
     }
 
     const double fRatio = FDof.edtFRatio.text().isEmpty() ? 0 : value(FDof.edtFRatio);

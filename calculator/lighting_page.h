@@ -1,9 +1,9 @@
 #pragma once
 // The lower part of the first page: main, fill or reflector, hair, background and ambient light.
 
-#include "controls/controllist.h"
 #include "controls/button.h"
 #include "controls/checkbox.h"
+#include "controls/controllist.h"
 #include "controls/edit.h"
 #include "controls/image.h"
 #include "controls/list.h"
@@ -100,4 +100,5 @@ private:
 // Half-stop factors of the flash power settings "Full" .. "1/32".
 inline const QStringList PowerSettings{"Full", "1/2", "1/4", "1/8", "1/16", "1/32"};
 // The ISO list shared by the lighting page and the guide-number conversion.
-inline const QStringList IsoSettings{"25", "50", "64", "80", "100", "125", "160", "200", "250", "320", "400", "800", "1600", "3200"};
+inline const QStringList IsoSettings{"25",  "50",  "64",  "80",  "100", "125",  "160",
+                                     "200", "250", "320", "400", "800", "1600", "3200"};

@@ -15,7 +15,8 @@ double value(const TEdit& input) { return StrToFloat(input.text()); }
 
 }  // namespace
 
-TMacroPage::TMacroPage() : MemoMacro(QString::fromUtf8(MacroText))
+TMacroPage::TMacroPage()
+    : MemoMacro(QString::fromUtf8(MacroText))
 {
     for (TEdit* input : {&edtM_fl, &edtM_Ext}) {
         input->setColor(clInput);

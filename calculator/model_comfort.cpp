@@ -21,16 +21,14 @@ double VapourPressure(double ta, double rh)
     return CheckedResult(rh / 100 * 6.105 * std::exp(Divide(17.27 * ta, 237.7 + ta)));
 }
 
-double ApparentTempShade(double ta, double e, double ws)
-{
-    return CheckedResult(ta + 0.33 * e - 0.70 * ws - 4.00);
-}
+double ApparentTempShade(double ta, double e, double ws) { return CheckedResult(ta + 0.33 * e - 0.70 * ws - 4.00); }
 
 double ApparentTempSun(double ta, double e, double ws, double elevation, double factor)
 {
     const double h = std::max(elevation, 0.0);
     // Angle from the zenith; an elevation past 90 degrees is read from the other side.
     const double zenith = h > 90 ? h - 90 : 90 - h;
-    const double q = factor * SolarConstant * AbsorbedShare * std::cos(zenith * std::numbers::pi / 180) + DiffuseRadiation;
+    const double q =
+        factor * SolarConstant * AbsorbedShare * std::cos(zenith * std::numbers::pi / 180) + DiffuseRadiation;
     return CheckedResult(ta + 0.348 * e - 0.70 * ws + Divide(0.70 * q, ws + 10) - 4.25);
 }

@@ -45,8 +45,8 @@ void addCaptioned(QGridLayout* grid, int row, const QString& caption, QWidget* f
     grid->addWidget(field, row, column + 1);
 }
 
-QWidget* documentedPage(QWidget* parent, const char* name, std::initializer_list<QWidget*> column,
-                        int columnStretch, QWidget* documentation, int documentationStretch)
+QWidget* documentedPage(QWidget* parent, const char* name, std::initializer_list<QWidget*> column, int columnStretch,
+                        QWidget* documentation, int documentationStretch)
 {
     auto* page = new QWidget(parent);
     page->setObjectName(QString::fromLatin1(name));

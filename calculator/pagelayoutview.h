@@ -32,7 +32,7 @@ void addCaptioned(QGridLayout* grid, int row, const QString& caption, QWidget* f
 
 // A page with a column of groups on the left (topmost first, spare height below them) and its
 // documentation on the right; the two share the width in the ratio of their stretch factors.
-QWidget* documentedPage(QWidget* parent, const char* name, std::initializer_list<QWidget*> column,
-                        int columnStretch, QWidget* documentation, int documentationStretch);
+QWidget* documentedPage(QWidget* parent, const char* name, std::initializer_list<QWidget*> column, int columnStretch,
+                        QWidget* documentation, int documentationStretch);
 
 }  // namespace PageLayout

@@ -19,10 +19,12 @@ const QString LocationCaption = QStringLiteral("Location:");
 
 }  // namespace
 
-TSunPage::TSunPage(const TClock& clock) : Moon(clock)
+TSunPage::TSunPage(const TClock& clock)
+    : Moon(clock)
 {
     btnLocation.setEnabled(false);
-    btnLocation.setHint("Unfortunately, at present, changing location does not over-ride computer registry location for calculations");
+    btnLocation.setHint(
+        "Unfortunately, at present, changing location does not over-ride computer registry location for calculations");
     MemoComfort.setText(ComfortText);
     chbxSunElev.setHint("check to use the current calculated position");
     for (TEdit* input : {&edtTemp, &edtHumidity, &edtWind, &edtSunElev, &edtSolarCorr})

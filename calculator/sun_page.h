@@ -2,9 +2,9 @@
 // The sun-and-moon page: the almanac that the moon window writes, the rise and set times that
 // the More Data window writes, and the model-comfort estimate.
 
-#include "controls/controllist.h"
 #include "controls/button.h"
 #include "controls/checkbox.h"
+#include "controls/controllist.h"
 #include "controls/edit.h"
 #include "controls/image.h"
 #include "moonpicture/moon.h"
@@ -76,7 +76,9 @@ public:
     CONTROL(TImage, ImgSunPos, 265, 265);
     CONTROL(TLabel, lblSunVisible, "Night time, no sun");
     CONTROL(TLabel, lblLocation, "Location:");
-    CONTROL(TLabel, Label129, "by default, UTC is calculated based on current computer  location and clock. Use this button to set UTC manually.");
+    CONTROL(TLabel, Label129,
+            "by default, UTC is calculated based on current computer  location and clock. Use this button to set UTC "
+            "manually.");
     CONTROL(TButton, btnUTCTime, "Set UTC time");
     CONTROL(TButton, btnLocation, "Set Location");
 

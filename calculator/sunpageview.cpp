@@ -59,8 +59,8 @@ QWidget* almanac(TFrmMain& form)
     phases->setColumnStretch(4, 1);
     layout->addLayout(phases);
 
-    layout->addLayout(almanacGrid({{form.sun.Label110, form.sun.lblSunAzimuth},
-                                   {form.sun.Label111, form.sun.lblSunElevation}}));
+    layout->addLayout(
+        almanacGrid({{form.sun.Label110, form.sun.lblSunAzimuth}, {form.sun.Label111, form.sun.lblSunElevation}}));
 
     auto* events = almanacGrid({{form.sun.lbl_sunrise, form.sun.val_sunrise},
                                 {form.sun.lbl_suntransit, form.sun.val_suntransit},

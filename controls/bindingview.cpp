@@ -36,7 +36,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TImageWidget::TImageWidget(TImage& control, QWidget* parent) : QWidget(parent), FControl(control) {}
+TImageWidget::TImageWidget(TImage& control, QWidget* parent)
+    : QWidget(parent),
+      FControl(control)
+{}
 
 QSize TImageWidget::sizeHint() const
 {

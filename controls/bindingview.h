@@ -63,12 +63,9 @@ QComboBox* combo(TList& control, QWidget* parent = nullptr);
 // A date field with a calendar pop-up.
 QDateEdit* dateEdit(TDateEdit& control, QWidget* parent = nullptr);
 QListWidget* listBox(TList& control, QWidget* parent = nullptr);
-QGroupBox* radioGroup(TRadioGroup& control, const QString& caption,
-                      QWidget* parent = nullptr);
-QSlider* slider(TSlider& control, Qt::Orientation orientation = Qt::Horizontal,
-                QWidget* parent = nullptr);
-QCheckBox* checkBox(TCheckBox& control, const QString& caption,
-                    QWidget* parent = nullptr);
+QGroupBox* radioGroup(TRadioGroup& control, const QString& caption, QWidget* parent = nullptr);
+QSlider* slider(TSlider& control, Qt::Orientation orientation = Qt::Horizontal, QWidget* parent = nullptr);
+QCheckBox* checkBox(TCheckBox& control, const QString& caption, QWidget* parent = nullptr);
 QPushButton* button(TButton& control, QWidget* parent = nullptr);
 // A menu item; checkable items show the control's check mark.
 QAction* action(TMenuItem& control, QObject* parent, bool checkable = false);

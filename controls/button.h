@@ -5,7 +5,9 @@
 // A push button or a menu item: a caption and a click. Menu items may also carry a check mark.
 class TButton : public TControl {
 public:
-    explicit TButton(const QString& caption = {}) : FCaption(caption) {}
+    explicit TButton(const QString& caption = {})
+        : FCaption(caption)
+    {}
 
     QString caption() const { return FCaption; }
     void setCaption(const QString& caption) { assign(FCaption, caption); }

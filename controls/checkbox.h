@@ -5,7 +5,9 @@
 // A check box; changing its state, by the user or the program, runs onClick.
 class TCheckBox : public TControl {
 public:
-    explicit TCheckBox(bool checked = false) : FChecked(checked) {}
+    explicit TCheckBox(bool checked = false)
+        : FChecked(checked)
+    {}
 
     bool checked() const { return FChecked; }
     void setChecked(bool checked)

@@ -17,7 +17,4 @@ TClockTime TSystemClock::localNow() const
     return day + now.time().msecsSinceStartOfDay() / astro::MillisecondsPerDay;
 }
 
-int TSystemClock::utcBiasMinutes() const
-{
-    return -QDateTime::currentDateTime().offsetFromUtc() / 60;
-}
+int TSystemClock::utcBiasMinutes() const { return -QDateTime::currentDateTime().offsetFromUtc() / 60; }

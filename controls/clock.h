@@ -31,7 +31,10 @@ public:
 // A clock that shows what a test sets.
 class TFixedClock : public TClock {
 public:
-    TFixedClock(TClockTime now, int biasMinutes) : FNow(now), FBias(biasMinutes) {}
+    TFixedClock(TClockTime now, int biasMinutes)
+        : FNow(now),
+          FBias(biasMinutes)
+    {}
     TClockTime localNow() const override { return FNow; }
     int utcBiasMinutes() const override { return FBias; }
     void set(TClockTime now) { FNow = now; }

@@ -32,6 +32,6 @@ public:
 // CONTROL(TLabel, lblHyperfocal, "N/A") declares `TLabel lblHyperfocal{"N/A"}` named
 // "lblHyperfocal" (with no arguments, a plain `TLabel lblHyperfocal;`). The owner's FControls
 // must be declared before it.
-#define CONTROL(Type, member, ...) \
-    Type member __VA_OPT__({__VA_ARGS__}); \
+#define CONTROL(Type, member, ...)                                                                                     \
+    Type member __VA_OPT__({__VA_ARGS__});                                                                             \
     [[no_unique_address]] TControlName member##Named { member, #member, FControls }

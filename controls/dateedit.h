@@ -9,7 +9,10 @@
 // date the program assigns, or the date already held, fires nothing.
 class TDateEdit : public TControl {
 public:
-    TDateEdit(const QDate& minimum, const QDate& maximum) : FMinimum(minimum), FMaximum(maximum) {}
+    TDateEdit(const QDate& minimum, const QDate& maximum)
+        : FMinimum(minimum),
+          FMaximum(maximum)
+    {}
 
     QDate date() const { return FDate; }
     // A date as the user picks it: an invalid one is ignored, one outside the range is brought

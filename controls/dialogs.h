@@ -37,7 +37,9 @@ public:
 // A pop-up menu shown at a screen point.
 class TPopupMenu {
 public:
-    explicit TPopupMenu(QList<TMenuItem*> items = {}) : FItems(std::move(items)) {}
+    explicit TPopupMenu(QList<TMenuItem*> items = {})
+        : FItems(std::move(items))
+    {}
 
     const QList<TMenuItem*>& items() const { return FItems; }
     void Popup(QPoint screenPoint) const

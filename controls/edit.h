@@ -6,7 +6,9 @@
 // it already holds fires nothing, which is what ends every chain of dependent handlers.
 class TEdit : public TControl {
 public:
-    explicit TEdit(const QString& text = {}) : FText(text) {}
+    explicit TEdit(const QString& text = {})
+        : FText(text)
+    {}
 
     QString text() const { return FText; }
     void setText(const QString& text)
@@ -49,5 +51,9 @@ public:
 // A multi-line text; the calculator's documentation pages are read-only memos.
 class TMemo : public TEdit {
 public:
-    explicit TMemo(const QString& text = {}, bool readOnly = true) : TEdit(text) { setReadOnly(readOnly); }
+    explicit TMemo(const QString& text = {}, bool readOnly = true)
+        : TEdit(text)
+    {
+        setReadOnly(readOnly);
+    }
 };

@@ -1,5 +1,8 @@
 #include "controls/errors.h"
 
-EUserError::EUserError(const QString& message) : std::runtime_error(message.toStdString()), FMessage(message) {}
+EUserError::EUserError(const QString& message)
+    : std::runtime_error(message.toStdString()),
+      FMessage(message)
+{}
 
 QString EUserError::message() const { return FMessage; }

@@ -9,7 +9,11 @@
 class TImage : public TControl {
 public:
     TImage() = default;
-    TImage(int width, int height) : FPicture(width, height, QImage::Format_RGB32) { FPicture.fill(Qt::white); }
+    TImage(int width, int height)
+        : FPicture(width, height, QImage::Format_RGB32)
+    {
+        FPicture.fill(Qt::white);
+    }
 
     const QImage& picture() const { return FPicture; }
     QImage& canvas() { return FPicture; }

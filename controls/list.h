@@ -9,7 +9,10 @@
 class TList : public TControl {
 public:
     TList() = default;
-    explicit TList(const QStringList& items, int itemIndex = -1) : FItems(items), FItemIndex(itemIndex) {}
+    explicit TList(const QStringList& items, int itemIndex = -1)
+        : FItems(items),
+          FItemIndex(itemIndex)
+    {}
 
     const QStringList& items() const { return FItems; }
     // Replaces the items; the selection is cleared without running onChange.

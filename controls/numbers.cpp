@@ -14,8 +14,8 @@ QString WithDecimalSeparator(const QString& text)
     const QString separator = DecimalSeparator();
     QString result;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool decimalPoint = text[i] == u'.' && i > 0 && text[i - 1].isDigit() && i + 1 < text.size()
-                                  && text[i + 1].isDigit();
+        const bool decimalPoint =
+            text[i] == u'.' && i > 0 && text[i - 1].isDigit() && i + 1 < text.size() && text[i + 1].isDigit();
         result += decimalPoint ? separator : QString(text[i]);
     }
     return result;

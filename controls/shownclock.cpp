@@ -1,6 +1,10 @@
 #include "controls/shownclock.h"
 
-TShownClock::TShownClock(const TClock& clock) : FClock(clock), FRealBase(clock.localNow()), FShownBase(FRealBase) {}
+TShownClock::TShownClock(const TClock& clock)
+    : FClock(clock),
+      FRealBase(clock.localNow()),
+      FShownBase(FRealBase)
+{}
 
 TClockTime TShownClock::localNow() const
 {

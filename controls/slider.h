@@ -8,7 +8,11 @@
 // when the clamped position differs from the current one.
 class TSlider : public TControl {
 public:
-    TSlider(int minimum, int maximum, int position) : FMin(minimum), FMax(maximum), FPosition(position) {}
+    TSlider(int minimum, int maximum, int position)
+        : FMin(minimum),
+          FMax(maximum),
+          FPosition(position)
+    {}
 
     int minimum() const { return FMin; }
     int maximum() const { return FMax; }

@@ -2,8 +2,8 @@
 
 #include "controls/control.h"
 
-#include <QStringList>
 #include <QList>
+#include <QStringList>
 
 // A status bar of fixed-width panels, each with a text.
 class TStatusBar : public TControl {
@@ -14,7 +14,9 @@ public:
         Qt::Alignment alignment = Qt::AlignLeft;
     };
 
-    explicit TStatusBar(QList<Panel> panels) : FPanels(std::move(panels)) {}
+    explicit TStatusBar(QList<Panel> panels)
+        : FPanels(std::move(panels))
+    {}
 
     const QList<Panel>& panels() const { return FPanels; }
     QString panelText(int index) const { return FPanels[index].text; }

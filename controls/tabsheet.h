@@ -5,7 +5,9 @@
 // One page of a page control: a caption over a set of controls.
 class TTabSheet : public TControl {
 public:
-    explicit TTabSheet(const QString& caption) : FCaption(caption) {}
+    explicit TTabSheet(const QString& caption)
+        : FCaption(caption)
+    {}
     QString caption() const { return FCaption; }
 
 private:

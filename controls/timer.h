@@ -7,7 +7,11 @@
 // interval; tests call tick() to see a handler's error, or elapse() to see what a user sees.
 class TTimer : public TControl {
 public:
-    explicit TTimer(int intervalMs, bool enabled = true) : FInterval(intervalMs) { setEnabled(enabled); }
+    explicit TTimer(int intervalMs, bool enabled = true)
+        : FInterval(intervalMs)
+    {
+        setEnabled(enabled);
+    }
 
     int interval() const { return FInterval; }
     void setInterval(int intervalMs) { assign(FInterval, intervalMs); }

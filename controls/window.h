@@ -14,7 +14,9 @@ enum class TModalResult { None, OK, Cancel };
 // connects the hooks; headless, Show and ShowModal only record the request.
 class TWindow : public TControlOwner {
 public:
-    explicit TWindow(const QString& caption) : FCaption(caption) {}
+    explicit TWindow(const QString& caption)
+        : FCaption(caption)
+    {}
     TWindow(const TWindow&) = delete;
     TWindow& operator=(const TWindow&) = delete;
     virtual ~TWindow() = default;

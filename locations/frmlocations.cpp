@@ -50,7 +50,8 @@ void take(TEdit& field, T& value, const std::optional<T>& read)
 }  // namespace
 
 Tfrm_locations::Tfrm_locations(const QString& settingsFileName)
-    : TWindow(QStringLiteral("Locations")), FSettingsFileName(settingsFileName)
+    : TWindow(QStringLiteral("Locations")),
+      FSettingsFileName(settingsFileName)
 {
     btn_import.setVisible(false);
 

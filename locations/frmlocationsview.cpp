@@ -30,7 +30,10 @@ const QString AltitudeMask = QStringLiteral("####; ");
 // run the change.
 class TFocusReporter : public QObject {
 public:
-    TFocusReporter(TEdit& control, QObject* parent) : QObject(parent), FControl(control) {}
+    TFocusReporter(TEdit& control, QObject* parent)
+        : QObject(parent),
+          FControl(control)
+    {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -75,7 +78,9 @@ QPushButton* smallButton(TButton& control, QWidget* parent)
 
 }  // namespace
 
-FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent) : QDialog(parent), FForm(form)
+FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent)
+    : QDialog(parent),
+      FForm(form)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     BindHelpKey(this, Tfrm_locations::HelpContext);

@@ -90,8 +90,7 @@ void removeStaleTemporaries(const QFileInfo& target)
     static const QRegularExpression randomPart(QStringLiteral("^[A-Za-z0-9]{6}$"));
     const QString prefix = target.fileName() + u'.';
     const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-StaleAfterSeconds);
-    const QFileInfoList entries =
-        target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QFileInfoList entries = target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QFileInfo& entry : entries) {
         const QString name = entry.fileName();
         if (!name.startsWith(prefix) || !randomPart.match(name.mid(prefix.size())).hasMatch())
@@ -105,7 +104,8 @@ void removeStaleTemporaries(const QFileInfo& target)
 
 }  // namespace
 
-TIniFile::TIniFile(const QString& fileName) : FFileName(fileName)
+TIniFile::TIniFile(const QString& fileName)
+    : FFileName(fileName)
 {
     QFile file(fileName);
     if (!file.exists())

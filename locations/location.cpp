@@ -31,7 +31,6 @@ qint64 arcSeconds(double degrees, double largest, const char* what, const QStrin
     return qint64(RoundTo(degrees * ArcSecondsPerDegree));
 }
 
-
 // A place named like the end marker would cut off every location after it when read back; it
 // is stored under the ellipsis character, which looks the same.
 QString storedName(const QString& name) { return name == EndOfListName ? QStringLiteral("\u2026") : name; }

@@ -31,7 +31,7 @@ using TLocationList = QList<TLocation>;
 inline const QString EndOfListName = QStringLiteral("...");
 
 struct TMoonOptions {
-    int rotate = 0;      // 180: moon shown as seen from the southern hemisphere
+    int rotate = 0;  // 180: moon shown as seen from the southern hemisphere
     bool color = false;
 };
 

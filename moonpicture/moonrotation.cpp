@@ -8,14 +8,10 @@ namespace {
 QPoint Destination(TRotate rotation, int x, int y, int w, int h)
 {
     switch (rotation) {
-    case rot_90:
-        return {y, h - x};
-    case rot_180:
-        return {w - x, h - y};
-    case rot_270:
-        return {w - y, x};
-    case rot_none:
-        break;
+    case rot_90: return {y, h - x};
+    case rot_180: return {w - x, h - y};
+    case rot_270: return {w - y, x};
+    case rot_none: break;
     }
     return {x, y};
 }

@@ -38,8 +38,7 @@ void HorizontalLine(QImage& canvas, int y, int x1, int x2)
 
 }  // namespace
 
-void DrawMoonShadow(QImage& canvas, const TMoonGeometry& geometry, double phaseAngle,
-                    bool landingDot)
+void DrawMoonShadow(QImage& canvas, const TMoonGeometry& geometry, double phaseAngle, bool landingDot)
 {
     if (canvas.isNull())
         return;

@@ -9,5 +9,4 @@ struct TMoonGeometry;
 // landingDot: paint the landing site pure red first, so that the shadow covers it when the
 //             site is dark.
 // Rows whose pixels fall outside the canvas are clipped; a null canvas is left alone.
-void DrawMoonShadow(QImage& canvas, const TMoonGeometry& geometry, double phaseAngle,
-                    bool landingDot);
+void DrawMoonShadow(QImage& canvas, const TMoonGeometry& geometry, double phaseAngle, bool landingDot);

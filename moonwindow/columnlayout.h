@@ -18,8 +18,8 @@ struct TArrangedLabel {
 struct TColumnLayout {
     int column2;
     int column3;
-    int right;       // right edge of the text columns
-    int moonLeft;    // left edge of the 64-pixel moon picture
+    int right;     // right edge of the text columns
+    int moonLeft;  // left edge of the 64-pixel moon picture
 };
 
 // Lays the labels out in place (their left fields) and updates the program-wide ColumnWidth4.

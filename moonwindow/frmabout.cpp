@@ -2,7 +2,9 @@
 
 #include "texts/stringtable.h"
 
-Tfrm_about::Tfrm_about(const TClock& clock) : TWindow(QStringLiteral("About")), Moon(clock)
+Tfrm_about::Tfrm_about(const TClock& clock)
+    : TWindow(QStringLiteral("About")),
+      Moon(clock)
 {
     Moon.setMoonSize(ms32);
     setCaption(LocalString(42027).remove(QLatin1Char('&')));

@@ -11,7 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FrmAboutView::FrmAboutView(Tfrm_about& form, QWidget* parent) : QDialog(parent)
+FrmAboutView::FrmAboutView(Tfrm_about& form, QWidget* parent)
+    : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
 

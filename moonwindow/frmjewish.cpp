@@ -11,7 +11,9 @@
 #include <cmath>
 #include <exception>
 
-Tfrm_jewish::Tfrm_jewish(const TClock& clock) : TSetTimeDialog(QStringLiteral("Jewish date")), FClock(clock)
+Tfrm_jewish::Tfrm_jewish(const TClock& clock)
+    : TSetTimeDialog(QStringLiteral("Jewish date")),
+      FClock(clock)
 {
     for (TEdit* field : {&edt_year, &edt_day})
         field->onChange = [this] { christianChange(); };

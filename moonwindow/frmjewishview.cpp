@@ -30,16 +30,15 @@ QGroupBox* DateGroup(TLabel& caption, QWidget* year, QWidget* month, QWidget* da
 
 }  // namespace
 
-FrmJewishView::FrmJewishView(Tfrm_jewish& form, QWidget* parent) : QDialog(parent)
+FrmJewishView::FrmJewishView(Tfrm_jewish& form, QWidget* parent)
+    : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
 
-    QGroupBox* christian =
-        DateGroup(form.grp_christian, Bind::edit(form.edt_year, this),
-                  Bind::combo(form.cbx_month, this), Bind::edit(form.edt_day, this), this);
-    QGroupBox* jewish =
-        DateGroup(form.grp_jewish, Bind::edit(form.edt_jyear, this),
-                  Bind::combo(form.cbx_jmonth, this), Bind::edit(form.edt_jday, this), this);
+    QGroupBox* christian = DateGroup(form.grp_christian, Bind::edit(form.edt_year, this),
+                                     Bind::combo(form.cbx_month, this), Bind::edit(form.edt_day, this), this);
+    QGroupBox* jewish = DateGroup(form.grp_jewish, Bind::edit(form.edt_jyear, this), Bind::combo(form.cbx_jmonth, this),
+                                  Bind::edit(form.edt_jday, this), this);
     QGroupBox* julian = BindGroup(form.grp_julian, this);
     auto* julianLayout = new QVBoxLayout(julian);
     julianLayout->addWidget(Bind::label(form.lbl_julian, julian));

@@ -8,7 +8,9 @@
 
 #include <exception>
 
-Tfrm_julian::Tfrm_julian(const TClock& clock) : TSetTimeDialog(QStringLiteral("Set julian date")), FClock(clock)
+Tfrm_julian::Tfrm_julian(const TClock& clock)
+    : TSetTimeDialog(QStringLiteral("Set julian date")),
+      FClock(clock)
 {
     edt_julian.onChange = [this] { edt_julianChange(); };
     btn_now.onClick = [this] { btn_nowClick(); };

@@ -11,7 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FrmJulianView::FrmJulianView(Tfrm_julian& form, QWidget* parent) : QDialog(parent)
+FrmJulianView::FrmJulianView(Tfrm_julian& form, QWidget* parent)
+    : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
 

@@ -11,7 +11,9 @@
 #include <cmath>
 #include <exception>
 
-Tfrm_utc::Tfrm_utc(const TClock& clock) : TSetTimeDialog(QStringLiteral("Set universial time")), FClock(clock)
+Tfrm_utc::Tfrm_utc(const TClock& clock)
+    : TSetTimeDialog(QStringLiteral("Set universial time")),
+      FClock(clock)
 {
     for (TEdit* field : {&edt_year, &edt_day, &edt_hour, &edt_min, &edt_sec})
         field->onChange = [this] { anyChange(); };
@@ -42,7 +44,8 @@ void Tfrm_utc::FormShow() { ShowValue(); }
 void Tfrm_utc::ShowValue()
 {
     const astro::TCalendarDate date = astro::DateTimeToCalendar(FValue);
-    const double ms = std::min(std::round((FValue - std::floor(FValue)) * astro::MillisecondsPerDay), astro::MillisecondsPerDay - 1);
+    const double ms =
+        std::min(std::round((FValue - std::floor(FValue)) * astro::MillisecondsPerDay), astro::MillisecondsPerDay - 1);
     const auto seconds = static_cast<int>(static_cast<qint64>(ms) / 1000);
     edt_year.setText(QString::number(date.Year));
     edt_day.setText(QString::number(date.Day));

@@ -14,7 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FrmUtcView::FrmUtcView(Tfrm_utc& form, QWidget* parent) : QDialog(parent)
+FrmUtcView::FrmUtcView(Tfrm_utc& form, QWidget* parent)
+    : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
 
@@ -26,7 +27,7 @@ FrmUtcView::FrmUtcView(Tfrm_utc& form, QWidget* parent) : QDialog(parent)
         int column;
     } captions[] = {
         {form.lbl_year, 0, 0}, {form.lbl_month, 0, 1}, {form.lbl_day, 0, 2},
-        {form.lbl_hour, 2, 0}, {form.lbl_min, 2, 1}, {form.lbl_sec, 2, 2},
+        {form.lbl_hour, 2, 0}, {form.lbl_min, 2, 1},   {form.lbl_sec, 2, 2},
     };
     for (const auto& entry : captions) {
         QLabel* label = Bind::label(entry.caption, utc);

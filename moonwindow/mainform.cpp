@@ -47,7 +47,10 @@ QString AzimuthText(double azimuth)
     return QString::number(RoundToInteger(azimuth)) + QStringLiteral(" deg. where north = zero, east = 90, west = 270");
 }
 
-QString ElevationText(double elevation) { return QString::number(RoundToInteger(elevation)) + QStringLiteral(" degrees"); }
+QString ElevationText(double elevation)
+{
+    return QString::number(RoundToInteger(elevation)) + QStringLiteral(" degrees");
+}
 
 QString SubtendText(double arcSeconds) { return Fixed(arcSeconds / 3600, 6, 4); }
 
@@ -82,18 +85,18 @@ TMainForm::TMainForm(TFrmMain& calculator, const TClock& clock, const QString& s
     mnu_rot_north.setChecked(true);
     bindHandlers();
     FArranged = {
-        {&lbl_julian, 1, 8, 0},        {&val_julian, 2, 0, 0},        {&lbl_utc, 1, 8, 0},
-        {&val_utc, 2, 0, 0},           {&lbl_local, 1, 8, 0},         {&val_local, 2, 0, 0},
-        {&lbl_age, 1, 8, 0},           {&val_age, 2, 0, 0},           {&lbl_phase, 1, 8, 0},
-        {&val_phase, 3, 0, 0},         {&lbl_moon_distance, 1, 8, 0}, {&val_moon_distance, 3, 0, 0},
-        {&lbl_moon_subtend, 1, 8, 0},  {&val_moon_subtend, 3, 0, 0},  {&lbl_sun_distance, 1, 8, 0},
-        {&val_sun_distance, 3, 0, 0},  {&lbl_sun_subtend, 1, 8, 0},   {&val_sun_subtend, 3, 0, 0},
-        {&lbl_lastnew, 1, 8, 0},       {&val_newmoon, 4, 0, 0},       {&lbl_lastlunation, 5, 0, 0},
-        {&val_lastlunation, 6, 0, 0},  {&lbl_firstquart, 1, 8, 0},    {&val_firstquart, 4, 0, 0},
-        {&lbl_full, 1, 8, 0},          {&val_full, 4, 0, 0},          {&lbl_lastquart, 1, 8, 0},
-        {&val_lastquart, 4, 0, 0},     {&lbl_nextnew, 1, 8, 0},       {&val_nextnew, 4, 0, 0},
-        {&lbl_nextlunation, 5, 0, 0},  {&val_nextlunation, 6, 0, 0},  {&lbl_sun_azimuth, 1, 8, 0},
-        {&lblSunAzimuth, 3, 0, 0},     {&lbl_sun_elevation, 1, 8, 0}, {&lblSunElevation, 3, 0, 0},
+        {&lbl_julian, 1, 8, 0},       {&val_julian, 2, 0, 0},        {&lbl_utc, 1, 8, 0},
+        {&val_utc, 2, 0, 0},          {&lbl_local, 1, 8, 0},         {&val_local, 2, 0, 0},
+        {&lbl_age, 1, 8, 0},          {&val_age, 2, 0, 0},           {&lbl_phase, 1, 8, 0},
+        {&val_phase, 3, 0, 0},        {&lbl_moon_distance, 1, 8, 0}, {&val_moon_distance, 3, 0, 0},
+        {&lbl_moon_subtend, 1, 8, 0}, {&val_moon_subtend, 3, 0, 0},  {&lbl_sun_distance, 1, 8, 0},
+        {&val_sun_distance, 3, 0, 0}, {&lbl_sun_subtend, 1, 8, 0},   {&val_sun_subtend, 3, 0, 0},
+        {&lbl_lastnew, 1, 8, 0},      {&val_newmoon, 4, 0, 0},       {&lbl_lastlunation, 5, 0, 0},
+        {&val_lastlunation, 6, 0, 0}, {&lbl_firstquart, 1, 8, 0},    {&val_firstquart, 4, 0, 0},
+        {&lbl_full, 1, 8, 0},         {&val_full, 4, 0, 0},          {&lbl_lastquart, 1, 8, 0},
+        {&val_lastquart, 4, 0, 0},    {&lbl_nextnew, 1, 8, 0},       {&val_nextnew, 4, 0, 0},
+        {&lbl_nextlunation, 5, 0, 0}, {&val_nextlunation, 6, 0, 0},  {&lbl_sun_azimuth, 1, 8, 0},
+        {&lblSunAzimuth, 3, 0, 0},    {&lbl_sun_elevation, 1, 8, 0}, {&lblSunElevation, 3, 0, 0},
     };
 }
 
@@ -181,12 +184,10 @@ void TMainForm::SetCaptions()
         TLabel* label;
         int id;
     } labels[] = {
-        {&lbl_age, 42004},          {&lbl_firstquart, 42011},   {&lbl_full, 42012},
-        {&lbl_julian, 42001},       {&lbl_lastlunation, 42015}, {&lbl_lastnew, 42010},
-        {&lbl_lastquart, 42013},    {&lbl_local, 42003},        {&lbl_moon_distance, 42007},
-        {&lbl_moon_subtend, 42006}, {&lbl_nextlunation, 42015}, {&lbl_nextnew, 42014},
-        {&lbl_phase, 42005},        {&lbl_sun_distance, 42008}, {&lbl_sun_subtend, 42009},
-        {&lbl_utc, 42002},
+        {&lbl_age, 42004},           {&lbl_firstquart, 42011},   {&lbl_full, 42012},         {&lbl_julian, 42001},
+        {&lbl_lastlunation, 42015},  {&lbl_lastnew, 42010},      {&lbl_lastquart, 42013},    {&lbl_local, 42003},
+        {&lbl_moon_distance, 42007}, {&lbl_moon_subtend, 42006}, {&lbl_nextlunation, 42015}, {&lbl_nextnew, 42014},
+        {&lbl_phase, 42005},         {&lbl_sun_distance, 42008}, {&lbl_sun_subtend, 42009},  {&lbl_utc, 42002},
     };
     for (const auto& entry : labels)
         entry.label->setText(LocalString(entry.id));
@@ -194,11 +195,11 @@ void TMainForm::SetCaptions()
         TMenuItem* item;
         int id;
     } items[] = {
-        {&mnu_file, 42016},      {&mnu_tray, 42076},      {&mnu_exit, 42017},      {&mnu_edit, 42018},
-        {&mnu_copy, 42019},      {&mnu_options, 42020},   {&mnu_fast, 42021},      {&mnu_stop, 42022},
-        {&mnu_julian, 42023},    {&mnu_utc, 42024},       {&mnu_jewish, 42075},    {&mnu_locations, 42060},
-        {&mnu_rotate, 42084},    {&mnu_rot_north, 42085}, {&mnu_rot_south, 42086}, {&mnu_color, 42087},
-        {&mnu_more, 42025},      {&mnu_help, 42026},      {&mnu_about, 42027},     {&mnu_timezone, 42028},
+        {&mnu_file, 42016},   {&mnu_tray, 42076},      {&mnu_exit, 42017},      {&mnu_edit, 42018},
+        {&mnu_copy, 42019},   {&mnu_options, 42020},   {&mnu_fast, 42021},      {&mnu_stop, 42022},
+        {&mnu_julian, 42023}, {&mnu_utc, 42024},       {&mnu_jewish, 42075},    {&mnu_locations, 42060},
+        {&mnu_rotate, 42084}, {&mnu_rot_north, 42085}, {&mnu_rot_south, 42086}, {&mnu_color, 42087},
+        {&mnu_more, 42025},   {&mnu_help, 42026},      {&mnu_about, 42027},     {&mnu_timezone, 42028},
     };
     for (const auto& entry : items)
         entry.item->setCaption(LocalString(entry.id));
@@ -222,7 +223,8 @@ void TMainForm::Arrange()
         if (!onTextWidth || item.tag == 2 || item.tag == 3)
             item.width = 0;
         else
-            item.width = item.tag == 4 ? std::max(widestDate, onTextWidth(item.label->text())) : onTextWidth(item.label->text());
+            item.width =
+                item.tag == 4 ? std::max(widestDate, onTextWidth(item.label->text())) : onTextWidth(item.label->text());
     }
     FLayout = ArrangeColumns(FArranged);
     if (onArranged)
@@ -268,11 +270,13 @@ void TMainForm::TimerTimer()
 
 void TMainForm::ShowPhases(astro::TDateTime ut)
 {
-    for (auto [calculatorLabel, ownLabel] :
-         {std::pair{&FCalculator.sun.val_newmoon, &val_newmoon}, {&FCalculator.sun.val_firstquart, &val_firstquart},
-          {&FCalculator.sun.val_full, &val_full}, {&FCalculator.sun.val_lastquart, &val_lastquart},
-          {&FCalculator.sun.val_nextnew, &val_nextnew}, {&FCalculator.sun.val_lastlunation, &val_lastlunation},
-          {&FCalculator.sun.val_nextlunation, &val_nextlunation}})
+    for (auto [calculatorLabel, ownLabel] : {std::pair{&FCalculator.sun.val_newmoon, &val_newmoon},
+                                             {&FCalculator.sun.val_firstquart, &val_firstquart},
+                                             {&FCalculator.sun.val_full, &val_full},
+                                             {&FCalculator.sun.val_lastquart, &val_lastquart},
+                                             {&FCalculator.sun.val_nextnew, &val_nextnew},
+                                             {&FCalculator.sun.val_lastlunation, &val_lastlunation},
+                                             {&FCalculator.sun.val_nextlunation, &val_nextlunation}})
         ShowValue(*calculatorLabel, *ownLabel, QString());
     // A phase search out of its range leaves the phase texts empty for this tick.
     try {
@@ -355,9 +359,9 @@ bool TMainForm::SunBlockDue(astro::TDateTime ut) const
 {
     // The moon picture is re-dated every tick, so in normal mode the jump alone would keep the
     // sun texts of the first update for the whole session.
-    return std::abs(ut - FCalculator.sun.Moon.date()) > SunRecomputeDays
-           || FCalculator.sun.lblSunElevation.text().isEmpty() || !FSunTime || std::abs(ut - *FSunTime) > SunAgeDays
-           || FSunPlace != CurrentPlace();
+    return std::abs(ut - FCalculator.sun.Moon.date()) > SunRecomputeDays ||
+           FCalculator.sun.lblSunElevation.text().isEmpty() || !FSunTime || std::abs(ut - *FSunTime) > SunAgeDays ||
+           FSunPlace != CurrentPlace();
 }
 
 std::pair<double, double> TMainForm::CurrentPlace() const

@@ -85,7 +85,9 @@ TRows ArrangeRows(const QList<TArrangedLabel>& arranged, const QList<QLabel*>& l
 
 }  // namespace
 
-MoonWindowView::MoonWindowView(TMainForm& form, QWidget* parent) : QMainWindow(parent), FForm(form)
+MoonWindowView::MoonWindowView(TMainForm& form, QWidget* parent)
+    : QMainWindow(parent),
+      FForm(form)
 {
     buildMenus();
     buildClientArea();
@@ -151,14 +153,15 @@ void MoonWindowView::buildClientArea()
     setCentralWidget(FClient);
 
     TLabel* const labels[] = {
-        &FForm.lbl_julian, &FForm.val_julian, &FForm.lbl_utc, &FForm.val_utc, &FForm.lbl_local, &FForm.val_local,
-        &FForm.lbl_age, &FForm.val_age, &FForm.lbl_phase, &FForm.val_phase, &FForm.lbl_moon_distance,
-        &FForm.val_moon_distance, &FForm.lbl_moon_subtend, &FForm.val_moon_subtend, &FForm.lbl_sun_distance,
-        &FForm.val_sun_distance, &FForm.lbl_sun_subtend, &FForm.val_sun_subtend, &FForm.lbl_lastnew,
-        &FForm.val_newmoon, &FForm.lbl_lastlunation, &FForm.val_lastlunation, &FForm.lbl_firstquart,
-        &FForm.val_firstquart, &FForm.lbl_full, &FForm.val_full, &FForm.lbl_lastquart, &FForm.val_lastquart,
-        &FForm.lbl_nextnew, &FForm.val_nextnew, &FForm.lbl_nextlunation, &FForm.val_nextlunation,
-        &FForm.lbl_sun_azimuth, &FForm.lblSunAzimuth, &FForm.lbl_sun_elevation, &FForm.lblSunElevation,
+        &FForm.lbl_julian,       &FForm.val_julian,       &FForm.lbl_utc,           &FForm.val_utc,
+        &FForm.lbl_local,        &FForm.val_local,        &FForm.lbl_age,           &FForm.val_age,
+        &FForm.lbl_phase,        &FForm.val_phase,        &FForm.lbl_moon_distance, &FForm.val_moon_distance,
+        &FForm.lbl_moon_subtend, &FForm.val_moon_subtend, &FForm.lbl_sun_distance,  &FForm.val_sun_distance,
+        &FForm.lbl_sun_subtend,  &FForm.val_sun_subtend,  &FForm.lbl_lastnew,       &FForm.val_newmoon,
+        &FForm.lbl_lastlunation, &FForm.val_lastlunation, &FForm.lbl_firstquart,    &FForm.val_firstquart,
+        &FForm.lbl_full,         &FForm.val_full,         &FForm.lbl_lastquart,     &FForm.val_lastquart,
+        &FForm.lbl_nextnew,      &FForm.val_nextnew,      &FForm.lbl_nextlunation,  &FForm.val_nextlunation,
+        &FForm.lbl_sun_azimuth,  &FForm.lblSunAzimuth,    &FForm.lbl_sun_elevation, &FForm.lblSunElevation,
     };
     for (TLabel* label : labels)
         FLabels << Bind::label(*label, FClient);

@@ -119,19 +119,19 @@ void Tfrm_more::LocalizeAndArrange()
         TLabel* label;
         int id;
     } captions[] = {
-        {&lbl_location, 42030},    {&lbl_latitude, 42031},   {&lbl_longitude, 42032},
-        {&lbl_spring, 42033},      {&lbl_summer, 42034},     {&lbl_autumn, 42035},
-        {&lbl_winter, 42036},      {&lbl_sunrise, 42037},    {&lbl_suntransit, 42038},
-        {&lbl_sunset, 42039},      {&lbl_moonrise, 42040},   {&lbl_moontransit, 42041},
-        {&lbl_moonset, 42042},     {&lbl_perigee, 42043},    {&lbl_apogee, 42044},
-        {&lbl_mooneclipse, 42045}, {&lbl_suneclipse, 42046}, {&lbl_perihel, 42065},
-        {&lbl_aphel, 42066},       {&lbl_easter, 42067},     {&lbl_pesach, 42068},
-        {&lbl_chinese, 42088},     {&lbl_day, 42124},        {&lbl_light, 42126},
-        {&lbl_morning, 42127},     {&lbl_evening, 42128},    {&lbl_astrodawn, 42129},
-        {&lbl_nauticaldawn, 42130}, {&lbl_civildawn, 42131}, {&lbl_bluemorning, 42132},
+        {&lbl_location, 42030},      {&lbl_latitude, 42031},     {&lbl_longitude, 42032},
+        {&lbl_spring, 42033},        {&lbl_summer, 42034},       {&lbl_autumn, 42035},
+        {&lbl_winter, 42036},        {&lbl_sunrise, 42037},      {&lbl_suntransit, 42038},
+        {&lbl_sunset, 42039},        {&lbl_moonrise, 42040},     {&lbl_moontransit, 42041},
+        {&lbl_moonset, 42042},       {&lbl_perigee, 42043},      {&lbl_apogee, 42044},
+        {&lbl_mooneclipse, 42045},   {&lbl_suneclipse, 42046},   {&lbl_perihel, 42065},
+        {&lbl_aphel, 42066},         {&lbl_easter, 42067},       {&lbl_pesach, 42068},
+        {&lbl_chinese, 42088},       {&lbl_day, 42124},          {&lbl_light, 42126},
+        {&lbl_morning, 42127},       {&lbl_evening, 42128},      {&lbl_astrodawn, 42129},
+        {&lbl_nauticaldawn, 42130},  {&lbl_civildawn, 42131},    {&lbl_bluemorning, 42132},
         {&lbl_goldenmorning, 42133}, {&lbl_sunriselight, 42134}, {&lbl_sunsetlight, 42135},
-        {&lbl_goldenevening, 42133}, {&lbl_blueevening, 42132}, {&lbl_civildusk, 42136},
-        {&lbl_nauticaldusk, 42137}, {&lbl_astrodusk, 42138}, {&lbl_moonriselight, 42139},
+        {&lbl_goldenevening, 42133}, {&lbl_blueevening, 42132},  {&lbl_civildusk, 42136},
+        {&lbl_nauticaldusk, 42137},  {&lbl_astrodusk, 42138},    {&lbl_moonriselight, 42139},
         {&lbl_moonsetlight, 42140},
     };
     for (const auto& caption : captions)
@@ -142,15 +142,9 @@ void Tfrm_more::LocalizeAndArrange()
         AnimalNames.append(LocalString(42106 + i));
 }
 
-double Tfrm_more::UniversalNow() const
-{
-    return FShownClock.universalNow();
-}
+double Tfrm_more::UniversalNow() const { return FShownClock.universalNow(); }
 
-void Tfrm_more::SetClockBase(double realBase, double shownBase)
-{
-    FShownClock.setBase(realBase, shownBase);
-}
+void Tfrm_more::SetClockBase(double realBase, double shownBase) { FShownClock.setBase(realBase, shownBase); }
 
 void Tfrm_more::LocationChange()
 {
@@ -283,7 +277,8 @@ void Tfrm_more::ShowRiseTransitSet(double today, double day, double latitude, do
     const TDayEvents todays = DayEvents(today, latitude, longitude);
     showTexts({&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset},
               bodyTexts(todays.Moon));
-    showTexts({&FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset}, bodyTexts(todays.Sun));
+    showTexts({&FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset},
+              bodyTexts(todays.Sun));
     const TDayEvents days = day == today ? todays : DayEvents(day, latitude, longitude);
     showTexts({&val_moonrise, &val_moontransit, &val_moonset}, bodyTexts(days.Moon));
     showTexts({&val_sunrise, &val_suntransit, &val_sunset}, bodyTexts(days.Sun));
@@ -291,16 +286,16 @@ void Tfrm_more::ShowRiseTransitSet(double today, double day, double latitude, do
 
 void Tfrm_more::ShowLight(double day, double latitude, double longitude)
 {
-    TLabel* const morningRows[] = {&val_astrodawn,    &val_nauticaldawn,  &val_civildawn,
-                                   &val_bluemorning,  &val_goldenmorning, &val_sunriselight};
-    TLabel* const eveningRows[] = {&val_astrodusk,    &val_nauticaldusk,  &val_civildusk,
-                                   &val_blueevening,  &val_goldenevening, &val_sunsetlight};
+    TLabel* const morningRows[] = {&val_astrodawn,   &val_nauticaldawn,  &val_civildawn,
+                                   &val_bluemorning, &val_goldenmorning, &val_sunriselight};
+    TLabel* const eveningRows[] = {&val_astrodusk,   &val_nauticaldusk,  &val_civildusk,
+                                   &val_blueevening, &val_goldenevening, &val_sunsetlight};
     try {
         const astro::TDayLight light = astro::DayLight(day, latitude, longitude);
         for (const bool morning : {true, false}) {
             const TSunLightTexts texts = SunLightTexts(morning ? light.Morning : light.Evening, morning);
             TLabel* const* rows = morning ? morningRows : eveningRows;
-            const QString* values[] = {&texts.Astronomical, &texts.Nautical, &texts.Civil,
+            const QString* values[] = {&texts.Astronomical, &texts.Nautical,   &texts.Civil,
                                        &texts.BlueHour,     &texts.GoldenHour, &texts.Horizon};
             for (int i = 0; i < 6; ++i)
                 rows[i]->setText(*values[i]);
@@ -319,13 +314,32 @@ void Tfrm_more::ShowLight(double day, double latitude, double longitude)
 
 void Tfrm_more::ClearDayValues()
 {
-    for (TLabel* label :
-         {&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset,
-          &FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset, &val_moonrise,
-          &val_moontransit, &val_moonset, &val_sunrise, &val_suntransit, &val_sunset, &val_astrodawn,
-          &val_nauticaldawn, &val_civildawn, &val_bluemorning, &val_goldenmorning, &val_sunriselight,
-          &val_sunsetlight, &val_goldenevening, &val_blueevening, &val_civildusk, &val_nauticaldusk,
-          &val_astrodusk, &val_moonriselight, &val_moonsetlight})
+    for (TLabel* label : {&FCalculator.sun.val_moonrise,
+                          &FCalculator.sun.val_moontransit,
+                          &FCalculator.sun.val_moonset,
+                          &FCalculator.sun.val_sunrise,
+                          &FCalculator.sun.val_suntransit,
+                          &FCalculator.sun.val_sunset,
+                          &val_moonrise,
+                          &val_moontransit,
+                          &val_moonset,
+                          &val_sunrise,
+                          &val_suntransit,
+                          &val_sunset,
+                          &val_astrodawn,
+                          &val_nauticaldawn,
+                          &val_civildawn,
+                          &val_bluemorning,
+                          &val_goldenmorning,
+                          &val_sunriselight,
+                          &val_sunsetlight,
+                          &val_goldenevening,
+                          &val_blueevening,
+                          &val_civildusk,
+                          &val_nauticaldusk,
+                          &val_astrodusk,
+                          &val_moonriselight,
+                          &val_moonsetlight})
         label->setText(NoEvent);
 }
 

@@ -13,7 +13,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent) : QDialog(parent), FForm(form)
+FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent)
+    : QDialog(parent),
+      FForm(form)
 {
     auto* place = new QGridLayout;
     place->addWidget(Bind::label(form.lbl_location), 0, 0);

@@ -50,8 +50,7 @@ TDateTime EventOfDay(TEventFunction event, double day, double latitude, double l
     return std::floor(r) == day ? r : NAN;
 }
 
-TBodyDayEvents BodyEvents(const std::array<TEventFunction, 3>& events, double day, double latitude,
-                          double longitude)
+TBodyDayEvents BodyEvents(const std::array<TEventFunction, 3>& events, double day, double latitude, double longitude)
 {
     TBodyDayEvents result{NAN, NAN, NAN};
     try {

@@ -13,7 +13,9 @@
 class TLocaleSwitch {
 public:
     // name as the environment gives it, such as "de_DE.UTF-8"
-    explicit TLocaleSwitch(const char* name) : FSavedC(std::setlocale(LC_ALL, nullptr)), FSavedQt(QLocale())
+    explicit TLocaleSwitch(const char* name)
+        : FSavedC(std::setlocale(LC_ALL, nullptr)),
+          FSavedQt(QLocale())
     {
         if (!std::setlocale(LC_ALL, name))
             ADD_FAILURE() << "locale " << name << " is not installed";

@@ -26,7 +26,8 @@ TDisplayParts SplitDisplay(astro::TDateTime t)
     const double day = std::trunc(v);
     // Milliseconds rounded as the platform's time decoding does; a fraction that rounds up to
     // a whole day stays in its own day.
-    const double ms = std::min(std::round(std::abs(v - day) * astro::MillisecondsPerDay), astro::MillisecondsPerDay - 1);
+    const double ms =
+        std::min(std::round(std::abs(v - day) * astro::MillisecondsPerDay), astro::MillisecondsPerDay - 1);
     const auto whole = static_cast<qint64>(ms) / 1000;
     return {QDate(1899, 12, 30).addDays(static_cast<qint64>(day)), int(whole / 3600), int(whole / 60 % 60),
             int(whole % 60)};

@@ -179,8 +179,7 @@ void TTrayIcon::mouseMessage(TTrayMouseMessage message)
         break;
     case tmRightButtonUp: {
         const QPoint cursor = FPlatform ? FPlatform->cursorPos() : QPoint();
-        const Qt::KeyboardModifiers shift =
-            FPlatform ? FPlatform->keyboardModifiers() : Qt::KeyboardModifiers();
+        const Qt::KeyboardModifiers shift = FPlatform ? FPlatform->keyboardModifiers() : Qt::KeyboardModifiers();
         if (FPopupMenu) {
             if (FPlatform)
                 FPlatform->bringToForeground();
@@ -190,7 +189,6 @@ void TTrayIcon::mouseMessage(TTrayMouseMessage message)
             onRightClick(Qt::RightButton, shift, cursor.x(), cursor.y());
         break;
     }
-    case tmOther:
-        break;
+    case tmOther: break;
     }
 }

@@ -53,8 +53,7 @@ public:
 
     TNotifyEvent onClick;
     TNotifyEvent onDblClick;
-    std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>
-        onRightClick;
+    std::function<void(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)> onRightClick;
 
     // The timer that steps the animation; the view runs it.
     TTimer& animationTimer() { return TrayIconAnimation; }

@@ -3,9 +3,9 @@
 // with a real system tray icon; without one the component keeps its state and shows nothing.
 
 #include <QPoint>
-#include <qnamespace.h>
 #include <QString>
 #include <cstdint>
+#include <qnamespace.h>
 
 #include "moonpicture/moonicon.h"
 

@@ -15,21 +15,18 @@ namespace {
 TTrayMouseMessage MouseMessage(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
-    case QSystemTrayIcon::Trigger:
-        return tmLeftButtonUp;
-    case QSystemTrayIcon::DoubleClick:
-        return tmLeftButtonDoubleClick;
-    case QSystemTrayIcon::Context:
-        return tmRightButtonUp;
-    default:
-        return tmOther;
+    case QSystemTrayIcon::Trigger: return tmLeftButtonUp;
+    case QSystemTrayIcon::DoubleClick: return tmLeftButtonDoubleClick;
+    case QSystemTrayIcon::Context: return tmRightButtonUp;
+    default: return tmOther;
     }
 }
 
 }  // namespace
 
 TSystemTrayPlatform::TSystemTrayPlatform(TTrayIcon& tray, QObject* parent)
-    : QObject(parent), FIcon(new QSystemTrayIcon(this))
+    : QObject(parent),
+      FIcon(new QSystemTrayIcon(this))
 {
     setObjectName(QStringLiteral("TrayIcon"));
     connect(FIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {

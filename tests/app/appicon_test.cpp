@@ -8,10 +8,7 @@
 
 namespace {
 
-QImage Loaded(const QString& path)
-{
-    return QImage(path).convertToFormat(QImage::Format_ARGB32);
-}
+QImage Loaded(const QString& path) { return QImage(path).convertToFormat(QImage::Format_ARGB32); }
 
 // Mean grey of the opaque pixels in columns [left, right).
 double MeanOpaqueGrey(const QImage& image, int left, int right)

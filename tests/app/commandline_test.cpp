@@ -33,7 +33,10 @@ const TAnswerCase AnswerCases[] = {
     {"SettingsWithoutValue", {"--settings"}, TCommandLine::caReject, 2, "Missing value after '--settings'"},
     {"SettingsEmpty", {"--settings="}, TCommandLine::caReject, 2, "needs the name of a file"},
     {"FileArgument", {"photo.jpg"}, TCommandLine::caReject, 2, "Unexpected argument 'photo.jpg'"},
-    {"SettingsInMissingFolder", {"--settings", "/nowhere/at/all/x.ini"}, TCommandLine::caReject, 2,
+    {"SettingsInMissingFolder",
+     {"--settings", "/nowhere/at/all/x.ini"},
+     TCommandLine::caReject,
+     2,
      "folder of the settings file '/nowhere/at/all/x.ini' does not exist"},
     {"SettingsIsAFolder", {"--settings", "/"}, TCommandLine::caReject, 2, "'/' is a folder"},
 };
@@ -60,8 +63,7 @@ TEST(CommandLine, VersionIsTheProjectsYearAndMonth)
 {
     const TCommandLine line = ParseCommandLine(Arguments({"--version"}));
     EXPECT_EQ(line.message, QStringLiteral("Shutterly %1\n").arg(ApplicationVersion));
-    EXPECT_TRUE(QRegularExpression("^\\d{4}\\.\\d{1,2}$").match(ApplicationVersion).hasMatch())
-        << ApplicationVersion;
+    EXPECT_TRUE(QRegularExpression("^\\d{4}\\.\\d{1,2}$").match(ApplicationVersion).hasMatch()) << ApplicationVersion;
 }
 
 TEST(CommandLine, WithoutOptionsStartsWithTheUsualSettingsFile)

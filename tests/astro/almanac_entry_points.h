@@ -37,16 +37,16 @@ struct TEntryPoint {
 
 inline double Sum(const TSkyPosition& p)
 {
-    return p.Longitude + p.Latitude + p.Distance + p.RightAscension + p.Declination + p.Parallax
-           + p.Elevation + p.Azimuth;
+    return p.Longitude + p.Latitude + p.Distance + p.RightAscension + p.Declination + p.Parallax + p.Elevation +
+           p.Azimuth;
 }
 
 inline double Sum(const TLightEvent& e) { return double(e.Kind) + e.Time; }
 
 inline double Sum(const TSunLight& s)
 {
-    return Sum(s.Astronomical) + Sum(s.Nautical) + Sum(s.Civil) + Sum(s.BlueGolden) + Sum(s.Horizon)
-           + s.HorizonAzimuth + Sum(s.Golden);
+    return Sum(s.Astronomical) + Sum(s.Nautical) + Sum(s.Civil) + Sum(s.BlueGolden) + Sum(s.Horizon) +
+           s.HorizonAzimuth + Sum(s.Golden);
 }
 
 inline double Sum(const TMoonLight& m) { return Sum(m.Horizon) + m.Azimuth + m.IlluminatedFraction; }
@@ -76,8 +76,7 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
         {"GregorianCalendarToJD", Almanac, [](A a) { return GregorianCalendarToJD(a.N, a.M, a.D); }},
         {"CalendarToJD", Almanac, [](A a) { return CalendarToJD(a.N, a.M, a.D); }},
         {"CalendarToDateTime", Almanac, [](A a) { return CalendarToDateTime(a.N, a.M, a.D); }},
-        {"JulianCalendarToDateTime", Almanac,
-         [](A a) { return JulianCalendarToDateTime(a.N, a.M, a.D); }},
+        {"JulianCalendarToDateTime", Almanac, [](A a) { return JulianCalendarToDateTime(a.N, a.M, a.D); }},
         {"JDToJulianCalendar", Almanac, [](A a) { return Sum(JDToJulianCalendar(a.A)); }},
         {"JDToGregorianCalendar", Almanac, [](A a) { return Sum(JDToGregorianCalendar(a.A)); }},
         {"JDToCalendar", Almanac, [](A a) { return Sum(JDToCalendar(a.A)); }},
@@ -126,10 +125,8 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
              const TPhaseArguments p = PhaseArguments(PhaseOf(a.N), a.A);
              return p.MeanJDE + p.K + p.E + p.Omega + p.F + p.MoonAnomaly + p.SunAnomaly;
          }},
-        {"PrincipalPhaseInstant", Almanac,
-         [](A a) { return PrincipalPhaseInstant(PhaseOf(a.N & ~1), a.A); }},
-        {"OctantPhaseInstant", Almanac,
-         [](A a) { return OctantPhaseInstant(PhaseOf(a.N | 1), a.A); }},
+        {"PrincipalPhaseInstant", Almanac, [](A a) { return PrincipalPhaseInstant(PhaseOf(a.N & ~1), a.A); }},
+        {"OctantPhaseInstant", Almanac, [](A a) { return OctantPhaseInstant(PhaseOf(a.N | 1), a.A); }},
         {"PhaseInstant", Almanac, [](A a) { return PhaseInstant(PhaseOf(a.N), a.A); }},
         {"PhaseBefore", Almanac, [](A a) { return PhaseBefore(PhaseOf(a.N), a.A); }},
         {"PhaseAfter", Almanac, [](A a) { return PhaseAfter(PhaseOf(a.N), a.A); }},
@@ -169,12 +166,10 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
         {"PrincipalTermAfter", Almanac, [](A a) { return PrincipalTermAfter(a.A); }},
         {"PrincipalTermBefore", Almanac, [](A a) { return PrincipalTermBefore(a.A); }},
 
-        {"PerigeeApogeeInstant", Almanac,
-         [](A a) { return PerigeeApogeeInstant(a.N % 2 != 0, a.A); }},
+        {"PerigeeApogeeInstant", Almanac, [](A a) { return PerigeeApogeeInstant(a.N % 2 != 0, a.A); }},
         {"PerigeeAfter", Almanac, [](A a) { return PerigeeAfter(a.A); }},
         {"ApogeeAfter", Almanac, [](A a) { return ApogeeAfter(a.A); }},
-        {"PerihelionAphelionInstant", Almanac,
-         [](A a) { return PerihelionAphelionInstant(a.N % 2 != 0, a.A); }},
+        {"PerihelionAphelionInstant", Almanac, [](A a) { return PerihelionAphelionInstant(a.N % 2 != 0, a.A); }},
         {"PerihelionAfter", Almanac, [](A a) { return PerihelionAfter(a.A); }},
         {"AphelionAfter", Almanac, [](A a) { return AphelionAfter(a.A); }},
 
@@ -199,8 +194,7 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
         {"JewishNewYear", Almanac, [](A a) { return JewishNewYear(a.N); }},
         {"JewishYearLength", Almanac, [](A a) { return double(JewishYearLength(a.N)); }},
         {"JewishDaysInMonth", Almanac, [](A a) { return double(JewishDaysInMonth(a.N, a.M)); }},
-        {"JewishMonthName", Almanac,
-         [](A a) { return double(std::string(JewishMonthName(a.N, a.M)).size()); }},
+        {"JewishMonthName", Almanac, [](A a) { return double(std::string(JewishMonthName(a.N, a.M)).size()); }},
         {"JewishToDateTime", Almanac, [](A a) { return JewishToDateTime(a.N, a.M, a.D); }},
         {"DateTimeToJewish", Almanac, [](A a) { return Sum(DateTimeToJewish(a.A)); }},
         {"CalendarToJewish", Almanac, [](A a) { return Sum(CalendarToJewish(a.N, a.M, a.D)); }},
@@ -212,10 +206,8 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
         {"ChinaDayOfNewMoonAfter", Almanac, [](A a) { return ChinaDayOfNewMoonAfter(a.A); }},
         {"ChinaDayOfTermAfter", Almanac, [](A a) { return ChinaDayOfTermAfter(a.A); }},
         {"ChinaDayOfTermBefore", Almanac, [](A a) { return ChinaDayOfTermBefore(a.A); }},
-        {"MonthLacksPrincipalTerm", Almanac,
-         [](A a) { return double(MonthLacksPrincipalTerm(a.A)); }},
-        {"LeapMonthBetween", Almanac,
-         [](A a) { return double(LeapMonthBetween(a.A, a.A + a.B)); }},
+        {"MonthLacksPrincipalTerm", Almanac, [](A a) { return double(MonthLacksPrincipalTerm(a.A)); }},
+        {"LeapMonthBetween", Almanac, [](A a) { return double(LeapMonthBetween(a.A, a.A + a.B)); }},
         {"ChineseNewYearOf", Almanac, [](A a) { return ChineseNewYearOf(a.N); }},
         {"ChineseDateOf", Almanac,
          [](A a) {

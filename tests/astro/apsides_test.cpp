@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "astro/constants.h"
 #include "astro/apsides.h"
 #include "astro/calendar.h"
+#include "astro/constants.h"
 
 namespace astro {
 namespace {
@@ -42,14 +42,13 @@ TEST_P(ApsidesAfter2024, FromNewYear)
     EXPECT_NEAR(found, At(2024, c.Month, c.Day, c.Hour, c.Minute), Minute) << c.Name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, ApsidesAfter2024,
-    testing::Values(TAfterCase{"apogee", ApogeeAfter, 1, 1, 15, 28},
-                    TAfterCase{"perigee", PerigeeAfter, 13, 1, 10, 36},
-                    // The mean-orbit perihelion, a day after the true one of 01-03 01:00.
-                    TAfterCase{"perihelion", PerihelionAfter, 4, 1, 5, 43},
-                    TAfterCase{"aphelion", AphelionAfter, 4, 7, 20, 50}),
-    [](const testing::TestParamInfo<TAfterCase>& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Examples, ApsidesAfter2024,
+                         testing::Values(TAfterCase{"apogee", ApogeeAfter, 1, 1, 15, 28},
+                                         TAfterCase{"perigee", PerigeeAfter, 13, 1, 10, 36},
+                                         // The mean-orbit perihelion, a day after the true one of 01-03 01:00.
+                                         TAfterCase{"perihelion", PerihelionAfter, 4, 1, 5, 43},
+                                         TAfterCase{"aphelion", AphelionAfter, 4, 7, 20, 50}),
+                         [](const testing::TestParamInfo<TAfterCase>& info) { return info.param.Name; });
 
 struct TCycleCase {
     const char* Name;
@@ -81,13 +80,12 @@ TEST_P(ApsidesCycle, SuccessiveEventsOverCenturies)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Walks, ApsidesCycle,
-    testing::Values(TCycleCase{"perigee", PerigeeAfter, 24.5, 28.6},
-                    TCycleCase{"apogee", ApogeeAfter, 26.9, 28.2},
-                    TCycleCase{"perihelion", PerihelionAfter, 365.2, 365.3},
-                    TCycleCase{"aphelion", AphelionAfter, 365.2, 365.3}),
-    [](const testing::TestParamInfo<TCycleCase>& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Walks, ApsidesCycle,
+                         testing::Values(TCycleCase{"perigee", PerigeeAfter, 24.5, 28.6},
+                                         TCycleCase{"apogee", ApogeeAfter, 26.9, 28.2},
+                                         TCycleCase{"perihelion", PerihelionAfter, 365.2, 365.3},
+                                         TCycleCase{"aphelion", AphelionAfter, 365.2, 365.3}),
+                         [](const testing::TestParamInfo<TCycleCase>& info) { return info.param.Name; });
 
 TEST(Apsides, AfterIsNeverEarlierThanTheDate)
 {

@@ -20,12 +20,10 @@ struct TJulianDateCase {
 };
 
 const TJulianDateCase JulianDateCases[] = {
-    {1957, 10, 4.81, false, 2436116.31}, {333, 1, 27.5, true, 1842713.0},
-    {1600, 1, 1.0, false, 2305447.5},    {1900, 1, 1.0, false, 2415020.5},
-    {1987, 6, 19.5, false, 2446966.0},   {2000, 1, 1.0, false, 2451544.5},
-    {1582, 10, 4.0, true, 2299159.5},    {1582, 10, 15.0, false, 2299160.5},
-    {1, 1, 1.0, true, 1721423.5},        {837, 4, 10.3, true, 2026871.8},
-    {1988, 1, 27.0, false, 2447187.5},   {9999, 12, 31.0, false, 5373483.5},
+    {1957, 10, 4.81, false, 2436116.31}, {333, 1, 27.5, true, 1842713.0},    {1600, 1, 1.0, false, 2305447.5},
+    {1900, 1, 1.0, false, 2415020.5},    {1987, 6, 19.5, false, 2446966.0},  {2000, 1, 1.0, false, 2451544.5},
+    {1582, 10, 4.0, true, 2299159.5},    {1582, 10, 15.0, false, 2299160.5}, {1, 1, 1.0, true, 1721423.5},
+    {837, 4, 10.3, true, 2026871.8},     {1988, 1, 27.0, false, 2447187.5},  {9999, 12, 31.0, false, 5373483.5},
 };
 
 TEST(CalendarToJD, MatchesPublishedJulianDates)
@@ -122,12 +120,18 @@ TEST(CalendarConversions, RejectBadInputWithItsMessage)
         int year, month, day;
         const char* message;
     } dates[] = {
-        {0, 1, 1, "Invalid year"},           {10000, 1, 1, "Invalid year"},
-        {-5, 6, 1, "Invalid year"},          {2000, 15, 1, "Invalid month"},
-        {2000, -1, 1, "Invalid month"},      {2000, 1, 0, "Invalid day"},
-        {2000, 1, 32, "Invalid day"},        {2000, 4, 31, "Invalid day"},
-        {2001, 2, 29, "Invalid day"},        {1900, 2, 29, "Invalid day"},
-        {2000, 2, 30, "Invalid day"},        {1582, 10, 5, "Date invalid due to calendar change"},
+        {0, 1, 1, "Invalid year"},
+        {10000, 1, 1, "Invalid year"},
+        {-5, 6, 1, "Invalid year"},
+        {2000, 15, 1, "Invalid month"},
+        {2000, -1, 1, "Invalid month"},
+        {2000, 1, 0, "Invalid day"},
+        {2000, 1, 32, "Invalid day"},
+        {2000, 4, 31, "Invalid day"},
+        {2001, 2, 29, "Invalid day"},
+        {1900, 2, 29, "Invalid day"},
+        {2000, 2, 30, "Invalid day"},
+        {1582, 10, 5, "Date invalid due to calendar change"},
         {1582, 10, 10, "Date invalid due to calendar change"},
         {1582, 10, 14, "Date invalid due to calendar change"},
     };
@@ -144,9 +148,12 @@ TEST(CalendarConversions, RejectBadInputWithItsMessage)
         double jd;
         const char* message;
     } julianDates[] = {
-        {-0.5, "Negative julian dates not supported"}, {-1e9, "Negative julian dates not supported"},
-        {0.0, "Invalid year"},                          {1721423.49, "Invalid year"},
-        {5373484.5, "Invalid year"},                    {1e12, "Invalid year"},
+        {-0.5, "Negative julian dates not supported"},
+        {-1e9, "Negative julian dates not supported"},
+        {0.0, "Invalid year"},
+        {1721423.49, "Invalid year"},
+        {5373484.5, "Invalid year"},
+        {1e12, "Invalid year"},
         {NAN, "Invalid year"},
     };
     for (const auto& j : julianDates) {
@@ -239,8 +246,7 @@ TEST(DateTimeToDisplay, ShowsTheHistoricalDateAndTime)
 
 TEST(DateTimeToDisplay, RejectsJulianLeapDaysTheGregorianFormatterLacks)
 {
-    ExpectConvertError([] { DateTimeToDisplay(CalendarToDateTime(1500, 2, 29) + 0.5); }, "Invalid day",
-                       "1500-02-29");
+    ExpectConvertError([] { DateTimeToDisplay(CalendarToDateTime(1500, 2, 29) + 0.5); }, "Invalid day", "1500-02-29");
     EXPECT_NO_THROW(DateTimeToDisplay(CalendarToDateTime(1600, 2, 29) + 0.5));
 }
 

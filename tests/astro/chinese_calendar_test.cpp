@@ -1,6 +1,6 @@
-#include "astro/constants.h"
 #include "astro/calendar.h"
 #include "astro/chinese_calendar.h"
+#include "astro/constants.h"
 #include "astro/phases.h"
 #include "astro/seasons.h"
 
@@ -20,19 +20,20 @@ struct TNewYearCase {
 
 class ChineseNewYearTest : public testing::TestWithParam<TNewYearCase> {};
 
-TEST_P(ChineseNewYearTest, FallsOnPublishedDate) {
+TEST_P(ChineseNewYearTest, FallsOnPublishedDate)
+{
     const TNewYearCase& c = GetParam();
     EXPECT_EQ(ChineseNewYearOf(c.Year), CalendarToDateTime(c.Year, c.Month, c.Day));
 }
 
 INSTANTIATE_TEST_SUITE_P(ChineseCalendar, ChineseNewYearTest,
-                         testing::Values(TNewYearCase{2020, 1, 25}, TNewYearCase{2021, 2, 12},
-                                         TNewYearCase{2022, 2, 1}, TNewYearCase{2023, 1, 22},
-                                         TNewYearCase{2024, 2, 10}, TNewYearCase{2025, 1, 29},
-                                         TNewYearCase{2026, 2, 17}, TNewYearCase{2027, 2, 6},
+                         testing::Values(TNewYearCase{2020, 1, 25}, TNewYearCase{2021, 2, 12}, TNewYearCase{2022, 2, 1},
+                                         TNewYearCase{2023, 1, 22}, TNewYearCase{2024, 2, 10},
+                                         TNewYearCase{2025, 1, 29}, TNewYearCase{2026, 2, 17}, TNewYearCase{2027, 2, 6},
                                          TNewYearCase{2028, 1, 26}, TNewYearCase{2030, 2, 3}));
 
-TEST(ChineseCalendar, NewYearFallsBetween21JanuaryAnd20FebruaryAndIsMonthOneDayOne) {
+TEST(ChineseCalendar, NewYearFallsBetween21JanuaryAnd20FebruaryAndIsMonthOneDayOne)
+{
     for (int year = 1901; year <= 2100; ++year) {
         const TDateTime newYear = ChineseNewYearOf(year);
         ASSERT_GE(newYear, CalendarToDateTime(year, 1, 21)) << year;
@@ -72,7 +73,8 @@ constexpr TChineseDateCase ChineseDateCases[] = {
 
 class ChineseDateTest : public testing::TestWithParam<TChineseDateCase> {};
 
-TEST_P(ChineseDateTest, MatchesPublishedCalendar) {
+TEST_P(ChineseDateTest, MatchesPublishedCalendar)
+{
     const TChineseDateCase& c = GetParam();
     const TChineseDate got = ChineseDateOf(CalendarToDateTime(c.Year, c.Month, c.Day));
     const TChineseDate& want = c.Expected;
@@ -87,7 +89,8 @@ TEST_P(ChineseDateTest, MatchesPublishedCalendar) {
 
 INSTANTIATE_TEST_SUITE_P(ChineseCalendar, ChineseDateTest, testing::ValuesIn(ChineseDateCases));
 
-TEST(ChineseCalendar, MonthsRunInOrderWithOneLeapMonthInThirteenMonthSpans) {
+TEST(ChineseCalendar, MonthsRunInOrderWithOneLeapMonthInThirteenMonthSpans)
+{
     // Every month of 2000..2040 from its start day: day 1, numbered one on from the month
     // before, or a leap month carrying the number of the month before it.
     TDateTime start = ChinaDayOfNewMoonAfter(CalendarToDateTime(2000, 1, 1));
@@ -111,7 +114,8 @@ TEST(ChineseCalendar, MonthsRunInOrderWithOneLeapMonthInThirteenMonthSpans) {
     EXPECT_EQ(leapMonths, 15);  // 41 years: 15 leap months in the 7-in-19 rhythm
 }
 
-TEST(ChineseCalendar, ChinaTimeOffsetChangesIn1929) {
+TEST(ChineseCalendar, ChinaTimeOffsetChangesIn1929)
+{
     constexpr double StandardOffset = 8.0 / 24.0;
     constexpr double BeijingMeanOffset = (7 * 3600 + 45 * 60 + 40) / SecondsPerDay;
     constexpr double Tolerance = 1e-9;  // days; the sums lose bits to the day count
@@ -124,16 +128,14 @@ TEST(ChineseCalendar, ChinaTimeOffsetChangesIn1929) {
     EXPECT_EQ(std::floor(ToChinaTime(day1950 + 20.0 / 24.0)), CalendarToDateTime(1950, 3, 19));
     // Each direction takes the offset of its own argument's year.
     const TDateTime standardTimeStart = CalendarToDateTime(1929, 1, 1);
-    EXPECT_NEAR(ToChinaTime(standardTimeStart - 0.1) - standardTimeStart,
-                BeijingMeanOffset - 0.1, Tolerance);
+    EXPECT_NEAR(ToChinaTime(standardTimeStart - 0.1) - standardTimeStart, BeijingMeanOffset - 0.1, Tolerance);
     EXPECT_NEAR(ToChinaTime(standardTimeStart) - standardTimeStart, StandardOffset, Tolerance);
-    EXPECT_NEAR(FromChinaTime(standardTimeStart + 0.1) - standardTimeStart,
-                0.1 - StandardOffset, Tolerance);
-    EXPECT_NEAR(FromChinaTime(standardTimeStart - 0.1) - standardTimeStart,
-                -0.1 - BeijingMeanOffset, Tolerance);
+    EXPECT_NEAR(FromChinaTime(standardTimeStart + 0.1) - standardTimeStart, 0.1 - StandardOffset, Tolerance);
+    EXPECT_NEAR(FromChinaTime(standardTimeStart - 0.1) - standardTimeStart, -0.1 - BeijingMeanOffset, Tolerance);
 }
 
-TEST(ChineseCalendar, DaySearchesReturnTheChinaDayOfTheEvent) {
+TEST(ChineseCalendar, DaySearchesReturnTheChinaDayOfTheEvent)
+{
     // Across 1890..1910 as well: before 1900 the linear scale is negative and the day of an
     // instant is its floor (truncation put every event of the 19th century a day late).
     for (TDateTime d = CalendarToDateTime(1890, 1, 1); d < CalendarToDateTime(1910, 1, 1); d += 37) {
@@ -156,13 +158,15 @@ TEST(ChineseCalendar, DaySearchesReturnTheChinaDayOfTheEvent) {
     }
 }
 
-TEST(ChineseCalendar, NineteenthCenturyNewYears) {
+TEST(ChineseCalendar, NineteenthCenturyNewYears)
+{
     EXPECT_EQ(ChineseNewYearOf(1899), CalendarToDateTime(1899, 2, 10));
     EXPECT_EQ(ChineseNewYearOf(1900), CalendarToDateTime(1900, 1, 31));
     EXPECT_EQ(ChineseNewYearOf(1894), CalendarToDateTime(1894, 2, 6));
 }
 
-TEST(ChineseCalendar, LeapMonthBetweenLooksBackToTheLowerMonth) {
+TEST(ChineseCalendar, LeapMonthBetweenLooksBackToTheLowerMonth)
+{
     const TDateTime leapMonth = CalendarToDateTime(2023, 3, 22);
     const TDateTime month1 = CalendarToDateTime(2023, 1, 22);
     const TDateTime month3 = CalendarToDateTime(2023, 4, 20);

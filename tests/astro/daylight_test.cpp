@@ -24,16 +24,15 @@ constexpr double Berlin[] = {52.5, -13.4};
 // go up, the evening's come down in reverse.
 std::vector<TLightEvent> InOrder(const TSunLight& side)
 {
-    return {side.Astronomical, side.Nautical, side.Civil, side.BlueGolden, side.Horizon,
-            side.Golden};
+    return {side.Astronomical, side.Nautical, side.Civil, side.BlueGolden, side.Horizon, side.Golden};
 }
 
 // Azimuth from north through east of a point on the horizon-ish circle, from the declination
 // alone: cos A = (sin dec - sin lat sin h) / (cos lat cos h), east in the morning.
 double AzimuthFromDeclination(double declination, double latitude, double altitude, bool morning)
 {
-    const double cosA = (SinDeg(declination) - SinDeg(latitude) * SinDeg(altitude))
-                        / (CosDeg(latitude) * CosDeg(altitude));
+    const double cosA =
+        (SinDeg(declination) - SinDeg(latitude) * SinDeg(altitude)) / (CosDeg(latitude) * CosDeg(altitude));
     const double a = ArcCosDeg(cosA);
     return morning ? a : 360.0 - a;
 }
@@ -61,8 +60,7 @@ TEST(DayLight, AnOrdinaryDayInBerlinHasEveryCrossingInOrder)
     for (const bool morning : {true, false}) {
         const TSunLight& side = morning ? light.Morning : light.Evening;
         const double declination = SunPosition(side.Horizon.Time).Declination;
-        EXPECT_NEAR(side.HorizonAzimuth,
-                    AzimuthFromDeclination(declination, Berlin[0], SunRiseSetAltitude, morning),
+        EXPECT_NEAR(side.HorizonAzimuth, AzimuthFromDeclination(declination, Berlin[0], SunRiseSetAltitude, morning),
                     0.05);
     }
 }
@@ -83,9 +81,9 @@ TEST(DayLight, TheMoonOverAMonthInBerlin)
                 ++(rise ? noRise : noSet);
                 // The moon rises about 50 minutes later each day, so it skips a day after
                 // rising late on the day before.
-                const TLightEvent before =
-                    (rise ? DayLight(day - 1, Berlin[0], Berlin[1]).Moonrise
-                          : DayLight(day - 1, Berlin[0], Berlin[1]).Moonset).Horizon;
+                const TLightEvent before = (rise ? DayLight(day - 1, Berlin[0], Berlin[1]).Moonrise
+                                                 : DayLight(day - 1, Berlin[0], Berlin[1]).Moonset)
+                                               .Horizon;
                 ASSERT_EQ(before.Kind, lkOccurs);
                 EXPECT_GT(before.Time - (day - 1), 22.0 / 24) << day;
                 continue;
@@ -174,7 +172,7 @@ TEST(DayLight, InputThatIsNoPlaceOrDayRaises)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const TDateTime day = CalendarToDateTime(2024, 3, 15);
-    const double cases[][3] = {{nan, 52, 0}, {inf, 52, 0}, {day, nan, 0}, {day, 90.5, 0},
+    const double cases[][3] = {{nan, 52, 0},  {inf, 52, 0},   {day, nan, 0},  {day, 90.5, 0},
                                {day, -91, 0}, {day, 52, nan}, {day, 52, -inf}};
     for (const auto& c : cases) {
         try {

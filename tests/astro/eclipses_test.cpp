@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
-#include "astro/constants.h"
 #include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/constants.h"
 #include "astro/eclipses.h"
 #include "astro/errors.h"
 #include "astro/phases.h"
@@ -121,42 +121,30 @@ struct TCanonEclipse {
 // eclipses (NASA, Five Millennium Canon of Lunar Eclipses, Espenak and Meeus): instant of
 // greatest eclipse in universal time and type.
 constexpr TCanonEclipse LunarCanon[] = {
-    {2000, 1, 21, 4, 44, ecTotal},      {2000, 7, 16, 13, 56, ecTotal},
-    {2001, 1, 9, 20, 21, ecTotal},      {2001, 7, 5, 14, 55, ecPartial},
-    {2001, 12, 30, 10, 29, ecPenumbral}, {2002, 5, 26, 12, 3, ecPenumbral},
-    {2002, 6, 24, 21, 27, ecPenumbral}, {2002, 11, 20, 1, 47, ecPenumbral},
-    {2003, 5, 16, 3, 40, ecTotal},      {2003, 11, 9, 1, 19, ecTotal},
-    {2004, 5, 4, 20, 30, ecTotal},      {2004, 10, 28, 3, 4, ecTotal},
-    {2005, 4, 24, 9, 55, ecPenumbral},  {2005, 10, 17, 12, 3, ecPartial},
-    {2006, 3, 14, 23, 48, ecPenumbral}, {2006, 9, 7, 18, 51, ecPartial},
-    {2007, 3, 3, 23, 21, ecTotal},      {2007, 8, 28, 10, 37, ecTotal},
-    {2008, 2, 21, 3, 26, ecTotal},      {2008, 8, 16, 21, 10, ecPartial},
-    {2009, 2, 9, 14, 38, ecPenumbral},  {2009, 7, 7, 9, 39, ecPenumbral},
-    {2009, 8, 6, 0, 39, ecPenumbral},   {2009, 12, 31, 19, 23, ecPartial},
-    {2010, 6, 26, 11, 38, ecPartial},   {2010, 12, 21, 8, 17, ecTotal},
-    {2011, 6, 15, 20, 13, ecTotal},     {2011, 12, 10, 14, 32, ecTotal},
-    {2012, 6, 4, 11, 3, ecPartial},     {2012, 11, 28, 14, 33, ecPenumbral},
-    {2013, 4, 25, 20, 7, ecPartial},    {2013, 5, 25, 4, 10, ecPenumbral},
-    {2013, 10, 18, 23, 50, ecPenumbral}, {2014, 4, 15, 7, 46, ecTotal},
-    {2014, 10, 8, 10, 55, ecTotal},     {2015, 4, 4, 12, 0, ecTotal},
-    {2015, 9, 28, 2, 47, ecTotal},      {2016, 3, 23, 11, 47, ecPenumbral},
-    {2016, 8, 18, 9, 42, ecPenumbral},  {2016, 9, 16, 18, 54, ecPenumbral},
-    {2017, 2, 11, 0, 44, ecPenumbral},  {2017, 8, 7, 18, 20, ecPartial},
-    {2018, 1, 31, 13, 30, ecTotal},     {2018, 7, 27, 20, 22, ecTotal},
-    {2019, 1, 21, 5, 12, ecTotal},      {2019, 7, 16, 21, 31, ecPartial},
-    {2020, 1, 10, 19, 10, ecPenumbral}, {2020, 6, 5, 19, 25, ecPenumbral},
-    {2020, 7, 5, 4, 30, ecPenumbral},   {2020, 11, 30, 9, 43, ecPenumbral},
-    {2021, 5, 26, 11, 19, ecTotal},     {2021, 11, 19, 9, 3, ecPartial},
-    {2022, 5, 16, 4, 11, ecTotal},      {2022, 11, 8, 10, 59, ecTotal},
-    {2023, 5, 5, 17, 23, ecPenumbral},  {2023, 10, 28, 20, 14, ecPartial},
-    {2024, 3, 25, 7, 13, ecPenumbral},  {2024, 9, 18, 2, 44, ecPartial},
-    {2025, 3, 14, 6, 59, ecTotal},      {2025, 9, 7, 18, 12, ecTotal},
-    {2026, 3, 3, 11, 34, ecTotal},      {2026, 8, 28, 4, 13, ecPartial},
-    {2027, 2, 20, 23, 13, ecPenumbral}, {2027, 7, 18, 16, 3, ecPenumbral},
-    {2027, 8, 17, 7, 14, ecPenumbral},  {2028, 1, 12, 4, 13, ecPartial},
-    {2028, 7, 6, 18, 20, ecPartial},    {2028, 12, 31, 16, 52, ecTotal},
-    {2029, 6, 26, 3, 22, ecTotal},      {2029, 12, 20, 22, 42, ecTotal},
-    {2030, 6, 15, 18, 33, ecPartial},   {2030, 12, 9, 22, 28, ecPenumbral},
+    {2000, 1, 21, 4, 44, ecTotal},      {2000, 7, 16, 13, 56, ecTotal},      {2001, 1, 9, 20, 21, ecTotal},
+    {2001, 7, 5, 14, 55, ecPartial},    {2001, 12, 30, 10, 29, ecPenumbral}, {2002, 5, 26, 12, 3, ecPenumbral},
+    {2002, 6, 24, 21, 27, ecPenumbral}, {2002, 11, 20, 1, 47, ecPenumbral},  {2003, 5, 16, 3, 40, ecTotal},
+    {2003, 11, 9, 1, 19, ecTotal},      {2004, 5, 4, 20, 30, ecTotal},       {2004, 10, 28, 3, 4, ecTotal},
+    {2005, 4, 24, 9, 55, ecPenumbral},  {2005, 10, 17, 12, 3, ecPartial},    {2006, 3, 14, 23, 48, ecPenumbral},
+    {2006, 9, 7, 18, 51, ecPartial},    {2007, 3, 3, 23, 21, ecTotal},       {2007, 8, 28, 10, 37, ecTotal},
+    {2008, 2, 21, 3, 26, ecTotal},      {2008, 8, 16, 21, 10, ecPartial},    {2009, 2, 9, 14, 38, ecPenumbral},
+    {2009, 7, 7, 9, 39, ecPenumbral},   {2009, 8, 6, 0, 39, ecPenumbral},    {2009, 12, 31, 19, 23, ecPartial},
+    {2010, 6, 26, 11, 38, ecPartial},   {2010, 12, 21, 8, 17, ecTotal},      {2011, 6, 15, 20, 13, ecTotal},
+    {2011, 12, 10, 14, 32, ecTotal},    {2012, 6, 4, 11, 3, ecPartial},      {2012, 11, 28, 14, 33, ecPenumbral},
+    {2013, 4, 25, 20, 7, ecPartial},    {2013, 5, 25, 4, 10, ecPenumbral},   {2013, 10, 18, 23, 50, ecPenumbral},
+    {2014, 4, 15, 7, 46, ecTotal},      {2014, 10, 8, 10, 55, ecTotal},      {2015, 4, 4, 12, 0, ecTotal},
+    {2015, 9, 28, 2, 47, ecTotal},      {2016, 3, 23, 11, 47, ecPenumbral},  {2016, 8, 18, 9, 42, ecPenumbral},
+    {2016, 9, 16, 18, 54, ecPenumbral}, {2017, 2, 11, 0, 44, ecPenumbral},   {2017, 8, 7, 18, 20, ecPartial},
+    {2018, 1, 31, 13, 30, ecTotal},     {2018, 7, 27, 20, 22, ecTotal},      {2019, 1, 21, 5, 12, ecTotal},
+    {2019, 7, 16, 21, 31, ecPartial},   {2020, 1, 10, 19, 10, ecPenumbral},  {2020, 6, 5, 19, 25, ecPenumbral},
+    {2020, 7, 5, 4, 30, ecPenumbral},   {2020, 11, 30, 9, 43, ecPenumbral},  {2021, 5, 26, 11, 19, ecTotal},
+    {2021, 11, 19, 9, 3, ecPartial},    {2022, 5, 16, 4, 11, ecTotal},       {2022, 11, 8, 10, 59, ecTotal},
+    {2023, 5, 5, 17, 23, ecPenumbral},  {2023, 10, 28, 20, 14, ecPartial},   {2024, 3, 25, 7, 13, ecPenumbral},
+    {2024, 9, 18, 2, 44, ecPartial},    {2025, 3, 14, 6, 59, ecTotal},       {2025, 9, 7, 18, 12, ecTotal},
+    {2026, 3, 3, 11, 34, ecTotal},      {2026, 8, 28, 4, 13, ecPartial},     {2027, 2, 20, 23, 13, ecPenumbral},
+    {2027, 7, 18, 16, 3, ecPenumbral},  {2027, 8, 17, 7, 14, ecPenumbral},   {2028, 1, 12, 4, 13, ecPartial},
+    {2028, 7, 6, 18, 20, ecPartial},    {2028, 12, 31, 16, 52, ecTotal},     {2029, 6, 26, 3, 22, ecTotal},
+    {2029, 12, 20, 22, 42, ecTotal},    {2030, 6, 15, 18, 33, ecPartial},    {2030, 12, 9, 22, 28, ecPenumbral},
 };
 
 // The method's instant of greatest eclipse is good to a few minutes; the library reads it
@@ -186,10 +174,7 @@ TEclipse TypeByMethod(const TCanonEclipse& e)
     return e.Type;
 }
 
-TDateTime CanonInstant(const TCanonEclipse& e)
-{
-    return At(e.Year, e.Month, e.Day, e.Hour, e.Minute);
-}
+TDateTime CanonInstant(const TCanonEclipse& e) { return At(e.Year, e.Month, e.Day, e.Hour, e.Minute); }
 
 // Regression: the lunar search stepped from one full moon two full moons on, so that it missed
 // the total eclipse of 2000-01-21 and never saw penumbral eclipses one month apart.

@@ -19,8 +19,8 @@ constexpr double Inf = std::numeric_limits<double>::infinity();
 
 TEST(Normalize360EndsForHugeAngles, ReducesEveryFiniteAngleIntoOneTurn)
 {
-    for (double x : {5.84e34, -5.84e34, 1e300, -1e300, DBL_MAX, -DBL_MAX, 1e15, -1e15,
-                     DBL_MIN, -DBL_MIN, 0x1p-1074, -0x1p-1074}) {
+    for (double x :
+         {5.84e34, -5.84e34, 1e300, -1e300, DBL_MAX, -DBL_MAX, 1e15, -1e15, DBL_MIN, -DBL_MIN, 0x1p-1074, -0x1p-1074}) {
         const double r = Normalize360(x);
         EXPECT_TRUE(r >= 0.0 && r < 360.0) << x << " gave " << r;
         // Reduction is odd-symmetric: -x lands on the other side of 0 by the same rest, and a
@@ -43,8 +43,8 @@ TEST(Normalize360EndsForHugeAngles, KeepsTheReductionOfOrdinaryAngles)
         double Angle;
         double Reduced;
     } cases[] = {
-        {725.0, 5.0}, {-1.0, 359.0}, {-1e-20, 0.0}, {1e9, 280.0}, {-1e9, 80.0},
-        {359.5, 359.5}, {-360.0, 0.0}, {720.25, 0.25},
+        {725.0, 5.0}, {-1.0, 359.0},  {-1e-20, 0.0}, {1e9, 280.0},
+        {-1e9, 80.0}, {359.5, 359.5}, {-360.0, 0.0}, {720.25, 0.25},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Normalize360(c.Angle), c.Reduced) << c.Angle;
@@ -64,7 +64,12 @@ TEST(Normalize360EndsForHugeAngles, TheCallsThatHungNowEnd)
 
 TEST(EntryPointsCheckTheirRange, NonFiniteAndFarInstantsRaiseTheLibraryError)
 {
-    const double absurd[] = {NaN, Inf, -Inf, 1e300, -1e300, 2.953e9,
+    const double absurd[] = {NaN,
+                             Inf,
+                             -Inf,
+                             1e300,
+                             -1e300,
+                             2.953e9,
                              std::nextafter(FirstAlgorithmInstant, -Inf),
                              std::nextafter(LastAlgorithmInstant, Inf)};
     EXPECT_THROW(SunPosition(NaN), E_OutOfAlgorithmRange);

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
-#include "astro/constants.h"
 #include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/constants.h"
 #include "astro/moon_position.h"
 #include "astro/sidereal.h"
 
@@ -50,8 +50,7 @@ TEST(MoonPositionTest, PublishedPerigeeDistances)
 {
     double worst = 0.0;
     for (const TPerigee& p : Perigees) {
-        const TDateTime t = CalendarToDateTime(p.year, p.month, p.day) + p.hour / 24.0
-                            + p.minute / MinutesPerDay;
+        const TDateTime t = CalendarToDateTime(p.year, p.month, p.day) + p.hour / 24.0 + p.minute / MinutesPerDay;
         const double error = MoonPosition(t).Distance - p.distanceKm;
         worst = std::max(worst, std::abs(error));
         EXPECT_NEAR(error, 0.0, 15.0) << p.year << "-" << p.month << "-" << p.day;
@@ -79,8 +78,7 @@ TEST(MoonPositionTest, StaysWithinPhysicalBoundsOverTenMillennia)
         ASSERT_GT(pos.Parallax, 0.895) << t;
         ASSERT_LT(pos.Parallax, 1.03) << t;
     }
-    std::printf("distance %.0f..%.0f km, |latitude| <= %.3f deg\n", minDistance, maxDistance,
-                maxLatitude);
+    std::printf("distance %.0f..%.0f km, |latitude| <= %.3f deg\n", minDistance, maxDistance, maxLatitude);
     EXPECT_GT(minDistance, 356000.0);
     EXPECT_LT(maxDistance, 407000.0);
     EXPECT_LT(maxLatitude, 5.35);
@@ -97,12 +95,12 @@ struct TObserver {
 };
 
 constexpr TObserver Observers[] = {
-    {0.0, 0.0, 0.0},           // equator, Greenwich meridian, sea level
-    {52.52, -13.40, 34.0},     // east of Greenwich: negative longitude
-    {-33.87, -151.21, 58.0},   // southern hemisphere
-    {40.71, 74.01, 10.0},      // west of Greenwich
-    {78.22, -15.65, 2500.0},   // far north and high up
-    {-89.0, 120.0, 2800.0},    // near the pole
+    {0.0, 0.0, 0.0},          // equator, Greenwich meridian, sea level
+    {52.52, -13.40, 34.0},    // east of Greenwich: negative longitude
+    {-33.87, -151.21, 58.0},  // southern hemisphere
+    {40.71, 74.01, 10.0},     // west of Greenwich
+    {78.22, -15.65, 2500.0},  // far north and high up
+    {-89.0, 120.0, 2800.0},   // near the pole
 };
 
 TEST(MoonPositionTest, TopocentricCorrectionAgreesWithVectorDifference)
@@ -130,8 +128,7 @@ TEST(MoonPositionTest, TopocentricCorrectionAgreesWithVectorDifference)
             const double wantAlpha = RadiansToDegrees(std::atan2(y, x));
             const double wantDelta = RadiansToDegrees(std::atan2(z, std::hypot(x, y)));
 
-            const double alphaError =
-                std::remainder(topocentric.RightAscension - wantAlpha, 360.0);
+            const double alphaError = std::remainder(topocentric.RightAscension - wantAlpha, 360.0);
             const double deltaError = topocentric.Declination - wantDelta;
             worst = std::max({worst, std::abs(alphaError), std::abs(deltaError)});
             EXPECT_NEAR(alphaError, 0.0, 0.002) << o.latitude << " " << o.longitude << " " << t;

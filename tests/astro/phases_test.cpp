@@ -16,8 +16,7 @@ namespace {
 
 TDateTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
-    return CalendarToDateTime(year, month, day)
-           + (hour * 3600 + minute * 60 + second) / SecondsPerDay;
+    return CalendarToDateTime(year, month, day) + (hour * 3600 + minute * 60 + second) / SecondsPerDay;
 }
 
 template <typename Call>
@@ -88,12 +87,10 @@ TEST(PhasesTest, ArgumentsOutsideTheEightPhasesFail)
     EXPECT_EQ(FailureMessage([&] { PhaseAfter(beyond, t); }), "No TDateTime possible");
     EXPECT_EQ(FailureMessage([&] { PhaseAfter(mpNew, std::numeric_limits<double>::quiet_NaN()); }),
               "No TDateTime possible");
-    EXPECT_EQ(FailureMessage([&] { PrincipalPhaseInstant(mpWaxingCrescent, t); }),
-              "Invalid TMoonPhase");
+    EXPECT_EQ(FailureMessage([&] { PrincipalPhaseInstant(mpWaxingCrescent, t); }), "Invalid TMoonPhase");
     EXPECT_EQ(FailureMessage([&] { PrincipalPhaseInstant(beyond, t); }), "Invalid TMoonPhase");
     EXPECT_EQ(FailureMessage([&] { OctantPhaseInstant(mpFull, t); }), "Invalid TMoonPhase");
-    EXPECT_EQ(FailureMessage([&] { OctantPhaseInstant(static_cast<TMoonPhase>(9), t); }),
-              "Invalid TMoonPhase");
+    EXPECT_EQ(FailureMessage([&] { OctantPhaseInstant(static_cast<TMoonPhase>(9), t); }), "Invalid TMoonPhase");
     EXPECT_EQ(PhaseInstant(beyond, t), 0.0);
     EXPECT_EQ(PhaseInstant(static_cast<TMoonPhase>(255), t), 0.0);
 }
@@ -175,7 +172,7 @@ TEST(PhasesTest, LunationNumbersChangeAtNewMoon)
         TDateTime date;
         int lunation;
     } cases[] = {
-        {first - minute, 0}, {first, 1}, {first + minute, 1},
+        {first - minute, 0},  {first, 1},  {first + minute, 1},
         {second - minute, 1}, {second, 2}, {At(2024, 1, 20), 1250},
     };
     for (const auto& c : cases)
@@ -187,9 +184,8 @@ TEST(PhasesTest, LunationNumbersChangeAtNewMoon)
 TEST(PhasesTest, BlueMoonsOfPublishedYears)
 {
     const TDateTime published[] = {
-        At(2012, 8, 31, 13, 58), At(2015, 7, 31, 10, 43), At(2018, 1, 31, 13, 27),
-        At(2018, 3, 31, 12, 37), At(2020, 10, 31, 14, 49), At(2023, 8, 31, 1, 35),
-        At(2026, 5, 31, 8, 45),  At(2028, 12, 31, 16, 48),
+        At(2012, 8, 31, 13, 58),  At(2015, 7, 31, 10, 43), At(2018, 1, 31, 13, 27), At(2018, 3, 31, 12, 37),
+        At(2020, 10, 31, 14, 49), At(2023, 8, 31, 1, 35),  At(2026, 5, 31, 8, 45),  At(2028, 12, 31, 16, 48),
     };
     TDateTime from = At(2012, 1, 1);
     for (const TDateTime want : published) {
@@ -268,8 +264,7 @@ TEST(PhasesTest, AgeAngleAndFractionAtThePrincipalPhases)
                 EXPECT_NEAR(angle, e.angle, e.angleTolerance) << t;
             EXPECT_NEAR(fraction, e.fraction, e.fractionTolerance) << t;
             const double wantAge = static_cast<int>(e.phase) * SynodicMonth / 8;
-            const double ageError =
-                std::remainder(MoonAgeDays(t) - wantAge, SynodicMonth);
+            const double ageError = std::remainder(MoonAgeDays(t) - wantAge, SynodicMonth);
             worstAge = std::max(worstAge, std::abs(ageError));
             EXPECT_NEAR(ageError, 0.0, 0.002) << "phase " << int(e.phase) << " at " << t;
             from = t + 1.0;

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "astro/constants.h"
 #include "astro/calendar.h"
+#include "astro/constants.h"
 #include "astro/errors.h"
 #include "astro/moon_position.h"
 #include "astro/riseset.h"
@@ -126,8 +126,8 @@ struct TTally {
 
 // Checks what a search found for the day (nothing, an instant on the day or beside it)
 // against the reference crossings of the same direction.
-void CheckDay(const std::optional<TDateTime>& found, bool up, TDateTime day, const TScan& scan,
-              double level, double tolerance, TTally& tally, const std::string& what)
+void CheckDay(const std::optional<TDateTime>& found, bool up, TDateTime day, const TScan& scan, double level,
+              double tolerance, TTally& tally, const std::string& what)
 {
     const TCrossings reference = Crossings(scan, level);
     const auto& same = up ? reference.Up : reference.Down;
@@ -181,8 +181,8 @@ struct TPlace {
 
 // Longitudes spread so that the events fall at different times of the UT day.
 const TPlace Places[] = {
-    {"Equator", 0.0, -30.0},   {"Berlin52N", 52.0, -13.4}, {"Reykjavik64N", 64.0, 21.9},
-    {"Alta69N", 69.0, -23.3},  {"Ushuaia55S", -55.0, 68.3},
+    {"Equator", 0.0, -30.0},  {"Berlin52N", 52.0, -13.4},  {"Reykjavik64N", 64.0, 21.9},
+    {"Alta69N", 69.0, -23.3}, {"Ushuaia55S", -55.0, 68.3},
 };
 
 // A month of the major lunar standstill: the moon's declination reaches +-28 degrees, so at
@@ -192,9 +192,8 @@ TDateTime MonthStart() { return CalendarToDateTime(2025, 1, 1); }
 std::string Describe(const char* body, const char* event, const TPlace& place, TDateTime day)
 {
     const TCalendarDate date = DateTimeToCalendar(day);
-    return std::string(body) + " " + event + " at " + place.Name + " on "
-           + std::to_string(date.Year) + "-" + std::to_string(date.Month) + "-"
-           + std::to_string(date.Day);
+    return std::string(body) + " " + event + " at " + place.Name + " on " + std::to_string(date.Year) + "-" +
+           std::to_string(date.Month) + "-" + std::to_string(date.Day);
 }
 
 class RiseSetReference : public testing::TestWithParam<TPlace> {};
@@ -210,14 +209,12 @@ TEST_P(RiseSetReference, MoonRiseAndSetMatchTheSky)
         const TScan scan = Scan(MoonAltitude(p.Latitude, p.Longitude), day);
         const double level = MoonLevel(day, p.Latitude, p.Longitude);
         for (const bool up : {true, false}) {
-            const auto found = Found(
-                [&] { return (up ? MoonRiseTime : MoonSetTime)(day, p.Latitude, p.Longitude); });
-            CheckDay(found, up, day, scan, level, tolerance, tally,
-                     Describe("moon", up ? "rise" : "set", p, day));
+            const auto found = Found([&] { return (up ? MoonRiseTime : MoonSetTime)(day, p.Latitude, p.Longitude); });
+            CheckDay(found, up, day, scan, level, tolerance, tally, Describe("moon", up ? "rise" : "set", p, day));
         }
     }
-    std::printf("moon at %s: %d events, worst error %.2f min, %d grazing\n", p.Name,
-                tally.Compared, tally.Worst / Minute, tally.Grazing);
+    std::printf("moon at %s: %d events, worst error %.2f min, %d grazing\n", p.Name, tally.Compared,
+                tally.Worst / Minute, tally.Grazing);
     EXPECT_GT(tally.Compared, 25);  // at 69 N the moon stays up or down for days
     EXPECT_LE(tally.Grazing, 2);
 }
@@ -241,29 +238,25 @@ TEST_P(RiseSetReference, SunCrossingsMatchTheSky)
         const TScan scan = Scan(SunAltitude(p.Latitude, p.Longitude), day);
         for (const bool up : {true, false}) {
             const TRiseSetEvent event = up ? rsRise : rsSet;
-            const auto found =
-                Found([&] { return RiseTransitSet(true, event, day, p.Latitude, p.Longitude); });
+            const auto found = Found([&] { return RiseTransitSet(true, event, day, p.Latitude, p.Longitude); });
             CheckDay(found, up, day, scan, SunRiseSetAltitude, tolerance, tally,
                      Describe("sun", up ? "rise" : "set", p, day));
             for (const double altitude : {-18.0, -12.0, -6.0, -4.0, 6.0}) {
-                const auto crossing = Found(
-                    [&] { return SunAltitudeTime(event, day, altitude, p.Latitude, p.Longitude); });
+                const auto crossing =
+                    Found([&] { return SunAltitudeTime(event, day, altitude, p.Latitude, p.Longitude); });
                 CheckDay(crossing, up, day, scan, altitude, tolerance, tally,
-                         Describe("sun", up ? "up" : "down", p, day) + " at "
-                             + std::to_string(altitude));
+                         Describe("sun", up ? "up" : "down", p, day) + " at " + std::to_string(altitude));
             }
         }
     }
-    std::printf("sun at %s: %d crossings, worst error %.2f s, %d grazing\n", p.Name,
-                tally.Compared, tally.Worst / Second, tally.Grazing);
+    std::printf("sun at %s: %d crossings, worst error %.2f s, %d grazing\n", p.Name, tally.Compared,
+                tally.Worst / Second, tally.Grazing);
     EXPECT_GT(tally.Compared, 100);
     EXPECT_EQ(tally.Grazing, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, RiseSetReference, testing::ValuesIn(Places),
-                         [](const testing::TestParamInfo<TPlace>& info) {
-                             return std::string(info.param.Name);
-                         });
+                         [](const testing::TestParamInfo<TPlace>& info) { return std::string(info.param.Name); });
 
 }  // namespace
 }  // namespace astro

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <limits>
 
-#include "astro/constants.h"
 #include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/constants.h"
 #include "astro/errors.h"
 #include "astro/moon_position.h"
 #include "astro/riseset.h"
@@ -62,18 +62,13 @@ TEST_P(RiseSetSunAlmanac, MatchesTheAlmanac)
 INSTANTIATE_TEST_SUITE_P(
     Examples, RiseSetSunAlmanac,
     testing::Values(
-        TSunCase{"LondonRise", SunRiseTime, At(2024, 6, 21, 0, 0), 51.5, 0,
-                 At(2024, 6, 21, 3, 42, 40), 5 * Second},
-        TSunCase{"LondonTransit", SunTransitTime, At(2024, 6, 21, 0, 0), 51.5, 0,
-                 At(2024, 6, 21, 12, 1, 55), 5 * Second},
-        TSunCase{"LondonSet", SunSetTime, At(2024, 6, 21, 0, 0), 51.5, 0,
-                 At(2024, 6, 21, 20, 21, 5), 5 * Second},
-        TSunCase{"EquatorRise", SunRiseTime, At(2024, 3, 20, 0, 0), 0, 0,
-                 At(2024, 3, 20, 6, 4), Minute},
-        TSunCase{"EquatorTransit", SunTransitTime, At(2024, 3, 20, 0, 0), 0, 0,
-                 At(2024, 3, 20, 12, 7), Minute},
-        TSunCase{"EquatorSet", SunSetTime, At(2024, 3, 20, 0, 0), 0, 0,
-                 At(2024, 3, 20, 18, 10), Minute}),
+        TSunCase{"LondonRise", SunRiseTime, At(2024, 6, 21, 0, 0), 51.5, 0, At(2024, 6, 21, 3, 42, 40), 5 * Second},
+        TSunCase{"LondonTransit", SunTransitTime, At(2024, 6, 21, 0, 0), 51.5, 0, At(2024, 6, 21, 12, 1, 55),
+                 5 * Second},
+        TSunCase{"LondonSet", SunSetTime, At(2024, 6, 21, 0, 0), 51.5, 0, At(2024, 6, 21, 20, 21, 5), 5 * Second},
+        TSunCase{"EquatorRise", SunRiseTime, At(2024, 3, 20, 0, 0), 0, 0, At(2024, 3, 20, 6, 4), Minute},
+        TSunCase{"EquatorTransit", SunTransitTime, At(2024, 3, 20, 0, 0), 0, 0, At(2024, 3, 20, 12, 7), Minute},
+        TSunCase{"EquatorSet", SunSetTime, At(2024, 3, 20, 0, 0), 0, 0, At(2024, 3, 20, 18, 10), Minute}),
     [](const testing::TestParamInfo<TSunCase>& info) { return info.param.Name; });
 
 TEST(RiseSetSun, AtTheEquatorDayAndNightAreAlmostEqual)
@@ -115,13 +110,10 @@ TEST(RiseSetSun, PolarDayAndNightRaise)
         TDateTime Day;
         double Latitude;
     } cases[] = {
-        {At(2024, 6, 21, 0, 0), 80},    // midnight sun
-        {At(2024, 6, 5, 0, 0), 80},
-        {At(2024, 12, 21, 0, 0), 80},   // polar night
-        {At(2024, 6, 21, 0, 0), -75},
-        {At(2024, 3, 1, 0, 0), 90},     // the pole itself
-        {At(2024, 3, 1, 0, 0), -90},
-        {At(2024, 3, 1, 0, 0), std::numeric_limits<double>::quiet_NaN()},
+        {At(2024, 6, 21, 0, 0), 80},                                 // midnight sun
+        {At(2024, 6, 5, 0, 0), 80},   {At(2024, 12, 21, 0, 0), 80},  // polar night
+        {At(2024, 6, 21, 0, 0), -75}, {At(2024, 3, 1, 0, 0), 90},    // the pole itself
+        {At(2024, 3, 1, 0, 0), -90},  {At(2024, 3, 1, 0, 0), std::numeric_limits<double>::quiet_NaN()},
     };
     for (const auto& c : cases) {
         for (auto event : {SunRiseTime, SunSetTime, SunTransitTime}) {
@@ -139,8 +131,7 @@ TEST(RiseSetMoon, TransitIsOnTheMeridian)
 {
     for (TDateTime day = At(2024, 1, 1, 0, 0); day < At(2024, 3, 1, 0, 0); day += 1) {
         const TDateTime t = MoonTransitTime(day, 51.5, -20);
-        const double hourAngle =
-            AngleDifference(SiderealTime(t) + 20, MoonPosition(t).RightAscension);
+        const double hourAngle = AngleDifference(SiderealTime(t) + 20, MoonPosition(t).RightAscension);
         // The corrections settle on the meridian of the interpolated positions, which stray
         // by about 0.01 degrees from the moon's own.
         EXPECT_NEAR(hourAngle, 0.0, 0.05) << day;
@@ -219,8 +210,7 @@ TEST(SunAltitudeTime, CrossingsComeInTheOrderOfTheLight)
         EXPECT_LT(down, previous) << "going down through " << altitude;
         previous = down;
     }
-    EXPECT_NEAR(SunAltitudeTime(rsRise, day, SunRiseSetAltitude, 52.5, -13.4),
-                SunRiseTime(day, 52.5, -13.4), Second);
+    EXPECT_NEAR(SunAltitudeTime(rsRise, day, SunRiseSetAltitude, 52.5, -13.4), SunRiseTime(day, 52.5, -13.4), Second);
 }
 
 // At 69.65 N the sun stays above -18 degrees all night in June and never clears the horizon
@@ -232,11 +222,15 @@ TEST(SunAltitudeTime, MissingCrossingsRaise)
         double Altitude;
         bool Crosses;
     } cases[] = {
-        {At(2024, 6, 21, 0, 0), -18, false},   {At(2024, 6, 21, 0, 0), -6, false},
+        {At(2024, 6, 21, 0, 0), -18, false},
+        {At(2024, 6, 21, 0, 0), -6, false},
         {At(2024, 6, 21, 0, 0), SunRiseSetAltitude, false},
-        {At(2024, 6, 21, 0, 0), 6, true},      {At(2024, 12, 21, 0, 0), -18, true},
-        {At(2024, 12, 21, 0, 0), -4, true},    {At(2024, 12, 21, 0, 0), SunRiseSetAltitude, false},
-        {At(2024, 12, 21, 0, 0), 6, false},    {At(2024, 3, 20, 0, 0), 95, false},
+        {At(2024, 6, 21, 0, 0), 6, true},
+        {At(2024, 12, 21, 0, 0), -18, true},
+        {At(2024, 12, 21, 0, 0), -4, true},
+        {At(2024, 12, 21, 0, 0), SunRiseSetAltitude, false},
+        {At(2024, 12, 21, 0, 0), 6, false},
+        {At(2024, 3, 20, 0, 0), 95, false},
     };
     for (const auto& c : cases) {
         for (TRiseSetEvent event : {rsRise, rsSet}) {

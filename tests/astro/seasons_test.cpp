@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "astro/constants.h"
 #include "astro/calendar.h"
+#include "astro/constants.h"
 #include "astro/errors.h"
 #include "astro/seasons.h"
 #include "astro/sun.h"
@@ -160,8 +160,7 @@ TEST(SeasonsSolarTermInstant, NearTheEpochEveryTermMeetsTheTolerance)
     for (int year : {1582, 1900, 2024, 2200}) {
         for (int term = 0; term < 24; ++term) {
             const double longitude = SunPosition(SolarTermInstant(year, term)).Longitude;
-            EXPECT_LE(std::fabs(AngleDifference(15.0 * term, longitude)), 0.0000000003)
-                << year << " term " << term;
+            EXPECT_LE(std::fabs(AngleDifference(15.0 * term, longitude)), 0.0000000003) << year << " term " << term;
         }
     }
 }

@@ -100,7 +100,8 @@ TEST(VSOP87EarthTerms, GeneratedSourceIsUpToDate)
     const std::filesystem::path out =
         std::filesystem::temp_directory_path() / ("vsop_test_" + std::to_string(::getpid()));
     std::filesystem::create_directories(out);
-    const std::string command = "python3 '" SHUTTERLY_SOURCE_DIR "/tools/gen_vsop87_earth.py' --out '" + out.string() + "'";
+    const std::string command =
+        "python3 '" SHUTTERLY_SOURCE_DIR "/tools/gen_vsop87_earth.py' --out '" + out.string() + "'";
     const int status = std::system(command.c_str());
     const std::string regenerated = FileText(out / "vsop87_earth_terms.cpp");
     std::filesystem::remove_all(out);
@@ -115,7 +116,7 @@ TEST(TVSOPEarth, TermSlotsReturnTableRowsAndZeroPastTheEnd)
     EXPECT_EQ(earth.LongitudeTerm(0, 0).A, 175347045.673);
     EXPECT_EQ(earth.LatitudeTerm(1, 0).C, 5507.55323866740);
     EXPECT_EQ(earth.RadiusTerm(2, 5).B, 0.38068797142);
-    const TVSOPTerm outside[] = {earth.LongitudeTerm(559, 0), earth.LatitudeTerm(0, 5), earth.RadiusTerm(3, 5),
+    const TVSOPTerm outside[] = {earth.LongitudeTerm(559, 0), earth.LatitudeTerm(0, 5),  earth.RadiusTerm(3, 5),
                                  earth.RadiusTerm(-1, 0),     earth.LongitudeTerm(0, 6), earth.LatitudeTerm(0, -1)};
     for (const TVSOPTerm& term : outside) {
         EXPECT_EQ(term.A, 0.0);

@@ -121,10 +121,8 @@ TEST_P(GuideNumbers, Conversion)
 INSTANTIATE_TEST_SUITE_P(Settings, GuideNumbers,
                          testing::Values(GuideNumberCase{0, 4, 0, 0, 1, "31.8"},
                                          GuideNumberCase{0, 4, 0, 1, 1, "104.4"},
-                                         GuideNumberCase{0, 4, 1, 0, 4, "31.8"},
-                                         GuideNumberCase{1, 4, 0, 0, 4, "13.7"},
-                                         GuideNumberCase{1, 4, 0, 1, 4, "45"},
-                                         GuideNumberCase{0, 4, 5, 0, 10, "15.9"},
+                                         GuideNumberCase{0, 4, 1, 0, 4, "31.8"}, GuideNumberCase{1, 4, 0, 0, 4, "13.7"},
+                                         GuideNumberCase{1, 4, 0, 1, 4, "45"}, GuideNumberCase{0, 4, 5, 0, 10, "15.9"},
                                          GuideNumberCase{0, 10, 2, 0, 1, "8"}));
 
 TEST_F(Conversions, GuideNumberTextMustBeANumber)

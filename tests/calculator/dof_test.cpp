@@ -66,8 +66,8 @@ TEST_F(DepthOfField, PresetsWriteTheirDimensionsInTheGeneralFormat)
         int index;
         const char* width;
         const char* height;
-    } presets[] = {{1, "69.5", "56"}, {3, "56", "41.5"}, {9, "8.8", "6.6"}, {10, "7.18", "5.32"},
-                   {12, "37", "37"}, {14, "20.7", "13.8"}};
+    } presets[] = {{1, "69.5", "56"},    {3, "56", "41.5"}, {9, "8.8", "6.6"},
+                   {10, "7.18", "5.32"}, {12, "37", "37"},  {14, "20.7", "13.8"}};
     form.FormCreate();
     for (const auto& preset : presets) {
         form.dof.cmbxSensor.setItemIndex(preset.index);

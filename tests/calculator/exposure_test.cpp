@@ -153,17 +153,16 @@ TEST_P(ExposureSettings, FromLightValue)
     EXPECT_EQ(form.exposure.lblEV2FRatio.text(), LocaleText(c.fRatioToUse));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ExposureSettings,
-    testing::Values(SettingsCase{"10", "8", DefaultShutterSpeed, "8.6", "1/512 sec", "9.2"},
-                    SettingsCase{"15", "16", DefaultShutterSpeed, "8.6", "1/4096 sec", "52"},
-                    SettingsCase{"15", "16", OneSecond, "0", "1/4096 sec", "1024"},
-                    SettingsCase{"-5", "2", OneSecond, "0", "4 sec", "1"},
-                    // S + L - A = 0: exactly one second.
-                    SettingsCase{"1", "8", OneSecond, "0", "1 sec", "8"},
-                    // 2^1.5 s is written with two decimals.
-                    SettingsCase{"-0.5", "8", OnePointThreeSeconds, "-0.4", "2.83 sec", "5.5"},
-                    SettingsCase{"-2", "8", DefaultShutterSpeed, "8.6", "8 sec", "0.1"}));
+INSTANTIATE_TEST_SUITE_P(Cases, ExposureSettings,
+                         testing::Values(SettingsCase{"10", "8", DefaultShutterSpeed, "8.6", "1/512 sec", "9.2"},
+                                         SettingsCase{"15", "16", DefaultShutterSpeed, "8.6", "1/4096 sec", "52"},
+                                         SettingsCase{"15", "16", OneSecond, "0", "1/4096 sec", "1024"},
+                                         SettingsCase{"-5", "2", OneSecond, "0", "4 sec", "1"},
+                                         // S + L - A = 0: exactly one second.
+                                         SettingsCase{"1", "8", OneSecond, "0", "1 sec", "8"},
+                                         // 2^1.5 s is written with two decimals.
+                                         SettingsCase{"-0.5", "8", OnePointThreeSeconds, "-0.4", "2.83 sec", "5.5"},
+                                         SettingsCase{"-2", "8", DefaultShutterSpeed, "8.6", "8 sec", "0.1"}));
 
 TEST_F(Exposure, LoneMinusWhileTypingLeavesTheSettingsAlone)
 {

@@ -248,8 +248,8 @@ TEST(BackdropShade, HlsOnTheColourDialogScale)
     const struct {
         QColor rgb;
         THls hls;
-    } cases[] = {{QColor(128, 64, 64), {0, 90, 80}}, {QColor(255, 0, 0), {0, 120, 240}},
-                 {QColor(0, 255, 0), {80, 120, 240}}, {QColor(0, 0, 255), {160, 120, 240}},
+    } cases[] = {{QColor(128, 64, 64), {0, 90, 80}},     {QColor(255, 0, 0), {0, 120, 240}},
+                 {QColor(0, 255, 0), {80, 120, 240}},    {QColor(0, 0, 255), {160, 120, 240}},
                  {QColor(128, 128, 128), {160, 120, 0}}, {QColor(0, 0, 0), {160, 0, 0}},
                  {QColor(255, 255, 255), {160, 240, 0}}};
     for (const auto& c : cases) {

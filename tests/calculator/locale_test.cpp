@@ -89,7 +89,7 @@ TEST_P(FRatioInLocale, TypedWithTheLocaleSeparatorComputes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, FRatioInLocale,
-    testing::Values(FRatioCase{"C.UTF-8", "2.8"}, FRatioCase{"de_DE.UTF-8", "2,8"},
-                    FRatioCase{"th_TH.UTF-8", "2.8"}));
+                         testing::Values(FRatioCase{"C.UTF-8", "2.8"}, FRatioCase{"de_DE.UTF-8", "2,8"},
+                                         FRatioCase{"th_TH.UTF-8", "2.8"}));
 
 }  // namespace

@@ -74,8 +74,7 @@ TEST_P(Macro, MagnificationAndCompensation)
 INSTANTIATE_TEST_SUITE_P(Cases, Macro,
                          testing::Values(MacroCase{"50", "50", "1", "2 stops"},
                                          MacroCase{"50", "25", "0.5", "1.2 stops"},
-                                         MacroCase{"100", "300", "3", "4 stops"},
-                                         MacroCase{"0", "25", "N/A", "N/A"},
+                                         MacroCase{"100", "300", "3", "4 stops"}, MacroCase{"0", "25", "N/A", "N/A"},
                                          MacroCase{"-50", "25", "N/A", "N/A"}));
 
 TEST_F(MacroAstro, MacroStartsComputedAndIgnoresEmptyInputs)

@@ -3,8 +3,8 @@
 #include "tests/locale_switch.h"
 #include "tests/test_printers.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -27,8 +27,13 @@ TEST(PhotoValues, ShutterTimeTexts)
     const struct {
         double seconds;
         const char* text;
-    } cases[] = {{std::pow(2.0, -10), "1/1024 sec"}, {std::pow(2.0, 1.5), "2.83 sec"}, {1, "1 sec"},
-                 {0, "zero"}, {1.0 / 3, "1/3 sec"}, {0.4, "1/2 sec"}, {30, "30 sec"}};
+    } cases[] = {{std::pow(2.0, -10), "1/1024 sec"},
+                 {std::pow(2.0, 1.5), "2.83 sec"},
+                 {1, "1 sec"},
+                 {0, "zero"},
+                 {1.0 / 3, "1/3 sec"},
+                 {0.4, "1/2 sec"},
+                 {30, "30 sec"}};
     for (const auto& c : cases)
         EXPECT_EQ(ShutterTimeText(c.seconds), LocaleText(c.text)) << c.seconds;
 }

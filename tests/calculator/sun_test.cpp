@@ -1,17 +1,17 @@
 #include "astro/constants.h"
 #include "calculator/frmmain.h"
 #include "calculator/model_comfort.h"
-#include "tests/calculator/calculator_test_support.h"
-#include "tests/locale_switch.h"
 #include "controls/clock.h"
 #include "controls/errors.h"
 #include "locations/frmlocations.h"
 #include "locations/location.h"
 #include "moonwindow/frmutc.h"
 #include "moonwindow/mainform.h"
-#include "texts/stringtable.h"
 #include "moredata/frmmore.h"
+#include "tests/calculator/calculator_test_support.h"
+#include "tests/locale_switch.h"
 #include "tests/test_printers.h"
+#include "texts/stringtable.h"
 
 #include <QDate>
 #include <QTemporaryDir>
@@ -62,16 +62,16 @@ TEST_P(ModelComfort, ApparentTemperatureInShadeAndSun)
     EXPECT_EQ(form.sun.lblTempAppSun.text(), LocaleText(c.sun));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SunPage, ModelComfort,
-    testing::Values(TComfortCase{"18", "50", "0", "60", "1", "17.4 degrees C", "30.5 degrees C"},
-                    TComfortCase{"18", "50", "0", "60", "0.5", "17.4 degrees C", "24.2 degrees C"},
-                    TComfortCase{"18", "50", "0", "89", "1", "17.4 degrees C", "32.4 degrees C"},
-                    // Overhead sun: the full radiation, as just below 90 degrees.
-                    TComfortCase{"18", "50", "0", "90", "1", "17.4 degrees C", "32.4 degrees C"},
-                    // Night counts as the sun on the horizon: only the diffuse term remains.
-                    TComfortCase{"18", "50", "0", "-5", "1", "17.4 degrees C", "18 degrees C"},
-                    TComfortCase{"30", "70", "10", "45", "1", "28.8 degrees C", "34.5 degrees C"}));
+INSTANTIATE_TEST_SUITE_P(SunPage, ModelComfort,
+                         testing::Values(TComfortCase{"18", "50", "0", "60", "1", "17.4 degrees C", "30.5 degrees C"},
+                                         TComfortCase{"18", "50", "0", "60", "0.5", "17.4 degrees C", "24.2 degrees C"},
+                                         TComfortCase{"18", "50", "0", "89", "1", "17.4 degrees C", "32.4 degrees C"},
+                                         // Overhead sun: the full radiation, as just below 90 degrees.
+                                         TComfortCase{"18", "50", "0", "90", "1", "17.4 degrees C", "32.4 degrees C"},
+                                         // Night counts as the sun on the horizon: only the diffuse term remains.
+                                         TComfortCase{"18", "50", "0", "-5", "1", "17.4 degrees C", "18 degrees C"},
+                                         TComfortCase{"30", "70", "10", "45", "1", "28.8 degrees C",
+                                                      "34.5 degrees C"}));
 
 TEST(ModelComfortFormulas, VapourPressureOfTheExamples)
 {
@@ -216,8 +216,8 @@ TEST_F(SunPageWindows, LocationCaptionIsFilledFromTheEditorsFieldsAndFollowsTheD
 {
     ASSERT_EQ(form.sun.lblLocation.text(), "Location:");
     tickAt(At(2024, 6, 21, 10));
-    const QString shown = "Location: Coast Longitude " + editor->edt_longitude.text() + " Latitude " +
-                          editor->edt_latitude.text();
+    const QString shown =
+        "Location: Coast Longitude " + editor->edt_longitude.text() + " Latitude " + editor->edt_latitude.text();
     EXPECT_EQ(form.sun.lblLocation.text(), shown);
     EXPECT_EQ(form.sun.lblLocation.text(), "Location: Coast Longitude -151:12:0 Latitude -33:52:12");
     editor->lbx_location.setItemIndex(0);

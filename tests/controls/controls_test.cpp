@@ -1,8 +1,8 @@
 #include "controls/checkbox.h"
 #include "controls/controllist.h"
 #include "controls/edit.h"
-#include "controls/guard.h"
 #include "controls/errors.h"
+#include "controls/guard.h"
 #include "controls/list.h"
 #include "controls/slider.h"
 #include "controls/timer.h"
@@ -30,8 +30,14 @@ TEST(Edit, ChainsEndWhenAWriteChangesNothing)
     // Two boxes that copy each other: without the unchanged-text rule this would never end.
     TEdit a, b;
     int runs = 0;
-    a.onChange = [&] { ++runs; b.setText(a.text()); };
-    b.onChange = [&] { ++runs; a.setText(b.text()); };
+    a.onChange = [&] {
+        ++runs;
+        b.setText(a.text());
+    };
+    b.onChange = [&] {
+        ++runs;
+        a.setText(b.text());
+    };
     a.setText("x");
     EXPECT_EQ(runs, 2);
     EXPECT_EQ(b.text(), "x");
@@ -122,7 +128,8 @@ TEST(Guard, ShowsAMessageWholeAcrossANulCharacter)
 {
     QStringList shown;
     TGuard::setReporter([&](const QString& message) { shown << message; });
-    const QString message = QStringLiteral("The latitude of A") + QChar(u'\0') + QStringLiteral("B must lie between -90 and 90 degrees");
+    const QString message =
+        QStringLiteral("The latitude of A") + QChar(u'\0') + QStringLiteral("B must lie between -90 and 90 degrees");
     TGuard::run([&] { throw EUserError(message); });
     TGuard::setReporter({});
     EXPECT_EQ(shown, QStringList{message});
@@ -155,16 +162,18 @@ TEST_P(RepeatGuardRuns, ReportsAMessageOnceWhileItRepeats)
     EXPECT_EQ(shown, GetParam().reported);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Guard, RepeatGuardRuns,
-    testing::Values(
-        RepeatCase{"SameMessageEveryTick", {"Invalid year", "Invalid year", "Invalid year"}, {"Invalid year"}},
-        RepeatCase{"SuccessReArms", {"Invalid year", "Invalid year", "", "Invalid year"},
-                   {"Invalid year", "Invalid year"}},
-        RepeatCase{"DifferentMessageIsReported", {"Invalid year", "Invalid month", "Invalid month", "Invalid year"},
-                   {"Invalid year", "Invalid month", "Invalid year"}},
-        RepeatCase{"SuccessesReportNothing", {"", ""}, {}}),
-    [](const testing::TestParamInfo<RepeatCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Guard, RepeatGuardRuns,
+                         testing::Values(RepeatCase{"SameMessageEveryTick",
+                                                    {"Invalid year", "Invalid year", "Invalid year"},
+                                                    {"Invalid year"}},
+                                         RepeatCase{"SuccessReArms",
+                                                    {"Invalid year", "Invalid year", "", "Invalid year"},
+                                                    {"Invalid year", "Invalid year"}},
+                                         RepeatCase{"DifferentMessageIsReported",
+                                                    {"Invalid year", "Invalid month", "Invalid month", "Invalid year"},
+                                                    {"Invalid year", "Invalid month", "Invalid year"}},
+                                         RepeatCase{"SuccessesReportNothing", {"", ""}, {}}),
+                         [](const testing::TestParamInfo<RepeatCase>& info) { return std::string(info.param.name); });
 
 TEST(Guard, RepeatingHandlersShareAReportUntilAllRecover)
 {

@@ -24,13 +24,12 @@ TEST_P(DateEditPick, UserDatesAreKeptInRangeAndOnlyAChangeFires)
     EXPECT_EQ(changes, GetParam().changes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, DateEditPick,
-    testing::Values(TPickCase{QDate(2025, 6, 21), QDate(2025, 6, 21), 1},
-                    TPickCase{QDate(2024, 3, 20), QDate(2024, 3, 20), 0},
-                    TPickCase{QDate(), QDate(2024, 3, 20), 0},
-                    TPickCase{QDate(1800, 5, 1), QDate(1900, 1, 1), 1},
-                    TPickCase{QDate(2200, 5, 1), QDate(2100, 12, 31), 1}));
+INSTANTIATE_TEST_SUITE_P(Controls, DateEditPick,
+                         testing::Values(TPickCase{QDate(2025, 6, 21), QDate(2025, 6, 21), 1},
+                                         TPickCase{QDate(2024, 3, 20), QDate(2024, 3, 20), 0},
+                                         TPickCase{QDate(), QDate(2024, 3, 20), 0},
+                                         TPickCase{QDate(1800, 5, 1), QDate(1900, 1, 1), 1},
+                                         TPickCase{QDate(2200, 5, 1), QDate(2100, 12, 31), 1}));
 
 TEST(DateEdit, ProgramDatesFireNothingAndTellTheView)
 {

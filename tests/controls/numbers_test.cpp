@@ -3,8 +3,8 @@
 #include "tests/locale_switch.h"
 
 #include <QLocale>
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <tuple>
 
@@ -28,13 +28,14 @@ TEST_P(StrToFloatAccepts, ReadsTheNumber)
     EXPECT_DOUBLE_EQ(StrToFloat(Localised(c.text)), c.value) << locale << " " << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Grammar, StrToFloatAccepts,
+INSTANTIATE_TEST_SUITE_P(
+    Grammar, StrToFloatAccepts,
     testing::Combine(testing::ValuesIn(TestedLocales),
                      testing::Values(ParseCase{"8", 8}, ParseCase{"  2.5  ", 2.5}, ParseCase{"-0.25", -0.25},
                                      ParseCase{"+3", 3}, ParseCase{".5", 0.5}, ParseCase{"5.", 5},
                                      ParseCase{"1E3", 1000}, ParseCase{"1e-3", 0.001}, ParseCase{"2.5E+2", 250},
-                                     ParseCase{"007", 7}, ParseCase{"2451545.5", 2451545.5},
-                                     ParseCase{"1e-400", 0}, ParseCase{"0.1", 0.1})));
+                                     ParseCase{"007", 7}, ParseCase{"2451545.5", 2451545.5}, ParseCase{"1e-400", 0},
+                                     ParseCase{"0.1", 0.1})));
 
 class StrToFloatRejects : public testing::TestWithParam<std::tuple<const char*, const char*>> {};
 
@@ -51,9 +52,9 @@ TEST_P(StrToFloatRejects, WithTheConversionMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Grammar, StrToFloatRejects,
-    testing::Combine(testing::ValuesIn(TestedLocales),
-                     testing::Values("", " ", "abc", "N/A", "1.2.3", "--1", "+", ".", "1e", "1e+", "e5", "5 5",
-                                     "1x", "$10", "inf", "nan", "1e999", "1.234.5")));
+                         testing::Combine(testing::ValuesIn(TestedLocales),
+                                          testing::Values("", " ", "abc", "N/A", "1.2.3", "--1", "+", ".", "1e", "1e+",
+                                                          "e5", "5 5", "1x", "$10", "inf", "nan", "1e999", "1.234.5")));
 
 // The separator is the locale's alone: the other one, and digit grouping, are no number.
 TEST(StrToFloat, TakesOnlyTheLocaleDecimalSeparator)
@@ -124,10 +125,11 @@ class StrToIntAccepts : public testing::TestWithParam<IntCase> {};
 TEST_P(StrToIntAccepts, ReadsTheNumber) { EXPECT_EQ(StrToInt(GetParam().text), GetParam().value); }
 
 INSTANTIATE_TEST_SUITE_P(Grammar, StrToIntAccepts,
-    testing::Values(IntCase{"400", 400}, IntCase{"  50", 50}, IntCase{"-12", -12}, IntCase{"+7", 7},
-                    IntCase{"$10", 16}, IntCase{"$ff", 255}, IntCase{"$7FFFFFFF", 2147483647},
-                    IntCase{"2147483647", 2147483647}, IntCase{"-2147483648", -2147483647 - 1},
-                    IntCase{"   $1F", 31}, IntCase{"007", 7}));
+                         testing::Values(IntCase{"400", 400}, IntCase{"  50", 50}, IntCase{"-12", -12},
+                                         IntCase{"+7", 7}, IntCase{"$10", 16}, IntCase{"$ff", 255},
+                                         IntCase{"$7FFFFFFF", 2147483647}, IntCase{"2147483647", 2147483647},
+                                         IntCase{"-2147483648", -2147483647 - 1}, IntCase{"   $1F", 31},
+                                         IntCase{"007", 7}));
 
 class StrToIntRejects : public testing::TestWithParam<const char*> {};
 
@@ -142,13 +144,14 @@ TEST_P(StrToIntRejects, WithTheIntegerMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Grammar, StrToIntRejects,
-    testing::Values("", "abc", "1.5", "50 ", "$", "$g", "--1", "+-1", "2147483648", "1e3"));
+                         testing::Values("", "abc", "1.5", "50 ", "$", "$g", "--1", "+-1", "2147483648", "1e3"));
 
 // The whole-number grammar and nothing more: no other blanks, no sign before "$", no "0x", no
 // text after a NUL, no digits of other scripts, nothing beyond 32 bits however it is written.
 INSTANTIATE_TEST_SUITE_P(StrToIntAcceptsExactlyItsGrammar, StrToIntRejects,
-    testing::Values("\t5", "5\n", "+$10", "-$A", "$0x1F", "0x1F", "$ 1F", "- 5", "$-1", "$$1", "1_000",
-                    "\u0665", "$100000000", "-2147483649", "99999999999999999999999", "$FFFFFFFFFFFFFFFFF"));
+                         testing::Values("\t5", "5\n", "+$10", "-$A", "$0x1F", "0x1F", "$ 1F", "- 5", "$-1", "$$1",
+                                         "1_000", "\u0665", "$100000000", "-2147483649", "99999999999999999999999",
+                                         "$FFFFFFFFFFFFFFFFF"));
 
 TEST(StrToIntAcceptsExactlyItsGrammar, StopsAtNoEmbeddedNul)
 {
@@ -161,8 +164,14 @@ TEST(StrToIntAcceptsExactlyItsGrammar, StopsAtNoEmbeddedNul)
 TEST(FloatToStrOfTheLargestDoublesReadsBack, InEveryLocale)
 {
     const double largest = std::numeric_limits<double>::max();
-    const double values[] = {largest, -largest, std::nextafter(largest, 0.0), 1.7976931348623151e308,
-                             1.797693134862315e308, 1.7976931348623e308, 1e308, -1.5e307};
+    const double values[] = {largest,
+                             -largest,
+                             std::nextafter(largest, 0.0),
+                             1.7976931348623151e308,
+                             1.797693134862315e308,
+                             1.7976931348623e308,
+                             1e308,
+                             -1.5e307};
     for (const char* locale : TestedLocales) {
         const TLocaleSwitch inLocale(locale);
         for (double x : values) {
@@ -187,15 +196,13 @@ struct RoundCase {
 
 class RoundToHalfEven : public testing::TestWithParam<RoundCase> {};
 
-TEST_P(RoundToHalfEven, Rounds)
-{
-    EXPECT_DOUBLE_EQ(RoundTo(GetParam().x, GetParam().decimals), GetParam().rounded);
-}
+TEST_P(RoundToHalfEven, Rounds) { EXPECT_DOUBLE_EQ(RoundTo(GetParam().x, GetParam().decimals), GetParam().rounded); }
 
 INSTANTIATE_TEST_SUITE_P(Ties, RoundToHalfEven,
-    testing::Values(RoundCase{0.5, 0, 0}, RoundCase{1.5, 0, 2}, RoundCase{2.5, 0, 2},
-                    RoundCase{-2.5, 0, -2}, RoundCase{0.125, 2, 0.12}, RoundCase{0.375, 2, 0.38},
-                    RoundCase{30.0462, 2, 30.05}, RoundCase{22.63, 0, 23}, RoundCase{2.83, 1, 2.8}));
+                         testing::Values(RoundCase{0.5, 0, 0}, RoundCase{1.5, 0, 2}, RoundCase{2.5, 0, 2},
+                                         RoundCase{-2.5, 0, -2}, RoundCase{0.125, 2, 0.12}, RoundCase{0.375, 2, 0.38},
+                                         RoundCase{30.0462, 2, 30.05}, RoundCase{22.63, 0, 23},
+                                         RoundCase{2.83, 1, 2.8}));
 
 struct FormatCase {
     double x;
@@ -211,7 +218,8 @@ TEST_P(FloatToStrGeneral, Formats)
     EXPECT_EQ(FloatToStr(c.x), Localised(c.text)) << locale;
 }
 
-INSTANTIATE_TEST_SUITE_P(Format, FloatToStrGeneral,
+INSTANTIATE_TEST_SUITE_P(
+    Format, FloatToStrGeneral,
     testing::Combine(testing::ValuesIn(TestedLocales),
                      testing::Values(FormatCase{2.5, "2.5"}, FormatCase{3.0, "3"}, FormatCase{0.1 + 0.2, "0.3"},
                                      FormatCase{0.00001, "1E-5"}, FormatCase{0.0001, "0.0001"},
@@ -219,10 +227,9 @@ INSTANTIATE_TEST_SUITE_P(Format, FloatToStrGeneral,
                                      FormatCase{-0.0, "0"}, FormatCase{1e15, "1E15"},
                                      FormatCase{999999999999999.0, "999999999999999"},
                                      FormatCase{123456789.125, "123456789.125"},
-                                     FormatCase{1.0 / 3, "0.333333333333333"},
-                                     FormatCase{2.0 / 3, "0.666666666666667"}, FormatCase{-69.5, "-69.5"},
-                                     FormatCase{1.5e20, "1.5E20"}, FormatCase{100, "100"}, FormatCase{3.2, "3.2"},
-                                     FormatCase{6.76, "6.76"}, FormatCase{9, "9"})));
+                                     FormatCase{1.0 / 3, "0.333333333333333"}, FormatCase{2.0 / 3, "0.666666666666667"},
+                                     FormatCase{-69.5, "-69.5"}, FormatCase{1.5e20, "1.5E20"}, FormatCase{100, "100"},
+                                     FormatCase{3.2, "3.2"}, FormatCase{6.76, "6.76"}, FormatCase{9, "9"})));
 
 TEST(CheckedArithmetic, RaisesTheFloatingPointMessages)
 {

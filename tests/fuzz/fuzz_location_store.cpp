@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)
     const QString path = FuzzFolder().filePath(QStringLiteral("shutterly.ini"));
     {
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
             Finding("cannot prepare the file");
     }
     TLocationList list;

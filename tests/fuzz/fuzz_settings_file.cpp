@@ -60,8 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)
     for (const QString& name : file.Sections()) {
         if (name.compare(section, Qt::CaseInsensitive) == 0)
             continue;
-        if (back.ReadString(name, QStringLiteral("Name"), QStringLiteral("<d>"))
-            != file.ReadString(name, QStringLiteral("Name"), QStringLiteral("<d>")))
+        if (back.ReadString(name, QStringLiteral("Name"), QStringLiteral("<d>")) !=
+            file.ReadString(name, QStringLiteral("Name"), QStringLiteral("<d>")))
             Finding("an untouched value changed");
     }
     return 0;

@@ -32,7 +32,10 @@ inline const QTemporaryDir& FuzzFolder()
 // A reader of the fuzzer's bytes that hands out values and zeros once the bytes run out.
 class TFuzzBytes {
 public:
-    TFuzzBytes(const unsigned char* data, size_t size) : FData(data), FSize(size) {}
+    TFuzzBytes(const unsigned char* data, size_t size)
+        : FData(data),
+          FSize(size)
+    {}
 
     template <typename T>
     T Take()

@@ -18,17 +18,18 @@ TEST_P(EditTextToAngleRead, GivesDegrees)
     EXPECT_NEAR(EditTextToAngle(GetParam().text), GetParam().degrees, 1e-12) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, EditTextToAngleRead,
-    ::testing::Values(TAngleCase{"+032:26:00", 32 + 26 / 60.0}, TAngleCase{"-032:26:00", -(32 + 26 / 60.0)},
-                      TAngleCase{"032:26", 32 + 26 / 60.0}, TAngleCase{"-000:30:00", -0.5},
-                      TAngleCase{"0:0:36", 0.01}, TAngleCase{"45", 45}, TAngleCase{"  -7", -7},
-                      // The masked field leaves blanks in front of the parts it holds.
-                      TAngleCase{" -32:26: 0", -(32 + 26 / 60.0)}, TAngleCase{"  12: 5: 9", 12 + 5 / 60.0 + 9 / 3600.0},
-                      // A sign standing apart from the digits.
-                      TAngleCase{"- 32:00:00", -32}, TAngleCase{"+ 32:30:00", 32.5},
-                      // Nothing after the last ":" is no seconds.
-                      TAngleCase{"12:30:", 12.5}));
+INSTANTIATE_TEST_SUITE_P(Cases, EditTextToAngleRead,
+                         ::testing::Values(TAngleCase{"+032:26:00", 32 + 26 / 60.0},
+                                           TAngleCase{"-032:26:00", -(32 + 26 / 60.0)},
+                                           TAngleCase{"032:26", 32 + 26 / 60.0}, TAngleCase{"-000:30:00", -0.5},
+                                           TAngleCase{"0:0:36", 0.01}, TAngleCase{"45", 45}, TAngleCase{"  -7", -7},
+                                           // The masked field leaves blanks in front of the parts it holds.
+                                           TAngleCase{" -32:26: 0", -(32 + 26 / 60.0)},
+                                           TAngleCase{"  12: 5: 9", 12 + 5 / 60.0 + 9 / 3600.0},
+                                           // A sign standing apart from the digits.
+                                           TAngleCase{"- 32:00:00", -32}, TAngleCase{"+ 32:30:00", 32.5},
+                                           // Nothing after the last ":" is no seconds.
+                                           TAngleCase{"12:30:", 12.5}));
 
 class EditTextToAngleFailure : public ::testing::TestWithParam<const char*> {};
 

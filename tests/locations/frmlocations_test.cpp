@@ -2,9 +2,9 @@
 
 #include "controls/errors.h"
 #include "locations/inifile.h"
-#include "texts/stringtable.h"
 #include "testfiles.h"
 #include "tests/shown_text.h"
+#include "texts/stringtable.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -186,8 +186,7 @@ TEST_P(LocationEditorCoordinates, AreTakenWhenTheFieldIsLeft)
 INSTANTIATE_TEST_SUITE_P(Cases, LocationEditorCoordinates,
                          ::testing::Values(TCoordinateCase{"+032:26:00", 32 + 26 / 60.0},
                                            TCoordinateCase{"032:26", 32 + 26 / 60.0},
-                                           TCoordinateCase{"-000:30:00", -0.5},
-                                           TCoordinateCase{" -12:30: 0", -12.5}));
+                                           TCoordinateCase{"-000:30:00", -0.5}, TCoordinateCase{" -12:30: 0", -12.5}));
 
 // What the field shows and what the location holds must not differ silently.
 TEST_F(LocationEditor, UnreadableCoordinateIsKeptOutAndMarkedUntilValid)
@@ -235,10 +234,10 @@ TEST_F(LocationEditor, BlankAltitudeIsMarkedWithoutAMessageAndKeepsTheRest)
 // ---- Places that do not exist are refused like unreadable text ----
 
 struct TRangeCase {
-    bool longitude;     // the field typed into: longitude, else latitude
+    bool longitude;  // the field typed into: longitude, else latitude
     const char* text;
     bool accepted;
-    double degrees;     // the value taken when accepted
+    double degrees;  // the value taken when accepted
 };
 
 class LocationEditorRange : public LocationEditor, public ::testing::WithParamInterface<TRangeCase> {};
@@ -270,16 +269,15 @@ TEST_P(LocationEditorRange, OutOfRangeIsMarkedKeptOutAndRefusedByOk)
     EXPECT_EQ(readBytes(fileName), ThreePlaces);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LocationEditorRange,
-    ::testing::Values(
-        // "13.40" typed into the longitude mask, whose degrees take no point.
-        TRangeCase{true, "1340:  :  ", false, 0}, TRangeCase{true, "-180:00:01", false, 0},
-        TRangeCase{true, "   :  :  ", false, 0}, TRangeCase{true, "+180:00:00", true, 180},
-        TRangeCase{true, "-180:00:00", true, -180},
-        // "52.52" typed into the latitude mask.
-        TRangeCase{false, "525:2 :  ", false, 0}, TRangeCase{false, "+90:00:01", false, 0},
-        TRangeCase{false, "-90:00:00", true, -90}, TRangeCase{false, "+90:00:00", true, 90}));
+INSTANTIATE_TEST_SUITE_P(Cases, LocationEditorRange,
+                         ::testing::Values(
+                             // "13.40" typed into the longitude mask, whose degrees take no point.
+                             TRangeCase{true, "1340:  :  ", false, 0}, TRangeCase{true, "-180:00:01", false, 0},
+                             TRangeCase{true, "   :  :  ", false, 0}, TRangeCase{true, "+180:00:00", true, 180},
+                             TRangeCase{true, "-180:00:00", true, -180},
+                             // "52.52" typed into the latitude mask.
+                             TRangeCase{false, "525:2 :  ", false, 0}, TRangeCase{false, "+90:00:01", false, 0},
+                             TRangeCase{false, "-90:00:00", true, -90}, TRangeCase{false, "+90:00:00", true, 90}));
 
 TEST_F(LocationEditor, OkNamesEveryRefusedFieldInOneMessage)
 {

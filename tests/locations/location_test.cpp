@@ -121,8 +121,8 @@ TEST_P(LocationRounding, CoordinatesAreWholeArcSecondsHalvesToEven)
 
 INSTANTIATE_TEST_SUITE_P(Cases, LocationRounding,
                          ::testing::Values(TRoundingCase{-75.5, "-271800", -75.5},
-                                           TRoundingCase{0.00014, "1", 1 / 3600.0},
-                                           TRoundingCase{0.5 / 3600, "0", 0}, TRoundingCase{1.5 / 3600, "2", 2 / 3600.0},
+                                           TRoundingCase{0.00014, "1", 1 / 3600.0}, TRoundingCase{0.5 / 3600, "0", 0},
+                                           TRoundingCase{1.5 / 3600, "2", 2 / 3600.0},
                                            TRoundingCase{2.5 / 3600, "2", 2 / 3600.0},
                                            TRoundingCase{-2.5 / 3600, "-2", -2 / 3600.0},
                                            TRoundingCase{89.99999, "324000", 90}));
@@ -162,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "[Current]\nIndex=7\n[Location0]\nName=A\nLatitude=-3600\nElevation=-5\n",
                   {place("A", -1, 0, -5)},
                   7},
-        TFileCase{"NamesInAnyLetterCase", "[LOCATION0]\nname=A\nLONGITUDE=$E10\n[current]\nindex=$2\n",
+        TFileCase{"NamesInAnyLetterCase",
+                  "[LOCATION0]\nname=A\nLONGITUDE=$E10\n[current]\nindex=$2\n",
                   {place("A", 0, 1, 0)},
                   2}),
     [](const auto& info) { return std::string(info.param.name); });

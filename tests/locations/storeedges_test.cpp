@@ -45,8 +45,11 @@ TEST_F(StoreEdges, CoordinatesNeverConvertOutOfRange)
     const struct {
         double Latitude;
         double Longitude;
-    } refused[] = {{3e15, 0}, {596523 + 14 / 60.0 + 8 / 3600.0, 0}, {90.0001, 0}, {-90.0001, 0},
-                   {NaN, 0}, {0, 180.0001}, {0, -1e300}, {0, Inf}, {0, NaN}};
+    } refused[] = {{3e15, 0},    {596523 + 14 / 60.0 + 8 / 3600.0, 0},
+                   {90.0001, 0}, {-90.0001, 0},
+                   {NaN, 0},     {0, 180.0001},
+                   {0, -1e300},  {0, Inf},
+                   {0, NaN}};
     for (const auto& c : refused) {
         const TLocationList list = {{"Home", 1, 2, 3}, {"Odd", c.Latitude, c.Longitude, 0}};
         try {
@@ -83,8 +86,8 @@ TEST_F(StoreEdges, StaleTemporaryFilesAreRemovedAtTheNextSave)
 {
     const QStringList stale = {"shutterly.ini.Ab12Cd", "shutterly.ini.zzzzzz"};
     // Not ours or not stale: other names, another file's, a folder, and a save running now.
-    const QStringList kept = {"shutterly.ini.Ab12C", "shutterly.ini.Ab12Cd7", "shutterly.ini.Ab-2Cd",
-                              "shutterly.ini.Ab12Cd.bak", "other.ini.Ab12Cd", "shutterly.iniXAb12Cd",
+    const QStringList kept = {"shutterly.ini.Ab12C",      "shutterly.ini.Ab12Cd7", "shutterly.ini.Ab-2Cd",
+                              "shutterly.ini.Ab12Cd.bak", "other.ini.Ab12Cd",      "shutterly.iniXAb12Cd",
                               "shutterly.ini.Fresh1"};
     for (const QString& name : stale + kept) {
         writeBytes(folder.path(name), "[Location0]\nName=partial");
@@ -134,8 +137,7 @@ TEST_F(StoreEdges, LongListsKeepEverySectionFindable)
 // kill hits, the file is one of the two saves byte for byte.
 TEST_F(StoreEdges, KillDuringSaveLeavesTheOldOrTheNewFile)
 {
-    const TLocationList lists[2] = {{{"Home", 10, 20, 5}, {"Coast", -33.5, 151.25, 3}},
-                                    {{"Peak", 46.5, -8, 4158}}};
+    const TLocationList lists[2] = {{{"Home", 10, 20, 5}, {"Coast", -33.5, 151.25, 3}}, {{"Peak", 46.5, -8, 4158}}};
     // The second round of saves gives the layouts the child alternates between.
     QByteArray contents[2];
     for (int i = 0; i < 4; ++i) {

@@ -7,12 +7,12 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <cstdio>
 #include <functional>
 #include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <csignal>
 #include <unistd.h>
 
 inline void writeBytes(const QString& path, const QByteArray& bytes)

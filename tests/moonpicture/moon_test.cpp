@@ -37,7 +37,10 @@ TEST_F(MoonConstruction, DatesToTheClockWithoutCountingAsStored)
 }
 
 template <typename T>
-concept AlignWritable = requires(T moon) { moon.setAlign(alNone); };
+concept AlignWritable = requires(T moon)
+{
+    moon.setAlign(alNone);
+};
 
 TEST_F(MoonConstruction, AlignIsReadOnlyAndNone)
 {
@@ -212,8 +215,8 @@ TEST_P(MoonIconTest, IsThePictureWithTransparencyAroundTheDisc)
 }
 
 INSTANTIATE_TEST_SUITE_P(SystemIconSizes, MoonIconTest,
-                         testing::Values(IconCase{16, ms16}, IconCase{32, ms32},
-                                         IconCase{48, ms32}, IconCase{64, ms64}));
+                         testing::Values(IconCase{16, ms16}, IconCase{32, ms32}, IconCase{48, ms32},
+                                         IconCase{64, ms64}));
 
 // On the large picture the terminator uncovers the site ten minutes after touchdown.
 TEST_F(MoonFixture, LandingDotShowsMinutesAfterTouchdownOnTheLargePicture)

@@ -13,12 +13,11 @@ namespace {
 const std::vector<int> HalfWidths16 = {7, 7, 7, 6, 6, 5, 4, 0};
 const std::vector<int> HalfWidths32 = {14, 14, 14, 14, 13, 13, 13, 12, 11, 11, 10, 9, 7, 5, 0};
 const std::vector<int> HalfWidths64 = {28, 28, 28, 28, 28, 28, 27, 27, 27, 27, 26, 26, 25, 25, 24,
-                                       24, 23, 22, 21, 21, 20, 19, 17, 16, 14, 13, 10, 7, 0};
+                                       24, 23, 22, 21, 21, 20, 19, 17, 16, 14, 13, 10, 7,  0};
 
 const std::vector<int>& HalfWidths(TMoonSize size)
 {
-    static const std::array<const std::vector<int>*, 3> table = {&HalfWidths64, &HalfWidths32,
-                                                                 &HalfWidths16};
+    static const std::array<const std::vector<int>*, 3> table = {&HalfWidths64, &HalfWidths32, &HalfWidths16};
     return *table[size];
 }
 
@@ -79,8 +78,7 @@ std::string ShadowCaseName(const testing::TestParamInfo<ShadowTest::ParamType>& 
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSizesAndQuarters, ShadowTest,
-                         testing::Combine(testing::Values(ms64, ms32, ms16),
-                                          testing::ValuesIn(ShadowCases)),
+                         testing::Combine(testing::Values(ms64, ms32, ms16), testing::ValuesIn(ShadowCases)),
                          ShadowCaseName);
 
 // On the tiny disc's middle row (half width 7) a crescent leaves the two outermost columns of
@@ -110,8 +108,7 @@ TEST(Shadow, LandingDotIsRedOnlyWhereTheSiteIsLit)
         QRgb dot;
     };
     // Waxing: the site, right of centre, is lit; waning: the shadow covers it.
-    for (const Case c : {Case{0.0, qRgb(255, 0, 0)}, Case{90.0, qRgb(255, 0, 0)},
-                         Case{270.0, qRgb(0, 0, 0)}}) {
+    for (const Case c : {Case{0.0, qRgb(255, 0, 0)}, Case{90.0, qRgb(255, 0, 0)}, Case{270.0, qRgb(0, 0, 0)}}) {
         QImage canvas = WhiteCanvas(g);
         DrawMoonShadow(canvas, g, c.angle, true);
         EXPECT_EQ(canvas.pixel(g.dotX, g.dotY), c.dot) << "angle " << c.angle;

@@ -11,8 +11,8 @@ TEST(ColumnLayout, EnglishWidthsGiveTheFormsColumns)
 {
     TLabel caption, wide, value, dated, lunationCaption, lunation;
     QList<TArrangedLabel> labels = {
-        {&caption, 1, 8, 86},         {&wide, 2, 0, 100},    {&value, 3, 0, 120},
-        {&dated, 4, 0, 140},          {&lunationCaption, 5, 0, 45}, {&lunation, 6, 0, 30},
+        {&caption, 1, 8, 86}, {&wide, 2, 0, 100},           {&value, 3, 0, 120},
+        {&dated, 4, 0, 140},  {&lunationCaption, 5, 0, 45}, {&lunation, 6, 0, 30},
     };
     const TColumnLayout layout = ArrangeColumns(labels);
     EXPECT_EQ(layout.column2, 104);
@@ -33,7 +33,8 @@ TEST(ColumnLayout, LongCaptionsAndValuesPushTheColumnsRight)
 {
     TLabel caption, wide, dated, lunationCaption, lunation;
     QList<TArrangedLabel> labels = {
-        {&caption, 1, 8, 200}, {&wide, 2, 0, 300}, {&dated, 4, 0, 400}, {&lunationCaption, 5, 0, 60}, {&lunation, 6, 0, 30},
+        {&caption, 1, 8, 200},        {&wide, 2, 0, 300},    {&dated, 4, 0, 400},
+        {&lunationCaption, 5, 0, 60}, {&lunation, 6, 0, 30},
     };
     const TColumnLayout layout = ArrangeColumns(labels);
     EXPECT_EQ(layout.column2, 218);

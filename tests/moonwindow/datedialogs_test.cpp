@@ -2,10 +2,10 @@
 #include "moonwindow/frmjewish.h"
 #include "moonwindow/frmjulian.h"
 
-#include "astro/jewish_calendar.h"
-#include "texts/stringtable.h"
-#include "moonwindowfixture.h"
 #include "../test_printers.h"
+#include "astro/jewish_calendar.h"
+#include "moonwindowfixture.h"
+#include "texts/stringtable.h"
 
 #include <QLocale>
 

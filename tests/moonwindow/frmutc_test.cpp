@@ -1,8 +1,8 @@
 #include "moonwindow/frmutc.h"
 
-#include "texts/stringtable.h"
-#include "moonwindowfixture.h"
 #include "../test_printers.h"
+#include "moonwindowfixture.h"
+#include "texts/stringtable.h"
 
 #include <QLocale>
 
@@ -67,19 +67,18 @@ TEST_P(UtcDialogInvalid, ShowsInvalidAndDisablesOk)
     EXPECT_FALSE(dialog.btn_ok.enabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, UtcDialogInvalid,
-    ::testing::Values(TInvalidCase{"Hour24", "2000", 0, "1", "24", "0", "0"},
-                      TInvalidCase{"EmptyDay", "2000", 0, "", "0", "0", "0"},
-                      TInvalidCase{"April31", "2000", 3, "31", "0", "0", "0"},
-                      TInvalidCase{"InTheReformGap", "1582", 9, "10", "0", "0", "0"},
-                      TInvalidCase{"Year0", "0", 0, "1", "0", "0", "0"},
-                      TInvalidCase{"Year10000", "10000", 0, "1", "0", "0", "0"},
-                      TInvalidCase{"Minute60", "2000", 0, "1", "0", "60", "0"},
-                      TInvalidCase{"NegativeSecond", "2000", 0, "1", "0", "0", "-1"},
-                      TInvalidCase{"Blank", "2000", 0, " 1", "0", "0", "0"},
-                      TInvalidCase{"Hex", "$7D0", 0, "1", "0", "0", "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Fields, UtcDialogInvalid,
+                         ::testing::Values(TInvalidCase{"Hour24", "2000", 0, "1", "24", "0", "0"},
+                                           TInvalidCase{"EmptyDay", "2000", 0, "", "0", "0", "0"},
+                                           TInvalidCase{"April31", "2000", 3, "31", "0", "0", "0"},
+                                           TInvalidCase{"InTheReformGap", "1582", 9, "10", "0", "0", "0"},
+                                           TInvalidCase{"Year0", "0", 0, "1", "0", "0", "0"},
+                                           TInvalidCase{"Year10000", "10000", 0, "1", "0", "0", "0"},
+                                           TInvalidCase{"Minute60", "2000", 0, "1", "0", "60", "0"},
+                                           TInvalidCase{"NegativeSecond", "2000", 0, "1", "0", "0", "-1"},
+                                           TInvalidCase{"Blank", "2000", 0, " 1", "0", "0", "0"},
+                                           TInvalidCase{"Hex", "$7D0", 0, "1", "0", "0", "0"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UtcDialog, Hour23AfterHour24EnablesOkAgain)
 {

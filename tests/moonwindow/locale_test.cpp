@@ -39,8 +39,8 @@ TEST_P(MoonWindowInLocale, OffsetFollowsTheLocaleFixedFiguresKeepTheFullStop)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, MoonWindowInLocale,
-    testing::Values(TAlmanacLocaleCase{"C.UTF-8", "5.5"}, TAlmanacLocaleCase{"de_DE.UTF-8", "5,5"},
-                    TAlmanacLocaleCase{"th_TH.UTF-8", "5.5"}));
+                         testing::Values(TAlmanacLocaleCase{"C.UTF-8", "5.5"}, TAlmanacLocaleCase{"de_DE.UTF-8", "5,5"},
+                                         TAlmanacLocaleCase{"th_TH.UTF-8", "5.5"}));
 
 struct TJulianTextCase {
     const char* locale;
@@ -65,12 +65,13 @@ TEST_P(JulianDialogInLocale, ReadsTheLocaleSeparatorAndTheFullStop)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, JulianDialogInLocale,
-    testing::Values(TJulianTextCase{"C.UTF-8", "2451545.5", true}, TJulianTextCase{"C.UTF-8", "2451545,5", false},
-                    TJulianTextCase{"de_DE.UTF-8", "2451545,5", true},
-                    TJulianTextCase{"de_DE.UTF-8", "2451545.50000", true},
-                    TJulianTextCase{"de_DE.UTF-8", "2.451.545,5", false},
-                    TJulianTextCase{"th_TH.UTF-8", "2451545.5", true},
-                    TJulianTextCase{"th_TH.UTF-8", "2451545,5", false}));
+                         testing::Values(TJulianTextCase{"C.UTF-8", "2451545.5", true},
+                                         TJulianTextCase{"C.UTF-8", "2451545,5", false},
+                                         TJulianTextCase{"de_DE.UTF-8", "2451545,5", true},
+                                         TJulianTextCase{"de_DE.UTF-8", "2451545.50000", true},
+                                         TJulianTextCase{"de_DE.UTF-8", "2.451.545,5", false},
+                                         TJulianTextCase{"th_TH.UTF-8", "2451545.5", true},
+                                         TJulianTextCase{"th_TH.UTF-8", "2451545,5", false}));
 
 TEST(JulianDateText, FiveDecimalsWithTheLocaleSeparator)
 {

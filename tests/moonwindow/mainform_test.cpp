@@ -1,16 +1,16 @@
 #include "moonwindow/mainform.h"
 
+#include "../shown_text.h"
+#include "../test_printers.h"
 #include "controls/guard.h"
 #include "locations/location.h"
 #include "moonwindow/compass.h"
 #include "moonwindow/frmjulian.h"
+#include "moonwindowfixture.h"
 #include "moredata/frmmore.h"
 #include "texts/almanactext.h"
 #include "texts/stringtable.h"
 #include "tray/trayiconplatform.h"
-#include "moonwindowfixture.h"
-#include "../shown_text.h"
-#include "../test_printers.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -192,16 +192,15 @@ TEST_P(SunAzimuth, ShownFromNorthAndDrawnOnTheRim)
     EXPECT_EQ(moon->Image1.picture().pixel(GetParam().inside), Yellow);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bearings, SunAzimuth,
-    ::testing::Values(
-        // Due south: the bottom of the compass.
-        TAzimuthCase{0, "180 deg. where north = zero, east = 90, west = 270", QPoint(132, 258)},
-        // 20 degrees east of north: top, right of the north line.
-        TAzimuthCase{200, "20 deg. where north = zero, east = 90, west = 270", QPoint(178, 12)},
-        TAzimuthCase{180, "360 deg. where north = zero, east = 90, west = 270", QPoint(132, 6)},
-        // West (library 90) on the left.
-        TAzimuthCase{90, "270 deg. where north = zero, east = 90, west = 270", QPoint(5, 132)}));
+INSTANTIATE_TEST_SUITE_P(Bearings, SunAzimuth,
+                         ::testing::Values(
+                             // Due south: the bottom of the compass.
+                             TAzimuthCase{0, "180 deg. where north = zero, east = 90, west = 270", QPoint(132, 258)},
+                             // 20 degrees east of north: top, right of the north line.
+                             TAzimuthCase{200, "20 deg. where north = zero, east = 90, west = 270", QPoint(178, 12)},
+                             TAzimuthCase{180, "360 deg. where north = zero, east = 90, west = 270", QPoint(132, 6)},
+                             // West (library 90) on the left.
+                             TAzimuthCase{90, "270 deg. where north = zero, east = 90, west = 270", QPoint(5, 132)}));
 
 // ---- The compass: the sun now, above the day's trail ----
 
@@ -221,8 +220,8 @@ QPoint Bearing(const QString& azimuthText, int inward)
 }
 
 // Greenwich, then Tokyo (35.68 north, 139.69 east), both with the sun up at 06:00 UTC.
-const QByteArray GreenwichAndTokyo = OneLocation("Greenwich", 185000, 0) +
-                                     "[Location1]\nName=Tokyo\nLongitude=-502884\nLatitude=128448\nElevation=0\n";
+const QByteArray GreenwichAndTokyo =
+    OneLocation("Greenwich", 185000, 0) + "[Location1]\nName=Tokyo\nLongitude=-502884\nLatitude=128448\nElevation=0\n";
 
 // Regression: every dot stayed, so after a day of updates the rim was a solid band.
 TEST_F(MoonWindowTest, CompassDrawsTheCurrentSunLastAndClearsTheTrailOnANewDayOrPlace)

@@ -133,10 +133,9 @@ TEST_P(SeasonHints, FollowTheHemisphere)
 
 INSTANTIATE_TEST_SUITE_P(
     MoreData, SeasonHints,
-    testing::Values(
-        THintCase{51.5, "Begin of spring", "Begin of sommer", "Begin of autumn", "Begin of winter"},
-        THintCase{-33.87, "Begin of autumn", "Begin of winter", "Begin of spring", "Begin of sommer"},
-        THintCase{0, "Begin of autumn", "Begin of winter", "Begin of spring", "Begin of sommer"}));
+    testing::Values(THintCase{51.5, "Begin of spring", "Begin of sommer", "Begin of autumn", "Begin of winter"},
+                    THintCase{-33.87, "Begin of autumn", "Begin of winter", "Begin of spring", "Begin of sommer"},
+                    THintCase{0, "Begin of autumn", "Begin of winter", "Begin of spring", "Begin of sommer"}));
 
 struct TCoordinateCase {
     double latitude;
@@ -275,7 +274,7 @@ TEST_F(MoreDataWindow, FeastDateOutsideItsRangeDoesNotStopTheRest)
 
 TEST_F(MoreDataWindow, PassoverBeforeItsCalendarSaysOutOfRange)
 {
-    clock.set(At(300, 3, 1, 12) );
+    clock.set(At(300, 3, 1, 12));
     Tfrm_more& window = create();
     EXPECT_EQ(window.val_pesach.text(), Shown(OutOfRange));
     EXPECT_NE(window.val_easter.text(), Shown(OutOfRange));

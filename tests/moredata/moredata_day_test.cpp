@@ -61,8 +61,7 @@ TEST_F(DayChooser, APickedDayShowsItsBlocksAndItsYearAndLeavesTheCalculatorAtTod
     EXPECT_EQ(w.val_easter.text(), Shown("20 April 2025"));
     EXPECT_EQ(w.val_chinese.text(), Shown("29 January 2025 (Snake)"));
     EXPECT_TRUE(w.val_perihel.text().endsWith(Shown("January 2026"))) << w.val_perihel.text().toStdString();
-    EXPECT_TRUE(w.val_suneclipse.text().endsWith(Shown("21 September 2025")))
-        << w.val_suneclipse.text().toStdString();
+    EXPECT_TRUE(w.val_suneclipse.text().endsWith(Shown("21 September 2025"))) << w.val_suneclipse.text().toStdString();
 
     // The almanac clock and the calculator's page stay at today.
     EXPECT_EQ(calculatorTimes(), today);

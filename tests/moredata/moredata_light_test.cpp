@@ -193,14 +193,14 @@ TEST_P(PolarLight, MissingCrossingsSayWhy)
     EXPECT_EQ(w.val_sunsetlight.text(), c.sunset);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tromso, PolarLight,
-    testing::Values(TPolarCase{"Midsummer", 6, 21, "No astronomical night", "Sun never sinks below -12°",
-                               "Sun never sinks below -6°", "Sun does not set (midnight sun)",
-                               "Sun does not set (midnight sun)", "No astronomical night"},
-                    TPolarCase{"Midwinter", 12, 21, "", "", "", "Sun does not rise (polar night)",
-                               "Sun does not rise (polar night)", ""}),
-    [](const testing::TestParamInfo<TPolarCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Tromso, PolarLight,
+                         testing::Values(TPolarCase{"Midsummer", 6, 21, "No astronomical night",
+                                                    "Sun never sinks below -12°", "Sun never sinks below -6°",
+                                                    "Sun does not set (midnight sun)",
+                                                    "Sun does not set (midnight sun)", "No astronomical night"},
+                                         TPolarCase{"Midwinter", 12, 21, "", "", "", "Sun does not rise (polar night)",
+                                                    "Sun does not rise (polar night)", ""}),
+                         [](const testing::TestParamInfo<TPolarCase>& info) { return std::string(info.param.name); });
 
 TEST_F(LightBlock, MidsummerAtTromsoHasNoBlueHourAndAGoldenNight)
 {

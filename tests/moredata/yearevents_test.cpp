@@ -3,8 +3,8 @@
 #include "astro/calendar.h"
 #include "astro/constants.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "texts/almanactext.h"
 
+#include "../test_printers.h"
 #include "astro/calendar.h"
 #include "astro/constants.h"
 #include "astro/errors.h"
-#include "../test_printers.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -35,10 +35,7 @@ TEST(DateTimeText, DatesBeforeTheReformAreJulianAndEarlyYearsHaveFourDigits)
     EXPECT_EQ(DateTimeText(-0.75), "06:00:00 29 " + Month(12) + " 1899");
 }
 
-TEST(DateTimeText, OutsideTheCalendarThrows)
-{
-    EXPECT_THROW(DateTimeText(At(9999, 12, 31) + 1), astro::EConvertError);
-}
+TEST(DateTimeText, OutsideTheCalendarThrows) { EXPECT_THROW(DateTimeText(At(9999, 12, 31) + 1), astro::EConvertError); }
 
 TEST(EventTimeText, HoursAndMinutesThenUtcThenTheDate)
 {
@@ -59,10 +56,8 @@ TEST_P(AngleTextCases, DegreesMinutesSeconds)
 }
 
 INSTANTIATE_TEST_SUITE_P(Angles, AngleTextCases,
-                         ::testing::Values(TAngleCase{-(32 + 26 / 60.0), "-32° 26' 0''"},
-                                           TAngleCase{0, "0° 0' 0''"},
-                                           TAngleCase{34.9, "34° 54' 0''"},
-                                           TAngleCase{122.4194, "122° 25' 10''"},
+                         ::testing::Values(TAngleCase{-(32 + 26 / 60.0), "-32° 26' 0''"}, TAngleCase{0, "0° 0' 0''"},
+                                           TAngleCase{34.9, "34° 54' 0''"}, TAngleCase{122.4194, "122° 25' 10''"},
                                            // 59.9999" rounds up into the next minute and degree.
                                            TAngleCase{1 + 59 / 60.0 + 59.9999 / 3600, "2° 0' 0''"},
                                            TAngleCase{-0.5 / 3600, "-0° 0' 0''"}));

@@ -52,11 +52,19 @@ TEST(StringTable, EnglishTextsTheWindowsQuote)
         int id;
         const char* text;
     } rows[] = {
-        {42001, "Julian date:"}, {42024, "Set &Universal Time..."}, {42051, "Set Universal Time"},
-        {42059, "Edit locations"}, {42063, "New Location"}, {42070, "Begin of sommer"},
-        {42076, "&Minimize to Tray"}, {42081, "Positive numbers are northern latitude"},
-        {42092, "%1% days, %2% hours, %3% minutes"}, {42093, "(0% = New, 100% = Full)"},
-        {42095, "Lunaria for Windows"}, {42104, "Annular-total"}, {42106, "Rat"},
+        {42001, "Julian date:"},
+        {42024, "Set &Universal Time..."},
+        {42051, "Set Universal Time"},
+        {42059, "Edit locations"},
+        {42063, "New Location"},
+        {42070, "Begin of sommer"},
+        {42076, "&Minimize to Tray"},
+        {42081, "Positive numbers are northern latitude"},
+        {42092, "%1% days, %2% hours, %3% minutes"},
+        {42093, "(0% = New, 100% = Full)"},
+        {42095, "Lunaria for Windows"},
+        {42104, "Annular-total"},
+        {42106, "Rat"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(LocalString(row.id, QLocale::English), QString::fromUtf8(row.text)) << row.id;

@@ -198,8 +198,7 @@ TEST_F(AnimationTest, CyclesThroughTheImagesAndRestoresTheIcon)
         tray->animationTimer().tick();
         shown.push_back(tray->icon().pixel(0, 0));
     }
-    EXPECT_EQ(shown, (std::vector<QRgb>{qRgb(20, 0, 0), qRgb(30, 0, 0), qRgb(10, 0, 0),
-                                         qRgb(20, 0, 0)}));
+    EXPECT_EQ(shown, (std::vector<QRgb>{qRgb(20, 0, 0), qRgb(30, 0, 0), qRgb(10, 0, 0), qRgb(20, 0, 0)}));
 
     tray->setAnimate(true);  // again: must not save a frame as the icon to restore
     tray->setAnimate(false);

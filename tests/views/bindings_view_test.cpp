@@ -11,8 +11,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
@@ -82,16 +82,16 @@ std::function<QWidget*(std::unique_ptr<TControl>&, QWidget*)> binding(Binder bin
 
 INSTANTIATE_TEST_SUITE_P(
     Bindings, DisabledLook,
-    testing::Values(
-        BoundControl{"Edit", binding<TEdit>([](TEdit& c, QWidget* p) { return Bind::edit(c, p); }),
-                     QPalette::Base, QPalette::Text},
-        BoundControl{"Button", binding<TButton>([](TButton& c, QWidget* p) { return Bind::button(c, p); }),
-                     QPalette::Button, QPalette::ButtonText},
-        BoundControl{"Label", binding<TLabel>([](TLabel& c, QWidget* p) { return Bind::label(c, p); }),
-                     QPalette::Window, QPalette::WindowText},
-        BoundControl{"CheckBox",
-                     binding<TCheckBox>([](TCheckBox& c, QWidget* p) { return Bind::checkBox(c, "Box", p); }),
-                     QPalette::Window, QPalette::WindowText}),
+    testing::Values(BoundControl{"Edit", binding<TEdit>([](TEdit& c, QWidget* p) { return Bind::edit(c, p); }),
+                                 QPalette::Base, QPalette::Text},
+                    BoundControl{"Button", binding<TButton>([](TButton& c, QWidget* p) { return Bind::button(c, p); }),
+                                 QPalette::Button, QPalette::ButtonText},
+                    BoundControl{"Label", binding<TLabel>([](TLabel& c, QWidget* p) { return Bind::label(c, p); }),
+                                 QPalette::Window, QPalette::WindowText},
+                    BoundControl{"CheckBox", binding<TCheckBox>([](TCheckBox& c, QWidget* p) {
+                                     return Bind::checkBox(c, "Box", p);
+                                 }),
+                                 QPalette::Window, QPalette::WindowText}),
     [](const testing::TestParamInfo<BoundControl>& info) { return std::string(info.param.name); });
 
 TEST(CalculatorDisabledLook, SetLocationAndTheReflectorLossLookDisabled)

@@ -64,7 +64,8 @@ QStringList UnboundControls(const TControlList& controls, const QObject& view)
         const QList<QObject*> found = view.findChildren<QObject*>(name);
         if (found.isEmpty())
             faults << name + ": not shown";
-        else if (std::none_of(found.begin(), found.end(), [&](const QObject* o) { return shownAsItsKind(*control, *o); }))
+        else if (std::none_of(found.begin(), found.end(),
+                              [&](const QObject* o) { return shownAsItsKind(*control, *o); }))
             faults << name + ": shown as " + QString::fromLatin1(found.front()->metaObject()->className());
     }
     return faults;

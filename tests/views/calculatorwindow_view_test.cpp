@@ -10,8 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QStatusTipEvent>
 #include <QScreen>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -39,8 +39,14 @@ TEST_F(CalculatorView, EightPagesInOrderWithTheFirstActive)
 {
     const auto* pages = view.findChild<QTabWidget*>("PageControl1");
     ASSERT_NE(pages, nullptr);
-    const QStringList expected{"&DOF and lighting calculator", "Conversions", "S+L=A+T and EV Exposure",
-                               "Zone System", "Macro", "&Astrophotography", "Sun, Moon, and model comfort", "&Help"};
+    const QStringList expected{"&DOF and lighting calculator",
+                               "Conversions",
+                               "S+L=A+T and EV Exposure",
+                               "Zone System",
+                               "Macro",
+                               "&Astrophotography",
+                               "Sun, Moon, and model comfort",
+                               "&Help"};
     ASSERT_EQ(pages->count(), expected.size());
     for (int i = 0; i < pages->count(); ++i)
         EXPECT_EQ(pages->tabText(i), expected[i]);
@@ -118,6 +124,6 @@ TEST_F(CalculatorView, AWindowThatGrowsStaysOnTheScreen)
     form.lblContact.setText(QString(60, u'W') + " " + QString(60, u'W'));
     for (int round = 0; round < 6; ++round)
         QApplication::processEvents();
-    EXPECT_TRUE(available.contains(view.frameGeometry())) << view.frameGeometry().x() << ","
-                                                          << view.frameGeometry().y();
+    EXPECT_TRUE(available.contains(view.frameGeometry()))
+        << view.frameGeometry().x() << "," << view.frameGeometry().y();
 }

@@ -14,8 +14,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <memory>
 #include <utility>
 
@@ -23,7 +23,6 @@ namespace {
 
 class LocationsView : public ::testing::Test {
 protected:
-
     void SetUp() override
     {
         QFile file(dir.filePath("shutterly.ini"));
@@ -117,8 +116,8 @@ TEST_F(LocationsView, LongitudeOutOfRangeShowsRedBesideItsSense)
     EXPECT_EQ(longitude->palette().color(QPalette::Base), clUnreadable);
 
     view->show();
-    for (const auto& [field, sense] : {std::pair{"edt_longitude", "lbl_longitude_sense"},
-                                       std::pair{"edt_latitude", "lbl_latitude_sense"}}) {
+    for (const auto& [field, sense] :
+         {std::pair{"edt_longitude", "lbl_longitude_sense"}, std::pair{"edt_latitude", "lbl_latitude_sense"}}) {
         const QLabel* caption = child<QLabel>(sense);
         ASSERT_NE(caption, nullptr) << sense;
         EXPECT_FALSE(caption->text().isEmpty());

@@ -16,7 +16,9 @@ constexpr double FirstQuarter2024 = 45330.5;  // 2024-02-08 12:00, about a quart
 
 // A moon declared as the windows declare theirs, so that it carries its name.
 struct TMoonOwner : TControlOwner {
-    explicit TMoonOwner(const TClock& clock) : Moon(clock) {}
+    explicit TMoonOwner(const TClock& clock)
+        : Moon(clock)
+    {}
     CONTROL(TMoon, Moon);
 };
 

@@ -36,10 +36,7 @@ protected:
     void SetUp() override { form.FormCreate(); }
 };
 
-TEST_F(MoonWindowView, EveryControlIsBound)
-{
-    EXPECT_EQ(UnboundControls(form.controls(), view), QStringList());
-}
+TEST_F(MoonWindowView, EveryControlIsBound) { EXPECT_EQ(UnboundControls(form.controls(), view), QStringList()); }
 
 TEST_F(MoonWindowView, ShowsTheValuesItComputesInColumns)
 {

@@ -8,8 +8,8 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDate>
+#include <QDateEdit>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>

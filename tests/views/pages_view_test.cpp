@@ -3,8 +3,8 @@
 #include "calculator/dofpageview.h"
 #include "calculator/exposurepageview.h"
 #include "calculator/frmmain.h"
-#include "controls/clock.h"
 #include "calculator/macropageview.h"
+#include "controls/clock.h"
 #include "tests/locale_switch.h"
 #include "tests/views/boundcontrols.h"
 
@@ -50,16 +50,23 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // The first page shows the lens and the lighting plan, each page's controls in full.
         PageCase{"dof", createDofPage, [](const TFrmMain& form) -> const TControlOwner& { return form.dof; }, {}},
-        PageCase{"lighting", createDofPage,
-                 [](const TFrmMain& form) -> const TControlOwner& { return form.lighting; }, {}},
-        PageCase{"conversions", createConversionsPage,
+        PageCase{
+            "lighting", createDofPage, [](const TFrmMain& form) -> const TControlOwner& { return form.lighting; }, {}},
+        PageCase{"conversions",
+                 createConversionsPage,
                  [](const TFrmMain& form) -> const TControlOwner& { return form.conversions; },
                  {"gpbxColourTemp", "gpbxFlashGN", "GroupBox1"}},
-        PageCase{"exposure", createExposurePage,
-                 [](const TFrmMain& form) -> const TControlOwner& { return form.exposure; }, {"grpbxEV", "gpbxEV2"}},
-        PageCase{"macro", createMacroPage, [](const TFrmMain& form) -> const TControlOwner& { return form.macro; },
+        PageCase{"exposure",
+                 createExposurePage,
+                 [](const TFrmMain& form) -> const TControlOwner& { return form.exposure; },
+                 {"grpbxEV", "gpbxEV2"}},
+        PageCase{"macro",
+                 createMacroPage,
+                 [](const TFrmMain& form) -> const TControlOwner& { return form.macro; },
                  {"gpbxMacro_Mag"}},
-        PageCase{"astro", createAstroPage, [](const TFrmMain& form) -> const TControlOwner& { return form.astro; },
+        PageCase{"astro",
+                 createAstroPage,
+                 [](const TFrmMain& form) -> const TControlOwner& { return form.astro; },
                  {"grpbxPrimeFocus", "grbxA_ImageSize"}}));
 
 TEST(PagesView, ShowsResultsAndTakesEdits)

@@ -15,7 +15,8 @@ public:
             // The views are measured on the smallest screen the program is made for; the
             // offscreen platform's own screen is smaller than any desktop.
             if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
-                qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" SHUTTERLY_SOURCE_DIR "/tests/views/screen_1366x768.json");
+                qputenv("QT_QPA_PLATFORM",
+                        "offscreen:configfile=" SHUTTERLY_SOURCE_DIR "/tests/views/screen_1366x768.json");
             static int argc = 1;
             static char name[] = "views_tests";
             static char* argv[] = {name, nullptr};

@@ -21,8 +21,8 @@ namespace {
 
 QString describe(const QWidget* widget)
 {
-    const QString name = widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
-                                                        : widget->objectName();
+    const QString name =
+        widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className()) : widget->objectName();
     return QStringLiteral("%1/%2").arg(widget->window()->objectName(), name);
 }
 
@@ -75,8 +75,8 @@ TLabelText labelText(const QLabel* label)
         needed = QSize(qCeil(label->wordWrap() ? document.size().width() : document.idealWidth()),
                        qCeil(document.size().height()));
     } else {
-        const int flags = int(label->alignment()) | Qt::TextExpandTabs |
-                          (label->wordWrap() ? Qt::TextWordWrap : 0) | (label->buddy() ? Qt::TextShowMnemonic : 0);
+        const int flags = int(label->alignment()) | Qt::TextExpandTabs | (label->wordWrap() ? Qt::TextWordWrap : 0) |
+                          (label->buddy() ? Qt::TextShowMnemonic : 0);
         const int width = label->wordWrap() ? area.width() : 100000;
         needed = label->fontMetrics().boundingRect(QRect(0, 0, width, 100000), flags, label->text()).size();
     }
@@ -84,10 +84,7 @@ TLabelText labelText(const QLabel* label)
     return {area, needed, ink};
 }
 
-bool showsText(const QLabel* label)
-{
-    return !label->text().isEmpty() && label->pixmap().isNull() && !label->movie();
-}
+bool showsText(const QLabel* label) { return !label->text().isEmpty() && label->pixmap().isNull() && !label->movie(); }
 
 void checkLabel(const QLabel* label, QStringList& faults)
 {
@@ -145,8 +142,8 @@ void checkComboItems(const QComboBox* combo, QStringList& faults)
     option.editable = combo->isEditable();
     option.frame = combo->hasFrame();
     // The face draws its text one pixel in from each side of the field.
-    const int room = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
-                         .width() - 2;
+    const int room =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width() - 2;
     for (int i = 0; i < combo->count(); ++i) {
         const int needed = combo->fontMetrics().horizontalAdvance(combo->itemText(i));
         if (needed > room)
