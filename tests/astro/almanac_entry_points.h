@@ -140,6 +140,12 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
         {"MoonDistanceKm", Almanac, [](A a) { return MoonDistanceKm(a.A); }},
         {"SunAngularDiameter", Almanac, [](A a) { return SunAngularDiameter(a.A); }},
         {"MoonAngularDiameter", Almanac, [](A a) { return MoonAngularDiameter(a.A); }},
+        {"MoonAndSunAt", Almanac,
+         [](A a) {
+             const TMoonAndSun m = MoonAndSunAt(a.A);
+             return m.MoonAgeDays + m.MoonPhaseAngle + m.MoonIlluminatedFraction + m.MoonDistanceKm +
+                    m.MoonAngularDiameter + m.SunDistanceAU + m.SunAngularDiameter;
+         }},
 
         {"SunRiseTime", Almanac, [](A a) { return SunRiseTime(a.A, a.Latitude, a.B); }},
         {"SunSetTime", Almanac, [](A a) { return SunSetTime(a.A, a.Latitude, a.B); }},
@@ -182,6 +188,11 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
          [](A a) {
              TDateTime t = a.A;
              return double(FindEclipseAfter(t, a.N % 2 != 0)) + t;
+         }},
+        {"NextEclipse", Almanac,
+         [](A a) {
+             TDateTime t = a.A;
+             return double(NextEclipse(t, a.N % 2 != 0)) + t;
          }},
 
         {"EasterGregorian", Almanac, [](A a) { return EasterGregorian(a.N); }},
