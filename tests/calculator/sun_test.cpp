@@ -10,6 +10,7 @@
 #include "moredata/frmmore.h"
 #include "tests/calculator/calculator_test_support.h"
 #include "tests/locale_switch.h"
+#include "tests/sample_places.h"
 #include "tests/test_printers.h"
 #include "texts/stringtable.h"
 
@@ -134,16 +135,7 @@ class SunPageWindows : public testing::Test {
 protected:
     SunPageWindows()
     {
-        TLocationList places;
-        TLocation home;
-        home.Name = "Home";
-        home.Latitude = 48.2;
-        home.Longitude = -16.37;
-        TLocation coast;
-        coast.Name = "Coast";
-        coast.Latitude = -33.87;
-        coast.Longitude = -151.2;
-        places = {home, coast};
+        const TLocationList places = HomeAndCoast();
         SaveLocations(settingsFile(), &places, 1);
         more = std::make_unique<Tfrm_more>(form, clock, settingsFile());
         editor = std::make_unique<Tfrm_locations>(settingsFile());

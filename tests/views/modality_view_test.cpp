@@ -11,6 +11,7 @@
 #include "moonwindow/moonwindowview.h"
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
+#include "tests/sample_places.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -56,15 +57,7 @@ class ModalMoonWindow : public testing::Test {
 protected:
     ModalMoonWindow()
     {
-        TLocation home;
-        home.Name = "Home";
-        home.Latitude = 48.2;
-        home.Longitude = -16.37;
-        TLocation coast;
-        coast.Name = "Coast";
-        coast.Latitude = -33.87;
-        coast.Longitude = -151.2;
-        const TLocationList places{home, coast};
+        const TLocationList places = HomeAndCoast();
         SaveLocations(settings, &places, 0);
     }
 

@@ -3,6 +3,7 @@
 #include "locations/location.h"
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
+#include "tests/sample_places.h"
 #include "tests/shown_text.h"
 #include "tests/views/boundcontrols.h"
 
@@ -25,15 +26,7 @@ class MoreDataView : public testing::Test {
 protected:
     MoreDataView()
     {
-        TLocation home;
-        home.Name = "Home";
-        home.Latitude = 48.2;
-        home.Longitude = -16.37;
-        TLocation coast;
-        coast.Name = "Coast";
-        coast.Latitude = -33.87;
-        coast.Longitude = -151.2;
-        const TLocationList places{home, coast};
+        const TLocationList places = HomeAndCoast();
         SaveLocations(folder.filePath("shutterly.ini"), &places, 0);
         form = std::make_unique<Tfrm_more>(calculator, clock, folder.filePath("shutterly.ini"));
         view = std::make_unique<FrmMoreView>(*form);
