@@ -5,9 +5,11 @@
 #include <optional>
 
 #include "astro/angles.h"
+#include "astro/crossings.h"
 #include "astro/errors.h"
 #include "astro/instantrange.h"
 #include "astro/moon_position.h"
+#include "astro/moontrack.h"
 #include "astro/sidereal.h"
 #include "astro/skyposition.h"
 #include "astro/sun.h"
@@ -25,6 +27,11 @@ constexpr double SettledStep = 1.0 / 86400.0;
 // The positions of three days are interpolated, so an iteration that runs further than this
 // from 0h of the day (days) has lost its crossing.
 constexpr double InterpolationReach = 1.5;
+
+// The moon's crossings are searched by scanning its altitude on a day when the altitude turns
+// back within this many degrees of the altitude asked (the corrections divide by the sine of
+// the hour angle, which is small there).
+constexpr double TurnMargin = 1.0;
 
 // Time either side of a crossing at which the altitude is compared to tell rising from
 // setting (days: 30 seconds).
@@ -54,6 +61,7 @@ bool OnTheDay(double m) { return m >= 0.0 && m < 1.0; }
 // The body's position at 0h of the days before, of and after the day asked for, and the
 // sidereal time at 0h of the day.
 struct TBodyDay {
+    bool IsSun;
     TDateTime Day;
     double Theta0;
     std::array<double, 3> RightAscension;
@@ -62,7 +70,7 @@ struct TBodyDay {
 
 TBodyDay BodyDay(bool isSun, TDateTime day)
 {
-    TBodyDay body{day, SiderealTime(day), {}, {}};
+    TBodyDay body{isSun, day, SiderealTime(day), {}, {}};
     for (int i = 0; i < 3; ++i) {
         const TDateTime t = day + (i - 1);
         const TSkyPosition pos = isSun ? SunPosition(t) : MoonPosition(t);
@@ -80,13 +88,8 @@ struct TLocalSky {
     double Declination;  // degrees
 };
 
-TLocalSky SkyAt(const TBodyDay& body, double m, double latitude, double longitude)
+TLocalSky LocalSky(double theta, double alpha, double delta, double latitude, double longitude)
 {
-    const auto& ra = body.RightAscension;
-    const auto& dec = body.Declination;
-    const double theta = body.Theta0 + SiderealDegreesPerDay * m;
-    const double alpha = Interpolate3(ra[0], ra[1], ra[2], m);
-    const double delta = Interpolate3(dec[0], dec[1], dec[2], m);
     double H = Normalize360(theta - longitude - alpha);
     if (H > 180.0)
         H -= 360.0;
@@ -94,11 +97,27 @@ TLocalSky SkyAt(const TBodyDay& body, double m, double latitude, double longitud
     return {H, h, delta};
 }
 
-// One correction of the day fraction m of an event, from the body's hour angle and altitude
-// interpolated at m.
-double Correction(const TBodyDay& body, double m, TRiseSetEvent event, double h0, double latitude, double longitude)
+TLocalSky SkyAt(const TBodyDay& body, double m, double latitude, double longitude)
 {
-    const TLocalSky sky = SkyAt(body, m, latitude, longitude);
+    const auto& ra = body.RightAscension;
+    const auto& dec = body.Declination;
+    const double theta = body.Theta0 + SiderealDegreesPerDay * m;
+    return LocalSky(theta, Interpolate3(ra[0], ra[1], ra[2], m), Interpolate3(dec[0], dec[1], dec[2], m), latitude,
+                    longitude);
+}
+
+// The moon from its own position at the day fraction m.
+TLocalSky MoonSkyAt(const TBodyDay& body, double m, double latitude, double longitude)
+{
+    const TDateTime t = body.Day + m;
+    const TSkyPosition moon = MoonPosition(t);
+    return LocalSky(SiderealTime(t), moon.RightAscension, moon.Declination, latitude, longitude);
+}
+
+// One correction of the day fraction of an event, from the body's hour angle and altitude
+// there.
+double Correction(const TLocalSky& sky, TRiseSetEvent event, double h0, double latitude)
+{
     if (event == rsTransit)
         return -sky.HourAngle / 360.0;
     const double denominator = 360.0 * CosDeg(sky.Declination) * CosDeg(latitude) * SinDeg(sky.HourAngle);
@@ -116,6 +135,23 @@ bool GoesTheRightWay(const TBodyDay& body, double m, TRiseSetEvent event, double
     return event == rsRise ? after > before : after < before;
 }
 
+// Three daily positions place the fast-moving moon up to a few hundredths of a degree off, a
+// minute or two in time where it climbs slowly; the same correction repeated from its own
+// position at the instant takes the crossing the rest of the way.
+std::optional<double> OnTheMoonsOwnPositions(const TBodyDay& body, double m, TRiseSetEvent event, double h0,
+                                             double latitude, double longitude)
+{
+    for (int step = 0; step < MaxCorrections; ++step) {
+        const double dm = Correction(MoonSkyAt(body, m, latitude, longitude), event, h0, latitude);
+        m += dm;
+        if (!(std::fabs(m) <= InterpolationReach))
+            return std::nullopt;
+        if (std::fabs(dm) < SettledStep)
+            return m;
+    }
+    return std::nullopt;
+}
+
 // Repeats the correction from the day fraction start until a step is shorter than
 // SettledStep. Nothing when the steps do not settle within MaxCorrections (the body only
 // grazes the altitude there), run beyond the interpolated days, or settle on a crossing the
@@ -125,14 +161,14 @@ std::optional<double> Settle(const TBodyDay& body, double start, TRiseSetEvent e
 {
     double m = start;
     for (int step = 0; step < MaxCorrections; ++step) {
-        const double dm = Correction(body, m, event, h0, latitude, longitude);
+        const double dm = Correction(SkyAt(body, m, latitude, longitude), event, h0, latitude);
         m += dm;
         if (!(std::fabs(m) <= InterpolationReach))
             return std::nullopt;
         if (std::fabs(dm) < SettledStep) {
             if (!GoesTheRightWay(body, m, event, latitude, longitude))
                 return std::nullopt;
-            return m;
+            return body.IsSun ? m : OnTheMoonsOwnPositions(body, m, event, h0, latitude, longitude);
         }
     }
     return std::nullopt;
@@ -199,6 +235,42 @@ double EventFraction(const TBodyDay& body, TRiseSetEvent event, double h0, doubl
     return *besideTheDay;
 }
 
+// True when the body's altitude at its upper or lower culmination comes within TurnMargin of
+// h0 for a declination it has at some hour of the day (or the hour either side).
+bool TurnsNear(const TBodyDay& body, double h0, double latitude)
+{
+    const auto& dec = body.Declination;
+    for (int hour = -1; hour <= 25; ++hour) {
+        const double delta = Interpolate3(dec[0], dec[1], dec[2], hour / 24.0);
+        const double highest = 90.0 - std::fabs(latitude - delta);
+        const double lowest = std::fabs(latitude + delta) - 90.0;
+        if (std::fabs(highest - h0) < TurnMargin || std::fabs(lowest - h0) < TurnMargin)
+            return true;
+    }
+    return false;
+}
+
+// The moon's rise or set on a day its altitude turns close to h0: the first crossing that way
+// on the day by a scan of its altitude from its positions every six hours; when there is
+// none, the one the corrections find on a neighbouring day.
+double ScannedMoonEventFraction(const TBodyDay& moon, TRiseSetEvent event, double h0, double latitude,
+                                double longitude)
+{
+    const TMoonTrack track = MoonTrack(moon.Day);
+    const auto above = [&](double m) {
+        const TEquatorialPlace place = MoonPlaceOnTrack(track, m);
+        const double theta = moon.Theta0 + SiderealDegreesPerDay * m;
+        return LocalSky(theta, place.RightAscension, place.Declination, latitude, longitude).Altitude - h0;
+    };
+    for (const TZeroCrossing& crossing : DayZeroCrossings(above))
+        if (crossing.Upward == (event == rsRise))
+            return crossing.Fraction;
+    const double beside = EventFraction(moon, event, h0, latitude, longitude);
+    if (OnTheDay(beside))
+        ThrowNoRiseSet();
+    return beside;
+}
+
 }  // namespace
 
 double MoonRiseSetAltitude(TDateTime date, double latitude, double longitude)
@@ -229,6 +301,8 @@ TDateTime RiseTransitSet(bool isSun, TRiseSetEvent event, TDateTime date, double
     CheckedLongitude(longitude);
     const double h0 = StandardAltitude(isSun, event, date, latitude, longitude);
     const TBodyDay body = BodyDay(isSun, std::trunc(date));
+    if (!isSun && event != rsTransit && TurnsNear(body, h0, latitude))
+        return body.Day + ScannedMoonEventFraction(body, event, h0, latitude, longitude);
     return body.Day + EventFraction(body, event, h0, latitude, longitude);
 }
 
