@@ -9,9 +9,9 @@
 namespace astro {
 
 struct TMoonTrack {
-    TDateTime Day;                          // 0h UT of the day
-    std::array<double, 7> RightAscension;   // degrees, continuous across 360/0
-    std::array<double, 7> Declination;      // degrees
+    TDateTime Day;                         // 0h UT of the day
+    std::array<double, 7> RightAscension;  // degrees, continuous across 360/0
+    std::array<double, 7> Declination;     // degrees
 };
 
 // MoonPosition every six hours from 6h before day (a whole day number) to 6h after its end.

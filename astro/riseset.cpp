@@ -253,8 +253,7 @@ bool TurnsNear(const TBodyDay& body, double h0, double latitude)
 // The moon's rise or set on a day its altitude turns close to h0: the first crossing that way
 // on the day by a scan of its altitude from its positions every six hours; when there is
 // none, the one the corrections find on a neighbouring day.
-double ScannedMoonEventFraction(const TBodyDay& moon, TRiseSetEvent event, double h0, double latitude,
-                                double longitude)
+double ScannedMoonEventFraction(const TBodyDay& moon, TRiseSetEvent event, double h0, double latitude, double longitude)
 {
     const TMoonTrack track = MoonTrack(moon.Day);
     const auto above = [&](double m) {
