@@ -88,9 +88,9 @@ std::vector<TZeroCrossing> DayZeroCrossings(const std::function<double(double)>&
     for (std::size_t i = 0; i + 1 < path.size(); ++i) {
         const TPoint& a = path[i];
         const TPoint& b = path[i + 1];
-        if (Below(a.Y) == Below(b.Y) || b.X < 0.0 || a.X >= 1.0)
+        if (std::isnan(a.Y) || std::isnan(b.Y) || Below(a.Y) == Below(b.Y) || b.X < 0.0 || a.X >= 1.0)
             continue;
-        const double x = ClosedIn(f, a, b);
+        const double x = a.Y == 0.0 ? a.X : b.Y == 0.0 ? b.X : ClosedIn(f, a, b);
         if (x >= 0.0 && x < 1.0)
             crossings.push_back({x, Below(a.Y)});
     }

@@ -25,7 +25,8 @@ struct TEquatorialPlace {
 
 // The place at the day fraction m (-0.25..1.25) by cubic interpolation through the four
 // nearest positions of the track.
-// Checked: every hour of 2024 within 0.00001 degrees of MoonPosition.
+// Checked: every quarter hour of the span, 35 days of 2025: within 0.00005 degrees of
+//          MoonPosition.
 TEquatorialPlace MoonPlaceOnTrack(const TMoonTrack& track, double m);
 
 }  // namespace astro

@@ -28,10 +28,10 @@ inline constexpr double SunRiseSetAltitude = -0.8333;
 inline constexpr double MoonParallaxFactor = 0.7275;
 inline constexpr double MoonRefraction = 0.56666666666666667;
 
-// Most correction steps RiseTransitSet and SunAltitudeTime take from one start. The sun settles
-// in 2 to 3 steps and the moon in 3 to 5 (its own motion makes each step fall short by about
-// 4 per cent); steps still moving after 12 circle a crossing the body only grazes, whose
-// instant is ill-defined: that start finds nothing.
+// Most correction steps RiseTransitSet and SunAltitudeTime take from one start (and the
+// moon's polishing on its own positions after them). The sun settles in 2 to 3 steps and the
+// moon in 3 to 5 (its own motion makes each step fall short by about 4 per cent); steps still
+// moving after 12 circle a crossing the body only grazes: that start finds nothing.
 inline constexpr int MaxCorrections = 12;
 
 // The moon's standard altitude at rising and setting (degrees): MoonParallaxFactor times its
@@ -55,22 +55,28 @@ double Interpolate3(double y1, double y2, double y3, double n);
 // Failure: E_NoRiseSet "No rises or sets calculable" when the body does not reach its
 //          standard altitude that day (for the transit: the geometric horizon), when a
 //          correction step would divide by zero (sin H = 0 or cos dec = 0), and when the
-//          corrections do not settle within MaxCorrections steps from any start (the body
-//          only grazes the altitude there).
+//          corrections do not settle within MaxCorrections steps from any start.
 // Method:  the first estimate and its correction as in the reference, the correction then
 //          repeated until a step moves the instant by less than one second. A start that
 //          settles off the day is followed by a second start one day nearer; the existence
 //          of a crossing, and a start, are also judged at noon and at the end of the day,
-//          since the moon's declination moves up to 7 degrees a day.
+//          since the moon's declination moves up to 7 degrees a day. The moon's instant is
+//          then corrected on with its own position at the instant (three daily positions
+//          stray by up to a few hundredths of a degree). On a day the moon's altitude turns
+//          back within a degree of its standard altitude, its rise and set are instead the
+//          first crossing that way in a scan of the day (DayZeroCrossings, crossings.h) of
+//          its altitude from its positions every six hours (MoonTrack, moontrack.h); when
+//          the scan finds none, the result is the corrections' one on a neighbouring day, or
+//          E_NoRiseSet.
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 15.
 // Checked: sun 2024-06-21 at 51.5 N, 0: 03:42:40, 12:01:55, 20:21:05 UT within 5 s. Against
-//          a brute-force search of the same altitude with the same positions, every day of
-//          2024 and 2026 at 70 S..70 N: sun rise and set within 1 s; moon transit within
-//          0.2 min; moon rise and set within 0.6 min up to 60 degrees and within 2 min up to
-//          70 degrees, except where the moon's altitude turns back within 0.2 degrees of
-//          the standard altitude (up to 6 min off there). Reported on the day exactly when
-//          the search finds the event that day, except 19 of 12,400 moon searches at 62..70
-//          degrees, where a rise and set less than an hour apart turn within 0.1 degrees.
+//          a brute-force search of the same altitude with the same positions (5-minute scan
+//          and bisection), every day of 2024 at 70 S..70 N in 2-degree steps, of 2026 in
+//          3-degree steps and of 2025 (major lunar standstill) at 57..70 degrees north and
+//          south in 1-degree steps: sun rise and set within 1 s; moon rise, set and transit
+//          within 1 s; every event the search finds on a day is reported on that day and
+//          none it does not find, except one moon set and rise 3 minutes apart (63 S,
+//          2025-11-24) that the search's 5-minute steps pass over.
 TDateTime RiseTransitSet(bool isSun, TRiseSetEvent event, TDateTime date, double latitude, double longitude);
 
 // The six operations of the Sun and Moon: RiseTransitSet for one body and one event.

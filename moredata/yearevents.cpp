@@ -50,13 +50,15 @@ TDateTime EventOfDay(TEventFunction event, double day, double latitude, double l
     return std::floor(r) == day ? r : NAN;
 }
 
+// Each event on its own: a body that stays up all day has no rise or set but still transits.
 TBodyDayEvents BodyEvents(const std::array<TEventFunction, 3>& events, double day, double latitude, double longitude)
 {
     TBodyDayEvents result{NAN, NAN, NAN};
-    try {
-        for (std::size_t i = 0; i < events.size(); ++i)
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        try {
             result[i] = EventOfDay(events[i], day, latitude, longitude);
-    } catch (const astro::EAstroError&) {
+        } catch (const astro::EAstroError&) {
+        }
     }
     return result;
 }

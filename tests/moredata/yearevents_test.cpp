@@ -2,6 +2,7 @@
 
 #include "astro/calendar.h"
 #include "astro/constants.h"
+#include "astro/riseset.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -54,7 +55,7 @@ struct TDayCase {
 };
 
 // Every event found lies on the day asked for (universal time); where the sun neither rises
-// nor sets, the failing rise ends the block.
+// nor sets it has no transit either (it does not cross the horizon).
 TEST(DayEvents, EventsLieOnTheDayOrAreMissing)
 {
     const TDayCase cases[] = {
@@ -88,6 +89,22 @@ TEST(DayEvents, TheMoonMissesOneRiseAMonth)
     for (TDateTime day = At(2024, 1, 1); day < At(2024, 1, 31); ++day)
         missing += std::isnan(DayEvents(day, 52.52, -13.40).Moon[0]) ? 1 : 0;
     EXPECT_EQ(missing, 1);
+}
+
+// At 69.65 N the moon has days without a rise on which it still transits or sets: the missing
+// rise must hide neither.
+TEST(DayEvents, AMoonThatDoesNotRiseStillTransitsAndSets)
+{
+    struct TCase {
+        TDateTime Day;
+        bool Transits, Sets;
+    };
+    for (const TCase& c : {TCase{At(2025, 1, 9), true, false}, TCase{At(2025, 4, 14), false, true}}) {
+        const TBodyDayEvents moon = DayEvents(c.Day, 69.65, -18.96).Moon;
+        EXPECT_TRUE(std::isnan(moon[0])) << c.Day;
+        EXPECT_EQ(std::floor(moon[1]) == c.Day, c.Transits) << c.Day;
+        EXPECT_EQ(std::floor(moon[2]) == c.Day, c.Sets) << c.Day;
+    }
 }
 
 }  // namespace
