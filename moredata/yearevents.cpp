@@ -50,7 +50,7 @@ TDateTime EventOfDay(TEventFunction event, double day, double latitude, double l
     return std::floor(r) == day ? r : NAN;
 }
 
-// Each event on its own: a body that stays up all day has no rise or set but still transits.
+// Each event on its own: a day without a moonrise can still have the moon's transit or set.
 TBodyDayEvents BodyEvents(const std::array<TEventFunction, 3>& events, double day, double latitude, double longitude)
 {
     TBodyDayEvents result{NAN, NAN, NAN};
