@@ -20,14 +20,6 @@ constexpr double EyePupilAreaFactor = 40.32;
 
 double value(const TEdit& input) { return StrToFloat(input.text()); }
 
-QStringList barlowNames()
-{
-    QStringList names;
-    for (const TBarlowLens& lens : BarlowLenses)
-        names << WithDecimalSeparator(QString::fromUtf8(lens.name));
-    return names;
-}
-
 // Nothing selected counts as a factor of 0.
 double barlowFactor(const TList& list)
 {
@@ -45,7 +37,7 @@ QString focalLengthText(const QString& focalLength, double magnification)
 }  // namespace
 
 TAstroPage::TAstroPage()
-    : cmbxA_PF_Barlow(barlowNames(), 0),
+    : cmbxA_PF_Barlow(PresetNames(BarlowLenses), 0),
       MemoAstro(QString::fromUtf8(AstroText))
 {
     for (TControl* input :

@@ -42,14 +42,6 @@ constexpr double AngleOfViewConstant = 2060;
 
 const QString NotAvailable = QStringLiteral("N/A");
 
-QStringList sensorNames()
-{
-    QStringList names;
-    for (const SensorPreset& preset : SensorPresets)
-        names << WithDecimalSeparator(QString::fromUtf8(preset.name));
-    return names;
-}
-
 double value(const TEdit& control) { return StrToFloat(control.text()); }
 
 // Width covered at a distance by the angle of view a (degrees): twice the distance times the
@@ -62,7 +54,7 @@ double coveredWidth(double angle, double distance)
 }  // namespace
 
 TDofPage::TDofPage(TLightingPage& lighting)
-    : cmbxSensor(sensorNames(), FullFramePreset),
+    : cmbxSensor(PresetNames(SensorPresets), FullFramePreset),
       FLighting(lighting)
 {
     for (TEdit* input : {&edtflength, &edtFRatio, &edtFocusDistance})

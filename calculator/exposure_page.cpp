@@ -19,6 +19,25 @@ void requirePositive(double fRatio)
         throw EInputError(QStringLiteral("F ratio must be greater than zero!"));
 }
 
+// The time, speed and aperture values of one S+L=A+T line, each written to its label as it is
+// known (an F ratio that is not positive stops before the aperture).
+struct TSlatValues {
+    double Time, Speed, Aperture;
+};
+
+TSlatValues ShowSlatValues(double seconds, int iso, double fRatio, TLabel& speedLabel, TLabel& timeLabel,
+                           TLabel& apertureLabel)
+{
+    const double time = TimeValue(seconds);
+    const double speed = SpeedValue(iso);
+    speedLabel.setText(FloatToStr(speed));
+    timeLabel.setText(FloatToStr(time));
+    requirePositive(fRatio);
+    const double aperture = ApertureValue(fRatio);
+    apertureLabel.setText(FloatToStr(aperture));
+    return {time, speed, aperture};
+}
+
 }  // namespace
 
 TExposurePage::TExposurePage()
@@ -55,16 +74,8 @@ void TExposurePage::cmbxEV1ShutterChange()
         return;
     const double fRatio = StrToFloat(edtEV1Fratio.text());
     const int iso = StrToInt(cmbxEV1ISO.text());
-
-    const double time = TimeValue(seconds);
-    const double speed = SpeedValue(iso);
-    lblEV1_S.setText(FloatToStr(speed));
-    lblEV1_T.setText(FloatToStr(time));
-    requirePositive(fRatio);
-    const double aperture = ApertureValue(fRatio);
-    lblEV1_A.setText(FloatToStr(aperture));
-
-    const double light = aperture + time - speed;
+    const TSlatValues values = ShowSlatValues(seconds, iso, fRatio, lblEV1_S, lblEV1_T, lblEV1_A);
+    const double light = values.Aperture + values.Time - values.Speed;
     lblEV1.setText(FloatToStr(light + 5));
     lblEV1_L.setText(FloatToStr(light));
 }
@@ -78,15 +89,7 @@ void TExposurePage::edtEV2Change()
         return;
     const double fRatio = StrToFloat(edtEV2Fratio.text());
     const double light = StrToFloat(edtEV2.text());
-
-    const double time = TimeValue(seconds);
-    const double speed = SpeedValue(iso);
-    lblEV2_S.setText(FloatToStr(speed));
-    lblEV2_T.setText(FloatToStr(time));
-    requirePositive(fRatio);
-    const double aperture = ApertureValue(fRatio);
-    lblEV2_A.setText(FloatToStr(aperture));
-
-    lblEV2Shutter.setText(ShutterTimeText(SecondsFromValue(speed + light - aperture)));
-    lblEV2FRatio.setText(FloatToStr(FRatioFromValue(speed + light - time)));
+    const TSlatValues values = ShowSlatValues(seconds, iso, fRatio, lblEV2_S, lblEV2_T, lblEV2_A);
+    lblEV2Shutter.setText(ShutterTimeText(SecondsFromValue(values.Speed + light - values.Aperture)));
+    lblEV2FRatio.setText(FloatToStr(FRatioFromValue(values.Speed + light - values.Time)));
 }

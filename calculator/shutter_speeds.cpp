@@ -6,13 +6,7 @@
 
 #include <iterator>
 
-QStringList ShutterSpeedNames()
-{
-    QStringList names;
-    for (const TShutterSpeed& speed : ShutterSpeeds)
-        names << WithDecimalSeparator(QString::fromUtf8(speed.name));
-    return names;
-}
+QStringList ShutterSpeedNames() { return PresetNames(ShutterSpeeds); }
 
 double ShutterSeconds(const TControl& control)
 {

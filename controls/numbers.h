@@ -3,6 +3,7 @@
 // arithmetic that turns infinities and not-a-numbers into the user's error messages.
 
 #include <QString>
+#include <QStringList>
 
 // The user's decimal separator, the one every locale-dependent number text uses. Numbers are
 // converted in the "C" convention and this separator is put in afterwards, so that the C
@@ -12,6 +13,16 @@ QString DecimalSeparator();
 // text with each "." between two digits replaced by DecimalSeparator(): numbers written in the
 // "C" convention as the user reads them (preset values and list items), other full stops kept.
 QString WithDecimalSeparator(const QString& text);
+
+// The `name` (UTF-8, "C" convention) of every entry of a preset table, as the user reads it.
+template <typename Table>
+QStringList PresetNames(const Table& table)
+{
+    QStringList names;
+    for (const auto& entry : table)
+        names << WithDecimalSeparator(QString::fromUtf8(entry.name));
+    return names;
+}
 
 // x with exactly `decimals` places and "." as the decimal point, whatever the locale.
 QString FixedText(double x, int decimals);
