@@ -1,0 +1,122 @@
+#pragma once
+// The offline table of the world's towns (GeoNames, CC BY 4.0): places of 5,000 inhabitants or
+// more, every capital and every seat of a first-level division, with their zones, looked up by
+// name or by position.
+//
+// Table text (UTF-8; places/data/places.tsv is written by tools/gen_places.py): lines of
+// tab-separated fields in three sections, each opened by its header line; "#" lines and empty
+// lines are skipped, and so is any line of the wrong shape or with a value out of range:
+//   [countries]  code, name
+//   [zones]      IANA id; the n-th line (from 0) is zone n
+//   [places]     name, ASCII name (empty: as the name), country code, first-level division
+//                code, latitude (north +), longitude (EAST +), elevation m, population, zone n
+
+#include "places/placegrid.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+struct TPlace {
+    QString Name;         // as GeoNames spells it ("Tromsø")
+    QString AsciiName;    // its Latin-letter form ("Tromso")
+    QString CountryCode;  // ISO 3166 ("NO"; "XK" for Kosovo)
+    QString Country;      // tzdata's name of the country ("Norway")
+    // GeoNames' code of the first-level division ("IL" for Illinois, "16" for Berlin): the
+    // source data has no names for them.
+    QString Region;
+    double Latitude = 0;   // degrees, north positive
+    double Longitude = 0;  // degrees, WEST positive, as everywhere in the program
+    int Elevation = 0;     // metres; from the elevation model, 0 where it has no value
+    int Population = 0;
+    QString TimeZone;  // IANA id ("Europe/Oslo")
+};
+
+struct TNearestPlace {
+    int Index = -1;         // into the table; -1: none
+    double DistanceKm = 0;  // great-circle distance on the mean sphere
+
+    bool valid() const { return Index >= 0; }
+};
+
+class TPlaceTable {
+public:
+    // An empty table.
+    TPlaceTable();
+    // The table in `text` (the format above). Never fails: what cannot be read is skipped and
+    // counted in skippedLines().
+    explicit TPlaceTable(QByteArrayView text);
+
+    // The table compiled into the program (places/places.qrc), read on first use, once, also
+    // when several threads ask at the same time. Empty when the program lacks the resource.
+    static const TPlaceTable& BuiltIn();
+
+    int size() const { return static_cast<int>(FRecords.size()); }
+    // Place `index` (0 .. size() - 1); an empty TPlace for any other index.
+    TPlace at(int index) const;
+    // Lines that were not comments, blank or section headers and could not be read.
+    int skippedLines() const { return FSkipped; }
+
+    // At most `most` places whose name matches `query`: first those whose name or ASCII name
+    // is the query as typed, then those equal to it once both are folded (FoldedName: case
+    // and accents), then those whose folded name starts with it; the more populous first
+    // within each group. Text after a comma narrows the search: each part must match the
+    // place's country code, the start of its country's name or of its division's code
+    // ("Berlin, DE", "Paris, France", "Springfield, IL"). Nothing for an empty query or
+    // `most` below 1.
+    QList<int> Find(const QString& query, int most) const;
+
+    // The place nearest to the point (latitude degrees north, longitude degrees WEST), with
+    // its great-circle distance. None (Index -1) for an empty table, NaN or a latitude beyond
+    // ±90 or longitude beyond ±180 degrees.
+    TNearestPlace Nearest(double latitude, double longitudeWest) const;
+
+private:
+    // Kept small: the built-in table has over 50,000 of them. Texts are spans of FText.
+    struct TRecord {
+        std::uint32_t Name;
+        std::uint32_t AsciiName;
+        std::uint16_t NameLength;
+        std::uint16_t AsciiNameLength;
+        std::int32_t Latitude;       // micro-degrees, north positive
+        std::int32_t LongitudeEast;  // micro-degrees, east positive
+        std::int32_t Population;
+        std::int16_t Elevation;
+        std::uint16_t Zone;
+        std::uint16_t Country;
+        std::uint16_t Region;
+    };
+    struct TCountry {
+        QString Code;
+        QString Name;
+        QString FoldedCode;
+        QString FoldedName;
+    };
+    // A folded name (a span of FFolded) and its place; sorted by name for prefix search.
+    struct TKey {
+        std::uint32_t Offset;
+        std::uint16_t Length;
+        std::int32_t Place;
+    };
+
+    class TReader;
+
+    QStringView Text(std::uint32_t offset, std::uint16_t length) const;
+    QStringView Key(const TKey& key) const;
+    bool Narrowed(const TRecord& record, const QStringList& qualifiers) const;
+
+    std::vector<TRecord> FRecords;
+    QString FText;
+    QString FFolded;
+    std::vector<TKey> FKeys;
+    std::vector<TCountry> FCountries;
+    QStringList FZones;
+    QStringList FRegions;
+    QStringList FFoldedRegions;
+    TPlaceGrid FGrid;
+    int FSkipped = 0;
+};
