@@ -18,3 +18,11 @@ TClockTime TSystemClock::localNow() const
 }
 
 int TSystemClock::utcBiasMinutes() const { return -QDateTime::currentDateTime().offsetFromUtc() / 60; }
+
+QTimeZone TSystemClock::zone() const { return QTimeZone::systemTimeZone(); }
+
+TClockTime TSystemClock::universalNow() const
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    return double(DayZero.daysTo(now.date())) + now.time().msecsSinceStartOfDay() / astro::MillisecondsPerDay;
+}

@@ -4,6 +4,8 @@
 
 #include "astro/constants.h"
 
+#include <QTimeZone>
+
 // TDateTime: days since 1899-12-30 00:00, the fraction being the time of day.
 using TClockTime = double;
 
@@ -12,11 +14,14 @@ public:
     virtual ~TClock() = default;
     // The platform's local time now.
     virtual TClockTime localNow() const = 0;
-    // Minutes to add to local time to get universal time (west of Greenwich positive).
+    // Minutes to add to local time to get universal time (west of Greenwich positive), in the
+    // zone's state now.
     virtual int utcBiasMinutes() const = 0;
-    // Universal time now, and the universal time of a local time and back, in the current zone
-    // state.
-    TClockTime universalNow() const { return universalTime(localNow()); }
+    // The zone of the platform's clock, for the offset of other instants than now.
+    virtual QTimeZone zone() const = 0;
+    // Universal time now; it runs on evenly through the zone's changes of offset.
+    virtual TClockTime universalNow() const { return universalTime(localNow()); }
+    // The universal time of a local time and back, in the zone's state now.
     TClockTime universalTime(TClockTime local) const { return local + utcBiasMinutes() / astro::MinutesPerDay; }
     TClockTime localTime(TClockTime universal) const { return universal - utcBiasMinutes() / astro::MinutesPerDay; }
 };
@@ -26,9 +31,11 @@ class TSystemClock : public TClock {
 public:
     TClockTime localNow() const override;
     int utcBiasMinutes() const override;
+    QTimeZone zone() const override;
+    TClockTime universalNow() const override;
 };
 
-// A clock that shows what a test sets.
+// A clock that shows what a test sets: a local time in a zone of fixed offset.
 class TFixedClock : public TClock {
 public:
     TFixedClock(TClockTime now, int biasMinutes)
@@ -37,6 +44,7 @@ public:
     {}
     TClockTime localNow() const override { return FNow; }
     int utcBiasMinutes() const override { return FBias; }
+    QTimeZone zone() const override { return QTimeZone(-FBias * 60); }
     void set(TClockTime now) { FNow = now; }
     void advanceSeconds(double seconds) { FNow += seconds / astro::SecondsPerDay; }
     void setBias(int biasMinutes) { FBias = biasMinutes; }

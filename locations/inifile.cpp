@@ -272,6 +272,17 @@ void TIniFile::WriteInteger(const QString& section, const QString& key, qint64 v
     WriteString(section, key, QString::number(value));
 }
 
+void TIniFile::DeleteKey(const QString& section, const QString& key)
+{
+    const int header = findSection(section);
+    const int line = header < 0 ? -1 : findKey(header, key);
+    if (line < 0)
+        return;
+    FLines.removeAt(line);
+    FHeadersIndexed = false;
+    changed();
+}
+
 void TIniFile::EraseSection(const QString& section)
 {
     // One sweep over the lines, however many sections of that name there are.

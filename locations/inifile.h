@@ -37,6 +37,8 @@ public:
     // the value become blanks: they would otherwise start new lines of the file.
     void WriteString(const QString& section, const QString& key, const QString& value);
     void WriteInteger(const QString& section, const QString& key, qint64 value);
+    // Removes the first key of that name from the first section of that name, if it is there.
+    void DeleteKey(const QString& section, const QString& key);
     // Removes every section of that name with all its lines.
     void EraseSection(const QString& section);
 

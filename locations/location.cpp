@@ -79,6 +79,7 @@ void LoadLocations(const QString& fileName, TLocationList& list, int& index)
         location.Longitude = file.ReadInteger(section, QStringLiteral("Longitude"), 0) / ArcSecondsPerDegree;
         location.Latitude = file.ReadInteger(section, QStringLiteral("Latitude"), 0) / ArcSecondsPerDegree;
         location.Elevation = file.ReadInteger(section, QStringLiteral("Elevation"), 0);
+        location.TimeZone = file.ReadString(section, QStringLiteral("TimeZone"), QString()).trimmed();
         list.append(location);
     }
     index = file.ReadInteger(CurrentSection, QStringLiteral("Index"), 0);
@@ -93,6 +94,12 @@ void SaveLocation(const TLocation& location, int number, TIniFile& file)
     file.WriteInteger(section, QStringLiteral("Latitude"),
                       arcSeconds(location.Latitude, LargestLatitude, "latitude", location.Name));
     file.WriteInteger(section, QStringLiteral("Elevation"), location.Elevation);
+    // A location without a chosen zone is written as an older version wrote it; the key of a
+    // location that stood in this section before must not pass its zone on.
+    if (!location.TimeZone.isEmpty())
+        file.WriteString(section, QStringLiteral("TimeZone"), location.TimeZone);
+    else
+        file.DeleteKey(section, QStringLiteral("TimeZone"));
 }
 
 void SaveLocations(const QString& fileName, const TLocationList* list, int index)

@@ -2,11 +2,14 @@
 // The observer locations and moon options kept in the settings file.
 //
 //   [Current]   Rotate=180 or 0, Color=1 or 0, Index=<0-based current location>
-//   [Location0] Name=<text>, Longitude=<arc-seconds>, Latitude=<arc-seconds>, Elevation=<metres>
+//   [Location0] Name=<text>, Longitude=<arc-seconds>, Latitude=<arc-seconds>, Elevation=<metres>,
+//               TimeZone=<IANA zone id, e.g. Europe/Berlin>
 //   [Location1] ...
 //
 // The list is the unbroken run of sections from Location0 up to the first one without a name;
-// coordinates are stored as whole arc-seconds, rounded half to even. Saving refuses latitudes
+// coordinates are stored as whole arc-seconds, rounded half to even. A location written before
+// zones were kept has no TimeZone key and loads with an empty zone; a zone id the system does
+// not know is kept as it was written. Saving refuses latitudes
 // outside -90..90 and longitudes outside -180..180 degrees; one stored outside by hand loads as
 // it is, for the editor to show and mark.
 
@@ -21,6 +24,8 @@ struct TLocation {
     double Latitude = 0;   // degrees, positive north
     double Longitude = 0;  // degrees, positive west
     int Elevation = 0;     // metres above sea level
+    // The IANA id of the zone whose clock and days the place keeps; empty while none was chosen.
+    QString TimeZone = {};
 
     bool operator==(const TLocation&) const = default;
 };

@@ -2,6 +2,7 @@
 // The texts of the light block: each crossing of the day as an instant, or in words why it does
 // not happen that day.
 
+#include "almanac/placezone.h"
 #include "astro/daylight.h"
 
 #include <QString>
@@ -24,8 +25,8 @@ struct TSunLightTexts {
     QString Horizon;       // sunrise / sunset with its direction
 };
 
-// The rows of the morning (morning true) or of the evening.
-TSunLightTexts SunLightTexts(const astro::TSunLight& side, bool morning);
+// The rows of the morning (morning true) or of the evening, with the times on the clock of zone.
+TSunLightTexts SunLightTexts(const astro::TSunLight& side, bool morning, const TPlaceZone& zone = TPlaceZone());
 
 // Moonrise (rise true) or moonset with its direction and the moon's lit share.
-QString MoonLightText(const astro::TMoonLight& moon, bool rise);
+QString MoonLightText(const astro::TMoonLight& moon, bool rise, const TPlaceZone& zone = TPlaceZone());

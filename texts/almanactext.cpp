@@ -54,16 +54,17 @@ QString DateTimeText(astro::TDateTime t)
            DayMonthYear(parts.date);
 }
 
-QString EventTimeText(astro::TDateTime t)
+QString EventTimeText(astro::TDateTime t, const TPlaceZone& zone)
 {
-    const TDisplayParts parts = SplitDisplay(t);
-    return TwoDigits(parts.hour) + ':' + TwoDigits(parts.minute) + QStringLiteral(" UTC ") + DayMonthYear(parts.date);
+    const TDisplayParts parts = SplitDisplay(zone.localTime(t));
+    return TwoDigits(parts.hour) + ':' + TwoDigits(parts.minute) + u' ' + zone.abbreviationAt(t) + u' ' +
+           DayMonthYear(parts.date);
 }
 
-QString ClockTimeText(astro::TDateTime t)
+QString ClockTimeText(astro::TDateTime t, const TPlaceZone& zone)
 {
-    const TDisplayParts parts = SplitDisplay(t);
-    return TwoDigits(parts.hour) + ':' + TwoDigits(parts.minute) + QStringLiteral(" UTC");
+    const TDisplayParts parts = SplitDisplay(zone.localTime(t));
+    return TwoDigits(parts.hour) + ':' + TwoDigits(parts.minute) + u' ' + zone.abbreviationAt(t);
 }
 
 QString DateText(astro::TDateTime t) { return DayMonthYear(SplitDisplay(t).date); }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "almanac/placezone.h"
 #include "astro/types.h"
 
 class TClock;
@@ -18,11 +19,13 @@ int GetUtcBias(const TClock& clock);
 QString DateTimeText(astro::TDateTime t);
 
 // "hh:nn UTC d mmmm yyyy" of the instant t, e.g. "01:43 UTC 20 December 2026"; seconds are
-// dropped. Throws as DateTimeText.
-QString EventTimeText(astro::TDateTime t);
+// dropped. In another zone, its local time and date with the zone's name for that instant:
+// "02:43 CET 20 December 2026". Throws as DateTimeText.
+QString EventTimeText(astro::TDateTime t, const TPlaceZone& zone = TPlaceZone());
 
-// "hh:nn UTC" of the instant t, seconds dropped as in EventTimeText. Throws as DateTimeText.
-QString ClockTimeText(astro::TDateTime t);
+// "hh:nn UTC" of the instant t, or "hh:nn CEST" in another zone, seconds dropped as in
+// EventTimeText. Throws as DateTimeText.
+QString ClockTimeText(astro::TDateTime t, const TPlaceZone& zone = TPlaceZone());
 
 // "d mmmm yyyy" of the day of t (historical calendar). Throws as DateTimeText.
 QString DateText(astro::TDateTime t);

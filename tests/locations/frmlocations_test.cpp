@@ -228,7 +228,7 @@ TEST_F(LocationEditor, BlankAltitudeIsMarkedWithoutAMessageAndKeepsTheRest)
     TLocationList stored;
     int index = 0;
     LoadLocations(fileName, stored, index);
-    EXPECT_EQ(stored[1], (TLocation{"Renamed again", 10.25, 1, 250}));
+    EXPECT_EQ(stored[1], (TLocation{"Renamed again", 10.25, 1, 250, {}}));
 }
 
 // ---- Places that do not exist are refused like unreadable text ----

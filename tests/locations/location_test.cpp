@@ -13,7 +13,7 @@ namespace {
 
 TLocation place(const QString& name, double latitude, double longitude, int elevation)
 {
-    return TLocation{name, latitude, longitude, elevation};
+    return TLocation{name, latitude, longitude, elevation, {}};
 }
 
 const TLocationList ThreePlaces = {place("Home", -38, -151.5, 120), place("Coast", 10.25, 75.5, 3),
