@@ -21,6 +21,10 @@
 #include <cstdint>
 #include <vector>
 
+// The credit GeoNames' licence asks for wherever the table's data is used; shown verbatim, in
+// every language, like a copyright line.
+inline constexpr char PlaceDataAttribution[] = "Place data: GeoNames (geonames.org), CC BY 4.0";
+
 struct TPlace {
     QString Name;         // as GeoNames spells it ("Tromsø")
     QString AsciiName;    // its Latin-letter form ("Tromso")
