@@ -37,8 +37,8 @@ TPlaceGrid::TEntry TPlaceGrid::Entry(double latitude, double longitudeEast, std:
             std::sin(latitude * Radian), index};
 }
 
-TPlaceGrid::TPlaceGrid(const std::vector<TPoint>& points) :
-    FCellStart(Rows * Columns + 1, 0)
+TPlaceGrid::TPlaceGrid(const std::vector<TPoint>& points)
+    : FCellStart(Rows * Columns + 1, 0)
 {
     std::vector<int> cellOf(points.size(), -1);
     for (std::size_t i = 0; i < points.size(); ++i) {

@@ -46,18 +46,18 @@ TFields Fields(QByteArrayView line)
     return fields;
 }
 
-QString Decoded(QByteArrayView field)
-{
-    return QString::fromUtf8(field.trimmed());
-}
+QString Decoded(QByteArrayView field) { return QString::fromUtf8(field.trimmed()); }
 
 // Whole numbers and degrees in the "C" convention, the whole field or nothing.
 template <typename T>
 bool ReadNumber(QByteArrayView text, T& value)
 {
+    if (text.isEmpty()) {
+        return false;
+    }
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
-    return !text.isEmpty() && error == std::errc() && stop == end;
+    return error == std::errc() && stop == end;
 }
 
 bool ReadDegrees(QByteArrayView text, double limit, std::int32_t& microDegrees)
@@ -70,10 +70,7 @@ bool ReadDegrees(QByteArrayView text, double limit, std::int32_t& microDegrees)
     return true;
 }
 
-bool IsPlainText(QByteArrayView text)
-{
-    return !text.trimmed().isEmpty();
-}
+bool IsPlainText(QByteArrayView text) { return !text.trimmed().isEmpty(); }
 
 }  // namespace
 
@@ -81,8 +78,8 @@ bool IsPlainText(QByteArrayView text)
 // among the records live only while it reads.
 class TPlaceTable::TReader {
 public:
-    explicit TReader(TPlaceTable& table) :
-        FTable(table)
+    explicit TReader(TPlaceTable& table)
+        : FTable(table)
     {}
 
     void Read(QByteArrayView text);
@@ -220,8 +217,7 @@ bool TPlaceTable::TReader::ReadPlace(const TFields& fields)
         !ReadDegrees(fields[Longitude], 180, record.LongitudeEast) || !ReadNumber(fields[Elevation], elevation) ||
         elevation < LowestElevation || elevation > HighestElevation ||
         !ReadNumber(fields[Population], record.Population) || record.Population < 0 ||
-        !ReadNumber(fields[Zone], zone) || zone < 0 || zone >= FTable.FZones.size() ||
-        FTable.FZones[zone].isEmpty()) {
+        !ReadNumber(fields[Zone], zone) || zone < 0 || zone >= FTable.FZones.size() || FTable.FZones[zone].isEmpty()) {
         return false;
     }
     const QString name = Decoded(fields[Name]);
@@ -229,7 +225,8 @@ bool TPlaceTable::TReader::ReadPlace(const TFields& fields)
     const int country = CountryNumber(fields[Country]);
     const int region = RegionNumber(fields[Region]);
     if (country < 0 || region < 0 || static_cast<std::size_t>(name.size()) > Most16 ||
-        static_cast<std::size_t>(asciiName.size()) > Most16 || FTable.FRecords.size() >= std::size_t(std::numeric_limits<std::int32_t>::max())) {
+        static_cast<std::size_t>(asciiName.size()) > Most16 ||
+        FTable.FRecords.size() >= std::size_t(std::numeric_limits<std::int32_t>::max())) {
         return false;
     }
     record.Elevation = static_cast<std::int16_t>(elevation);
@@ -259,8 +256,8 @@ void TPlaceTable::TReader::AddKeys(int place, QStringView name, QStringView asci
         if (key.isEmpty() || static_cast<std::size_t>(key.size()) > Most16) {
             return;
         }
-        FTable.FKeys.push_back({static_cast<std::uint32_t>(FTable.FFolded.size()),
-                                static_cast<std::uint16_t>(key.size()), place});
+        FTable.FKeys.push_back(
+            {static_cast<std::uint32_t>(FTable.FFolded.size()), static_cast<std::uint16_t>(key.size()), place});
         FTable.FFolded.append(key);
     };
     add(folded);
@@ -307,10 +304,7 @@ void TPlaceTable::TReader::BuildIndex()
 
 TPlaceTable::TPlaceTable() = default;
 
-TPlaceTable::TPlaceTable(QByteArrayView text)
-{
-    TReader(*this).Read(text);
-}
+TPlaceTable::TPlaceTable(QByteArrayView text) { TReader(*this).Read(text); }
 
 const TPlaceTable& TPlaceTable::BuiltIn()
 {
@@ -326,10 +320,7 @@ QStringView TPlaceTable::Text(std::uint32_t offset, std::uint16_t length) const
     return QStringView(FText).sliced(offset, length);
 }
 
-QStringView TPlaceTable::Key(const TKey& key) const
-{
-    return QStringView(FFolded).sliced(key.Offset, key.Length);
-}
+QStringView TPlaceTable::Key(const TKey& key) const { return QStringView(FFolded).sliced(key.Offset, key.Length); }
 
 TPlace TPlaceTable::at(int index) const
 {
@@ -395,8 +386,8 @@ QList<int> TPlaceTable::Find(const QString& query, int most) const
         }
         int group = 2;
         if (key->Length == folded.size()) {
-            const bool asTyped = Text(record.Name, record.NameLength) == name ||
-                                 Text(record.AsciiName, record.AsciiNameLength) == name;
+            const bool asTyped =
+                Text(record.Name, record.NameLength) == name || Text(record.AsciiName, record.AsciiNameLength) == name;
             group = asTyped ? 0 : 1;
         }
         matches.push_back({key->Place, group});

@@ -35,9 +35,9 @@ TEST(PlaceDataAttribution, StandsInTheAboutBox)
 
 TEST(PlaceDataAttribution, StandsInTheDocuments)
 {
-    for (const QString& name : {QStringLiteral(":/help/shutterly.html"),
-                                QStringLiteral(SHUTTERLY_SOURCE_DIR "/README.md"),
-                                QStringLiteral(SHUTTERLY_SOURCE_DIR "/places/data/README.md")}) {
+    for (const QString& name :
+         {QStringLiteral(":/help/shutterly.html"), QStringLiteral(SHUTTERLY_SOURCE_DIR "/README.md"),
+          QStringLiteral(SHUTTERLY_SOURCE_DIR "/places/data/README.md")}) {
         const QString text = FileText(name);
         ASSERT_FALSE(text.isEmpty()) << name.toStdString();
         EXPECT_TRUE(text.contains(Attribution)) << name.toStdString();

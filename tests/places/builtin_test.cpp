@@ -10,10 +10,7 @@
 
 namespace {
 
-const TPlaceTable& Table()
-{
-    return TPlaceTable::BuiltIn();
-}
+const TPlaceTable& Table() { return TPlaceTable::BuiltIn(); }
 
 TEST(BuiltInTable, LoadsEveryLineOnce)
 {
@@ -60,7 +57,7 @@ struct TKnownPlace {
     double Latitude;       // degrees north
     double LongitudeWest;  // degrees WEST
     const char* Zone;
-    int LowestElevation;   // metres, a range around the published height
+    int LowestElevation;  // metres, a range around the published height
     int HighestElevation;
 };
 

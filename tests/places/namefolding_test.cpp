@@ -67,11 +67,10 @@ struct TLongitude {
 };
 
 const TLongitude Longitudes[] = {
-    {13.4105, -13.4105},      // Berlin
-    {-104.9847, 104.9847},    // Denver
-    {178.4253, -178.4253},    // Suva, by the antimeridian
-    {-180, 180},
-    {180, -180},
+    {13.4105, -13.4105},    // Berlin
+    {-104.9847, 104.9847},  // Denver
+    {178.4253, -178.4253},  // Suva, by the antimeridian
+    {-180, 180},           {180, -180},
 };
 
 class MapCoordinates : public testing::TestWithParam<TLongitude> {};

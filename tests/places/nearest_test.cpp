@@ -19,9 +19,9 @@ constexpr double Radian = std::numbers::pi / 180;
 // accurate enough away from tiny distances.
 double CosineLawKm(double latitude1, double longitude1, double latitude2, double longitude2)
 {
-    const double c = std::sin(latitude1 * Radian) * std::sin(latitude2 * Radian) +
-                     std::cos(latitude1 * Radian) * std::cos(latitude2 * Radian) *
-                         std::cos((longitude2 - longitude1) * Radian);
+    const double c =
+        std::sin(latitude1 * Radian) * std::sin(latitude2 * Radian) +
+        std::cos(latitude1 * Radian) * std::cos(latitude2 * Radian) * std::cos((longitude2 - longitude1) * Radian);
     return EarthMeanRadiusKm * std::acos(std::clamp(c, -1.0, 1.0));
 }
 
@@ -57,10 +57,7 @@ TEST_P(GreatCircle, MatchesTheHandComputation)
 
 INSTANTIATE_TEST_SUITE_P(Pairs, GreatCircle, testing::ValuesIn(Distances));
 
-const TPlaceTable& Table()
-{
-    return TPlaceTable::BuiltIn();
-}
+const TPlaceTable& Table() { return TPlaceTable::BuiltIn(); }
 
 // The nearest place by looking at every one, through the cosine of the central angle (the
 // dot product of unit vectors), west-positive longitude as the table gives it.
@@ -131,8 +128,7 @@ TEST_P(NearestPlace, FindsTheKnownPlace)
     const TPlace place = Table().at(found.Index);
     EXPECT_EQ(place.Name, QString::fromUtf8(near.Name)) << near.What;
     EXPECT_LE(found.DistanceKm, near.MostKm) << near.What;
-    EXPECT_NEAR(found.DistanceKm, CosineLawKm(near.Latitude, near.LongitudeWest, place.Latitude, place.Longitude),
-                0.01)
+    EXPECT_NEAR(found.DistanceKm, CosineLawKm(near.Latitude, near.LongitudeWest, place.Latitude, place.Longitude), 0.01)
         << near.What;
 }
 
@@ -169,8 +165,7 @@ TEST(NearestPlace, AgreesWithAScanOfEveryPlace)
         EXPECT_NEAR(grid.DistanceKm, scan.DistanceKm, 1e-3) << latitude << " " << longitudeWest;
         worst = std::max(worst, std::abs(grid.DistanceKm - scan.DistanceKm));
     }
-    std::cout << "worst distance difference against the scan: " << worst << " km over " << points.size()
-              << " points\n";
+    std::cout << "worst distance difference against the scan: " << worst << " km over " << points.size() << " points\n";
 }
 
 TEST(PlaceGrid, OnePointIsFoundFromEverywhere)
