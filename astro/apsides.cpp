@@ -7,6 +7,7 @@
 #include "astro/apsides_terms.h"
 #include "astro/calendar.h"
 #include "astro/constants.h"
+#include "astro/deltat.h"
 #include "astro/instantrange.h"
 
 namespace astro {
@@ -31,6 +32,8 @@ double ApsisSum(std::span<const TApsisTerm> terms, double T, double D, double F,
     return sum;
 }
 
+// Walks in universal time, the scale of date, so that an event handed back in is found again
+// to the bit.
 TDateTime FirstAfter(TDateTime date, double lead, double step, TDateTime (*instant)(bool, TDateTime), bool second)
 {
     TDateTime probe = CheckedInstant(date) - lead;
@@ -44,9 +47,9 @@ TDateTime FirstAfter(TDateTime date, double lead, double step, TDateTime (*insta
 
 }  // namespace
 
-TDateTime PerigeeApogeeInstant(bool apogee, TDateTime date)
+TDateTime PerigeeApogeeInstantDynamical(bool apogee, TDateTime tt)
 {
-    double k = std::nearbyint(((CheckedInstant(date) - Epoch1999Day) / DaysPerJulianYear - 0.97) * 13.2555);
+    double k = std::nearbyint(((CheckedInstant(tt) - Epoch1999Day) / DaysPerJulianYear - 0.97) * 13.2555);
     if (apogee)
         k += 0.5;
     const double T = k / 1325.55;
@@ -61,6 +64,11 @@ TDateTime PerigeeApogeeInstant(bool apogee, TDateTime date)
     return JulianToDateTime(jde + sum);
 }
 
+TDateTime PerigeeApogeeInstant(bool apogee, TDateTime date)
+{
+    return UniversalFromDynamical(PerigeeApogeeInstantDynamical(apogee, DynamicalFromUniversal(date)));
+}
+
 TDateTime PerigeeAfter(TDateTime date)
 {
     return FirstAfter(date, PerigeeSearchLeadDays, PerigeeSearchStepDays, PerigeeApogeeInstant, false);
@@ -71,12 +79,17 @@ TDateTime ApogeeAfter(TDateTime date)
     return FirstAfter(date, PerigeeSearchLeadDays, PerigeeSearchStepDays, PerigeeApogeeInstant, true);
 }
 
-TDateTime PerihelionAphelionInstant(bool aphelion, TDateTime date)
+TDateTime PerihelionAphelionInstantDynamical(bool aphelion, TDateTime tt)
 {
-    double k = std::nearbyint(((CheckedInstant(date) - Epoch2000Day) / DaysPerJulianYear - 0.01) * 0.99997);
+    double k = std::nearbyint(((CheckedInstant(tt) - Epoch2000Day) / DaysPerJulianYear - 0.01) * 0.99997);
     if (aphelion)
         k += 0.5;
     return JulianToDateTime(2451547.507 + 365.2596358 * k + 0.0000000158 * k * k);
+}
+
+TDateTime PerihelionAphelionInstant(bool aphelion, TDateTime date)
+{
+    return UniversalFromDynamical(PerihelionAphelionInstantDynamical(aphelion, DynamicalFromUniversal(date)));
 }
 
 TDateTime PerihelionAfter(TDateTime date)

@@ -3,8 +3,9 @@
 // moon, the December solstice falls in month 11, and in a span of 13 months from one month 11
 // to the next the first month without a principal solar term is the leap month.
 //
-// A "China day" is the TDateTime of 0h of a civil day in China time, a whole number. The
-// instants are read on the library's linear scale (dynamical time, no UT/TT correction).
+// A "China day" is the TDateTime of 0h of a civil day in China time, a whole number. The new
+// moons and solar terms are taken in universal time (phases.h, seasons.h) and moved to China
+// time by ToChinaTime, so that an event shortly before midnight in China falls on its own day.
 
 #include "astro/types.h"
 

@@ -4,6 +4,7 @@
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/deltat.h"
 #include "astro/errors.h"
 #include "astro/instantrange.h"
 #include "astro/phases.h"
@@ -68,11 +69,11 @@ TEclipse ClassifyLunar(const TShadowGeometry& g)
 
 }  // namespace
 
-TEclipse EclipseOfLunation(TDateTime& date, bool sun)
+TEclipse EclipseOfLunationDynamical(TDateTime& tt, bool sun)
 {
-    const TPhaseArguments a = PhaseArguments(sun ? mpNew : mpFull, date);
+    const TPhaseArguments a = PhaseArgumentsDynamical(sun ? mpNew : mpFull, tt);
     if (std::fabs(SinDeg(a.F)) > EclipseLimitSinF) {
-        date = JulianToDateTime(a.MeanJDE);
+        tt = JulianToDateTime(a.MeanJDE);
         return ecNone;
     }
 
@@ -102,26 +103,48 @@ TEclipse EclipseOfLunation(TDateTime& date, bool sun)
     g.Gamma = (P * CosDeg(F1) + Q * SinDeg(F1)) * (1.0 - 0.0048 * std::fabs(CosDeg(F1)));
     g.U = 0.0059 + 0.0046 * E * CosDeg(M) - 0.0182 * CosDeg(Mm) + 0.0004 * CosDeg(2 * Mm) - 0.0005 * CosDeg(M + Mm);
 
-    date = JulianToDateTime(jde);
+    tt = JulianToDateTime(jde);
     return sun ? ClassifySolar(g) : ClassifyLunar(g);
 }
 
-TEclipse FindEclipseAfter(TDateTime& date, bool sun)
+TEclipse EclipseOfLunation(TDateTime& date, bool sun)
 {
-    // PhaseArguments picks the lunation whose mean NEW moon is nearest a date (+5 days), so
+    TDateTime tt = DynamicalFromUniversal(date);
+    const TEclipse type = EclipseOfLunationDynamical(tt, sun);
+    date = UniversalFromDynamical(tt);
+    return type;
+}
+
+namespace {
+
+// The search compares the series' instants with the start on their own scale, which keeps
+// the order of the instants as universal time would.
+TEclipse FindEclipseAfterDynamical(TDateTime& tt, bool sun)
+{
+    // PhaseArgumentsDynamical picks the lunation whose mean NEW moon is nearest a date (+5 days), so
     // its full moon lies 5 to 34 days after that date, and stepping 28 days on from a full
     // moon would land two full moons later. Probing half a month earlier for full moons
     // centres the choice on the full moon instead, and every full moon is examined in turn.
     const double probeShift = sun ? 0.0 : SynodicMonth / 2.0;
-    const TDateTime target = CheckedInstant(date);
+    const TDateTime target = CheckedInstant(tt);
     TDateTime t = target - SearchLeadDays;
     TEclipse result = ecNone;
     while (t < target) {
         t = t + SearchStepDays - probeShift;
-        result = EclipseOfLunation(t, sun);
+        result = EclipseOfLunationDynamical(t, sun);
     }
-    date = t;
+    tt = t;
     return result;
+}
+
+}  // namespace
+
+TEclipse FindEclipseAfter(TDateTime& date, bool sun)
+{
+    TDateTime tt = DynamicalFromUniversal(date);
+    const TEclipse type = FindEclipseAfterDynamical(tt, sun);
+    date = UniversalFromDynamical(tt);
+    return type;
 }
 
 TEclipse NextEclipse(TDateTime& date, bool sun)

@@ -6,6 +6,7 @@
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/constants.h"
+#include "astro/deltat.h"
 #include "astro/errors.h"
 #include "astro/instantrange.h"
 #include "astro/moon_position.h"
@@ -86,11 +87,22 @@ double PlanetaryCorrection(const TPhaseArguments& a)
     return sum;
 }
 
+// The moon's age from the positions of moon and sun at one instant.
+double AgeDays(const TSkyPosition& moon, const TSkyPosition& sun)
+{
+    const double elongation = Normalize360(moon.Longitude - sun.Longitude);
+    const double age = elongation / 360.0 * SynodicMonth;
+    // An elongation a rounding error below 360 would scale to the full month.
+    return age < SynodicMonth ? age : 0.0;
+}
+
+double MoonAgeDaysDynamical(TDateTime tt) { return AgeDays(MoonPosition(tt), SunPosition(tt)); }
+
 }  // namespace
 
-TPhaseArguments PhaseArguments(TMoonPhase phase, TDateTime date)
+TPhaseArguments PhaseArgumentsDynamical(TMoonPhase phase, TDateTime tt)
 {
-    const double T0 = (CheckedInstant(date) - Epoch2000Day) / DaysPerJulianCentury;
+    const double T0 = (CheckedInstant(tt) - Epoch2000Day) / DaysPerJulianCentury;
     TPhaseArguments a{};
     a.K = std::nearbyint(T0 * LunationsPerCentury) + Ordinal(phase) / 8.0;
     const double K = a.K;
@@ -107,24 +119,33 @@ TPhaseArguments PhaseArguments(TMoonPhase phase, TDateTime date)
     return a;
 }
 
-TDateTime PrincipalPhaseInstant(TMoonPhase phase, TDateTime date)
+TDateTime PrincipalPhaseInstantDynamical(TMoonPhase phase, TDateTime tt)
 {
     if (!IsPrincipal(phase))
         throw E_OutOfAlgorithmRange(InvalidPhaseMessage);
-    const TPhaseArguments a = PhaseArguments(phase, date);
+    const TPhaseArguments a = PhaseArgumentsDynamical(phase, tt);
     const double periodic =
         (phase == mpNew || phase == mpFull) ? NewFullMoonCorrection(phase, a) : QuarterCorrection(phase, a);
     return JulianToDateTime(a.MeanJDE + periodic + PlanetaryCorrection(a));
 }
 
-TDateTime OctantPhaseInstant(TMoonPhase phase, TDateTime date)
+TDateTime PrincipalPhaseInstant(TMoonPhase phase, TDateTime date)
 {
-    if (!IsOctant(phase))
+    if (!IsPrincipal(phase))
         throw E_OutOfAlgorithmRange(InvalidPhaseMessage);
+    return UniversalFromDynamical(PrincipalPhaseInstantDynamical(phase, DynamicalFromUniversal(date)));
+}
+
+namespace {
+
+// The octants iterate on the age the series give, so they stay on the series' own scale and
+// convert once at the end, like the principal phases.
+TDateTime OctantPhaseInstantDynamical(TMoonPhase phase, TDateTime tt)
+{
     const double targetAge = Ordinal(phase) * SynodicMonth / 8.0;
-    TDateTime x = CheckedInstant(date);
+    TDateTime x = CheckedInstant(tt);
     for (int step = 0; step < OctantIterationLimit; ++step) {
-        double d = MoonAgeDays(x) - targetAge;
+        double d = MoonAgeDaysDynamical(x) - targetAge;
         if (d > HalfSynodicMonth)
             d -= SynodicMonth;
         x -= d;
@@ -132,6 +153,15 @@ TDateTime OctantPhaseInstant(TMoonPhase phase, TDateTime date)
             return x;
     }
     throw E_OutOfAlgorithmRange(NoInstantMessage);
+}
+
+}  // namespace
+
+TDateTime OctantPhaseInstant(TMoonPhase phase, TDateTime date)
+{
+    if (!IsOctant(phase))
+        throw E_OutOfAlgorithmRange(InvalidPhaseMessage);
+    return UniversalFromDynamical(OctantPhaseInstantDynamical(phase, DynamicalFromUniversal(date)));
 }
 
 TDateTime PhaseInstant(TMoonPhase phase, TDateTime date)
@@ -144,7 +174,9 @@ TDateTime PhaseInstant(TMoonPhase phase, TDateTime date)
 // Both searches evaluate PhaseInstant one step beyond date and then walk towards and past it
 // by less than a lunation, so consecutive results are the same or neighbouring lunations and
 // the first one across date is the wanted one. A result within PhaseCoincidenceDays of date
-// is date itself, which makes each search return an instant the other one found.
+// is date itself, which makes each search return an instant the other one found. They walk in
+// universal time, the scale of date and of the instant compared with it, so that the
+// coincidence holds to the bit.
 TDateTime PhaseBefore(TMoonPhase phase, TDateTime date)
 {
     if (phase > mpWaningCrescent || !std::isfinite(date))
@@ -222,15 +254,7 @@ int LunationOf(TDateTime date)
 
 namespace {
 
-// The values of the moon and the sun from their positions at one instant.
-double AgeDays(const TSkyPosition& moon, const TSkyPosition& sun)
-{
-    const double elongation = Normalize360(moon.Longitude - sun.Longitude);
-    const double age = elongation / 360.0 * SynodicMonth;
-    // An elongation a rounding error below 360 would scale to the full month.
-    return age < SynodicMonth ? age : 0.0;
-}
-
+// The other values of the moon and the sun from their positions at one instant.
 double PhaseAngle(const TSkyPosition& moon, const TSkyPosition& sun)
 {
     const double psi = ArcCosRad(CosDeg(moon.Latitude) * CosDeg(moon.Longitude - sun.Longitude));
@@ -252,15 +276,20 @@ double MoonDiameter(double distanceKm) { return 2.0 * MoonSemidiameterKmArcsec /
 
 }  // namespace
 
-double MoonAgeDays(TDateTime date) { return AgeDays(MoonPosition(date), SunPosition(date)); }
+// The positions are computed on the dynamical scale; date is universal time.
+double MoonAgeDays(TDateTime date) { return MoonAgeDaysDynamical(DynamicalFromUniversal(date)); }
 
-double MoonPhaseAngle(TDateTime date) { return PhaseAngle(MoonPosition(date), SunPosition(date)); }
+double MoonPhaseAngle(TDateTime date)
+{
+    const TDateTime tt = DynamicalFromUniversal(date);
+    return PhaseAngle(MoonPosition(tt), SunPosition(tt));
+}
 
 double MoonIlluminatedFraction(TDateTime date) { return IlluminatedFraction(MoonPhaseAngle(date)); }
 
-double SunDistanceAU(TDateTime date) { return DistanceAU(SunPosition(date)); }
+double SunDistanceAU(TDateTime date) { return DistanceAU(SunPosition(DynamicalFromUniversal(date))); }
 
-double MoonDistanceKm(TDateTime date) { return MoonPosition(date).Distance; }
+double MoonDistanceKm(TDateTime date) { return MoonPosition(DynamicalFromUniversal(date)).Distance; }
 
 double SunAngularDiameter(TDateTime date) { return SunDiameter(SunDistanceAU(date)); }
 
@@ -268,8 +297,9 @@ double MoonAngularDiameter(TDateTime date) { return MoonDiameter(MoonDistanceKm(
 
 TMoonAndSun MoonAndSunAt(TDateTime date)
 {
-    const TSkyPosition moon = MoonPosition(date);
-    const TSkyPosition sun = SunPosition(date);
+    const TDateTime tt = DynamicalFromUniversal(date);
+    const TSkyPosition moon = MoonPosition(tt);
+    const TSkyPosition sun = SunPosition(tt);
     TMoonAndSun values{};
     values.MoonAgeDays = AgeDays(moon, sun);
     values.MoonPhaseAngle = PhaseAngle(moon, sun);

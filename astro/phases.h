@@ -2,8 +2,10 @@
 // The moon's phase cycle: instants of the eight phases, the last and next instant of a phase
 // around a date, lunation numbers, blue moons, and the instantaneous age, phase angle,
 // illuminated fraction, distances and apparent diameters of moon and sun.
-// All instants are TDateTime on the library's linear scale; a phase instant computed in
-// dynamical time is returned unchanged (no UT/TT correction).
+// Time scale: every instant taken or returned is universal time (TDateTime, see types.h);
+// the series run in dynamical time, and each function converts with Delta T (deltat.h) where
+// it is entered and where it returns. The functions named ...Dynamical take and give
+// dynamical time, the scale of the published series and of Meeus's worked examples.
 // Range: instants FirstAlgorithmInstant..LastAlgorithmInstant (years -4000..14000, see
 // instantrange.h); a NaN, an infinity or an instant outside raises E_OutOfAlgorithmRange
 // "Out of range of the algorithm".
@@ -44,29 +46,37 @@ struct TPhaseArguments {
     double SunAnomaly;   // sun's mean anomaly M
 };
 
-// Mean phase arguments of the lunation nearest to date.
+// Mean phase arguments of the lunation nearest to tt.
 // Returns: the arguments for K = N + ordinal(phase)/8, N the lunation number (since
-//          2000-01-06) nearest to (date - 2000-01-01) in mean lunations, ties to even.
-//          E is taken for the date itself, not for the lunation.
+//          2000-01-06) nearest to (tt - 2000-01-01) in mean lunations, ties to even.
+//          E is taken for tt itself, not for the lunation.
 // phase:   any TMoonPhase (odd values give the mean octant).
-// date:    TDateTime, linear scale.
+// tt:      TDateTime, dynamical time.
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 49.
-TPhaseArguments PhaseArguments(TMoonPhase phase, TDateTime date);
+TPhaseArguments PhaseArgumentsDynamical(TMoonPhase phase, TDateTime tt);
 
 // Instant of a principal phase (new, first quarter, full, last quarter) in the lunation that
-// PhaseArguments selects for date.
-// Returns: TDateTime of the true phase (dynamical time used as the linear scale).
+// PhaseArgumentsDynamical selects for tt.
+// Returns: TDateTime of the true phase, dynamical time.
+// tt:      TDateTime, dynamical time.
 // Failure: E_OutOfAlgorithmRange "Invalid TMoonPhase" for an odd or out-of-range phase.
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 49 (periodic and planetary terms).
-// Checked: Meeus examples 49.a and 49.b and the published phases of 1977 and 2024: worst
-//          difference 1.6 s.
+// Checked: Meeus examples 49.a and 49.b and the published phases of 1977: worst difference
+//          1.6 s.
+TDateTime PrincipalPhaseInstantDynamical(TMoonPhase phase, TDateTime tt);
+
+// PrincipalPhaseInstantDynamical in universal time: date and the result are universal time.
+// Checked: the phases of January 2024, the new moon of 2024-04-08 18:21 UT and the full moon
+//          of 2026-05-31 08:45 UT as the US Naval Observatory publishes them (to the minute):
+//          within 29 s.
 TDateTime PrincipalPhaseInstant(TMoonPhase phase, TDateTime date);
 
 // Instant at which the moon's age (MoonAgeDays) equals ordinal(phase)/8 of SynodicMonth,
 // found by iteration from date. An age up to half a month ahead of the wanted one is walked
 // back; a larger one forward, also past the new moon: a waning crescent asked for one day
 // after new moon lies about 24.8 days later, not 4.7 days earlier.
-// Returns: TDateTime, converged to 1e-7 days of age (about 3e-8 days in time).
+// Returns: TDateTime (universal time), converged to 1e-7 days of age (about 3e-8 days in
+//          time).
 // Failure: E_OutOfAlgorithmRange "Invalid TMoonPhase" for a principal phase or one above 7;
 //          E_OutOfAlgorithmRange "No TDateTime possible" when the iteration fails to
 //          converge (only far outside years 1..9999 or for a non-finite date).
@@ -74,7 +84,7 @@ TDateTime OctantPhaseInstant(TMoonPhase phase, TDateTime date);
 
 // Instant of any phase near date: octants through OctantPhaseInstant, principal phases
 // through PrincipalPhaseInstant.
-// Returns: TDateTime, or 0 for a phase ordinal above 7.
+// Returns: TDateTime (universal time), or 0 for a phase ordinal above 7.
 TDateTime PhaseInstant(TMoonPhase phase, TDateTime date);
 
 // Last instant of phase at or before date. An instant that coincides with date (within
@@ -96,10 +106,9 @@ TDateTime PhaseAfter(TMoonPhase phase, TDateTime date);
 inline constexpr double PhaseCoincidenceDays = 5e-6;
 
 // First full moon at or after date that is the second full moon of its calendar month
-// (calendar dates of the linear scale, historical calendar).
+// (calendar dates of universal time, historical calendar).
 // Failure: EConvertError from the calendar for dates before year 1.
-// Checked: the published blue moons 2012..2028 within 2 minutes (the instants are
-//          dynamical time, the published ones universal time).
+// Checked: the published blue moons 2012..2028 (universal time, to the minute) within 37 s.
 TDateTime BlueMoonAfter(TDateTime date);
 
 // True when the full moon of lunation n (numbered as LunationOf) is a blue moon.
@@ -111,6 +120,9 @@ bool IsBlueMoonLunation(int n);
 // Failure: as PhaseBefore.
 int LunationOf(TDateTime date);
 
+// The values below take date in universal time and evaluate the positions of moon and sun
+// (sun.h, moon_position.h) at the same instant in dynamical time.
+
 // Age of the moon (days) from the difference of the apparent longitudes of moon and sun,
 // scaled to SynodicMonth: 0 <= age < 29.530589.
 // Checked: at the principal phases of 2023..2024 within 0.0003 days of 0, 1/4, 1/2 and 3/4
@@ -120,7 +132,8 @@ double MoonAgeDays(TDateTime date);
 // Phase angle of the moon (degrees) in [-180, 180]: about 180 in magnitude at new moon,
 // 90 at first quarter, 0 at full moon; positive while waxing, negative while waning.
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 48 (eq. 48.2, 48.3).
-// Checked: Meeus example 48.a (69.0756 degrees, lit fraction 0.6786) within 0.0001 degree.
+// Checked: Meeus example 48.a (1992-04-12 0h TD: 69.0756 degrees, lit fraction 0.6786)
+//          within 0.001 degree.
 double MoonPhaseAngle(TDateTime date);
 
 // Illuminated fraction of the moon's disc, 0..1, from MoonPhaseAngle.

@@ -4,6 +4,7 @@
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
+#include "astro/deltat.h"
 #include "astro/errors.h"
 #include "astro/instantrange.h"
 #include "astro/sun.h"
@@ -57,7 +58,8 @@ void StepMonth(int& year, int& month, int step)
 }
 
 // Walks the principal terms month by month from the month of date, forwards to the first at or
-// after it or backwards to the last strictly before it.
+// after it or backwards to the last strictly before it. Both date and the terms are universal
+// time, so that a term handed back in is found again to the bit.
 TDateTime NearestPrincipalTerm(TDateTime date, bool forward)
 {
     const TCalendarDate start = DateTimeToCalendar(date);
@@ -85,7 +87,7 @@ double AngleDifference(double a, double b)
     return difference > 180.0 ? difference - 360.0 : difference;
 }
 
-TDateTime SolarTermInstant(int year, int term)
+TDateTime SolarTermInstantDynamical(int year, int term)
 {
     if (term < 0 || term > 23)
         throw E_OutOfAlgorithmRange("Out of range of the algorithm");
@@ -110,6 +112,8 @@ TDateTime SolarTermInstant(int year, int term)
     }
     return t;
 }
+
+TDateTime SolarTermInstant(int year, int term) { return UniversalFromDynamical(SolarTermInstantDynamical(year, term)); }
 
 TDateTime SeasonBegin(int year, TSeason season)
 {

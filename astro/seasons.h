@@ -1,7 +1,9 @@
 #pragma once
 // Equinoxes, solstices and the 24 solar terms: the instants at which the sun's apparent
-// longitude reaches a multiple of 15 degrees. Instants are TDateTime on the library's linear
-// scale, read as dynamical time (no UT/TT correction).
+// longitude reaches a multiple of 15 degrees.
+// Time scale: every instant taken or returned is universal time (TDateTime, see types.h),
+// converted with Delta T (deltat.h) from the dynamical time of the solar series; only
+// SolarTermInstantDynamical gives dynamical time.
 
 #include <cstdint>
 
@@ -34,22 +36,32 @@ double AngleDifference(double a, double b);
 // Instant at which the sun's apparent longitude equals 15 * term degrees, the one falling in
 // the Gregorian year given: terms 19..23 (285..345 degrees) in January to March, terms 0..18
 // in March to December.
-// Returns: TDateTime, the sun's longitude there matching the target within 3e-10 degrees;
-//          far from 2000, where the 64-bit longitude cannot resolve that, the best instant
-//          once the corrections stop improving (worst miss 1.7e-9 degrees, 0.15 ms).
+// Returns: TDateTime in dynamical time, SunPosition there matching the target within 3e-10
+//          degrees; far from 2000, where the 64-bit longitude cannot resolve that, the best
+//          instant once the corrections stop improving (worst miss 1.7e-9 degrees, 0.15 ms).
 // year:    1..9999. term: 0..23 (the even terms are the principal terms).
 // Failure: EConvertError "Invalid year" for a year outside 1..9999; E_OutOfAlgorithmRange
 //          "Out of range of the algorithm" for a term outside 0..23 and when the iteration
 //          has not converged after SolarTermStepLimit corrections.
 // Reference: Meeus, Astronomical Algorithms, 2nd ed., ch. 27 (iteration on the solar
 //          longitude, 58 days per unit of sine).
-// Checked: every term of every year 1..9999 ends within the step limit; seasons of 1962, 2000
-//          and 2024 within 40 s of the published instants (2024 March equinox 03:07 TT).
+// Checked: every term of every year 1..9999 ends within the step limit; Meeus example 27.a
+//          (June solstice 1962, JDE 2437837.39245) 23 s early, the time the sun takes for the
+//          1" by which its longitude here differs from the full reduction.
+TDateTime SolarTermInstantDynamical(int year, int term);
+
+// SolarTermInstantDynamical in universal time.
+// Returns: TDateTime, universal time.
+// Failure: as SolarTermInstantDynamical.
+// Checked: the equinoxes and solstices 2000, 2024 and 2026 as the US Naval Observatory
+//          publishes them (universal time, to the minute): worst 38 s, mean 5 s (the June
+//          solstice 2024 of 20:51 at 20:50:56, the December solstice 2026 of 20:50 at
+//          20:50:09).
 TDateTime SolarTermInstant(int year, int term);
 
 // Instant of the equinox or solstice of the season in the year (SolarTermInstant with term
 // 18, 0, 6, 12 for winter, spring, summer, autumn).
-// Returns: TDateTime; 0 for a season value outside TSeason.
+// Returns: TDateTime, universal time; 0 for a season value outside TSeason.
 // Failure: as SolarTermInstant.
 TDateTime SeasonBegin(int year, TSeason season);
 
@@ -58,8 +70,8 @@ TDateTime SeasonBegin(int year, TSeason season);
 // Failure: E_OutOfAlgorithmRange "Out of range of the algorithm" for any other month.
 int PrincipalTermOfMonth(int month);
 
-// First principal solar term at or after date (TDateTime, linear scale; years 1..9999, so a
-// NaN or infinity raises EConvertError from the calendar).
+// First principal solar term at or after date (TDateTime, universal time, as the result;
+// years 1..9999, so a NaN or infinity raises EConvertError from the calendar).
 // Failure: as SolarTermInstant (EConvertError past the end of 9999).
 TDateTime PrincipalTermAfter(TDateTime date);
 

@@ -120,11 +120,17 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
              return Sum(p);
          }},
 
-        {"PhaseArguments", Almanac,
+        {"DeltaTSeconds", Almanac, [](A a) { return DeltaTSeconds(a.A); }},
+        {"DynamicalFromUniversal", Almanac, [](A a) { return DynamicalFromUniversal(a.A); }},
+        {"UniversalFromDynamical", Almanac, [](A a) { return UniversalFromDynamical(a.A); }},
+
+        {"PhaseArgumentsDynamical", Almanac,
          [](A a) {
-             const TPhaseArguments p = PhaseArguments(PhaseOf(a.N), a.A);
+             const TPhaseArguments p = PhaseArgumentsDynamical(PhaseOf(a.N), a.A);
              return p.MeanJDE + p.K + p.E + p.Omega + p.F + p.MoonAnomaly + p.SunAnomaly;
          }},
+        {"PrincipalPhaseInstantDynamical", Almanac,
+         [](A a) { return PrincipalPhaseInstantDynamical(PhaseOf(a.N & ~1), a.A); }},
         {"PrincipalPhaseInstant", Almanac, [](A a) { return PrincipalPhaseInstant(PhaseOf(a.N & ~1), a.A); }},
         {"OctantPhaseInstant", Almanac, [](A a) { return OctantPhaseInstant(PhaseOf(a.N | 1), a.A); }},
         {"PhaseInstant", Almanac, [](A a) { return PhaseInstant(PhaseOf(a.N), a.A); }},
@@ -165,6 +171,7 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
              return Sum(d.Morning) + Sum(d.Evening) + Sum(d.Moonrise) + Sum(d.Moonset);
          }},
 
+        {"SolarTermInstantDynamical", Almanac, [](A a) { return SolarTermInstantDynamical(a.N, a.M); }},
         {"SolarTermInstant", Almanac, [](A a) { return SolarTermInstant(a.N, a.M); }},
         {"SeasonBegin", Almanac,
          [](A a) { return SeasonBegin(a.N, static_cast<TSeason>(static_cast<unsigned>(a.M) % 4U)); }},
@@ -172,13 +179,22 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
         {"PrincipalTermAfter", Almanac, [](A a) { return PrincipalTermAfter(a.A); }},
         {"PrincipalTermBefore", Almanac, [](A a) { return PrincipalTermBefore(a.A); }},
 
+        {"PerigeeApogeeInstantDynamical", Almanac,
+         [](A a) { return PerigeeApogeeInstantDynamical(a.N % 2 != 0, a.A); }},
         {"PerigeeApogeeInstant", Almanac, [](A a) { return PerigeeApogeeInstant(a.N % 2 != 0, a.A); }},
         {"PerigeeAfter", Almanac, [](A a) { return PerigeeAfter(a.A); }},
         {"ApogeeAfter", Almanac, [](A a) { return ApogeeAfter(a.A); }},
+        {"PerihelionAphelionInstantDynamical", Almanac,
+         [](A a) { return PerihelionAphelionInstantDynamical(a.N % 2 != 0, a.A); }},
         {"PerihelionAphelionInstant", Almanac, [](A a) { return PerihelionAphelionInstant(a.N % 2 != 0, a.A); }},
         {"PerihelionAfter", Almanac, [](A a) { return PerihelionAfter(a.A); }},
         {"AphelionAfter", Almanac, [](A a) { return AphelionAfter(a.A); }},
 
+        {"EclipseOfLunationDynamical", Almanac,
+         [](A a) {
+             TDateTime t = a.A;
+             return double(EclipseOfLunationDynamical(t, a.N % 2 != 0)) + t;
+         }},
         {"EclipseOfLunation", Almanac,
          [](A a) {
              TDateTime t = a.A;

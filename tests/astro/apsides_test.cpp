@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "astro/apsides.h"
 #include "astro/calendar.h"
@@ -20,8 +21,51 @@ TDateTime At(int year, int month, int day, int hour, int minute)
 TEST(Apsides, ApogeeOfMeeusExample)
 {
     // Meeus, Astronomical Algorithms, example 50.a: apogee of 1988 October, JDE 2447442.3543.
-    const double jd = DateTimeToJulian(PerigeeApogeeInstant(true, At(1988, 10, 1, 0, 0)));
+    const double jd = DateTimeToJulian(PerigeeApogeeInstantDynamical(true, At(1988, 10, 1, 0, 0)));
     EXPECT_NEAR(jd, 2447442.3543, 0.00005);
+}
+
+struct TPublishedApsis {
+    const char* Name;
+    TDateTime (*After)(TDateTime);
+    TDateTime From;
+    TDateTime Expected;  // universal time
+    double Tolerance;    // days, the accuracy of the method
+};
+
+// Published instants in universal time: the perigee of 2016-11-14 11:23 (the closest of the
+// century's first half, F. Espenak, "Moon at Perigee and Apogee"), the perihelion of
+// 2025-01-04 13:28 and the aphelion of 2025-07-03 19:55 (US Naval Observatory, "Earth's
+// Seasons"). Meeus gives the perigee series as good to about half an hour in the worst case;
+// the mean-orbit perihelion and aphelion ignore the moon, which moves them by up to 1.7
+// days.
+TEST(Apsides, PublishedInstantsWithinTheMethodsAccuracy)
+{
+    const TPublishedApsis cases[] = {
+        {"perigee", PerigeeAfter, At(2016, 11, 1, 0, 0), At(2016, 11, 14, 11, 23), 30 * Minute},
+        {"perihelion", PerihelionAfter, At(2024, 12, 1, 0, 0), At(2025, 1, 4, 13, 28), 1.7},
+        {"aphelion", AphelionAfter, At(2025, 6, 1, 0, 0), At(2025, 7, 3, 19, 55), 1.7},
+    };
+    for (const TPublishedApsis& c : cases) {
+        const TDateTime found = c.After(c.From);
+        std::printf("%s: %.1f min from the published instant\n", c.Name, (found - c.Expected) / Minute);
+        EXPECT_NEAR(found, c.Expected, c.Tolerance) << c.Name;
+    }
+}
+
+// The functions on universal time give the dynamical instant less Delta T (75 s in 2026 by
+// the polynomial), perigee and apogee as well as perihelion and aphelion.
+TEST(Apsides, UniversalInstantsLieDeltaTBeforeTheDynamicalOnes)
+{
+    const TDateTime date = At(2026, 5, 1, 0, 0);
+    for (const bool second : {false, true}) {
+        const TDateTime lunar = PerigeeApogeeInstant(second, date);
+        EXPECT_NEAR((PerigeeApogeeInstantDynamical(second, date + 75.0 / SecondsPerDay) - lunar) * SecondsPerDay, 75.0,
+                    1.0);
+        const TDateTime solar = PerihelionAphelionInstant(second, date);
+        EXPECT_NEAR((PerihelionAphelionInstantDynamical(second, date + 75.0 / SecondsPerDay) - solar) * SecondsPerDay,
+                    75.0, 1.0);
+    }
 }
 
 struct TAfterCase {
@@ -44,10 +88,10 @@ TEST_P(ApsidesAfter2024, FromNewYear)
 
 INSTANTIATE_TEST_SUITE_P(Examples, ApsidesAfter2024,
                          testing::Values(TAfterCase{"apogee", ApogeeAfter, 1, 1, 15, 28},
-                                         TAfterCase{"perigee", PerigeeAfter, 13, 1, 10, 36},
-                                         // The mean-orbit perihelion, a day after the true one of 01-03 01:00.
-                                         TAfterCase{"perihelion", PerihelionAfter, 4, 1, 5, 43},
-                                         TAfterCase{"aphelion", AphelionAfter, 4, 7, 20, 50}),
+                                         TAfterCase{"perigee", PerigeeAfter, 13, 1, 10, 35},
+                                         // The mean-orbit perihelion, a day after the true one of 01-03 00:39.
+                                         TAfterCase{"perihelion", PerihelionAfter, 4, 1, 5, 42},
+                                         TAfterCase{"aphelion", AphelionAfter, 4, 7, 20, 49}),
                          [](const testing::TestParamInfo<TAfterCase>& info) { return info.param.Name; });
 
 struct TCycleCase {

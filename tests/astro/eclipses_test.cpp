@@ -7,6 +7,7 @@
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/constants.h"
+#include "astro/deltat.h"
 #include "astro/eclipses.h"
 #include "astro/errors.h"
 #include "astro/phases.h"
@@ -29,8 +30,8 @@ struct TReferenceCase {
     double JDE;
 };
 
-// Meeus, Astronomical Algorithms, 2nd ed., examples 54.a and 54.b.
-TEST(EclipsesEclipseOfLunation, MeeusExamples)
+// Meeus, Astronomical Algorithms, 2nd ed., examples 54.a and 54.b, dynamical time.
+TEST(EclipsesEclipseOfLunation, MeeusExamplesInDynamicalTime)
 {
     const TReferenceCase cases[] = {
         {"solar 1993-05-21", true, At(1993, 5, 19, 0, 0), ecPartial, 2449129.0979},
@@ -38,7 +39,7 @@ TEST(EclipsesEclipseOfLunation, MeeusExamples)
     };
     for (const TReferenceCase& c : cases) {
         TDateTime date = c.Date;
-        EXPECT_EQ(EclipseOfLunation(date, c.Sun), c.Type) << c.Name;
+        EXPECT_EQ(EclipseOfLunationDynamical(date, c.Sun), c.Type) << c.Name;
         EXPECT_NEAR(DateTimeToJulian(date), c.JDE, 0.0002) << c.Name;
     }
 }
@@ -47,27 +48,34 @@ struct TSearchCase {
     TDateTime Start;
     bool Sun;
     TEclipse Type;
-    TDateTime Expected;
+    TDateTime Expected;  // greatest eclipse, universal time
 };
 
+// The searches of the almanac against the published canons (NASA, Five Millennium Canons of
+// Solar and of Lunar Eclipses, Espenak and Meeus), greatest eclipse in universal time: the
+// total solar eclipse of 2024-04-08 at 18:17:16 UT (18:18:29 TD). The method gives greatest
+// eclipse within about two minutes; left in dynamical time, it would be 74 s later still.
 TEST(EclipsesNextEclipse, SearchesOfTheAlmanac)
 {
     const TSearchCase cases[] = {
-        {At(2023, 1, 1, 0, 0), true, ecAnnularTotal, At(2023, 4, 20, 4, 18)},
-        {At(2023, 6, 1, 0, 0), true, ecAnnular, At(2023, 10, 14, 18, 1)},
-        {At(2024, 1, 1, 0, 0), true, ecTotal, At(2024, 4, 8, 18, 18)},
-        {At(2025, 1, 1, 0, 0), true, ecPartial, At(2025, 3, 29, 10, 49)},
-        {At(2024, 3, 20, 0, 0), true, ecTotal, At(2024, 4, 8, 18, 18)},
-        {At(2023, 1, 1, 0, 0), false, ecPenumbral, At(2023, 5, 5, 17, 24)},
-        {At(2023, 6, 1, 0, 0), false, ecPartial, At(2023, 10, 28, 20, 15)},
-        {At(2024, 1, 1, 0, 0), false, ecPenumbral, At(2024, 3, 25, 7, 14)},
-        {At(2025, 1, 1, 0, 0), false, ecTotal, At(2025, 3, 14, 7, 0)},
+        {At(2023, 1, 1, 0, 0), true, ecAnnularTotal, At(2023, 4, 20, 4, 17)},
+        {At(2023, 6, 1, 0, 0), true, ecAnnular, At(2023, 10, 14, 18, 0)},
+        {At(2024, 1, 1, 0, 0), true, ecTotal, At(2024, 4, 8, 18, 17) + 16.0 / SecondsPerDay},
+        {At(2025, 1, 1, 0, 0), true, ecPartial, At(2025, 3, 29, 10, 47)},
+        {At(2024, 3, 20, 0, 0), true, ecTotal, At(2024, 4, 8, 18, 17) + 16.0 / SecondsPerDay},
+        {At(2023, 1, 1, 0, 0), false, ecPenumbral, At(2023, 5, 5, 17, 23)},
+        {At(2023, 6, 1, 0, 0), false, ecPartial, At(2023, 10, 28, 20, 14)},
+        {At(2024, 1, 1, 0, 0), false, ecPenumbral, At(2024, 3, 25, 7, 13)},
+        {At(2025, 1, 1, 0, 0), false, ecTotal, At(2025, 3, 14, 6, 59)},
     };
+    double worst = 0.0;
     for (const TSearchCase& c : cases) {
         TDateTime date = c.Start;
         EXPECT_EQ(NextEclipse(date, c.Sun), c.Type) << (c.Sun ? "solar " : "lunar ") << c.Start;
-        EXPECT_NEAR(date, c.Expected, Minute) << (c.Sun ? "solar " : "lunar ") << c.Start;
+        EXPECT_NEAR(date, c.Expected, 2 * Minute) << (c.Sun ? "solar " : "lunar ") << c.Start;
+        worst = std::max(worst, std::fabs(date - c.Expected));
     }
+    std::printf("eclipses of the almanac 2023-2025: worst instant error %.1f s\n", worst * SecondsPerDay);
 }
 
 // A search that can never succeed ends at its step limit instead of running on for ever.
@@ -84,13 +92,13 @@ TEST(EclipsesEclipseOfLunation, FarFromTheNodeGivesTheMeanPhase)
     int checked = 0;
     for (TDateTime probe = At(2000, 1, 1, 0, 0); probe < At(2040, 1, 1, 0, 0); probe += SynodicMonth) {
         for (bool sun : {true, false}) {
-            const TPhaseArguments a = PhaseArguments(sun ? mpNew : mpFull, probe);
+            const TPhaseArguments a = PhaseArgumentsDynamical(sun ? mpNew : mpFull, DynamicalFromUniversal(probe));
             const double sinF = std::fabs(SinDeg(a.F));
             if (sinF <= 0.36 || sinF > 0.40)
                 continue;
             TDateTime date = probe;
             EXPECT_EQ(EclipseOfLunation(date, sun), ecNone);
-            EXPECT_EQ(date, JulianToDateTime(a.MeanJDE));
+            EXPECT_EQ(date, UniversalFromDynamical(JulianToDateTime(a.MeanJDE)));
             ++checked;
         }
     }
@@ -147,9 +155,8 @@ constexpr TCanonEclipse LunarCanon[] = {
     {2029, 12, 20, 22, 42, ecTotal},    {2030, 6, 15, 18, 33, ecPartial},    {2030, 12, 9, 22, 28, ecPenumbral},
 };
 
-// The method's instant of greatest eclipse is good to a few minutes; the library reads it
-// as universal time, about 1 minute off in these years.
-constexpr double CanonTolerance = 10 * Minute;
+// The method's instant of greatest eclipse is good to a few minutes.
+constexpr double CanonTolerance = 3 * Minute;
 
 // Three eclipses of the canon lie at the limits of the method's shadow geometry (its
 // magnitudes are good to about 0.01): the total eclipse of 2015-04-04 (umbral magnitude
