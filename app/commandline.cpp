@@ -55,7 +55,29 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
         QStringLiteral("Keeps the settings (moon options and locations) in <file> instead of "
                        "the usual shutterly.ini."),
         QStringLiteral("file"));
-    parser.addOptions({help, version, settings});
+    const QCommandLineOption light(
+        QStringLiteral("light"), QStringLiteral("Prints the light of the place's local day(s) (dawns, blue and golden "
+                                                "hours, sunrise, sunset, dusks, moonrise, moonset) and exits."));
+    const QCommandLineOption place(QStringLiteral("place"),
+                                   QStringLiteral("With --light: LAT,LON in decimal degrees, north and east positive "
+                                                  "(52.52,13.405), a stored location's name or a town (Tromso)."),
+                                   QStringLiteral("place"));
+    const QCommandLineOption date(
+        QStringLiteral("date"), QStringLiteral("With --light: the place's local date YYYY-MM-DD; default today there."),
+        QStringLiteral("date"));
+    const QCommandLineOption days(QStringLiteral("days"),
+                                  QStringLiteral("With --light: how many days from the date, 1 to 366; default 1."),
+                                  QStringLiteral("n"));
+    const QCommandLineOption zone(QStringLiteral("zone"),
+                                  QStringLiteral("With --light: the IANA time zone of the times (Europe/Berlin); "
+                                                 "default the place's own, else that of the nearest town."),
+                                  QStringLiteral("zone"));
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("With --light: text (default, in your language) or csv (one row "
+                                                   "per event: date,event,local_time,utc_time,azimuth,note,"
+                                                   "illuminated)."),
+                                    QStringLiteral("format"));
+    parser.addOptions({help, version, settings, light, place, date, days, zone, format});
 
     if (!parser.parse(arguments))
         return Rejection(parser.errorText());
@@ -65,6 +87,15 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
         return {TCommandLine::caShowVersion,
                 {},
                 ProgramName + QLatin1Char(' ') + QLatin1String(ApplicationVersion) + QLatin1Char('\n')};
+    // The parser takes the word after an option as its value whatever it is; an option there
+    // means the value was left out (a negative latitude has one dash only).
+    const QCommandLineOption* const lightOptions[] = {&place, &date, &days, &zone, &format};
+    for (const QCommandLineOption* option : lightOptions) {
+        for (const QString& value : parser.values(*option)) {
+            if (value.startsWith(QStringLiteral("--")))
+                return Rejection(QStringLiteral("Missing value after '--%1'.").arg(option->names().constFirst()));
+        }
+    }
     if (!parser.positionalArguments().isEmpty())
         return Rejection(QStringLiteral("Unexpected argument '%1': Shutterly opens no files.")
                              .arg(parser.positionalArguments().constFirst()));
@@ -79,5 +110,34 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
         if (!problem.isEmpty())
             return Rejection(problem);
     }
+
+    if (!parser.isSet(light)) {
+        for (const QCommandLineOption* option : lightOptions) {
+            if (parser.isSet(*option))
+                return Rejection(
+                    QStringLiteral("The option --%1 belongs to --light.").arg(option->names().constFirst()));
+        }
+        return line;
+    }
+    for (const QCommandLineOption* option : lightOptions) {
+        if (parser.values(*option).size() > 1)
+            return Rejection(
+                QStringLiteral("The option --%1 is given more than once.").arg(option->names().constFirst()));
+    }
+    if (!parser.isSet(place))
+        return Rejection(QStringLiteral("The option --light needs --place."));
+    line.action = TCommandLine::caLight;
+    // An option left out stays a null text, which tells it from one given empty.
+    const auto valueOf = [&parser](const QCommandLineOption& option) {
+        if (!parser.isSet(option))
+            return QString();
+        const QString value = parser.value(option);
+        return value.isNull() ? QStringLiteral("") : value;
+    };
+    line.light.Place = valueOf(place);
+    line.light.Date = valueOf(date);
+    line.light.Days = valueOf(days);
+    line.light.Zone = valueOf(zone);
+    line.light.Format = valueOf(format);
     return line;
 }

@@ -1,12 +1,14 @@
 #pragma once
-// The program's command line: help, version, and another settings file. Started without
-// options, the program behaves as it always has.
+// The program's command line: help, version, another settings file, and the light of a place
+// printed without a window. Started without options, the program behaves as it always has.
+
+#include "cli/lightrequest.h"
 
 #include <QString>
 #include <QStringList>
 
 struct TCommandLine {
-    enum TAction { caStart, caShowHelp, caShowVersion, caReject };
+    enum TAction { caStart, caShowHelp, caShowVersion, caReject, caLight };
 
     TAction action = caStart;
     // The absolute path of the settings file the user asked for; empty for the usual one.
@@ -14,9 +16,12 @@ struct TCommandLine {
     // The help or version text for standard output, or the reason of a rejection for standard
     // error; ends with a line break.
     QString message;
+    // With caLight: the options of --light as typed (cli/lightcommand.h reads them); its
+    // SettingsFile is left to the caller, which knows the usual one.
+    TLightRequest light = {};
 
     // What the process returns when it ends without starting: 0 after help or version, 2 for
-    // a command line it cannot follow.
+    // a command line it cannot follow; the light's own exit code is its command's.
     int exitCode() const { return action == caReject ? 2 : 0; }
 };
 

@@ -5,6 +5,7 @@
 #include "app/commandline.h"
 #include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
+#include "cli/lightcommand.h"
 #include "controls/clock.h"
 #include "controls/guard.h"
 #include "controls/modalview.h"
@@ -20,6 +21,7 @@
 #include "texts/appinfo.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +46,20 @@ int Answer(const TCommandLine& line)
     return line.exitCode();
 }
 
+// The light of a place, printed without a display; the application object only tells the
+// settings file's usual folder.
+int PrintLight(int argc, char** argv, const TCommandLine& line)
+{
+    QCoreApplication app(argc, argv);
+    TLightRequest request = line.light;
+    request.SettingsFile = SettingsFileName(line.settingsFile);
+    const TSystemClock clock;
+    const TLightAnswer answer = RunLightCommand(request, clock);
+    std::fputs(answer.Output.toUtf8().constData(), stdout);
+    std::fputs(answer.Error.toUtf8().constData(), stderr);
+    return answer.ExitCode;
+}
+
 QStringList Arguments(int argc, char** argv)
 {
     QStringList arguments;
@@ -56,9 +72,11 @@ QStringList Arguments(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    // Help and version need no display. A command line refused here may still hold the
-    // toolkit's own options (-platform, -style), which only the application object takes out.
+    // Help, version and the light need no display. A command line refused here may still hold
+    // the toolkit's own options (-platform, -style), which only the application object takes out.
     const TCommandLine early = ParseCommandLine(Arguments(argc, argv));
+    if (early.action == TCommandLine::caLight)
+        return PrintLight(argc, argv, early);
     if (early.action == TCommandLine::caShowHelp || early.action == TCommandLine::caShowVersion)
         return Answer(early);
     if (early.action == TCommandLine::caReject && !graphicalSessionAvailable())

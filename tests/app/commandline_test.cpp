@@ -39,6 +39,25 @@ const TAnswerCase AnswerCases[] = {
      2,
      "folder of the settings file '/nowhere/at/all/x.ini' does not exist"},
     {"SettingsIsAFolder", {"--settings", "/"}, TCommandLine::caReject, 2, "'/' is a folder"},
+    {"HelpListsTheLight", {"--help"}, TCommandLine::caShowHelp, 0, "--light"},
+    {"HelpListsThePlace", {"--help"}, TCommandLine::caShowHelp, 0, "--place <place>"},
+    {"HelpListsTheFormats", {"--help"}, TCommandLine::caShowHelp, 0, "text (default, in your language) or csv"},
+    {"HelpBeforeLight", {"--light", "--help"}, TCommandLine::caShowHelp, 0, "--zone <zone>"},
+    {"LightWithoutPlace", {"--light", "--days", "3"}, TCommandLine::caReject, 2, "--light needs --place"},
+    {"PlaceWithoutLight", {"--place", "52.52,13.405"}, TCommandLine::caReject, 2, "--place belongs to --light"},
+    {"FormatWithoutLight", {"--format", "csv"}, TCommandLine::caReject, 2, "--format belongs to --light"},
+    {"PlaceAtTheEnd", {"--light", "--place"}, TCommandLine::caReject, 2, "Missing value after '--place'"},
+    {"DateBeforeAnOption",
+     {"--light", "--place", "Berlin", "--date", "--days", "2"},
+     TCommandLine::caReject,
+     2,
+     "Missing value after '--date'"},
+    {"ZoneTwice",
+     {"--light", "--place", "Berlin", "--zone", "UTC", "--zone", "Europe/Berlin"},
+     TCommandLine::caReject,
+     2,
+     "--zone is given more than once"},
+    {"LightWithAFile", {"--light", "--place", "Berlin", "x.csv"}, TCommandLine::caReject, 2, "'x.csv'"},
 };
 
 class CommandLineAnswer : public testing::TestWithParam<TAnswerCase> {};
@@ -74,6 +93,20 @@ TEST(CommandLine, WithoutOptionsStartsWithTheUsualSettingsFile)
     EXPECT_TRUE(line.message.isEmpty());
 }
 
+TEST(CommandLine, LightCollectsItsOptionsAsTyped)
+{
+    const TCommandLine line =
+        ParseCommandLine(Arguments({"--light", "--place", "-33.87,151.2", "--days=3", "--format", "csv", "--zone="}));
+    ASSERT_EQ(line.action, TCommandLine::caLight) << qPrintable(line.message);
+    EXPECT_EQ(line.exitCode(), 0);
+    EXPECT_EQ(line.light.Place, "-33.87,151.2") << "a negative latitude is a value, not an option";
+    EXPECT_EQ(line.light.Days, "3");
+    EXPECT_EQ(line.light.Format, "csv");
+    EXPECT_TRUE(line.light.Zone.isEmpty() && !line.light.Zone.isNull()) << "given empty, to be refused by name";
+    EXPECT_TRUE(line.light.Date.isNull()) << "left out: today there";
+    EXPECT_TRUE(line.settingsFile.isEmpty());
+}
+
 class CommandLineSettings : public testing::Test {
 protected:
     void TearDown() override { QDir::setCurrent(FStartFolder); }
@@ -90,6 +123,15 @@ TEST_F(CommandLineSettings, NamesAFileThatNeedNotExistYet)
         EXPECT_EQ(line.action, TCommandLine::caStart) << qPrintable(line.message);
         EXPECT_EQ(line.settingsFile, file);
     }
+}
+
+TEST_F(CommandLineSettings, LightKeepsTheSettingsFileItWasGiven)
+{
+    const QString file = FFolder.filePath("places.ini");
+    const TCommandLine line = ParseCommandLine(Arguments({"--settings", file, "--light", "--place", "Studio"}));
+    EXPECT_EQ(line.action, TCommandLine::caLight) << qPrintable(line.message);
+    EXPECT_EQ(line.settingsFile, file);
+    EXPECT_EQ(line.light.Place, "Studio");
 }
 
 TEST_F(CommandLineSettings, RelativeNameIsTakenFromTheFolderTheProgramStartsIn)
