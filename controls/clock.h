@@ -44,7 +44,9 @@ public:
     {}
     TClockTime localNow() const override { return FNow; }
     int utcBiasMinutes() const override { return FBias; }
-    QTimeZone zone() const override { return QTimeZone(-FBias * 60); }
+    // A zone of fixed offset -bias, unless a test names one with summer time.
+    QTimeZone zone() const override { return FZone.isValid() ? FZone : QTimeZone(-FBias * 60); }
+    void setZone(const QTimeZone& zone) { FZone = zone; }
     void set(TClockTime now) { FNow = now; }
     void advanceSeconds(double seconds) { FNow += seconds / astro::SecondsPerDay; }
     void setBias(int biasMinutes) { FBias = biasMinutes; }
@@ -52,4 +54,5 @@ public:
 private:
     TClockTime FNow;
     int FBias;
+    QTimeZone FZone;
 };

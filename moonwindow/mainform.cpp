@@ -75,7 +75,7 @@ TMainForm::TMainForm(TFrmMain& calculator, const TClock& clock, const QString& s
       Moon(clock),
       FCalculator(calculator),
       FClock(clock),
-      FShownClock(clock),
+      FAlmanacClock(clock),
       FSettingsFile(settingsFile),
       FJulian(std::make_unique<Tfrm_julian>(clock)),
       FJewish(std::make_unique<Tfrm_jewish>(clock)),
@@ -116,6 +116,8 @@ void TMainForm::bindHandlers()
     mnu_rot_north.onClick = [this] { mnu_rotate_Click(mnu_rot_north); };
     mnu_rot_south.onClick = [this] { mnu_rotate_Click(mnu_rot_south); };
     mnu_color.onClick = [this] { mnu_colorClick(); };
+    for (TMenuItem* item : {&mnu_times_place, &mnu_times_computer, &mnu_times_utc})
+        item->onClick = [this, item] { mnu_times_Click(*item); };
     mnu_locations.onClick = [this] { mnu_locationsClick(); };
     mnu_more.onClick = [this] { mnu_moreClick(); };
     mnu_help_item.onClick = [this] { mnu_help_itemClick(); };
@@ -129,6 +131,10 @@ void TMainForm::connectWindows(Tfrm_more* more, Tfrm_locations* locations, Tfrm_
     FMore = more;
     FLocations = locations;
     FUtc = utc;
+    if (FMore) {
+        FMore->UseAlmanacClock(&FAlmanacClock);
+        FMore->SetTimesShown(FTimesShown);
+    }
 }
 
 // ---- Creation ----
@@ -136,8 +142,7 @@ void TMainForm::connectWindows(Tfrm_more* more, Tfrm_locations* locations, Tfrm_
 void TMainForm::FormCreate()
 {
     LocalizeAndArrange();
-    const astro::TDateTime now = FClock.localNow();
-    FShownClock.setBase(now, now);
+    FAlmanacClock.setUniversal(FClock.universalNow());
     mnu_tray.setVisible(true);
     ReadOptions();
     DrawCompass();
@@ -158,6 +163,10 @@ void TMainForm::ReadOptions()
     mnu_rot_south.setChecked(options.rotate == 180);
     mnu_rot_north.setChecked(options.rotate == 0);
     mnu_color.setChecked(options.color);
+    FTimesShown = ReadTimesShown(FSettingsFile);
+    mnu_times_place.setChecked(FTimesShown == tsPlace);
+    mnu_times_computer.setChecked(FTimesShown == tsComputer);
+    mnu_times_utc.setChecked(FTimesShown == tsUtc);
 }
 
 void TMainForm::FormClose()
@@ -200,6 +209,7 @@ void TMainForm::SetCaptions()
         {&mnu_julian, 42023}, {&mnu_utc, 42024},       {&mnu_jewish, 42075},    {&mnu_locations, 42060},
         {&mnu_rotate, 42084}, {&mnu_rot_north, 42085}, {&mnu_rot_south, 42086}, {&mnu_color, 42087},
         {&mnu_more, 42025},   {&mnu_help, 42026},      {&mnu_about, 42027},     {&mnu_timezone, 42028},
+        {&mnu_times, 42176},  {&mnu_times_place, 42177}, {&mnu_times_computer, 42178}, {&mnu_times_utc, 42179},
     };
     for (const auto& entry : items)
         entry.item->setCaption(LocalString(entry.id));
@@ -247,12 +257,19 @@ void TMainForm::ShowValue(TLabel& calculatorLabel, TLabel& ownLabel, const QStri
     ownLabel.setText(text);
 }
 
+astro::TDateTime TMainForm::ShownTime() const
+{
+    return TPlaceZone(FClock.zone()).localTime(ShownUniversalTime());
+}
+
 void TMainForm::TimerTimer()
 {
-    const int bias = GetUtcBias();
-    const astro::TDateTime shown = ShownTime();
-    ShowValue(FCalculator.sun.val_local, val_local, fastMode() ? QString() : LocalTimeText(shown, bias));
-    const astro::TDateTime ut = FClock.universalTime(shown);
+    const astro::TDateTime ut = ShownUniversalTime();
+    // The computer's clock at the shown instant, with that instant's offset: a summer instant
+    // shown in winter has the summer offset.
+    const TPlaceZone computer(FClock.zone());
+    ShowValue(FCalculator.sun.val_local, val_local,
+              fastMode() ? QString() : LocalTimeText(computer.localTime(ut), computer.offsetSecondsAt(ut)));
     ShowValue(FCalculator.sun.val_utc, val_utc, DateTimeText(ut));
     ShowValue(FCalculator.sun.val_julian, val_julian, Fixed(astro::DateTimeToJulian(ut), 12, 5));
     ShowPhases(ut);
@@ -310,9 +327,10 @@ int TMainForm::ShowMoonAndSunValues(const astro::TMoonAndSun& bodies)
     return percent;
 }
 
-QString TMainForm::LocalTimeText(astro::TDateTime shown, int bias) const
+QString TMainForm::LocalTimeText(astro::TDateTime shown, int offsetSeconds) const
 {
-    return DateTimeText(shown) + QStringLiteral(" = UTC plus ") + UtcOffsetHoursText(bias) + QStringLiteral(" hours");
+    return DateTimeText(shown) + QStringLiteral(" = UTC plus ") + UtcOffsetHoursText(-offsetSeconds / 60) +
+           QStringLiteral(" hours");
 }
 
 QString TMainForm::MoonDistanceText(double kilometres) const
@@ -346,10 +364,10 @@ QStringList TMainForm::WidestValueTexts() const
 {
     // A bias whose offset has a sign, two digits and a fraction; the farthest moon and sun; the
     // oldest moon; the azimuth with three digits.
-    constexpr int WidestBias = 630;
+    constexpr int WidestOffsetSeconds = -630 * 60;
     QStringList texts;
     for (astro::TDateTime day : OneDayOfEveryMonth())
-        texts << LocalTimeText(day, WidestBias) << DateTimeText(day);
+        texts << LocalTimeText(day, WidestOffsetSeconds) << DateTimeText(day);
     texts << AgeText(29.999) << PhaseText(100) << MoonDistanceText(406720) << SunDistanceText(1.0167)
           << SubtendText(2011) << AzimuthText(359) << ElevationText(-89) << QStringLiteral("Night time");
     return texts;
@@ -448,16 +466,24 @@ void TMainForm::mnu_copyClick()
     onCopyPicture(onGrabClientArea());
 }
 
+// The clock goes on from the instant shown now, at the other speed.
 void TMainForm::mnu_fastClick()
 {
     mnu_fast.setChecked(!mnu_fast.checked());
-    FShownClock.setFast(mnu_fast.checked());
+    FAlmanacClock.setFast(mnu_fast.checked());
+    TimerTimer();
 }
 
+// Stop freezes the almanac's instant for every window that reads it (the timer goes on, so
+// that a set time still shows at once); Run goes on from it.
 void TMainForm::mnu_stopClick()
 {
-    Timer.setEnabled(!Timer.enabled());
-    mnu_stop.setCaption(Timer.enabled() ? QStringLiteral("&Stop") : QStringLiteral("&Run"));
+    if (FAlmanacClock.stopped())
+        FAlmanacClock.run();
+    else
+        FAlmanacClock.stop();
+    mnu_stop.setCaption(FAlmanacClock.stopped() ? QStringLiteral("&Run") : QStringLiteral("&Stop"));
+    TimerTimer();
 }
 
 void TMainForm::SetTime(TSetTimeDialog& dialog)
@@ -465,13 +491,10 @@ void TMainForm::SetTime(TSetTimeDialog& dialog)
     dialog.FValue = ShownUniversalTime();
     if (dialog.ShowModal() != TModalResult::OK)
         return;
-    const astro::TDateTime now = FClock.localNow();
-    const astro::TDateTime shown = FClock.localTime(dialog.FValue);
-    FShownClock.setShown(shown);
+    FAlmanacClock.setUniversal(dialog.FValue);
     TimerTimer();
-    // The More Data window runs at normal speed from the same instant.
     if (FMore)
-        FMore->SetClockBase(now, shown);
+        FMore->LocationChange();
 }
 
 void TMainForm::mnu_utcClick()
@@ -494,6 +517,17 @@ void TMainForm::mnu_rotate_Click(const TMenuItem& sender)
     mnu_rot_south.setChecked(Moon.rotation() == rot_180);
     FLastPercent = NoPercent;
     TimerTimer();
+}
+
+void TMainForm::mnu_times_Click(const TMenuItem& sender)
+{
+    FTimesShown = &sender == &mnu_times_computer ? tsComputer : &sender == &mnu_times_utc ? tsUtc : tsPlace;
+    mnu_times_place.setChecked(FTimesShown == tsPlace);
+    mnu_times_computer.setChecked(FTimesShown == tsComputer);
+    mnu_times_utc.setChecked(FTimesShown == tsUtc);
+    WriteTimesShown(FSettingsFile, FTimesShown);
+    if (FMore)
+        FMore->SetTimesShown(FTimesShown);
 }
 
 void TMainForm::mnu_colorClick()

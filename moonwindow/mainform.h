@@ -4,13 +4,14 @@
 // into its own labels once per tick, and offers the menus that set the clock, turn and colour
 // the moon, and hide the program into the notification area.
 
+#include "almanac/almanacclock.h"
+#include "almanac/timesshown.h"
 #include "astro/phases.h"
 #include "astro/sun.h"
 #include "astro/types.h"
 #include "controls/button.h"
 #include "controls/edit.h"
 #include "controls/image.h"
-#include "controls/shownclock.h"
 #include "controls/timer.h"
 #include "controls/window.h"
 #include "moonpicture/moon.h"
@@ -125,6 +126,11 @@ public:
     CONTROL(TMenuItem, mnu_rot_north, QStringLiteral("&Northern Hemisphere"));
     CONTROL(TMenuItem, mnu_rot_south, QStringLiteral("&Southern Hemisphere"));
     CONTROL(TMenuItem, mnu_color, QStringLiteral("&Colorize Moon"));
+    // Which clock the times of a place are shown on; one of the three is checked.
+    CONTROL(TMenuItem, mnu_times, QStringLiteral("&Times"));
+    CONTROL(TMenuItem, mnu_times_place, QStringLiteral("&Place's time"));
+    CONTROL(TMenuItem, mnu_times_computer, QStringLiteral("&Computer's time"));
+    CONTROL(TMenuItem, mnu_times_utc, QStringLiteral("&Universal time (UTC)"));
     CONTROL(TMenuItem, mnu_locations, QStringLiteral("Edit &Locations"));
     CONTROL(TMenuItem, mnu_more, QStringLiteral("&More Data"));
     CONTROL(TMenuItem, mnu_help, QStringLiteral("&Help"));
@@ -157,6 +163,7 @@ public:
     void mnu_jewishClick();
     void mnu_rotate_Click(const TMenuItem& sender);
     void mnu_colorClick();
+    void mnu_times_Click(const TMenuItem& sender);
     void mnu_locationsClick();
     void mnu_moreClick();
     void mnu_help_itemClick();
@@ -164,11 +171,13 @@ public:
     void mnu_aboutClick();
 
     // ---- State ----
-    // The shown local time now (TDateTime) and the universal time belonging to it.
-    astro::TDateTime ShownTime() const { return FShownClock.localNow(); }
-    astro::TDateTime ShownUniversalTime() const { return FShownClock.universalNow(); }
-    bool fastMode() const { return FShownClock.fast(); }
-    const TShownClock& shownClock() const { return FShownClock; }
+    // The shown instant (universal time) and the computer's local time of it (TDateTime).
+    astro::TDateTime ShownUniversalTime() const { return FAlmanacClock.universalNow(); }
+    astro::TDateTime ShownTime() const;
+    bool fastMode() const { return FAlmanacClock.fast(); }
+    // The program's one almanac clock, which every window reads.
+    const TAlmanacClock& almanacClock() const { return FAlmanacClock; }
+    TTimesShown timesShown() const { return FTimesShown; }
     // The help document, or empty when none was found at creation.
     QString helpFile() const { return FHelpFile; }
     // Where the labels of this window were placed by LocalizeAndArrange.
@@ -214,7 +223,7 @@ private:
     void ReadOptions();
     void SetTime(TSetTimeDialog& dialog);
     void ShowValue(TLabel& calculatorLabel, TLabel& ownLabel, const QString& text);
-    QString LocalTimeText(astro::TDateTime shown, int bias) const;
+    QString LocalTimeText(astro::TDateTime shown, int offsetSeconds) const;
     QString MoonDistanceText(double kilometres) const;
     QString SunDistanceText(double astronomicalUnits) const;
     QString AgeText(double days) const;
@@ -231,7 +240,8 @@ private:
 
     TFrmMain& FCalculator;
     const TClock& FClock;
-    TShownClock FShownClock;
+    TAlmanacClock FAlmanacClock;
+    TTimesShown FTimesShown = tsPlace;
     const QString FSettingsFile;
     Tfrm_more* FMore = nullptr;
     Tfrm_locations* FLocations = nullptr;

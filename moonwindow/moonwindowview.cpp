@@ -133,6 +133,11 @@ void MoonWindowView::buildMenus()
     item(rotate, FForm.mnu_rot_south, true);
     options->addMenu(rotate);
     item(options, FForm.mnu_color, true);
+    QMenu* times = BindMenu(FForm.mnu_times, options);
+    item(times, FForm.mnu_times_place, true);
+    item(times, FForm.mnu_times_computer, true);
+    item(times, FForm.mnu_times_utc, true);
+    options->addMenu(times);
     options->addSeparator();
     item(options, FForm.mnu_locations);
     item(options, FForm.mnu_more);

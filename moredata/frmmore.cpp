@@ -1,5 +1,6 @@
 #include "moredata/frmmore.h"
 
+#include "almanac/locationzone.h"
 #include "astro/astro.h"
 #include "calculator/frmmain.h"
 #include "controls/numbers.h"
@@ -42,11 +43,11 @@ QString lunarEclipseText(astro::TEclipse type)
 }
 
 // The texts of a body's rise, transit and set; "---" where the event does not fall on the day.
-std::array<QString, 3> bodyTexts(const TBodyDayEvents& events)
+std::array<QString, 3> bodyTexts(const TBodyDayEvents& events, const TPlaceZone& zone)
 {
     std::array<QString, 3> texts;
     for (std::size_t i = 0; i < events.size(); ++i)
-        texts[i] = std::isnan(events[i]) ? NoEvent : EventTimeText(events[i]);
+        texts[i] = std::isnan(events[i]) ? NoEvent : EventTimeText(events[i], zone);
     return texts;
 }
 
@@ -70,7 +71,7 @@ Tfrm_more::Tfrm_more(TFrmMain& calculator, const TClock& clock, const QString& s
     : TWindow(QStringLiteral("More Data")),
       FCalculator(calculator),
       FClock(clock),
-      FShownClock(clock),
+      FOwnClock(clock),
       FSettingsFileName(settingsFileName)
 {
     cbx_location.onChange = [this] { cbx_locationChange(); };
@@ -82,8 +83,7 @@ Tfrm_more::Tfrm_more(TFrmMain& calculator, const TClock& clock, const QString& s
 
 void Tfrm_more::FormCreate()
 {
-    const double now = FClock.localNow();
-    FShownClock.setBase(now, now);
+    FTimesShown = ReadTimesShown(FSettingsFileName);
     LocalizeAndArrange();
     // Showing loads the locations and fills every value.
     Show();
@@ -132,7 +132,7 @@ void Tfrm_more::LocalizeAndArrange()
         {&lbl_goldenmorning, 42133}, {&lbl_sunriselight, 42134}, {&lbl_sunsetlight, 42135},
         {&lbl_goldenevening, 42133}, {&lbl_blueevening, 42132},  {&lbl_civildusk, 42136},
         {&lbl_nauticaldusk, 42137},  {&lbl_astrodusk, 42138},    {&lbl_moonriselight, 42139},
-        {&lbl_moonsetlight, 42140},
+        {&lbl_moonsetlight, 42140},  {&Label1, 42173},
     };
     for (const auto& caption : captions)
         caption.label->setText(LocalString(caption.id));
@@ -142,44 +142,77 @@ void Tfrm_more::LocalizeAndArrange()
         AnimalNames.append(LocalString(42106 + i));
 }
 
-double Tfrm_more::UniversalNow() const { return FShownClock.universalNow(); }
+double Tfrm_more::UniversalNow() const { return (FAlmanacClock ? *FAlmanacClock : FOwnClock).universalNow(); }
 
-void Tfrm_more::SetClockBase(double realBase, double shownBase) { FShownClock.setBase(realBase, shownBase); }
+void Tfrm_more::UseAlmanacClock(const TAlmanacClock* clock) { FAlmanacClock = clock; }
+
+void Tfrm_more::SetTimesShown(TTimesShown times)
+{
+    FTimesShown = times;
+    LocationChange();
+}
+
+const TLocation* Tfrm_more::SelectedLocation() const
+{
+    const int index = cbx_location.itemIndex();
+    if (!FLocations || index < 0 || index >= FLocations->size())
+        return nullptr;
+    return &FLocations->at(index);
+}
 
 void Tfrm_more::LocationChange()
 {
     const double u = UniversalNow();
-    const double today = std::floor(u);
+    const TLocation* place = SelectedLocation();
+    // The days are the place's own; without a place there is no day to speak of, and the
+    // year's events are shown in universal time.
+    const TPlaceZone zone = place ? PlaceZoneOf(*place) : TPlaceZone();
+    const TPlaceZone shown = ShownZone(FTimesShown, zone, FClock);
+    const TLocalDay today = zone.dayOf(u);
     if (FFollowClock)
-        dtp_day.assignDate(dateOfDay(today));
-    const double day = FFollowClock ? today : FChosenDay;
+        dtp_day.assignDate(dateOfDay(today.Number));
+    const TLocalDay day = FFollowClock ? today : zone.day(FChosenDay);
     // The events after an instant count from the shown day at the clock's time of day, which
     // is the clock's own instant while the window follows it.
-    const double instant = day + (u - today);
-    lblTimeBias.setText(UtcOffsetHoursText(GetUtcBias(FClock)) + QStringLiteral(" hours"));
+    const double instant = day.Start + (u - today.Start);
+    lblTimeBias.setText(ZoneLineText(zone, day));
     const TYearEvents events = YearEvents(instant);
-    ShowSeasons(events);
+    ShowSeasons(events, shown);
     for (TLabel* caption : {&lbl_spring, &lbl_summer, &lbl_autumn, &lbl_winter})
         caption->setHint(QString());
-    ShowOrbitEvents(events);
-    ShowEclipses(events);
+    ShowOrbitEvents(events, shown);
+    ShowEclipses(events, shown);
     ShowFeasts(events);
     ClearDayValues();
 
-    const int index = cbx_location.itemIndex();
-    if (index == -1)
+    if (!place) {
+        // With places stored but none picked the last one's coordinates stay, as the list
+        // shows no choice; with none stored the window says how to add one.
+        if (!FLocations || FLocations->isEmpty()) {
+            val_latitude.setText(LocalString(42174));
+            val_longitude.setText(QString());
+        }
         return;
-    double latitude = 0;
-    double longitude = 0;
-    if (FLocations && index < FLocations->size()) {
-        latitude = FLocations->at(index).Latitude;
-        longitude = FLocations->at(index).Longitude;
     }
-    val_longitude.setText(AngleText(std::abs(longitude)) + u' ' + LocalString(longitude >= 0 ? 42078 : 42077));
-    val_latitude.setText(AngleText(std::abs(latitude)) + u' ' + LocalString(latitude >= 0 ? 42079 : 42080));
-    ShowSeasonHints(latitude);
-    ShowRiseTransitSet(std::trunc(u), day, latitude, longitude);
-    ShowLight(day, latitude, longitude);
+    val_longitude.setText(AngleText(std::abs(place->Longitude)) + u' ' +
+                          LocalString(place->Longitude >= 0 ? 42078 : 42077));
+    val_latitude.setText(AngleText(std::abs(place->Latitude)) + u' ' + LocalString(place->Latitude >= 0 ? 42079 : 42080));
+    ShowSeasonHints(place->Latitude);
+    ShowRiseTransitSet(today, day, *place, shown);
+    ShowLight(day, *place, shown);
+}
+
+// "Europe/Berlin, UTC+2 on 21 June 2027": the offset of the shown day, taken at its noon.
+QString Tfrm_more::ZoneLineText(const TPlaceZone& zone, const TLocalDay& day) const
+{
+    const double noon = day.empty() ? day.Start : (day.Start + day.End) / 2;
+    QString text = ReplaceAll(QStringLiteral("%1%"), zone.id(), LocalString(42175));
+    text = ReplaceAll(QStringLiteral("%2%"), UtcOffsetText(zone.offsetSecondsAt(noon)), text);
+    try {
+        return ReplaceAll(QStringLiteral("%3%"), DateText(day.Number), text);
+    } catch (const astro::EAstroError&) {
+        return zone.id();
+    }
 }
 
 void Tfrm_more::dtp_dayChange()
@@ -189,7 +222,7 @@ void Tfrm_more::dtp_dayChange()
         FChosenDay = astro::CalendarToDateTime(date.year(), date.month(), date.day());
     } catch (const astro::EConvertError&) {
         // A day the calendar skipped: the field goes back to the day still shown.
-        dtp_day.assignDate(dateOfDay(FFollowClock ? std::floor(UniversalNow()) : FChosenDay));
+        dtp_day.assignDate(dateOfDay(FFollowClock ? ShownDayNumber() : FChosenDay));
         throw;
     }
     FFollowClock = false;
@@ -208,12 +241,18 @@ void Tfrm_more::cbx_locationChange()
     FCalculator.sun.FollowMoreDataLocation(cbx_location.itemIndex());
 }
 
-void Tfrm_more::ShowSeasons(const TYearEvents& events)
+double Tfrm_more::ShownDayNumber() const
+{
+    const TLocation* place = SelectedLocation();
+    return (place ? PlaceZoneOf(*place) : TPlaceZone()).dayOf(UniversalNow()).Number;
+}
+
+void Tfrm_more::ShowSeasons(const TYearEvents& events, const TPlaceZone& shown)
 {
     QString texts[4];
     try {
         for (int i = 0; i < 4 && events.Seasons; ++i)
-            texts[i] = EventTimeText((*events.Seasons)[i]);
+            texts[i] = EventTimeText((*events.Seasons)[i], shown);
     } catch (const astro::EAstroError&) {
     }
     if (!events.Seasons || texts[3].isEmpty())
@@ -236,19 +275,19 @@ void Tfrm_more::ShowSeasonHints(double latitude)
     lbl_winter.setHint(LocalString(north ? 42072 : 42070));
 }
 
-void Tfrm_more::ShowOrbitEvents(const TYearEvents& events)
+void Tfrm_more::ShowOrbitEvents(const TYearEvents& events, const TPlaceZone& shown)
 {
-    val_perigee.setText(EventTimeText(events.Perigee));
-    val_apogee.setText(EventTimeText(events.Apogee));
-    val_perihel.setText(EventTimeText(events.Perihelion));
-    val_aphel.setText(EventTimeText(events.Aphelion));
+    val_perigee.setText(EventTimeText(events.Perigee, shown));
+    val_apogee.setText(EventTimeText(events.Apogee, shown));
+    val_perihel.setText(EventTimeText(events.Perihelion, shown));
+    val_aphel.setText(EventTimeText(events.Aphelion, shown));
 }
 
-void Tfrm_more::ShowEclipses(const TYearEvents& events)
+void Tfrm_more::ShowEclipses(const TYearEvents& events, const TPlaceZone& shown)
 {
-    val_suneclipse.setText(EventTimeText(events.SolarEclipse));
+    val_suneclipse.setText(EventTimeText(events.SolarEclipse, shown));
     typ_suneclipse.setText(solarEclipseText(events.SolarType));
-    val_mooneclipse.setText(EventTimeText(events.LunarEclipse));
+    val_mooneclipse.setText(EventTimeText(events.LunarEclipse, shown));
     typ_mooneclipse.setText(lunarEclipseText(events.LunarType));
 }
 
@@ -271,37 +310,43 @@ void Tfrm_more::ShowFeasts(const TYearEvents& events)
     });
 }
 
-// The calculator's page shows today's times, this window those of its day.
-void Tfrm_more::ShowRiseTransitSet(double today, double day, double latitude, double longitude)
+// The calculator's page shows today's times, this window those of its day; both are the
+// place's local days.
+void Tfrm_more::ShowRiseTransitSet(const TLocalDay& today, const TLocalDay& day, const TLocation& place,
+                                   const TPlaceZone& shown)
 {
-    const TDayEvents todays = DayEvents(today, latitude, longitude);
+    const TDayEvents todays = DayEventsBetween(today.Start, today.End, place.Latitude, place.Longitude);
     showTexts({&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset},
-              bodyTexts(todays.Moon));
+              bodyTexts(todays.Moon, shown));
     showTexts({&FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset},
-              bodyTexts(todays.Sun));
-    const TDayEvents days = day == today ? todays : DayEvents(day, latitude, longitude);
-    showTexts({&val_moonrise, &val_moontransit, &val_moonset}, bodyTexts(days.Moon));
-    showTexts({&val_sunrise, &val_suntransit, &val_sunset}, bodyTexts(days.Sun));
+              bodyTexts(todays.Sun, shown));
+    const TDayEvents days = day.Number == today.Number
+                                ? todays
+                                : DayEventsBetween(day.Start, day.End, place.Latitude, place.Longitude);
+    showTexts({&val_moonrise, &val_moontransit, &val_moonset}, bodyTexts(days.Moon, shown));
+    showTexts({&val_sunrise, &val_suntransit, &val_sunset}, bodyTexts(days.Sun, shown));
 }
 
-void Tfrm_more::ShowLight(double day, double latitude, double longitude)
+void Tfrm_more::ShowLight(const TLocalDay& day, const TLocation& place, const TPlaceZone& shown)
 {
     TLabel* const morningRows[] = {&val_astrodawn,   &val_nauticaldawn,  &val_civildawn,
                                    &val_bluemorning, &val_goldenmorning, &val_sunriselight};
     TLabel* const eveningRows[] = {&val_astrodusk,   &val_nauticaldusk,  &val_civildusk,
                                    &val_blueevening, &val_goldenevening, &val_sunsetlight};
     try {
-        const astro::TDayLight light = astro::DayLight(day, latitude, longitude);
+        if (day.empty())
+            return;
+        const astro::TDayLight light = astro::DayLightBetween(day.Start, day.End, place.Latitude, place.Longitude);
         for (const bool morning : {true, false}) {
-            const TSunLightTexts texts = SunLightTexts(morning ? light.Morning : light.Evening, morning);
+            const TSunLightTexts texts = SunLightTexts(morning ? light.Morning : light.Evening, morning, shown);
             TLabel* const* rows = morning ? morningRows : eveningRows;
             const QString* values[] = {&texts.Astronomical, &texts.Nautical,   &texts.Civil,
                                        &texts.BlueHour,     &texts.GoldenHour, &texts.Horizon};
             for (int i = 0; i < 6; ++i)
                 rows[i]->setText(*values[i]);
         }
-        val_moonriselight.setText(MoonLightText(light.Moonrise, true));
-        val_moonsetlight.setText(MoonLightText(light.Moonset, false));
+        val_moonriselight.setText(MoonLightText(light.Moonrise, true, shown));
+        val_moonsetlight.setText(MoonLightText(light.Moonset, false, shown));
     } catch (const astro::EAstroError&) {
         for (TLabel* row : morningRows)
             row->setText(LocalString(42050));

@@ -4,12 +4,14 @@
 // until the user picks another. Today's rise, transit and set times also go to the
 // calculator's sun-and-moon page, whichever day this window shows.
 
+#include "almanac/almanacclock.h"
+#include "almanac/placezone.h"
+#include "almanac/timesshown.h"
 #include "controls/button.h"
 #include "controls/clock.h"
 #include "controls/dateedit.h"
 #include "controls/edit.h"
 #include "controls/list.h"
-#include "controls/shownclock.h"
 #include "controls/timer.h"
 #include "controls/window.h"
 #include "locations/location.h"
@@ -40,7 +42,7 @@ public:
     CONTROL(TLabel, val_latitude);
     CONTROL(TLabel, val_longitude);
 
-    // The day shown, in the historical calendar (universal time). The last year is left out:
+    // The day shown, in the historical calendar: the place's local day. The last year is left out:
     // the next events after a day of it fall beyond the calendar's end.
     CONTROL(TLabel, lbl_day);
     CONTROL(TDateEdit, dtp_day, QDate(100, 1, 1), QDate(9998, 12, 31));
@@ -121,7 +123,7 @@ public:
     CONTROL(TLabel, val_moonriselight);
     CONTROL(TLabel, val_moonsetlight);
 
-    CONTROL(TLabel, Label1, QStringLiteral("Local time is UTC plus"));
+    CONTROL(TLabel, Label1, QStringLiteral("Time zone:"));
     CONTROL(TLabel, lblTimeBias);
     // Runs LocationChange every 65.535 s, shown or not.
     CONTROL(TTimer, Timer, 65535);
@@ -147,30 +149,40 @@ public:
     // the copy was loaded survive. Then releases the copy.
     void SaveAndReleaseLocations();
 
-    // The moon window's clock base after the user set a time there: the platform clock reading
-    // (local time) at that moment and the local time then shown. This window's instant then
-    // runs at normal speed from the set time.
-    void SetClockBase(double realBase, double shownBase);
+    // The almanac clock this window reads from now on (the moon window's); until one is given
+    // and after null, a clock of its own that shows the platform's time.
+    void UseAlmanacClock(const TAlmanacClock* clock);
+    // Shows the times on the place's clock, the computer's or in universal time from now on.
+    void SetTimesShown(TTimesShown times);
+    TTimesShown TimesShown() const { return FTimesShown; }
 
     // The current instant in universal time (TDateTime).
     double UniversalNow() const;
+    // The location picked in the list; null when there is none.
+    const TLocation* SelectedLocation() const;
     // The window's copy of the stored locations; null until first shown and after release.
     const TLocationList* Locations() const { return FLocations.get(); }
 
 private:
-    void ShowSeasons(const TYearEvents& events);
+    void ShowSeasons(const TYearEvents& events, const TPlaceZone& shown);
     void ShowSeasonHints(double latitude);
-    void ShowOrbitEvents(const TYearEvents& events);
-    void ShowEclipses(const TYearEvents& events);
+    void ShowOrbitEvents(const TYearEvents& events, const TPlaceZone& shown);
+    void ShowEclipses(const TYearEvents& events, const TPlaceZone& shown);
     void ShowFeasts(const TYearEvents& events);
-    void ShowRiseTransitSet(double today, double day, double latitude, double longitude);
-    void ShowLight(double day, double latitude, double longitude);
+    void ShowRiseTransitSet(const TLocalDay& today, const TLocalDay& day, const TLocation& place,
+                            const TPlaceZone& shown);
+    void ShowLight(const TLocalDay& day, const TLocation& place, const TPlaceZone& shown);
     void ClearDayValues();
+    QString ZoneLineText(const TPlaceZone& zone, const TLocalDay& day) const;
+    // The place's local day number of the clock's instant.
+    double ShownDayNumber() const;
 
     TFrmMain& FCalculator;
     const TClock& FClock;
-    // Runs at normal speed only.
-    TShownClock FShownClock;
+    // Used until the moon window hands over the program's almanac clock.
+    TAlmanacClock FOwnClock;
+    const TAlmanacClock* FAlmanacClock = nullptr;
+    TTimesShown FTimesShown = tsPlace;
     const QString FSettingsFileName;
     std::unique_ptr<TLocationList> FLocations;
     bool FFollowClock = true;

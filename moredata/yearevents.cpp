@@ -3,6 +3,7 @@
 #include "astro/apsides.h"
 #include "astro/calendar.h"
 #include "astro/chinese_calendar.h"
+#include "astro/dayinterval.h"
 #include "astro/errors.h"
 #include "astro/feasts.h"
 #include "astro/riseset.h"
@@ -91,4 +92,21 @@ TDayEvents DayEvents(double day, double latitude, double longitude)
 {
     return {BodyEvents({astro::SunRiseTime, astro::SunTransitTime, astro::SunSetTime}, day, latitude, longitude),
             BodyEvents({astro::MoonRiseTime, astro::MoonTransitTime, astro::MoonSetTime}, day, latitude, longitude)};
+}
+
+TDayEvents DayEventsBetween(TDateTime start, TDateTime end, double latitude, double longitude)
+{
+    TDayEvents events{{NAN, NAN, NAN}, {NAN, NAN, NAN}};
+    const astro::TRiseSetEvent order[] = {astro::rsRise, astro::rsTransit, astro::rsSet};
+    for (const bool isSun : {true, false}) {
+        TBodyDayEvents& body = isSun ? events.Sun : events.Moon;
+        for (std::size_t i = 0; i < body.size(); ++i) {
+            try {
+                if (const auto t = astro::RiseTransitSetBetween(isSun, order[i], start, end, latitude, longitude))
+                    body[i] = *t;
+            } catch (const astro::EAstroError&) {
+            }
+        }
+    }
+    return events;
 }

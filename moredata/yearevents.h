@@ -42,3 +42,7 @@ struct TDayEvents {
 // at latitude (degrees, north positive) and longitude (degrees, west positive). A failing
 // event ends its body's block: it and the events after it stay NaN.
 TDayEvents DayEvents(double day, double latitude, double longitude);
+
+// The same for the span [start, end) of universal time, a place's local day: each event the
+// first of its kind in the span, NaN where there is none.
+TDayEvents DayEventsBetween(astro::TDateTime start, astro::TDateTime end, double latitude, double longitude);

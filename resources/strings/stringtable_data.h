@@ -1,5 +1,5 @@
 #pragma once
-// The almanac windows' string table: numbers 42000..42172 in German, English and Thai.
+// The almanac windows' string table: numbers 42000..42181 in German, English and Thai.
 // Looked up by LocalString (texts/stringtable.h); keep the rows in number order.
 
 struct TStringTableEntry {
@@ -210,4 +210,15 @@ inline constexpr TStringTableEntry StringTable[] = {
     {42170, "WNW", "WNW", "WNW"},
     {42171, "NW", "NW", "NW"},
     {42172, "NNW", "NNW", "NNW"},
+    // The place's clock
+    {42173, "Zeitzone:", "Time zone:", "เขตเวลา:"},
+    {42174, "Kein Ort: fügen Sie einen unter Optionen > Orte bearbeiten hinzu",
+     "No location: add one in Options > Edit Locations", "ไม่มีสถานที่: เพิ่มได้ที่ ตัวเลือก > แก้ไขสถานที่"},
+    {42175, "%1%, %2% am %3%", "%1%, %2% on %3%", "%1%, %2% วันที่ %3%"},
+    {42176, "&Zeiten", "&Times", "เวลา (&T)"},
+    {42177, "Zeit des &Ortes", "&Place's time", "เวลาของสถานที่ (&P)"},
+    {42178, "Zeit des &Computers", "&Computer's time", "เวลาของคอมพิวเตอร์ (&C)"},
+    {42179, "&Weltzeit (UTC)", "&Universal time (UTC)", "เวลาสากล (UTC) (&U)"},
+    {42180, "%1%, von %2%, %3% km", "%1%, from %2%, %3% km", "%1%, จาก %2%, %3% กม."},
+    {42181, "Unbekannte Zeitzone %1%", "Unknown time zone %1%", "ไม่รู้จักเขตเวลา %1%"},
 };

@@ -63,19 +63,31 @@ TEST_F(MoonWindowTest, FastModeAdvancesOneHourPerRealSecondAndLeavesTheLocalTime
     EXPECT_EQ(moon->val_local.text(), "");
 }
 
-TEST_F(MoonWindowTest, SwitchingFastModeRestartsFromTheClockBase)
+TEST_F(MoonWindowTest, SwitchingFastModeGoesOnFromTheShownInstant)
 {
     create(At(2026, 12, 7, 10), 0);
     clock->set(At(2026, 12, 7, 12));
     moon->mnu_fast.click();
     clock->advanceSeconds(2);
     // Two real seconds are two hours, give or take the clock's rounding times 3600.
-    EXPECT_NEAR(moon->ShownUniversalTime(), At(2026, 12, 7, 12), 1e-6);
+    EXPECT_NEAR(moon->ShownUniversalTime(), At(2026, 12, 7, 14), 1e-6);
     moon->mnu_fast.click();
     clock->advanceSeconds(5);
     moon->TimerTimer();
-    EXPECT_EQ(calculator->sun.val_utc.text(), "10:00:05 7 " + Month(12) + " 2026");
-    EXPECT_TRUE(calculator->sun.val_local.text().startsWith("10:00:05 7 " + Month(12) + " 2026 = UTC plus 0 hours"));
+    EXPECT_NEAR(moon->ShownUniversalTime(), At(2026, 12, 7, 14) + 5.0 / astro::SecondsPerDay, 1e-6);
+    EXPECT_TRUE(calculator->sun.val_local.text().startsWith("14:00:0"));
+    EXPECT_TRUE(calculator->sun.val_local.text().endsWith(Month(12) + " 2026 = UTC plus 0 hours"));
+}
+
+// In December in Berlin a summer instant is shown with the summer offset, not with today's.
+TEST_F(MoonWindowTest, TheLocalTimeHasTheOffsetOfTheShownInstant)
+{
+    create(At(2026, 12, 7, 10), -60);
+    clock->setZone(QTimeZone("Europe/Berlin"));
+    setUniversalTime(2027, 6, 21, 2, 43, 0);
+    EXPECT_EQ(moon->val_local.text(), "04:43:00 21 " + Month(6) + " 2027 = UTC plus 2 hours");
+    setUniversalTime(2027, 1, 21, 2, 43, 0);
+    EXPECT_EQ(moon->val_local.text(), "03:43:00 21 " + Month(1) + " 2027 = UTC plus 1 hours");
 }
 
 TEST_F(MoonWindowTest, LocalTimeNamesItsOffsetInTenthsOfHoursHalvesToEven)
@@ -357,13 +369,13 @@ TEST_F(MoonWindowTest, TheDialogOpensWithTheShownUniversalTime)
 TEST_F(MoonWindowTest, CancelChangesNothing)
 {
     create(At(2026, 12, 7, 10), 0);
-    const double shownBase = moon->shownClock().shownBase();
+    const double shown = moon->ShownUniversalTime();
     utc->onShowModal = [this] {
         utc->edt_year.setText("1999");
         return TModalResult::Cancel;
     };
     moon->mnu_utcClick();
-    EXPECT_EQ(moon->shownClock().shownBase(), shownBase);
+    EXPECT_EQ(moon->ShownUniversalTime(), shown);
     EXPECT_EQ(calculator->sun.val_utc.text(), "10:00:00 7 " + Month(12) + " 2026");
 }
 
@@ -393,15 +405,25 @@ TEST_F(MoonWindowTest, TheJulianDialogSetsTheTime)
 
 // ---- Menus ----
 
-TEST_F(MoonWindowTest, StopAndRunToggleTheWindowsTimer)
+TEST_F(MoonWindowTest, StopFreezesTheShownInstantInBothSpeedsAndRunGoesOnFromIt)
 {
     create(At(2026, 12, 7, 10), 0);
-    moon->mnu_stop.click();
-    EXPECT_FALSE(moon->Timer.enabled());
-    EXPECT_EQ(moon->mnu_stop.caption(), "&Run");
-    moon->mnu_stop.click();
-    EXPECT_TRUE(moon->Timer.enabled());
-    EXPECT_EQ(moon->mnu_stop.caption(), "&Stop");
+    const auto stopWaitAndRun = [this](const QString& afterASecond) {
+        moon->mnu_stop.click();
+        EXPECT_EQ(moon->mnu_stop.caption(), "&Run");
+        const QString frozen = calculator->sun.val_utc.text();
+        clock->advanceSeconds(10);
+        moon->TimerTimer();
+        EXPECT_EQ(calculator->sun.val_utc.text(), frozen);
+        moon->mnu_stop.click();
+        EXPECT_EQ(moon->mnu_stop.caption(), "&Stop");
+        clock->advanceSeconds(1);
+        moon->TimerTimer();
+        EXPECT_EQ(calculator->sun.val_utc.text(), afterASecond + Month(12) + " 2026");
+    };
+    stopWaitAndRun("10:00:01 7 ");
+    moon->mnu_fast.click();
+    stopWaitAndRun("11:00:01 7 ");
 }
 
 TEST_F(MoonWindowTest, SouthernHemisphereTwiceStaysSouthAndRebuildsTheTrayIcon)
@@ -569,8 +591,9 @@ TEST_F(MoonWindowTest, ASetTimeReachesTheMoreDataWindow)
     setUniversalTime(2031, 5, 4, 6, 30, 0);
     EXPECT_NEAR(more.UniversalNow(), At(2031, 5, 4, 6, 30), 1e-7);
     clock->advanceSeconds(60);
-    // The More Data window runs at normal speed from there.
-    EXPECT_NEAR(more.UniversalNow(), At(2031, 5, 4, 6, 31), 1e-7);
+    // The More Data window reads the same clock, fast as well.
+    EXPECT_NEAR(more.UniversalNow(), At(2031, 5, 4, 6, 30) + 60.0 / 24, 1e-5);
+    EXPECT_EQ(more.UniversalNow(), moon->ShownUniversalTime());
 }
 
 // Beyond the last year the calendar knows, every tick of both windows' timers fails; a user

@@ -1,6 +1,7 @@
 #include "tests/moredata/moredata_test_support.h"
 #include "tests/shown_text.h"
 #include "tests/test_printers.h"
+#include "texts/almanactext.h"
 
 #include <QRegularExpression>
 
@@ -26,7 +27,6 @@ TEST_F(MoreDataWindow, CreationShowsAndHidesOnceAndFillsTheYear)
     EXPECT_EQ(window.val_easter.text(), Shown("31 March 2024"));
     EXPECT_EQ(window.val_pesach.text(), Shown("23 April 2024"));
     EXPECT_EQ(window.val_chinese.text(), Shown("10 February 2024 (Dragon)"));
-    EXPECT_EQ(window.lblTimeBias.text(), "0 hours");
 }
 
 TEST_F(MoreDataWindow, NextEclipsesFromTheTwentiethOfMarch2024)
@@ -53,30 +53,41 @@ TEST_F(MoreDataWindow, OrbitEventsLieAheadOfTheInstant)
         << window.val_perigee.text().toStdString();
 }
 
-struct TBiasCase {
-    int biasMinutes;
+struct TZoneLineCase {
+    const char* zone;
+    int month;
     const char* text;
 };
 
-class TimeBias : public MoreDataWindow, public testing::WithParamInterface<TBiasCase> {};
+class ZoneLine : public MoreDataWindow, public testing::WithParamInterface<TZoneLineCase> {};
 
-TEST_P(TimeBias, OffsetInTenthsOfHoursHalvesToEven)
+// The offset is the one of the shown day, not the computer's today.
+TEST_P(ZoneLine, NamesThePlacesZoneAndItsOffsetOnTheShownDay)
 {
-    clock.setBias(GetParam().biasMinutes);
-    EXPECT_EQ(create().lblTimeBias.text(), LocaleText(GetParam().text));
+    clock.set(At(2027, GetParam().month, 21, 12));
+    clock.setBias(-60);
+    TLocation place = Place("Somewhere", 10, 0);
+    place.TimeZone = GetParam().zone;
+    store({place});
+    QString expected = ReplaceAll("%1%", GetParam().zone, LocalString(42175));
+    expected = ReplaceAll("%2%", GetParam().text, expected);
+    expected = ReplaceAll("%3%", DateText(At(2027, GetParam().month, 21)), expected);
+    EXPECT_EQ(create().lblTimeBias.text(), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(MoreData, TimeBias,
-                         testing::Values(TBiasCase{-600, "10 hours"}, TBiasCase{-330, "5.5 hours"},
-                                         TBiasCase{-345, "5.8 hours"}, TBiasCase{300, "-5 hours"},
-                                         TBiasCase{0, "0 hours"}));
+INSTANTIATE_TEST_SUITE_P(MoreData, ZoneLine,
+                         testing::Values(TZoneLineCase{"Europe/Berlin", 6, "UTC+2"},
+                                         TZoneLineCase{"Europe/Berlin", 12, "UTC+1"},
+                                         TZoneLineCase{"Asia/Kathmandu", 6, "UTC+5:45"},
+                                         TZoneLineCase{"America/New_York", 1, "UTC-5"},
+                                         TZoneLineCase{"Australia/Sydney", 1, "UTC+11"}));
 
 TEST_F(MoreDataWindow, EmptyListStillShowsTheYearButNoPlace)
 {
     Tfrm_more& window = create();
     EXPECT_EQ(window.cbx_location.count(), 0);
     EXPECT_EQ(window.cbx_location.itemIndex(), -1);
-    EXPECT_EQ(window.val_latitude.text(), "");
+    EXPECT_EQ(window.val_latitude.text(), LocalString(42174));
     EXPECT_EQ(window.val_longitude.text(), "");
     for (const TLabel* caption : {&window.lbl_spring, &window.lbl_summer, &window.lbl_autumn, &window.lbl_winter})
         EXPECT_EQ(caption->hint(), "");
@@ -243,16 +254,17 @@ TEST_F(MoreDataWindow, TimerRecomputesWhileHidden)
     EXPECT_EQ(window.val_chinese.text(), Shown("29 January 2025 (Snake)"));
 }
 
-TEST_F(MoreDataWindow, ClockBaseFromTheMoonWindowMovesTheInstantAndRunsAtNormalSpeed)
+TEST_F(MoreDataWindow, ReadsTheAlmanacClockItIsGivenAlsoInFastMode)
 {
     clock.setBias(-60);
     Tfrm_more& window = create();
-    const double now = clock.localNow();
-    // The user set 2001-06-21 11:00 UT: shown local time 12:00 at this moment.
-    window.SetClockBase(now, At(2001, 6, 21, 12));
+    TAlmanacClock almanac(clock);
+    window.UseAlmanacClock(&almanac);
+    almanac.setUniversal(At(2001, 6, 21, 11));
     EXPECT_NEAR(window.UniversalNow(), At(2001, 6, 21, 11), 1e-9);
-    clock.advanceSeconds(3600);
-    EXPECT_NEAR(window.UniversalNow(), At(2001, 6, 21, 12), 1e-9);
+    almanac.setFast(true);
+    clock.advanceSeconds(1);
+    EXPECT_NEAR(window.UniversalNow(), At(2001, 6, 21, 12), 1e-6);
     window.LocationChange();
     EXPECT_TRUE(window.val_suneclipse.text().endsWith(Shown("UTC 21 June 2001")))
         << window.val_suneclipse.text().toStdString();
