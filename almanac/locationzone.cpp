@@ -40,10 +40,7 @@ TZoneChoice ZoneChoiceOf(const TLocation& location, const TPlaceTable& table)
 
 TZoneChoice ZoneChoiceOf(const TLocation& location) { return ZoneChoiceOf(location, TPlaceTable::BuiltIn()); }
 
-TPlaceZone PlaceZoneOf(const TLocation& location)
-{
-    return TPlaceZone(QTimeZone(ZoneChoiceOf(location).Id.toUtf8()));
-}
+TPlaceZone PlaceZoneOf(const TLocation& location) { return TPlaceZone(QTimeZone(ZoneChoiceOf(location).Id.toUtf8())); }
 
 QString ZoneChoiceText(const TZoneChoice& choice)
 {

@@ -12,7 +12,7 @@
 
 // One civil day of a place.
 struct TLocalDay {
-    double Number = 0;         // the local day number (whole), as CalendarToDateTime gives it
+    double Number = 0;           // the local day number (whole), as CalendarToDateTime gives it
     astro::TDateTime Start = 0;  // universal time of its first instant
     astro::TDateTime End = 0;    // universal time of the next day's first instant
     // A day the zone skipped (Samoa's 30 December 2011) has no instant at all.

@@ -8,6 +8,7 @@
 #include "locations/frmlocations.h"
 #include "moonwindow/mainform.h"
 #include "moredata/frmmore.h"
+#include "texts/stringtable.h"
 
 #include <cmath>
 
@@ -90,6 +91,11 @@ void TSunPage::ShowLocation()
 {
     if (!FLocations)
         return;
+    // A deleted place is never named, nor is the sun shown for 0 degrees, 0 degrees.
+    if (!FLocations->HasCurrent()) {
+        lblLocation.setText(LocalString(42174));
+        return;
+    }
     lblLocation.setText(QStringLiteral("Location: ") + FLocations->edt_name.text() + QStringLiteral(" Longitude ") +
                         FLocations->edt_longitude.text() + QStringLiteral(" Latitude ") +
                         FLocations->edt_latitude.text());

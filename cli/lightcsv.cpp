@@ -119,10 +119,9 @@ TRow MoonRow(const char* name, const astro::TMoonLight& moon, const TReasons& re
 QString OffsetText(int seconds)
 {
     const int size = std::abs(seconds);
-    QString text = QStringLiteral("%1%2:%3")
-                       .arg(QChar(seconds < 0 ? u'-' : u'+'))
-                       .arg(size / 3600, 2, 10, QLatin1Char('0'))
-                       .arg(size / 60 % 60, 2, 10, QLatin1Char('0'));
+    QString text =
+        QString(seconds < 0 ? u'-' : u'+') +
+        QStringLiteral("%1:%2").arg(size / 3600, 2, 10, QLatin1Char('0')).arg(size / 60 % 60, 2, 10, QLatin1Char('0'));
     if (size % 60 != 0)
         text += QStringLiteral(":%1").arg(size % 60, 2, 10, QLatin1Char('0'));
     return text;

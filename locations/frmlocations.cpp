@@ -1,5 +1,8 @@
 #include "locations/frmlocations.h"
 
+#include "almanac/locationzone.h"
+#include "texts/almanactext.h"
+
 #include "controls/errors.h"
 #include "controls/numbers.h"
 #include "locations/coordinatetext.h"
@@ -26,6 +29,14 @@ std::optional<double> fieldAngle(const TEdit& field, double limit)
 std::optional<double> fieldLongitude(const TEdit& field) { return fieldAngle(field, MaxLongitude); }
 
 std::optional<double> fieldLatitude(const TEdit& field) { return fieldAngle(field, MaxLatitude); }
+
+std::optional<QString> fieldZone(const TEdit& field)
+{
+    const QString id = field.text().trimmed();
+    if (QTimeZone::isTimeZoneIdAvailable(id.toUtf8()))
+        return id;
+    return std::nullopt;
+}
 
 std::optional<int> fieldAltitude(const TEdit& field)
 {
@@ -60,6 +71,7 @@ Tfrm_locations::Tfrm_locations(const QString& settingsFileName)
     edt_longitude.onChange = [this] { edtChange(); };
     edt_latitude.onChange = [this] { edtChange(); };
     edt_altitude.onChange = [this] { edtChange(); };
+    edt_timezone.onChange = [this] { edtChange(); };
     edt_longitude.onEnter = [this] { edt_longitudeEnter(); };
     edt_latitude.onEnter = [this] { edt_longitudeEnter(); };
     edt_longitude.onExit = [this] { edt_longitudeExit(); };
@@ -69,7 +81,7 @@ Tfrm_locations::Tfrm_locations(const QString& settingsFileName)
     btn_plus.onClick = [this] { btn_plusClick(); };
     btn_minus.onClick = [this] { btn_minusClick(); };
     btn_ok.onClick = [this] { btn_okClick(); };
-    btn_cancel.onClick = [this] { setModalResult(TModalResult::Cancel); };
+    btn_cancel.onClick = [this] { btn_cancelClick(); };
     btn_import.onClick = [this] { btn_importClick(); };
 
     FormCreate();
@@ -85,6 +97,7 @@ void Tfrm_locations::FormCreate()
     lbl_longitude.setText(LocalString(42032));
     lbl_latitude.setText(LocalString(42031));
     lbl_altitude.setText(LocalString(42058));
+    lbl_timezone.setText(LocalString(42173));
     lbl_longitude_sense.setText(LocalString(42118));
     lbl_latitude_sense.setText(LocalString(42119));
     edt_latitude.setHint(LocalString(42081) + QStringLiteral("\neg. +34:54:00"));
@@ -144,6 +157,9 @@ void Tfrm_locations::lbx_locationClick()
         edt_longitude.setText(AngleToEditText(location->Longitude));
         edt_latitude.setText(AngleToEditText(location->Latitude));
         edt_altitude.setText(QString::number(location->Elevation));
+        showZone(location);
+    } else {
+        lbl_timezone_note.setText(QString());
     }
     // The fields now show what the selected entry holds; a stored value out of range is
     // marked as soon as it is shown.
@@ -155,6 +171,7 @@ void Tfrm_locations::lbx_locationClick()
     edt_longitude.setEnabled(any);
     edt_latitude.setEnabled(any);
     edt_altitude.setEnabled(any);
+    edt_timezone.setEnabled(any);
     btn_plus.setEnabled(any);
     btn_minus.setEnabled(any && lbx_location.itemIndex() < FLocations.size() - 1);
 }
@@ -169,11 +186,26 @@ void Tfrm_locations::edtChange()
     take(edt_longitude, location.Longitude, fieldLongitude(edt_longitude));
     take(edt_latitude, location.Latitude, fieldLatitude(edt_latitude));
     take(edt_altitude, location.Elevation, fieldAltitude(edt_altitude));
+    // A zone typed or picked is the user's choice; until then the suggestion stays one.
+    if (const auto zone = fieldZone(edt_timezone); zone && *zone != ZoneChoiceOf(location).Id)
+        location.TimeZone = *zone;
+    markField(edt_timezone, fieldZone(edt_timezone).has_value());
 
     QStringList names = lbx_location.items();
     names[index] = location.Name;
     lbx_location.setItems(names);
     lbx_location.assignItemIndex(index);
+}
+
+void Tfrm_locations::showZone(const TLocation* location)
+{
+    const TZoneChoice choice = ZoneChoiceOf(*location);
+    edt_timezone.setText(choice.UnknownStored ? location->TimeZone : choice.Id);
+    QString note = choice.Suggested ? ZoneChoiceText(choice) : QString();
+    if (choice.UnknownStored)
+        note = ReplaceAll(QStringLiteral("%1%"), location->TimeZone, LocalString(42181)) + QStringLiteral(": ") + note;
+    lbl_timezone_note.setText(note);
+    markField(edt_timezone, !choice.UnknownStored);
 }
 
 void Tfrm_locations::edt_longitudeEnter() { FUpdating = true; }
@@ -237,11 +269,22 @@ void Tfrm_locations::btn_okClick()
             refused.append(LocalString(42121));
         if (!fieldAltitude(edt_altitude))
             refused.append(LocalString(42122));
+        const auto zone = fieldZone(edt_timezone);
+        if (!zone)
+            refused.append(LocalString(42173).remove(u':').trimmed());
         if (!refused.isEmpty())
             throw EInputError(LocalString(42123) + u'\n' + refused.join(u'\n'));
+        // Confirming the entry confirms the zone it shows, a suggestion included.
+        FLocations[lbx_location.itemIndex()].TimeZone = *zone;
     }
     SaveLocations(FSettingsFileName, &FLocations, lbx_location.itemIndex());
     setModalResult(TModalResult::OK);
+}
+
+void Tfrm_locations::btn_cancelClick()
+{
+    ReloadLocations();
+    setModalResult(TModalResult::Cancel);
 }
 
 void Tfrm_locations::btn_importClick() { dlg.Execute(); }

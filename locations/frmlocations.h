@@ -40,6 +40,11 @@ public:
     CONTROL(TLabel, lbl_latitude_sense, QStringLiteral("+ north / - south"));
     CONTROL(TLabel, lbl_altitude, QStringLiteral("Altitude:"));
     CONTROL(TEdit, edt_altitude, QStringLiteral("   0"));
+    // The zone of the place's clock and days, an IANA id typed or picked from the system's;
+    // beside it where a location has none of its own the nearest place's, as a suggestion.
+    CONTROL(TLabel, lbl_timezone, QStringLiteral("Time zone:"));
+    CONTROL(TEdit, edt_timezone);
+    CONTROL(TLabel, lbl_timezone_note);
     CONTROL(TButton, btn_ok, QStringLiteral("OK"));
     CONTROL(TButton, btn_cancel, QStringLiteral("Cancel"));
     CONTROL(TButton, btn_import, QStringLiteral("Import"));
@@ -50,6 +55,8 @@ public:
     // north); 0 when nothing is selected.
     double CurrentLongitude() const;
     double CurrentLatitude() const;
+    // Whether an entry is selected: without one there is no place to compute for.
+    bool HasCurrent() const { return selected() != nullptr; }
 
     void FormCreate();
     void FormShow() override;
@@ -71,6 +78,8 @@ public:
     // Saves the list and the selection, unless a field of the selected entry is unreadable or
     // out of range: then nothing is saved and an EInputError names each such field.
     void btn_okClick();
+    // Drops the unsaved edits at once, so that no window goes on with cancelled coordinates.
+    void btn_cancelClick();
     void btn_importClick();
 
 private:
@@ -79,6 +88,8 @@ private:
     void moveSelected(int to);
     // The list box shows the names of FLocations and selects `index`.
     void showNames(int index);
+    // The zone field and its note for the selected entry.
+    void showZone(const TLocation* location);
 
     const QString FSettingsFileName;
     TLocationList FLocations;

@@ -5,6 +5,7 @@
 #include "help/helpview.h"
 #include "locations/frmlocations.h"
 
+#include <QCompleter>
 #include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTimeZone>
 #include <QVBoxLayout>
 
 namespace {
@@ -99,6 +101,18 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent)
     QLabel* latitudeSense = Bind::label(FForm.lbl_latitude_sense, this);
     QLabel* altitudeCaption = Bind::label(FForm.lbl_altitude, this);
     QLineEdit* altitude = maskedEdit(FForm.edt_altitude, AltitudeMask, this);
+    QLabel* zoneCaption = Bind::label(FForm.lbl_timezone, this);
+    QLineEdit* zone = Bind::edit(FForm.edt_timezone, this);
+    QLabel* zoneNote = Bind::label(FForm.lbl_timezone_note, this);
+    zoneNote->setWordWrap(true);
+    // Every zone the system knows, found by any part of its id ("berl", "new_y", "kolkata").
+    QStringList zones;
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds())
+        zones.append(QString::fromUtf8(id));
+    auto* completer = new QCompleter(zones, zone);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    zone->setCompleter(completer);
     QPushButton* ok = Bind::button(FForm.btn_ok, this);
     QPushButton* cancel = Bind::button(FForm.btn_cancel, this);
     QPushButton* import = Bind::button(FForm.btn_import, this);
@@ -131,6 +145,9 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent)
     fields->addWidget(latitudeSense, 2, 2);
     fields->addWidget(altitudeCaption, 3, 0);
     fields->addWidget(altitude, 3, 1);
+    fields->addWidget(zoneCaption, 4, 0);
+    fields->addWidget(zone, 4, 1, 1, 2);
+    fields->addWidget(zoneNote, 5, 0, 1, 3);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(import);

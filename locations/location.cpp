@@ -7,6 +7,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -118,6 +119,11 @@ void SaveLocations(const QString& fileName, const TLocationList* list, int index
     });
 }
 
+bool SamePlace(const TLocation& a, const TLocation& b)
+{
+    return a.Name == b.Name && a.Latitude == b.Latitude && a.Longitude == b.Longitude && a.Elevation == b.Elevation;
+}
+
 void SaveLocationIndex(const QString& fileName, const TLocationList* list, int index)
 {
     if (!list)
@@ -125,12 +131,16 @@ void SaveLocationIndex(const QString& fileName, const TLocationList* list, int i
     TLocationList stored;
     int storedIndex = 0;
     LoadLocations(fileName, stored, storedIndex);
-    if (stored != *list) {
+    const bool unchanged =
+        stored.size() == list->size() && std::equal(stored.begin(), stored.end(), list->begin(), SamePlace);
+    if (!unchanged) {
         if (index < 0 || index >= list->size())
             return;
-        index = int(stored.indexOf(list->at(index)));
-        if (index < 0)
+        const auto found = std::find_if(stored.begin(), stored.end(),
+                                        [&](const TLocation& place) { return SamePlace(place, list->at(index)); });
+        if (found == stored.end())
             return;
+        index = int(found - stored.begin());
     }
     TIniFile(fileName).WriteInteger(CurrentSection, QStringLiteral("Index"), index);
 }

@@ -32,6 +32,10 @@ struct TLocation {
 
 using TLocationList = QList<TLocation>;
 
+// Whether two locations are the same place: name, coordinates and elevation; the zone is left
+// out, since confirming a place in the editor writes the zone it was only suggested before.
+bool SamePlace(const TLocation& a, const TLocation& b);
+
 // The name that ends the list in the file.
 inline const QString EndOfListName = QStringLiteral("...");
 

@@ -204,11 +204,11 @@ void TMainForm::SetCaptions()
         TMenuItem* item;
         int id;
     } items[] = {
-        {&mnu_file, 42016},   {&mnu_tray, 42076},      {&mnu_exit, 42017},      {&mnu_edit, 42018},
-        {&mnu_copy, 42019},   {&mnu_options, 42020},   {&mnu_fast, 42021},      {&mnu_stop, 42022},
-        {&mnu_julian, 42023}, {&mnu_utc, 42024},       {&mnu_jewish, 42075},    {&mnu_locations, 42060},
-        {&mnu_rotate, 42084}, {&mnu_rot_north, 42085}, {&mnu_rot_south, 42086}, {&mnu_color, 42087},
-        {&mnu_more, 42025},   {&mnu_help, 42026},      {&mnu_about, 42027},     {&mnu_timezone, 42028},
+        {&mnu_file, 42016},   {&mnu_tray, 42076},        {&mnu_exit, 42017},           {&mnu_edit, 42018},
+        {&mnu_copy, 42019},   {&mnu_options, 42020},     {&mnu_fast, 42021},           {&mnu_stop, 42022},
+        {&mnu_julian, 42023}, {&mnu_utc, 42024},         {&mnu_jewish, 42075},         {&mnu_locations, 42060},
+        {&mnu_rotate, 42084}, {&mnu_rot_north, 42085},   {&mnu_rot_south, 42086},      {&mnu_color, 42087},
+        {&mnu_more, 42025},   {&mnu_help, 42026},        {&mnu_about, 42027},          {&mnu_timezone, 42028},
         {&mnu_times, 42176},  {&mnu_times_place, 42177}, {&mnu_times_computer, 42178}, {&mnu_times_utc, 42179},
     };
     for (const auto& entry : items)
@@ -257,10 +257,7 @@ void TMainForm::ShowValue(TLabel& calculatorLabel, TLabel& ownLabel, const QStri
     ownLabel.setText(text);
 }
 
-astro::TDateTime TMainForm::ShownTime() const
-{
-    return TPlaceZone(FClock.zone()).localTime(ShownUniversalTime());
-}
+astro::TDateTime TMainForm::ShownTime() const { return TPlaceZone(FClock.zone()).localTime(ShownUniversalTime()); }
 
 void TMainForm::TimerTimer()
 {
@@ -389,6 +386,17 @@ std::pair<double, double> TMainForm::CurrentPlace() const
 
 void TMainForm::ShowSunBlock(astro::TDateTime ut)
 {
+    if (!FLocations->HasCurrent()) {
+        FSunTime = ut;
+        FSunPlace.reset();
+        FSunTrail.clear();
+        DrawSunPositions(FCalculator.sun.ImgSunPos, FSunTrail, std::nullopt);
+        DrawSunPositions(Image1, FSunTrail, std::nullopt);
+        ShowValue(FCalculator.sun.lblSunAzimuth, lblSunAzimuth, LocalString(42174));
+        ShowValue(FCalculator.sun.lblSunElevation, lblSunElevation, QStringLiteral("---"));
+        FCalculator.sun.lblSunVisible.setVisible(false);
+        return;
+    }
     const auto [longitude, latitude] = CurrentPlace();
     if (latitude < 0)
         FCalculator.sun.Moon.setRotation(rot_180);

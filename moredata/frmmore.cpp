@@ -196,7 +196,8 @@ void Tfrm_more::LocationChange()
     }
     val_longitude.setText(AngleText(std::abs(place->Longitude)) + u' ' +
                           LocalString(place->Longitude >= 0 ? 42078 : 42077));
-    val_latitude.setText(AngleText(std::abs(place->Latitude)) + u' ' + LocalString(place->Latitude >= 0 ? 42079 : 42080));
+    val_latitude.setText(AngleText(std::abs(place->Latitude)) + u' ' +
+                         LocalString(place->Latitude >= 0 ? 42079 : 42080));
     ShowSeasonHints(place->Latitude);
     ShowRiseTransitSet(today, day, *place, shown);
     ShowLight(day, *place, shown);
@@ -320,9 +321,8 @@ void Tfrm_more::ShowRiseTransitSet(const TLocalDay& today, const TLocalDay& day,
               bodyTexts(todays.Moon, shown));
     showTexts({&FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset},
               bodyTexts(todays.Sun, shown));
-    const TDayEvents days = day.Number == today.Number
-                                ? todays
-                                : DayEventsBetween(day.Start, day.End, place.Latitude, place.Longitude);
+    const TDayEvents days =
+        day.Number == today.Number ? todays : DayEventsBetween(day.Start, day.End, place.Latitude, place.Longitude);
     showTexts({&val_moonrise, &val_moontransit, &val_moonset}, bodyTexts(days.Moon, shown));
     showTexts({&val_sunrise, &val_suntransit, &val_sunset}, bodyTexts(days.Sun, shown));
 }

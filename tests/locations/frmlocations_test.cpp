@@ -228,7 +228,8 @@ TEST_F(LocationEditor, BlankAltitudeIsMarkedWithoutAMessageAndKeepsTheRest)
     TLocationList stored;
     int index = 0;
     LoadLocations(fileName, stored, index);
-    EXPECT_EQ(stored[1], (TLocation{"Renamed again", 10.25, 1, 250, {}}));
+    // Confirming the entry confirms the zone it showed.
+    EXPECT_EQ(stored[1], (TLocation{"Renamed again", 10.25, 1, 250, form.edt_timezone.text()}));
 }
 
 // ---- Places that do not exist are refused like unreadable text ----
@@ -363,17 +364,15 @@ TEST_F(LocationEditor, OkWithNothingSelectedSavesIndexMinusOne)
     EXPECT_EQ(TIniFile(fileName).ReadInteger("Current", "Index", 0), -1);
 }
 
-TEST_F(LocationEditor, CancelKeepsEditsUntilTheNextShowingReloads)
+TEST_F(LocationEditor, CancelDropsTheEditsAtOnce)
 {
     Tfrm_locations& form = open();
     type(form.edt_longitude, "+100:00:00");
     form.btn_cancel.click();
     EXPECT_EQ(form.modalResult(), TModalResult::Cancel);
-    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 100);
-    EXPECT_EQ(readBytes(fileName), ThreePlaces);
-
-    form.ShowModal();
+    // The cancelled coordinates are gone at once: no window goes on computing with them.
     EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 75.5);
+    EXPECT_EQ(readBytes(fileName), ThreePlaces);
     EXPECT_EQ(form.lbx_location.count(), 3);
 }
 
@@ -391,6 +390,43 @@ TEST_F(LocationEditor, FailedSaveKeepsTheDialogOpenWithTheMessage)
         EXPECT_EQ(error.message(), "Unable to write to " + fileName);
     }
     EXPECT_NE(form.modalResult(), TModalResult::OK);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(LocationEditor, TheZoneOfAnEntryIsShownTypedAndConfirmed)
+{
+    Tfrm_locations& form = open(QByteArray(ThreePlaces).replace("Elevation=3", "Elevation=3\nTimeZone=Asia/Kolkata"));
+    EXPECT_EQ(form.edt_timezone.text(), "Asia/Kolkata");
+    EXPECT_EQ(form.lbl_timezone_note.text(), "");
+    form.edt_timezone.setText("Europe/Berlin");
+    EXPECT_FALSE(form.edt_timezone.color().isValid());
+    form.btn_ok.click();
+    TLocationList stored;
+    int index = 0;
+    LoadLocations(fileName, stored, index);
+    EXPECT_EQ(stored[1].TimeZone, "Europe/Berlin");
+    // The other entries keep what they had: none.
+    EXPECT_EQ(stored[0].TimeZone, "");
+}
+
+TEST_F(LocationEditor, AZoneTheSystemDoesNotKnowIsKeptMarkedAndRefusedOnOk)
+{
+    Tfrm_locations& form = open(QByteArray(ThreePlaces).replace("Elevation=3", "Elevation=3\nTimeZone=Mars/Olympus"));
+    EXPECT_EQ(form.edt_timezone.text(), "Mars/Olympus");
+    EXPECT_EQ(form.edt_timezone.color(), clUnreadable);
+    EXPECT_TRUE(form.lbl_timezone_note.text().contains("Mars/Olympus"));
+    EXPECT_THROW(form.btn_ok.click(), EInputError);
+    EXPECT_EQ(readBytes(fileName),
+              QByteArray(ThreePlaces).replace("Elevation=3", "Elevation=3\nTimeZone=Mars/Olympus"));
+    form.edt_timezone.setText("Asia/Kolkata");
+    form.btn_ok.click();
+    TLocationList stored;
+    int index = 0;
+    LoadLocations(fileName, stored, index);
+    EXPECT_EQ(stored[1].TimeZone, "Asia/Kolkata");
 }
 
 }  // namespace

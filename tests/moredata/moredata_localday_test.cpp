@@ -36,26 +36,26 @@ TEST_P(PlacesOwnDay, RiseAndSetAreThoseOfTheLocalDayOnTheLocalClock)
     EXPECT_EQ(window.dtp_day.date(), QDate(2027, 6, c.localDay)) << c.name;
     const QString tail =
         QStringLiteral(" %1 %2 %3 2027").arg(c.abbreviation).arg(c.localDay).arg(QLocale().monthName(6));
-    for (const TLabel* label : {&window.val_sunrise, &window.val_sunset, &calculator.sun.val_sunrise,
-                                &calculator.sun.val_sunset}) {
+    for (const TLabel* label :
+         {&window.val_sunrise, &window.val_sunset, &calculator.sun.val_sunrise, &calculator.sun.val_sunset}) {
         EXPECT_TRUE(label->text().endsWith(tail)) << c.name << ": " << label->text().toStdString();
     }
     EXPECT_NEAR(MinutesOf(window.val_sunrise.text()), c.riseMinutes, 2) << c.name;
     EXPECT_NEAR(MinutesOf(window.val_sunset.text()), c.setMinutes, 2) << c.name;
-    EXPECT_TRUE(window.val_sunriselight.text().contains(c.abbreviation)) << window.val_sunriselight.text().toStdString();
+    EXPECT_TRUE(window.val_sunriselight.text().contains(c.abbreviation))
+        << window.val_sunriselight.text().toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MoreData, PlacesOwnDay,
-    testing::Values(
-        // 22:00 EDT on 21 June: still New York's 21 June.
-        TLocalDayCase{"New York", 40.7128, 74.0060, "America/New_York", At(2027, 6, 22, 2), 5 * 60 + 25,
-                      20 * 60 + 31, "EDT", 21},
-        // 07:30 AEST on 22 June: already Sydney's 22 June.
-        TLocalDayCase{"Sydney", -33.8688, -151.2093, "Australia/Sydney", At(2027, 6, 21, 21, 30), 7 * 60 + 0,
-                      16 * 60 + 54, "AEST", 22},
-        TLocalDayCase{"Berlin", 52.52, -13.405, "Europe/Berlin", At(2027, 6, 21, 12), 4 * 60 + 43, 21 * 60 + 33,
-                      "CEST", 21}));
+INSTANTIATE_TEST_SUITE_P(MoreData, PlacesOwnDay,
+                         testing::Values(
+                             // 22:00 EDT on 21 June: still New York's 21 June.
+                             TLocalDayCase{"New York", 40.7128, 74.0060, "America/New_York", At(2027, 6, 22, 2),
+                                           5 * 60 + 25, 20 * 60 + 31, "EDT", 21},
+                             // 07:30 AEST on 22 June: already Sydney's 22 June.
+                             TLocalDayCase{"Sydney", -33.8688, -151.2093, "Australia/Sydney", At(2027, 6, 21, 21, 30),
+                                           7 * 60 + 0, 16 * 60 + 54, "AEST", 22},
+                             TLocalDayCase{"Berlin", 52.52, -13.405, "Europe/Berlin", At(2027, 6, 21, 12), 4 * 60 + 43,
+                                           21 * 60 + 33, "CEST", 21}));
 
 TEST_F(MoreDataWindow, TimesFollowTheChosenClock)
 {
