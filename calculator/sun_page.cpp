@@ -55,11 +55,11 @@ void TSunPage::Tick()
         ShowLocation();
 }
 
-// Rise, transit and set belong to a universal-time day: they are recomputed when the almanac's
-// instant enters another day, for the location current in the editor.
+// Rise, transit and set belong to the place's local day: they are recomputed when the almanac's
+// instant enters another day there, for the location current in the editor.
 void TSunPage::RefreshAlmanacDay()
 {
-    if (!FMore || std::trunc(Moon.date()) == std::trunc(LastAlmanacDay))
+    if (!FMore || FMore->PlaceDayNumberAt(Moon.date()) == FMore->PlaceDayNumberAt(LastAlmanacDay))
         return;
     FollowEditorLocation();
     LastAlmanacDay = Moon.date();

@@ -242,10 +242,12 @@ void Tfrm_more::cbx_locationChange()
     FCalculator.sun.FollowMoreDataLocation(cbx_location.itemIndex());
 }
 
-double Tfrm_more::ShownDayNumber() const
+double Tfrm_more::ShownDayNumber() const { return PlaceDayNumberAt(UniversalNow()); }
+
+double Tfrm_more::PlaceDayNumberAt(double ut) const
 {
     const TLocation* place = SelectedLocation();
-    return (place ? PlaceZoneOf(*place) : TPlaceZone()).dayOf(UniversalNow()).Number;
+    return (place ? PlaceZoneOf(*place) : TPlaceZone()).dayOf(ut).Number;
 }
 
 void Tfrm_more::ShowSeasons(const TYearEvents& events, const TPlaceZone& shown)

@@ -158,6 +158,9 @@ public:
 
     // The current instant in universal time (TDateTime).
     double UniversalNow() const;
+    // The local day number, at the place picked in the list, of the instant ut (universal
+    // time); the UT day's without a place.
+    double PlaceDayNumberAt(double ut) const;
     // The location picked in the list; null when there is none.
     const TLocation* SelectedLocation() const;
     // The window's copy of the stored locations; null until first shown and after release.
