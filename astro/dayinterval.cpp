@@ -30,23 +30,6 @@ void ForEachUtDay(TDateTime start, TDateTime end, EachDay each)
         each(day);
 }
 
-// The event that RiseTransitSet finds for a UT day, on that day, or none: its answer for one
-// day can fall on a neighbour, which is then asked in turn.
-std::optional<TDateTime> EventOfUtDay(bool isSun, TRiseSetEvent event, double day, double latitude, double longitude)
-{
-    try {
-        TDateTime r = RiseTransitSet(isSun, event, day, latitude, longitude);
-        if (std::floor(r) < day)
-            r = RiseTransitSet(isSun, event, day + 1, latitude, longitude);
-        if (std::floor(r) > day)
-            r = RiseTransitSet(isSun, event, day - 1, latitude, longitude);
-        if (std::floor(r) == day)
-            return r;
-    } catch (const E_NoRiseSet&) {
-    }
-    return std::nullopt;
-}
-
 std::optional<TDateTime> SunCrossingBetween(TRiseSetEvent event, TDateTime start, TDateTime end, double altitude,
                                             double latitude, double longitude)
 {
@@ -96,12 +79,16 @@ std::optional<TDateTime> RiseTransitSetBetween(bool isSun, TRiseSetEvent event, 
 {
     CheckSpan(start, end);
     std::optional<TDateTime> first;
+    // RiseTransitSet answers for a day with the event on that day whenever it happens then, so
+    // asking each UT day the span touches finds every event inside it; an answer that falls on
+    // a neighbouring day counts where it lies inside the span as well.
     ForEachUtDay(start, end, [&](double day) {
-        if (first)
-            return;
-        const auto t = EventOfUtDay(isSun, event, day, latitude, longitude);
-        if (t && Inside(*t, start, end))
-            first = t;
+        try {
+            const TDateTime t = RiseTransitSet(isSun, event, day, latitude, longitude);
+            if (Inside(t, start, end) && (!first || t < *first))
+                first = t;
+        } catch (const E_NoRiseSet&) {
+        }
     });
     return first;
 }
