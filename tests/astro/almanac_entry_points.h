@@ -170,6 +170,18 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
              const TDayLight d = DayLight(a.A, a.Latitude, a.B);
              return Sum(d.Morning) + Sum(d.Evening) + Sum(d.Moonrise) + Sum(d.Moonset);
          }},
+        // Spans of 0 to 2.9 days: the empty ones and those beyond a civil day's are refused.
+        {"DayLightBetween", Almanac,
+         [](A a) {
+             const TDayLight d = DayLightBetween(a.A, a.A + (static_cast<unsigned>(a.D) % 30U) / 10.0, a.Latitude, a.B);
+             return Sum(d.Morning) + Sum(d.Evening) + Sum(d.Moonrise) + Sum(d.Moonset);
+         }},
+        {"RiseTransitSetBetween", Almanac,
+         [](A a) {
+             const auto event = static_cast<TRiseSetEvent>(static_cast<unsigned>(a.N) % 3U);
+             const double end = a.A + (static_cast<unsigned>(a.D) % 30U) / 10.0;
+             return RiseTransitSetBetween(a.M % 2 != 0, event, a.A, end, a.Latitude, a.B).value_or(0.0);
+         }},
 
         {"SolarTermInstantDynamical", Almanac, [](A a) { return SolarTermInstantDynamical(a.N, a.M); }},
         {"SolarTermInstant", Almanac, [](A a) { return SolarTermInstant(a.N, a.M); }},
