@@ -64,8 +64,9 @@ struct TDayLight {
 // reason why it does not happen that day. Azimuths are those of the topocentric place.
 // Failure: E_OutOfAlgorithmRange "Out of range of the algorithm" when date, latitude or
 //          longitude is not a finite number or the latitude lies beyond +-90 degrees.
-// Method: SunAltitudeTime for the sun, RiseTransitSet for the moon; a crossing missing both
-//         ways is above or below all day as the body stands at noon UT.
+// Method: DayLightBetween (dayinterval.h) over the UT day: SunAltitudeTime for the sun,
+//         RiseTransitSet for the moon; a crossing missing both ways is above or below all day
+//         as the body stands at noon UT.
 // Checked: 52 N on an ordinary day, 69.65 N at midsummer and midwinter (crossings in order;
 //          the missing ones with the right reason).
 TDayLight DayLight(TDateTime date, double latitude, double longitude);
