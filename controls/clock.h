@@ -21,9 +21,8 @@ public:
     virtual QTimeZone zone() const = 0;
     // Universal time now; it runs on evenly through the zone's changes of offset.
     virtual TClockTime universalNow() const { return universalTime(localNow()); }
-    // The universal time of a local time and back, in the zone's state now.
+    // The universal time of a local time, in the zone's state now.
     TClockTime universalTime(TClockTime local) const { return local + utcBiasMinutes() / astro::MinutesPerDay; }
-    TClockTime localTime(TClockTime universal) const { return universal - utcBiasMinutes() / astro::MinutesPerDay; }
 };
 
 // The machine's clock and time zone.

@@ -257,8 +257,6 @@ void TMainForm::ShowValue(TLabel& calculatorLabel, TLabel& ownLabel, const QStri
     ownLabel.setText(text);
 }
 
-astro::TDateTime TMainForm::ShownTime() const { return TPlaceZone(FClock.zone()).localTime(ShownUniversalTime()); }
-
 void TMainForm::TimerTimer()
 {
     const astro::TDateTime ut = ShownUniversalTime();

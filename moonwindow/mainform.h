@@ -171,9 +171,8 @@ public:
     void mnu_aboutClick();
 
     // ---- State ----
-    // The shown instant (universal time) and the computer's local time of it (TDateTime).
+    // The shown instant (universal time, TDateTime).
     astro::TDateTime ShownUniversalTime() const { return FAlmanacClock.universalNow(); }
-    astro::TDateTime ShownTime() const;
     bool fastMode() const { return FAlmanacClock.fast(); }
     // The program's one almanac clock, which every window reads.
     const TAlmanacClock& almanacClock() const { return FAlmanacClock; }

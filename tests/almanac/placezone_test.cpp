@@ -5,6 +5,8 @@
 
 #include "astro/calendar.h"
 
+#include "tests/glibc_zone.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -14,37 +16,6 @@
 namespace {
 
 constexpr double Hour = 1.0 / 24;
-constexpr double UnixEpochDay = 25569;
-
-// The C library's offset of zone at ut, in seconds.
-class TzEnvironment {
-public:
-    explicit TzEnvironment(const char* zone)
-    {
-        if (const char* old = std::getenv("TZ"))
-            FOld = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~TzEnvironment()
-    {
-        if (FOld)
-            setenv("TZ", FOld->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    static int offsetAt(double ut)
-    {
-        const auto seconds = static_cast<std::time_t>(std::llround((ut - UnixEpochDay) * 86400));
-        std::tm local{};
-        localtime_r(&seconds, &local);
-        return int(local.tm_gmtoff);
-    }
-
-private:
-    std::optional<std::string> FOld;
-};
 
 double Day(int year, int month, int day) { return astro::CalendarToDateTime(year, month, day); }
 
@@ -69,13 +40,13 @@ TEST_P(LocalDayLength, RunsFromMidnightToMidnightOfTheZone)
     }
     // Both ends are local midnights, by the C library's offset, except where midnight fell
     // into a gap and the day starts when the clocks jump.
-    const TzEnvironment tz(c.zone);
+    const TGlibcZone tz(c.zone);
     for (const double start : {day.Start, day.End}) {
-        const double local = start + TzEnvironment::offsetAt(start) / 86400.0;
+        const double local = start + tz.offsetAt(start) / 86400.0;
         const double sinceMidnight = (local - std::floor(local + 1e-9)) * 24;
         EXPECT_LT(sinceMidnight, 1.0 + 1e-6) << c.zone;
     }
-    const double local = day.Start + TzEnvironment::offsetAt(day.Start) / 86400.0;
+    const double local = day.Start + tz.offsetAt(day.Start) / 86400.0;
     EXPECT_EQ(std::floor(local + 1e-9), Day(c.year, c.month, c.day)) << c.zone;
     // The instant before the start belongs to an earlier day.
     EXPECT_LT(zone.dayOf(day.Start - 1e-6).Number, day.Number) << c.zone;
@@ -101,9 +72,9 @@ TEST(PlaceZone, OffsetsAgreeWithTheCLibraryAcrossTwoYears)
          {"Europe/Berlin", "America/New_York", "Australia/Sydney", "Asia/Kathmandu", "Australia/Adelaide",
           "Pacific/Chatham", "Pacific/Kiritimati", "Pacific/Tongatapu", "America/St_Johns", "Pacific/Honolulu"}) {
         const TPlaceZone zone{QTimeZone(name)};
-        const TzEnvironment tz(name);
+        const TGlibcZone tz(name);
         for (double ut = Day(2026, 1, 1) + 0.1; ut < Day(2028, 1, 1); ut += 0.37)
-            ASSERT_EQ(zone.offsetSecondsAt(ut), TzEnvironment::offsetAt(ut)) << name << " at " << ut;
+            ASSERT_EQ(zone.offsetSecondsAt(ut), tz.offsetAt(ut)) << name << " at " << ut;
     }
 }
 

@@ -15,6 +15,8 @@
 #include <libnova/solar.h>
 #include <libnova/transform.h>
 
+#include "tests/glibc_zone.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -171,39 +173,6 @@ const std::vector<TPlace>& Places()
     };
     return places;
 }
-
-// The C library's clock of one zone while it lives; the caller's TZ comes back afterwards.
-class TGlibcZone {
-public:
-    explicit TGlibcZone(const char* zone)
-    {
-        if (const char* old = std::getenv("TZ"))
-            FOld = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~TGlibcZone()
-    {
-        if (FOld)
-            setenv("TZ", FOld->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    TGlibcZone(const TGlibcZone&) = delete;
-    TGlibcZone& operator=(const TGlibcZone&) = delete;
-
-    std::tm local(double ut) const
-    {
-        const auto t = static_cast<std::time_t>(std::llround((ut - UnixEpochDay) * 86400));
-        std::tm tm{};
-        localtime_r(&t, &tm);
-        return tm;
-    }
-
-private:
-    std::optional<std::string> FOld;
-};
 
 std::string UtText(double ut)
 {
