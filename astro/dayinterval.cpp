@@ -22,24 +22,26 @@ void CheckSpan(TDateTime start, TDateTime end)
 
 bool Inside(TDateTime t, TDateTime start, TDateTime end) { return t >= start && t < end; }
 
-// The UT days the span touches, as whole day numbers.
-template <typename EachDay>
-void ForEachUtDay(TDateTime start, TDateTime end, EachDay each)
+// The 24-hour windows that cover the span: the one from its start and, for a span of other
+// than 24 hours, the one that ends with it. A window from the span's own start, rather than a
+// UT day, has one crossing of each kind where a UT day across the span's start can hold two
+// and answer with the one outside.
+template <typename EachWindow>
+void ForEachWindow(TDateTime start, TDateTime end, EachWindow each)
 {
-    for (double day = std::floor(start); day < end; day += 1.0)
-        each(day);
+    each(start);
+    if (end - start != 1.0)
+        each(end - 1.0);
 }
 
 std::optional<TDateTime> SunCrossingBetween(TRiseSetEvent event, TDateTime start, TDateTime end, double altitude,
                                             double latitude, double longitude)
 {
     std::optional<TDateTime> first;
-    ForEachUtDay(start, end, [&](double day) {
-        if (first)
-            return;
+    ForEachWindow(start, end, [&](double window) {
         try {
-            const TDateTime t = SunAltitudeTime(event, day, altitude, latitude, longitude);
-            if (Inside(t, start, end))
+            const TDateTime t = SunAltitudeTimeFrom(event, window, altitude, latitude, longitude);
+            if (Inside(t, start, end) && (!first || t < *first))
                 first = t;
         } catch (const E_NoRiseSet&) {
         }
@@ -79,12 +81,12 @@ std::optional<TDateTime> RiseTransitSetBetween(bool isSun, TRiseSetEvent event, 
 {
     CheckSpan(start, end);
     std::optional<TDateTime> first;
-    // RiseTransitSet answers for a day with the event on that day whenever it happens then, so
-    // asking each UT day the span touches finds every event inside it; an answer that falls on
-    // a neighbouring day counts where it lies inside the span as well.
-    ForEachUtDay(start, end, [&](double day) {
+    // RiseTransitSetFrom answers for a window with the event in it whenever it happens then, so
+    // the windows covering the span find the event inside it; an answer that falls beside its
+    // window counts where it lies inside the span as well.
+    ForEachWindow(start, end, [&](double window) {
         try {
-            const TDateTime t = RiseTransitSet(isSun, event, day, latitude, longitude);
+            const TDateTime t = RiseTransitSetFrom(isSun, event, window, latitude, longitude);
             if (Inside(t, start, end) && (!first || t < *first))
                 first = t;
         } catch (const E_NoRiseSet&) {

@@ -1,5 +1,5 @@
 #pragma once
-// The moon's geocentric right ascension and declination around one UT day, from its own
+// The moon's geocentric right ascension and declination around one day, from its own
 // positions every six hours, for searches that ask for its place many times.
 
 #include <array>
@@ -9,12 +9,12 @@
 namespace astro {
 
 struct TMoonTrack {
-    TDateTime Day;                         // 0h UT of the day
+    TDateTime Day;                         // the day's start (0h UT, or any instant)
     std::array<double, 7> RightAscension;  // degrees, continuous across 360/0
     std::array<double, 7> Declination;     // degrees
 };
 
-// MoonPosition every six hours from 6h before day (a whole day number) to 6h after its end.
+// MoonPosition every six hours from 6h before day (its start) to 6h after its end.
 // Failure: as MoonPosition for instants outside the algorithm's range.
 TMoonTrack MoonTrack(TDateTime day);
 

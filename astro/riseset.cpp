@@ -270,6 +270,15 @@ double ScannedMoonEventFraction(const TBodyDay& moon, TRiseSetEvent event, doubl
     return beside;
 }
 
+// The instant of the event in the 24 hours from body.Day whenever it happens then, else its
+// instant on a neighbouring day.
+TDateTime EventOfTheDay(const TBodyDay& body, TRiseSetEvent event, double h0, double latitude, double longitude)
+{
+    if (!body.IsSun && event != rsTransit && TurnsNear(body, h0, latitude))
+        return body.Day + ScannedMoonEventFraction(body, event, h0, latitude, longitude);
+    return body.Day + EventFraction(body, event, h0, latitude, longitude);
+}
+
 }  // namespace
 
 double MoonRiseSetAltitude(TDateTime date, double latitude, double longitude)
@@ -294,30 +303,42 @@ double Interpolate3(double y1, double y2, double y3, double n)
     return y2 + n / 2.0 * (a + b + n * c);
 }
 
+TDateTime RiseTransitSetFrom(bool isSun, TRiseSetEvent event, TDateTime dayStart, double latitude, double longitude)
+{
+    CheckedInstant(dayStart);
+    CheckedLongitude(longitude);
+    return EventOfTheDay(BodyDay(isSun, dayStart), event, StandardAltitude(isSun, event, dayStart, latitude, longitude),
+                         latitude, longitude);
+}
+
 TDateTime RiseTransitSet(bool isSun, TRiseSetEvent event, TDateTime date, double latitude, double longitude)
 {
     CheckedInstant(date);
     CheckedLongitude(longitude);
-    const double h0 = StandardAltitude(isSun, event, date, latitude, longitude);
-    const TBodyDay body = BodyDay(isSun, std::trunc(date));
-    if (!isSun && event != rsTransit && TurnsNear(body, h0, latitude))
-        return body.Day + ScannedMoonEventFraction(body, event, h0, latitude, longitude);
-    return body.Day + EventFraction(body, event, h0, latitude, longitude);
+    // The moon's standard altitude is taken at the instant asked, not at 0h.
+    return EventOfTheDay(BodyDay(isSun, std::trunc(date)), event,
+                         StandardAltitude(isSun, event, date, latitude, longitude), latitude, longitude);
 }
 
-TDateTime SunAltitudeTime(TRiseSetEvent event, TDateTime date, double altitude, double latitude, double longitude)
+TDateTime SunAltitudeTimeFrom(TRiseSetEvent event, TDateTime dayStart, double altitude, double latitude,
+                              double longitude)
 {
     if (event != rsRise && event != rsSet)
         throw E_OutOfAlgorithmRange("Invalid TRiseSetEvent");
-    if (!std::isfinite(date))
+    if (!std::isfinite(dayStart))
         ThrowNoRiseSet();
-    CheckedInstant(date);
+    CheckedInstant(dayStart);
     CheckedLongitude(longitude);
-    const TBodyDay sun = BodyDay(true, std::trunc(date));
+    const TBodyDay sun = BodyDay(true, dayStart);
     const double m = EventFraction(sun, event, altitude, latitude, longitude);
     if (!OnTheDay(m))
         ThrowNoRiseSet();
     return sun.Day + m;
+}
+
+TDateTime SunAltitudeTime(TRiseSetEvent event, TDateTime date, double altitude, double latitude, double longitude)
+{
+    return SunAltitudeTimeFrom(event, std::trunc(date), altitude, latitude, longitude);
 }
 
 TDateTime SunRiseTime(TDateTime date, double latitude, double longitude)

@@ -79,6 +79,18 @@ double Interpolate3(double y1, double y2, double y3, double n);
 //          2025-11-24) that the search's 5-minute steps pass over.
 TDateTime RiseTransitSet(bool isSun, TRiseSetEvent event, TDateTime date, double latitude, double longitude);
 
+// As RiseTransitSet, for the 24 hours from dayStart (any instant, universal time) in place
+// of a UT day: the instant inside [dayStart, dayStart + 1) whenever the event happens then,
+// else the same event just before or after. The moon's standard altitude is its one at
+// dayStart. A day that starts at a place's local midnight thereby keeps a crossing the UT
+// day holds beside another of its kind (the sun near the edge of the midnight sun, the moon
+// at high latitudes), which the UT day's single answer would leave out.
+// Failure: as RiseTransitSet.
+// Checked: on whole UT days equal to RiseTransitSet; on local days of zones from UTC-11 to
+//          UTC+14 and at 70..78 N against an independent ephemeris (libnova's positions with a
+//          bisection scan): every event within 1 minute (sun) and 2 minutes (moon).
+TDateTime RiseTransitSetFrom(bool isSun, TRiseSetEvent event, TDateTime dayStart, double latitude, double longitude);
+
 // The six operations of the Sun and Moon: RiseTransitSet for one body and one event.
 TDateTime SunRiseTime(TDateTime date, double latitude, double longitude);
 TDateTime SunSetTime(TDateTime date, double latitude, double longitude);
@@ -98,5 +110,10 @@ TDateTime MoonTransitTime(TDateTime date, double latitude, double longitude);
 //          a brute-force search with the same positions: within 0.3 s, none missed or
 //          invented; the sun's altitude at the instant within 0.0003 degrees of the one asked.
 TDateTime SunAltitudeTime(TRiseSetEvent event, TDateTime date, double altitude, double latitude, double longitude);
+
+// As SunAltitudeTime, for the 24 hours from dayStart (any instant, universal time) in place of
+// the UT day of date, as RiseTransitSetFrom is to RiseTransitSet.
+TDateTime SunAltitudeTimeFrom(TRiseSetEvent event, TDateTime dayStart, double altitude, double latitude,
+                              double longitude);
 
 }  // namespace astro
