@@ -1,6 +1,7 @@
 // Shutterly: reads its command line, creates the five windows in their order and runs the
 // event loop.
 
+#include "almanac/placestore.h"
 #include "app/appicon.h"
 #include "app/commandline.h"
 #include "calculator/calculatorwindowview.h"
@@ -101,6 +102,8 @@ int main(int argc, char** argv)
 
     const QString settingsFile = SettingsFileName(commandLine.settingsFile);
     TSystemClock clock;
+    // The places every window reads and the editor and More Data change.
+    TPlaceStore places(settingsFile);
 
     // Each window runs its creation handler as it is created; the ones after the calculator
     // stay hidden until a menu or button calls them up.
@@ -115,10 +118,10 @@ int main(int argc, char** argv)
     BindModalOver(moon, &moonView, &calculatorView);
     TGuard::run([&] { moon.FormCreate(); });
 
-    Tfrm_more more(calculator, clock, settingsFile);
+    Tfrm_more more(calculator, clock, places);
     FrmMoreView moreView(more);
 
-    Tfrm_locations locations(settingsFile);
+    Tfrm_locations locations(places);
     FrmLocationsView locationsView(locations);
 
     Tfrm_utc utc(clock);

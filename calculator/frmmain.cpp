@@ -75,7 +75,7 @@ void TFrmMain::TimerTimer()
 void TFrmMain::FormClose()
 {
     if (FMore)
-        FMore->SaveAndReleaseLocations();
+        FMore->SaveCurrentLocation();
 }
 
 void TFrmMain::HintToStatusBar(const QString& hint) { StatusBar1.setPanelText(0, hint); }

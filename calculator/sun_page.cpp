@@ -5,6 +5,7 @@
 #include "calculator/comfort_text.h"
 #include "calculator/model_comfort.h"
 #include "controls/numbers.h"
+#include "locations/coordinatetext.h"
 #include "locations/frmlocations.h"
 #include "moonwindow/mainform.h"
 #include "moredata/frmmore.h"
@@ -46,6 +47,8 @@ void TSunPage::connectWindows(TMainForm* moon, Tfrm_more* more, Tfrm_locations* 
     FMoonForm = moon;
     FMore = more;
     FLocations = locations;
+    FPlacesChanged =
+        locations ? locations->store().subscribe([this] { ShowLocation(); }) : TPlaceStore::TSubscription();
 }
 
 void TSunPage::Tick()
@@ -55,56 +58,37 @@ void TSunPage::Tick()
         ShowLocation();
 }
 
-// Rise, transit and set belong to the place's local day: they are recomputed when the almanac's
-// instant enters another day there, for the location current in the editor.
+// Rise, transit and set belong to the place's local day: More Data, which writes them here,
+// recomputes them when the almanac's instant enters another day there.
 void TSunPage::RefreshAlmanacDay()
 {
     if (!FMore || FMore->PlaceDayNumberAt(Moon.date()) == FMore->PlaceDayNumberAt(LastAlmanacDay))
         return;
-    FollowEditorLocation();
+    FMore->LocationChange();
+    ShowLocation();
     LastAlmanacDay = Moon.date();
-}
-
-// The editor's index means the same place in the More Data window only while both hold the
-// stored list, so that window first takes the list the editor may have saved since.
-void TSunPage::FollowEditorLocation()
-{
-    if (FMore) {
-        if (FLocations) {
-            FMore->ReloadLocations();
-            FMore->cbx_location.assignItemIndex(FLocations->lbx_location.itemIndex());
-        }
-        FMore->LocationChange();
-    }
-    ShowLocation();
-}
-
-void TSunPage::FollowMoreDataLocation(int index)
-{
-    if (!FLocations)
-        return;
-    FLocations->ChooseStoredLocation(index);
-    ShowLocation();
 }
 
 void TSunPage::ShowLocation()
 {
     if (!FLocations)
         return;
+    const TLocation* place = FLocations->store().current();
     // A deleted place is never named, nor is the sun shown for 0 degrees, 0 degrees.
-    if (!FLocations->HasCurrent()) {
+    if (!place) {
         lblLocation.setText(LocalString(42174));
         return;
     }
-    lblLocation.setText(QStringLiteral("Location: ") + FLocations->edt_name.text() + QStringLiteral(" Longitude ") +
-                        FLocations->edt_longitude.text() + QStringLiteral(" Latitude ") +
-                        FLocations->edt_latitude.text());
+    lblLocation.setText(QStringLiteral("Location: ") + place->Name + QStringLiteral(" Longitude ") +
+                        AngleToEditText(place->Longitude) + QStringLiteral(" Latitude ") +
+                        AngleToEditText(place->Latitude));
 }
 
+// A confirmed choice reaches every window through the store.
 void TSunPage::btnLocationClick()
 {
-    if (FLocations && FLocations->ShowModal() == TModalResult::OK)
-        FollowEditorLocation();
+    if (FLocations)
+        FLocations->ShowModal();
 }
 
 void TSunPage::btnUTCTimeClick()

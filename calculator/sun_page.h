@@ -2,6 +2,7 @@
 // The sun-and-moon page: the almanac that the moon window writes, the rise and set times that
 // the More Data window writes, and the model-comfort estimate.
 
+#include "almanac/placestore.h"
 #include "controls/button.h"
 #include "controls/checkbox.h"
 #include "controls/controllist.h"
@@ -100,19 +101,12 @@ public:
     double LastAlmanacDay = 0;
 
     // The windows whose location and almanac this page shows; until they are connected those
-    // steps are left out.
+    // steps are left out. The page shows the current place of the editor's store, and follows
+    // it as it changes.
     void connectWindows(TMainForm* moon, Tfrm_more* more, Tfrm_locations* locations);
     // The timer's step for this page, after the moon window has written the almanac.
     void Tick();
     void ShowLocation();
-    // The user confirmed the current location in the location editor: the More Data window
-    // takes the stored list and the editor's selection, and the location texts of this page
-    // and that window show the place at once rather than at the next universal day.
-    void FollowEditorLocation();
-    // The user picked the location at `index` of the More Data window's list, which has shown
-    // it already: it becomes the editor's selection, the program's current location, and is
-    // stored as such; the location caption follows.
-    void FollowMoreDataLocation(int index);
     void btnLocationClick();
     void btnUTCTimeClick();
     void edtTempChange();
@@ -124,4 +118,5 @@ private:
     TMainForm* FMoonForm = nullptr;
     Tfrm_more* FMore = nullptr;
     Tfrm_locations* FLocations = nullptr;
+    TPlaceStore::TSubscription FPlacesChanged;
 };

@@ -1,6 +1,7 @@
 #include "locations/frmlocations.h"
 
 #include "almanac/locationzone.h"
+#include "almanac/placestore.h"
 #include "texts/almanactext.h"
 
 #include "controls/errors.h"
@@ -62,7 +63,24 @@ void take(TEdit& field, T& value, const std::optional<T>& read)
 
 Tfrm_locations::Tfrm_locations(const QString& settingsFileName)
     : TWindow(QStringLiteral("Locations")),
-      FSettingsFileName(settingsFileName)
+      FOwnStore(std::make_unique<TPlaceStore>(settingsFileName)),
+      FStore(*FOwnStore)
+{
+    bindHandlers();
+    FormCreate();
+}
+
+Tfrm_locations::Tfrm_locations(TPlaceStore& store)
+    : TWindow(QStringLiteral("Locations")),
+      FStore(store)
+{
+    bindHandlers();
+    FormCreate();
+}
+
+Tfrm_locations::~Tfrm_locations() = default;
+
+void Tfrm_locations::bindHandlers()
 {
     btn_import.setVisible(false);
 
@@ -83,8 +101,6 @@ Tfrm_locations::Tfrm_locations(const QString& settingsFileName)
     btn_ok.onClick = [this] { btn_okClick(); };
     btn_cancel.onClick = [this] { btn_cancelClick(); };
     btn_import.onClick = [this] { btn_importClick(); };
-
-    FormCreate();
 }
 
 void Tfrm_locations::FormCreate()
@@ -114,19 +130,10 @@ void Tfrm_locations::FormShow() { ReloadLocations(); }
 
 void Tfrm_locations::ReloadLocations()
 {
-    FLocations.clear();
-    int index = 0;
-    LoadLocations(FSettingsFileName, FLocations, index);
-    showNames(index);
+    FStore.reload();
+    FLocations = FStore.locations();
+    showNames(FStore.currentIndex());
     lbx_locationClick();
-}
-
-void Tfrm_locations::ChooseStoredLocation(int index)
-{
-    ReloadLocations();
-    lbx_location.assignItemIndex(index);
-    lbx_locationClick();
-    SaveLocationIndex(FSettingsFileName, &FLocations, lbx_location.itemIndex());
 }
 
 void Tfrm_locations::showNames(int index)
@@ -143,10 +150,6 @@ const TLocation* Tfrm_locations::selected() const
     const int index = lbx_location.itemIndex();
     return index >= 0 && index < FLocations.size() ? &FLocations[index] : nullptr;
 }
-
-double Tfrm_locations::CurrentLongitude() const { return selected() ? selected()->Longitude : 0; }
-
-double Tfrm_locations::CurrentLatitude() const { return selected() ? selected()->Latitude : 0; }
 
 void Tfrm_locations::lbx_locationClick()
 {
@@ -277,7 +280,8 @@ void Tfrm_locations::btn_okClick()
         // Confirming the entry confirms the zone it shows, a suggestion included.
         FLocations[lbx_location.itemIndex()].TimeZone = *zone;
     }
-    SaveLocations(FSettingsFileName, &FLocations, lbx_location.itemIndex());
+    SaveLocations(FStore.settingsFileName(), &FLocations, lbx_location.itemIndex());
+    FStore.replace(FLocations, lbx_location.itemIndex());
     setModalResult(TModalResult::OK);
 }
 

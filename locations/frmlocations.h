@@ -1,6 +1,6 @@
 #pragma once
-// The location editor: keeps the list of observer locations in the settings file and marks one
-// of them as current. Its selected entry is the current location of the whole program.
+// The location editor: edits a working copy of the program's places (TPlaceStore) and, on OK,
+// saves it to the settings file with the selected entry as the current location.
 
 #include "controls/button.h"
 #include "controls/dialogs.h"
@@ -8,6 +8,10 @@
 #include "controls/list.h"
 #include "controls/window.h"
 #include "locations/location.h"
+
+#include <memory>
+
+class TPlaceStore;
 
 // Background of a field whose text cannot be read or lies out of range and is therefore not
 // taken.
@@ -22,8 +26,13 @@ public:
     // Topic of the help document that F1 opens.
     static constexpr int HelpContext = 1013;
 
-    // Loads the list from `settingsFileName`, which every later load and save uses as well.
+    // Edits the places of `store`, whose settings file every save writes.
+    explicit Tfrm_locations(TPlaceStore& store);
+    // Edits places of its own, read from `settingsFileName`.
     explicit Tfrm_locations(const QString& settingsFileName);
+    ~Tfrm_locations() override;
+
+    TPlaceStore& store() const { return FStore; }
 
     CONTROL(TList, lbx_location);
     CONTROL(TButton, btn_plus, QStringLiteral("up"));
@@ -51,22 +60,11 @@ public:
     // Asks for a city file; no city-file format is read, so choosing one changes nothing.
     TCommonDialog dlg;
 
-    // Coordinates of the selected entry in degrees (longitude positive west, latitude positive
-    // north); 0 when nothing is selected.
-    double CurrentLongitude() const;
-    double CurrentLatitude() const;
-    // Whether an entry is selected: without one there is no place to compute for.
-    bool HasCurrent() const { return selected() != nullptr; }
-
     void FormCreate();
     void FormShow() override;
-    // Replaces the working copy with the stored list and selects the stored current index;
-    // unsaved edits are dropped.
+    // Replaces the working copy with the stored list, read again from the file, and selects
+    // the stored current index; unsaved edits are dropped.
     void ReloadLocations();
-    // Makes the stored location at `index` the current one, as a pick in the More Data window
-    // does: reloads the stored list, selects the entry and stores the index. Throws EUserError
-    // "Unable to write to <file>".
-    void ChooseStoredLocation(int index);
     void lbx_locationClick();
     void edtChange();
     void edt_longitudeEnter();
@@ -75,15 +73,19 @@ public:
     void btn_delClick();
     void btn_plusClick();
     void btn_minusClick();
-    // Saves the list and the selection, unless a field of the selected entry is unreadable or
-    // out of range: then nothing is saved and an EInputError names each such field.
+    // Saves the list and the selection and hands them to the store, unless a field of the
+    // selected entry is unreadable or out of range: then nothing is saved and an EInputError
+    // names each such field.
     void btn_okClick();
     // Drops the unsaved edits at once, so that no window goes on with cancelled coordinates.
     void btn_cancelClick();
     void btn_importClick();
 
-private:
+    // The selected entry of the working copy, with the edits taken so far; null when none.
     const TLocation* selected() const;
+
+private:
+    void bindHandlers();
     // Moves the selected entry and its line to `to` and selects it there.
     void moveSelected(int to);
     // The list box shows the names of FLocations and selects `index`.
@@ -91,7 +93,8 @@ private:
     // The zone field and its note for the selected entry.
     void showZone(const TLocation* location);
 
-    const QString FSettingsFileName;
+    std::unique_ptr<TPlaceStore> FOwnStore;
+    TPlaceStore& FStore;
     TLocationList FLocations;
     // True while the fields are filled from an entry and while a coordinate field has the focus.
     bool FUpdating = false;

@@ -1,5 +1,7 @@
 #include "moonwindow/mainform.h"
 
+#include "almanac/placestore.h"
+
 #include "astro/calendar.h"
 #include "astro/constants.h"
 #include "astro/phases.h"
@@ -379,12 +381,13 @@ bool TMainForm::SunBlockDue(astro::TDateTime ut) const
 
 std::pair<double, double> TMainForm::CurrentPlace() const
 {
-    return {FLocations->CurrentLongitude(), FLocations->CurrentLatitude()};
+    const TLocation* place = FLocations->store().current();
+    return place ? std::pair{place->Longitude, place->Latitude} : std::pair{0.0, 0.0};
 }
 
 void TMainForm::ShowSunBlock(astro::TDateTime ut)
 {
-    if (!FLocations->HasCurrent()) {
+    if (!FLocations->store().current()) {
         FSunTime = ut;
         FSunPlace.reset();
         FSunTrail.clear();
@@ -548,10 +551,8 @@ void TMainForm::mnu_locationsClick()
 {
     if (!FLocations)
         return;
-    // The sun follows the editor's selection by itself; the other texts of the place follow a
-    // confirmed choice.
-    if (FLocations->ShowModal() == TModalResult::OK)
-        FCalculator.sun.FollowEditorLocation();
+    // A confirmed choice reaches every window through the store.
+    FLocations->ShowModal();
 }
 
 void TMainForm::mnu_moreClick()

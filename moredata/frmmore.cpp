@@ -1,6 +1,6 @@
 #include "moredata/frmmore.h"
 
-#include "almanac/locationzone.h"
+#include "almanac/placestore.h"
 #include "astro/astro.h"
 #include "calculator/frmmain.h"
 #include "controls/numbers.h"
@@ -67,49 +67,64 @@ QDate dateOfDay(double day)
 
 }  // namespace
 
+Tfrm_more::Tfrm_more(TFrmMain& calculator, const TClock& clock, TPlaceStore& store)
+    : TWindow(QStringLiteral("More Data")),
+      FCalculator(calculator),
+      FClock(clock),
+      FOwnClock(clock),
+      FStore(store)
+{
+    bindHandlers();
+    FormCreate();
+}
+
 Tfrm_more::Tfrm_more(TFrmMain& calculator, const TClock& clock, const QString& settingsFileName)
     : TWindow(QStringLiteral("More Data")),
       FCalculator(calculator),
       FClock(clock),
       FOwnClock(clock),
-      FSettingsFileName(settingsFileName)
+      FOwnStore(std::make_unique<TPlaceStore>(settingsFileName)),
+      FStore(*FOwnStore)
+{
+    bindHandlers();
+    FormCreate();
+}
+
+Tfrm_more::~Tfrm_more() = default;
+
+void Tfrm_more::bindHandlers()
 {
     cbx_location.onChange = [this] { cbx_locationChange(); };
     dtp_day.onChange = [this] { dtp_dayChange(); };
     btn_today.onClick = [this] { btn_todayClick(); };
     Timer.onTimer = [this] { LocationChange(); };
-    FormCreate();
+    FPlacesChanged = FStore.subscribe([this] { ShowPlaces(); });
 }
 
 void Tfrm_more::FormCreate()
 {
-    FTimesShown = ReadTimesShown(FSettingsFileName);
+    FTimesShown = ReadTimesShown(FStore.settingsFileName());
     LocalizeAndArrange();
     // Showing loads the locations and fills every value.
     Show();
     Hide();
 }
 
-void Tfrm_more::FormShow()
+void Tfrm_more::FormShow() { ReloadLocations(); }
+
+void Tfrm_more::ReloadLocations() { FStore.reload(); }
+
+void Tfrm_more::ShowPlaces()
 {
-    ReloadLocations();
+    QStringList names;
+    for (const TLocation& location : FStore.locations())
+        names.append(location.Name);
+    cbx_location.setItems(names);
+    cbx_location.assignItemIndex(FStore.currentIndex());
     LocationChange();
 }
 
-void Tfrm_more::ReloadLocations()
-{
-    if (FLocations)
-        FLocations->clear();
-    else
-        FLocations = std::make_unique<TLocationList>();
-    int index = 0;
-    LoadLocations(FSettingsFileName, *FLocations, index);
-    QStringList names;
-    for (const TLocation& location : *FLocations)
-        names.append(location.Name);
-    cbx_location.setItems(names);
-    cbx_location.assignItemIndex(index);
-}
+const TLocationList& Tfrm_more::Locations() const { return FStore.locations(); }
 
 // The rows are laid out by the view in columns that size themselves; only the texts are set here.
 void Tfrm_more::LocalizeAndArrange()
@@ -152,13 +167,7 @@ void Tfrm_more::SetTimesShown(TTimesShown times)
     LocationChange();
 }
 
-const TLocation* Tfrm_more::SelectedLocation() const
-{
-    const int index = cbx_location.itemIndex();
-    if (!FLocations || index < 0 || index >= FLocations->size())
-        return nullptr;
-    return &FLocations->at(index);
-}
+const TLocation* Tfrm_more::SelectedLocation() const { return FStore.current(); }
 
 void Tfrm_more::LocationChange()
 {
@@ -166,7 +175,7 @@ void Tfrm_more::LocationChange()
     const TLocation* place = SelectedLocation();
     // The days are the place's own; without a place there is no day to speak of, and the
     // year's events are shown in universal time.
-    const TPlaceZone zone = place ? PlaceZoneOf(*place) : TPlaceZone();
+    const TPlaceZone& zone = FStore.zone();
     const TPlaceZone shown = ShownZone(FTimesShown, zone, FClock);
     const TLocalDay today = zone.dayOf(u);
     if (FFollowClock)
@@ -188,7 +197,7 @@ void Tfrm_more::LocationChange()
     if (!place) {
         // With places stored but none picked the last one's coordinates stay, as the list
         // shows no choice; with none stored the window says how to add one.
-        if (!FLocations || FLocations->isEmpty()) {
+        if (FStore.locations().isEmpty()) {
             val_latitude.setText(LocalString(42174));
             val_longitude.setText(QString());
         }
@@ -236,19 +245,11 @@ void Tfrm_more::btn_todayClick()
     LocationChange();
 }
 
-void Tfrm_more::cbx_locationChange()
-{
-    LocationChange();
-    FCalculator.sun.FollowMoreDataLocation(cbx_location.itemIndex());
-}
+void Tfrm_more::cbx_locationChange() { FStore.setCurrent(cbx_location.itemIndex()); }
 
 double Tfrm_more::ShownDayNumber() const { return PlaceDayNumberAt(UniversalNow()); }
 
-double Tfrm_more::PlaceDayNumberAt(double ut) const
-{
-    const TLocation* place = SelectedLocation();
-    return (place ? PlaceZoneOf(*place) : TPlaceZone()).dayOf(ut).Number;
-}
+double Tfrm_more::PlaceDayNumberAt(double ut) const { return FStore.zone().dayOf(ut).Number; }
 
 void Tfrm_more::ShowSeasons(const TYearEvents& events, const TPlaceZone& shown)
 {
@@ -390,8 +391,7 @@ void Tfrm_more::ClearDayValues()
         label->setText(NoEvent);
 }
 
-void Tfrm_more::SaveAndReleaseLocations()
+void Tfrm_more::SaveCurrentLocation()
 {
-    SaveLocationIndex(FSettingsFileName, FLocations.get(), cbx_location.itemIndex());
-    FLocations.reset();
+    SaveLocationIndex(FStore.settingsFileName(), &FStore.locations(), FStore.currentIndex());
 }

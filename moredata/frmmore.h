@@ -1,10 +1,11 @@
 #pragma once
-// The More Data window: the year's events around a day for a location chosen from the stored
-// list, that day's rise, transit and set times and its light. The day is the almanac clock's
+// The More Data window: the year's events around a day for a location chosen from the
+// program's places (TPlaceStore), that day's rise, transit and set times and its light. The day is the almanac clock's
 // until the user picks another. Today's rise, transit and set times also go to the
 // calculator's sun-and-moon page, whichever day this window shows.
 
 #include "almanac/almanacclock.h"
+#include "almanac/placestore.h"
 #include "almanac/placezone.h"
 #include "almanac/timesshown.h"
 #include "controls/button.h"
@@ -31,9 +32,12 @@ public:
     // Topic of the help document for this window.
     static constexpr int HelpContext = 1003;
 
-    // Runs FormCreate: the window is shown and hidden once, which loads the locations from
-    // `settingsFileName` (used by every later load and save) and fills every value.
+    // Runs FormCreate: the window is shown and hidden once, which fills every value for the
+    // places of `store`.
+    Tfrm_more(TFrmMain& calculator, const TClock& clock, TPlaceStore& store);
+    // The same with places of its own, read from `settingsFileName`.
     Tfrm_more(TFrmMain& calculator, const TClock& clock, const QString& settingsFileName);
+    ~Tfrm_more() override;
 
     CONTROL(TLabel, lbl_location);
     CONTROL(TLabel, lbl_latitude);
@@ -132,10 +136,10 @@ public:
     void FormShow() override;
     void FormHide() override {}
     void LocationChange();
-    // A location picked in the list: shown here at once, and made the program's current one.
+    // A location picked in the list becomes the program's current one, which every window
+    // then shows. Throws EUserError "Unable to write to <file>" when its index cannot be stored.
     void cbx_locationChange();
-    // Replaces this window's copy of the stored locations with the file's list and selects the
-    // stored current index; computes nothing.
+    // The places read again from the settings file; the window shows them.
     void ReloadLocations();
     void LocalizeAndArrange();
     // A day picked in the date field: the window shows it from now on, whatever the clock does.
@@ -144,10 +148,9 @@ public:
     void btn_todayClick();
     // Whether the shown day is the almanac clock's (no day picked since start or "Today").
     bool FollowsClock() const { return FFollowClock; }
-    // Stores the selected location as the current one at program end. Only the index is
-    // written, never this window's copy of the list, so that locations the editor saved after
-    // the copy was loaded survive. Then releases the copy.
-    void SaveAndReleaseLocations();
+    // Stores the current location's index at program end. Only the index is written, never
+    // the list, so that locations saved to the file by other means survive.
+    void SaveCurrentLocation();
 
     // The almanac clock this window reads from now on (the moon window's); until one is given
     // and after null, a clock of its own that shows the platform's time.
@@ -161,12 +164,14 @@ public:
     // The local day number, at the place picked in the list, of the instant ut (universal
     // time); the UT day's without a place.
     double PlaceDayNumberAt(double ut) const;
-    // The location picked in the list; null when there is none.
+    // The location picked in the list (the program's current one); null when there is none.
     const TLocation* SelectedLocation() const;
-    // The window's copy of the stored locations; null until first shown and after release.
-    const TLocationList* Locations() const { return FLocations.get(); }
+    const TLocationList& Locations() const;
 
 private:
+    void bindHandlers();
+    // The list shows the places and the current one; the values follow.
+    void ShowPlaces();
     void ShowSeasons(const TYearEvents& events, const TPlaceZone& shown);
     void ShowSeasonHints(double latitude);
     void ShowOrbitEvents(const TYearEvents& events, const TPlaceZone& shown);
@@ -186,8 +191,9 @@ private:
     TAlmanacClock FOwnClock;
     const TAlmanacClock* FAlmanacClock = nullptr;
     TTimesShown FTimesShown = tsPlace;
-    const QString FSettingsFileName;
-    std::unique_ptr<TLocationList> FLocations;
+    std::unique_ptr<TPlaceStore> FOwnStore;
+    TPlaceStore& FStore;
+    TPlaceStore::TSubscription FPlacesChanged;
     bool FFollowClock = true;
     // The shown day (whole day number) while one is picked.
     double FChosenDay = 0;

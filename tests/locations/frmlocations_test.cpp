@@ -3,6 +3,7 @@
 #include "controls/errors.h"
 #include "locations/inifile.h"
 #include "testfiles.h"
+#include "tests/locations/selectedentry.h"
 #include "tests/shown_text.h"
 #include "texts/stringtable.h"
 
@@ -50,8 +51,8 @@ TEST_F(LocationEditor, CreationLoadsTheListAndSelectsTheStoredIndex)
     EXPECT_EQ(form.edt_longitude.text(), "75:30:0");
     EXPECT_EQ(form.edt_latitude.text(), "10:15:0");
     EXPECT_EQ(form.edt_altitude.text(), "3");
-    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 75.5);
-    EXPECT_DOUBLE_EQ(form.CurrentLatitude(), 10.25);
+    EXPECT_DOUBLE_EQ(SelectedLongitude(form), 75.5);
+    EXPECT_DOUBLE_EQ(SelectedLatitude(form), 10.25);
     EXPECT_FALSE(form.btn_import.visible());
 }
 
@@ -82,16 +83,16 @@ TEST_F(LocationEditor, IndexBeyondTheListSelectsNothing)
     Tfrm_locations& form = open(QByteArray(ThreePlaces).replace("Index=1", "Index=5"));
     EXPECT_EQ(form.lbx_location.itemIndex(), -1);
     EXPECT_FALSE(form.edt_longitude.enabled());
-    EXPECT_EQ(form.CurrentLongitude(), 0);
-    EXPECT_EQ(form.CurrentLatitude(), 0);
+    EXPECT_EQ(SelectedLongitude(form), 0);
+    EXPECT_EQ(SelectedLatitude(form), 0);
 }
 
 TEST_F(LocationEditor, EmptyListAnswersZero)
 {
     Tfrm_locations& form = open("");
     EXPECT_EQ(form.lbx_location.count(), 0);
-    EXPECT_EQ(form.CurrentLongitude(), 0);
-    EXPECT_EQ(form.CurrentLatitude(), 0);
+    EXPECT_EQ(SelectedLongitude(form), 0);
+    EXPECT_EQ(SelectedLatitude(form), 0);
     EXPECT_FALSE(form.edt_name.enabled());
     EXPECT_FALSE(form.btn_minus.enabled());
 }
@@ -113,7 +114,7 @@ TEST_F(LocationEditor, UpAndDownMoveTheEntryWithItsLine)
     EXPECT_EQ(form.lbx_location.items(), QStringList({"Home", "Peak", "Coast"}));
     EXPECT_EQ(form.lbx_location.itemIndex(), 1);
     EXPECT_EQ(form.edt_name.text(), "Peak");
-    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), -8);
+    EXPECT_DOUBLE_EQ(SelectedLongitude(form), -8);
     form.btn_minus.click();
     form.btn_minus.click();
     EXPECT_EQ(form.lbx_location.items(), QStringList({"Home", "Coast", "Peak"}));
@@ -174,13 +175,13 @@ TEST_P(LocationEditorCoordinates, AreTakenWhenTheFieldIsLeft)
     Tfrm_locations& form = open();
     form.edt_longitude.enter();
     form.edt_longitude.setText(GetParam().text);
-    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 75.5) << "taken before the field was left";
+    EXPECT_DOUBLE_EQ(SelectedLongitude(form), 75.5) << "taken before the field was left";
     form.edt_longitude.exit();
-    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), GetParam().degrees);
+    EXPECT_DOUBLE_EQ(SelectedLongitude(form), GetParam().degrees);
     EXPECT_FALSE(form.edt_longitude.color().isValid());
 
     type(form.edt_latitude, GetParam().text);
-    EXPECT_DOUBLE_EQ(form.CurrentLatitude(), GetParam().degrees);
+    EXPECT_DOUBLE_EQ(SelectedLatitude(form), GetParam().degrees);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LocationEditorCoordinates,
@@ -193,7 +194,7 @@ TEST_F(LocationEditor, UnreadableCoordinateIsKeptOutAndMarkedUntilValid)
 {
     Tfrm_locations& form = open();
     type(form.edt_longitude, "   :  :  ");
-    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 75.5);
+    EXPECT_DOUBLE_EQ(SelectedLongitude(form), 75.5);
     EXPECT_EQ(form.edt_longitude.color(), clUnreadable);
     EXPECT_FALSE(form.edt_latitude.color().isValid());
 
@@ -201,7 +202,7 @@ TEST_F(LocationEditor, UnreadableCoordinateIsKeptOutAndMarkedUntilValid)
     EXPECT_EQ(form.edt_longitude.color(), clUnreadable);
 
     type(form.edt_longitude, "+001:00:00");
-    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 1);
+    EXPECT_DOUBLE_EQ(SelectedLongitude(form), 1);
     EXPECT_FALSE(form.edt_longitude.color().isValid());
 
     type(form.edt_latitude, "1x:00:00");
@@ -220,7 +221,7 @@ TEST_F(LocationEditor, BlankAltitudeIsMarkedWithoutAMessageAndKeepsTheRest)
     EXPECT_EQ(form.edt_altitude.color(), clUnreadable);
     EXPECT_NO_THROW(form.edt_name.setText("Renamed again"));
     EXPECT_EQ(form.lbx_location.text(), "Renamed again");
-    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 1);
+    EXPECT_DOUBLE_EQ(SelectedLongitude(form), 1);
 
     form.edt_altitude.setText(" 250");
     EXPECT_FALSE(form.edt_altitude.color().isValid());
@@ -248,7 +249,7 @@ TEST_P(LocationEditorRange, OutOfRangeIsMarkedKeptOutAndRefusedByOk)
     const TRangeCase& c = GetParam();
     Tfrm_locations& form = open();
     TEdit& field = c.longitude ? form.edt_longitude : form.edt_latitude;
-    const auto current = [&] { return c.longitude ? form.CurrentLongitude() : form.CurrentLatitude(); };
+    const auto current = [&] { return c.longitude ? SelectedLongitude(form) : SelectedLatitude(form); };
     const double before = current();
     type(field, c.text);
     if (c.accepted) {
@@ -340,8 +341,8 @@ TEST_F(LocationEditor, AfterOkSelectionSavedIndexAndCurrentLocationAgree)
     int index = -1;
     LoadLocations(fileName, stored, index);
     EXPECT_EQ(index, form.lbx_location.itemIndex());
-    EXPECT_DOUBLE_EQ(stored[index].Longitude, form.CurrentLongitude());
-    EXPECT_DOUBLE_EQ(stored[index].Latitude, form.CurrentLatitude());
+    EXPECT_DOUBLE_EQ(stored[index].Longitude, SelectedLongitude(form));
+    EXPECT_DOUBLE_EQ(stored[index].Latitude, SelectedLatitude(form));
 }
 
 TEST_F(LocationEditor, OkWhileACoordinateFieldHasTheFocusTakesItsText)
@@ -371,7 +372,7 @@ TEST_F(LocationEditor, CancelDropsTheEditsAtOnce)
     form.btn_cancel.click();
     EXPECT_EQ(form.modalResult(), TModalResult::Cancel);
     // The cancelled coordinates are gone at once: no window goes on computing with them.
-    EXPECT_DOUBLE_EQ(form.CurrentLongitude(), 75.5);
+    EXPECT_DOUBLE_EQ(SelectedLongitude(form), 75.5);
     EXPECT_EQ(readBytes(fileName), ThreePlaces);
     EXPECT_EQ(form.lbx_location.count(), 3);
 }

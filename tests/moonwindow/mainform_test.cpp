@@ -268,7 +268,7 @@ TEST_F(MoonWindowTest, CompassDrawsTheCurrentSunLastAndClearsTheTrailOnANewDayOr
     const QString nextMorning = calculator->sun.lblSunAzimuth.text();
     EXPECT_EQ(calculator->sun.ImgSunPos.picture().pixel(Bearing(nextMorning, 3)), Yellow);
 
-    locations->lbx_location.setItemIndex(1);
+    locations->store().setCurrent(1);
     clock->advanceSeconds(1);
     moon->TimerTimer();
     const QString tokyo = calculator->sun.lblSunAzimuth.text();

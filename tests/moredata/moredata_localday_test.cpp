@@ -86,7 +86,7 @@ TEST_F(MoreDataWindow, AnUnknownZoneIsKeptAndTheDayStillShows)
     TLocationList stored;
     int index = 0;
     LoadLocations(settingsFile(), stored, index);
-    window.SaveAndReleaseLocations();
+    window.SaveCurrentLocation();
     stored.clear();
     LoadLocations(settingsFile(), stored, index);
     ASSERT_EQ(stored.size(), 1);

@@ -25,8 +25,7 @@ TEST_F(MoreDataWindow, ShowingAgainListsEveryLocationOnce)
     window.Show();
     EXPECT_EQ(window.cbx_location.items(), QStringList({"Home", "Coast"}));
     EXPECT_EQ(window.cbx_location.itemIndex(), 1);
-    ASSERT_NE(window.Locations(), nullptr);
-    EXPECT_EQ(window.Locations()->size(), 2);
+    EXPECT_EQ(window.Locations().size(), 2);
 }
 
 TEST_F(MoreDataWindow, ShowingReloadsWhatTheEditorSaved)
@@ -39,7 +38,34 @@ TEST_F(MoreDataWindow, ShowingReloadsWhatTheEditorSaved)
     EXPECT_EQ(window.val_latitude.text(), Shown(QString::fromUtf8("47° 0' 0'' North")));
 }
 
-// The program-end scenario: the More Data window has loaded its copy at start, the user then
+// One store for the editor and the window, as in the program: what the editor saves is in the
+// window's list at once, and a pick in the window is the editor's current entry when it opens.
+TEST_F(MoreDataWindow, SharesItsPlacesWithTheEditor)
+{
+    store({Place("Home", 48.2, -16.37), Place("Coast", 43.3, -5.4)}, 0);
+    TPlaceStore places(settingsFile());
+    Tfrm_more window(calculator, clock, places);
+    Tfrm_locations editor(places);
+    editor.Show();
+    editor.btn_newClick();
+    editor.edt_name.setText("Studio");
+    editor.btn_okClick();
+    editor.Hide();
+    EXPECT_EQ(window.cbx_location.items(), QStringList({"Home", "Coast", "Studio"}));
+    EXPECT_EQ(window.cbx_location.itemIndex(), 2);
+    EXPECT_EQ(window.SelectedLocation()->Name, "Studio");
+
+    window.cbx_location.setItemIndex(1);
+    EXPECT_EQ(places.current()->Name, "Coast");
+    int index = -1;
+    Stored(settingsFile(), &index);
+    EXPECT_EQ(index, 1);
+    editor.Show();
+    EXPECT_EQ(editor.edt_name.text(), "Coast");
+}
+
+// A window with places of its own, as a second copy of the program would have: it loaded its
+// copy at start, the user then
 // adds a location in the editor and saves; closing the program must not drop it.
 TEST_F(MoreDataWindow, LocationSavedByTheEditorAfterTheCopySurvivesProgramEnd)
 {
@@ -51,7 +77,7 @@ TEST_F(MoreDataWindow, LocationSavedByTheEditorAfterTheCopySurvivesProgramEnd)
     editor.btn_okClick();
     ASSERT_EQ(Stored(settingsFile()).size(), 3);
 
-    window.SaveAndReleaseLocations();
+    window.SaveCurrentLocation();
 
     int index = -1;
     const TLocationList stored = Stored(settingsFile(), &index);
@@ -59,7 +85,6 @@ TEST_F(MoreDataWindow, LocationSavedByTheEditorAfterTheCopySurvivesProgramEnd)
     EXPECT_EQ(stored[2].Name, "Studio");
     // The window's selection (Home) is still the first entry of the file's list.
     EXPECT_EQ(index, 0);
-    EXPECT_EQ(window.Locations(), nullptr);
 }
 
 TEST_F(MoreDataWindow, ProgramEndStoresTheLocationChosenHere)
@@ -67,7 +92,7 @@ TEST_F(MoreDataWindow, ProgramEndStoresTheLocationChosenHere)
     store({Place("Home", 48.2, -16.37), Place("Coast", 43.3, -5.4)}, 0);
     Tfrm_more& window = create();
     window.cbx_location.setItemIndex(1);
-    window.SaveAndReleaseLocations();
+    window.SaveCurrentLocation();
     int index = -1;
     EXPECT_EQ(Stored(settingsFile(), &index).size(), 2);
     EXPECT_EQ(index, 1);
@@ -79,20 +104,21 @@ TEST_F(MoreDataWindow, ProgramEndFindsTheChosenLocationAfterTheEditorReorderedTh
     Tfrm_more& window = create();
     window.cbx_location.setItemIndex(2);
     store({Place("Alps", 47.0, -11.0), Place("Home", 48.2, -16.37)}, 1);
-    window.SaveAndReleaseLocations();
+    window.SaveCurrentLocation();
     int index = -1;
     const TLocationList stored = Stored(settingsFile(), &index);
     ASSERT_EQ(stored.size(), 2);
     EXPECT_EQ(stored[index].Name, "Alps");
 }
 
-TEST_F(MoreDataWindow, ReleasedCopyIsNotSavedTwice)
+// The place current here is no longer in the file another copy of the program wrote: the
+// file's own choice stays.
+TEST_F(MoreDataWindow, ProgramEndKeepsTheFilesIndexWhenTheCurrentPlaceIsGone)
 {
     store({Place("Home", 48.2, -16.37)}, 0);
     Tfrm_more& window = create();
-    window.SaveAndReleaseLocations();
-    store({Place("Home", 48.2, -16.37), Place("Coast", 43.3, -5.4)}, 1);
-    window.SaveAndReleaseLocations();
+    store({Place("Alps", 47.0, -11.0), Place("Coast", 43.3, -5.4)}, 1);
+    window.SaveCurrentLocation();
     int index = -1;
     EXPECT_EQ(Stored(settingsFile(), &index).size(), 2);
     EXPECT_EQ(index, 1);

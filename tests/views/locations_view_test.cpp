@@ -1,6 +1,7 @@
 #include "controls/control.h"
 #include "locations/frmlocations.h"
 #include "locations/frmlocationsview.h"
+#include "tests/locations/selectedentry.h"
 #include "tests/shown_text.h"
 #include "tests/views/boundcontrols.h"
 
@@ -86,7 +87,7 @@ TEST_F(LocationsView, CoordinateTypedIntoTheMaskIsTakenWhenTheFieldIsLeft)
 {
     QLineEdit* longitude = child<QLineEdit>("edt_longitude");
     type(longitude, "+032:26:00");
-    EXPECT_DOUBLE_EQ(form->CurrentLongitude(), 32 + 26 / 60.0);
+    EXPECT_DOUBLE_EQ(SelectedLongitude(*form), 32 + 26 / 60.0);
     EXPECT_EQ(longitude->palette().color(QPalette::Base), QPalette().color(QPalette::Base));
 }
 
@@ -99,7 +100,7 @@ TEST_F(LocationsView, UnreadableCoordinateShowsRed)
     QApplication::sendEvent(latitude, &erase);
     EXPECT_EQ(form->edt_latitude.text(), "::");
     send(latitude, QEvent::FocusOut);
-    EXPECT_DOUBLE_EQ(form->CurrentLatitude(), 10.25);
+    EXPECT_DOUBLE_EQ(SelectedLatitude(*form), 10.25);
     EXPECT_EQ(latitude->palette().color(QPalette::Base), clUnreadable);
 }
 
@@ -112,7 +113,7 @@ TEST_F(LocationsView, LongitudeOutOfRangeShowsRedBesideItsSense)
     QApplication::sendEvent(longitude, &erase);
     type(longitude, "13.40");
     EXPECT_EQ(form->edt_longitude.text(), "1340::");
-    EXPECT_DOUBLE_EQ(form->CurrentLongitude(), 75.5);
+    EXPECT_DOUBLE_EQ(SelectedLongitude(*form), 75.5);
     EXPECT_EQ(longitude->palette().color(QPalette::Base), clUnreadable);
 
     view->show();
