@@ -51,6 +51,8 @@ inline QList<TCsvRow> CsvRows(const QString& output)
     return rows;
 }
 
+// A row of `rows`, which must outlive the pointer: rows of a temporary list are refused.
+const TCsvRow* RowOf(QList<TCsvRow>&& rows, const char* event) = delete;
 inline const TCsvRow* RowOf(const QList<TCsvRow>& rows, const char* event)
 {
     for (const TCsvRow& row : rows) {

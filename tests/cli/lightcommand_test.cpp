@@ -257,9 +257,10 @@ TEST(LightCommand, FindsTownsByNameAsTypedOrFolded)
         // The town's position is the table's, a few hundred metres from the coordinates above.
         const QList<TCsvRow> rows = CsvRows(RunLight(QString::fromUtf8(name), "2027-06-21").Output);
         const TCsvRow* golden = RowOf(rows, "morning_golden_hour_end");
-        ASSERT_TRUE(golden);
-        EXPECT_NEAR(LocalMinutes(golden->LocalTime),
-                    LocalMinutes(RowOf(CsvRows(csv), "morning_golden_hour_end")->LocalTime), 2);
+        const QList<TCsvRow> byCoordinates = CsvRows(csv);
+        const TCsvRow* expected = RowOf(byCoordinates, "morning_golden_hour_end");
+        ASSERT_TRUE(golden && expected);
+        EXPECT_NEAR(LocalMinutes(golden->LocalTime), LocalMinutes(expected->LocalTime), 2);
     }
 }
 
@@ -285,15 +286,16 @@ TEST_F(StoredLocations, AreFoundByNameAndKeepTheirOwnZone)
     const QString file = Settings(Studio + "TimeZone=Asia/Tokyo\n[Location1]\nName=Berlin\nLongitude=0\nLatitude=0\n");
     const TLightAnswer answer = RunLight("Studio", "2027-06-21", "csv", "1", QString(), file);
     ASSERT_EQ(answer.ExitCode, 0) << qPrintable(answer.Error);
-    const TCsvRow* sunrise = RowOf(CsvRows(answer.Output), "sunrise");
+    const QList<TCsvRow> rows = CsvRows(answer.Output);
+    const TCsvRow* sunrise = RowOf(rows, "sunrise");
     ASSERT_TRUE(sunrise);
     // 02:43 UTC on Tokyo's clock; the stored place is Berlin's, east of Greenwich.
     EXPECT_TRUE(sunrise->LocalTime.startsWith("2027-06-21T11:4")) << qPrintable(sunrise->LocalTime);
     EXPECT_TRUE(sunrise->LocalTime.endsWith("+09:00"));
     EXPECT_TRUE(RunLight("studio", "2027-06-21", "text", "1", QString(), file).Output.contains("Studio"));
     // A stored name wins over the town of that name.
-    const TCsvRow* nowhere =
-        RowOf(CsvRows(RunLight("Berlin", "2027-06-21", "csv", "1", "UTC", file).Output), "sunrise");
+    const QList<TCsvRow> atZero = CsvRows(RunLight("Berlin", "2027-06-21", "csv", "1", "UTC", file).Output);
+    const TCsvRow* nowhere = RowOf(atZero, "sunrise");
     ASSERT_TRUE(nowhere);
     EXPECT_TRUE(nowhere->UtcTime.startsWith("2027-06-21T05:5")) << "sunrise at 0° 0°: " << qPrintable(nowhere->UtcTime);
 }
@@ -303,7 +305,8 @@ TEST_F(StoredLocations, WithoutAKnownZoneTakeTheNearestTownsClock)
     for (const QByteArray& zone : {QByteArray(), QByteArray("TimeZone=\n"), QByteArray("TimeZone=Mars/Olympus\n")}) {
         const TLightAnswer answer = RunLight("Studio", "2027-12-21", "csv", "1", QString(), Settings(Studio + zone));
         ASSERT_EQ(answer.ExitCode, 0) << qPrintable(answer.Error);
-        const TCsvRow* sunrise = RowOf(CsvRows(answer.Output), "sunrise");
+        const QList<TCsvRow> rows = CsvRows(answer.Output);
+        const TCsvRow* sunrise = RowOf(rows, "sunrise");
         ASSERT_TRUE(sunrise);
         EXPECT_TRUE(sunrise->LocalTime.endsWith("+01:00")) << qPrintable(sunrise->LocalTime);
         EXPECT_EQ(answer.Error.contains("Mars/Olympus"), zone.contains("Mars")) << qPrintable(answer.Error);
