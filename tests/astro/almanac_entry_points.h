@@ -165,6 +165,16 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
              const auto event = static_cast<TRiseSetEvent>(static_cast<unsigned>(a.N) % 3U);
              return SunAltitudeTime(event, a.A, a.M % 100, a.Latitude, a.B);
          }},
+        {"SunAltitudeTimeFrom", Almanac,
+         [](A a) {
+             const auto event = static_cast<TRiseSetEvent>(static_cast<unsigned>(a.N) % 3U);
+             return SunAltitudeTimeFrom(event, a.A, a.M % 100, a.Latitude, a.B);
+         }},
+        {"RiseTransitSetFrom", Almanac,
+         [](A a) {
+             const auto event = static_cast<TRiseSetEvent>(static_cast<unsigned>(a.N) % 3U);
+             return RiseTransitSetFrom(a.M % 2 != 0, event, a.A, a.Latitude, a.B);
+         }},
         {"DayLight", Almanac,
          [](A a) {
              const TDayLight d = DayLight(a.A, a.Latitude, a.B);
