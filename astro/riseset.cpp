@@ -189,17 +189,21 @@ std::optional<double> StartFrom(const TBodyDay& body, double from, TRiseSetEvent
     const auto& dec = body.Declination;
     const double alpha = Interpolate3(ra[0], ra[1], ra[2], from);
     const double delta = Interpolate3(dec[0], dec[1], dec[2], from);
-    const double cosH0 = (SinDeg(h0) - SinDeg(latitude) * SinDeg(delta)) / (CosDeg(latitude) * CosDeg(delta));
-    // Written so that a NaN (latitude at a pole) also fails.
-    if (!(cosH0 >= -1.0 && cosH0 <= 1.0))
-        return std::nullopt;
-    const double H0 = ArcCosDeg(cosH0);
     const double transit = (alpha + longitude - body.Theta0) / 360.0;
     double start = transit;
-    if (event == rsRise)
-        start -= H0 / 360.0;
-    else if (event == rsSet)
-        start += H0 / 360.0;
+    // The meridian is crossed every day, above the horizon or below it (polar day and night);
+    // at a pole, where every direction is south or north, there is no meridian to cross.
+    if (event == rsTransit) {
+        if (!(std::fabs(latitude) < 90.0))
+            return std::nullopt;
+    } else {
+        const double cosH0 = (SinDeg(h0) - SinDeg(latitude) * SinDeg(delta)) / (CosDeg(latitude) * CosDeg(delta));
+        // Written so that a NaN (latitude at a pole) also fails.
+        if (!(cosH0 >= -1.0 && cosH0 <= 1.0))
+            return std::nullopt;
+        const double H0 = ArcCosDeg(cosH0);
+        start += event == rsRise ? -H0 / 360.0 : H0 / 360.0;
+    }
     // On the day, as at 0h; a start judged at the end of the day may lie just past it.
     start = DayFraction(start);
     if (from - start > 0.5)

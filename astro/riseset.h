@@ -53,7 +53,8 @@ double Interpolate3(double y1, double y2, double y3, double n);
 //          the day asked for.
 // latitude, longitude: degrees, north and WEST positive.
 // Failure: E_NoRiseSet "No rises or sets calculable" when the body does not reach its
-//          standard altitude that day (for the transit: the geometric horizon), when a
+//          standard altitude that day (the transit is found above or below the horizon, on
+//          polar days and nights too, but not at a pole, which has no meridian), when a
 //          correction step would divide by zero (sin H = 0 or cos dec = 0), and when the
 //          corrections do not settle within MaxCorrections steps from any start.
 // Method:  the first estimate and its correction as in the reference, the correction then

@@ -9,6 +9,8 @@
 #include "texts/almanactext.h"
 #include "texts/stringtable.h"
 
+#include <QLocale>
+
 #include <array>
 #include <cmath>
 
@@ -42,12 +44,38 @@ QString lunarEclipseText(astro::TEclipse type)
     }
 }
 
+// "-3.1°" in the locale's figures, with a true minus sign.
+QString SignedDegreesText(double degrees)
+{
+    QString text = QLocale().toString(degrees, 'f', 1);
+    if (text.startsWith(QLocale().negativeSign()))
+        text.replace(0, QLocale().negativeSign().size(), QChar(0x2212));
+    return text + QChar(0x00B0);
+}
+
+// "11:42 CET" for a transit the body makes above the horizon; on a polar night, or for a moon
+// that stays down, its altitude on the meridian follows: "11:42 CET, −3.1°".
+QString TransitText(bool isSun, TDateTime t, const TLocation& place, const TPlaceZone& zone)
+{
+    astro::TSkyPosition pos = isSun ? astro::SunPosition(t) : astro::MoonPosition(t);
+    astro::EquatorialToHorizontal(pos, t, place.Longitude, place.Latitude);
+    const double horizon =
+        isSun ? astro::SunRiseSetAltitude : astro::MoonRiseSetAltitude(t, place.Latitude, place.Longitude);
+    const QString time = EventTimeText(t, zone);
+    return pos.Elevation >= horizon ? time : time + QStringLiteral(", ") + SignedDegreesText(pos.Elevation);
+}
+
 // The texts of a body's rise, transit and set; "---" where the event does not fall on the day.
-std::array<QString, 3> bodyTexts(const TBodyDayEvents& events, const TPlaceZone& zone)
+std::array<QString, 3> bodyTexts(const TBodyDayEvents& events, bool isSun, const TLocation& place,
+                                 const TPlaceZone& zone)
 {
     std::array<QString, 3> texts;
-    for (std::size_t i = 0; i < events.size(); ++i)
-        texts[i] = std::isnan(events[i]) ? NoEvent : EventTimeText(events[i], zone);
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        if (std::isnan(events[i]))
+            texts[i] = NoEvent;
+        else
+            texts[i] = i == 1 ? TransitText(isSun, events[i], place, zone) : EventTimeText(events[i], zone);
+    }
     return texts;
 }
 
@@ -321,13 +349,13 @@ void Tfrm_more::ShowRiseTransitSet(const TLocalDay& today, const TLocalDay& day,
 {
     const TDayEvents todays = DayEventsBetween(today.Start, today.End, place.Latitude, place.Longitude);
     showTexts({&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset},
-              bodyTexts(todays.Moon, shown));
+              bodyTexts(todays.Moon, false, place, shown));
     showTexts({&FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset},
-              bodyTexts(todays.Sun, shown));
+              bodyTexts(todays.Sun, true, place, shown));
     const TDayEvents days =
         day.Number == today.Number ? todays : DayEventsBetween(day.Start, day.End, place.Latitude, place.Longitude);
-    showTexts({&val_moonrise, &val_moontransit, &val_moonset}, bodyTexts(days.Moon, shown));
-    showTexts({&val_sunrise, &val_suntransit, &val_sunset}, bodyTexts(days.Sun, shown));
+    showTexts({&val_moonrise, &val_moontransit, &val_moonset}, bodyTexts(days.Moon, false, place, shown));
+    showTexts({&val_sunrise, &val_suntransit, &val_sunset}, bodyTexts(days.Sun, true, place, shown));
 }
 
 void Tfrm_more::ShowLight(const TLocalDay& day, const TLocation& place, const TPlaceZone& shown)

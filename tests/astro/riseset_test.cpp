@@ -104,19 +104,26 @@ TEST(RiseSetSun, RiseAndSetAreAtTheStandardAltitude)
     }
 }
 
+// Rise and set raise where the sun stays up or down all day; the transit only at a pole,
+// which has no meridian (polar days and nights have theirs: TransitOnPolarDaysAndNights).
 TEST(RiseSetSun, PolarDayAndNightRaise)
 {
     const struct {
         TDateTime Day;
         double Latitude;
+        bool TransitRaises;
     } cases[] = {
-        {At(2024, 6, 21, 0, 0), 80},                                 // midnight sun
-        {At(2024, 6, 5, 0, 0), 80},   {At(2024, 12, 21, 0, 0), 80},  // polar night
-        {At(2024, 6, 21, 0, 0), -75}, {At(2024, 3, 1, 0, 0), 90},    // the pole itself
-        {At(2024, 3, 1, 0, 0), -90},  {At(2024, 3, 1, 0, 0), std::numeric_limits<double>::quiet_NaN()},
+        {At(2024, 6, 21, 0, 0), 80, false},                                        // midnight sun
+        {At(2024, 6, 5, 0, 0), 80, false},   {At(2024, 12, 21, 0, 0), 80, false},  // polar night
+        {At(2024, 6, 21, 0, 0), -75, false}, {At(2024, 3, 1, 0, 0), 90, true},     // the pole itself
+        {At(2024, 3, 1, 0, 0), -90, true},   {At(2024, 3, 1, 0, 0), std::numeric_limits<double>::quiet_NaN(), true},
     };
     for (const auto& c : cases) {
         for (auto event : {SunRiseTime, SunSetTime, SunTransitTime}) {
+            if (event == SunTransitTime && !c.TransitRaises) {
+                EXPECT_NO_THROW(event(c.Day, c.Latitude, 0)) << "latitude " << c.Latitude << " day " << c.Day;
+                continue;
+            }
             try {
                 event(c.Day, c.Latitude, 0);
                 ADD_FAILURE() << "no failure at latitude " << c.Latitude << " day " << c.Day;
@@ -170,14 +177,16 @@ TEST(RiseSetMoon, SkippedRiseFallsOnANeighbouringDay)
     EXPECT_LE(offDay, 4);
 }
 
-TEST(RiseSetMoon, CircumpolarMoonRaises)
+TEST(RiseSetMoon, CircumpolarMoonRaisesForRiseAndSetButTransits)
 {
     // In late 2024 the moon reaches declinations near +-28 degrees (major lunar standstill):
-    // at 80 N it stays up for days, and down for days, and has no rise, set or transit then.
+    // at 80 N it stays up for days, and down for days, and has no rise or set then; it crosses
+    // the meridian all the same.
     int failures = 0;
     for (TDateTime day = At(2024, 12, 1, 0, 0); day < At(2024, 12, 29, 0, 0); day += 1) {
+        EXPECT_NO_THROW(MoonTransitTime(day, 80, 0)) << day;
         try {
-            MoonTransitTime(day, 80, 0);
+            MoonRiseTime(day, 80, 0);
         } catch (const E_NoRiseSet& e) {
             EXPECT_STREQ(e.what(), "No rises or sets calculable");
             ++failures;
@@ -269,6 +278,35 @@ TEST(SunAltitudeTime, BadInputRaises)
     EXPECT_THROW(SunAltitudeTime(rsRise, At(2024, 3, 20, 0, 0), -6, nan, 0), E_NoRiseSet);
     EXPECT_THROW(SunAltitudeTime(rsRise, nan, -6, 52, 0), E_NoRiseSet);
     EXPECT_THROW(SunAltitudeTime(rsSet, At(2024, 3, 20, 0, 0), -6, 90, 0), E_NoRiseSet);
+}
+
+// The sun and the moon cross the meridian every day, on polar days and nights as well: the
+// transit is found there, with the body on the meridian (azimuth 0 from the south) and at
+// the altitude it has then, below the horizon included.
+TEST(RiseTransitSet, TransitOnPolarDaysAndNights)
+{
+    const struct {
+        double latitude, longitudeWest;
+        int month;
+        bool sunUp;  // the sun stays above (midsummer) or below (midwinter) the horizon
+    } cases[] = {
+        {69.65, -18.96, 6, true}, {69.65, -18.96, 12, false}, {78.2, -15.6, 6, true}, {78.2, -15.6, 12, false}};
+    for (const auto& c : cases) {
+        const TDateTime day = At(2027, c.month, 21, 0, 0);
+        for (const bool isSun : {true, false}) {
+            SCOPED_TRACE(std::to_string(c.latitude) + (isSun ? " sun " : " moon ") + std::to_string(c.month));
+            TDateTime transit = 0;
+            ASSERT_NO_THROW(transit = RiseTransitSet(isSun, rsTransit, day, c.latitude, c.longitudeWest));
+            EXPECT_NEAR(transit, day + 0.5, 1.0);
+            TSkyPosition pos = isSun ? SunPosition(transit) : MoonPosition(transit);
+            EquatorialToHorizontal(pos, transit, c.longitudeWest, c.latitude);
+            EXPECT_NEAR(std::remainder(pos.Azimuth, 360.0), 0.0, 0.05);
+            if (isSun) {
+                EXPECT_EQ(pos.Elevation > 0, c.sunUp) << pos.Elevation;
+                EXPECT_THROW(RiseTransitSet(true, rsRise, day, c.latitude, c.longitudeWest), E_NoRiseSet);
+            }
+        }
+    }
 }
 
 }  // namespace

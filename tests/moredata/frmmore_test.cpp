@@ -184,15 +184,17 @@ TEST_F(MoreDataWindow, RiseTransitSetOfTheSunGoToTheCalculatorAndTheWindow)
     EXPECT_EQ(window.val_moonrise.text(), calculator.sun.val_moonrise.text());
 }
 
-// The sun fails on its first event, which ends its block; the moon's block is separate.
-TEST_F(MoreDataWindow, MidnightSunShowsNoSunEventsButTheMoonStillRisesAndSets)
+// The midnight sun neither rises nor sets but crosses the meridian; the moon's block is
+// separate.
+TEST_F(MoreDataWindow, MidnightSunShowsOnlyTheSunsTransitAndTheMoonStillRisesAndSets)
 {
     // First quarter: the moon stands near the equator and rises and sets even at 78 N.
     clock.set(At(2024, 6, 14, 12));
     store({Place("Svalbard", 78.2, -15.6)});
     create();
     EXPECT_EQ(calculator.sun.val_sunrise.text(), "---");
-    EXPECT_EQ(calculator.sun.val_suntransit.text(), "---");
+    EXPECT_TRUE(calculator.sun.val_suntransit.text().startsWith("10:5"))
+        << calculator.sun.val_suntransit.text().toStdString();
     EXPECT_EQ(calculator.sun.val_sunset.text(), "---");
     EXPECT_NE(calculator.sun.val_moontransit.text(), "---");
     EXPECT_TRUE(calculator.sun.val_moonrise.text() != "---" || calculator.sun.val_moonset.text() != "---");

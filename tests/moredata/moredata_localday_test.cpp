@@ -57,6 +57,31 @@ INSTANTIATE_TEST_SUITE_P(MoreData, PlacesOwnDay,
                              TLocalDayCase{"Berlin", 52.52, -13.405, "Europe/Berlin", At(2027, 6, 21, 12), 4 * 60 + 43,
                                            21 * 60 + 33, "CEST", 21}));
 
+// The sun crosses the meridian on polar days and nights too: the transit is shown, with the
+// sun's altitude there when it stays below the horizon.
+TEST_F(MoreDataWindow, PolarDaysAndNightsShowTheSunsTransit)
+{
+    const struct {
+        double latitude, longitudeWest;
+        int month;
+        bool below;
+    } cases[] = {
+        {69.65, -18.96, 6, false}, {69.65, -18.96, 12, true}, {78.2, -15.6, 6, false}, {78.2, -15.6, 12, true}};
+    for (const auto& c : cases) {
+        clock.set(At(2027, c.month, 21, 11));
+        TLocation place = Place("North", c.latitude, c.longitudeWest);
+        place.TimeZone = "Europe/Oslo";
+        store({place});
+        Tfrm_more& window = create();
+        const QString transit = window.val_suntransit.text();
+        SCOPED_TRACE(transit.toStdString());
+        EXPECT_EQ(window.val_sunrise.text(), "---");
+        EXPECT_TRUE(transit.startsWith("11:") || transit.startsWith("12:") || transit.startsWith("13:"));
+        EXPECT_EQ(transit.contains(QString::fromUtf8(", \u2212")), c.below);
+        EXPECT_EQ(calculator.sun.val_suntransit.text(), transit);
+    }
+}
+
 TEST_F(MoreDataWindow, TimesFollowTheChosenClock)
 {
     clock.set(At(2027, 6, 21, 12));
