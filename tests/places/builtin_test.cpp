@@ -51,6 +51,19 @@ TEST(BuiltInTable, EveryPlaceIsComplete)
     EXPECT_LT(worst, 6000);
 }
 
+TEST(BuiltInTable, EveryPlaceIsFoundByBothItsNames)
+{
+    for (int i = 0; i < Table().size(); ++i) {
+        const TPlace place = Table().at(i);
+        for (const QString& name : {place.Name, place.AsciiName}) {
+            // A comma in a name would begin a narrowing of the search.
+            if (!name.contains(u',')) {
+                ASSERT_TRUE(Table().Find(name, Table().size()).contains(i)) << name.toStdString();
+            }
+        }
+    }
+}
+
 struct TKnownPlace {
     const char* Query;
     const char* Country;

@@ -34,7 +34,9 @@ const TFolding Foldings[] = {
     {"  New   York ", "new york"},
     {"Ｔｏｋｙｏ", "tokyo"},  // full-width letters, folded by the compatibility decomposition
     {"Ｂｅｒｌｉｎ", "berlin"},
-    {"Москва", "москва"},  // other scripts are case-folded, not transliterated
+    {"Москва", "москва"},           // other scripts are case-folded, not transliterated
+    {"\U0001D401erlin", "berlin"},  // a mathematical letter, outside the 16-bit range
+    {"ǅemal Ångström", "dzemal angstrom"},
     {"", ""},
     {"   ", ""},
 };
@@ -48,6 +50,21 @@ TEST_P(NameFolding, ReachesTheCommonForm)
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, NameFolding, testing::ValuesIn(Foldings));
+
+TEST(NameFolding, AFolderFoldsNameAfterNameAsFoldedNameDoes)
+{
+    // Twice over, so that the second round meets letters the folder has seen.
+    TNameFolder folder;
+    QString folded = QStringLiteral("start");
+    for (int round = 0; round < 2; ++round) {
+        for (const TFolding& folding : Foldings) {
+            const qsizetype start = folded.size();
+            folder.Append(folded, QString::fromUtf8(folding.Typed));
+            EXPECT_EQ(QStringView(folded).sliced(start), QString::fromUtf8(folding.Folded)) << folding.Typed;
+        }
+    }
+    EXPECT_TRUE(folded.startsWith(u"start"));
+}
 
 TEST(NameFolding, DecomposedInputFoldsLikeComposed)
 {

@@ -1,6 +1,7 @@
 // The table's reader and look-ups on small tables written here, so that each expectation
 // follows from the rows in view.
 
+#include "places/namefolding.h"
 #include "places/placetable.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <random>
 
 namespace {
 
@@ -108,6 +111,8 @@ const TBadInput BadInputs[] = {
     {"no final line break", Header + "X\t\tDE\t16\t52.5\t13.4\t43\t1\t0", 1, 0},
     {"invalid UTF-8 in a name", Header + "X\xff\xfe\t\tDE\t16\t52.5\t13.4\t43\t1\t0\n", 1, 0},
     {"binary zeros", QByteArray("\0\0\0[places]\n\0\t\0", 16), 0, 2},
+    {"byte order mark before the table", "\xEF\xBB\xBF" + Header + "X\t\tDE\t16\t52.5\t13.4\t43\t1\t0\n", 1, 0},
+    {"name of only a byte order mark", Header + "\xEF\xBB\xBF\t\tDE\t16\t52.5\t13.4\t43\t1\t0\n", 0, 1},
 };
 
 class PlaceTableBadInput : public testing::TestWithParam<TBadInput> {};
@@ -124,6 +129,109 @@ TEST_P(PlaceTableBadInput, SkipsWhatItCannotRead)
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, PlaceTableBadInput, testing::ValuesIn(BadInputs));
+
+// A table of one place on the given latitude.
+TPlaceTable OnLatitude(const char* latitude)
+{
+    return TPlaceTable(Header + "X\t\tDE\t16\t" + latitude + "\t13.4\t43\t1\t0\n");
+}
+
+struct TDegrees {
+    const char* Text;
+    std::optional<double> Latitude;  // none: the line is skipped
+};
+
+// The table's own form, and the other forms of the "C" convention, which read alike.
+const TDegrees Degrees[] = {
+    {"52.5244", 52.5244},
+    {"-33.8688", -33.8688},
+    {"0", 0.0},
+    {"-0", 0.0},
+    {"90", 90.0},
+    {"-90.000000", -90.0},
+    {"12.345678", 12.345678},
+    {"1.00000049", 1.0},
+    {"1.00000051", 1.000001},
+    {"0012.5", 12.5},
+    {"1e1", 10.0},
+    {".5", 0.5},
+    {"5.", 5.0},
+    {"90.000001", {}},
+    {"90.0000001", {}},
+    {"-1000", {}},
+    {"+5", {}},
+    {"5.5.5", {}},
+    {"-", {}},
+    {".", {}},
+    {"1,5", {}},
+};
+
+class PlaceTableDegrees : public testing::TestWithParam<TDegrees> {};
+
+TEST_P(PlaceTableDegrees, ReadToTheMicroDegree)
+{
+    const TPlaceTable table = OnLatitude(GetParam().Text);
+    if (!GetParam().Latitude) {
+        EXPECT_EQ(table.size(), 0) << GetParam().Text;
+        return;
+    }
+    ASSERT_EQ(table.size(), 1) << GetParam().Text;
+    EXPECT_NEAR(table.at(0).Latitude, *GetParam().Latitude, 1e-9) << GetParam().Text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, PlaceTableDegrees, testing::ValuesIn(Degrees));
+
+struct TNames {
+    QByteArray Name;
+    QByteArray AsciiName;
+    const char* WantedName;
+    const char* WantedAscii;
+};
+
+const TNames NameFields[] = {
+    {" Spaced  out ", " Spaced ", "Spaced  out", "Spaced"},
+    {"Berlin", "Berlin", "Berlin", "Berlin"},
+    {"Tromsø", "", "Tromsø", "Tromsø"},
+    {"Tromsø", " ", "Tromsø", "Tromsø"},
+    {"Tromsø", "\xEF\xBB\xBF", "Tromsø", "Tromsø"},  // a byte order mark decodes to nothing
+    {"Tromsø", "Tromso", "Tromsø", "Tromso"},
+    {"X\xff", "", "X\uFFFD", "X\uFFFD"},
+};
+
+class PlaceTableNames : public testing::TestWithParam<TNames> {};
+
+TEST_P(PlaceTableNames, AreTrimmedAndTheAsciiNameStandsInForTheName)
+{
+    const TPlaceTable table(Header + GetParam().Name + '\t' + GetParam().AsciiName + "\tNO\t54\t69.6\t18.9\t0\t1\t4\n");
+    ASSERT_EQ(table.size(), 1);
+    EXPECT_EQ(table.at(0).Name, QString::fromUtf8(GetParam().WantedName));
+    EXPECT_EQ(table.at(0).AsciiName, QString::fromUtf8(GetParam().WantedAscii));
+    EXPECT_EQ(table.Find(QString::fromUtf8(GetParam().WantedAscii), 2), QList<int>{0});
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, PlaceTableNames, testing::ValuesIn(NameFields));
+
+TEST(PlaceTableReader, GivesEachCodeItsOwnNumber)
+{
+    // More codes than a first table of them holds, and codes written with spaces around them.
+    constexpr int Places = 3000;
+    constexpr int Countries = 700;
+    QByteArray text = Header;
+    for (int i = 0; i < Places; ++i) {
+        const QByteArray country = i % 2 ? "C" + QByteArray::number(i % Countries) : " DE ";
+        text += "P" + QByteArray::number(i) + "\t\t" + country + "\tR" + QByteArray::number(i) + " \t1\t2\t3\t4\t0\n";
+    }
+    const TPlaceTable table(text);
+    ASSERT_EQ(table.size(), Places);
+    for (int i = 0; i < Places; ++i) {
+        const TPlace place = table.at(i);
+        const QString country = i % 2 ? u'C' + QString::number(i % Countries) : QStringLiteral("DE");
+        ASSERT_EQ(place.CountryCode, country) << i;
+        ASSERT_EQ(place.Country, i % 2 ? country : QStringLiteral("Germany")) << i;
+        ASSERT_EQ(place.Region, u'R' + QString::number(i)) << i;
+    }
+    EXPECT_EQ(table.Find("P2999, C199", 10), QList<int>{2999});
+}
 
 TEST(PlaceTableReader, ABadZoneLineKeepsTheNumbersOfTheZonesAfterIt)
 {
@@ -205,6 +313,45 @@ TEST_P(PlaceTableFind, RanksTheMatches)
 }
 
 INSTANTIATE_TEST_SUITE_P(Queries, PlaceTableFind, testing::ValuesIn(Queries));
+
+// Names that share long beginnings, and letters beyond ASCII that folding keeps: those beyond
+// U+00FF, a surrogate pair and some of Latin-1.
+QString RandomName(std::mt19937& random)
+{
+    static const QStringList Starts = {"", "", "Santa Maria ", "San ", "Sankt ", "Ж", QString::fromUtf8("Żabki")};
+    static const QStringList Letters = {"a", "b", "B",  " ", "ä", "Ö", "×", "¿",          "ÿ",     "ж",
+                                        "Я", "ω", "中", "l", "m", "ø", "Æ", "\U0001D401", "\u0301"};
+    QString name = Starts[random() % Starts.size()] + u'x';
+    const int length = 1 + static_cast<int>(random() % 10);
+    for (int i = 0; i < length; ++i) {
+        name += Letters[random() % Letters.size()];
+    }
+    return name;
+}
+
+TEST(PlaceTableFind, FindsEveryPlaceByEveryBeginningOfItsName)
+{
+    std::mt19937 random(17);
+    QStringList names;
+    QByteArray text = Header;
+    for (int i = 0; i < 400; ++i) {
+        names.append(RandomName(random));
+        text += names.back().toUtf8() + "\t\tDE\t16\t1\t2\t3\t" + QByteArray::number(i) + "\t0\n";
+    }
+    const TPlaceTable table(text);
+    ASSERT_EQ(table.size(), names.size());
+    for (int place = 0; place < table.size(); ++place) {
+        const QString folded = FoldedName(names[place]);
+        for (qsizetype length = 1; length <= folded.size(); ++length) {
+            const QString start = folded.left(length);
+            const QList<int> found = table.Find(start, table.size());
+            ASSERT_TRUE(found.contains(place)) << names[place].toStdString() << " by " << start.toStdString();
+            for (int other : found) {
+                ASSERT_TRUE(FoldedName(names[other]).startsWith(FoldedName(start))) << start.toStdString();
+            }
+        }
+    }
+}
 
 TEST(PlaceTableFind, APlaceFoundUnderBothNamesComesOnce)
 {
