@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <numbers>
 
 namespace {
 
@@ -124,11 +125,17 @@ void TAstroPage::edtA_EffFLChange()
     if (magnification == 0)
         return;
     edtA_Mag.setText(RoundedText(magnification, 1));
-    // Angles of the 36 mm and 24 mm sides at 50 mm are 41.2 and 27.6 degrees, to 2 decimals.
-    edtA_Ang1.setText(FloatToStr(RoundTo(4120 / magnification, 0) / 100));
-    edtA_Ang2.setText(FloatToStr(RoundTo(2760 / magnification, 0) / 100));
-    // A full moon of 0.51 degrees against the 27.6 degree frame height at 50 mm.
-    edtA_MoonPC.setText(RoundedText(magnification * 0.51 * 100 / 27.6, 0));
+    // The angles a rectilinear lens takes in across the 36 mm and 24 mm sides of the frame, to
+    // 2 decimals: 39.6 and 27 degrees at 50 mm.
+    const double focalLength = value(edtA_EffFL);
+    const auto angle = [focalLength](double side) {
+        return 2 * std::atan(side / (2 * focalLength)) * 180 / std::numbers::pi;
+    };
+    const double height = angle(24);
+    edtA_Ang1.setText(RoundedText(angle(36), 2));
+    edtA_Ang2.setText(RoundedText(height, 2));
+    // A full moon of 0.51 degrees against the frame height.
+    edtA_MoonPC.setText(RoundedText(0.51 * 100 / height, 0));
     // 15 s untracked at 50 mm, shorter in proportion to the focal length.
     edtA_StarTrailTime.setText(FloatToStr(RoundTo(150 / magnification, 0) / 10));
 }

@@ -6,6 +6,7 @@
 
 #include "controls/numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -36,20 +37,14 @@ constexpr SensorPreset SensorPresets[] = {
 };
 constexpr int FullFramePreset = 4;
 
-// Horizontal angle of view in degrees times the focal length for a 36 mm wide frame, in the
-// small-angle form (36 mm / f radians).
-constexpr double AngleOfViewConstant = 2060;
-
 const QString NotAvailable = QStringLiteral("N/A");
 
 double value(const TEdit& control) { return StrToFloat(control.text()); }
 
-// Width covered at a distance by the angle of view a (degrees): twice the distance times the
-// tangent of half the angle.
-double coveredWidth(double angle, double distance)
-{
-    return CheckedResult(std::tan(angle * 2 * std::numbers::pi / 720) * 2 * distance);
-}
+// The angle (degrees) a rectilinear lens of focal length f takes in across a side of the
+// frame `side` long (both in mm): the small-angle form 2060 / f is a quarter too wide at 24 mm
+// and gives more than 180 degrees below 12 mm.
+double angleOfView(double side, double f) { return 2 * std::atan(side / (2 * f)) * 180 / std::numbers::pi; }
 
 }  // namespace
 
@@ -117,8 +112,10 @@ void TDofPage::UpdateLens()
     if (lblCrop.text() != NotAvailable && !edtflength.text().isEmpty()) {
         const double equivalent = CheckedResult(value(lblCrop) * value(edtflength));
         edtfl35.setText(RoundedText(equivalent, 0));
-        lblAngleView.setText(equivalent > 0 ? RoundedText(AngleOfViewConstant / equivalent, 1) + " degrees"
-                                            : NotAvailable);
+        const double width = value(edtSensorWidth);
+        const double f = value(edtflength);
+        lblAngleView.setText(equivalent > 0 && width > 0 ? RoundedText(angleOfView(width, f), 1) + " degrees"
+                                                         : NotAvailable);
     } else {
         edtfl35.setText(QString());
         lblAngleView.setText(NotAvailable);
@@ -176,21 +173,20 @@ void TDofPage::UpdateSizes()
         lblBackSize.setText(NotAvailable);
         return;
     }
-    const double equivalent = CheckedResult(value(lblCrop) * value(edtflength));
+    const double f = value(edtflength);
     const double width = value(edtSensorWidth);
-    const double height = value(edtSensorHeight);
-    const double aspect = height > 0 ? Divide(height, width) : 0;
+    const double height = std::max(value(edtSensorHeight), 0.0);
     const double distance = value(edtFocusDistance);
-    if (equivalent <= 0) {
+    if (f <= 0 || width <= 0) {
         lblSubjectSize.setText(NotAvailable);
         lblBackSize.setText(NotAvailable);
         return;
     }
-    const double angle = AngleOfViewConstant / equivalent;
-    const double subjectWidth = coveredWidth(angle, distance);
-    lblSubjectSize.setText(RoundedText(subjectWidth, 2) + "m wide x " + RoundedText(subjectWidth * aspect, 2) +
-                           "m high");
+    // A rectilinear lens images the frame's sides on the subject plane in proportion, w * s / f.
+    const auto covered = [&](double atDistance, double side) { return CheckedResult(side * atDistance / f); };
+    lblSubjectSize.setText(RoundedText(covered(distance, width), 2) + "m wide x " +
+                           RoundedText(covered(distance, height), 2) + "m high");
     const double backgroundDistance = distance + FLighting.tbBackgroundDist.position() * 0.25;
-    const double backgroundWidth = coveredWidth(angle, backgroundDistance);
-    lblBackSize.setText(RoundedText(backgroundWidth, 2) + "m w x " + RoundedText(backgroundWidth * aspect, 2) + "m h");
+    lblBackSize.setText(RoundedText(covered(backgroundDistance, width), 2) + "m w x " +
+                        RoundedText(covered(backgroundDistance, height), 2) + "m h");
 }

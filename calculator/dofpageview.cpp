@@ -98,7 +98,7 @@ QGroupBox* lensGroup(TFrmMain& form)
 
     auto* lens = new QGridLayout;
     FormGrid out(lens);
-    out.row("Circle of confusion (nm):", Bind::label(form.dof.lblCOC));
+    out.row(QString::fromUtf8("Circle of confusion (\u00b5m):"), Bind::label(form.dof.lblCOC));
     out.row("Equiv. 35mm crop factor:", Bind::label(form.dof.lblCrop));
     out.row("35mm equiv. fl (mm)", narrow(Bind::edit(form.dof.edtfl35)));
     out.row("Angle of view:", Bind::label(form.dof.lblAngleView));

@@ -25,15 +25,38 @@ TEST_F(DepthOfField, FullFrameWithNinetyMillimetresAtFour)
     EXPECT_EQ(form.dof.lblCrop.text(), "1");
     form.dof.edtFRatio.setText("4");
     EXPECT_EQ(form.dof.edtfl35.text(), "90");
-    EXPECT_EQ(form.dof.lblAngleView.text(), LocaleText("22.9 degrees"));
+    EXPECT_EQ(form.dof.lblAngleView.text(), LocaleText("22.6 degrees"));
     EXPECT_EQ(form.dof.lblHyperfocal.text(), LocaleText("67.5"));
     EXPECT_EQ(form.dof.lblHFhalf.text(), LocaleText("33.7m"));
     EXPECT_EQ(form.dof.lblDOFNear.text(), LocaleText("2.876"));
     EXPECT_EQ(form.dof.lblDOFFar.text(), LocaleText("3.135"));
     EXPECT_EQ(form.dof.lblDOFrange.text(), LocaleText("0.26"));
-    EXPECT_EQ(form.dof.lblSubjectSize.text(), LocaleText("1.21m wide x 0.81m high"));
+    EXPECT_EQ(form.dof.lblSubjectSize.text(), LocaleText("1.2m wide x 0.8m high"));
     EXPECT_EQ(form.lighting.tbBackgroundDist.position(), 8);
-    EXPECT_EQ(form.dof.lblBackSize.text(), LocaleText("2.02m w x 1.35m h"));
+    EXPECT_EQ(form.dof.lblBackSize.text(), LocaleText("2m w x 1.33m h"));
+}
+
+// The rectilinear lens: the angle across the frame's width and the area it covers stay right
+// for wide lenses, where the small-angle form gave 147 degrees for 14 mm and "2060 degrees"
+// at 1 mm.
+TEST_F(DepthOfField, WideLensesCoverWhatARectilinearLensCovers)
+{
+    form.FormCreate();
+    computeFullFrame();
+    form.dof.edtFocusDistance.setText("3");
+    const struct {
+        const char* focalLength;
+        const char* angle;
+        const char* covered;
+    } lenses[] = {{"14", "104.3 degrees", "7.71m wide x 5.14m high"},
+                  {"24", "73.7 degrees", "4.5m wide x 3m high"},
+                  {"1", "173.6 degrees", "108m wide x 72m high"},
+                  {"600", "3.4 degrees", "0.18m wide x 0.12m high"}};
+    for (const auto& lens : lenses) {
+        form.dof.edtflength.setText(lens.focalLength);
+        EXPECT_EQ(form.dof.lblAngleView.text(), LocaleText(lens.angle)) << lens.focalLength;
+        EXPECT_EQ(form.dof.lblSubjectSize.text(), LocaleText(lens.covered)) << lens.focalLength;
+    }
 }
 
 TEST_F(DepthOfField, StartupCaptionsAreReadBackAsShown)
@@ -57,7 +80,7 @@ TEST_F(DepthOfField, RoundedCropFactorFeedsTheLens)
     EXPECT_EQ(form.dof.lblCOC.text(), LocaleText("19.7"));
     EXPECT_EQ(form.dof.lblCrop.text(), LocaleText("1.52"));
     EXPECT_EQ(form.dof.edtfl35.text(), "137");
-    EXPECT_EQ(form.dof.lblAngleView.text(), LocaleText("15.1 degrees"));
+    EXPECT_EQ(form.dof.lblAngleView.text(), LocaleText("15 degrees"));
 }
 
 TEST_F(DepthOfField, PresetsWriteTheirDimensionsInTheGeneralFormat)

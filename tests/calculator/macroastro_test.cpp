@@ -190,8 +190,12 @@ TEST_F(MacroAstro, ImageSizeForThousandMillimetres)
 {
     // 150 / 20 = 7.5 rounds to the even 8: 0.8 s.
     EXPECT_EQ(imageSizes(), QStringList({"20", LocaleText("2.06"), LocaleText("1.38"), "37", LocaleText("0.8")}));
+    // The rectilinear lens: 2 atan(18 / 50) and 2 atan(12 / 50), not 36 / 50 radians.
     form.astro.edtA_EffFL.setText("50");
-    EXPECT_EQ(imageSizes(), QStringList({"1", LocaleText("41.2"), LocaleText("27.6"), "2", "15"}));
+    EXPECT_EQ(imageSizes(), QStringList({"1", LocaleText("39.6"), LocaleText("26.99"), "2", "15"}));
+    form.astro.edtA_EffFL.setText("14");
+    EXPECT_EQ(imageSizes(),
+              QStringList({LocaleText("0.3"), LocaleText("104.25"), LocaleText("81.2"), "1", LocaleText("53.6")}));
 }
 
 TEST_F(MacroAstro, ImageSizeKeepsItsValuesForEmptyOrZero)
