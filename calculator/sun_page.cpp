@@ -24,9 +24,7 @@ const QString LocationCaption = QStringLiteral("Location:");
 TSunPage::TSunPage(const TClock& clock)
     : Moon(clock)
 {
-    btnLocation.setEnabled(false);
-    btnLocation.setHint(
-        "Unfortunately, at present, changing location does not over-ride computer registry location for calculations");
+    btnLocation.setHint("Choose or edit the place whose sun, moon and light these pages show");
     MemoComfort.setText(ComfortText);
     chbxSunElev.setHint("check to use the current calculated position");
     for (TEdit* input : {&edtTemp, &edtHumidity, &edtWind, &edtSunElev, &edtSolarCorr})

@@ -399,8 +399,8 @@ void TMainForm::ShowSunBlock(astro::TDateTime ut)
         return;
     }
     const auto [longitude, latitude] = CurrentPlace();
-    if (latitude < 0)
-        FCalculator.sun.Moon.setRotation(rot_180);
+    // The page's moon is drawn as the place sees it, upright again north of the equator.
+    FCalculator.sun.Moon.setRotation(latitude < 0 ? rot_180 : rot_none);
     FSunTime = ut;
     // The trail shows where the sun stood today, here: another day or place starts it anew.
     if (FSunPlace != CurrentPlace() || std::trunc(ut) != FSunTrailDay) {

@@ -118,7 +118,7 @@ inline constexpr TStringTableEntry StringTable[] = {
     {42093, "(0% = Neumond, 100% = Vollmond)", "(0% = New, 100% = Full)", "(0% = จันทร์ดับ, 100% = จันทร์เต็มดวง)"},
     // About box
     {42094, "Sonne und Mond für Fotografen", "Sun and moon for photographers", "ดวงอาทิตย์และดวงจันทร์สำหรับช่างภาพ"},
-    {42095, "Lunaria für Windows", "Lunaria for Windows", "ลูนาเรียสำหรับ Windows"},
+    {42095, "Lunaria für Linux", "Lunaria for Linux", "ลูนาเรียสำหรับ Linux"},
     {42096, "Berechnungen nach Jean Meeus, Astronomical Algorithms",
      "Calculations after Jean Meeus, Astronomical Algorithms", "คำนวณตามหนังสือ Astronomical Algorithms ของ Jean Meeus"},
     {42097, "Mondbilder für dieses Programm gezeichnet", "Moon pictures drawn for this program",

@@ -215,18 +215,21 @@ TEST_F(SunPageWindows, LocationCaptionNamesTheCurrentPlaceAndFollowsAPick)
     EXPECT_TRUE(form.sun.val_sunrise.text().startsWith("02:5")) << form.sun.val_sunrise.text().toStdString();
 }
 
-TEST_F(SunPageWindows, SetLocationButtonStaysDisabledButItsHandlerRefreshesAfterOk)
+TEST_F(SunPageWindows, SetLocationButtonOpensTheEditorAndOkShowsItsChoice)
 {
     tickAt(At(2024, 6, 21, 10));
-    EXPECT_FALSE(form.sun.btnLocation.enabled());
-    form.sun.btnLocation.click();
+    EXPECT_TRUE(form.sun.btnLocation.enabled());
+    EXPECT_FALSE(form.sun.btnLocation.hint().contains("registry"));
     EXPECT_TRUE(form.sun.lblLocation.text().startsWith("Location: Coast"));
-    editor->onShowModal = [this] {
+    bool opened = false;
+    editor->onShowModal = [this, &opened] {
+        opened = true;
         editor->lbx_location.setItemIndex(0);
         editor->btn_ok.click();
         return editor->modalResult();
     };
-    form.sun.btnLocationClick();
+    form.sun.btnLocation.click();
+    EXPECT_TRUE(opened);
     EXPECT_TRUE(form.sun.lblLocation.text().startsWith("Location: Home Longitude"))
         << form.sun.lblLocation.text().toStdString();
 }

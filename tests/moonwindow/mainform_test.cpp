@@ -334,12 +334,20 @@ TEST_F(MoonWindowTest, InNormalModeTheSunFollowsTheClock)
     EXPECT_EQ(calculator->sun.edtSunElev.text() + " degrees", calculator->sun.lblSunElevation.text());
 }
 
-TEST_F(MoonWindowTest, SouthernLocationTurnsThePagesMoon)
+TEST_F(MoonWindowTest, SouthernLocationTurnsThePagesMoonAndANorthernOneTurnsItBack)
 {
     create(At(2026, 12, 7, 10), 0, OneLocation("Sydney", -121932, -544356));
     EXPECT_EQ(calculator->sun.Moon.rotation(), rot_none);
     moon->TimerTimer();
     EXPECT_EQ(calculator->sun.Moon.rotation(), rot_180);
+    TLocation berlin;
+    berlin.Name = "Berlin";
+    berlin.Latitude = 52.52;
+    berlin.Longitude = -13.4;
+    locations->store().replace({berlin}, 0);
+    clock->advanceSeconds(1);
+    moon->TimerTimer();
+    EXPECT_EQ(calculator->sun.Moon.rotation(), rot_none);
 }
 
 // ---- Setting the time ----

@@ -62,7 +62,7 @@ TEST(StringTable, EnglishTextsTheWindowsQuote)
         {42081, "Positive numbers are northern latitude"},
         {42092, "%1% days, %2% hours, %3% minutes"},
         {42093, "(0% = New, 100% = Full)"},
-        {42095, "Lunaria for Windows"},
+        {42095, "Lunaria for Linux"},
         {42104, "Annular-total"},
         {42106, "Rat"},
     };

@@ -44,11 +44,12 @@ TEST_F(SunPageView, TypingATemperatureShowsTheComfortEstimate)
     EXPECT_EQ(child<QLabel>("lblTempAppSun")->text(), LocaleText("30.5 degrees C"));
 }
 
-TEST_F(SunPageView, LabelsFollowTheirControlsAndTheLocationButtonIsDisabled)
+TEST_F(SunPageView, LabelsFollowTheirControlsAndTheLocationButtonTakesClicks)
 {
     form.sun.val_sunrise.setText("06:12 UTC 7 December 2026");
     EXPECT_EQ(child<QLabel>("val_sunrise")->text(), "06:12 UTC 7 December 2026");
-    EXPECT_FALSE(child<QPushButton>("btnLocation")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>("btnLocation")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>("btnLocation")->toolTip().isEmpty());
     EXPECT_TRUE(child<QCheckBox>("chbxSunElev")->isChecked());
     form.sun.lblSunVisible.setVisible(false);
     EXPECT_TRUE(child<QLabel>("lblSunVisible")->isHidden());
