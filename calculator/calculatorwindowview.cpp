@@ -11,6 +11,7 @@
 #include "controls/bindingview.h"
 #include "controls/guard.h"
 #include "controls/printscale.h"
+#include "help/helpview.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -193,6 +194,7 @@ QWidget* CalculatorWindowView::createPages()
         pages->addTab(sheet.page, sheet.sheet.caption());
     }
     pages->setCurrentIndex(0);
+    BindHelpKey(this, [pages] { return TFrmMain::PageHelpContext(pages->currentIndex()); });
     return pages;
 }
 

@@ -30,6 +30,16 @@ class Tfrm_more;
 // and the tab sheets, and its list of controls ends with the pages' lists.
 class TFrmMain : public TWindow {
 public:
+    // Topics of the help document that F1 opens: the page's own, in the order of the pages;
+    // the documentation page opens the contents.
+    static constexpr int FirstPageHelpContext = 1020;
+    static constexpr int PagesWithHelp = 7;
+    static constexpr int ContentsHelpContext = 1000;
+    static int PageHelpContext(int page)
+    {
+        return page >= 0 && page < PagesWithHelp ? FirstPageHelpContext + page : ContentsHelpContext;
+    }
+
     // The clock dates the page's moon picture until the almanac sets it.
     explicit TFrmMain(const TClock& clock);
 

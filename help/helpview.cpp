@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextFrame>
 #include <QUrl>
 
 namespace {
@@ -27,6 +28,12 @@ void ShowHelpTopic(const QString& file, int topic)
         Viewer->resize(640, 560);
     }
     Viewer->setSource(QUrl(QStringLiteral("qrc") + file));
+    // Room below the last topic, so that a short one near the end can scroll to the top rather
+    // than leave the one before it in view.
+    QTextFrame* root = Viewer->document()->rootFrame();
+    QTextFrameFormat room = root->frameFormat();
+    room.setBottomMargin(Viewer->height());
+    root->setFrameFormat(room);
     Viewer->scrollToAnchor(QStringLiteral("topic%1").arg(topic));
     Viewer->setWindowTitle(Viewer->documentTitle());
     BelongToActiveModal(Viewer);
@@ -36,9 +43,14 @@ void ShowHelpTopic(const QString& file, int topic)
 
 void BindHelpKey(QWidget* window, int topic)
 {
+    BindHelpKey(window, [topic] { return topic; });
+}
+
+void BindHelpKey(QWidget* window, std::function<int()> topic)
+{
     auto* key = new QShortcut(QKeySequence::HelpContents, window);
-    QObject::connect(key, &QShortcut::activated, window, [topic] {
+    QObject::connect(key, &QShortcut::activated, window, [topic = std::move(topic)] {
         if (QFile::exists(ShippedHelp))
-            ShowHelpTopic(ShippedHelp, topic);
+            ShowHelpTopic(ShippedHelp, topic());
     });
 }
