@@ -360,6 +360,12 @@ void window(TWindow& control, QWidget* widget)
         if (guarded)
             guarded->setVisible(visible);
     };
+    control.onRaise = [guarded] {
+        if (!guarded)
+            return;
+        guarded->raise();
+        guarded->activateWindow();
+    };
     control.onBounds = [guarded] { return guarded ? guarded->frameGeometry() : QRect(); };
     if (auto* dialog = qobject_cast<QDialog*>(widget)) {
         control.onShowModal = [guarded, dialog, &control] {

@@ -18,6 +18,13 @@ void TWindow::Show()
         onVisibleChange(true);
 }
 
+void TWindow::BringToFront()
+{
+    Show();
+    if (onRaise)
+        onRaise();
+}
+
 void TWindow::Hide()
 {
     if (!FVisible)

@@ -27,6 +27,9 @@ public:
 
     void Show();
     void Hide();
+    // Shows the window, or puts it in front of the others and gives it the focus when it is
+    // shown already (a menu that calls up a window the user has lost behind another).
+    void BringToFront();
     // Shows the window and waits until it closes; returns how it was closed.
     TModalResult ShowModal();
     // Ends a modal showing with the given result (the OK and Cancel buttons).
@@ -46,6 +49,7 @@ public:
     std::function<void()> onCaptionChange;
     std::function<QRect()> onBounds;
     std::function<void(TModalResult)> onModalResultSet;
+    std::function<void()> onRaise;
 
 private:
     void runFormShow();

@@ -558,7 +558,7 @@ void TMainForm::mnu_locationsClick()
 void TMainForm::mnu_moreClick()
 {
     if (FMore)
-        FMore->Show();
+        FMore->BringToFront();
 }
 
 void TMainForm::mnu_help_itemClick()

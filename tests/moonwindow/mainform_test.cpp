@@ -605,6 +605,22 @@ TEST_F(MoonWindowTest, ASetTimeReachesTheMoreDataWindow)
     EXPECT_EQ(more.UniversalNow(), moon->ShownUniversalTime());
 }
 
+// Options > More Data shows the window, and brings it to the front when it is open already
+// (a click on the moon window buries it behind the calculator).
+TEST_F(MoonWindowTest, MoreDataMenuBringsAnOpenWindowToTheFront)
+{
+    create(At(2026, 12, 7, 10), 0);
+    Tfrm_more more(*calculator, *clock, settingsFile);
+    moon->connectWindows(&more, locations.get(), utc.get());
+    int raised = 0;
+    more.onRaise = [&raised] { ++raised; };
+    moon->mnu_more.click();
+    EXPECT_TRUE(more.visible());
+    moon->mnu_more.click();
+    EXPECT_TRUE(more.visible());
+    EXPECT_EQ(raised, 2);
+}
+
 // Beyond the last year the calendar knows, every tick of both windows' timers fails; a user
 // sees the message once, and again only after the clock came back and left once more.
 TEST_F(MoonWindowTest, AClockBeyondTheCalendarIsReportedOnceOverManyTicks)
