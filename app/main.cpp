@@ -111,7 +111,10 @@ int main(int argc, char** argv)
     CalculatorWindowView calculatorView(calculator);
     // The moon window makes its phase picture the icon of every other window.
     calculatorView.setWindowIcon(ApplicationIcon());
-    TGuard::run([&] { calculator.FormCreate(); });
+    TGuard::run([&] {
+        calculator.FormCreate();
+        calculator.useSettingsFile(settingsFile);
+    });
 
     TMainForm moon(calculator, clock, settingsFile);
     MoonWindowView moonView(moon);

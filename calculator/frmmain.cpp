@@ -1,5 +1,6 @@
 #include "calculator/frmmain.h"
 
+#include "calculator/calculatorinputs.h"
 #include "calculator/documentation_texts.h"
 #include "moonwindow/mainform.h"
 #include "moredata/frmmore.h"
@@ -72,10 +73,18 @@ void TFrmMain::TimerTimer()
     sun.Tick();
 }
 
+void TFrmMain::useSettingsFile(const QString& fileName)
+{
+    FSettingsFile = fileName;
+    LoadCalculatorInputs(*this, fileName);
+}
+
 void TFrmMain::FormClose()
 {
     if (FMore)
         FMore->SaveCurrentLocation();
+    if (!FSettingsFile.isEmpty())
+        SaveCalculatorInputs(*this, FSettingsFile);
 }
 
 void TFrmMain::HintToStatusBar(const QString& hint) { StatusBar1.setPanelText(0, hint); }

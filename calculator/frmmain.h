@@ -90,6 +90,9 @@ public:
 
     // ---- Frame handlers ----
     void FormCreate();
+    // The settings file whose [Calculator] section gives the pages the inputs of the last run
+    // now, after the start-up calculations, and takes them at FormClose.
+    void useSettingsFile(const QString& fileName);
     void FormClose();
     void HintToStatusBar(const QString& hint);
     void SunandMoonposition1Click();
@@ -119,4 +122,5 @@ private:
 
     TMainForm* FMoonForm = nullptr;
     Tfrm_more* FMore = nullptr;
+    QString FSettingsFile;
 };
