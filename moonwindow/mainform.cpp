@@ -445,9 +445,16 @@ void TMainForm::RefreshTrayIcon(int percent)
 
 void TMainForm::minimize_to_tray()
 {
-    // Without a notification area there would be no way back to a hidden program.
-    if (!FTrayIcon.isAvailable())
+    // Without a notification area there would be no way back to a hidden program: the windows
+    // are minimised as usual, and the user is told why once.
+    if (!FTrayIcon.isAvailable()) {
+        if (!FToldNoTray && onNotice)
+            onNotice(LocalString(42182));
+        FToldNoTray = true;
+        if (onMinimizeApplication)
+            onMinimizeApplication();
         return;
+    }
     FTrayIcon.setActive(true);
     Hide();
     if (onHideApplication)

@@ -204,11 +204,16 @@ public:
     std::function<void(const QImage&)> onApplicationIcon;
     // Minimises the program and removes it from the task bar, and the way back.
     std::function<void()> onHideApplication;
+    // Minimise to Tray where the desktop has no notification area: the windows are minimised,
+    // and onNotice tells the user so (once).
+    std::function<void()> onMinimizeApplication;
+    std::function<void(const QString& message)> onNotice;
     std::function<void()> onRestoreApplication;
 
     // Fields of the tray refresh (see the .cpp for their rules).
     // Illuminated percentage last pushed to the tray icon; 199 until one has been.
     int FLastPercent = 199;
+    bool FToldNoTray = false;
     QString FPhaseLegend;
     QString FKilometerText;
     QString FEarthRadiiText;

@@ -23,6 +23,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
 #include <QUrl>
@@ -258,6 +259,12 @@ void MoonWindowView::connectDesktop()
     FForm.onApplicationIcon = [](const QImage& icon) { QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon))); };
     FForm.onHideApplication = [this] { hideApplication(); };
     FForm.onRestoreApplication = [this] { restoreApplication(); };
+    FForm.onMinimizeApplication = [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible())
+                window->showMinimized();
+    };
+    FForm.onNotice = [this](const QString& message) { QMessageBox::information(this, windowTitle(), message); };
     // Closing the calculator ends the program without closing this window; its moon options
     // must still be kept.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {

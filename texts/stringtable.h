@@ -1,5 +1,5 @@
 #pragma once
-// The localised texts of the almanac windows (numbers 42000..42181).
+// The localised texts of the almanac windows (numbers 42000..42182).
 
 #include <QLocale>
 #include <QString>

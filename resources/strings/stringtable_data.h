@@ -1,5 +1,5 @@
 #pragma once
-// The almanac windows' string table: numbers 42000..42181 in German, English and Thai.
+// The almanac windows' string table: numbers 42000..42182 in German, English and Thai.
 // Looked up by LocalString (texts/stringtable.h); keep the rows in number order.
 
 struct TStringTableEntry {
@@ -221,4 +221,7 @@ inline constexpr TStringTableEntry StringTable[] = {
     {42179, "&Weltzeit (UTC)", "&Universal time (UTC)", "เวลาสากล (UTC) (&U)"},
     {42180, "%1%, von %2%, %3% km", "%1%, from %2%, %3% km", "%1%, จาก %2%, %3% กม."},
     {42181, "Unbekannte Zeitzone %1%", "Unknown time zone %1%", "ไม่รู้จักเขตเวลา %1%"},
+    {42182, "Es gibt keinen Infobereich: Lunaria wird stattdessen normal minimiert.",
+     "There is no notification area: Lunaria is minimised as usual instead.",
+     "ไม่มีพื้นที่แจ้งเตือน: ลูนาเรียจะย่อหน้าต่างตามปกติแทน"},
 };

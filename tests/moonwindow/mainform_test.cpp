@@ -578,6 +578,34 @@ TEST_F(MoonWindowTest, MinimizeToTrayAndDoubleClickBack)
     moon->trayIcon().setPlatform(nullptr);
 }
 
+// A desktop without a notification area.
+class TNoTray : public TFakeTray {
+public:
+    bool isAvailable() const override { return false; }
+};
+
+// Without a notification area the windows are minimised as usual, and the user hears why once.
+TEST_F(MoonWindowTest, MinimizeToTrayWithoutANotificationAreaMinimisesAndSaysSoOnce)
+{
+    create(At(2026, 12, 7, 10), 0);
+    TNoTray tray;
+    moon->trayIcon().setPlatform(&tray);
+    moon->Show();
+    QStringList notices;
+    int minimised = 0, hidden = 0;
+    moon->onNotice = [&notices](const QString& message) { notices << message; };
+    moon->onMinimizeApplication = [&minimised] { ++minimised; };
+    moon->onHideApplication = [&hidden] { ++hidden; };
+    moon->mnu_tray.click();
+    moon->mnu_tray.click();
+    EXPECT_EQ(notices, QStringList({LocalString(42182)}));
+    EXPECT_EQ(minimised, 2);
+    EXPECT_EQ(hidden, 0);
+    EXPECT_TRUE(moon->visible());
+    EXPECT_FALSE(tray.shown);
+    moon->trayIcon().setPlatform(nullptr);
+}
+
 TEST_F(MoonWindowTest, AtTheEndOfTheCalendarThePhaseTextsStopAndTheRestGoesOn)
 {
     // The last lunation of 9999 begins on 29 December at 14:47 UT; its quarters, its full moon

@@ -7,7 +7,7 @@
 namespace {
 
 constexpr int FirstId = 42000;
-constexpr int LastId = 42181;
+constexpr int LastId = 42182;
 
 TEST(StringTable, EveryNumberHasATextInEachLanguage)
 {
