@@ -1,8 +1,8 @@
 #pragma once
 // The More Data window: the year's events around a day for a location chosen from the
-// program's places (TPlaceStore), that day's rise, transit and set times and its light. The day is the almanac clock's
-// until the user picks another. Today's rise, transit and set times also go to the
-// calculator's sun-and-moon page, whichever day this window shows.
+// program's places (TPlaceStore), that day's rise, transit and set times and its light. The day
+// is the almanac clock's until the user picks another. Today's rise, transit and set times also
+// go to the calculator's sun-and-moon page, whichever day this window shows.
 
 #include "almanac/almanacclock.h"
 #include "almanac/placestore.h"
