@@ -21,12 +21,12 @@ const TLocation* TPlaceStore::current() const
     return index >= 0 ? &FLocations[index] : nullptr;
 }
 
-void TPlaceStore::reload()
+bool TPlaceStore::reload()
 {
     TLocationList list;
     int index = 0;
     LoadLocations(FSettingsFileName, list, index);
-    take(std::move(list), index);
+    return take(std::move(list), index);
 }
 
 void TPlaceStore::setCurrent(int index)
@@ -42,13 +42,17 @@ void TPlaceStore::setCurrent(int index)
 
 void TPlaceStore::replace(const TLocationList& list, int index) { take(list, index); }
 
-void TPlaceStore::take(TLocationList list, int index)
+bool TPlaceStore::take(TLocationList list, int index)
 {
+    // Windows that opened again, or the editor showing the unchanged file, need no recomputing.
+    if (list == FLocations && index == FIndex)
+        return false;
     FLocations = std::move(list);
     FIndex = index;
     // The zone is looked up once a change: the nearest place's suggestion walks the place table.
     FZone = current() ? PlaceZoneOf(*current()) : TPlaceZone();
     notify();
+    return true;
 }
 
 struct TPlaceStore::TSubscription::TListeners {

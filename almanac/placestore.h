@@ -29,8 +29,8 @@ public:
     const TPlaceZone& zone() const { return FZone; }
 
     // Reads the list and the index from the file again: the editor saved, or the file was
-    // changed outside the program.
-    void reload();
+    // changed outside the program. Whether they differ from what the store held.
+    bool reload();
     // Makes the location at `index` of locations() current and writes the index to the file as
     // SaveLocationIndex does. Throws EUserError "Unable to write to <file>"; the current
     // location changes all the same, since the user picked it.
@@ -57,7 +57,8 @@ public:
         int FId = -1;
     };
 
-    // Calls `listener` after every change while the subscription lives. Every listener hears
+    // Calls `listener` after every change (a reload, pick or replacement that leaves the list
+    // and the index as they were is none) while the subscription lives. Every listener hears
     // of a change even when one throws; the first exception is passed on.
     [[nodiscard]] TSubscription subscribe(std::function<void()> listener);
 
@@ -65,7 +66,7 @@ public:
     TPlaceStore& operator=(const TPlaceStore&) = delete;
 
 private:
-    void take(TLocationList list, int index);
+    bool take(TLocationList list, int index);
     void notify();
 
     const QString FSettingsFileName;

@@ -34,19 +34,28 @@ void ForEachWindow(TDateTime start, TDateTime end, EachWindow each)
         each(end - 1.0);
 }
 
-std::optional<TDateTime> SunCrossingBetween(TRiseSetEvent event, TDateTime start, TDateTime end, double altitude,
-                                            double latitude, double longitude)
+// The earliest of the windows' answers that lies inside [start, end); a window without the
+// event (E_NoRiseSet) answers nothing.
+template <typename AnswerOfWindow>
+std::optional<TDateTime> FirstInside(TDateTime start, TDateTime end, AnswerOfWindow answer)
 {
     std::optional<TDateTime> first;
     ForEachWindow(start, end, [&](double window) {
         try {
-            const TDateTime t = SunAltitudeTimeFrom(event, window, altitude, latitude, longitude);
+            const TDateTime t = answer(window);
             if (Inside(t, start, end) && (!first || t < *first))
                 first = t;
         } catch (const E_NoRiseSet&) {
         }
     });
     return first;
+}
+
+std::optional<TDateTime> SunCrossingBetween(TRiseSetEvent event, TDateTime start, TDateTime end, double altitude,
+                                            double latitude, double longitude)
+{
+    return FirstInside(
+        start, end, [&](double window) { return SunAltitudeTimeFrom(event, window, altitude, latitude, longitude); });
 }
 
 double FromNorth(double azimuthFromSouth) { return Normalize360(azimuthFromSouth + 180.0); }
@@ -80,19 +89,11 @@ std::optional<TDateTime> RiseTransitSetBetween(bool isSun, TRiseSetEvent event, 
                                                double latitude, double longitude)
 {
     CheckSpan(start, end);
-    std::optional<TDateTime> first;
     // RiseTransitSetFrom answers for a window with the event in it whenever it happens then, so
     // the windows covering the span find the event inside it; an answer that falls beside its
     // window counts where it lies inside the span as well.
-    ForEachWindow(start, end, [&](double window) {
-        try {
-            const TDateTime t = RiseTransitSetFrom(isSun, event, window, latitude, longitude);
-            if (Inside(t, start, end) && (!first || t < *first))
-                first = t;
-        } catch (const E_NoRiseSet&) {
-        }
-    });
-    return first;
+    return FirstInside(start, end,
+                       [&](double window) { return RiseTransitSetFrom(isSun, event, window, latitude, longitude); });
 }
 
 TDayLight DayLightBetween(TDateTime start, TDateTime end, double latitude, double longitude)

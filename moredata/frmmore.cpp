@@ -138,7 +138,13 @@ void Tfrm_more::FormCreate()
     Hide();
 }
 
-void Tfrm_more::FormShow() { ReloadLocations(); }
+// The values are due on every showing: the clock's day may have moved while the window was
+// hidden; a changed store has shown them already.
+void Tfrm_more::FormShow()
+{
+    if (!FStore.reload())
+        ShowPlaces();
+}
 
 void Tfrm_more::ReloadLocations() { FStore.reload(); }
 
