@@ -2,6 +2,7 @@
 
 #include "calculator/calculatorinputs.h"
 #include "calculator/documentation_texts.h"
+#include "calculator/inputrules.h"
 #include "moonwindow/mainform.h"
 #include "moredata/frmmore.h"
 #include "texts/appinfo.h"
@@ -11,7 +12,8 @@ TFrmMain::TFrmMain(const TClock& clock)
       StatusBar1({{650, "Hints"}, {100, ""}, {135, ""}, {25, QString::fromUtf8("\u00a9"), Qt::AlignRight}}),
       dof(lighting),
       lighting(dof, shpBackground),
-      sun(clock)
+      sun(clock),
+      FTypedInputs(CalculatorInputRules(*this))
 {
     for (const TControlOwner* page :
          std::initializer_list<const TControlOwner*>{&dof, &lighting, &conversions, &exposure, &macro, &astro, &sun})

@@ -10,6 +10,7 @@
 #include "calculator/lighting_page.h"
 #include "calculator/macro_page.h"
 #include "calculator/sun_page.h"
+#include "calculator/typedinputs.h"
 #include "controls/button.h"
 #include "controls/dialogs.h"
 #include "controls/edit.h"
@@ -123,4 +124,6 @@ private:
     TMainForm* FMoonForm = nullptr;
     Tfrm_more* FMore = nullptr;
     QString FSettingsFile;
+    // After the pages: it stands in front of the handlers they have bound.
+    TTypedInputs FTypedInputs;
 };

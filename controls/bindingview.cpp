@@ -13,6 +13,7 @@
 #include "controls/window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,6 +34,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -116,14 +118,27 @@ W* observe(W* widget, C& control, Update update)
 QLineEdit* edit(TEdit& control, QWidget* parent)
 {
     auto* widget = new QLineEdit(parent);
-    QObject::connect(widget, &QLineEdit::textEdited, widget,
-                     [&control](const QString& text) { TGuard::run([&] { control.setText(text); }); });
+    QObject::connect(widget, &QLineEdit::textEdited, widget, [widget, &control](const QString& text) {
+        const QString before = control.error();
+        TGuard::runTyped(control, [&] { control.setText(text); });
+        // The window's status line shows why the box is marked, and is cleared once it reads.
+        if (!control.error().isEmpty() || !before.isEmpty()) {
+            QStatusTipEvent tip(control.error());
+            QCoreApplication::sendEvent(widget, &tip);
+        }
+    });
     QObject::connect(widget, &QLineEdit::editingFinished, widget, [&control] { TGuard::run([&] { control.exit(); }); });
     return observe(widget, control, [](QLineEdit* w, TEdit& c) {
         if (w->text() != c.text())
             w->setText(c.text());
         w->setReadOnly(c.readOnly());
         applyCommon(w, c, {{QPalette::Base, QPalette::Text}});
+        if (!c.error().isEmpty()) {
+            QPalette palette = w->palette();
+            palette.setColor(QPalette::Base, clUnreadable);
+            w->setPalette(palette);
+            w->setToolTip(c.error());
+        }
     });
 }
 

@@ -65,3 +65,5 @@ private:
 // Background colours of the calculator: inputs are yellow, disabled inputs button-face grey.
 inline const QColor clInput = QColor(255, 255, 0);
 inline const QColor clBtnFace = QColor(240, 240, 240);
+// The background of a box whose text is no value of it.
+inline const QColor clUnreadable = QColor(255, 150, 150);

@@ -20,6 +20,10 @@ public:
     }
     bool readOnly() const { return FReadOnly; }
     void setReadOnly(bool readOnly) { assign(FReadOnly, readOnly); }
+    // Why the text typed is no value of the box; empty while it is one. The view marks the box
+    // and shows the message in its tooltip and the window's status line.
+    QString error() const { return FError; }
+    void setError(const QString& error) { assign(FError, error); }
 
     // Focus moves into or out of the box (views call these).
     void enter() const
@@ -40,6 +44,7 @@ public:
 private:
     QString FText;
     bool FReadOnly = false;
+    QString FError;
 };
 
 // A caption that shows a result; it behaves as an edit box the user cannot type into.

@@ -1,5 +1,6 @@
 #include "controls/guard.h"
 
+#include "controls/edit.h"
 #include "controls/errors.h"
 
 #include <cstdio>
@@ -59,6 +60,15 @@ bool TGuard::run(const std::function<void()>& handler) noexcept
     const std::optional<QString> failure = failureOf(handler);
     if (failure)
         report(*failure);
+    return !failure;
+}
+
+bool TGuard::runTyped(TEdit& field, const std::function<void()>& handler) noexcept
+{
+    const std::optional<QString> failure = failureOf(handler);
+    // Marking repaints the box: a failure there is the program's own and is reported.
+    if (const auto markFailure = failureOf([&] { field.setError(failure.value_or(QString())); }))
+        report(*markFailure);
     return !failure;
 }
 

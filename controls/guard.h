@@ -7,6 +7,8 @@
 #include <functional>
 #include <optional>
 
+class TEdit;
+
 class TGuard {
 public:
     using Reporter = std::function<void(const QString& message)>;
@@ -17,6 +19,11 @@ public:
 
     // Runs the handler; returns false when it raised an error, which has then been reported.
     static bool run(const std::function<void()>& handler) noexcept;
+
+    // Runs the handler of a keystroke in `field`. An error marks the field with its message
+    // (TEdit::error) instead of being reported: a message box would take the keys typed next,
+    // and a partly typed number is no fault. Success clears the mark.
+    static bool runTyped(TEdit& field, const std::function<void()>& handler) noexcept;
 };
 
 // The guard of a handler that runs again and again on its own, such as a timer's tick. A

@@ -122,6 +122,20 @@ double StrToFloat(const QString& text)
     return std::signbit(wide) ? -0.0 : 0.0;
 }
 
+QString FloatProblem(const QString& text)
+{
+    try {
+        StrToFloat(text);
+        return {};
+    } catch (const EInputError& error) {
+        const QString separator = DecimalSeparator();
+        if (separator != QStringLiteral(".") && text.contains(u'.') &&
+            !normalisedFloatText(QString(text).replace(u'.', separator)).isEmpty())
+            return QStringLiteral("Use %1 as the decimal separator").arg(separator);
+        return error.message();
+    }
+}
+
 int StrToInt(const QString& text)
 {
     qsizetype i = 0;

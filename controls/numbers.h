@@ -32,6 +32,10 @@ QString FixedText(double x, int decimals);
 // Throws EInputError "'<text>' is not a valid floating point value".
 double StrToFloat(const QString& text);
 
+// Why StrToFloat does not read text, in words for a user still typing it; empty when it reads.
+// A "." where the locale writes another separator is named as such.
+QString FloatProblem(const QString& text);
+
 // Reads a whole number: leading spaces, then an optional sign and decimal digits, or "$" and
 // hexadecimal digits; nothing else, and within the range of a 32-bit integer.
 // Throws EInputError "'<text>' is not a valid integer value".

@@ -13,10 +13,6 @@
 
 class TPlaceStore;
 
-// Background of a field whose text cannot be read or lies out of range and is therefore not
-// taken.
-inline const QColor clUnreadable = QColor(255, 150, 150);
-
 // Coordinates beyond these (degrees either way) name no place on Earth and are refused.
 constexpr double MaxLongitude = 180;
 constexpr double MaxLatitude = 90;

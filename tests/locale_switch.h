@@ -52,6 +52,16 @@ inline QString ForeignDecimalText(const char* text)
     return QString::fromUtf8(text).replace(u'.', foreign);
 }
 
+// The message for a number typed with ForeignDecimalText: a "." where the locale writes "," is
+// named as such; a "," where it writes "." is no number.
+inline QString ForeignDecimalMessage(const QString& foreign)
+{
+    const QString separator = QLocale().decimalPoint();
+    return separator == QStringLiteral(".")
+               ? QStringLiteral("'%1' is not a valid floating point value").arg(foreign)
+               : QStringLiteral("Use %1 as the decimal separator").arg(separator);
+}
+
 // A date as the almanac windows write it: day, the locale's month name, year.
 inline QString ShownDate(int day, int month, int year)
 {

@@ -129,7 +129,7 @@ TEST_F(Conversions, GuideNumberTextMustBeANumber)
 {
     expectUserError([&] { form.conversions.edtGN.setText(""); }, "'' is not a valid floating point value");
     expectUserError([&] { form.conversions.edtGN.setText("4x"); }, "'4x' is not a valid floating point value");
-    EXPECT_EQ(form.conversions.lblGNconv.text(), LocaleText("31.8"));
+    EXPECT_EQ(form.conversions.lblGNconv.text(), "N/A");
     form.conversions.edtGN.setText("22");
     EXPECT_EQ(form.conversions.lblGNconv.text(), LocaleText("15.6"));
 }
@@ -154,10 +154,11 @@ TEST_F(Conversions, OnlyTheTextZeroMeansNoValue)
     }
     for (const QString& zero : {LocaleText("0.0"), QString("00")}) {
         expectUserError([&] { form.conversions.edtGN2Distance.setText(zero); }, ZeroDivideMessage);
-        EXPECT_EQ(form.conversions.lblGN2fratio.text(), "15");
+        EXPECT_EQ(form.conversions.lblGN2fratio.text(), "N/A");
         form.conversions.edtGN2Distance.setText("3");
+        EXPECT_EQ(form.conversions.lblGN2fratio.text(), "15");
         expectUserError([&] { form.conversions.edtGN2FRatio.setText(zero); }, ZeroDivideMessage);
-        EXPECT_EQ(form.conversions.lblGN2distance.text(), LocaleText("5.6"));
+        EXPECT_EQ(form.conversions.lblGN2distance.text(), "N/A");
         form.conversions.edtGN2FRatio.setText("8");
     }
 }
@@ -165,11 +166,12 @@ TEST_F(Conversions, OnlyTheTextZeroMeansNoValue)
 TEST_F(Conversions, EmptyGuideNumberIsReadOnlyWhenNeeded)
 {
     expectUserError([&] { form.conversions.edtGN2.setText(""); }, "'' is not a valid floating point value");
-    // The distance line is written before the f-ratio line reads the empty guide number.
-    expectUserError([&] { form.conversions.edtGN2Distance.setText("0"); }, "'' is not a valid floating point value");
-    EXPECT_EQ(form.conversions.lblGN2fratio.text(), "N/A - no value assigned to distance");
-    EXPECT_EQ(form.conversions.lblGN2distance.text(), LocaleText("5.6"));
+    EXPECT_EQ(form.conversions.edtGN2.error(), "'' is not a valid floating point value");
+    // The boxes that need no guide number say so; the empty box stays marked and its results N/A.
+    form.conversions.edtGN2Distance.setText("0");
+    EXPECT_EQ(form.conversions.lblGN2fratio.text(), "N/A");
     form.conversions.edtGN2FRatio.setText("0");
+    EXPECT_EQ(form.conversions.edtGN2.error(), "");
     EXPECT_EQ(form.conversions.lblGN2fratio.text(), "N/A - no value assigned to distance");
     EXPECT_EQ(form.conversions.lblGN2distance.text(), "N/A - no value assigned to f/ratio");
 }

@@ -92,16 +92,20 @@ TEST_F(Exposure, EmptyFRatioLeavesTheValuesAlone)
     EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "5", LocaleText("9.6")}));
 }
 
+// The time and speed do not depend on the f-ratio and are shown; what does shows "N/A".
 TEST_F(Exposure, NonPositiveFRatioFailsAfterSpeedAndTime)
 {
     for (const char* fRatio : {"0", "-2"}) {
         form.exposure.edtEV1Fratio.setText("8");
         form.exposure.cmbxEV1ISO.setItemIndex(4);
         expectUserError([&] { form.exposure.edtEV1Fratio.setText(fRatio); }, "F ratio must be greater than zero!");
+        EXPECT_EQ(form.exposure.edtEV1Fratio.error(), "F ratio must be greater than zero!");
         expectUserError([&] { form.exposure.cmbxEV1ISO.setItemIndex(Iso400); }, "F ratio must be greater than zero!");
-        EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "7", LocaleText("9.6")}))
-            << fRatio;
+        EXPECT_EQ(valueLabels(), QStringList({"N/A", LocaleText("8.6"), "N/A", "7", "N/A"})) << fRatio;
     }
+    form.exposure.edtEV1Fratio.setText("8");
+    EXPECT_EQ(form.exposure.edtEV1Fratio.error(), "");
+    EXPECT_EQ(valueLabels(), QStringList({LocaleText("12.6"), LocaleText("8.6"), "6", "7", LocaleText("7.6")}));
 }
 
 TEST_F(Exposure, SettingsGroupNonPositiveFRatio)
@@ -109,7 +113,7 @@ TEST_F(Exposure, SettingsGroupNonPositiveFRatio)
     expectUserError([&] { form.exposure.edtEV2Fratio.setText(LocaleText("0.0")); },
                     "F ratio must be greater than zero!");
     expectUserError([&] { form.exposure.cmbxEV2ISO.setItemIndex(Iso50); }, "F ratio must be greater than zero!");
-    EXPECT_EQ(settingLabels(), QStringList({"4", LocaleText("8.6"), "6", "1/512 sec", LocaleText("9.2")}));
+    EXPECT_EQ(settingLabels(), QStringList({"4", LocaleText("8.6"), "N/A", "N/A", "N/A"}));
 }
 
 TEST_F(Exposure, TextsThatAreNotNumbers)
@@ -117,10 +121,9 @@ TEST_F(Exposure, TextsThatAreNotNumbers)
     expectUserError([&] { form.exposure.edtEV1Fratio.setText("f8"); }, "'f8' is not a valid floating point value");
     expectUserError([&] { form.exposure.edtEV2.setText("ten"); }, "'ten' is not a valid floating point value");
     const QString foreign = ForeignDecimalText("8.0");
-    expectUserError([&] { form.exposure.edtEV2Fratio.setText(foreign); },
-                    "'" + foreign + "' is not a valid floating point value");
-    EXPECT_EQ(valueLabels(), QStringList({LocaleText("14.6"), LocaleText("8.6"), "6", "5", LocaleText("9.6")}));
-    EXPECT_EQ(settingLabels(), QStringList({"5", LocaleText("8.6"), "6", "1/512 sec", LocaleText("9.2")}));
+    expectUserError([&] { form.exposure.edtEV2Fratio.setText(foreign); }, ForeignDecimalMessage(foreign));
+    EXPECT_EQ(valueLabels(), QStringList({"N/A", LocaleText("8.6"), "N/A", "5", "N/A"}));
+    EXPECT_EQ(settingLabels(), QStringList({"5", LocaleText("8.6"), "N/A", "N/A", "N/A"}));
 }
 
 TEST_F(Exposure, NoShutterSelectionIsAnError)
@@ -164,12 +167,12 @@ INSTANTIATE_TEST_SUITE_P(Cases, ExposureSettings,
                                          SettingsCase{"-0.5", "8", OnePointThreeSeconds, "-0.4", "2.83 sec", "5.5"},
                                          SettingsCase{"-2", "8", DefaultShutterSpeed, "8.6", "8 sec", "0.1"}));
 
-TEST_F(Exposure, LoneMinusWhileTypingLeavesTheSettingsAlone)
+TEST_F(Exposure, LoneMinusWhileTypingMarksTheLightValue)
 {
-    form.exposure.edtEV2.setText("-");
+    expectUserError([&] { form.exposure.edtEV2.setText("-"); }, "'-' is not a valid floating point value");
     form.exposure.cmbxEV2Shutter.setItemIndex(OneSecond);
     form.exposure.edtEV2Fratio.setText("4");
-    EXPECT_EQ(settingLabels(), QStringList({"5", LocaleText("8.6"), "6", "1/512 sec", LocaleText("9.2")}));
+    EXPECT_EQ(settingLabels(), QStringList({"5", LocaleText("8.6"), "6", "N/A", "N/A"}));
     form.exposure.edtEV2.setText("-2");
     EXPECT_EQ(settingLabels(), QStringList({"5", "0", "4", "2 sec", LocaleText("2.8")}));
     form.exposure.edtEV2.setText("");
@@ -179,10 +182,11 @@ TEST_F(Exposure, LoneMinusWhileTypingLeavesTheSettingsAlone)
 TEST_F(Exposure, HugeLightValuesOverflowInsteadOfShowingInfinity)
 {
     expectUserError([&] { form.exposure.edtEV2.setText("-2000"); }, OverflowMessage);
-    EXPECT_EQ(form.exposure.lblEV2Shutter.text(), "1/512 sec");
+    EXPECT_EQ(form.exposure.lblEV2Shutter.text(), "N/A");
     // So fast that the time underflows to zero, and the f-ratio overflows.
     expectUserError([&] { form.exposure.edtEV2.setText("5000"); }, OverflowMessage);
-    EXPECT_EQ(form.exposure.lblEV2Shutter.text(), "zero");
+    EXPECT_EQ(form.exposure.lblEV2FRatio.text(), "N/A");
+    EXPECT_EQ(form.exposure.edtEV2.error(), OverflowMessage);
 }
 
 }  // namespace

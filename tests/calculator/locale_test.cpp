@@ -84,8 +84,8 @@ TEST_P(FRatioInLocale, TypedWithTheLocaleSeparatorComputes)
     EXPECT_EQ(form.dof.lblHyperfocal.text(), LocaleText("96.5"));
     EXPECT_EQ(form.dof.lblDOFrange.text(), LocaleText("0.181"));
     const QString foreign = ForeignDecimalText("2.8");
-    expectUserError([&] { form.dof.edtFRatio.setText(foreign); },
-                    "'" + foreign + "' is not a valid floating point value");
+    expectUserError([&] { form.dof.edtFRatio.setText(foreign); }, ForeignDecimalMessage(foreign));
+    EXPECT_EQ(form.dof.lblHyperfocal.text(), "N/A");
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, FRatioInLocale,
