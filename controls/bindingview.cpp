@@ -3,6 +3,7 @@
 #include "controls/button.h"
 #include "controls/checkbox.h"
 #include "controls/dateedit.h"
+#include "controls/datefieldview.h"
 #include "controls/edit.h"
 #include "controls/guard.h"
 #include "controls/image.h"
@@ -17,7 +18,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -236,24 +236,14 @@ QSlider* slider(TSlider& control, Qt::Orientation orientation, QWidget* parent)
     });
 }
 
-QDateEdit* dateEdit(TDateEdit& control, QWidget* parent)
+TDateField* dateEdit(TDateEdit& control, QWidget* parent)
 {
-    auto* widget = new QDateEdit(parent);
-    widget->setCalendarPopup(true);
-    // The locale's short format, but with the whole year: the field reaches from year 100.
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    widget->setDisplayFormat(format);
-    widget->setDateRange(control.minimum(), control.maximum());
-    // A date typed in counts once it is complete, not at every digit of the year.
-    widget->setKeyboardTracking(false);
-    QObject::connect(widget, &QDateEdit::dateChanged, widget,
+    auto* widget = new TDateField(control.minimum(), control.maximum(), parent);
+    QObject::connect(widget, &TDateField::datePicked, widget,
                      [&control](const QDate& date) { TGuard::run([&] { control.setDate(date); }); });
-    return observe(widget, control, [](QDateEdit* w, TDateEdit& c) {
-        if (c.date().isValid())
-            w->setDate(c.date());
+    return observe(widget, control, [](TDateField* w, TDateEdit& c) {
         applyCommon(w, c, {{QPalette::Base, QPalette::Text}});
+        w->showDate(c.date());
     });
 }
 

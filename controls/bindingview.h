@@ -8,7 +8,6 @@
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QDialog;
 class QGridLayout;
 class QGroupBox;
@@ -24,6 +23,7 @@ class QStatusBar;
 class QTimer;
 
 class TButton;
+class TDateField;
 class TCheckBox;
 class TDateEdit;
 class TEdit;
@@ -60,8 +60,8 @@ QLineEdit* edit(TEdit& control, QWidget* parent = nullptr);
 QLabel* label(TLabel& control, QWidget* parent = nullptr);
 QPlainTextEdit* memo(TMemo& control, QWidget* parent = nullptr);
 QComboBox* combo(TList& control, QWidget* parent = nullptr);
-// A date field with a calendar pop-up.
-QDateEdit* dateEdit(TDateEdit& control, QWidget* parent = nullptr);
+// A date field that takes a whole typed date, with a calendar pop-up.
+TDateField* dateEdit(TDateEdit& control, QWidget* parent = nullptr);
 QListWidget* listBox(TList& control, QWidget* parent = nullptr);
 QGroupBox* radioGroup(TRadioGroup& control, const QString& caption, QWidget* parent = nullptr);
 QSlider* slider(TSlider& control, Qt::Orientation orientation = Qt::Horizontal, QWidget* parent = nullptr);

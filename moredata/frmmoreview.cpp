@@ -1,12 +1,12 @@
 #include "moredata/frmmoreview.h"
 
 #include "controls/bindingview.h"
+#include "controls/datefieldview.h"
 #include "controls/guard.h"
 #include "help/helpview.h"
 #include "moredata/frmmore.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHideEvent>
 #include <QLabel>

@@ -4,6 +4,7 @@
 #include "controls/button.h"
 #include "controls/checkbox.h"
 #include "controls/dateedit.h"
+#include "controls/datefieldview.h"
 #include "controls/edit.h"
 #include "controls/image.h"
 #include "controls/list.h"
@@ -15,7 +16,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,7 +49,7 @@ bool shownAsItsKind(const TControl& control, const QObject& shown)
            isKind<TList, QComboBox, QListWidget>(control, shown, known) ||
            isKind<TMenuItem, QAction, QMenu>(control, shown, known) ||
            isKind<TButton, QPushButton>(control, shown, known) || isKind<TCheckBox, QCheckBox>(control, shown, known) ||
-           isKind<TDateEdit, QDateEdit>(control, shown, known) || isKind<TSlider, QSlider>(control, shown, known) ||
+           isKind<TDateEdit, TDateField>(control, shown, known) || isKind<TSlider, QSlider>(control, shown, known) ||
            isKind<TImage, TImageWidget>(control, shown, known) || isKind<TTimer, QTimer>(control, shown, known) ||
            isKind<TStatusBar, QStatusBar>(control, shown, known) || isKind<TTabSheet, QWidget>(control, shown, known);
 }

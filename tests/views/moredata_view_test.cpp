@@ -1,5 +1,6 @@
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
+#include "controls/datefieldview.h"
 #include "locations/location.h"
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
@@ -10,12 +11,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
-#include <QDateEdit>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
@@ -78,14 +79,15 @@ TEST_F(MoreDataView, PickingALocationRecomputes)
 
 TEST_F(MoreDataView, DayFieldAndTodayButtonPickAndReturn)
 {
-    auto* day = child<QDateEdit>("dtp_day");
+    auto* day = child<TDateField>("dtp_day");
     ASSERT_NE(day, nullptr);
-    EXPECT_TRUE(day->calendarPopup());
+    ASSERT_NE(day->calendar(), nullptr);
     // Every locale shows the whole year.
     EXPECT_TRUE(day->text().contains(QLatin1String("2024"))) << day->text().toStdString();
     EXPECT_EQ(day->date(), QDate(2024, 3, 20));
     const QString sunrise = child<QLabel>("val_sunriselight")->text();
-    day->setDate(QDate(2024, 12, 21));
+    day->selectAll();
+    QTest::keyClicks(day, "2024-12-21");
     EXPECT_EQ(form->dtp_day.date(), QDate(2024, 12, 21));
     EXPECT_FALSE(form->FollowsClock());
     EXPECT_NE(child<QLabel>("val_sunriselight")->text(), sunrise);
