@@ -81,7 +81,8 @@ void connectClipboard(QAction* action, Operation operation)
 
 CalculatorWindowView::CalculatorWindowView(TFrmMain& form, QWidget* parent)
     : QMainWindow(parent),
-      FForm(form)
+      FForm(form),
+      FPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName("FrmMain");
     createMenus();
@@ -198,6 +199,8 @@ QWidget* CalculatorWindowView::createPages()
     return pages;
 }
 
+CalculatorWindowView::~CalculatorWindowView() = default;
+
 void CalculatorWindowView::connectDesktop()
 {
     FForm.ColorDialog1.onExecute = [this](QColor& color) {
@@ -222,8 +225,8 @@ void CalculatorWindowView::connectDesktop()
             QMessageBox::information(this, "Print Setup", "No printer is installed on this computer.");
             return false;
         }
-        QPrinter printer;
-        QPrintDialog dialog(&printer, this);
+        // The dialog writes the choice into the printer only when it is accepted.
+        QPrintDialog dialog(FPrinter.get(), this);
         return dialog.exec() == QDialog::Accepted;
     };
 }
@@ -231,8 +234,12 @@ void CalculatorWindowView::connectDesktop()
 void CalculatorWindowView::printWindowImage()
 {
     const QImage image = grab().toImage();
-    QPrinter printer(QPrinter::HighResolution);
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
+    // Without a printer the printout can still go to a file, on the paper Print Setup chose;
+    // a file chosen there ("Print to File") is printed to as it stands.
+    QPrinter fileOutput(QPrinter::HighResolution);
+    const bool toFileAlready = FPrinter->outputFormat() == QPrinter::PdfFormat && !FPrinter->outputFileName().isEmpty();
+    QPrinter& printer = toFileAlready || !QPrinterInfo::availablePrinters().isEmpty() ? *FPrinter : fileOutput;
+    if (&printer == &fileOutput) {
         const auto answer =
             QMessageBox::question(this, "Print", "No printer is installed. Save the printout as a PDF file instead?");
         if (answer != QMessageBox::Yes)
@@ -242,6 +249,7 @@ void CalculatorWindowView::printWindowImage()
             return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
+        printer.setPageLayout(FPrinter->pageLayout());
     }
     QPainter painter;
     if (!painter.begin(&printer)) {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
+
+class QPrinter;
 
 class TFrmMain;
 class TImageWidget;
@@ -11,6 +14,10 @@ class CalculatorWindowView : public QMainWindow {
     Q_OBJECT
 public:
     explicit CalculatorWindowView(TFrmMain& form, QWidget* parent = nullptr);
+    ~CalculatorWindowView() override;
+
+    // The printer Print Setup sets up and Print prints on, for as long as the window is open.
+    QPrinter& printer() { return *FPrinter; }
 
 protected:
     bool event(QEvent* event) override;
@@ -26,4 +33,5 @@ private:
     void printWindowImage();
 
     TFrmMain& FForm;
+    std::unique_ptr<QPrinter> FPrinter;
 };

@@ -1,4 +1,9 @@
+#include "calculator/calculatorwindowview.h"
+#include "calculator/frmmain.h"
+#include "controls/clock.h"
 #include "controls/printscale.h"
+
+#include <QFile>
 
 #include <QPageLayout>
 #include <QPageSize>
@@ -37,5 +42,28 @@ TEST_P(PrintedWindowImage, FitsTheA4PrintableArea)
 }
 
 INSTANTIATE_TEST_SUITE_P(A4, PrintedWindowImage, testing::Values(QPageLayout::Portrait, QPageLayout::Landscape));
+
+// Print Setup's choice (here a PDF file on A5 landscape, as the print dialog's "Print to File"
+// leaves it) is what Print prints on.
+TEST(PrintSetup, ItsChoiceIsWhatPrintUses)
+{
+    QTemporaryDir folder;
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
+    CalculatorWindowView view{form};
+    form.FormCreate();
+    QPrinter& chosen = view.printer();
+    chosen.setOutputFormat(QPrinter::PdfFormat);
+    chosen.setOutputFileName(folder.filePath("chosen.pdf"));
+    chosen.setPageSize(QPageSize(QPageSize::A5));
+    chosen.setPageOrientation(QPageLayout::Landscape);
+    form.Print1.click();
+    QFile printout(folder.filePath("chosen.pdf"));
+    ASSERT_TRUE(printout.open(QIODevice::ReadOnly));
+    // A5 landscape: 595 x 420 points.
+    const QByteArray pdf = printout.readAll();
+    const QByteArray mediaBox = pdf.mid(pdf.indexOf("/MediaBox"), 37);
+    EXPECT_EQ(mediaBox, "/MediaBox [0 0 595.000000 420.000000]") << mediaBox.toStdString();
+}
 
 }  // namespace
