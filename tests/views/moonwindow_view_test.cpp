@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -103,6 +104,34 @@ TEST(AboutDialogView, EveryControlIsBound)
     Tfrm_about form{clock};
     FrmAboutView view{form};
     EXPECT_EQ(UnboundControls(form.controls(), view), QStringList());
+}
+
+}  // namespace
+
+namespace {
+
+// Share of the icon's pixels that are drawn (not transparent).
+double DrawnShare(const QImage& icon)
+{
+    int drawn = 0;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            drawn += qAlpha(icon.pixel(x, y)) > 0;
+    return icon.isNull() ? 0 : double(drawn) / (icon.width() * icon.height());
+}
+
+TEST_F(MoonWindowView, TheTrayIconIsTheMoonPicture)
+{
+    auto* tray = view.findChild<QSystemTrayIcon*>();
+    ASSERT_NE(tray, nullptr);
+    form.trayIcon().setActive(true);
+    EXPECT_GT(DrawnShare(tray->icon().pixmap(32, 32).toImage()), 0.5);
+    // A new picture style or rotation redraws it, never leaving it empty.
+    form.mnu_color.click();
+    EXPECT_GT(DrawnShare(tray->icon().pixmap(32, 32).toImage()), 0.5);
+    form.mnu_rot_south.click();
+    EXPECT_GT(DrawnShare(tray->icon().pixmap(32, 32).toImage()), 0.5);
+    form.trayIcon().setActive(false);
 }
 
 }  // namespace
