@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -36,6 +37,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 TImageWidget::TImageWidget(TImage& control, QWidget* parent)
@@ -62,6 +64,34 @@ void TImageWidget::mousePressEvent(QMouseEvent* event)
     const Qt::MouseButton button = event->button();
     const QPoint position = event->position().toPoint();
     TGuard::run([&] { FControl.mouseDown(button, position); });
+}
+
+bool TElidingLabel::elided() const
+{
+    return !wordWrap() && textFormat() != Qt::RichText &&
+           fontMetrics().horizontalAdvance(text()) > contentsRect().width() - 2 * margin();
+}
+
+void TElidingLabel::paintEvent(QPaintEvent* event)
+{
+    if (!elided()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    const QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+    painter.drawText(room, int(alignment()), fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+}
+
+bool TElidingLabel::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && elided()) {
+        const QString tip = toolTip().isEmpty() ? text() : text() + QLatin1Char('\n') + toolTip();
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
+        return true;
+    }
+    return QLabel::event(event);
 }
 
 namespace Bind {
@@ -142,9 +172,39 @@ QLineEdit* edit(TEdit& control, QWidget* parent)
     });
 }
 
+namespace {
+
+// Shows a list box's current item as its tooltip when the box is too narrow for it.
+class TFullItemTip : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = qobject_cast<QComboBox*>(watched);
+        if (!box || event->type() != QEvent::ToolTip || !box->toolTip().isEmpty())
+            return QObject::eventFilter(watched, event);
+        const QString item = box->currentText();
+        if (box->fontMetrics().horizontalAdvance(item) <= box->contentsRect().width() - box->height())
+            return QObject::eventFilter(watched, event);
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), item, box);
+        return true;
+    }
+};
+
+}  // namespace
+
+void limitWidth(QComboBox* box, int characters)
+{
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(characters);
+    box->installEventFilter(new TFullItemTip(box));
+}
+
 QLabel* label(TLabel& control, QWidget* parent)
 {
-    auto* widget = new QLabel(parent);
+    auto* widget = new TElidingLabel(parent);
     return observe(widget, control, [](QLabel* w, TLabel& c) {
         w->setText(c.text());
         applyCommon(w, c, {{QPalette::Window, QPalette::WindowText}});

@@ -3,6 +3,7 @@
 // a test can find it), mirrors the control's state into it whenever that state changes, and
 // turns the user's actions into control writes that run through TGuard.
 
+#include <QLabel>
 #include <QWidget>
 
 class QAction;
@@ -11,7 +12,6 @@ class QComboBox;
 class QDialog;
 class QGridLayout;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMainWindow;
@@ -54,12 +54,28 @@ private:
     TImage& FControl;
 };
 
+// A label whose text, when its room is too narrow for it, ends in an ellipsis instead of being
+// cut off, and shows whole in the tooltip (with the label's own hint below it).
+class TElidingLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+    bool elided() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+};
+
 namespace Bind {
 
 QLineEdit* edit(TEdit& control, QWidget* parent = nullptr);
 QLabel* label(TLabel& control, QWidget* parent = nullptr);
 QPlainTextEdit* memo(TMemo& control, QWidget* parent = nullptr);
 QComboBox* combo(TList& control, QWidget* parent = nullptr);
+// Keeps the list box `characters` wide whatever its items; an item cut off shows whole in the
+// box's tooltip.
+void limitWidth(QComboBox* box, int characters);
 // A date field that takes a whole typed date, with a calendar pop-up.
 TDateField* dateEdit(TDateEdit& control, QWidget* parent = nullptr);
 QListWidget* listBox(TList& control, QWidget* parent = nullptr);

@@ -20,7 +20,7 @@ FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent)
     auto* place = new QGridLayout;
     place->addWidget(Bind::label(form.lbl_location), 0, 0);
     QComboBox* locations = Bind::combo(form.cbx_location);
-    locations->setMinimumContentsLength(24);
+    Bind::limitWidth(locations, 24);
     place->addWidget(locations, 0, 1);
     place->addWidget(Bind::label(form.lbl_latitude), 1, 0);
     place->addWidget(Bind::label(form.val_latitude), 1, 1);

@@ -1,5 +1,6 @@
 #include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
+#include "controls/bindingview.h"
 #include "controls/clock.h"
 #include "controls/guard.h"
 #include "tests/test_printers.h"
@@ -14,6 +15,7 @@
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -112,3 +114,35 @@ TEST_F(CalculatorView, AWindowThatGrowsStaysOnTheScreen)
     EXPECT_TRUE(available.contains(view.frameGeometry()))
         << view.frameGeometry().x() << "," << view.frameGeometry().y();
 }
+
+namespace {
+
+// Results as long as a 1e9 m focus distance makes them do not widen the window: they are cut
+// short with an ellipsis and shown whole in their tooltips.
+TEST(CalculatorWindowSize, HugeResultsNeitherGrowTheWindowNorLeaveTheScreen)
+{
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
+    CalculatorWindowView view{form};
+    form.FormCreate();
+    view.show();
+    for (int round = 0; round < 4; ++round)
+        QApplication::processEvents();
+    const QSize usual = view.size();
+    form.dof.edtFocusDistance.setText("1e9");
+    form.lighting.tbMainDistance.setPosition(form.lighting.tbMainDistance.maximum());
+    for (int round = 0; round < 4; ++round)
+        QApplication::processEvents();
+    EXPECT_EQ(view.size(), usual);
+    EXPECT_TRUE(view.screen()->availableGeometry().contains(view.frameGeometry()));
+    auto* size = view.findChild<TElidingLabel*>("lblSubjectSize");
+    ASSERT_NE(size, nullptr);
+    EXPECT_TRUE(size->elided());
+    QHelpEvent tip(QEvent::ToolTip, QPoint(2, 2), size->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(size, &tip);
+    EXPECT_EQ(QToolTip::text(), form.dof.lblSubjectSize.text() + "\n" + form.dof.lblSubjectSize.hint());
+    QToolTip::hideText();
+    view.hide();
+}
+
+}  // namespace

@@ -15,9 +15,11 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -131,6 +133,34 @@ TEST_F(MoreDataView, LongestRowsFitOnTheScreenInEveryLanguage)
         }
         view->hide();
     }
+}
+
+// A place named at length does not push the window past the screen: the list shows what fits,
+// and the whole name in its tooltip.
+TEST_F(MoreDataView, ALongPlaceNameKeepsTheWindowOnTheScreen)
+{
+    view->show();
+    view->layout()->activate();
+    const int usualWidth = view->width();
+    TLocation place;
+    place.Name = QString(200, u'W');
+    place.Latitude = 48.2;
+    place.Longitude = -16.37;
+    const TLocationList places{place};
+    SaveLocations(folder.filePath("shutterly.ini"), &places, 0);
+    form->ReloadLocations();
+    view->show();
+    view->layout()->activate();
+    QApplication::processEvents();
+    const QRect screen = view->screen()->availableGeometry();
+    EXPECT_LE(view->frameGeometry().width(), screen.width());
+    EXPECT_EQ(view->width(), usualWidth);
+    auto* list = child<QComboBox>("cbx_location");
+    QHelpEvent tip(QEvent::ToolTip, QPoint(4, 4), list->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(list, &tip);
+    EXPECT_EQ(QToolTip::text(), place.Name);
+    QToolTip::hideText();
+    view->hide();
 }
 
 // Closed with the close box or Escape, the window must open again from the moon window's menu.

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QStyleOption>
@@ -201,7 +202,13 @@ void checkScrollArea(const QScrollArea* area, QStringList& faults)
     if (!content)
         return;
     const QSize view = area->viewport()->size();
-    if (content->width() > view.width() || content->height() > view.height())
+    // A window as wide (or tall) as the screen allows scrolls: at large scales that is the
+    // way to show everything. A smaller window should have grown instead.
+    const QRect window = area->window()->frameGeometry();
+    const QRect screen = area->screen()->availableGeometry();
+    const bool wideAsScreen = window.width() >= screen.width();
+    const bool tallAsScreen = window.height() >= screen.height();
+    if ((content->width() > view.width() && !wideAsScreen) || (content->height() > view.height() && !tallAsScreen))
         faults << QStringLiteral("%1: needs scrolling, its content is %2 in a view of %3")
                       .arg(describe(area), sizeText(content->size()), sizeText(view));
 }
