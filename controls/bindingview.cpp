@@ -13,6 +13,8 @@
 #include "controls/timer.h"
 #include "controls/window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QButtonGroup>
@@ -70,6 +72,27 @@ bool TElidingLabel::elided() const
 {
     return !wordWrap() && textFormat() != Qt::RichText &&
            fontMetrics().horizontalAdvance(text()) > contentsRect().width() - 2 * margin();
+}
+
+QSize TElidingLabel::sizeHint() const
+{
+    QSize hint = QLabel::sizeHint();
+    if (!wordWrap()) {
+        FWidest = std::max(FWidest, hint.width());
+        hint.setWidth(FWidest);
+    }
+    return hint;
+}
+
+QSize TElidingLabel::minimumSizeHint() const
+{
+    QSize least = QLabel::minimumSizeHint();
+    if (!wordWrap()) {
+        constexpr int MostCharacters = 40;
+        FWidestLeast = std::max(FWidestLeast, least.width());
+        least.setWidth(std::min(FWidestLeast, MostCharacters * fontMetrics().averageCharWidth()));
+    }
+    return least;
 }
 
 void TElidingLabel::paintEvent(QPaintEvent* event)

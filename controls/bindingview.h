@@ -56,15 +56,24 @@ private:
 
 // A label whose text, when its room is too narrow for it, ends in an ellipsis instead of being
 // cut off, and shows whole in the tooltip (with the label's own hint below it).
+// Its widths are the widest its texts have needed, so that a shorter result ("N/A") does not
+// pull the columns beside it back and forth; the least width stops at a few dozen characters,
+// beyond which a text is elided rather than widening the window.
 class TElidingLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
     bool elided() const;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+
+private:
+    mutable int FWidest = 0;
+    mutable int FWidestLeast = 0;
 };
 
 namespace Bind {

@@ -145,4 +145,27 @@ TEST(CalculatorWindowSize, HugeResultsNeitherGrowTheWindowNorLeaveTheScreen)
     view.hide();
 }
 
+// Results turning to "N/A" while a box is marked leave the columns where they were.
+TEST(CalculatorWindowSize, ShorterResultsKeepTheColumnsInPlace)
+{
+    TFixedClock clock{46363, -60};
+    TFrmMain form{clock};
+    CalculatorWindowView view{form};
+    form.FormCreate();
+    view.show();
+    for (int round = 0; round < 4; ++round)
+        QApplication::processEvents();
+    const auto* mainLight = view.findChild<QWidget*>("edtMainGN");
+    const auto* depth = view.findChild<QWidget*>("lblDOFNear");
+    const QPoint mainAt = mainLight->mapTo(&view, QPoint(0, 0));
+    const QPoint depthAt = depth->mapTo(&view, QPoint(0, 0));
+    TGuard::runTyped(form.dof.edtFRatio, [&] { form.dof.edtFRatio.setText("x"); });
+    ASSERT_EQ(form.dof.lblSubjectSize.text(), "N/A");
+    for (int round = 0; round < 4; ++round)
+        QApplication::processEvents();
+    EXPECT_EQ(mainLight->mapTo(&view, QPoint(0, 0)), mainAt);
+    EXPECT_EQ(depth->mapTo(&view, QPoint(0, 0)), depthAt);
+    view.hide();
+}
+
 }  // namespace
