@@ -10,8 +10,7 @@ QString boundProblem(const TInputRule& rule, double value)
     const QString subject = QStringLiteral("The ") + rule.name;
     switch (rule.bound) {
     case TBound::AnyNumber: return {};
-    case TBound::NotNegative:
-        return value >= 0 ? QString() : subject + QStringLiteral(" must not be negative");
+    case TBound::NotNegative: return value >= 0 ? QString() : subject + QStringLiteral(" must not be negative");
     case TBound::Positive:
         return value > 0 ? QString() : subject + QStringLiteral(" must be greater than 0") + rule.unit;
     case TBound::Percentage:
@@ -74,8 +73,7 @@ void TTypedInputs::retryFailedComputations(std::size_t changedIndex)
 {
     for (std::size_t index = 0; index < FRules.size(); ++index) {
         TInputRule& rule = FRules[index];
-        if (index == changedIndex || rule.field->error().isEmpty() ||
-            !InputProblem(rule, rule.field->text()).isEmpty())
+        if (index == changedIndex || rule.field->error().isEmpty() || !InputProblem(rule, rule.field->text()).isEmpty())
             continue;
         try {
             if (FHandlers[index])

@@ -16,18 +16,18 @@
 #include <algorithm>
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
-#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>

@@ -111,8 +111,8 @@ void TDateField::mark(bool unreadable)
     shown.setColor(QPalette::Base, unreadable ? clUnreadable : QPalette().color(QPalette::Base));
     setPalette(shown);
     const QDate example(2027, 6, 21);
-    setToolTip(unreadable ? QStringLiteral("Type a date as %1 or %2")
-                                .arg(locale().toString(example, DayFieldFormat(locale())),
-                                     example.toString(Qt::ISODate))
-                          : QString());
+    setToolTip(unreadable
+                   ? QStringLiteral("Type a date as %1 or %2")
+                         .arg(locale().toString(example, DayFieldFormat(locale())), example.toString(Qt::ISODate))
+                   : QString());
 }

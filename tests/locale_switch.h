@@ -57,9 +57,8 @@ inline QString ForeignDecimalText(const char* text)
 inline QString ForeignDecimalMessage(const QString& foreign)
 {
     const QString separator = QLocale().decimalPoint();
-    return separator == QStringLiteral(".")
-               ? QStringLiteral("'%1' is not a valid floating point value").arg(foreign)
-               : QStringLiteral("Use %1 as the decimal separator").arg(separator);
+    return separator == QStringLiteral(".") ? QStringLiteral("'%1' is not a valid floating point value").arg(foreign)
+                                            : QStringLiteral("Use %1 as the decimal separator").arg(separator);
 }
 
 // A date as the almanac windows write it: day, the locale's month name, year.

@@ -58,12 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"edtGN2Distance", "-3", "The flash distance must not be negative", "lblGN2fratio", "3"},
         RefusalCase{"edtEV2", "1e", "'1e' is not a valid floating point value", "lblEV2Shutter", "10"},
         RefusalCase{"edtM_Ext", "-5", "The extension must not be negative", "lblM_Exp", "25"},
-        RefusalCase{"edtA_T_fl", "-1250", "The telescope focal length must be greater than 0 mm", "lblA_T_fr",
-                    "1250"},
+        RefusalCase{"edtA_T_fl", "-1250", "The telescope focal length must be greater than 0 mm", "lblA_T_fr", "1250"},
         RefusalCase{"edtA_T_aperture", "-254", "The aperture diameter must not be negative", "lblLimMagV", "254"},
         RefusalCase{"edtA_EffFL", "-50", "The effective focal length must not be negative", "edtA_Ang1", "50"},
-        RefusalCase{"edtHumidity", "101", "The relative humidity must be between 0 and 100 %", "lblTempAppShade",
-                    "50"},
+        RefusalCase{"edtHumidity", "101", "The relative humidity must be between 0 and 100 %", "lblTempAppShade", "50"},
         RefusalCase{"edtSunElev", "-91", "The sun elevation must be between -90 and 90 degrees", "lblTempAppSun",
                     "45"}));
 

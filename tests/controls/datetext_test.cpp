@@ -22,20 +22,21 @@ TEST_P(TypedDate, ReadsAsTheUserMeantIt)
     EXPECT_EQ(ReadTypedDate(QString::fromUtf8(c.typed), locale), c.date) << c.locale << " " << c.typed;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, TypedDate,
-    testing::Values(TypedDateCase{"de_DE", "21.06.2027", QDate(2027, 6, 21)},
-                    TypedDateCase{"de_DE", "1.6.2027", QDate(2027, 6, 1)},
-                    TypedDateCase{"de_DE", " 2027-06-21 ", QDate(2027, 6, 21)},
-                    TypedDateCase{"en_US", "6/21/2027", QDate(2027, 6, 21)},
-                    TypedDateCase{"en_US", "21/6/2027", QDate()},
-                    TypedDateCase{"th_TH", "21/6/2027", QDate(2027, 6, 21)},
-                    TypedDateCase{"C", "21 Jun 2027", QDate(2027, 6, 21)},
-                    TypedDateCase{"C", "2027-06-21", QDate(2027, 6, 21)},
-                    // Parts of a date, and days no calendar has.
-                    TypedDateCase{"de_DE", "21.06.", QDate()}, TypedDateCase{"de_DE", "21.06.202", QDate()},
-                    TypedDateCase{"de_DE", "31.06.2027", QDate()}, TypedDateCase{"de_DE", "29.02.2027", QDate()},
-                    TypedDateCase{"C", "2027-02-30", QDate()}, TypedDateCase{"C", "", QDate()}));
+INSTANTIATE_TEST_SUITE_P(Forms, TypedDate,
+                         testing::Values(TypedDateCase{"de_DE", "21.06.2027", QDate(2027, 6, 21)},
+                                         TypedDateCase{"de_DE", "1.6.2027", QDate(2027, 6, 1)},
+                                         TypedDateCase{"de_DE", " 2027-06-21 ", QDate(2027, 6, 21)},
+                                         TypedDateCase{"en_US", "6/21/2027", QDate(2027, 6, 21)},
+                                         TypedDateCase{"en_US", "21/6/2027", QDate()},
+                                         TypedDateCase{"th_TH", "21/6/2027", QDate(2027, 6, 21)},
+                                         TypedDateCase{"C", "21 Jun 2027", QDate(2027, 6, 21)},
+                                         TypedDateCase{"C", "2027-06-21", QDate(2027, 6, 21)},
+                                         // Parts of a date, and days no calendar has.
+                                         TypedDateCase{"de_DE", "21.06.", QDate()},
+                                         TypedDateCase{"de_DE", "21.06.202", QDate()},
+                                         TypedDateCase{"de_DE", "31.06.2027", QDate()},
+                                         TypedDateCase{"de_DE", "29.02.2027", QDate()},
+                                         TypedDateCase{"C", "2027-02-30", QDate()}, TypedDateCase{"C", "", QDate()}));
 
 TEST(DayFieldFormat, ShowsTheWholeYearInEveryLocale)
 {
