@@ -117,22 +117,35 @@ TEST_F(CalculatorView, AWindowThatGrowsStaysOnTheScreen)
 
 namespace {
 
-// Results as long as a 1e9 m focus distance makes them do not widen the window: they are cut
-// short with an ellipsis and shown whole in their tooltips.
-TEST(CalculatorWindowSize, HugeResultsNeitherGrowTheWindowNorLeaveTheScreen)
-{
+// The calculator shown on the screen, as the user sees it after start-up.
+class CalculatorWindowSize : public testing::Test {
+protected:
+    CalculatorWindowSize()
+    {
+        form.FormCreate();
+        view.show();
+        settle();
+    }
+    ~CalculatorWindowSize() override { view.hide(); }
+    static void settle()
+    {
+        for (int round = 0; round < 4; ++round)
+            QApplication::processEvents();
+    }
+
     TFixedClock clock{46363, -60};
     TFrmMain form{clock};
     CalculatorWindowView view{form};
-    form.FormCreate();
-    view.show();
-    for (int round = 0; round < 4; ++round)
-        QApplication::processEvents();
+};
+
+// Results as long as a 1e9 m focus distance makes them do not widen the window: they are cut
+// short with an ellipsis and shown whole in their tooltips.
+TEST_F(CalculatorWindowSize, HugeResultsNeitherGrowTheWindowNorLeaveTheScreen)
+{
     const QSize usual = view.size();
     form.dof.edtFocusDistance.setText("1e9");
     form.lighting.tbMainDistance.setPosition(form.lighting.tbMainDistance.maximum());
-    for (int round = 0; round < 4; ++round)
-        QApplication::processEvents();
+    settle();
     EXPECT_EQ(view.size(), usual);
     EXPECT_TRUE(view.screen()->availableGeometry().contains(view.frameGeometry()));
     auto* size = view.findChild<TElidingLabel*>("lblSubjectSize");
@@ -142,30 +155,20 @@ TEST(CalculatorWindowSize, HugeResultsNeitherGrowTheWindowNorLeaveTheScreen)
     QApplication::sendEvent(size, &tip);
     EXPECT_EQ(QToolTip::text(), form.dof.lblSubjectSize.text() + "\n" + form.dof.lblSubjectSize.hint());
     QToolTip::hideText();
-    view.hide();
 }
 
 // Results turning to "N/A" while a box is marked leave the columns where they were.
-TEST(CalculatorWindowSize, ShorterResultsKeepTheColumnsInPlace)
+TEST_F(CalculatorWindowSize, ShorterResultsKeepTheColumnsInPlace)
 {
-    TFixedClock clock{46363, -60};
-    TFrmMain form{clock};
-    CalculatorWindowView view{form};
-    form.FormCreate();
-    view.show();
-    for (int round = 0; round < 4; ++round)
-        QApplication::processEvents();
     const auto* mainLight = view.findChild<QWidget*>("edtMainGN");
     const auto* depth = view.findChild<QWidget*>("lblDOFNear");
     const QPoint mainAt = mainLight->mapTo(&view, QPoint(0, 0));
     const QPoint depthAt = depth->mapTo(&view, QPoint(0, 0));
     TGuard::runTyped(form.dof.edtFRatio, [&] { form.dof.edtFRatio.setText("x"); });
     ASSERT_EQ(form.dof.lblSubjectSize.text(), "N/A");
-    for (int round = 0; round < 4; ++round)
-        QApplication::processEvents();
+    settle();
     EXPECT_EQ(mainLight->mapTo(&view, QPoint(0, 0)), mainAt);
     EXPECT_EQ(depth->mapTo(&view, QPoint(0, 0)), depthAt);
-    view.hide();
 }
 
 }  // namespace
