@@ -25,14 +25,12 @@ TDateField::TDateField(const QDate& minimum, const QDate& maximum, QWidget* pare
                   QLineEdit::TrailingPosition);
     button->setToolTip(QStringLiteral("Choose the day from a calendar (Alt+Down)"));
     connect(button, &QAction::triggered, this, &TDateField::openCalendar);
-    connect(FCalendar, &QCalendarWidget::clicked, this, [this](const QDate& date) {
+    const auto pickFromCalendar = [this](const QDate& date) {
         FPopup->hide();
         pick(date);
-    });
-    connect(FCalendar, &QCalendarWidget::activated, this, [this](const QDate& date) {
-        FPopup->hide();
-        pick(date);
-    });
+    };
+    connect(FCalendar, &QCalendarWidget::clicked, this, pickFromCalendar);
+    connect(FCalendar, &QCalendarWidget::activated, this, pickFromCalendar);
     connect(this, &QLineEdit::textEdited, this, &TDateField::typed);
     // Room for the longest date of the form and the button.
     const QString longest = QLocale().toString(QDate(2000, 12, 28), DayFieldFormat(QLocale()));
