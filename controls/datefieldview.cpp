@@ -33,9 +33,11 @@ TDateField::TDateField(const QDate& minimum, const QDate& maximum, QWidget* pare
     connect(FCalendar, &QCalendarWidget::activated, this, pickFromCalendar);
     connect(this, &QLineEdit::textEdited, this, &TDateField::typed);
     // Room for the longest date of the form and the button.
-    const QString longest = QLocale().toString(QDate(2000, 12, 28), DayFieldFormat(QLocale()));
+    const QString longest = textOf(QDate(2000, 12, 28));
     setMinimumWidth(fontMetrics().horizontalAdvance(longest + QStringLiteral("MMM")) + 2 * height());
 }
+
+QString TDateField::textOf(const QDate& date) const { return locale().toString(date, DayFieldFormat(locale())); }
 
 void TDateField::showDate(const QDate& date)
 {
@@ -46,7 +48,7 @@ void TDateField::showDate(const QDate& date)
     // A date typed in another accepted form ("2027-06-21") stays as typed, and so does a date
     // the user is still typing.
     if (typedDate.isValid() ? typedDate != date : !hasFocus())
-        setText(locale().toString(date, DayFieldFormat(locale())));
+        setText(textOf(date));
     mark(!ReadTypedDate(text(), locale()).isValid());
 }
 
@@ -98,7 +100,7 @@ void TDateField::pick(const QDate& date)
     if (!date.isValid() || date < FMinimum || date > FMaximum)
         return;
     FDate = date;
-    setText(locale().toString(date, DayFieldFormat(locale())));
+    setText(textOf(date));
     mark(false);
     emit datePicked(date);
 }
@@ -110,7 +112,6 @@ void TDateField::mark(bool unreadable)
     setPalette(shown);
     const QDate example(2027, 6, 21);
     setToolTip(unreadable
-                   ? QStringLiteral("Type a date as %1 or %2")
-                         .arg(locale().toString(example, DayFieldFormat(locale())), example.toString(Qt::ISODate))
+                   ? QStringLiteral("Type a date as %1 or %2").arg(textOf(example), example.toString(Qt::ISODate))
                    : QString());
 }

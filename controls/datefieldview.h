@@ -33,6 +33,7 @@ private:
     void typed(const QString& text);
     void pick(const QDate& date);
     void mark(bool unreadable);
+    QString textOf(const QDate& date) const;
 
     QDate FDate;
     QDate FMinimum;
