@@ -119,8 +119,10 @@ void CalculatorWindowView::growToFitPages()
     QSize client = (pages->minimumSizeHint() + QSize(frame, frame + status))
                        .expandedTo(QSize(ClientWidth, ClientHeight))
                        .expandedTo(current);
+    // The desktop's frame around the window takes its share of the screen too.
+    const QSize frameExtra = frameGeometry().size() - size();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        client = client.boundedTo(screen->availableSize() - QSize(0, menu));
+        client = client.boundedTo(screen->availableSize() - frameExtra - QSize(0, menu));
     if (client != current) {
         resize(client.width(), client.height() + menu);
         keepOnScreen();
@@ -140,6 +142,19 @@ void CalculatorWindowView::keepOnScreen()
     const int top = std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - frame.height()));
     if (left != frame.left() || top != frame.top())
         move(left, top);
+}
+
+// By the first showing the start-up recalculations have filled every result, so each result
+// label can keep room for its longest usual text and the window is sized for those once.
+void CalculatorWindowView::showEvent(QShowEvent* event)
+{
+    if (!FRoomReserved) {
+        FRoomReserved = true;
+        for (TElidingLabel* label : centralWidget()->findChildren<TElidingLabel*>())
+            label->reserveRoomForResults();
+        growToFitPages();
+    }
+    QMainWindow::showEvent(event);
 }
 
 bool CalculatorWindowView::eventFilter(QObject* watched, QEvent* event)

@@ -22,6 +22,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -34,4 +35,5 @@ private:
 
     TFrmMain& FForm;
     std::unique_ptr<QPrinter> FPrinter;
+    bool FRoomReserved = false;
 };

@@ -34,6 +34,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
@@ -84,15 +85,70 @@ QSize TElidingLabel::sizeHint() const
     return hint;
 }
 
+namespace {
+constexpr int MostCharacters = 40;
+}
+
 QSize TElidingLabel::minimumSizeHint() const
 {
     QSize least = QLabel::minimumSizeHint();
     if (!wordWrap()) {
-        constexpr int MostCharacters = 40;
         FWidestLeast = std::max(FWidestLeast, least.width());
-        least.setWidth(std::min(FWidestLeast, MostCharacters * fontMetrics().averageCharWidth()));
+        least.setWidth(FReserved > 0 ? FReserved
+                                     : std::min(FWidestLeast, MostCharacters * fontMetrics().averageCharWidth()));
     }
     return least;
+}
+
+namespace {
+// Every number with one more whole digit and at least two decimals; clock times keep theirs.
+QString WithLongerNumbers(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("(?<![\\d:])(\\d+)(?:([.,])(\\d+))?(?![\\d:])"));
+    QString longer;
+    qsizetype from = 0;
+    for (auto match = number.globalMatch(text); match.hasNext();) {
+        const QRegularExpressionMatch found = match.next();
+        longer += text.mid(from, found.capturedStart() - from);
+        longer += QLatin1Char('0') + found.captured(1);
+        if (found.capturedLength(2) > 0)
+            longer += found.captured(2) + found.captured(3).leftJustified(2, QLatin1Char('0'));
+        from = found.capturedEnd();
+    }
+    return longer + text.mid(from);
+}
+
+// Every month name with the widest one, in English and in the user's language.
+QString WithWidestMonth(QString text, const QFontMetrics& metrics)
+{
+    QStringList months;
+    for (const QLocale& locale : {QLocale(QLocale::English), QLocale()})
+        for (int month = 1; month <= 12; ++month)
+            months << locale.monthName(month, QLocale::LongFormat);
+    QString widest;
+    for (const QString& month : months)
+        if (metrics.horizontalAdvance(month) > metrics.horizontalAdvance(widest))
+            widest = month;
+    for (const QString& month : months) {
+        const QRegularExpression word(QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(month)),
+                                      QRegularExpression::UseUnicodePropertiesOption);
+        text.replace(word, widest);
+    }
+    return text;
+}
+}  // namespace
+
+void TElidingLabel::reserveRoomForResults()
+{
+    if (wordWrap() || textFormat() == Qt::RichText)
+        return;
+    const QString longest = WithWidestMonth(WithLongerNumbers(text()), fontMetrics());
+    // A letter to spare for the names that change with the season, such as "CET" and "CEST".
+    const int spare = fontMetrics().horizontalAdvance(QLatin1Char('W'));
+    const int needed = fontMetrics().horizontalAdvance(longest) + spare + 2 * margin() + 2 * frameWidth();
+    FReserved = std::min(std::max(needed, QLabel::minimumSizeHint().width()),
+                         MostCharacters * fontMetrics().averageCharWidth());
+    updateGeometry();
 }
 
 void TElidingLabel::paintEvent(QPaintEvent* event)

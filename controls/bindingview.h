@@ -66,6 +66,10 @@ public:
     bool elided() const;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // Fixes the least width at what the text needs with every number in it as long as a
+    // result's usually are, so that a window sized once is not widened by later results: a
+    // longer one is cut short instead.
+    void reserveRoomForResults();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +78,7 @@ protected:
 private:
     mutable int FWidest = 0;
     mutable int FWidestLeast = 0;
+    int FReserved = 0;
 };
 
 namespace Bind {

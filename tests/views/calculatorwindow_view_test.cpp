@@ -157,6 +157,30 @@ TEST_F(CalculatorWindowSize, HugeResultsNeitherGrowTheWindowNorLeaveTheScreen)
     QToolTip::hideText();
 }
 
+// The window is sized once for the texts its results usually take: no value typed into any
+// box on any page makes it grow or shrink.
+TEST_F(CalculatorWindowSize, NoTypedValueResizesTheWindow)
+{
+    const QSize usual = view.size();
+    auto* pages = view.findChild<QTabWidget*>();
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        for (QLineEdit* edit : pages->widget(page)->findChildren<QLineEdit*>()) {
+            if (edit->isReadOnly() || !edit->isEnabled())
+                continue;
+            const QString before = edit->text();
+            for (QString typed : {"0.0001", "-1e9", "99999", "3.3333333", "x"}) {
+                edit->selectAll();
+                QTest::keyClicks(edit, typed.replace('.', QLocale().decimalPoint()));
+                settle();
+                EXPECT_EQ(view.size(), usual) << edit->objectName().toStdString() << " = " << typed.toStdString();
+            }
+            edit->selectAll();
+            QTest::keyClicks(edit, before);
+        }
+    }
+}
+
 // Results turning to "N/A" while a box is marked leave the columns where they were.
 TEST_F(CalculatorWindowSize, ShorterResultsKeepTheColumnsInPlace)
 {
