@@ -27,7 +27,7 @@ std::vector<TInputRule> CalculatorInputRules(TFrmMain& form)
          {},
          TBound::NotNegative,
          {&dof.lblHyperfocal, &dof.lblHFhalf, &dof.lblDOFNear, &dof.lblDOFFar, &dof.lblDOFrange, &dof.lblSubjectSize,
-          &dof.lblBackSize, &lighting.lblFillFRatio, &lighting.lblAmbient}},
+          &dof.lblBackSize, &lighting.lblFillFRatio, &lighting.lblFillDistance, &lighting.lblAmbient}},
         {&dof.edtFocusDistance,
          "focus distance",
          metres,

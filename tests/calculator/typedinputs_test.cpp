@@ -51,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"edtflength", "-50", "The focal length must be greater than 0 mm", "lblDOFFar", "50"},
         RefusalCase{"edtflength", "-0", "The focal length must be greater than 0 mm", "edtfl35", "50"},
         RefusalCase{"edtFRatio", "-4", "The f-ratio must not be negative", "lblFillFRatio", "4"},
+        RefusalCase{"edtFRatio", "-4", "The f-ratio must not be negative", "lblFillDistance", "4"},
         RefusalCase{"edtFocusDistance", "0", "The focus distance must be greater than 0 m", "lblSubjectSize", "3"},
         RefusalCase{"edtMainGN", "-45", "The main light's guide number must be greater than 0", "lblMainGNISO", "45"},
         RefusalCase{"edtHairGN", "0", "The hair light's guide number must be greater than 0", "lblHairFratio", "45"},
