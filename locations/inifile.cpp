@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
+
+#include <algorithm>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -43,9 +46,9 @@ QString sectionName(const QString& line)
 bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
 // Records the header line of a section unless an earlier header of that name is known.
-void rememberFirstHeader(QHash<QString, int>& headers, const QString& section, int line)
+void rememberFirstHeader(QHash<TSectionName, int>& headers, const QString& section, int line)
 {
-    const QString key = section.toCaseFolded();
+    const TSectionName key{section};
     if (!headers.contains(key))
         headers.insert(key, line);
 }
@@ -104,6 +107,20 @@ void removeStaleTemporaries(const QFileInfo& target)
 
 }  // namespace
 
+bool TSectionName::operator==(const TSectionName& other) const { return sameName(name, other.name); }
+
+// Names equal but for letter case hash alike: each UTF-16 unit folded on its own, which is how
+// the comparison folds every character outside the supplementary planes; units of those
+// planes, which fold only among themselves, are left out of the hash.
+size_t qHash(const TSectionName& key, size_t seed) noexcept
+{
+    size_t hash = seed;
+    for (const QChar unit : key.name)
+        if (!unit.isSurrogate())
+            hash = hash * 31 + unit.toCaseFolded().unicode();
+    return hash;
+}
+
 TIniFile::TIniFile(const QString& fileName)
     : FFileName(fileName)
 {
@@ -116,80 +133,91 @@ TIniFile::TIniFile(const QString& fileName)
     }
     const QByteArray content = file.readAll();
     qsizetype start = 0;
+    bool firstLine = true;
     while (start < content.size()) {
         qsizetype end = content.indexOf('\n', start);
-        TLine line;
+        QByteArray text;
+        QByteArray eol;
         if (end < 0) {
-            line.text = content.mid(start);
+            text = content.mid(start);
             end = content.size();
         } else {
             const bool crlf = end > start && content[end - 1] == '\r';
-            line.text = content.mid(start, end - start - (crlf ? 1 : 0));
-            line.eol = crlf ? "\r\n" : "\n";
+            text = content.mid(start, end - start - (crlf ? 1 : 0));
+            eol = crlf ? "\r\n" : "\n";
         }
-        FLines.append(parsedLine(line.text, line.eol, FLines.isEmpty()));
+        if (firstLine && eol == "\r\n")
+            FNewLineEnding = "\r\n";
+        // Only a line that starts with "[" (after blanks, and a byte order mark on the first
+        // line) can open a section: the others need not be decoded for that.
+        const QByteArrayView lead = QByteArrayView(text).trimmed();
+        const bool mayOpen = lead.startsWith('[') || (firstLine && lead.startsWith("\xEF\xBB\xBF"));
+        const QString name = mayOpen ? sectionName(decoded(text, firstLine)) : QString();
+        if (name.isNull())
+            FSections.last().lines.append(parsedLine(text, eol, firstLine));
+        else
+            FSections.append(TSection{name, TLine{text, eol, {}}, {}});
+        firstLine = false;
         start = end + 1;
     }
-    if (!FLines.isEmpty() && FLines.first().eol == "\r\n")
-        FNewLineEnding = "\r\n";
 }
 
 void TIniFile::indexSections() const
 {
-    FFirstHeader.clear();
-    for (int i = 0; i < FLines.size(); ++i)
-        if (!FLines[i].section.isNull())
-            rememberFirstHeader(FFirstHeader, FLines[i].section, i);
-    FHeadersIndexed = true;
+    FFirstSection.clear();
+    FLastFound = 0;
+    for (int i = 1; i < FSections.size(); ++i)
+        rememberFirstHeader(FFirstSection, FSections[i].name, i);
+    FSectionsIndexed = true;
 }
 
 int TIniFile::findSection(const QString& section) const
 {
-    if (!FHeadersIndexed)
+    // Writes come in runs on one section: the last one found needs no case folding.
+    if (FSectionsIndexed && FLastFound > 0 && FLastFound < FSections.size() &&
+        sameName(FSections[FLastFound].name, section))
+        return FLastFound;
+    if (!FSectionsIndexed)
         indexSections();
-    return FFirstHeader.value(section.toCaseFolded(), -1);
+    const int found = FFirstSection.value(TSectionName{section}, -1);
+    if (found > 0)
+        FLastFound = found;
+    return found;
 }
 
-int TIniFile::sectionEnd(int header) const
+int TIniFile::findKey(const TSection& section, const QString& key) const
 {
-    int i = header + 1;
-    while (i < FLines.size() && FLines[i].section.isNull())
-        ++i;
-    return i;
-}
-
-int TIniFile::findKey(int header, const QString& key) const
-{
-    const int end = sectionEnd(header);
-    for (int i = header + 1; i < end; ++i)
-        if (!FLines[i].key.isNull() && sameName(FLines[i].key, key))
+    for (int i = 0; i < section.lines.size(); ++i)
+        if (!section.lines[i].key.isNull() && sameName(section.lines[i].key, key))
             return i;
     return -1;
 }
 
 TIniFile::TLine TIniFile::parsedLine(const QByteArray& text, const QByteArray& eol, bool firstLine)
 {
-    TLine line{text, eol, {}, {}};
-    const QString decodedText = decoded(text, firstLine);
-    line.section = sectionName(decodedText);
-    QString key;
-    QString value;
-    if (line.section.isNull() && splitKeyLine(decodedText, key, value))
-        line.key = key;
+    TLine line{text, eol, {}};
+    // Only the key is decoded: the value is read when asked for.
+    const qsizetype equals = text.indexOf('=');
+    if (equals < 0)
+        return line;
+    const QString left = decoded(text.first(equals), firstLine);
+    const QString trimmed = left.trimmed();
+    if (!trimmed.isEmpty() && !isComment(trimmed) && !trimmed.startsWith(u'['))
+        line.key = trimmed;
     return line;
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const
 {
-    const int header = findSection(section);
-    if (header < 0)
+    const int found = findSection(section);
+    if (found < 0)
         return def;
-    const int line = findKey(header, key);
+    const int line = findKey(FSections[found], key);
     if (line < 0)
         return def;
     QString name;
     QString value;
-    splitKeyLine(decoded(FLines[line].text, false), name, value);
+    splitKeyLine(decoded(FSections[found].lines[line].text, false), name, value);
     return value;
 }
 
@@ -208,30 +236,34 @@ int TIniFile::ReadInteger(const QString& section, const QString& key, int def) c
 QStringList TIniFile::Sections() const
 {
     QStringList names;
-    for (const TLine& line : FLines)
-        if (!line.section.isNull())
-            names.append(line.section);
+    for (int i = 1; i < FSections.size(); ++i)
+        names.append(FSections[i].name);
     return names;
 }
 
-void TIniFile::insertLine(int at, const QByteArray& text)
+TIniFile::TLine* TIniFile::lastLine()
+{
+    for (qsizetype i = FSections.size() - 1; i >= 0; --i) {
+        TSection& section = FSections[i];
+        if (!section.lines.isEmpty())
+            return &section.lines.last();
+        if (!section.name.isNull())
+            return &section.header;
+    }
+    return nullptr;
+}
+
+int TIniFile::appendSection(const QString& name)
 {
     // A last line without its line ending gets one before anything follows it.
-    if (at == FLines.size() && !FLines.isEmpty() && FLines.last().eol.isEmpty())
-        FLines.last().eol = FNewLineEnding;
-    const TLine line = parsedLine(text, FNewLineEnding, false);
-    const QString& section = line.section;
-    if (FHeadersIndexed) {
-        if (at < FLines.size()) {
-            for (int& header : FFirstHeader)
-                if (header >= at)
-                    ++header;
-        }
-        // An earlier header of the same name stays the first.
-        if (!section.isNull())
-            rememberFirstHeader(FFirstHeader, section, at);
-    }
-    FLines.insert(at, line);
+    if (TLine* last = lastLine(); last && last->eol.isEmpty())
+        last->eol = FNewLineEnding;
+    FSections.append(TSection{name, TLine{'[' + name.toUtf8() + ']', FNewLineEnding, {}}, {}});
+    const int index = int(FSections.size() - 1);
+    // An earlier section of the same name stays the first.
+    if (FSectionsIndexed)
+        rememberFirstHeader(FFirstSection, name, index);
+    return index;
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value)
@@ -239,30 +271,32 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     QString oneLine = value;
     oneLine.replace(u'\r', u' ').replace(u'\n', u' ');
 
-    int header = findSection(section);
-    if (header < 0) {
-        header = int(FLines.size());
-        insertLine(header, '[' + section.toUtf8() + ']');
-    }
-    const int line = findKey(header, key);
+    int found = findSection(section);
+    if (found < 0)
+        found = appendSection(section);
+    const bool lastSection = found == FSections.size() - 1;
+    QList<TLine>& lines = FSections[found].lines;
+    const int line = findKey(FSections[found], key);
     if (line >= 0) {
-        QString name;
-        QString current;
-        splitKeyLine(decoded(FLines[line].text, false), name, current);
-        if (current == oneLine.trimmed())
-            return;
         // Keep the key as spelled in the file and the blanks after its "=".
-        const QByteArray& text = FLines[line].text;
+        QByteArray& text = lines[line].text;
         qsizetype valueStart = text.indexOf('=') + 1;
         while (valueStart < text.size() && (text[valueStart] == ' ' || text[valueStart] == '\t'))
             ++valueStart;
-        FLines[line].text = text.left(valueStart) + oneLine.toUtf8();
+        const QByteArray written = oneLine.toUtf8();
+        if (QByteArrayView(text).sliced(valueStart).trimmed() == QByteArrayView(written).trimmed())
+            return;
+        text.truncate(valueStart);
+        text += written;
     } else {
         // After the section's last non-blank line, so that blank lines between sections stay.
-        int at = sectionEnd(header);
-        while (at > header + 1 && FLines[at - 1].text.trimmed().isEmpty())
+        qsizetype at = lines.size();
+        while (at > 0 && lines[at - 1].text.trimmed().isEmpty())
             --at;
-        insertLine(at, key.toUtf8() + '=' + oneLine.toUtf8());
+        if (lastSection && at == lines.size())
+            if (TLine* last = lastLine(); last->eol.isEmpty())
+                last->eol = FNewLineEnding;
+        lines.insert(at, parsedLine(key.toUtf8() + '=' + oneLine.toUtf8(), FNewLineEnding, false));
     }
     changed();
 }
@@ -274,31 +308,29 @@ void TIniFile::WriteInteger(const QString& section, const QString& key, qint64 v
 
 void TIniFile::DeleteKey(const QString& section, const QString& key)
 {
-    const int header = findSection(section);
-    const int line = header < 0 ? -1 : findKey(header, key);
+    const int found = findSection(section);
+    const int line = found < 0 ? -1 : findKey(FSections[found], key);
     if (line < 0)
         return;
-    FLines.removeAt(line);
-    FHeadersIndexed = false;
+    FSections[found].lines.removeAt(line);
     changed();
 }
 
-void TIniFile::EraseSection(const QString& section)
+void TIniFile::EraseSection(const QString& section) { EraseSections({section}); }
+
+void TIniFile::EraseSections(const QStringList& sections)
 {
-    // One sweep over the lines, however many sections of that name there are.
-    QList<TLine> kept;
-    kept.reserve(FLines.size());
-    bool inErased = false;
-    for (const TLine& line : std::as_const(FLines)) {
-        if (!line.section.isNull())
-            inErased = sameName(line.section, section);
-        if (!inErased)
-            kept.append(line);
-    }
-    if (kept.size() == FLines.size())
+    QSet<TSectionName> erased;
+    for (const QString& section : sections)
+        erased.insert(TSectionName{section});
+    const qsizetype before = FSections.size();
+    // The lines before the first header belong to no section and stay.
+    FSections.erase(std::remove_if(FSections.begin() + 1, FSections.end(),
+                                   [&](const TSection& each) { return erased.contains(TSectionName{each.name}); }),
+                    FSections.end());
+    if (FSections.size() == before)
         return;
-    FLines = std::move(kept);
-    FHeadersIndexed = false;
+    FSectionsIndexed = false;
     changed();
 }
 
@@ -336,8 +368,16 @@ void TIniFile::save()
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throwUnableToWrite(FFileName);
     QByteArray content;
-    for (const TLine& line : std::as_const(FLines))
-        content += line.text + line.eol;
+    const auto append = [&content](const TLine& line) {
+        content += line.text;
+        content += line.eol;
+    };
+    for (const TSection& section : std::as_const(FSections)) {
+        if (!section.name.isNull())
+            append(section.header);
+        for (const TLine& line : section.lines)
+            append(line);
+    }
     // The toolkit renames without syncing: the content must be on the disk before the name
     // points at it, or a power cut could leave an empty file.
     if (file.write(content) != content.size() || ::fsync(file.handle()) != 0) {

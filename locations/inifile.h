@@ -20,6 +20,14 @@
 #include <QStringList>
 #include <functional>
 
+// A section name as a hash key that matches its other spellings in letter case, without the
+// copy that folding the whole name would make.
+struct TSectionName {
+    QString name;
+    bool operator==(const TSectionName& other) const;
+};
+size_t qHash(const TSectionName& key, size_t seed = 0) noexcept;
+
 class TIniFile {
 public:
     // Reads the file; a missing file reads as empty.
@@ -41,6 +49,8 @@ public:
     void DeleteKey(const QString& section, const QString& key);
     // Removes every section of that name with all its lines.
     void EraseSection(const QString& section);
+    // Removes every section of any of those names, in one pass over the file.
+    void EraseSections(const QStringList& sections);
 
     // The names of all sections, in file order.
     QStringList Sections() const;
@@ -53,31 +63,41 @@ private:
     struct TLine {
         QByteArray text;  // without its line ending
         QByteArray eol;   // "\n", "\r\n" or "" (last line without ending)
-        QString section;  // the name of the section the line opens; null for other lines
         QString key;      // the key the line holds; null for other lines
+    };
+    // A section with the lines that follow its header up to the next one. The lines before
+    // the first header form a section of their own, without header and with a null name.
+    struct TSection {
+        QString name;
+        TLine header;
+        QList<TLine> lines;
     };
     static TLine parsedLine(const QByteArray& text, const QByteArray& eol, bool firstLine);
 
-    // Index of the header line of the first section of that name, or -1.
+    // Index of the first section of that name, or -1.
     int findSection(const QString& section) const;
-    // One past the last line of the section whose header is at `header`.
-    int sectionEnd(int header) const;
-    // Index of the key's line inside the section whose header is at `header`, or -1.
-    int findKey(int header, const QString& key) const;
-    void insertLine(int at, const QByteArray& text);
+    // Index of the key's line inside the section, or -1.
+    int findKey(const TSection& section, const QString& key) const;
+    int appendSection(const QString& name);
+    // The last line of the file, or null for an empty file.
+    TLine* lastLine();
     void indexSections() const;
     void changed();
     void save();
 
     QString FFileName;
-    QList<TLine> FLines;
+    // Starts with the lines before the first header; sections keep their own lines, so that a
+    // key added or removed anywhere costs only its own section.
+    QList<TSection> FSections{TSection{}};
     QByteArray FNewLineEnding = "\n";
     // False when the file exists but could not be read: writing would replace what was not read.
     bool FReadable = true;
-    // The first header line of each section by its case-folded name, built when first needed
-    // and kept up to date by appends, so that writing a long list of sections stays linear.
-    mutable QHash<QString, int> FFirstHeader;
-    mutable bool FHeadersIndexed = false;
+    // The first section of each name by its case-folded name, built when first needed and kept
+    // up to date by appends, so that writing a long list of sections stays linear.
+    mutable QHash<TSectionName, int> FFirstSection;
+    mutable bool FSectionsIndexed = false;
+    // The section findSection gave last; only good while the index is.
+    mutable int FLastFound = 0;
     int FBatchDepth = 0;
     bool FDirty = false;
 };

@@ -36,7 +36,8 @@ qint64 arcSeconds(double degrees, double largest, const char* what, const QStrin
 // is stored under the ellipsis character, which looks the same.
 QString storedName(const QString& name) { return name == EndOfListName ? QStringLiteral("\u2026") : name; }
 
-// The numbers of the sections "Location<n>" (n written without leading zeros) in the file.
+// The numbers of the sections "Location<n>" (n written without leading zeros) in the file, in
+// ascending order and each once.
 QList<int> storedLocationNumbers(const TIniFile& file)
 {
     static const QRegularExpression pattern(QStringLiteral("^location(0|[1-9][0-9]{0,8})$"),
@@ -47,6 +48,8 @@ QList<int> storedLocationNumbers(const TIniFile& file)
         if (match.hasMatch())
             numbers.append(match.captured(1).toInt());
     }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
     return numbers;
 }
 
@@ -71,10 +74,14 @@ void WriteMoonOptions(const QString& fileName, int rotate, bool color)
 void LoadLocations(const QString& fileName, TLocationList& list, int& index)
 {
     const TIniFile file(fileName);
-    for (int n = 0;; ++n) {
+    // A section deleted by hand leaves a gap that must not cost the places after it; a section
+    // without a name is such a gap too, and only the end marker ends the list.
+    for (int n : storedLocationNumbers(file)) {
         const QString section = locationSection(n);
         TLocation location;
-        location.Name = file.ReadString(section, QStringLiteral("Name"), EndOfListName);
+        location.Name = file.ReadString(section, QStringLiteral("Name"), QString());
+        if (location.Name.isNull())
+            continue;
         if (location.Name == EndOfListName)
             break;
         location.Longitude = file.ReadInteger(section, QStringLiteral("Longitude"), 0) / ArcSecondsPerDegree;
@@ -112,10 +119,12 @@ void SaveLocations(const QString& fileName, const TLocationList* list, int index
         int written = 0;
         for (const TLocation& location : *list)
             SaveLocation(location, written++, file);
+        file.WriteInteger(CurrentSection, QStringLiteral("Index"), index);
+        QStringList beyond;
         for (int number : storedLocationNumbers(file))
             if (number >= written)
-                file.EraseSection(locationSection(number));
-        file.WriteInteger(CurrentSection, QStringLiteral("Index"), index);
+                beyond.append(locationSection(number));
+        file.EraseSections(beyond);
     });
 }
 

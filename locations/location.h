@@ -6,8 +6,9 @@
 //               TimeZone=<IANA zone id, e.g. Europe/Berlin>
 //   [Location1] ...
 //
-// The list is the unbroken run of sections from Location0 up to the first one without a name;
-// coordinates are stored as whole arc-seconds, rounded half to even. A location written before
+// The list is every Location<n> section with a Name key, in the order of n whatever the gaps
+// (a section deleted by hand costs no other place), up to one named "..." if there is one;
+// a save numbers them again from 0 without gaps. Coordinates are stored as whole arc-seconds, rounded half to even. A location written before
 // zones were kept has no TimeZone key and loads with an empty zone; a zone id the system does
 // not know is kept as it was written. Saving refuses latitudes
 // outside -90..90 and longitudes outside -180..180 degrees; one stored outside by hand loads as

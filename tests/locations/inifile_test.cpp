@@ -126,6 +126,18 @@ TEST_F(IniFile, EraseSectionRemovesEveryCopyAndKeepsTheRest)
     EXPECT_EQ(readBytes(fileName), "[A]\nX=1\n[C]\nZ=3\n");
 }
 
+TEST_F(IniFile, EraseSectionsTakesSeveralNamesInAnyCaseAndLeavesTheLinesBeforeTheFirst)
+{
+    writeBytes(fileName, "; top\n[A]\nX=1\n[b]\nY=2\n[C]\nZ=3\n[D]\nW=4\n");
+    TIniFile file(fileName);
+    file.EraseSections({"B", "d", "missing"});
+    EXPECT_EQ(readBytes(fileName), "; top\n[A]\nX=1\n[C]\nZ=3\n");
+    // What is left is still found, and a key added to a section before the last stays in it.
+    file.WriteString("a", "New", "5");
+    EXPECT_EQ(readBytes(fileName), "; top\n[A]\nX=1\nNew=5\n[C]\nZ=3\n");
+    EXPECT_EQ(TIniFile(fileName).ReadString("c", "z", ""), "3");
+}
+
 TEST_F(IniFile, WritingTheValueAlreadyStoredLeavesTheFileAlone)
 {
     writeBytes(fileName, HandEdited);

@@ -56,6 +56,26 @@ TEST_F(LocationStore, SavingFewerLocationsLeavesExactlyThose)
     EXPECT_FALSE(TIniFile(fileName).Sections().contains("Location2"));
 }
 
+// A section deleted by hand from a long list: the save writes every place back, numbered
+// without the gap, and no section of the old numbering is left over.
+TEST_F(LocationStore, SaveAfterAGapNumbersThePlacesAgain)
+{
+    QByteArray content;
+    for (int n : {0, 1, 3, 4})
+        content += QStringLiteral("[Location%1]\nName=P%1\n").arg(n).toUtf8();
+    writeBytes(fileName, content + "[Location7]\nLongitude=5\n");
+    const TLocationList loaded = load();
+    ASSERT_EQ(loaded.size(), 4);
+    SaveLocations(fileName, &loaded, 3);
+    int index = -1;
+    EXPECT_EQ(load(&index), loaded);
+    EXPECT_EQ(index, 3);
+    const QStringList sections = TIniFile(fileName).Sections();
+    EXPECT_EQ(sections, QStringList({"Location0", "Location1", "Location3", "Location2", "Current"}))
+        << sections.join(' ').toStdString();
+    EXPECT_EQ(TIniFile(fileName).ReadString("Location3", "Name", ""), "P4");
+}
+
 // A file written in one locale is read in another: its numbers never depend on the locale.
 TEST_F(LocationStore, FileIsTheSameInEveryLocale)
 {
@@ -136,7 +156,7 @@ struct TFileCase {
 
 class LocationFile : public LocationStore, public ::testing::WithParamInterface<TFileCase> {};
 
-TEST_P(LocationFile, ReadsTheUnbrokenRunOfNamedSections)
+TEST_P(LocationFile, ReadsEveryNamedSectionInTheOrderOfItsNumber)
 {
     writeBytes(fileName, GetParam().content);
     int index = -99;
@@ -146,26 +166,33 @@ TEST_P(LocationFile, ReadsTheUnbrokenRunOfNamedSections)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LocationFile,
-    ::testing::Values(
-        TFileCase{"GapEndsTheList", "[Location0]\nName=A\n[Location2]\nName=C\n", {place("A", 0, 0, 0)}, 0},
-        TFileCase{"SectionWithoutNameEndsTheList",
-                  "[Location0]\nName=A\n[Location1]\nLongitude=3600\n[Location2]\nName=C\n",
-                  {place("A", 0, 0, 0)},
-                  0},
-        TFileCase{"EndMarkerEndsTheList", "[Location0]\nName=...\n[Location1]\nName=B\n", {}, 0},
-        TFileCase{"EmptyNameIsAPlace", "[Location0]\nName=\n[Current]\nIndex=0\n", {place("", 0, 0, 0)}, 0},
-        TFileCase{"UnreadableNumbersReadAsZero",
-                  "[Location0]\nName=A\nLongitude=12.5\nLatitude=north\nElevation=1e3\n",
-                  {place("A", 0, 0, 0)},
-                  0},
-        TFileCase{"IndexBeyondTheListIsReturnedUnchanged",
-                  "[Current]\nIndex=7\n[Location0]\nName=A\nLatitude=-3600\nElevation=-5\n",
-                  {place("A", -1, 0, -5)},
-                  7},
-        TFileCase{"NamesInAnyLetterCase",
-                  "[LOCATION0]\nname=A\nLONGITUDE=$E10\n[current]\nindex=$2\n",
-                  {place("A", 0, 1, 0)},
-                  2}),
+    ::testing::Values(TFileCase{"GapCostsNoPlace",
+                                "[Location0]\nName=A\n[Location2]\nName=C\n",
+                                {place("A", 0, 0, 0), place("C", 0, 0, 0)},
+                                0},
+                      TFileCase{"SectionWithoutNameIsAGap",
+                                "[Location0]\nName=A\n[Location1]\nLongitude=3600\n[Location2]\nName=C\n",
+                                {place("A", 0, 0, 0), place("C", 0, 0, 0)},
+                                0},
+                      TFileCase{"NumbersNotFileOrder",
+                                "[Location10]\nName=K\n[location2]\nName=C\n[Location05]\nName=leading zero\n",
+                                {place("C", 0, 0, 0), place("K", 0, 0, 0)},
+                                0},
+                      TFileCase{"EndMarkerEndsTheList", "[Location0]\nName=...\n[Location1]\nName=B\n", {}, 0},
+                      TFileCase{
+                          "EmptyNameIsAPlace", "[Location0]\nName=\n[Current]\nIndex=0\n", {place("", 0, 0, 0)}, 0},
+                      TFileCase{"UnreadableNumbersReadAsZero",
+                                "[Location0]\nName=A\nLongitude=12.5\nLatitude=north\nElevation=1e3\n",
+                                {place("A", 0, 0, 0)},
+                                0},
+                      TFileCase{"IndexBeyondTheListIsReturnedUnchanged",
+                                "[Current]\nIndex=7\n[Location0]\nName=A\nLatitude=-3600\nElevation=-5\n",
+                                {place("A", -1, 0, -5)},
+                                7},
+                      TFileCase{"NamesInAnyLetterCase",
+                                "[LOCATION0]\nname=A\nLONGITUDE=$E10\n[current]\nindex=$2\n",
+                                {place("A", 0, 1, 0)},
+                                2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct TMoonCase {
