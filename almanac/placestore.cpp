@@ -26,6 +26,9 @@ bool TPlaceStore::reload()
     TLocationList list;
     int index = 0;
     LoadLocations(FSettingsFileName, list, index);
+    // A file written by an older version may store an index of no place beside its places.
+    if (!list.isEmpty() && (index < 0 || index >= list.size()))
+        index = 0;
     return take(std::move(list), index);
 }
 

@@ -10,6 +10,7 @@
 #include "texts/stringtable.h"
 
 #include <QScopedValueRollback>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -234,7 +235,7 @@ void Tfrm_locations::btn_delClick()
     if (!selected())
         return;
     FLocations.removeAt(index);
-    showNames(index - 1);
+    showNames(FLocations.isEmpty() ? -1 : std::max(index - 1, 0));
     lbx_locationClick();
 }
 

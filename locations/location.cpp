@@ -110,10 +110,20 @@ void SaveLocation(const TLocation& location, int number, TIniFile& file)
         file.DeleteKey(section, QStringLiteral("TimeZone"));
 }
 
+namespace {
+// While any place is stored the stored index names one of them: an index of none would leave
+// every rise and set unknown after a restart.
+int StoredIndex(const TLocationList& list, int index)
+{
+    return list.isEmpty() ? index : std::clamp(index, 0, int(list.size()) - 1);
+}
+}  // namespace
+
 void SaveLocations(const QString& fileName, const TLocationList* list, int index)
 {
     if (!list)
         return;
+    index = StoredIndex(*list, index);
     TIniFile file(fileName);
     file.Batch([&] {
         int written = 0;
@@ -151,5 +161,6 @@ void SaveLocationIndex(const QString& fileName, const TLocationList* list, int i
             return;
         index = int(found - stored.begin());
     }
+    index = StoredIndex(stored, index);
     TIniFile(fileName).WriteInteger(CurrentSection, QStringLiteral("Index"), index);
 }

@@ -55,7 +55,8 @@ void WriteMoonOptions(const QString& fileName, int rotate, bool color);
 // not checked against the list. A missing file gives no locations and index 0.
 void LoadLocations(const QString& fileName, TLocationList& list, int& index);
 
-// Writes the list and the current index in one replacement of the file and removes the
+// Writes the list and the current index (brought into the list when it lies outside and the list
+// is not empty) in one replacement of the file and removes the
 // sections of locations beyond the list, so that reading back gives exactly `*list`. Does
 // nothing without a list. Throws EUserError "Unable to write to <file>", or "The latitude of
 // <name> must lie between -90 and 90 degrees" (longitude: -180 and 180); the file is then as

@@ -3,6 +3,7 @@
 #include "almanac/placestore.h"
 
 #include "controls/errors.h"
+#include "locations/inifile.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -39,33 +40,35 @@ protected:
                                At("Sydney", -33.87, -151.21, "Australia/Sydney")};
 };
 
-// The current place and its zone: the place's own, the nearest town's where it has none, and
-// universal time where there is no place, also for an index the list does not reach.
+// The current place and its zone: the place's own, the nearest town's where it has none; a
+// stored index that names no place (written by an older version) gives the first place, and
+// only an empty list leaves universal time.
 TEST_F(PlaceStore, CurrentPlaceAndZoneFollowTheStoredIndex)
 {
     const struct {
         int index;
         const char* name;
         const char* zone;
-    } cases[] = {{0, "Berlin", "Europe/Berlin"},
-                 {1, "Tromso", "Europe/Oslo"},
-                 {2, "Sydney", "Australia/Sydney"},
-                 {3, nullptr, "UTC"},
-                 {-1, nullptr, "UTC"}};
+        int current;
+    } cases[] = {{0, "Berlin", "Europe/Berlin", 0},
+                 {1, "Tromso", "Europe/Oslo", 1},
+                 {2, "Sydney", "Australia/Sydney", 2},
+                 {3, "Berlin", "Europe/Berlin", 0},
+                 {-1, "Berlin", "Europe/Berlin", 0}};
     for (const auto& c : cases) {
-        save(places, c.index);
+        save(places, 0);
+        TIniFile(file()).WriteInteger(QStringLiteral("Current"), QStringLiteral("Index"), c.index);
         const TPlaceStore store(file());
         ASSERT_EQ(store.locations().size(), 3);
-        if (c.name) {
-            ASSERT_NE(store.current(), nullptr) << c.index;
-            EXPECT_EQ(store.current()->Name, c.name);
-            EXPECT_EQ(store.currentIndex(), c.index);
-        } else {
-            EXPECT_EQ(store.current(), nullptr) << c.index;
-            EXPECT_EQ(store.currentIndex(), -1);
-        }
+        ASSERT_NE(store.current(), nullptr) << c.index;
+        EXPECT_EQ(store.current()->Name, c.name);
+        EXPECT_EQ(store.currentIndex(), c.current);
         EXPECT_EQ(store.zone().id(), c.zone) << c.index;
     }
+    save({}, -1);
+    const TPlaceStore none(file());
+    EXPECT_EQ(none.current(), nullptr);
+    EXPECT_EQ(none.zone().id(), "UTC");
 }
 
 TEST_F(PlaceStore, EveryChangeIsHeardAndAPickIsWritten)

@@ -78,13 +78,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, LocationEditorSelection,
                          ::testing::Values(TSelectionCase{0, true, true}, TSelectionCase{1, true, true},
                                            TSelectionCase{2, true, false}, TSelectionCase{-1, false, false}));
 
-TEST_F(LocationEditor, IndexBeyondTheListSelectsNothing)
+// An index of no place, as older versions could store, selects the first place.
+TEST_F(LocationEditor, IndexBeyondTheListSelectsTheFirst)
 {
     Tfrm_locations& form = open(QByteArray(ThreePlaces).replace("Index=1", "Index=5"));
-    EXPECT_EQ(form.lbx_location.itemIndex(), -1);
-    EXPECT_FALSE(form.edt_longitude.enabled());
-    EXPECT_EQ(SelectedLongitude(form), 0);
-    EXPECT_EQ(SelectedLatitude(form), 0);
+    EXPECT_EQ(form.lbx_location.itemIndex(), 0);
+    EXPECT_TRUE(form.edt_longitude.enabled());
+    EXPECT_EQ(form.edt_name.text(), "Home");
 }
 
 TEST_F(LocationEditor, EmptyListAnswersZero)
@@ -121,18 +121,26 @@ TEST_F(LocationEditor, UpAndDownMoveTheEntryWithItsLine)
     EXPECT_EQ(form.lbx_location.itemIndex(), 2);
 }
 
-TEST_F(LocationEditor, DeletingTheFirstEntryLeavesNothingSelected)
+// The place that moved up takes the selection, so that OK stores an index that names a stored
+// place; only the last place deleted leaves nothing selected.
+TEST_F(LocationEditor, DeletingTheFirstEntrySelectsTheNewFirstAndOkStoresIt)
 {
     Tfrm_locations& form = open();
     form.lbx_location.setItemIndex(0);
     form.btn_del.click();
     EXPECT_EQ(form.lbx_location.items(), QStringList({"Coast", "Peak"}));
+    EXPECT_EQ(form.lbx_location.itemIndex(), 0);
+    EXPECT_EQ(form.edt_name.text(), "Coast");
+    form.btn_ok.click();
+    EXPECT_EQ(TIniFile(fileName).ReadInteger("Current", "Index", -9), 0);
+    form.btn_del.click();
+    form.btn_del.click();
+    EXPECT_EQ(form.lbx_location.count(), 0);
     EXPECT_EQ(form.lbx_location.itemIndex(), -1);
     EXPECT_FALSE(form.edt_name.enabled());
-    EXPECT_FALSE(form.edt_latitude.enabled());
     form.btn_del.click();
     form.btn_minus.click();
-    EXPECT_EQ(form.lbx_location.count(), 2) << "delete and down with nothing selected do nothing";
+    EXPECT_EQ(form.lbx_location.count(), 0) << "delete and down with nothing selected do nothing";
 }
 
 TEST_F(LocationEditor, DeletingALaterEntrySelectsTheOneBefore)
@@ -357,12 +365,12 @@ TEST_F(LocationEditor, OkWhileACoordinateFieldHasTheFocusTakesItsText)
     EXPECT_DOUBLE_EQ(stored[1].Latitude, -(33 + 52 / 60.0));
 }
 
-TEST_F(LocationEditor, OkWithNothingSelectedSavesIndexMinusOne)
+TEST_F(LocationEditor, OkWithNothingSelectedStoresTheFirstPlace)
 {
     Tfrm_locations& form = open();
     form.lbx_location.setItemIndex(-1);
     form.btn_ok.click();
-    EXPECT_EQ(TIniFile(fileName).ReadInteger("Current", "Index", 0), -1);
+    EXPECT_EQ(TIniFile(fileName).ReadInteger("Current", "Index", -9), 0);
 }
 
 TEST_F(LocationEditor, CancelDropsTheEditsAtOnce)

@@ -76,6 +76,20 @@ TEST_F(LocationStore, SaveAfterAGapNumbersThePlacesAgain)
     EXPECT_EQ(TIniFile(fileName).ReadString("Location3", "Name", ""), "P4");
 }
 
+// While places are stored the stored index names one of them, whichever index is given.
+TEST_F(LocationStore, StoredIndexAlwaysNamesAStoredPlace)
+{
+    for (const auto& [given, stored] : {std::pair{-1, 0}, std::pair{3, 2}, std::pair{1, 1}}) {
+        SaveLocations(fileName, &ThreePlaces, given);
+        int index = -9;
+        load(&index);
+        EXPECT_EQ(index, stored) << given;
+        SaveLocationIndex(fileName, &ThreePlaces, given);
+        load(&index);
+        EXPECT_EQ(index, stored) << "index alone, " << given;
+    }
+}
+
 // A file written in one locale is read in another: its numbers never depend on the locale.
 TEST_F(LocationStore, FileIsTheSameInEveryLocale)
 {
@@ -361,11 +375,11 @@ TEST_F(ProgramEndSave, KeepsTheEditorsIndexWhenTheSelectedLocationWasDeleted)
 
 TEST_F(ProgramEndSave, WritesTheIndexAsGivenWhenTheListIsUnchanged)
 {
-    for (int selected : {1, -1, 5}) {
+    for (const auto& [selected, stored] : {std::pair{1, 1}, std::pair{-1, 0}, std::pair{5, 2}}) {
         SaveLocationIndex(fileName, &moreDataCopy, selected);
         int index = 0;
         EXPECT_EQ(load(&index), ThreePlaces);
-        EXPECT_EQ(index, selected);
+        EXPECT_EQ(index, stored) << selected;
     }
 }
 

@@ -137,7 +137,8 @@ TEST_F(StoreEdges, LongListsKeepEverySectionFindable)
 // kill hits, the file is one of the two saves byte for byte.
 TEST_F(StoreEdges, KillDuringSaveLeavesTheOldOrTheNewFile)
 {
-    const TLocationList lists[2] = {{{"Home", 10, 20, 5}, {"Coast", -33.5, 151.25, 3}}, {{"Peak", 46.5, -8, 4158}}};
+    const TLocationList lists[2] = {{{"Home", 10, 20, 5}, {"Coast", -33.5, 151.25, 3}},
+                                    {{"Peak", 46.5, -8, 4158}, {"Bay", 1, 2, 0}}};
     // The second round of saves gives the layouts the child alternates between.
     QByteArray contents[2];
     for (int i = 0; i < 4; ++i) {

@@ -1,3 +1,4 @@
+#include "locations/inifile.h"
 #include "tests/moredata/moredata_test_support.h"
 #include "tests/shown_text.h"
 #include "tests/test_printers.h"
@@ -100,14 +101,17 @@ TEST_F(MoreDataWindow, EmptyListStillShowsTheYearButNoPlace)
     EXPECT_FALSE(window.val_easter.text().isEmpty());
 }
 
-TEST_F(MoreDataWindow, StoredIndexBeyondTheListSelectsNothing)
+// An index of no place, as older versions could store, is read as the first place: the rises
+// and sets are there after a restart.
+TEST_F(MoreDataWindow, StoredIndexBeyondTheListSelectsTheFirstPlace)
 {
-    store({Place("Home", 48.2, -16.37)}, 3);
+    store({Place("Home", 48.2, -16.37)});
+    TIniFile(settingsFile()).WriteInteger("Current", "Index", 3);
     Tfrm_more& window = create();
     EXPECT_EQ(window.cbx_location.count(), 1);
-    EXPECT_EQ(window.cbx_location.itemIndex(), -1);
-    EXPECT_EQ(window.val_latitude.text(), "");
-    EXPECT_EQ(calculator.sun.val_sunrise.text(), "---");
+    EXPECT_EQ(window.cbx_location.itemIndex(), 0);
+    EXPECT_EQ(window.val_latitude.text(), Shown(QString::fromUtf8("48° 12' 0'' North")));
+    EXPECT_NE(calculator.sun.val_sunrise.text(), "---");
 }
 
 TEST_F(MoreDataWindow, LeavingTheSelectionKeepsTheLastCoordinatesAndClearsTheHints)
