@@ -83,6 +83,14 @@ void syncFolder(const QString& folder)
     ::close(handle);
 }
 
+// Whether the user may write there by the access rules and by the entry's own write bits: the
+// superuser passes every access check, yet a file or folder made read-only is meant to stay.
+bool hasWriteBits(const QFileInfo& entry)
+{
+    constexpr auto AnyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return entry.isWritable() && (entry.permissions() & AnyWrite);
+}
+
 // A save killed between writing its temporary file ("<name>.XXXXXX", six letters or digits,
 // beside the target) and renaming it leaves that file behind. Such a file is ours when it is a
 // plain file of this user with exactly that name; it is stale when it is older than any save
@@ -358,7 +366,8 @@ void TIniFile::save()
 {
     FDirty = false;
     const QFileInfo target(FFileName);
-    if (!FReadable || (target.exists() && (!target.isFile() || !target.isWritable())))
+    if (!FReadable || (target.exists() && (!target.isFile() || !hasWriteBits(target))) ||
+        !hasWriteBits(QFileInfo(target.absolutePath())))
         throwUnableToWrite(FFileName);
 
     removeStaleTemporaries(target);

@@ -248,6 +248,36 @@ INSTANTIATE_TEST_SUITE_P(Cases, IniFileReadOnly,
                                            TReadOnlyCase{"UnreadableFile", Everyone, WriteOnly}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The running user, the superuser too, leaves a read-only file or folder as it is.
+class IniFileReadOnlyForAnyone : public IniFileReadOnly {};
+
+TEST_P(IniFileReadOnlyForAnyone, GivesTheMessageAndLeavesTheFileAndItsMode)
+{
+    const QString sub = folder.path(GetParam().name);
+    const QString target = sub + "/shutterly.ini";
+    QDir().mkdir(sub);
+    writeBytes(target, HandEdited);
+    QFile::setPermissions(target, GetParam().file);
+    QFile::setPermissions(sub, GetParam().folder);
+    QString message;
+    try {
+        TIniFile(target).WriteString("Current", "Rotate", "0");
+    } catch (const EUserError& error) {
+        message = error.message();
+    }
+    QFile::setPermissions(sub, Everyone);
+    EXPECT_EQ(message, "Unable to write to " + target);
+    EXPECT_EQ(readBytes(target), HandEdited);
+    // The "user" bits say what the running user may do; the mode is the rest.
+    constexpr auto Mode = QFileDevice::Permissions(0x7077);
+    EXPECT_EQ(QFile::permissions(target) & Mode, GetParam().file & Mode);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, IniFileReadOnlyForAnyone,
+                         ::testing::Values(TReadOnlyCase{"ReadOnlyFile", Everyone, ReadOnly},
+                                           TReadOnlyCase{"ReadOnlyFolder", ReadOnly, Everyone}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(IniFile, ReplacementKeepsThePermissionsOfTheFile)
 {
     writeBytes(fileName, "[A]\nX=1\n");
