@@ -1,10 +1,14 @@
 #include "app/commandline.h"
 
+#include "locations/inifile.h"
 #include "texts/appinfo.h"
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -24,7 +28,11 @@ QString HelpText(const QCommandLineParser& parser, const QString& program)
     return text;
 }
 
-// Why `path` cannot serve as the settings file, or nothing when it can.
+// A file-system refusal is one line: the options were right, the file is not.
+TCommandLine FileRejection(const QString& reason) { return {TCommandLine::caReject, {}, reason + u'\n'}; }
+
+// Why `path` cannot serve as the settings file, or nothing when it can. Only a regular file
+// (or none yet) is read: a pipe would block the start and a device would be read without end.
 QString SettingsFileProblem(const QString& path)
 {
     const QFileInfo file(path);
@@ -32,6 +40,13 @@ QString SettingsFileProblem(const QString& path)
         return QStringLiteral("The settings file '%1' is a folder.").arg(path);
     if (!file.dir().exists())
         return QStringLiteral("The folder of the settings file '%1' does not exist.").arg(path);
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    if (!S_ISREG(status.st_mode))
+        return QStringLiteral("The settings file '%1' is not a regular file.").arg(path);
+    if (status.st_size > LargestSettingsFile)
+        return QStringLiteral("The settings file '%1' is larger than 64 MB, too large for a settings file.").arg(path);
     return {};
 }
 
@@ -108,7 +123,7 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
         line.settingsFile = QDir::cleanPath(QFileInfo(value).absoluteFilePath());
         const QString problem = SettingsFileProblem(line.settingsFile);
         if (!problem.isEmpty())
-            return Rejection(problem);
+            return FileRejection(problem);
     }
 
     if (!parser.isSet(light)) {
@@ -140,4 +155,13 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     line.light.Zone = valueOf(zone);
     line.light.Format = valueOf(format);
     return line;
+}
+
+QString ArgumentProblem(const QByteArray& argument)
+{
+    if (QFile::encodeName(QFile::decodeName(argument)) == argument)
+        return {};
+    return QStringLiteral("The argument '%1' is not valid text in this system's encoding, so Shutterly "
+                          "cannot tell which file it names.")
+        .arg(QFile::decodeName(argument));
 }

@@ -29,4 +29,11 @@ struct TCommandLine {
 // display, so that --help and --version work anywhere. The folder of a requested settings file
 // must exist, since every later write would fail there; the file itself is created by the
 // first write.
+// Only a regular file (or one not there yet) of at most LargestSettingsFile bytes is a settings
+// file; anything else is refused in one line.
 TCommandLine ParseCommandLine(const QStringList& arguments);
+
+// Why an argument as the system passed it cannot be used, or nothing: a name that is not valid
+// text in the local encoding would turn into another name on its way through the program, and a
+// file of that other name would be written.
+QString ArgumentProblem(const QByteArray& argument);

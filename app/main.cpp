@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
@@ -65,8 +66,17 @@ QStringList Arguments(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << QFile::decodeName(argv[i]);
     return arguments;
+}
+
+// The first argument that does not pass through the local encoding unchanged, or nothing.
+QString UnreadableArgument(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (const QString problem = ArgumentProblem(argv[i]); !problem.isEmpty())
+            return problem;
+    return {};
 }
 
 }  // namespace
@@ -75,6 +85,10 @@ int main(int argc, char** argv)
 {
     // Help, version and the light need no display. A command line refused here may still hold
     // the toolkit's own options (-platform, -style), which only the application object takes out.
+    if (const QString problem = UnreadableArgument(argc, argv); !problem.isEmpty()) {
+        std::fputs((problem + u'\n').toLocal8Bit().constData(), stderr);
+        return 2;
+    }
     const TCommandLine early = ParseCommandLine(Arguments(argc, argv));
     if (early.action == TCommandLine::caLight)
         return PrintLight(argc, argv, early);

@@ -13,7 +13,9 @@
 
 #include <algorithm>
 
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -132,10 +134,13 @@ size_t qHash(const TSectionName& key, size_t seed) noexcept
 TIniFile::TIniFile(const QString& fileName)
     : FFileName(fileName)
 {
-    QFile file(fileName);
-    if (!file.exists())
+    struct stat status {};
+    if (::stat(QFile::encodeName(fileName).constData(), &status) != 0) {
+        FReadable = errno == ENOENT || errno == ENOTDIR;
         return;
-    if (!file.open(QIODevice::ReadOnly)) {
+    }
+    QFile file(fileName);
+    if (!S_ISREG(status.st_mode) || status.st_size > LargestSettingsFile || !file.open(QIODevice::ReadOnly)) {
         FReadable = false;
         return;
     }

@@ -20,6 +20,10 @@
 #include <QStringList>
 #include <functional>
 
+// The largest file read as settings: anything larger is no settings file of this program, and
+// reading it would take the memory of the machine.
+inline constexpr qint64 LargestSettingsFile = 64LL * 1024 * 1024;
+
 // A section name as a hash key that matches its other spellings in letter case, without the
 // copy that folding the whole name would make.
 struct TSectionName {
@@ -30,7 +34,9 @@ size_t qHash(const TSectionName& key, size_t seed = 0) noexcept;
 
 class TIniFile {
 public:
-    // Reads the file; a missing file reads as empty.
+    // Reads the file; a missing file reads as empty. What is not a regular file of at most
+    // LargestSettingsFile bytes is not read (a pipe would block, a device never end) and cannot
+    // be written.
     explicit TIniFile(const QString& fileName);
 
     QString fileName() const { return FFileName; }

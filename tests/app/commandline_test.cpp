@@ -1,10 +1,14 @@
 #include "app/commandline.h"
 #include "texts/appinfo.h"
 
+#include "locations/inifile.h"
+
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -19,6 +23,7 @@ struct TAnswerCase {
     TCommandLine::TAction action;
     int exitCode;
     const char* messageHolds;  // a piece of the printed text
+    bool fileProblem = false;  // said in one line, without pointing to the help
 };
 
 const TAnswerCase AnswerCases[] = {
@@ -37,8 +42,11 @@ const TAnswerCase AnswerCases[] = {
      {"--settings", "/nowhere/at/all/x.ini"},
      TCommandLine::caReject,
      2,
-     "folder of the settings file '/nowhere/at/all/x.ini' does not exist"},
-    {"SettingsIsAFolder", {"--settings", "/"}, TCommandLine::caReject, 2, "'/' is a folder"},
+     "folder of the settings file '/nowhere/at/all/x.ini' does not exist",
+     true},
+    {"SettingsIsAFolder", {"--settings", "/"}, TCommandLine::caReject, 2, "'/' is a folder", true},
+    {"SettingsIsADevice", {"--settings", "/dev/zero"}, TCommandLine::caReject, 2, "is not a regular file", true},
+
     {"HelpListsTheLight", {"--help"}, TCommandLine::caShowHelp, 0, "--light"},
     {"HelpListsThePlace", {"--help"}, TCommandLine::caShowHelp, 0, "--place <place>"},
     {"HelpListsTheFormats", {"--help"}, TCommandLine::caShowHelp, 0, "text (default, in your language) or csv"},
@@ -70,7 +78,9 @@ TEST_P(CommandLineAnswer, EndsWithoutStartingAndSaysWhy)
     EXPECT_EQ(line.exitCode(), c.exitCode);
     EXPECT_TRUE(line.message.contains(QString::fromUtf8(c.messageHolds))) << qPrintable(line.message);
     EXPECT_TRUE(line.message.endsWith('\n'));
-    if (c.action == TCommandLine::caReject) {
+    if (c.fileProblem) {
+        EXPECT_EQ(line.message.count('\n'), 1) << qPrintable(line.message);
+    } else if (c.action == TCommandLine::caReject) {
         EXPECT_TRUE(line.message.contains("shutterly --help")) << "points to the help";
     }
 }
@@ -132,6 +142,53 @@ TEST_F(CommandLineSettings, LightKeepsTheSettingsFileItWasGiven)
     EXPECT_EQ(line.action, TCommandLine::caLight) << qPrintable(line.message);
     EXPECT_EQ(line.settingsFile, file);
     EXPECT_EQ(line.light.Place, "Studio");
+}
+
+// What is not a regular file, or is too large to be a settings file, is refused in one line;
+// a link to a regular file is that file.
+TEST_F(CommandLineSettings, OnlyARegularFileOfUsualSizeIsASettingsFile)
+{
+    const QString pipe = FFolder.filePath("pipe.ini");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString large = FFolder.filePath("large.ini");
+    {
+        QFile file(large);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(LargestSettingsFile + 1));
+    }
+    const QString usual = FFolder.filePath("usual.ini");
+    QFile(usual).open(QIODevice::WriteOnly);
+    const QString linkToPipe = FFolder.filePath("link-to-pipe.ini");
+    const QString linkToUsual = FFolder.filePath("link.ini");
+    ASSERT_TRUE(QFile::link(pipe, linkToPipe));
+    ASSERT_TRUE(QFile::link(usual, linkToUsual));
+    const struct {
+        QString file;
+        const char* refusal;
+    } cases[] = {{pipe, "is not a regular file"},
+                 {linkToPipe, "is not a regular file"},
+                 {large, "is larger than 64 MB"},
+                 {usual, nullptr},
+                 {linkToUsual, nullptr}};
+    for (const auto& c : cases) {
+        const TCommandLine line = ParseCommandLine(Arguments({"--settings", c.file}));
+        if (!c.refusal) {
+            EXPECT_EQ(line.action, TCommandLine::caStart) << qPrintable(line.message);
+            continue;
+        }
+        EXPECT_EQ(line.exitCode(), 2) << qPrintable(c.file);
+        EXPECT_TRUE(line.message.startsWith(QStringLiteral("The settings file '%1' %2").arg(c.file, c.refusal)))
+            << qPrintable(line.message);
+        EXPECT_EQ(line.message.count('\n'), 1) << qPrintable(line.message);
+    }
+}
+
+TEST(CommandLine, AnArgumentThatIsNoTextInTheLocalEncodingIsNamedAsTheProblem)
+{
+    EXPECT_EQ(ArgumentProblem("/tmp/plain.ini"), "");
+    EXPECT_EQ(ArgumentProblem(QStringLiteral("/tmp/Zürich.ini").toUtf8()), "");
+    const QString problem = ArgumentProblem("/tmp/bad\xff\xfe.ini");
+    EXPECT_TRUE(problem.contains("is not valid text in this system's encoding")) << qPrintable(problem);
 }
 
 TEST_F(CommandLineSettings, RelativeNameIsTakenFromTheFolderTheProgramStartsIn)

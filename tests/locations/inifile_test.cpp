@@ -278,6 +278,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, IniFileReadOnlyForAnyone,
                                            TReadOnlyCase{"ReadOnlyFolder", ReadOnly, Everyone}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A pipe or a device in the settings file's place is neither read (that would block or never
+// end) nor replaced.
+TEST_F(IniFile, WhatIsNoRegularFileIsNotReadNorWritten)
+{
+    const QString pipe = folder.path("pipe.ini");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& name : {pipe, QStringLiteral("/dev/zero")}) {
+        TIniFile file(name);
+        EXPECT_TRUE(file.Sections().isEmpty());
+        EXPECT_THROW(file.WriteString("Current", "Rotate", "0"), EUserError) << qPrintable(name);
+    }
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
+}
+
 TEST_F(IniFile, ReplacementKeepsThePermissionsOfTheFile)
 {
     writeBytes(fileName, "[A]\nX=1\n");
