@@ -12,6 +12,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <climits>
+#include <optional>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -91,6 +93,31 @@ bool hasWriteBits(const QFileInfo& entry)
 {
     constexpr auto AnyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return entry.isWritable() && (entry.permissions() & AnyWrite);
+}
+
+// The file a save replaces: the end of the chain of links from `name`, which is replaced in its
+// own folder so that the link stays a link. Null when a link may not be followed: the superuser
+// follows only its own links, so that another user's link cannot aim its writes at a file of
+// the system.
+std::optional<QString> fileToReplace(const QString& name)
+{
+    constexpr int MostLinks = 40;
+    QString path = QFileInfo(name).absoluteFilePath();
+    for (int links = 0; links < MostLinks; ++links) {
+        const QByteArray encoded = QFile::encodeName(path);
+        struct stat link {};
+        if (::lstat(encoded.constData(), &link) != 0 || !S_ISLNK(link.st_mode))
+            return path;
+        if (::geteuid() == 0 && link.st_uid != 0)
+            return std::nullopt;
+        QByteArray target(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(encoded.constData(), target.data(), target.size());
+        if (length <= 0 || length >= target.size())
+            return std::nullopt;
+        target.truncate(length);
+        path = QDir::cleanPath(QFileInfo(path).absoluteDir().absoluteFilePath(QFile::decodeName(target)));
+    }
+    return std::nullopt;
 }
 
 // A save killed between writing its temporary file ("<name>.XXXXXX", six letters or digits,
@@ -370,17 +397,31 @@ void TIniFile::changed()
 void TIniFile::save()
 {
     FDirty = false;
-    const QFileInfo target(FFileName);
+    const std::optional<QString> replaced = fileToReplace(FFileName);
+    if (!replaced)
+        throwUnableToWrite(FFileName);
+    const QFileInfo target(*replaced);
     if (!FReadable || (target.exists() && (!target.isFile() || !hasWriteBits(target))) ||
         !hasWriteBits(QFileInfo(target.absolutePath())))
         throwUnableToWrite(FFileName);
+    struct stat before {};
+    const bool existed = ::stat(QFile::encodeName(*replaced).constData(), &before) == 0;
 
     removeStaleTemporaries(target);
     // Unbuffered, so that a short write (a full disk) shows at the write and not at a flush
     // whose failure the commit may not notice.
-    QSaveFile file(FFileName);
+    QSaveFile file(*replaced);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throwUnableToWrite(FFileName);
+    // The replacement is the same file to its owner: the superuser saving another user's file
+    // (through a link of its own, or by name) leaves it that user's, with its mode.
+    if (existed) {
+        if (::fchmod(file.handle(), before.st_mode & 07777) != 0 ||
+            (::geteuid() == 0 && ::fchown(file.handle(), before.st_uid, before.st_gid) != 0)) {
+            file.cancelWriting();
+            throwUnableToWrite(FFileName);
+        }
+    }
     QByteArray content;
     const auto append = [&content](const TLine& line) {
         content += line.text;

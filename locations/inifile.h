@@ -7,6 +7,8 @@
 // reaches the disk before it returns, by writing a temporary file beside the target and renaming
 // it over the target, so that a crash or a full disk never leaves a truncated file. A write that
 // cannot be done raises EUserError "Unable to write to <file name>" and leaves the file as it was.
+// A settings file reached through symbolic links is replaced at the end of the chain, in that
+// file's folder, with that file's owner and mode; the superuser follows only its own links.
 // A save also removes the temporary files of this file that an earlier save, killed before
 // its rename, left behind ("<file name>.XXXXXX" of this user, older than a minute).
 //
