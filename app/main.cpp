@@ -115,6 +115,8 @@ int main(int argc, char** argv)
         [](const QString& message) { QMessageBox::critical(QApplication::activeWindow(), "Shutterly", message); });
 
     const QString settingsFile = SettingsFileName(commandLine.settingsFile);
+    if (const QString problem = SettingsReadProblem(settingsFile); !problem.isEmpty())
+        QMessageBox::warning(nullptr, QStringLiteral("Shutterly"), problem);
     TSystemClock clock;
     // The places every window reads and the editor and More Data change.
     TPlaceStore places(settingsFile);

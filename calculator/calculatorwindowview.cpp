@@ -290,6 +290,6 @@ bool CalculatorWindowView::event(QEvent* event)
 
 void CalculatorWindowView::closeEvent(QCloseEvent* event)
 {
-    TGuard::run([&] { FForm.FormClose(); });
+    TGuard::runAtEnd([&] { FForm.FormClose(); });
     QMainWindow::closeEvent(event);
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <exception>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -51,6 +52,13 @@ std::map<QString, int>& repeatingFailures()
     return instance;
 }
 
+// The messages the saves of the program's end have reported.
+std::set<QString>& endFailures()
+{
+    static std::set<QString> instance;
+    return instance;
+}
+
 }  // namespace
 
 void TGuard::setReporter(Reporter newReporter) { reporter() = std::move(newReporter); }
@@ -61,6 +69,19 @@ bool TGuard::run(const std::function<void()>& handler) noexcept
     if (failure)
         report(*failure);
     return !failure;
+}
+
+bool TGuard::runAtEnd(const std::function<void()>& handler) noexcept
+{
+    const std::optional<QString> failure = failureOf(handler);
+    if (!failure)
+        return true;
+    bool first = true;
+    // Without the memory to remember it, the message is reported again rather than lost.
+    failureOf([&] { first = endFailures().insert(*failure).second; });
+    if (first)
+        report(*failure);
+    return false;
 }
 
 bool TGuard::runTyped(TEdit& field, const std::function<void()>& handler) noexcept

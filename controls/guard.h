@@ -20,6 +20,11 @@ public:
     // Runs the handler; returns false when it raised an error, which has then been reported.
     static bool run(const std::function<void()>& handler) noexcept;
 
+    // Runs a save of the program's end. A window closes whatever the save gave, and a file that
+    // cannot be written would otherwise raise a box for every window that ends: each message is
+    // reported once a run of the program.
+    static bool runAtEnd(const std::function<void()>& handler) noexcept;
+
     // Runs the handler of a keystroke in `field`. An error marks the field with its message
     // (TEdit::error) instead of being reported: a message box would take the keys typed next,
     // and a partly typed number is no fault. Success clears the mark.

@@ -38,3 +38,12 @@ QString SettingsFileName(const QString& requested)
     QDir().mkpath(QFileInfo(path).absolutePath());
     return path;
 }
+
+QString SettingsReadProblem(const QString& fileName)
+{
+    const QFileInfo file(fileName);
+    if (!file.exists() || file.isReadable())
+        return {};
+    return QStringLiteral("Unable to read %1: its places and options are not shown, and it is left as it is.")
+        .arg(fileName);
+}

@@ -15,3 +15,7 @@ QString SettingsFilePath(const QString& programDir, const QString& configDir);
 // ~/.config). Called once at start-up, after the application object is made; creates the
 // configuration folder when it is the one chosen.
 QString SettingsFileName(const QString& requested);
+
+// Why the settings file cannot be read, or nothing when it can or is not there yet: a file the
+// user may not read would otherwise show as a file without places.
+QString SettingsReadProblem(const QString& fileName);

@@ -471,7 +471,14 @@ void TMainForm::tray_dblclick()
 
 void TMainForm::mnu_exitClick()
 {
-    FormClose();
+    // The window closes even when its options cannot be kept: the message says so, once, and
+    // the settings file stays as it was.
+    try {
+        FormClose();
+    } catch (...) {
+        Close();
+        throw;
+    }
     Close();
 }
 

@@ -269,7 +269,7 @@ void MoonWindowView::connectDesktop()
     // must still be kept.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
         if (FForm.visible())
-            TGuard::run([this] { FForm.FormClose(); });
+            TGuard::runAtEnd([this] { FForm.FormClose(); });
     });
 }
 
@@ -296,7 +296,7 @@ void MoonWindowView::restoreApplication()
 
 void MoonWindowView::closeEvent(QCloseEvent* event)
 {
-    TGuard::run([this] { FForm.FormClose(); });
+    TGuard::runAtEnd([this] { FForm.FormClose(); });
     FForm.Close();
     event->accept();
 }

@@ -135,6 +135,26 @@ TEST(Guard, ShowsAMessageWholeAcrossANulCharacter)
     EXPECT_EQ(shown, QStringList{message});
 }
 
+// Every window that ends saves; a file that cannot be written is reported once a run, and
+// every save is still tried.
+TEST(Guard, AtTheEndEachMessageIsReportedOnce)
+{
+    QStringList shown;
+    TGuard::setReporter([&](const QString& message) { shown << message; });
+    int tried = 0;
+    for (const char* message : {"Unable to write to /a.ini", "", "Unable to write to /a.ini", "Out of room"}) {
+        const bool ok = TGuard::runAtEnd([&] {
+            ++tried;
+            if (*message)
+                throw EUserError(message);
+        });
+        EXPECT_EQ(ok, !*message);
+    }
+    TGuard::setReporter({});
+    EXPECT_EQ(tried, 4);
+    EXPECT_EQ(shown, QStringList({"Unable to write to /a.ini", "Out of room"}));
+}
+
 // A timer handler's runs: each step either fails with a message or succeeds ("").
 struct RepeatCase {
     const char* name;

@@ -96,4 +96,24 @@ TEST_F(SettingsFileLocation, FileNamedByTheUserWins)
     EXPECT_EQ(SettingsFileName(requested), requested);
 }
 
+// A settings file the user may not read is said so at the start, not shown as one without
+// places; a missing file is no problem.
+TEST_F(SettingsFileLocation, AnUnreadableFileIsNamedAtTheStart)
+{
+    const QString file = folder.path("locked.ini");
+    EXPECT_EQ(SettingsReadProblem(file), "") << "not there yet";
+    writeBytes(file, "[Location0]\nName=Home\n");
+    EXPECT_EQ(SettingsReadProblem(file), "");
+    QFile::setPermissions(file, QFileDevice::Permissions());
+    const QString answer = folder.path("answer");
+    const int result = runUnprivileged([&] {
+        writeBytes(answer, SettingsReadProblem(file).toUtf8());
+        return 0;
+    });
+    if (result == CannotDropPrivileges)
+        GTEST_SKIP() << "cannot run as an unprivileged user here";
+    EXPECT_EQ(QString::fromUtf8(readBytes(answer)),
+              "Unable to read " + file + ": its places and options are not shown, and it is left as it is.");
+}
+
 }  // namespace

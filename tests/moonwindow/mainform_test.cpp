@@ -2,6 +2,7 @@
 
 #include "../shown_text.h"
 #include "../test_printers.h"
+#include "controls/errors.h"
 #include "controls/guard.h"
 #include "locations/location.h"
 #include "moonwindow/compass.h"
@@ -468,6 +469,20 @@ TEST_F(MoonWindowTest, ColourAndRotationAreReadAtCreationAndWrittenOnClose)
     const TMoonOptions options = ReadMoonOptions(settingsFile);
     EXPECT_EQ(options.rotate, 0);
     EXPECT_FALSE(options.color);
+}
+
+// Exit with a settings file that cannot be written: the message comes once and the window
+// closes all the same, the file as it was.
+TEST_F(MoonWindowTest, ExitClosesTheWindowWhenTheOptionsCannotBeKept)
+{
+    create(At(2026, 12, 7, 10), 0, "[Current]\nRotate=180\n");
+    moon->Show();
+    moon->mnu_color.click();
+    QFile::setPermissions(settingsFile, QFileDevice::ReadOwner);
+    EXPECT_THROW(moon->mnu_exit.click(), EUserError);
+    EXPECT_FALSE(moon->visible());
+    QFile::setPermissions(settingsFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(ReadMoonOptions(settingsFile).color, false);
 }
 
 TEST_F(MoonWindowTest, AnUnknownRotationChecksNeitherHemisphere)
