@@ -29,7 +29,12 @@ QString HelpText(const QCommandLineParser& parser, const QString& program)
 }
 
 // A file-system refusal is one line: the options were right, the file is not.
-TCommandLine FileRejection(const QString& reason) { return {TCommandLine::caReject, {}, reason + u'\n'}; }
+TCommandLine FileRejection(const QString& reason)
+{
+    TCommandLine line{TCommandLine::caReject, {}, reason + u'\n'};
+    line.answerAtOnce = true;
+    return line;
+}
 
 // Why `path` cannot serve as the settings file, or nothing when it can. Only a regular file
 // (or none yet) is read: a pipe would block the start and a device would be read without end.

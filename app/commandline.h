@@ -16,6 +16,9 @@ struct TCommandLine {
     // The help or version text for standard output, or the reason of a rejection for standard
     // error; ends with a line break.
     QString message;
+    // A rejection that holds for any toolkit options besides (the settings file named is no
+    // settings file): it is said before the toolkit starts.
+    bool answerAtOnce = false;
     // With caLight: the options of --light as typed (cli/lightcommand.h reads them); its
     // SettingsFile is left to the caller, which knows the usual one.
     TLightRequest light = {};

@@ -4,6 +4,8 @@
 #include "almanac/placestore.h"
 #include "app/appicon.h"
 #include "app/commandline.h"
+#include "app/quitsignal.h"
+#include "app/singleinstance.h"
 #include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
 #include "cli/lightcommand.h"
@@ -27,6 +29,7 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -94,7 +97,7 @@ int main(int argc, char** argv)
         return PrintLight(argc, argv, early);
     if (early.action == TCommandLine::caShowHelp || early.action == TCommandLine::caShowVersion)
         return Answer(early);
-    if (early.action == TCommandLine::caReject && !graphicalSessionAvailable())
+    if (early.action == TCommandLine::caReject && (early.answerAtOnce || !graphicalSessionAvailable()))
         return Answer(early);
     if (!graphicalSessionAvailable()) {
         std::fprintf(stderr,
@@ -104,6 +107,8 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
+    std::function<void()> endSession;
+    QuitOnTerminationSignals(endSession);
     const TCommandLine commandLine = ParseCommandLine(QApplication::arguments());
     if (commandLine.action != TCommandLine::caStart)
         return Answer(commandLine);
@@ -115,6 +120,15 @@ int main(int argc, char** argv)
         [](const QString& message) { QMessageBox::critical(QApplication::activeWindow(), "Shutterly", message); });
 
     const QString settingsFile = SettingsFileName(commandLine.settingsFile);
+    TSingleInstance instance(settingsFile);
+    if (instance.anotherRuns()) {
+        const QString text =
+            instance.callTheRunningCopy()
+                ? QStringLiteral("Shutterly is already running with %1; its window is brought to the front.\n")
+                : QStringLiteral("Shutterly is already running with %1.\n");
+        std::fputs(text.arg(settingsFile).toLocal8Bit().constData(), stdout);
+        return 0;
+    }
     if (const QString problem = SettingsReadProblem(settingsFile); !problem.isEmpty())
         QMessageBox::warning(nullptr, QStringLiteral("Shutterly"), problem);
     TSystemClock clock;
@@ -159,6 +173,26 @@ int main(int argc, char** argv)
             showCalculator(true);
         else
             calculatorView.close();
+    };
+
+    instance.onCalled([&] {
+        if (moon.trayIcon().active())
+            moon.tray_dblclick();
+        if (calculatorView.isMinimized())
+            calculatorView.showNormal();
+        calculatorView.raise();
+        calculatorView.activateWindow();
+    });
+
+    endSession = [&] {
+        // Nobody is left to click a message box when the session ends: a failed save is
+        // written where the program was started from.
+        TGuard::setReporter({});
+        for (QWidget* view : std::initializer_list<QWidget*>{&moonView, &moreView, &locationsView, &utcView})
+            if (view->isVisible())
+                view->close();
+        calculatorView.close();
+        QApplication::quit();
     };
 
     calculator.Show();
