@@ -1,11 +1,13 @@
 // The location store: any file loads; the loaded list saves (or is refused with the store's
-// message) and then loads back exactly, with its index.
+// message) and then loads back exactly, with its index brought into the list.
 
 #include "controls/errors.h"
 #include "fuzz_support.h"
 #include "locations/location.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)
 {
@@ -33,6 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)
     // in a value.
     for (TLocation& location : list)
         location.Name = location.Name.replace(u'\r', u' ').trimmed();
+    // While places are stored, the stored index names one of them.
+    if (!list.isEmpty())
+        index = std::clamp(index, 0, int(list.size()) - 1);
     TLocationList back;
     int backIndex = -1;
     LoadLocations(path, back, backIndex);
