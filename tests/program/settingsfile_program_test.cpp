@@ -44,8 +44,8 @@ protected:
     // Starts the program on `settings`, its output and errors kept under `name`.
     std::unique_ptr<TRunningProgram> start(const QByteArray& settings, const QString& name)
     {
-        return std::make_unique<TRunningProgram>(std::vector<QByteArray>{"--settings", settings},
-                                                 path(name + ".out"), path(name + ".err"));
+        return std::make_unique<TRunningProgram>(std::vector<QByteArray>{"--settings", settings}, path(name + ".out"),
+                                                 path(name + ".err"));
     }
 
     // Waits until the program holds the settings file, as its lock beside the file says.
@@ -110,8 +110,9 @@ TEST_F(Program, OneCopyRunsPerSettingsFile)
 
     auto second = start(QFile::encodeName(settings), "second");
     EXPECT_EQ(second->wait(Patience), std::optional<int>(0));
-    EXPECT_TRUE(ReadAll(path("second.out")).contains("already running with " + QFile::encodeName(settings) +
-                                                     "; its window is brought to the front"))
+    EXPECT_TRUE(
+        ReadAll(path("second.out"))
+            .contains("already running with " + QFile::encodeName(settings) + "; its window is brought to the front"))
         << ReadAll(path("second.out")).toStdString();
     EXPECT_TRUE(first->running());
 
