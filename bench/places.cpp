@@ -58,6 +58,11 @@ BENCHMARK_CAPTURE(BM_Find, folded_tromso, "tromso")->Unit(benchmark::kMicrosecon
 BENCHMARK_CAPTURE(BM_Find, prefix_san, "san")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Find, prefix_s, "s")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Find, narrowed_Berlin_DE, "Berlin, DE")->Unit(benchmark::kMicrosecond);
+// As a search box types it, a letter at a time, and a later word of names.
+BENCHMARK_CAPTURE(BM_Find, typing_t, "t")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Find, typing_tr, "tr")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Find, typing_trom, "trom")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Find, later_word_main, "main")->Unit(benchmark::kMicrosecond);
 
 void BM_Nearest(benchmark::State& state, double latitude, double longitudeWest)
 {

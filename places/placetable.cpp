@@ -22,6 +22,20 @@ constexpr int HighestElevation = 9000;
 constexpr double MicroDegrees = 1e6;
 constexpr std::size_t Most16 = std::numeric_limits<std::uint16_t>::max();
 
+// What parts the words of a folded name.
+bool IsWordBreak(QChar letter)
+{
+    switch (letter.unicode()) {
+    case u' ':
+    case u'-':
+    case u'\'':
+    case u'/':
+    case u'(':
+    case u')': return true;
+    default: return false;
+    }
+}
+
 constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
 
 // The fields of a place line, in their order.
@@ -335,6 +349,7 @@ private:
     int CountryNumber(QByteArrayView code);
     int RegionNumber(QByteArrayView code);
     void AddKeys(const TRecord& record, std::int32_t place);
+    void AddNameKeys(const TRecord& record, std::int32_t place);
     bool KeepKey(qsizetype start, std::int32_t place);
     void Finish();
     void SortKeys();
@@ -523,8 +538,26 @@ bool TPlaceTable::TReader::AddNames(const TFields& fields, TRecord& record)
     return true;
 }
 
-// A key for the folded name and one for the folded ASCII name where the two differ.
+// The keys of a place: its names and the later words of them.
 void TPlaceTable::TReader::AddKeys(const TRecord& record, std::int32_t place)
+{
+    const std::size_t nameKeys = FTable.FKeys.size();
+    AddNameKeys(record, place);
+    // The later words of a name need no text of their own: their keys are tails of its key.
+    for (std::size_t i = nameKeys, end = FTable.FKeys.size(); i < end; ++i) {
+        const TKey whole = FTable.FKeys[i];
+        const QStringView name = FTable.Key(whole);
+        for (qsizetype at = 1; at < name.size(); ++at) {
+            if (IsWordBreak(name[at - 1]) && !IsWordBreak(name[at])) {
+                FTable.FKeys.push_back({whole.Offset + static_cast<std::uint32_t>(at),
+                                        static_cast<std::uint16_t>(whole.Length - at), 1, place});
+            }
+        }
+    }
+}
+
+// A key for the folded name and one for the folded ASCII name where the two differ.
+void TPlaceTable::TReader::AddNameKeys(const TRecord& record, std::int32_t place)
 {
     QString& folded = FTable.FFolded;
     const qsizetype nameStart = folded.size();
@@ -552,7 +585,7 @@ bool TPlaceTable::TReader::KeepKey(qsizetype start, std::int32_t place)
         folded.truncate(start);
         return false;
     }
-    FTable.FKeys.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint16_t>(length), place});
+    FTable.FKeys.push_back({static_cast<std::uint32_t>(start), static_cast<std::uint16_t>(length), 0, place});
     return true;
 }
 
@@ -673,9 +706,13 @@ QList<int> TPlaceTable::Find(const QString& query, int most) const
 
     struct TMatch {
         int Place;
-        int Group;  // 0: as typed, 1: equal folded, 2: folded prefix
+        int Group;  // 0: as typed, 1: equal folded, 2: folded prefix of the name or a later word
     };
-    std::vector<TMatch> matches;
+    // A place found under several keys (its two names, its words) counts once, in its best
+    // group: a mark per place costs less than sorting every match of a short query.
+    constexpr std::int8_t Unseen = 3;
+    std::vector<std::int8_t> bestGroup(FRecords.size(), Unseen);
+    std::vector<int> seen;
     const auto first = std::lower_bound(FKeys.begin(), FKeys.end(), QStringView(folded),
                                         [this](const TKey& key, QStringView wanted) { return Key(key) < wanted; });
     for (auto key = first; key != FKeys.end() && Key(*key).startsWith(folded); ++key) {
@@ -684,20 +721,22 @@ QList<int> TPlaceTable::Find(const QString& query, int most) const
             continue;
         }
         int group = 2;
-        if (key->Length == folded.size()) {
+        if (key->Length == folded.size() && !key->LaterWord) {
             const bool asTyped =
                 Text(record.Name, record.NameLength) == name || Text(record.AsciiName, record.AsciiNameLength) == name;
             group = asTyped ? 0 : 1;
         }
-        matches.push_back({key->Place, group});
+        std::int8_t& best = bestGroup[key->Place];
+        if (best == Unseen) {
+            seen.push_back(key->Place);
+        }
+        best = std::min(best, static_cast<std::int8_t>(group));
     }
-    // A place found under both its names counts once, in its better group.
-    std::sort(matches.begin(), matches.end(), [](const TMatch& a, const TMatch& b) {
-        return a.Place != b.Place ? a.Place < b.Place : a.Group < b.Group;
-    });
-    matches.erase(std::unique(matches.begin(), matches.end(),
-                              [](const TMatch& a, const TMatch& b) { return a.Place == b.Place; }),
-                  matches.end());
+    std::vector<TMatch> matches;
+    matches.reserve(seen.size());
+    for (int place : seen) {
+        matches.push_back({place, bestGroup[place]});
+    }
     const auto better = [this](const TMatch& a, const TMatch& b) {
         if (a.Group != b.Group) {
             return a.Group < b.Group;

@@ -67,8 +67,9 @@ public:
 
     // At most `most` places whose name matches `query`: first those whose name or ASCII name
     // is the query as typed, then those equal to it once both are folded (FoldedName: case
-    // and accents), then those whose folded name starts with it; the more populous first
-    // within each group. Text after a comma narrows the search: each part must match the
+    // and accents), then those whose folded name, or any later word of it, starts with it;
+    // the more populous first within each group. Words are parted by blanks, hyphens,
+    // apostrophes, slashes and brackets ("Frankfurt am Main", "Saint-Denis", "L'Aquila"). Text after a comma narrows the search: each part must match the
     // place's country code, the start of its country's name or of its division's code
     // ("Berlin, DE", "Paris, France", "Springfield, IL"). Nothing for an empty query or
     // `most` below 1.
@@ -104,6 +105,9 @@ private:
     struct TKey {
         std::uint32_t Offset;
         std::uint16_t Length;
+        // 1 for a key that starts at a later word of the name ("main" of "frankfurt am main"),
+        // which a query matches only as a start, never as the whole name.
+        std::uint16_t LaterWord;
         std::int32_t Place;
     };
 

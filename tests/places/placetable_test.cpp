@@ -329,7 +329,18 @@ QString RandomName(std::mt19937& random)
     return name;
 }
 
-TEST(PlaceTableFind, FindsEveryPlaceByEveryBeginningOfItsName)
+// Whether the folded name, or a later word of it, starts with `start`.
+bool NameOrAWordStartsWith(const QString& folded, const QString& start)
+{
+    if (folded.startsWith(start))
+        return true;
+    for (qsizetype at = 1; at < folded.size(); ++at)
+        if (QStringLiteral(" -'/()").contains(folded[at - 1]) && folded.mid(at).startsWith(start))
+            return true;
+    return false;
+}
+
+TEST(PlaceTableFind, FindsEveryPlaceByEveryBeginningOfItsNameAndOfItsWords)
 {
     std::mt19937 random(17);
     QStringList names;
@@ -342,15 +353,36 @@ TEST(PlaceTableFind, FindsEveryPlaceByEveryBeginningOfItsName)
     ASSERT_EQ(table.size(), names.size());
     for (int place = 0; place < table.size(); ++place) {
         const QString folded = FoldedName(names[place]);
-        for (qsizetype length = 1; length <= folded.size(); ++length) {
-            const QString start = folded.left(length);
-            const QList<int> found = table.Find(start, table.size());
-            ASSERT_TRUE(found.contains(place)) << names[place].toStdString() << " by " << start.toStdString();
-            for (int other : found) {
-                ASSERT_TRUE(FoldedName(names[other]).startsWith(FoldedName(start))) << start.toStdString();
+        for (qsizetype from = 0; from < folded.size(); ++from) {
+            if (from > 0 && !QStringLiteral(" -'/()").contains(folded[from - 1]))
+                continue;
+            for (qsizetype length = 1; from + length <= folded.size(); ++length) {
+                const QString start = FoldedName(folded.mid(from, length));
+                if (start.isEmpty())
+                    continue;
+                const QList<int> found = table.Find(start, table.size());
+                ASSERT_TRUE(found.contains(place)) << names[place].toStdString() << " by " << start.toStdString();
+                for (int other : found)
+                    ASSERT_TRUE(NameOrAWordStartsWith(FoldedName(names[other]), start)) << start.toStdString();
             }
         }
     }
+}
+
+// A later word is a start, never the whole name: the place named so comes first, then the
+// starts of names and of later words together, the more populous first.
+TEST(PlaceTableFind, ALaterWordRanksWithTheStartsOfNames)
+{
+    const TPlaceTable table(Header + "Frankfurt am Main\t\tDE\t05\t50.11\t8.68\t100\t700000\t0\n"
+                                     "Mainz\t\tDE\t08\t50.0\t8.27\t100\t200000\t0\n"
+                                     "Main\t\tDE\t02\t49.0\t9.0\t100\t10\t0\n"
+                                     "Saint-Maint\t\tFR\t11\t45.0\t2.0\t100\t300000\t3\n");
+    QStringList names;
+    for (int place : table.Find("main", 10))
+        names << table.at(place).Name;
+    EXPECT_EQ(names, QStringList({"Main", "Frankfurt am Main", "Saint-Maint", "Mainz"}));
+    EXPECT_EQ(table.Find("am main", 10).size(), 1);
+    EXPECT_TRUE(table.Find("ain", 10).isEmpty()) << "only starts of words match";
 }
 
 TEST(PlaceTableFind, APlaceFoundUnderBothNamesComesOnce)
