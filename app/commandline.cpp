@@ -97,7 +97,15 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
                                                    "per event: date,event,local_time,utc_time,azimuth,note,"
                                                    "illuminated)."),
                                     QStringLiteral("format"));
-    parser.addOptions({help, version, settings, light, place, date, days, zone, format});
+    const QCommandLineOption find(QStringLiteral("find"),
+                                  QStringLiteral("Prints the places of the built-in table whose name or a word of it "
+                                                 "starts with TEXT, one per line (name, region, country, latitude, "
+                                                 "longitude east +, zone, population, parted by tabs), and exits."),
+                                  QStringLiteral("text"));
+    const QCommandLineOption limit(QStringLiteral("limit"),
+                                   QStringLiteral("With --find: how many places at most, 1 to 1000; default 10."),
+                                   QStringLiteral("n"));
+    parser.addOptions({help, version, settings, light, place, date, days, zone, format, find, limit});
 
     if (!parser.parse(arguments))
         return Rejection(parser.errorText());
@@ -110,7 +118,8 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     // The parser takes the word after an option as its value whatever it is; an option there
     // means the value was left out (a negative latitude has one dash only).
     const QCommandLineOption* const lightOptions[] = {&place, &date, &days, &zone, &format};
-    for (const QCommandLineOption* option : lightOptions) {
+    const QCommandLineOption* const valuedOptions[] = {&place, &date, &days, &zone, &format, &find, &limit};
+    for (const QCommandLineOption* option : valuedOptions) {
         for (const QString& value : parser.values(*option)) {
             if (value.startsWith(QStringLiteral("--")))
                 return Rejection(QStringLiteral("Missing value after '--%1'.").arg(option->names().constFirst()));
@@ -121,6 +130,21 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
                              .arg(parser.positionalArguments().constFirst()));
 
     TCommandLine line;
+    if (parser.isSet(find) || parser.isSet(limit)) {
+        if (!parser.isSet(find))
+            return Rejection(QStringLiteral("The option --limit belongs to --find."));
+        if (parser.isSet(light))
+            return Rejection(QStringLiteral("The options --find and --light cannot be given together."));
+        for (const QCommandLineOption* option : {&find, &limit}) {
+            if (parser.values(*option).size() > 1)
+                return Rejection(
+                    QStringLiteral("The option --%1 is given more than once.").arg(option->names().constFirst()));
+        }
+        line.action = TCommandLine::caFind;
+        line.findText = parser.value(find);
+        line.findLimit = parser.isSet(limit) ? parser.value(limit) : QString();
+        return line;
+    }
     if (parser.isSet(settings)) {
         const QString value = parser.value(settings);
         if (value.isEmpty())

@@ -1,6 +1,6 @@
 #pragma once
 // The program's command line: help, version, another settings file, and the light of a place
-// printed without a window. Started without options, the program behaves as it always has.
+// or the places of a name printed without a window. Started without options, the program behaves as it always has.
 
 #include "cli/lightrequest.h"
 
@@ -8,7 +8,7 @@
 #include <QStringList>
 
 struct TCommandLine {
-    enum TAction { caStart, caShowHelp, caShowVersion, caReject, caLight };
+    enum TAction { caStart, caShowHelp, caShowVersion, caReject, caLight, caFind };
 
     TAction action = caStart;
     // The absolute path of the settings file the user asked for; empty for the usual one.
@@ -22,6 +22,9 @@ struct TCommandLine {
     // With caLight: the options of --light as typed (cli/lightcommand.h reads them); its
     // SettingsFile is left to the caller, which knows the usual one.
     TLightRequest light = {};
+    // With caFind: the text of --find and of --limit as typed (null: not given).
+    QString findText = {};
+    QString findLimit = {};
 
     // What the process returns when it ends without starting: 0 after help or version, 2 for
     // a command line it cannot follow; the light's own exit code is its command's.

@@ -8,6 +8,7 @@
 #include "app/singleinstance.h"
 #include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
+#include "cli/findcommand.h"
 #include "cli/lightcommand.h"
 #include "controls/clock.h"
 #include "controls/guard.h"
@@ -21,6 +22,7 @@
 #include "moonwindow/moonwindowview.h"
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
+#include "places/placetable.h"
 #include "texts/appinfo.h"
 
 #include <QApplication>
@@ -65,6 +67,15 @@ int PrintLight(int argc, char** argv, const TCommandLine& line)
     return answer.ExitCode;
 }
 
+// The places of a name, printed without a display.
+int PrintPlaces(const TCommandLine& line)
+{
+    const TFindAnswer answer = RunFindCommand(line.findText, line.findLimit, TPlaceTable::BuiltIn());
+    std::fputs(answer.Output.toUtf8().constData(), stdout);
+    std::fputs(answer.Error.toUtf8().constData(), stderr);
+    return answer.ExitCode;
+}
+
 QStringList Arguments(int argc, char** argv)
 {
     QStringList arguments;
@@ -95,6 +106,8 @@ int main(int argc, char** argv)
     const TCommandLine early = ParseCommandLine(Arguments(argc, argv));
     if (early.action == TCommandLine::caLight)
         return PrintLight(argc, argv, early);
+    if (early.action == TCommandLine::caFind)
+        return PrintPlaces(early);
     if (early.action == TCommandLine::caShowHelp || early.action == TCommandLine::caShowVersion)
         return Answer(early);
     if (early.action == TCommandLine::caReject && (early.answerAtOnce || !graphicalSessionAvailable()))

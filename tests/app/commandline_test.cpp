@@ -66,6 +66,11 @@ const TAnswerCase AnswerCases[] = {
      2,
      "--zone is given more than once"},
     {"LightWithAFile", {"--light", "--place", "Berlin", "x.csv"}, TCommandLine::caReject, 2, "'x.csv'"},
+    {"LimitWithoutFind", {"--limit", "3"}, TCommandLine::caReject, 2, "--limit belongs to --find"},
+    {"FindWithLight", {"--find", "Tromso", "--light"}, TCommandLine::caReject, 2, "cannot be given together"},
+    {"FindTwice", {"--find", "a", "--find", "b"}, TCommandLine::caReject, 2, "--find is given more than once"},
+    {"FindBeforeAnOption", {"--find", "--limit", "3"}, TCommandLine::caReject, 2, "Missing value after '--find'"},
+    {"HelpListsTheFind", {"--help"}, TCommandLine::caShowHelp, 0, "--find <text>"},
 };
 
 class CommandLineAnswer : public testing::TestWithParam<TAnswerCase> {};
@@ -189,6 +194,15 @@ TEST(CommandLine, AnArgumentThatIsNoTextInTheLocalEncodingIsNamedAsTheProblem)
     EXPECT_EQ(ArgumentProblem(QStringLiteral("/tmp/Zürich.ini").toUtf8()), "");
     const QString problem = ArgumentProblem("/tmp/bad\xff\xfe.ini");
     EXPECT_TRUE(problem.contains("is not valid text in this system's encoding")) << qPrintable(problem);
+}
+
+TEST(CommandLine, FindKeepsItsTextAndLimitAsTyped)
+{
+    const TCommandLine line = ParseCommandLine(Arguments({"--find", "Frankfurt am", "--limit=3"}));
+    EXPECT_EQ(line.action, TCommandLine::caFind) << qPrintable(line.message);
+    EXPECT_EQ(line.findText, "Frankfurt am");
+    EXPECT_EQ(line.findLimit, "3");
+    EXPECT_TRUE(ParseCommandLine(Arguments({"--find", "x"})).findLimit.isNull());
 }
 
 TEST_F(CommandLineSettings, RelativeNameIsTakenFromTheFolderTheProgramStartsIn)
