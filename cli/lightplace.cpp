@@ -2,6 +2,7 @@
 
 #include "locations/location.h"
 #include "places/mapcoordinates.h"
+#include "places/pastedcoordinates.h"
 #include "places/placetable.h"
 
 #include <QLocale>
@@ -76,6 +77,8 @@ TPlaceChoice ChoosePlace(const QString& text, const QString& settingsFile)
     const QRegularExpressionMatch coordinates = CoordinatesPattern.match(text);
     if (coordinates.hasMatch())
         return FromCoordinates(coordinates);
+    if (const std::optional<TMapPoint> point = ReadPastedCoordinates(text))
+        return {{QString(), point->Latitude, WestPositiveLongitude(point->LongitudeEast), QString()}, QString()};
 
     const QString name = text.trimmed();
     if (!settingsFile.isEmpty()) {

@@ -24,7 +24,8 @@ struct TPlaceChoice {
 };
 
 // The place of `text`, tried in this order: "LAT,LON" in decimal degrees with a full stop,
-// north and east positive (52.52,13.405), within ±90 and ±180 degrees; a location stored in
+// north and east positive (52.52,13.405), within ±90 and ±180 degrees; the other forms maps
+// give (places/pastedcoordinates.h: hemisphere letters, degrees-minutes-seconds, geo URI); a location stored in
 // `settingsFile` of that name (the first one, matched exactly, else ignoring case); the most
 // populous town of the built-in place table whose name matches ("Tromso", "Paris, US").
 TPlaceChoice ChoosePlace(const QString& text, const QString& settingsFile);

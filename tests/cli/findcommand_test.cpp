@@ -42,22 +42,21 @@ TEST_P(FindCommand, PrintsTheMatchesOrSaysWhyNot)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FindCommand,
-    testing::Values(
-        TFindCase{"MorePopulousFirst", "trom", nullptr, 0,
-                  "Tromsø\t54\tNO\t69.6489\t18.9551\tEurope/Oslo\t64448\n"
-                  "Trombone Flats\tCO\tUS\t39.5000\t-105.2500\tAmerica/Denver\t5200\n",
-                  ""},
-        TFindCase{"Limited", "TROM", "1", 0, "Tromsø\t54\tNO\t69.6489\t18.9551\tEurope/Oslo\t64448\n", ""},
-        TFindCase{"LaterWord", "main", nullptr, 0,
-                  "Frankfurt am Main\t05\tDE\t50.1155\t8.6842\tEurope/Berlin\t650000\n", ""},
-        TFindCase{"NoMatch", "xyz", nullptr, 1, "", "No place of the table matches 'xyz'.\n"},
-        TFindCase{"EmptyText", " ", nullptr, 2, "", "The option --find needs the name of a place.\n"},
-        TFindCase{"LimitZero", "trom", "0", 2, "",
-                  "The option --limit takes a whole number from 1 to 1000, not '0'.\n"},
-        TFindCase{"LimitNoNumber", "trom", "ten", 2, "",
-                  "The option --limit takes a whole number from 1 to 1000, not 'ten'.\n"},
-        TFindCase{"LimitTooLarge", "trom", "1001", 2, "",
-                  "The option --limit takes a whole number from 1 to 1000, not '1001'.\n"}),
+    testing::Values(TFindCase{"MorePopulousFirst", "trom", nullptr, 0,
+                              "Tromsø\t54\tNO\t69.6489\t18.9551\tEurope/Oslo\t64448\n"
+                              "Trombone Flats\tCO\tUS\t39.5000\t-105.2500\tAmerica/Denver\t5200\n",
+                              ""},
+                    TFindCase{"Limited", "TROM", "1", 0, "Tromsø\t54\tNO\t69.6489\t18.9551\tEurope/Oslo\t64448\n", ""},
+                    TFindCase{"LaterWord", "main", nullptr, 0,
+                              "Frankfurt am Main\t05\tDE\t50.1155\t8.6842\tEurope/Berlin\t650000\n", ""},
+                    TFindCase{"NoMatch", "xyz", nullptr, 1, "", "No place of the table matches 'xyz'.\n"},
+                    TFindCase{"EmptyText", " ", nullptr, 2, "", "The option --find needs the name of a place.\n"},
+                    TFindCase{"LimitZero", "trom", "0", 2, "",
+                              "The option --limit takes a whole number from 1 to 1000, not '0'.\n"},
+                    TFindCase{"LimitNoNumber", "trom", "ten", 2, "",
+                              "The option --limit takes a whole number from 1 to 1000, not 'ten'.\n"},
+                    TFindCase{"LimitTooLarge", "trom", "1001", 2, "",
+                              "The option --limit takes a whole number from 1 to 1000, not '1001'.\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -264,6 +264,23 @@ TEST(LightCommand, FindsTownsByNameAsTypedOrFolded)
     }
 }
 
+// Every form a map gives for one point gives the light of LAT,LON.
+TEST(LightCommand, TakesThePlaceInEveryFormMapsGive)
+{
+    const QString expected = RunLight("52.52,13.405", "2027-06-21").Output;
+    ASSERT_FALSE(expected.isEmpty());
+    for (const char* form : {"52.5200, 13.4050", "52.52 N 13.405 E", "52°31'12\"N 13°24'18\"E", "geo:52.52,13.405"}) {
+        const TLightAnswer answer = RunLight(QString::fromUtf8(form), "2027-06-21");
+        ASSERT_EQ(answer.ExitCode, 0) << form << ": " << qPrintable(answer.Error);
+        const QList<TCsvRow> rows = CsvRows(answer.Output);
+        const TCsvRow* sunrise = RowOf(rows, "sunrise");
+        const QList<TCsvRow> byDecimal = CsvRows(expected);
+        const TCsvRow* reference = RowOf(byDecimal, "sunrise");
+        ASSERT_TRUE(sunrise && reference) << form;
+        EXPECT_NEAR(LocalMinutes(sunrise->LocalTime), LocalMinutes(reference->LocalTime), 1) << form;
+    }
+}
+
 class StoredLocations : public testing::Test {
 protected:
     QString Settings(const QByteArray& text)
