@@ -14,9 +14,9 @@ constexpr double SecondsPerDegree = 3600;
 
 // One value: a signed number of degrees with an optional degree sign, then optional minutes
 // and seconds with their signs (the typewriter and the typographic ones alike).
-const QString Number = QStringLiteral(
-    "([+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+))\\s*(?:°\\s*)?"
-    "(?:([0-9]+(?:\\.[0-9]*)?)\\s*['′’]\\s*(?:([0-9]+(?:\\.[0-9]*)?)\\s*(?:\"|″|”|'')\\s*)?)?");
+const QString Number =
+    QStringLiteral("([+-]?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+))\\s*(?:°\\s*)?"
+                   "(?:([0-9]+(?:\\.[0-9]*)?)\\s*['′’]\\s*(?:([0-9]+(?:\\.[0-9]*)?)\\s*(?:\"|″|”|'')\\s*)?)?");
 
 // Two values parted by a comma, a semicolon or blanks, with their hemisphere letters all before
 // or all after their numbers; a geo URI may add a height and parameters
@@ -24,8 +24,8 @@ const QString Number = QStringLiteral(
 // letter.
 QString PatternText(bool lettersBefore)
 {
-    const QString value = lettersBefore ? QStringLiteral("([NSEW])\\s*%1()").arg(Number)
-                                        : QStringLiteral("()%1([NSEW])?").arg(Number);
+    const QString value =
+        lettersBefore ? QStringLiteral("([NSEW])\\s*%1()").arg(Number) : QStringLiteral("()%1([NSEW])?").arg(Number);
     return QStringLiteral("^\\s*(?:geo:)?\\s*%1\\s*(?:[,;]\\s*|\\s+)%1\\s*(?:,\\s*[+-]?[0-9.]+)?(?:;.*)?$").arg(value);
 }
 
@@ -82,7 +82,8 @@ std::optional<TMapPoint> ReadPastedCoordinates(QStringView text)
     std::optional<TValue> longitude = ValueOf(match, 6);
     if (!latitude || !longitude)
         return std::nullopt;
-    if (NamesLongitude(latitude->Hemisphere) && (NamesLatitude(longitude->Hemisphere) || longitude->Hemisphere.isNull()))
+    if (NamesLongitude(latitude->Hemisphere) &&
+        (NamesLatitude(longitude->Hemisphere) || longitude->Hemisphere.isNull()))
         std::swap(latitude, longitude);
     if (NamesLongitude(latitude->Hemisphere) || NamesLatitude(longitude->Hemisphere))
         return std::nullopt;
