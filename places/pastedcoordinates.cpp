@@ -50,8 +50,8 @@ std::optional<TValue> ValueOf(const QRegularExpressionMatch& match, int first)
     const QString seconds = match.captured(first + 3);
     const QString after = match.captured(first + 4).toUpper();
     const QChar hemisphere = before.isEmpty() ? (after.isEmpty() ? QChar() : after[0]) : before[0];
-    const bool signed_ = number.startsWith(u'-') || number.startsWith(u'+');
-    if (signed_ && !hemisphere.isNull())
+    const bool hasSign = number.startsWith(u'-') || number.startsWith(u'+');
+    if (hasSign && !hemisphere.isNull())
         return std::nullopt;
     const QLocale c = QLocale::c();
     double degrees = std::abs(c.toDouble(number));
