@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <sys/stat.h>
-
 namespace {
 
 const QString ProgramName = QStringLiteral("Shutterly");
@@ -45,14 +43,13 @@ QString SettingsFileProblem(const QString& path)
         return QStringLiteral("The settings file '%1' is a folder.").arg(path);
     if (!file.dir().exists())
         return QStringLiteral("The folder of the settings file '%1' does not exist.").arg(path);
-    struct stat status {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-        return {};
-    if (!S_ISREG(status.st_mode))
+    switch (SettingsFileKind(path)) {
+    case TSettingsFileKind::NotRegular:
         return QStringLiteral("The settings file '%1' is not a regular file.").arg(path);
-    if (status.st_size > LargestSettingsFile)
+    case TSettingsFileKind::TooLarge:
         return QStringLiteral("The settings file '%1' is larger than 64 MB, too large for a settings file.").arg(path);
-    return {};
+    default: return {};
+    }
 }
 
 }  // namespace

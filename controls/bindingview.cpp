@@ -122,19 +122,17 @@ QString WithLongerNumbers(const QString& text)
 QString WithWidestMonth(QString text, const QFontMetrics& metrics)
 {
     QStringList months;
-    for (const QLocale& locale : {QLocale(QLocale::English), QLocale()})
-        for (int month = 1; month <= 12; ++month)
-            months << locale.monthName(month, QLocale::LongFormat);
     QString widest;
-    for (const QString& month : months)
-        if (metrics.horizontalAdvance(month) > metrics.horizontalAdvance(widest))
-            widest = month;
-    for (const QString& month : months) {
-        const QRegularExpression word(QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(month)),
+    for (const QLocale& locale : {QLocale(QLocale::English), QLocale()})
+        for (int month = 1; month <= 12; ++month) {
+            const QString name = locale.monthName(month, QLocale::LongFormat);
+            months << QRegularExpression::escape(name);
+            if (metrics.horizontalAdvance(name) > metrics.horizontalAdvance(widest))
+                widest = name;
+        }
+    const QRegularExpression anyMonth(QStringLiteral("\\b(?:%1)\\b").arg(months.join(u'|')),
                                       QRegularExpression::UseUnicodePropertiesOption);
-        text.replace(word, widest);
-    }
-    return text;
+    return text.replace(anyMonth, widest);
 }
 }  // namespace
 

@@ -158,16 +158,24 @@ size_t qHash(const TSectionName& key, size_t seed) noexcept
     return hash;
 }
 
+TSettingsFileKind SettingsFileKind(const QString& fileName)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(fileName).constData(), &status) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? TSettingsFileKind::Missing : TSettingsFileKind::Unknown;
+    if (!S_ISREG(status.st_mode))
+        return TSettingsFileKind::NotRegular;
+    return status.st_size > LargestSettingsFile ? TSettingsFileKind::TooLarge : TSettingsFileKind::Usable;
+}
+
 TIniFile::TIniFile(const QString& fileName)
     : FFileName(fileName)
 {
-    struct stat status {};
-    if (::stat(QFile::encodeName(fileName).constData(), &status) != 0) {
-        FReadable = errno == ENOENT || errno == ENOTDIR;
+    const TSettingsFileKind kind = SettingsFileKind(fileName);
+    if (kind == TSettingsFileKind::Missing)
         return;
-    }
     QFile file(fileName);
-    if (!S_ISREG(status.st_mode) || status.st_size > LargestSettingsFile || !file.open(QIODevice::ReadOnly)) {
+    if (kind != TSettingsFileKind::Usable || !file.open(QIODevice::ReadOnly)) {
         FReadable = false;
         return;
     }

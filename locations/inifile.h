@@ -26,6 +26,11 @@
 // reading it would take the memory of the machine.
 inline constexpr qint64 LargestSettingsFile = 64LL * 1024 * 1024;
 
+// What lies at a settings file's name, links followed: only a regular file of at most
+// LargestSettingsFile bytes is read as one.
+enum class TSettingsFileKind { Missing, Usable, NotRegular, TooLarge, Unknown };
+TSettingsFileKind SettingsFileKind(const QString& fileName);
+
 // A section name as a hash key that matches its other spellings in letter case, without the
 // copy that folding the whole name would make.
 struct TSectionName {

@@ -211,17 +211,24 @@ struct TReadOnlyCase {
     QFileDevice::Permissions file;
 };
 
-class IniFileReadOnly : public IniFile, public ::testing::WithParamInterface<TReadOnlyCase> {};
+class IniFileReadOnly : public IniFile, public ::testing::WithParamInterface<TReadOnlyCase> {
+protected:
+    // The hand-edited file in a folder of its own, both with the case's permissions.
+    void SetUp() override
+    {
+        QDir().mkdir(sub);
+        writeBytes(target, HandEdited);
+        QFile::setPermissions(target, GetParam().file);
+        QFile::setPermissions(sub, GetParam().folder);
+    }
+    void TearDown() override { QFile::setPermissions(sub, QFileDevice::Permissions(0x7777)); }
+
+    const QString sub = folder.path(GetParam().name);
+    const QString target = sub + "/shutterly.ini";
+};
 
 TEST_P(IniFileReadOnly, GivesTheMessageAndLeavesTheFileByteForByte)
 {
-    const QString sub = folder.path(GetParam().name);
-    const QString target = sub + "/shutterly.ini";
-    QDir().mkdir(sub);
-    writeBytes(target, HandEdited);
-    QFile::setPermissions(target, GetParam().file);
-    QFile::setPermissions(sub, GetParam().folder);
-
     const int result = runUnprivileged([&] {
         try {
             TIniFile(target).WriteString("Current", "Rotate", "0");
@@ -230,7 +237,6 @@ TEST_P(IniFileReadOnly, GivesTheMessageAndLeavesTheFileByteForByte)
         }
         return 1;
     });
-    QFile::setPermissions(sub, QFileDevice::Permissions(0x7777));
     if (result == CannotDropPrivileges)
         GTEST_SKIP() << "cannot run as an unprivileged user here";
     EXPECT_EQ(result, 0) << "1: the write succeeded, 2: another message";
@@ -253,19 +259,12 @@ class IniFileReadOnlyForAnyone : public IniFileReadOnly {};
 
 TEST_P(IniFileReadOnlyForAnyone, GivesTheMessageAndLeavesTheFileAndItsMode)
 {
-    const QString sub = folder.path(GetParam().name);
-    const QString target = sub + "/shutterly.ini";
-    QDir().mkdir(sub);
-    writeBytes(target, HandEdited);
-    QFile::setPermissions(target, GetParam().file);
-    QFile::setPermissions(sub, GetParam().folder);
     QString message;
     try {
         TIniFile(target).WriteString("Current", "Rotate", "0");
     } catch (const EUserError& error) {
         message = error.message();
     }
-    QFile::setPermissions(sub, Everyone);
     EXPECT_EQ(message, "Unable to write to " + target);
     EXPECT_EQ(readBytes(target), HandEdited);
     // The "user" bits say what the running user may do; the mode is the rest.
