@@ -18,7 +18,7 @@ packages=(
   qt6-base-dev libqt6printsupport6 libgl-dev
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev libnova-dev
-  python3 fonts-dejavu-core fonts-thai-tlwg locales xvfb xauth
+  python3 python3-icalendar fonts-dejavu-core fonts-thai-tlwg locales xvfb xauth
   desktop-file-utils appstream dpkg-dev file
   # the test run's layout check, its clang build and its fuzz targets (libFuzzer comes with
   # clang's runtime libraries)

@@ -90,9 +90,10 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
                                                  "default the place's own, else that of the nearest town."),
                                   QStringLiteral("zone"));
     const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("With --light: text (default, in your language) or csv (one row "
+                                    QStringLiteral("With --light: text (default, in your language), csv (one row "
                                                    "per event: date,event,local_time,utc_time,azimuth,note,"
-                                                   "illuminated)."),
+                                                   "illuminated) or ics (an iCalendar file of the golden and blue "
+                                                   "hours, sunrise, sunset, moonrise and moonset)."),
                                     QStringLiteral("format"));
     const QCommandLineOption find(QStringLiteral("find"),
                                   QStringLiteral("Prints the places of the built-in table whose name or a word of it "

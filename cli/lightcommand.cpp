@@ -1,8 +1,7 @@
 #include "cli/lightcommand.h"
 
 #include "astro/calendar.h"
-#include "astro/dayinterval.h"
-#include "cli/lightcsv.h"
+#include "cli/lightfile.h"
 #include "cli/lightplace.h"
 #include "cli/lighttable.h"
 #include "controls/clock.h"
@@ -14,11 +13,6 @@
 
 namespace {
 
-// Before 1583 the library's days follow the Julian calendar, while an ISO 8601 date is always
-// Gregorian: the two would name different days.
-constexpr int FirstYear = 1583;
-constexpr int LastYear = 9999;
-
 TLightAnswer Refusal(const QString& reason) { return {2, {}, reason + u'\n'}; }
 
 std::optional<QDate> ReadDate(const QString& text)
@@ -27,7 +21,7 @@ std::optional<QDate> ReadDate(const QString& text)
     if (!Shape.match(text).hasMatch())
         return std::nullopt;
     const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-    if (!date.isValid() || date.year() < FirstYear)
+    if (!date.isValid() || date.year() < FirstLightYear)
         return std::nullopt;
     return date;
 }
@@ -52,8 +46,8 @@ QDate DateOfDay(double number) { return QDate(1899, 12, 30).addDays(static_cast<
 TLightAnswer RunLightCommand(const TLightRequest& request, const TClock& clock)
 {
     const QString format = request.Format.isNull() ? QStringLiteral("text") : request.Format.trimmed().toLower();
-    if (format != QLatin1String("text") && format != QLatin1String("csv"))
-        return Refusal(QStringLiteral("Unknown format '%1' for --format: use text or csv.").arg(request.Format));
+    if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("ics"))
+        return Refusal(QStringLiteral("Unknown format '%1' for --format: use text, csv or ics.").arg(request.Format));
 
     int days = 1;
     if (!request.Days.isNull()) {
@@ -69,8 +63,8 @@ TLightAnswer RunLightCommand(const TLightRequest& request, const TClock& clock)
         date = ReadDate(request.Date.trimmed());
         if (!date)
             return Refusal(QStringLiteral("The option --date takes a date YYYY-MM-DD from %1 to %2, not '%3'.")
-                               .arg(FirstYear)
-                               .arg(LastYear)
+                               .arg(FirstLightYear)
+                               .arg(LastLightYear)
                                .arg(request.Date));
     }
 
@@ -86,22 +80,18 @@ TLightAnswer RunLightCommand(const TLightRequest& request, const TClock& clock)
         answer.Error = zone.Warning + u'\n';
     try {
         const double first = date ? DayNumber(*date) : zone.Zone.dayOf(clock.universalNow()).Number;
-        if (DateOfDay(first).addDays(days - 1).year() > LastYear)
-            return Refusal(QStringLiteral("The days of --date and --days run beyond the year %1.").arg(LastYear));
-        const bool csv = format == QLatin1String("csv");
-        answer.Output =
-            csv ? LightCsvHeader() + u'\n'
-                : LightTableHeading(place.Place.Name, place.Place.Latitude, place.Place.Longitude, zone.Zone);
-        for (int i = 0; i < days; ++i) {
-            const TLocalDay day = zone.Zone.day(first + i);
-            std::optional<astro::TDayLight> light;
-            if (!day.empty())
-                light = astro::DayLightBetween(day.Start, day.End, place.Place.Latitude, place.Place.Longitude);
-            const astro::TDayLight* shown = light ? &*light : nullptr;
-            if (csv)
-                answer.Output += LightCsvRows(day, shown, zone.Zone).join(u'\n') + u'\n';
-            else
-                answer.Output += u'\n' + LightTableDay(day, shown, zone.Zone);
+        if (DateOfDay(first).addDays(days - 1).year() > LastLightYear)
+            return Refusal(QStringLiteral("The days of --date and --days run beyond the year %1.").arg(LastLightYear));
+        if (format == QLatin1String("text")) {
+            answer.Output = LightTableHeading(place.Place.Name, place.Place.Latitude, place.Place.Longitude, zone.Zone);
+            ForEachLightDay(zone.Zone, first, days, place.Place.Latitude, place.Place.Longitude,
+                            [&](const TLocalDay& day, const astro::TDayLight* light) {
+                                answer.Output += u'\n' + LightTableDay(day, light, zone.Zone);
+                            });
+        } else {
+            const TLightFileFormat file =
+                format == QLatin1String("csv") ? TLightFileFormat::Csv : TLightFileFormat::Ics;
+            answer.Output = LightFile(file, place.Place, zone.Zone, first, days, clock.universalNow());
         }
     } catch (const std::exception& error) {
         return {1,

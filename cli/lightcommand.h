@@ -17,8 +17,9 @@ struct TLightAnswer {
 
 // Checks the request and computes the light of its days. The days are the place's civil days
 // from Date (default: the day it is there now by `clock`) on, Days of them (1..366, default 1),
-// in Format "text" (default) or "csv" (cli/lightcsv.h). Each refusal is one line that names
-// its option. Needs no application object; the place table comes from the program's resources.
+// in Format "text" (default), "csv" (cli/lightcsv.h) or "ics" (cli/lightics.h, made at the
+// clock's instant). Each refusal is one line that names its option. Needs no application
+// object; the place table comes from the program's resources.
 TLightAnswer RunLightCommand(const TLightRequest& request, const TClock& clock);
 
 // The most days one run takes: a year and its leap day.

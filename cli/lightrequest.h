@@ -11,7 +11,7 @@ struct TLightRequest {
     QString Date;    // YYYY-MM-DD, the place's local date
     QString Days;    // how many days from Date
     QString Zone;    // an IANA zone id
-    QString Format;  // "text" or "csv"
+    QString Format;  // "text", "csv" or "ics"
     // The settings file whose stored locations a place name may name.
     QString SettingsFile;
 };

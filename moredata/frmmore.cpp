@@ -3,6 +3,8 @@
 #include "almanac/placestore.h"
 #include "astro/astro.h"
 #include "calculator/frmmain.h"
+#include "cli/lightcommand.h"
+#include "controls/errors.h"
 #include "controls/numbers.h"
 #include "moredata/lighttext.h"
 #include "moredata/yearevents.h"
@@ -93,6 +95,9 @@ QDate dateOfDay(double day)
     return QDate(date.Year, date.Month, date.Day);
 }
 
+// The files' dates are Gregorian, the calendar's own before 1582 too.
+QDate gregorianDateOfDay(double day) { return QDate(1899, 12, 30).addDays(static_cast<qint64>(day)); }
+
 }  // namespace
 
 Tfrm_more::Tfrm_more(TFrmMain& calculator, const TClock& clock, TPlaceStore& store)
@@ -125,6 +130,7 @@ void Tfrm_more::bindHandlers()
     cbx_location.onChange = [this] { cbx_locationChange(); };
     dtp_day.onChange = [this] { dtp_dayChange(); };
     btn_today.onClick = [this] { btn_todayClick(); };
+    btn_export.onClick = [this] { btn_exportClick(); };
     Timer.onTimer = [this] { LocationChange(); };
     FPlacesChanged = FStore.subscribe([this] { ShowPlaces(); });
 }
@@ -186,6 +192,7 @@ void Tfrm_more::LocalizeAndArrange()
     for (const auto& caption : captions)
         caption.label->setText(LocalString(caption.id));
     btn_today.setCaption(LocalString(42125));
+    btn_export.setCaption(LocalString(42186));
     AnimalNames.clear();
     for (int i = 0; i < 12; ++i)
         AnimalNames.append(LocalString(42106 + i));
@@ -227,6 +234,7 @@ void Tfrm_more::LocationChange()
     ShowEclipses(events, shown);
     ShowFeasts(events);
     ClearDayValues();
+    btn_export.setEnabled(place != nullptr);
 
     if (!place) {
         // With places stored but none picked the last one's coordinates stay, as the list
@@ -279,9 +287,51 @@ void Tfrm_more::btn_todayClick()
     LocationChange();
 }
 
+void Tfrm_more::btn_exportClick()
+{
+    const TLocation* place = SelectedLocation();
+    if (!place || !onChooseLightExport || !onChooseLightFile)
+        return;
+    TLightExportChoice choice = FExportChoice;
+    if (!onChooseLightExport(choice))
+        return;
+    FExportChoice = choice;
+    const double first = ExportStart(choice.Days);
+    const QString proposed = LightExportFileName(place->Name, gregorianDateOfDay(first), choice.Format);
+    const QString fileName = onChooseLightFile(proposed, choice.Format);
+    if (!fileName.isEmpty())
+        ExportLight(choice, fileName);
+}
+
+void Tfrm_more::ExportLight(const TLightExportChoice& choice, const QString& fileName) const
+{
+    const TLocation* location = SelectedLocation();
+    if (!location)
+        throw EUserError(LocalString(42174));
+    const double first = ExportStart(choice.Days);
+    const TChosenPlace place{location->Name, location->Latitude, location->Longitude, location->TimeZone};
+    SaveLightFile(fileName, LightFile(choice.Format, place, FStore.zone(), first, choice.Days, FClock.universalNow()));
+}
+
+double Tfrm_more::ExportStart(int days) const
+{
+    if (days < 1 || days > MostLightDays)
+        throw EUserError(
+            QStringLiteral("The light is exported for 1 to %1 days, not %2.").arg(MostLightDays).arg(days));
+    const double first = DisplayedDayNumber();
+    if (gregorianDateOfDay(first).year() < FirstLightYear ||
+        gregorianDateOfDay(first + days - 1).year() > LastLightYear)
+        throw EUserError(QStringLiteral("Only the days of the years %1 to %2 can be exported.")
+                             .arg(FirstLightYear)
+                             .arg(LastLightYear));
+    return first;
+}
+
 void Tfrm_more::cbx_locationChange() { FStore.setCurrent(cbx_location.itemIndex()); }
 
 double Tfrm_more::ShownDayNumber() const { return PlaceDayNumberAt(UniversalNow()); }
+
+double Tfrm_more::DisplayedDayNumber() const { return FFollowClock ? ShownDayNumber() : FChosenDay; }
 
 double Tfrm_more::PlaceDayNumberAt(double ut) const { return FStore.zone().dayOf(ut).Number; }
 

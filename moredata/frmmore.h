@@ -16,10 +16,12 @@
 #include "controls/timer.h"
 #include "controls/window.h"
 #include "locations/location.h"
+#include "moredata/lightexport.h"
 #include "moredata/yearevents.h"
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class TFrmMain;
@@ -129,6 +131,8 @@ public:
 
     CONTROL(TLabel, Label1, QStringLiteral("Time zone:"));
     CONTROL(TLabel, lblTimeBias);
+    // Exports the light of the place for days from the shown one; only with a place.
+    CONTROL(TButton, btn_export);
     // Runs LocationChange every 65.535 s, shown or not.
     CONTROL(TTimer, Timer, 65535);
 
@@ -146,6 +150,16 @@ public:
     void dtp_dayChange();
     // The window follows the almanac clock's day again.
     void btn_todayClick();
+    // Asks what to export (onChooseLightExport), then where (onChooseLightFile), and exports.
+    // Throws EUserError as ExportLight does, a count of days outside 1..366 before a file is
+    // asked for.
+    void btn_exportClick();
+    // Writes the light of the selected place, choice.Days of its local days from the shown day
+    // on, to `fileName` in choice.Format: the rows or the calendar that `shutterly --light`
+    // gives for them, local times on the place's clock, the calendar made at the clock's instant.
+    // Throws EUserError for a count outside 1..366 and for days outside the years 1583..9999,
+    // writing nothing; "Unable to write to <file>", leaving the file as it was.
+    void ExportLight(const TLightExportChoice& choice, const QString& fileName) const;
     // Whether the shown day is the almanac clock's (no day picked since start or "Today").
     bool FollowsClock() const { return FFollowClock; }
     // Stores the current location's index at program end. Only the index is written, never
@@ -155,6 +169,12 @@ public:
     // The almanac clock this window reads from now on (the moon window's); until one is given
     // and after null, a clock of its own that shows the platform's time.
     void UseAlmanacClock(const TAlmanacClock* clock);
+    // The export's dialogs, which the view supplies. The first asks for the days and the format,
+    // starting from `choice`, and returns false when the user cancels; the second asks for the
+    // file, proposing a name for `format`, and returns an empty name when the user cancels.
+    std::function<bool(TLightExportChoice& choice)> onChooseLightExport;
+    std::function<QString(const QString& proposed, TLightFileFormat format)> onChooseLightFile;
+
     // Shows the times on the place's clock, the computer's or in universal time from now on.
     void SetTimesShown(TTimesShown times);
     TTimesShown TimesShown() const { return FTimesShown; }
@@ -184,6 +204,11 @@ private:
     QString ZoneLineText(const TPlaceZone& zone, const TLocalDay& day) const;
     // The place's local day number of the clock's instant.
     double ShownDayNumber() const;
+    // The day the window shows: the clock's, or the one picked.
+    double DisplayedDayNumber() const;
+    // The first of `days` days to export from the shown day; throws EUserError when the count or
+    // the days lie beyond what an export takes.
+    double ExportStart(int days) const;
 
     TFrmMain& FCalculator;
     const TClock& FClock;
@@ -197,4 +222,5 @@ private:
     bool FFollowClock = true;
     // The shown day (whole day number) while one is picked.
     double FChosenDay = 0;
+    TLightExportChoice FExportChoice;
 };

@@ -1,21 +1,41 @@
 #include "moredata/frmmoreview.h"
 
+#include "cli/lightcommand.h"
 #include "controls/bindingview.h"
 #include "controls/datefieldview.h"
 #include "controls/guard.h"
 #include "help/helpview.h"
 #include "moredata/frmmore.h"
+#include "texts/stringtable.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int ExportTitle = 42187;
+constexpr int DaysCaption = 42188;
+constexpr int FormatCaption = 42189;
+
+// The formats in the order the dialog lists them.
+const TLightFileFormat Formats[] = {TLightFileFormat::Ics, TLightFileFormat::Csv};
+
+}  // namespace
 
 FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent)
     : QDialog(parent),
-      FForm(form)
+      FForm(form),
+      FExportFolder(QDir::homePath())
 {
     auto* place = new QGridLayout;
     place->addWidget(Bind::label(form.lbl_location), 0, 0);
@@ -104,6 +124,13 @@ FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent)
     bias->addWidget(Bind::label(form.Label1));
     bias->addWidget(Bind::label(form.lblTimeBias));
     bias->addStretch(1);
+    QPushButton* exportButton = Bind::button(form.btn_export);
+    exportButton->setAutoDefault(false);
+    bias->addWidget(exportButton);
+    form.onChooseLightExport = [this](TLightExportChoice& choice) { return chooseLightExport(choice); };
+    form.onChooseLightFile = [this](const QString& proposed, TLightFileFormat format) {
+        return chooseLightFile(proposed, format);
+    };
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(place);
@@ -118,6 +145,48 @@ FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent)
     Bind::timer(form.Timer, this);
     Bind::window(form, this);
     BindHelpKey(this, Tfrm_more::HelpContext);
+}
+
+bool FrmMoreView::chooseLightExport(TLightExportChoice& choice)
+{
+    QDialog dialog(this);
+    dialog.setWindowTitle(LocalString(ExportTitle));
+    auto* days = new QSpinBox(&dialog);
+    days->setObjectName(QStringLiteral("export_days"));
+    days->setRange(1, MostLightDays);
+    days->setValue(choice.Days);
+    auto* formats = new QComboBox(&dialog);
+    formats->setObjectName(QStringLiteral("export_format"));
+    for (const TLightFileFormat format : Formats) {
+        formats->addItem(LightFileFilter(format));
+        if (format == choice.Format)
+            formats->setCurrentIndex(formats->count() - 1);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QFormLayout(&dialog);
+    layout->addRow(LocalString(DaysCaption), days);
+    layout->addRow(LocalString(FormatCaption), formats);
+    layout->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    choice.Days = days->value();
+    choice.Format = Formats[formats->currentIndex()];
+    return true;
+}
+
+QString FrmMoreView::chooseLightFile(const QString& proposed, TLightFileFormat format)
+{
+    QFileDialog dialog(this, LocalString(ExportTitle), QDir(FExportFolder).filePath(proposed), LightFileFilter(format));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without its suffix still gets one, so that calendars recognise the file.
+    dialog.setDefaultSuffix(LightFileSuffix(format));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString fileName = dialog.selectedFiles().constFirst();
+    FExportFolder = QFileInfo(fileName).absolutePath();
+    return fileName;
 }
 
 void FrmMoreView::hideEvent(QHideEvent* event)

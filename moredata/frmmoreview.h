@@ -1,6 +1,9 @@
 #pragma once
 
+#include "moredata/lightexport.h"
+
 #include <QDialog>
+#include <QString>
 
 class Tfrm_more;
 
@@ -16,5 +19,11 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The export's two dialogs: the days and the format, then the file.
+    bool chooseLightExport(TLightExportChoice& choice);
+    QString chooseLightFile(const QString& proposed, TLightFileFormat format);
+
     Tfrm_more& FForm;
+    // Where the last export went, where the next one is proposed.
+    QString FExportFolder;
 };

@@ -1,5 +1,5 @@
 #pragma once
-// The localised texts of the almanac windows (numbers 42000..42182).
+// The localised texts of the almanac windows (numbers 42000..42190).
 
 #include <QLocale>
 #include <QString>

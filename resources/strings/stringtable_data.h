@@ -1,5 +1,5 @@
 #pragma once
-// The almanac windows' string table: numbers 42000..42182 in German, English and Thai.
+// The almanac windows' string table: numbers 42000..42190 in German, English and Thai.
 // Looked up by LocalString (texts/stringtable.h); keep the rows in number order.
 
 struct TStringTableEntry {
@@ -224,4 +224,13 @@ inline constexpr TStringTableEntry StringTable[] = {
     {42182, "Es gibt keinen Infobereich: Lunaria wird stattdessen normal minimiert.",
      "There is no notification area: Lunaria is minimised as usual instead.",
      "ไม่มีพื้นที่แจ้งเตือน: ลูนาเรียจะย่อหน้าต่างตามปกติแทน"},
+    // More Data: the light exported to a calendar or a table
+    {42183, "%1% (morgens)", "%1% (morning)", "%1% (ช่วงเช้า)"},
+    {42184, "%1% (abends)", "%1% (evening)", "%1% (ช่วงเย็น)"},
+    {42185, "Azimut %1%", "Azimuth %1%", "มุมทิศ %1%"},
+    {42186, "Exportieren...", "Export...", "ส่งออก..."},
+    {42187, "Licht exportieren", "Export the light", "ส่งออกข้อมูลแสง"},
+    {42188, "Tage:", "Days:", "จำนวนวัน:"},
+    {42189, "Format:", "Format:", "รูปแบบ:"},
+    {42190, "%1% Licht %2%", "%1% light %2%", "แสง %1% %2%"},
 };

@@ -49,7 +49,7 @@ const TAnswerCase AnswerCases[] = {
 
     {"HelpListsTheLight", {"--help"}, TCommandLine::caShowHelp, 0, "--light"},
     {"HelpListsThePlace", {"--help"}, TCommandLine::caShowHelp, 0, "--place <place>"},
-    {"HelpListsTheFormats", {"--help"}, TCommandLine::caShowHelp, 0, "text (default, in your language) or csv"},
+    {"HelpListsTheFormats", {"--help"}, TCommandLine::caShowHelp, 0, "text (default, in your language), csv"},
     {"HelpBeforeLight", {"--light", "--help"}, TCommandLine::caShowHelp, 0, "--zone <zone>"},
     {"LightWithoutPlace", {"--light", "--days", "3"}, TCommandLine::caReject, 2, "--light needs --place"},
     {"PlaceWithoutLight", {"--place", "52.52,13.405"}, TCommandLine::caReject, 2, "--place belongs to --light"},

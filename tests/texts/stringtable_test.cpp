@@ -7,7 +7,7 @@
 namespace {
 
 constexpr int FirstId = 42000;
-constexpr int LastId = 42182;
+constexpr int LastId = 42190;
 
 TEST(StringTable, EveryNumberHasATextInEachLanguage)
 {
@@ -82,8 +82,9 @@ TEST(StringTable, AgeTemplatesHoldTheirThreeFieldsAndNoFourth)
 
 TEST(StringTable, LightTemplatesHoldTheirField)
 {
-    // Sun never sinks / climbs, from, until, lit share.
-    for (const int id : {42144, 42145, 42154, 42155, 42156})
+    // Sun never sinks / climbs, from, until, lit share; the exported events' morning, evening
+    // and azimuth.
+    for (const int id : {42144, 42145, 42154, 42155, 42156, 42183, 42184, 42185})
         for (QLocale::Language language : {QLocale::German, QLocale::English, QLocale::Thai})
             EXPECT_EQ(LocalString(id, language).count(QLatin1String("%1%")), 1) << id << " " << language;
 }

@@ -11,19 +11,37 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
+
+// Runs `answer` on the modal dialog of type D once it is the one on top; tries again a little
+// later while another one (or none) is, a few seconds at most.
+template <typename D>
+void WhenModal(QObject* context, const std::function<void(D*)>& answer, int triesLeft = 300)
+{
+    QTimer::singleShot(10, context, [=] {
+        if (auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget()))
+            answer(dialog);
+        else if (triesLeft > 0)
+            WhenModal<D>(context, answer, triesLeft - 1);
+    });
+}
 
 class MoreDataView : public testing::Test {
 protected:
@@ -160,6 +178,43 @@ TEST_F(MoreDataView, ALongPlaceNameKeepsTheWindowOnTheScreen)
     QApplication::sendEvent(list, &tip);
     EXPECT_EQ(QToolTip::text(), place.Name);
     QToolTip::hideText();
+    view->hide();
+}
+
+// The export as the user goes through it: three days as CSV in the first dialog, then a file
+// name typed without its suffix.
+TEST_F(MoreDataView, ExportAsksForTheDaysTheFormatAndTheFileAndWritesThem)
+{
+    view->show();
+    const QString typed = folder.filePath("week");
+    bool asked = false;
+    WhenModal<QDialog>(view.get(), [&](QDialog* dialog) {
+        auto* days = dialog->findChild<QSpinBox*>("export_days");
+        auto* format = dialog->findChild<QComboBox*>("export_format");
+        ASSERT_TRUE(days && format);
+        EXPECT_EQ(days->maximum(), 366);
+        EXPECT_EQ(days->minimum(), 1);
+        days->setValue(3);
+        format->setCurrentIndex(format->findText("CSV (*.csv)"));
+        WhenModal<QFileDialog>(view.get(), [&](QFileDialog* files) {
+            EXPECT_EQ(files->acceptMode(), QFileDialog::AcceptSave);
+            EXPECT_TRUE(files->selectedFiles().value(0).endsWith("/Home light 2024-03-20.csv"))
+                << files->selectedFiles().value(0).toStdString();
+            files->selectFile(typed);
+            asked = true;
+            static_cast<QDialog*>(files)->accept();
+        });
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    const TLocaleSwitch english("C.UTF-8");
+    child<QPushButton>("btn_export")->click();
+    ASSERT_TRUE(asked);
+    QFile written(typed + ".csv");
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = written.readAll().split('\n');
+    EXPECT_EQ(lines.size(), 1 + 3 * 14 + 1);
+    EXPECT_TRUE(lines.value(1).startsWith("2024-03-20,astronomical_dawn,"));
+    EXPECT_TRUE(lines.value(3 * 14).startsWith("2024-03-22,moonset,"));
     view->hide();
 }
 
