@@ -151,7 +151,7 @@ TEST(LightIcsUid, StaysForThePlaceTheDateAndTheEventAndChangesWithEach)
     for (const TChosenPlace& other : others)
         uids << LightIcsUid(other, Midsummer, QStringLiteral("sunrise"));
     uids.removeDuplicates();
-    EXPECT_EQ(uids.size(), 3 + std::size(others));
+    EXPECT_EQ(uids.size(), qsizetype(3 + std::size(others)));
 }
 
 // The content lines of a calendar, unfolded.
