@@ -7,6 +7,8 @@
 #include <QColor>
 #include <QList>
 #include <QPoint>
+#include <QString>
+#include <QStringList>
 #include <functional>
 
 // Seeds a colour choice with color(); Execute() returns true and updates color() on OK.
@@ -32,6 +34,17 @@ class TCommonDialog {
 public:
     bool Execute() const { return onExecute ? onExecute() : false; }
     std::function<bool()> onExecute;
+};
+
+// A question with a few answers, each a button besides "Cancel". Execute() returns the index
+// of the answer taken, or -1 when the user cancels or closes it.
+class TQuestionDialog {
+public:
+    int Execute(const QString& question, const QStringList& answers) const
+    {
+        return onExecute ? onExecute(question, answers) : -1;
+    }
+    std::function<int(const QString&, const QStringList&)> onExecute;
 };
 
 // A pop-up menu shown at a screen point.

@@ -7,6 +7,8 @@
 #include "controls/errors.h"
 #include "controls/numbers.h"
 #include "locations/coordinatetext.h"
+#include "places/mapcoordinates.h"
+#include "places/pastedcoordinates.h"
 #include "texts/stringtable.h"
 
 #include <QScopedValueRollback>
@@ -16,17 +18,19 @@
 
 namespace {
 
-// The angle a coordinate field shows, if it reads as one within `limit` degrees either way.
-std::optional<double> fieldAngle(const TEdit& field, double limit)
+// The angle of a coordinate field's text, if it reads as one within `limit` degrees either way.
+std::optional<double> textAngle(const QString& text, double limit)
 {
     try {
-        const double degrees = EditTextToAngle(field.text());
+        const double degrees = EditTextToAngle(text);
         if (std::abs(degrees) <= limit)
             return degrees;
     } catch (const EInputError&) {
     }
     return std::nullopt;
 }
+
+std::optional<double> fieldAngle(const TEdit& field, double limit) { return textAngle(field.text(), limit); }
 
 std::optional<double> fieldLongitude(const TEdit& field) { return fieldAngle(field, MaxLongitude); }
 
@@ -60,10 +64,14 @@ void take(TEdit& field, T& value, const std::optional<T>& read)
     markField(field, read.has_value());
 }
 
+// "0.4" below 10 km, where a tenth tells one end of a town from the other; whole km beyond.
+QString DistanceText(double km) { return QLocale().toString(km, 'f', km < 10 ? 1 : 0); }
+
 }  // namespace
 
 Tfrm_locations::Tfrm_locations(const QString& settingsFileName)
     : TWindow(QStringLiteral("Locations")),
+      FoundPlaces(TPlaceTable::BuiltIn()),
       FOwnStore(std::make_unique<TPlaceStore>(settingsFileName)),
       FStore(*FOwnStore)
 {
@@ -73,6 +81,7 @@ Tfrm_locations::Tfrm_locations(const QString& settingsFileName)
 
 Tfrm_locations::Tfrm_locations(TPlaceStore& store)
     : TWindow(QStringLiteral("Locations")),
+      FoundPlaces(TPlaceTable::BuiltIn()),
       FStore(store)
 {
     bindHandlers();
@@ -85,6 +94,7 @@ void Tfrm_locations::bindHandlers()
 {
     btn_import.setVisible(false);
 
+    edt_find.onChange = [this] { edt_findChange(); };
     lbx_location.onChange = [this] { lbx_locationClick(); };
     edt_name.onChange = [this] { edtChange(); };
     edt_longitude.onChange = [this] { edtChange(); };
@@ -115,6 +125,8 @@ void Tfrm_locations::FormCreate()
     lbl_latitude.setText(LocalString(42031));
     lbl_altitude.setText(LocalString(42058));
     lbl_timezone.setText(LocalString(42173));
+    lbl_find.setText(LocalString(42191));
+    edt_find.setHint(LocalString(42198) + u'\n' + QLatin1StringView(PlaceDataAttribution));
     lbl_longitude_sense.setText(LocalString(42118));
     lbl_latitude_sense.setText(LocalString(42119));
     edt_latitude.setHint(LocalString(42081) + QStringLiteral("\neg. +34:54:00"));
@@ -165,6 +177,7 @@ void Tfrm_locations::lbx_locationClick()
     } else {
         lbl_timezone_note.setText(QString());
     }
+    showNearest(location);
     // The fields now show what the selected entry holds; a stored value out of range is
     // marked as soon as it is shown.
     markField(edt_longitude, !location || fieldLongitude(edt_longitude));
@@ -194,6 +207,7 @@ void Tfrm_locations::edtChange()
     if (const auto zone = fieldZone(edt_timezone); zone && *zone != ZoneChoiceOf(location).Id)
         location.TimeZone = *zone;
     markField(edt_timezone, fieldZone(edt_timezone).has_value());
+    showNearest(&location);
 
     QStringList names = lbx_location.items();
     names[index] = location.Name;
@@ -210,6 +224,81 @@ void Tfrm_locations::showZone(const TLocation* location)
         note = ReplaceAll(QStringLiteral("%1%"), location->TimeZone, LocalString(42181)) + QStringLiteral(": ") + note;
     lbl_timezone_note.setText(note);
     markField(edt_timezone, !choice.UnknownStored);
+}
+
+void Tfrm_locations::showNearest(const TLocation* location)
+{
+    edt_latitude.setError(QString());
+    edt_longitude.setError(QString());
+    const TNearestPlace nearest =
+        location ? TPlaceTable::BuiltIn().NamingPlace(location->Latitude, location->Longitude) : TNearestPlace();
+    if (!nearest.valid()) {
+        lbl_nearest.setText(QString());
+        return;
+    }
+    const TPlace place = TPlaceTable::BuiltIn().at(nearest.Index);
+    QString text = ReplaceAll(QStringLiteral("%1%"), place.Name, LocalString(42192));
+    text = ReplaceAll(QStringLiteral("%2%"), place.CountryCode, text);
+    lbl_nearest.setText(ReplaceAll(QStringLiteral("%3%"), DistanceText(nearest.DistanceKm), text));
+}
+
+void Tfrm_locations::edt_findChange() { FoundPlaces.setQuery(edt_find.text().trimmed()); }
+
+void Tfrm_locations::TakeFoundPlace(int row)
+{
+    const int index = FoundPlaces.placeAt(row);
+    if (index < 0)
+        return;
+    const TPlace place = TPlaceTable::BuiltIn().at(index);
+    bool asNew = !selected();
+    if (!asNew) {
+        const QString entry = selected()->Name;
+        const QString question =
+            ReplaceAll(QStringLiteral("%2%"), place.Name, ReplaceAll(QStringLiteral("%1%"), entry, LocalString(42194)));
+        const int answer = dlg_take.Execute(
+            question, {ReplaceAll(QStringLiteral("%1%"), entry, LocalString(42195)), LocalString(42196)});
+        if (answer < 0)
+            return;
+        asNew = answer == 1;
+    }
+    if (asNew)
+        FLocations.append(TLocation());
+    const int entry = asNew ? int(FLocations.size()) - 1 : lbx_location.itemIndex();
+    TLocation& location = FLocations[entry];
+    location.Name = place.Name;
+    location.Latitude = place.Latitude;
+    location.Longitude = place.Longitude;
+    location.Elevation = place.Elevation;
+    location.TimeZone = place.TimeZone;
+    showNames(entry);
+    lbx_locationClick();
+    edt_find.setText(QString());
+}
+
+bool Tfrm_locations::PasteCoordinates(TEdit& field, const QString& text)
+{
+    if (const std::optional<TMapPoint> point = ReadPastedCoordinates(text)) {
+        {
+            const QScopedValueRollback<bool> filling(FUpdating, true);
+            edt_latitude.setText(AngleToEditText(point->Latitude));
+            edt_longitude.setText(AngleToEditText(WestPositiveLongitude(point->LongitudeEast)));
+        }
+        if (selected()) {
+            // What the fields show, to the arc-second, is what the entry keeps.
+            TLocation& location = FLocations[lbx_location.itemIndex()];
+            take(edt_latitude, location.Latitude, fieldLatitude(edt_latitude));
+            take(edt_longitude, location.Longitude, fieldLongitude(edt_longitude));
+            showNearest(&location);
+        }
+        return true;
+    }
+    const bool latitude = &field == &edt_latitude;
+    if (textAngle(text.trimmed(), latitude ? MaxLatitude : MaxLongitude))
+        return false;
+    const QString forms = LocalString(42193);
+    field.setError(forms);
+    lbl_nearest.setText(forms);
+    return true;
 }
 
 void Tfrm_locations::edt_longitudeEnter() { FUpdating = true; }

@@ -8,6 +8,7 @@
 #include "controls/list.h"
 #include "controls/window.h"
 #include "locations/location.h"
+#include "places/foundplaces.h"
 
 #include <memory>
 
@@ -30,6 +31,13 @@ public:
 
     TPlaceStore& store() const { return FStore; }
 
+    // Above the list: the place table searched as the user types, the matches in FoundPlaces.
+    CONTROL(TLabel, lbl_find, QStringLiteral("Find a place:"));
+    CONTROL(TEdit, edt_find);
+    TFoundPlaces FoundPlaces;
+    // Asks whether a place found fills the selected entry or becomes a new location.
+    TQuestionDialog dlg_take;
+
     CONTROL(TList, lbx_location);
     CONTROL(TButton, btn_plus, QStringLiteral("up"));
     CONTROL(TButton, btn_minus, QStringLiteral("down"));
@@ -43,6 +51,8 @@ public:
     CONTROL(TLabel, lbl_latitude, QStringLiteral("Latitude:"));
     CONTROL(TEdit, edt_latitude, QStringLiteral("   :  :  "));
     CONTROL(TLabel, lbl_latitude_sense, QStringLiteral("+ north / - south"));
+    // Under the coordinates: the place of the table nearest to them, or why a paste was refused.
+    CONTROL(TLabel, lbl_nearest);
     CONTROL(TLabel, lbl_altitude, QStringLiteral("Altitude:"));
     CONTROL(TEdit, edt_altitude, QStringLiteral("   0"));
     // The zone of the place's clock and days, an IANA id typed or picked from the system's;
@@ -76,6 +86,17 @@ public:
     // Drops the unsaved edits at once, so that no window goes on with cancelled coordinates.
     void btn_cancelClick();
     void btn_importClick();
+    // The matches of the search text; none for an empty one.
+    void edt_findChange();
+    // Takes the place of row `row` of FoundPlaces: its name, coordinates, elevation and zone
+    // become a new location, or fill the selected entry if the user says so; the search is then
+    // emptied. Nothing happens for a row beyond the list or when the user cancels.
+    void TakeFoundPlace(int row);
+    // Text pasted into `field` (edt_latitude or edt_longitude). Coordinates as maps give them
+    // (places/pastedcoordinates.h) fill both fields, the longitude counted west as the editor
+    // counts it. A text the field reads itself ("+052:31:12") is left to the field: returns
+    // false. Anything else marks the field and names the forms taken in lbl_nearest.
+    bool PasteCoordinates(TEdit& field, const QString& text);
 
     // The selected entry of the working copy, with the edits taken so far; null when none.
     const TLocation* selected() const;
@@ -88,6 +109,8 @@ private:
     void showNames(int index);
     // The zone field and its note for the selected entry.
     void showZone(const TLocation* location);
+    // lbl_nearest for the coordinates of `location`; empty for none.
+    void showNearest(const TLocation* location);
 
     std::unique_ptr<TPlaceStore> FOwnStore;
     TPlaceStore& FStore;

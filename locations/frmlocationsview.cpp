@@ -4,8 +4,12 @@
 #include "controls/guard.h"
 #include "help/helpview.h"
 #include "locations/frmlocations.h"
+#include "locations/placesearchview.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCompleter>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -13,6 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -51,6 +58,82 @@ private:
     TEdit& FControl;
 };
 
+// The standard menu's "Paste", whatever the language: its text ends in the paste keys.
+QAction* pasteAction(const QMenu& menu)
+{
+    const QString keys = u'\t' + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction* action : menu.actions())
+        if (action->objectName() == QLatin1String("edit-paste") || action->text().endsWith(keys))
+            return action;
+    return nullptr;
+}
+
+// Text pasted into a coordinate field, by the keys, its menu, the middle button or a drop, is
+// offered to the editor first: coordinates as maps give them fill both fields, which the mask
+// would garble. What the editor leaves goes into the field as usual.
+class TCoordinatePaste : public QObject {
+public:
+    TCoordinatePaste(Tfrm_locations& form, TEdit& control, QLineEdit* widget)
+        : QObject(widget),
+          FForm(form),
+          FControl(control),
+          FWidget(widget)
+    {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
+                break;
+            paste(QGuiApplication::clipboard()->text());
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton ||
+                !QGuiApplication::clipboard()->supportsSelection())
+                break;
+            paste(QGuiApplication::clipboard()->text(QClipboard::Selection));
+            return true;
+        case QEvent::Drop: {
+            const QMimeData* data = static_cast<QDropEvent*>(event)->mimeData();
+            if (!data->hasText())
+                break;
+            paste(data->text());
+            static_cast<QDropEvent*>(event)->acceptProposedAction();
+            return true;
+        }
+        case QEvent::ContextMenu: menu(static_cast<QContextMenuEvent*>(event)->globalPos()); return true;
+        default: break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void paste(const QString& text)
+    {
+        bool taken = false;
+        TGuard::run([&] { taken = FForm.PasteCoordinates(FControl, text); });
+        if (!taken && !FWidget->isReadOnly())
+            FWidget->insert(text);
+    }
+
+    void menu(const QPoint& at)
+    {
+        QMenu* menu = FWidget->createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        if (QAction* pasting = pasteAction(*menu)) {
+            pasting->disconnect();
+            connect(pasting, &QAction::triggered, this, [this] { paste(QGuiApplication::clipboard()->text()); });
+        }
+        menu->popup(at);
+    }
+
+    Tfrm_locations& FForm;
+    TEdit& FControl;
+    QLineEdit* FWidget;
+};
+
 QLineEdit* maskedEdit(TEdit& control, const QString& mask, QWidget* parent)
 {
     QLineEdit* widget = Bind::edit(control, parent);
@@ -87,6 +170,13 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     BindHelpKey(this, Tfrm_locations::HelpContext);
 
+    QLabel* findCaption = Bind::label(FForm.lbl_find, this);
+    QLineEdit* find = Bind::edit(FForm.edt_find, this);
+    find->setClearButtonEnabled(true);
+    findCaption->setBuddy(find);
+    new TPlaceSearchView(
+        find, &FForm.FoundPlaces, [this](int row) { FForm.TakeFoundPlace(row); },
+        [this] { FForm.edt_find.setText(QString()); });
     QListWidget* list = Bind::listBox(FForm.lbx_location, this);
     QPushButton* up = smallButton(FForm.btn_plus, this);
     QPushButton* down = smallButton(FForm.btn_minus, this);
@@ -99,6 +189,14 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent)
     QLabel* latitudeCaption = Bind::label(FForm.lbl_latitude, this);
     QLineEdit* latitude = maskedEdit(FForm.edt_latitude, LatitudeMask, this);
     QLabel* latitudeSense = Bind::label(FForm.lbl_latitude_sense, this);
+    for (auto [control, widget] :
+         {std::pair{&FForm.edt_longitude, longitude}, std::pair{&FForm.edt_latitude, latitude}})
+        widget->installEventFilter(new TCoordinatePaste(FForm, *control, widget));
+    QLabel* nearest = Bind::label(FForm.lbl_nearest, this);
+    nearest->setWordWrap(true);
+    // Room for the longest note, the forms a paste may take, so that the dialog never grows.
+    nearest->setMinimumHeight(3 * nearest->fontMetrics().lineSpacing());
+    nearest->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QLabel* altitudeCaption = Bind::label(FForm.lbl_altitude, this);
     QLineEdit* altitude = maskedEdit(FForm.edt_altitude, AltitudeMask, this);
     QLabel* zoneCaption = Bind::label(FForm.lbl_timezone, this);
@@ -125,6 +223,18 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent)
                                              QStringLiteral("STSplus city file (stsplus.cty)"))
                     .isEmpty();
     };
+    FForm.dlg_take.onExecute = [this](const QString& question, const QStringList& answers) {
+        QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Cancel, this);
+        QList<QAbstractButton*> buttons;
+        for (const QString& answer : answers) {
+            QPushButton* button = box.addButton(answer, QMessageBox::AcceptRole);
+            if (buttons.isEmpty())
+                box.setDefaultButton(button);
+            buttons.append(button);
+        }
+        box.exec();
+        return static_cast<int>(buttons.indexOf(box.clickedButton()));
+    };
     Bind::window(FForm, this);
 
     auto* smallButtons = new QVBoxLayout;
@@ -143,11 +253,12 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent)
     fields->addWidget(latitudeCaption, 2, 0);
     fields->addWidget(latitude, 2, 1);
     fields->addWidget(latitudeSense, 2, 2);
-    fields->addWidget(altitudeCaption, 3, 0);
-    fields->addWidget(altitude, 3, 1);
-    fields->addWidget(zoneCaption, 4, 0);
-    fields->addWidget(zone, 4, 1, 1, 2);
-    fields->addWidget(zoneNote, 5, 0, 1, 3);
+    fields->addWidget(nearest, 3, 0, 1, 3);
+    fields->addWidget(altitudeCaption, 4, 0);
+    fields->addWidget(altitude, 4, 1);
+    fields->addWidget(zoneCaption, 5, 0);
+    fields->addWidget(zone, 5, 1, 1, 2);
+    fields->addWidget(zoneNote, 6, 0, 1, 3);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(import);
@@ -155,7 +266,12 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent)
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
 
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(findCaption);
+    findRow->addWidget(find, 1);
+
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(findRow);
     layout->addLayout(listRow, 1);
     layout->addLayout(fields);
     layout->addLayout(buttons);

@@ -60,17 +60,59 @@ TPlaceGrid::TPlaceGrid(const std::vector<TPoint>& points)
     }
 }
 
-void TPlaceGrid::Scan(int row, int column, const TEntry& target, TBest& best) const
+double TPlaceGrid::Chord2(const TEntry& a, const TEntry& b)
 {
-    const int cell = row * Columns + column;
+    const double dx = a.X - b.X;
+    const double dy = a.Y - b.Y;
+    const double dz = a.Z - b.Z;
+    return dx * dx + dy * dy + dz * dz;
+}
+
+// The chord of a cap's radius, squared: 4 sin^2(r / 2).
+double TPlaceGrid::CapChord2(double radius)
+{
+    const double sinHalf = std::sin(std::min(radius, std::numbers::pi) / 2);
+    return 4 * sinHalf * sinHalf;
+}
+
+// The unit vectors are good to 1e-16, so is the chord, and the angle from it to far below a
+// millimetre at any distance.
+double TPlaceGrid::ChordAngle(double chord2) { return 2 * std::asin(std::min(1.0, std::sqrt(chord2) / 2)); }
+
+void TPlaceGrid::Scan(int cell, const TEntry& target, TBest& best) const
+{
     for (std::uint32_t k = FCellStart[cell]; k < FCellStart[cell + 1]; ++k) {
         const TEntry& entry = FEntries[k];
-        const double dx = entry.X - target.X;
-        const double dy = entry.Y - target.Y;
-        const double dz = entry.Z - target.Z;
-        const double chord2 = dx * dx + dy * dy + dz * dz;
+        const double chord2 = Chord2(entry, target);
         if (best.Index < 0 || chord2 < best.Chord2 || (chord2 == best.Chord2 && entry.Index < best.Index)) {
             best = {entry.Index, chord2};
+        }
+    }
+}
+
+template <typename Visit>
+void TPlaceGrid::ForEachCellOfCap(double latitude, double longitudeEast, double radius, Visit visit) const
+{
+    const double reach = radius / Radian;
+    const double north = latitude + reach;
+    const double south = latitude - reach;
+    // A cap that holds a pole spans every longitude; otherwise its half-width in longitude is
+    // asin(sin r / cos latitude), which grows towards the poles.
+    const double sinRadius = std::sin(radius);
+    const double cosLatitude = std::cos(latitude * Radian);
+    const bool allColumns = radius >= std::numbers::pi || north >= 90 || south <= -90 || sinRadius >= cosLatitude;
+    int firstColumn = 0;
+    int columns = Columns;
+    if (!allColumns) {
+        const double halfWidth = std::asin(sinRadius / cosLatitude) / Radian;
+        const int west = static_cast<int>(std::floor(longitudeEast - halfWidth + 180));
+        const int east = static_cast<int>(std::floor(longitudeEast + halfWidth + 180));
+        firstColumn = west;
+        columns = std::min(east - west + 1, Columns);
+    }
+    for (int row = Row(south); row <= Row(north); ++row) {
+        for (int k = 0; k < columns; ++k) {
+            visit(row * Columns + ((firstColumn + k) % Columns + Columns) % Columns);
         }
     }
 }
@@ -85,39 +127,32 @@ TPlaceGrid::TMatch TPlaceGrid::Nearest(double latitude, double longitudeEast) co
     // Every point within `radius` of the target lies in the cells of the cap's bounding box;
     // once the best point found is no farther than `radius`, nothing outside can beat it.
     for (double radius = FirstRadius;; radius *= 2) {
-        const double reach = radius / Radian;
-        const bool wholeSphere = radius >= std::numbers::pi;
-        const double north = latitude + reach;
-        const double south = latitude - reach;
-        // A cap that holds a pole spans every longitude; otherwise its half-width in
-        // longitude is asin(sin r / cos latitude), which grows towards the poles.
-        const double sinRadius = std::sin(radius);
-        const double cosLatitude = std::cos(latitude * Radian);
-        const bool allColumns = wholeSphere || north >= 90 || south <= -90 || sinRadius >= cosLatitude;
-        int firstColumn = 0;
-        int columns = Columns;
-        if (!allColumns) {
-            const double halfWidth = std::asin(sinRadius / cosLatitude) / Radian;
-            const int west = static_cast<int>(std::floor(longitudeEast - halfWidth + 180));
-            const int east = static_cast<int>(std::floor(longitudeEast + halfWidth + 180));
-            firstColumn = west;
-            columns = std::min(east - west + 1, Columns);
-        }
-        for (int row = Row(south); row <= Row(north); ++row) {
-            for (int k = 0; k < columns; ++k) {
-                Scan(row, ((firstColumn + k) % Columns + Columns) % Columns, target, best);
-            }
-        }
-        // The chord of the cap's radius, squared: 4 sin^2(r / 2).
-        const double sinHalf = std::sin(std::min(radius, std::numbers::pi) / 2);
-        if (wholeSphere || (best.Index >= 0 && best.Chord2 <= 4 * sinHalf * sinHalf)) {
+        ForEachCellOfCap(latitude, longitudeEast, radius, [&](int cell) { Scan(cell, target, best); });
+        if (radius >= std::numbers::pi || (best.Index >= 0 && best.Chord2 <= CapChord2(radius))) {
             break;
         }
     }
     if (best.Index < 0) {
         return {};
     }
-    // The unit vectors are good to 1e-16, so is the chord, and the angle from it to far below a
-    // millimetre at any distance.
-    return {best.Index, 2 * std::asin(std::min(1.0, std::sqrt(best.Chord2) / 2))};
+    return {best.Index, ChordAngle(best.Chord2)};
+}
+
+std::vector<TPlaceGrid::TMatch> TPlaceGrid::Within(double latitude, double longitudeEast, double radius) const
+{
+    std::vector<TMatch> found;
+    if (FEntries.empty() || !InRange(latitude, longitudeEast) || !(radius >= 0)) {
+        return found;
+    }
+    const TEntry target = Entry(latitude, longitudeEast, -1);
+    const double limit = CapChord2(std::min(radius, std::numbers::pi));
+    ForEachCellOfCap(latitude, longitudeEast, std::min(radius, std::numbers::pi), [&](int cell) {
+        for (std::uint32_t k = FCellStart[cell]; k < FCellStart[cell + 1]; ++k) {
+            const double chord2 = Chord2(FEntries[k], target);
+            if (chord2 <= limit) {
+                found.push_back({FEntries[k].Index, ChordAngle(chord2)});
+            }
+        }
+    });
+    return found;
 }

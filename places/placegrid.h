@@ -24,6 +24,9 @@ public:
     // The point nearest to (latitude, longitudeEast) along the great circle; ties go to the
     // lower index. None for an empty grid or a point outside the ranges above (or NaN).
     TMatch Nearest(double latitude, double longitudeEast) const;
+    // Every point no farther than `radius` (radians) from (latitude, longitudeEast), in no
+    // particular order; none for a point outside the ranges above or a negative radius.
+    std::vector<TMatch> Within(double latitude, double longitudeEast, double radius) const;
 
 private:
     static constexpr int Rows = 180;
@@ -43,7 +46,13 @@ private:
     static int Row(double latitude);
     static int Column(double longitudeEast);
     static TEntry Entry(double latitude, double longitudeEast, std::int32_t index);
-    void Scan(int row, int column, const TEntry& target, TBest& best) const;
+    static double Chord2(const TEntry& a, const TEntry& b);
+    static double CapChord2(double radius);
+    static double ChordAngle(double chord2);
+    // Calls visit(cell) for each cell of the bounding box of the cap of `radius` radians.
+    template <typename Visit>
+    void ForEachCellOfCap(double latitude, double longitudeEast, double radius, Visit visit) const;
+    void Scan(int cell, const TEntry& target, TBest& best) const;
 
     // Cell c holds FEntries[FCellStart[c] .. FCellStart[c + 1]); cells run row by row.
     std::vector<std::uint32_t> FCellStart;

@@ -762,3 +762,28 @@ TNearestPlace TPlaceTable::Nearest(double latitude, double longitudeWest) const
     }
     return {match.Index, match.Angle * EarthMeanRadiusKm};
 }
+
+TNearestPlace TPlaceTable::NamingPlace(double latitude, double longitudeWest) const
+{
+    constexpr double FartherKm = 10;
+    constexpr double NearKm = 1;
+    const TNearestPlace nearest = Nearest(latitude, longitudeWest);
+    if (!nearest.valid()) {
+        return nearest;
+    }
+    const auto weight = [this](int index, double km) {
+        return FRecords[index].Population / ((NearKm + km) * (NearKm + km));
+    };
+    const double reach = (nearest.DistanceKm + FartherKm) / EarthMeanRadiusKm;
+    TNearestPlace best = nearest;
+    double bestWeight = weight(nearest.Index, nearest.DistanceKm);
+    for (const TPlaceGrid::TMatch& match : FGrid.Within(latitude, EastPositiveLongitude(longitudeWest), reach)) {
+        const double km = match.Angle * EarthMeanRadiusKm;
+        const double matchWeight = weight(match.Index, km);
+        if (matchWeight > bestWeight || (matchWeight == bestWeight && km < best.DistanceKm)) {
+            best = {match.Index, km};
+            bestWeight = matchWeight;
+        }
+    }
+    return best;
+}

@@ -79,6 +79,12 @@ public:
     // its great-circle distance. None (Index -1) for an empty table, NaN or a latitude beyond
     // ±90 or longitude beyond ±180 degrees.
     TNearestPlace Nearest(double latitude, double longitudeWest) const;
+    // The place a point is best named after ("near Berlin"): of the places at most 10 km
+    // farther than the nearest one, the one with the most inhabitants for its distance,
+    // population / (1 km + distance)^2. A city's district lies nearer the city's centre than
+    // the city's own point does, yet people name the city; a town beside a city keeps its own
+    // name. None where Nearest gives none.
+    TNearestPlace NamingPlace(double latitude, double longitudeWest) const;
 
 private:
     // Kept small: the built-in table has over 50,000 of them. Texts are spans of FText.

@@ -1,5 +1,5 @@
 #pragma once
-// The almanac windows' string table: numbers 42000..42190 in German, English and Thai.
+// The almanac windows' string table: numbers 42000..42198 in German, English and Thai.
 // Looked up by LocalString (texts/stringtable.h); keep the rows in number order.
 
 struct TStringTableEntry {
@@ -233,4 +233,23 @@ inline constexpr TStringTableEntry StringTable[] = {
     {42188, "Tage:", "Days:", "จำนวนวัน:"},
     {42189, "Format:", "Format:", "รูปแบบ:"},
     {42190, "%1% Licht %2%", "%1% light %2%", "แสง %1% %2%"},
+    // Location editor: finding a place and pasting coordinates
+    {42191, "Ort &suchen:", "&Find a place:", "ค้นหาสถานที่ (&F):"},
+    {42192, "bei %1%, %2%, %3% km", "near %1%, %2%, %3% km", "ใกล้ %1%, %2%, %3% กม."},
+    {42193,
+     "Keine Koordinaten. Eingefügt werden können: 52.5200, 13.4050 · 52.52 N 13.405 E · "
+     "52°31'12\"N 13°24'18\"E · geo:52.52,13.405",
+     "Not coordinates. What can be pasted: 52.5200, 13.4050 · 52.52 N 13.405 E · 52°31'12\"N 13°24'18\"E · "
+     "geo:52.52,13.405",
+     "ไม่ใช่พิกัด รูปแบบที่วางได้: 52.5200, 13.4050 · 52.52 N 13.405 E · 52°31'12\"N 13°24'18\"E · "
+     "geo:52.52,13.405"},
+    {42194, "„%1%“ mit Namen, Koordinaten, Höhe und Zeitzone von %2% füllen oder %2% als neuen Ort hinzufügen?",
+     "Fill \"%1%\" with the name, coordinates, elevation and time zone of %2%, or add %2% as a new location?",
+     "ใส่ชื่อ พิกัด ความสูง และเขตเวลาของ %2% ลงใน \"%1%\" หรือเพิ่ม %2% เป็นสถานที่ใหม่?"},
+    {42195, "„%1%“ füllen", "Fill \"%1%\"", "ใส่ลงใน \"%1%\""},
+    {42196, "Als neuen Ort hinzufügen", "Add as a new location", "เพิ่มเป็นสถานที่ใหม่"},
+    {42197, "%1% Einwohner", "%1% inhabitants", "ประชากร %1% คน"},
+    {42198, "Namen eines Ortes eingeben: ↑ und ↓ wählen, Eingabe oder ein Klick übernimmt ihn.",
+     "Type a town's name: ↑ and ↓ choose, Enter or a click takes it.",
+     "พิมพ์ชื่อเมือง: ↑ และ ↓ เพื่อเลือก กด Enter หรือคลิกเพื่อใช้"},
 };

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <random>
@@ -187,6 +188,87 @@ TEST(PlaceGrid, PointsOutsideTheRangesAreLeftOut)
     EXPECT_EQ(grid.Nearest(0, 180).Index, 3);
     EXPECT_EQ(TPlaceGrid({{91, 0}}).Nearest(90, 0).Index, -1);
     EXPECT_EQ(TPlaceGrid().Nearest(0, 0).Index, -1);
+}
+
+TEST(PlaceGrid, WithinFindsExactlyThePointsOfTheCap)
+{
+    // Points a degree apart along a parallel near the antimeridian and a meridian up to the pole.
+    std::vector<TPlaceGrid::TPoint> points;
+    for (int i = -5; i <= 5; ++i) {
+        points.push_back({-10, std::remainder(178.5 + i, 360)});
+        points.push_back({80.0 + i, 30});
+    }
+    const TPlaceGrid grid(points);
+    const struct {
+        double Latitude, LongitudeEast, RadiusDegrees;
+    } caps[] = {{-10, 179.9, 2.5}, {-10, -179.9, 0.5}, {90, 0, 6}, {84, -150, 7}, {0, 0, 1}, {-10, 178.5, 0}};
+    for (const auto& cap : caps) {
+        std::vector<int> expected;
+        for (std::size_t i = 0; i < points.size(); ++i)
+            if (CosineLawKm(cap.Latitude, cap.LongitudeEast, points[i].Latitude, points[i].LongitudeEast) <=
+                cap.RadiusDegrees * Radian * EarthMeanRadiusKm + 1e-3)
+                expected.push_back(static_cast<int>(i));
+        std::vector<int> found;
+        for (const TPlaceGrid::TMatch& match :
+             grid.Within(cap.Latitude, cap.LongitudeEast, cap.RadiusDegrees * Radian)) {
+            found.push_back(match.Index);
+            const TPlaceGrid::TPoint& point = points[match.Index];
+            EXPECT_NEAR(match.Angle * EarthMeanRadiusKm,
+                        CosineLawKm(cap.Latitude, cap.LongitudeEast, point.Latitude, point.LongitudeEast), 1e-3);
+        }
+        std::sort(found.begin(), found.end());
+        EXPECT_EQ(found, expected) << cap.Latitude << " " << cap.LongitudeEast << " " << cap.RadiusDegrees;
+    }
+    EXPECT_TRUE(grid.Within(0, 0, -1).empty());
+    EXPECT_TRUE(grid.Within(std::nan(""), 0, 1).empty());
+}
+
+struct TNaming {
+    const char* What;
+    double Latitude;
+    double LongitudeWest;
+    const char* Name;  // the place a point is named after
+    const char* CountryCode;
+};
+
+const TNaming Namings[] = {
+    // The table's own point of Mitte lies nearer than Berlin's: people still say Berlin.
+    {"Berlin's centre", 52.52, -13.405, "Berlin", "DE"},
+    {"the Brandenburg Gate", 52.5163, -13.3777, "Berlin", "DE"},
+    {"Tromsø", 69.6489, -18.9551, "Tromsø", "NO"},
+    {"Manhattan", 40.7128, 74.0060, "New York City", "US"},
+    // Far from everything the nearest place is the only one in reach.
+    {"Longyearbyen, from the pole", 90.0, 0.0, "Longyearbyen", "SJ"},
+    // Newark's centre lies 14 km from New York City's point, which has thirty times its people.
+    {"Newark", 40.7357, 74.1724, "Newark", "US"},
+    // A village of the table beside nothing larger.
+    {"Hammerfest", 70.6634, -23.6821, "Hammerfest", "NO"},
+};
+
+class NamingPlace : public testing::TestWithParam<TNaming> {};
+
+TEST_P(NamingPlace, IsTheTownPeopleWouldName)
+{
+    const TNaming& row = GetParam();
+    const TNearestPlace named = Table().NamingPlace(row.Latitude, row.LongitudeWest);
+    ASSERT_TRUE(named.valid());
+    const TPlace place = Table().at(named.Index);
+    EXPECT_EQ(place.Name, QString::fromUtf8(row.Name)) << row.What;
+    EXPECT_EQ(place.CountryCode, QString::fromLatin1(row.CountryCode));
+    EXPECT_NEAR(named.DistanceKm, GreatCircleKm(row.Latitude, row.LongitudeWest, place.Latitude, place.Longitude),
+                1e-3);
+    // Never more than 10 km beyond the nearest place, and never a smaller one.
+    const TNearestPlace nearest = Table().Nearest(row.Latitude, row.LongitudeWest);
+    EXPECT_LE(named.DistanceKm, nearest.DistanceKm + 10 + 1e-9);
+    EXPECT_GE(place.Population, Table().at(nearest.Index).Population);
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, NamingPlace, testing::ValuesIn(Namings));
+
+TEST(NamingPlace, NoneWhereNoPlaceIsNearest)
+{
+    EXPECT_FALSE(Table().NamingPlace(91, 0).valid());
+    EXPECT_FALSE(TPlaceTable().NamingPlace(0, 0).valid());
 }
 
 }  // namespace

@@ -1,20 +1,26 @@
 #include "controls/control.h"
 #include "locations/frmlocations.h"
 #include "locations/frmlocationsview.h"
+#include "locations/placesearchview.h"
 #include "tests/locations/selectedentry.h"
 #include "tests/shown_text.h"
 #include "tests/views/boundcontrols.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
@@ -139,6 +145,152 @@ TEST_F(LocationsView, AddSelectsTheNewLineInTheListBox)
     EXPECT_EQ(list->currentRow(), 1);
     list->setCurrentRow(0);
     EXPECT_EQ(child<QLineEdit>("edt_name")->text(), "Home");
+}
+
+// Keys sent to the search field, one by one, with the focus in it as the user has it.
+void press(QWidget* widget, int key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(widget, &event);
+}
+
+class PlaceSearchView : public LocationsView {
+protected:
+    void SetUp() override
+    {
+        LocationsView::SetUp();
+        form->dlg_take.onExecute = [this](const QString&, const QStringList&) {
+            ++questions;
+            return 1;
+        };
+        view->show();
+        find = child<QLineEdit>("edt_find");
+        list = child<QListView>("lst_found");
+        ASSERT_NE(find, nullptr);
+        ASSERT_NE(list, nullptr);
+        find->setFocus();
+    }
+
+    void typeSearch(const QString& text)
+    {
+        for (QChar c : text)
+            press(find, 0, QString(c));
+    }
+
+    QLineEdit* find = nullptr;
+    QListView* list = nullptr;
+    int questions = 0;
+};
+
+TEST_F(PlaceSearchView, TypingListsThePlacesUnderTheFieldAndEnterTakesTheFirst)
+{
+    EXPECT_TRUE(list->isHidden());
+    typeSearch("trom");
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(list->model()->index(0, 0).data().toString(), QStringLiteral("Tromsø, 54, Norway · Europe/Oslo"));
+    EXPECT_EQ(list->currentIndex().row(), 0);
+    // Under the field, inside the dialog, over what lies below.
+    EXPECT_GE(list->geometry().top(), find->geometry().bottom());
+    EXPECT_TRUE(view->rect().contains(list->geometry()));
+
+    press(find, Qt::Key_Return);
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(child<QLineEdit>("edt_name")->text(), QStringLiteral("Tromsø"));
+    EXPECT_EQ(child<QListWidget>("lbx_location")->count(), 2);
+    EXPECT_TRUE(list->isHidden());
+    EXPECT_TRUE(find->text().isEmpty());
+    // Enter took the place; it did not press OK.
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(form->modalResult(), TModalResult::None);
+}
+
+TEST_F(PlaceSearchView, ArrowsMoveThroughAtMostTwelveRowsAndAClickTakesOne)
+{
+    typeSearch("san");
+    ASSERT_TRUE(list->isVisible());
+    const int row = list->sizeHintForRow(0);
+    EXPECT_LE(list->height(), TPlaceSearchView::VisibleRows * row + 2 * list->frameWidth());
+    EXPECT_GT(list->model()->rowCount(), TPlaceSearchView::VisibleRows);
+    press(find, Qt::Key_Down);
+    press(find, Qt::Key_Down);
+    press(find, Qt::Key_Up);
+    EXPECT_EQ(list->currentIndex().row(), 1);
+    press(find, Qt::Key_Up);
+    press(find, Qt::Key_Up);
+    EXPECT_EQ(list->currentIndex().row(), 0);
+    const int second = list->model()->index(1, 0).data(TFoundPlaces::PlaceIndexRole).toInt();
+    emit list->clicked(list->model()->index(1, 0));
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(child<QLineEdit>("edt_name")->text(), TPlaceTable::BuiltIn().at(second).Name);
+}
+
+TEST_F(PlaceSearchView, EscapeEmptiesTheSearchBeforeItClosesTheDialog)
+{
+    typeSearch("ber");
+    ASSERT_TRUE(list->isVisible());
+    press(find, Qt::Key_Escape);
+    EXPECT_TRUE(find->text().isEmpty());
+    EXPECT_TRUE(list->isHidden());
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(questions, 0);
+}
+
+// A paste by the keys into either field; what the editor does with it is its logic's (tested
+// there): here, that the view hands the whole text over instead of the mask garbling it.
+TEST_F(LocationsView, CoordinatesPastedByTheKeysFillBothFields)
+{
+    for (const char* name : {"edt_latitude", "edt_longitude"}) {
+        SCOPED_TRACE(name);
+        QGuiApplication::clipboard()->setText(QStringLiteral("40.7128, -74.0060"));
+        QLineEdit* field = child<QLineEdit>(name);
+        send(field, QEvent::FocusIn);
+        press(field, Qt::Key_V, {}, Qt::ControlModifier);
+        send(field, QEvent::FocusOut);
+        EXPECT_EQ(form->edt_latitude.text(), QStringLiteral("40:42:46"));
+        EXPECT_EQ(form->edt_longitude.text(), QStringLiteral("74:0:22"));
+        EXPECT_NEAR(SelectedLongitude(*form), 74.006, 1.0 / 3600);
+        form->edt_latitude.setText(QStringLiteral("0:0:0"));
+    }
+}
+
+TEST_F(LocationsView, ARefusedPasteLeavesTheFieldRedAndTheMaskedTextIsPastedAsUsual)
+{
+    QLineEdit* latitude = child<QLineEdit>("edt_latitude");
+    QGuiApplication::clipboard()->setText(QStringLiteral("Berlin"));
+    send(latitude, QEvent::FocusIn);
+    press(latitude, Qt::Key_V, {}, Qt::ControlModifier);
+    EXPECT_EQ(latitude->palette().color(QPalette::Base), clUnreadable);
+    EXPECT_EQ(latitude->toolTip(), form->lbl_nearest.text());
+    EXPECT_EQ(child<QLabel>("lbl_nearest")->text(), form->lbl_nearest.text());
+    EXPECT_EQ(form->edt_latitude.text(), QStringLiteral("10:15:0"));
+
+    latitude->selectAll();
+    press(latitude, Qt::Key_Delete);
+    latitude->setCursorPosition(0);
+    QGuiApplication::clipboard()->setText(QStringLiteral("+52:31:12"));
+    press(latitude, Qt::Key_V, {}, Qt::ControlModifier);
+    send(latitude, QEvent::FocusOut);
+    EXPECT_NEAR(SelectedLatitude(*form), 52.52, 1.0 / 3600);
+}
+
+TEST_F(LocationsView, TheFieldsMenuPastesThroughTheEditorToo)
+{
+    view->show();
+    QLineEdit* longitude = child<QLineEdit>("edt_longitude");
+    QGuiApplication::clipboard()->setText(QStringLiteral("geo:52.52,13.405"));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), longitude->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(longitude, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    const auto pasting = std::find_if(menu->actions().begin(), menu->actions().end(), [](const QAction* action) {
+        return action->text().endsWith(QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText));
+    });
+    ASSERT_NE(pasting, menu->actions().end());
+    QAction* paste = *pasting;
+    paste->trigger();
+    menu->close();
+    EXPECT_EQ(form->edt_latitude.text(), QStringLiteral("52:31:12"));
+    EXPECT_EQ(form->edt_longitude.text(), QStringLiteral("-13:24:18"));
 }
 
 }  // namespace
