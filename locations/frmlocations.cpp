@@ -288,6 +288,11 @@ bool Tfrm_locations::PasteCoordinates(TEdit& field, const QString& text)
             TLocation& location = FLocations[lbx_location.itemIndex()];
             take(edt_latitude, location.Latitude, fieldLatitude(edt_latitude));
             take(edt_longitude, location.Longitude, fieldLongitude(edt_longitude));
+            // Coordinates pasted move the entry to another place: the zone shown is that
+            // place's, as a suggestion, until the user confirms or changes it.
+            location.TimeZone.clear();
+            const QScopedValueRollback<bool> filling(FUpdating, true);
+            showZone(&location);
             showNearest(&location);
         }
         return true;

@@ -94,7 +94,7 @@ public:
     void TakeFoundPlace(int row);
     // Text pasted into `field` (edt_latitude or edt_longitude). Coordinates as maps give them
     // (places/pastedcoordinates.h) fill both fields, the longitude counted west as the editor
-    // counts it. A text the field reads itself ("+052:31:12") is left to the field: returns
+    // counts it, and the zone field suggests the zone there. A text the field reads itself ("+052:31:12") is left to the field: returns
     // false. Anything else marks the field and names the forms taken in lbl_nearest.
     bool PasteCoordinates(TEdit& field, const QString& text);
 

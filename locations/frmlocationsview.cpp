@@ -172,7 +172,6 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent)
 
     QLabel* findCaption = Bind::label(FForm.lbl_find, this);
     QLineEdit* find = Bind::edit(FForm.edt_find, this);
-    find->setClearButtonEnabled(true);
     findCaption->setBuddy(find);
     new TPlaceSearchView(
         find, &FForm.FoundPlaces, [this](int row) { FForm.TakeFoundPlace(row); },

@@ -198,10 +198,14 @@ INSTANTIATE_TEST_SUITE_P(Forms, PastedIntoTheEditor,
                                            TPasteCase{"geo:-33.8688,151.2093", "-33:52:8", "-151:12:33"},
                                            TPasteCase{" 34.0522° N, 118.2437° W\n", "34:3:8", "118:14:37"}));
 
-TEST_F(PlaceSearch, APasteOfNewYorkNamesItAsTheNearestPlace)
+TEST_F(PlaceSearch, APasteOfNewYorkNamesItAsTheNearestPlaceAndSuggestsItsZone)
 {
     Tfrm_locations& form = open();
     form.PasteCoordinates(form.edt_latitude, QStringLiteral("40.7128, -74.0060"));
+    EXPECT_EQ(form.edt_timezone.text(), QStringLiteral("America/New_York"));
+    EXPECT_TRUE(form.lbl_timezone_note.text().contains(QStringLiteral("New York")));
+    form.btn_okClick();
+    EXPECT_EQ(Tfrm_locations(fileName).edt_timezone.text(), QStringLiteral("America/New_York"));
     const QString near = form.lbl_nearest.text();
     EXPECT_TRUE(near.startsWith(LocalString(42192).section(u'%', 0, 0) + QStringLiteral("New York City, US, ")))
         << near.toStdString();
