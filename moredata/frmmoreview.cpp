@@ -151,6 +151,8 @@ bool FrmMoreView::chooseLightExport(TLightExportChoice& choice)
 {
     QDialog dialog(this);
     dialog.setWindowTitle(LocalString(ExportTitle));
+    // Wide enough for its title beside the window manager's buttons.
+    dialog.setMinimumWidth(2 * dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + 120);
     auto* days = new QSpinBox(&dialog);
     days->setObjectName(QStringLiteral("export_days"));
     days->setRange(1, MostLightDays);
