@@ -2,6 +2,7 @@
 // The whole public interface of the almanac library.
 
 #include "astro/angles.h"
+#include "astro/apparentplace.h"
 #include "astro/apsides.h"
 #include "astro/calendar.h"
 #include "astro/chinese_calendar.h"
@@ -12,9 +13,11 @@
 #include "astro/eclipses.h"
 #include "astro/errors.h"
 #include "astro/feasts.h"
+#include "astro/galacticcentre.h"
 #include "astro/instantrange.h"
 #include "astro/jewish_calendar.h"
 #include "astro/moon_position.h"
+#include "astro/night.h"
 #include "astro/nutation.h"
 #include "astro/phases.h"
 #include "astro/riseset.h"

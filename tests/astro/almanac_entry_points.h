@@ -192,6 +192,32 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
              const double end = a.A + (static_cast<unsigned>(a.D) % 30U) / 10.0;
              return RiseTransitSetBetween(a.M % 2 != 0, event, a.A, end, a.Latitude, a.B).value_or(0.0);
          }},
+        {"NightBetween", Almanac,
+         [](A a) {
+             TNightOptions options;
+             options.FaintMoonCountsAsDown = a.N % 2 != 0;
+             options.FaintMoonPercent = a.M;
+             options.CoreAltitude = a.D;
+             const TNight n =
+                 NightBetween(a.A, a.A + (static_cast<unsigned>(a.D) % 30U) / 10.0, a.Latitude, a.B, options);
+             double sum = n.MoonIlluminatedFraction;
+             for (const TDarkWindow& w : n.Windows) {
+                 sum += w.Start + w.End;
+                 for (const TCoreSpan& c : w.Core)
+                     sum += c.Start.Altitude + c.Highest.Azimuth + c.Highest.Altitude + c.End.Time;
+             }
+             return sum;
+         }},
+        {"PrecessFromJ2000", Almanac,
+         [](A a) {
+             const TEquatorialPlace p = PrecessFromJ2000({a.B, a.Latitude}, a.A);
+             return p.RightAscension + p.Declination;
+         }},
+        {"ApparentPlace", Almanac,
+         [](A a) {
+             const TEquatorialPlace p = ApparentPlace({a.B, a.Latitude}, a.A);
+             return p.RightAscension + p.Declination;
+         }},
 
         {"SolarTermInstantDynamical", Almanac, [](A a) { return SolarTermInstantDynamical(a.N, a.M); }},
         {"SolarTermInstant", Almanac, [](A a) { return SolarTermInstant(a.N, a.M); }},
