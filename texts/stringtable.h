@@ -1,5 +1,5 @@
 #pragma once
-// The localised texts of the almanac windows (numbers 42000..42198).
+// The localised texts of the almanac windows (numbers 42000..42205).
 
 #include <QLocale>
 #include <QString>

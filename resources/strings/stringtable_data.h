@@ -1,5 +1,5 @@
 #pragma once
-// The almanac windows' string table: numbers 42000..42198 in German, English and Thai.
+// The almanac windows' string table: numbers 42000..42205 in German, English and Thai.
 // Looked up by LocalString (texts/stringtable.h); keep the rows in number order.
 
 struct TStringTableEntry {
@@ -252,4 +252,15 @@ inline constexpr TStringTableEntry StringTable[] = {
     {42198, "Namen eines Ortes eingeben: ↑ und ↓ wählen, Eingabe oder ein Klick übernimmt ihn.",
      "Type a town's name: ↑ and ↓ choose, Enter or a click takes it.",
      "พิมพ์ชื่อเมือง: ↑ และ ↓ เพื่อเลือก กด Enter หรือคลิกเพื่อใช้"},
+    // More Data: the night, its dark sky and the Milky Way's core
+    {42199, "Nacht", "Night", "กลางคืน"},
+    {42200, "Dunkler Himmel", "Dark sky", "ท้องฟ้ามืด"},
+    {42201, "Kern der Milchstraße", "Milky Way core", "ใจกลางทางช้างเผือก"},
+    {42202, "Kein dunkler Himmel: Der Mond steht die ganze Nacht am Himmel", "No dark sky: the moon is up all night",
+     "ไม่มีท้องฟ้ามืด: ดวงจันทร์อยู่บนฟ้าตลอดคืน"},
+    {42203, "Kein dunkler Himmel: Die Sonne bleibt die ganze Nacht über −18°",
+     "No dark sky: the sun stays above −18° all night", "ไม่มีท้องฟ้ามืด: ดวงอาทิตย์อยู่สูงกว่า −18° ตลอดคืน"},
+    {42204, "Der Kern bleibt unter %1%°", "The core stays below %1%°", "ใจกลางทางช้างเผือกอยู่ต่ำกว่า %1%° ตลอด"},
+    {42205, "%1% – %2%, am höchsten %3% in %4% Höhe, %5%", "%1% – %2%, highest %3% at %4% altitude, %5%",
+     "%1% – %2% สูงสุดเวลา %3% ที่มุมเงย %4% %5%"},
 };
