@@ -16,6 +16,7 @@
 #include "astro/galacticcentre.h"
 #include "astro/instantrange.h"
 #include "astro/jewish_calendar.h"
+#include "astro/meteorshowers.h"
 #include "astro/moon_position.h"
 #include "astro/night.h"
 #include "astro/nutation.h"

@@ -219,6 +219,16 @@ inline const std::vector<TEntryPoint>& AlmanacEntryPoints()
              return p.RightAscension + p.Declination;
          }},
 
+        {"SunLongitudeJ2000", Almanac, [](A a) { return SunLongitudeJ2000(a.A); }},
+        {"MeteorShowerPeak", Almanac,
+         [](A a) { return MeteorShowerPeak(MeteorShowers[static_cast<unsigned>(a.M) % MeteorShowerCount], a.N); }},
+        {"MeteorShowerNight", Almanac,
+         [](A a) {
+             const TMeteorNight night = MeteorShowerNight(MeteorShowers[static_cast<unsigned>(a.M) % MeteorShowerCount],
+                                                          a.A, a.A + 1, a.Latitude, a.B);
+             return night.Darkest + night.RadiantAltitude + night.MoonIlluminatedFraction;
+         }},
+
         {"SolarTermInstantDynamical", Almanac, [](A a) { return SolarTermInstantDynamical(a.N, a.M); }},
         {"SolarTermInstant", Almanac, [](A a) { return SolarTermInstant(a.N, a.M); }},
         {"SeasonBegin", Almanac,
