@@ -4,15 +4,19 @@
 
 #include "calculator/barlow_lenses.h"
 #include "calculator/documentation_texts_pages.h"
+#include "calculator/dof_page.h"
 #include "controls/numbers.h"
 
 #include <cmath>
 #include <iterator>
+#include <limits>
 #include <numbers>
+#include <optional>
 
 namespace {
 
 const QString NotAvailable = QStringLiteral("N/A");
+constexpr double Unbounded = std::numeric_limits<double>::infinity();
 
 // The reference lens: 50 mm on the 36 x 24 mm frame is magnification 1.
 constexpr double NormalFocalLength = 50;
@@ -20,6 +24,27 @@ constexpr double NormalFocalLength = 50;
 constexpr double EyePupilAreaFactor = 40.32;
 
 double value(const TEdit& input) { return StrToFloat(input.text()); }
+
+// The value of a box that holds one within [lowest, highest]: not empty, readable and not marked
+// as refused, since the camera format may change while one of them is being corrected.
+std::optional<double> given(const TEdit& box, double lowest, double highest)
+{
+    if (box.text().trimmed().isEmpty() || !box.error().isEmpty() || !FloatProblem(box.text()).isEmpty())
+        return std::nullopt;
+    const double x = value(box);
+    return x >= lowest && x <= highest ? std::optional<double>(x) : std::nullopt;
+}
+
+std::optional<double> positive(const TEdit& box)
+{
+    const std::optional<double> x = given(box, 0, Unbounded);
+    return x && *x > 0 ? x : std::nullopt;
+}
+
+QString secondsText(std::optional<double> seconds)
+{
+    return seconds ? RoundedText(CheckedResult(*seconds), 1) + QStringLiteral(" s") : NotAvailable;
+}
 
 // Nothing selected counts as a factor of 0.
 double barlowFactor(const TList& list)
@@ -37,28 +62,45 @@ QString focalLengthText(const QString& focalLength, double magnification)
 
 }  // namespace
 
-TAstroPage::TAstroPage()
+TAstroPage::TAstroPage(const TDofPage& camera)
     : cmbxA_PF_Barlow(PresetNames(BarlowLenses), 0),
-      MemoAstro(QString::fromUtf8(AstroText))
+      MemoAstro(QString::fromUtf8(AstroText)),
+      FCamera(camera)
 {
     for (TControl* input :
          std::initializer_list<TControl*>{&cmbxA_PF_Barlow, &edtA_T_fl, &edtA_T_aperture, &edtA_T_EyepieceFL,
-                                          &edtA_LensFL, &edtA_LensFR, &edtA_EffFL})
+                                          &edtA_LensFL, &edtA_LensFR, &edtA_EffFL, &edtA_ImageWidth, &edtA_Declination})
         input->setColor(clInput);
     edtA_LensFL.setHint(QStringLiteral("this should be in 35mm equivalent terms to get the equivalent magnification"));
     lblA_Afocal.setHint(QStringLiteral("the f/ratio will be the smallest of either exit pupil or the camera aperture; "
                                        "effective fl and magnification equate to 35mm film size"));
     for (TEdit* result : {&edtA_Mag, &edtA_Ang1, &edtA_Ang2, &edtA_MoonPC, &edtA_StarTrailTime})
         result->setReadOnly(true);
+    edtA_ImageWidth.setHint(QStringLiteral("the image's width in pixels: with the sensor width of the first page it "
+                                           "gives the pixel pitch"));
+    edtA_Declination.setHint(QStringLiteral("the declination the camera is aimed at, in degrees; 0 for the "
+                                            "celestial equator, where the stars move fastest"));
+    lblA_Rule500.setHint(QStringLiteral("500 / (focal length x crop factor of the first page's camera format)"));
+    lblA_NPF.setHint(QStringLiteral("(35 x f-ratio + 30 x pixel pitch in micrometres) / focal length"));
     bindHandlers();
 }
 
 void TAstroPage::bindHandlers()
 {
     cmbxA_PF_Barlow.onChange = [this] { edtA_T_flChange(); };
-    for (TEdit* edit : {&edtA_T_fl, &edtA_T_aperture, &edtA_T_EyepieceFL, &edtA_LensFL, &edtA_LensFR})
+    for (TEdit* edit : {&edtA_T_fl, &edtA_T_aperture, &edtA_T_EyepieceFL, &edtA_LensFL})
         edit->onChange = [this] { edtA_T_flChange(); };
-    edtA_EffFL.onChange = [this] { edtA_EffFLChange(); };
+    // The camera lens's f-ratio also sets the NPF time, which an afocal failure must not hold up.
+    edtA_LensFR.onChange = [this] {
+        UpdateStarSharpTimes();
+        edtA_T_flChange();
+    };
+    edtA_EffFL.onChange = [this] {
+        UpdateStarSharpTimes();
+        edtA_EffFLChange();
+    };
+    for (TEdit* edit : {&edtA_ImageWidth, &edtA_Declination})
+        edit->onChange = [this] { UpdateStarSharpTimes(); };
 }
 
 void TAstroPage::edtA_T_flChange()
@@ -138,4 +180,28 @@ void TAstroPage::edtA_EffFLChange()
     edtA_MoonPC.setText(RoundedText(0.51 * 100 / height, 0));
     // 15 s untracked at 50 mm, shorter in proportion to the focal length.
     edtA_StarTrailTime.setText(FloatToStr(RoundTo(150 / magnification, 0) / 10));
+}
+
+void TAstroPage::UpdateStarSharpTimes()
+{
+    const std::optional<double> focalLength = positive(edtA_EffFL);
+    const std::optional<double> crop = positive(FCamera.lblCrop);
+    const std::optional<double> ratio = given(edtA_LensFR, 0, Unbounded);
+    const std::optional<double> sensorWidth = positive(FCamera.edtSensorWidth);
+    const std::optional<double> imageWidth = positive(edtA_ImageWidth);
+    const std::optional<double> declination = given(edtA_Declination, -89, 89);
+
+    std::optional<double> rule500, npf, npfAtDeclination;
+    if (focalLength && crop)
+        rule500 = 500 / (*focalLength * *crop);
+    if (focalLength && ratio && sensorWidth && imageWidth) {
+        const double pixelPitch = *sensorWidth * 1000 / *imageWidth;  // micrometres
+        npf = (35 * *ratio + 30 * pixelPitch) / *focalLength;
+        // Away from the equator a star's track on the sky is shorter by cos(declination).
+        if (declination)
+            npfAtDeclination = *npf / std::cos(*declination * std::numbers::pi / 180);
+    }
+    lblA_Rule500.setText(secondsText(rule500));
+    lblA_NPF.setText(secondsText(npf));
+    lblA_NPFDeclination.setText(secondsText(npfAtDeclination));
 }

@@ -5,9 +5,12 @@
 #include "controls/edit.h"
 #include "controls/list.h"
 
+class TDofPage;
+
 class TAstroPage : public TControlOwner {
 public:
-    TAstroPage();
+    // The star-sharp times read the camera format of the first page: its sensor width and crop.
+    explicit TAstroPage(const TDofPage& camera);
     TAstroPage(const TAstroPage&) = delete;
     TAstroPage& operator=(const TAstroPage&) = delete;
 
@@ -35,9 +38,23 @@ public:
     CONTROL(TEdit, edtA_StarTrailTime, "edtA_MoonPC");
     CONTROL(TMemo, MemoAstro);
 
+    // The longest untracked exposures that keep stars points: the 500 rule, and the NPF rule from
+    // the effective focal length, the camera lens f-ratio and the pixel pitch (the first page's
+    // sensor width over the image width in pixels), at the celestial equator and at the aimed
+    // declination, where the sky turns slower.
+    CONTROL(TEdit, edtA_ImageWidth, "6000");
+    CONTROL(TEdit, edtA_Declination, "0");
+    CONTROL(TLabel, lblA_Rule500, "N/A");
+    CONTROL(TLabel, lblA_NPF, "N/A");
+    CONTROL(TLabel, lblA_NPFDeclination, "N/A");
+
     void edtA_T_flChange();
     void edtA_EffFLChange();
+    // Also run when the first page's camera format changes.
+    void UpdateStarSharpTimes();
 
 private:
     void bindHandlers();
+
+    const TDofPage& FCamera;
 };

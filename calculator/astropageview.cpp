@@ -66,6 +66,24 @@ QGroupBox* imageSizeGroup(TFrmMain& form)
     return box;
 }
 
+// One caption and value a row: the group stands above the documentation, whose height it takes.
+QGroupBox* starSharpGroup(TFrmMain& form)
+{
+    QGroupBox* box = groupBox("Longest untracked exposure with stars still points", "grbxA_StarSharp");
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(wrapped(Bind::caption("For the effective focal length and the camera lens f-ratio on the "
+                                            "left and the camera format of the first page.")));
+    auto* grid = new QGridLayout;
+    addCaptioned(grid, 0, "Image width (pixels):", shortEdit(form.astro.edtA_ImageWidth));
+    addCaptioned(grid, 1, "Declination aimed at (degrees):", shortEdit(form.astro.edtA_Declination));
+    addCaptioned(grid, 2, "500 rule:", Bind::label(form.astro.lblA_Rule500));
+    addCaptioned(grid, 3, "NPF rule:", Bind::label(form.astro.lblA_NPF));
+    addCaptioned(grid, 4, "NPF rule at that declination:", Bind::label(form.astro.lblA_NPFDeclination));
+    grid->setColumnStretch(2, 1);
+    layout->addLayout(grid);
+    return box;
+}
+
 }  // namespace
 
 QWidget* createAstroPage(TFrmMain& form, QWidget* parent)
@@ -74,5 +92,10 @@ QWidget* createAstroPage(TFrmMain& form, QWidget* parent)
     QGroupBox* imageSize = imageSizeGroup(form);
     QPlainTextEdit* memo = PageLayout::documentation(form.astro.MemoAstro);
     memo->setMinimumWidth(400);
-    return PageLayout::documentedPage(parent, form.tbshtAstro.name(), {telescope, imageSize}, 4, memo, 3);
+    auto* documentation = new QWidget;
+    auto* right = new QVBoxLayout(documentation);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->addWidget(starSharpGroup(form));
+    right->addWidget(memo, 1);
+    return PageLayout::documentedPage(parent, form.tbshtAstro.name(), {telescope, imageSize}, 4, documentation, 3);
 }

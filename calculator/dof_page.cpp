@@ -98,6 +98,8 @@ void TDofPage::edtSensorWidthChange()
         lblCrop.setText(RoundedText(crop, 2));
     }
     edtflengthChange();
+    if (onSensorChange)
+        onSensorChange();
 }
 
 void TDofPage::edtflengthChange()

@@ -40,6 +40,9 @@ public:
     void UpdateLens();
     void UpdateSizes();
 
+    // Run after the sensor's size changed, for the other pages that read it.
+    TNotifyEvent onSensorChange;
+
 private:
     void bindHandlers();
 

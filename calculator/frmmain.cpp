@@ -12,6 +12,7 @@ TFrmMain::TFrmMain(const TClock& clock)
       StatusBar1({{650, "Hints"}, {100, ""}, {135, ""}, {25, QString::fromUtf8("\u00a9"), Qt::AlignRight}}),
       dof(lighting),
       lighting(dof, shpBackground),
+      astro(dof),
       sun(clock),
       FTypedInputs(CalculatorInputRules(*this))
 {
@@ -38,6 +39,7 @@ void TFrmMain::bindHandlers()
     };
     btnWebsite.onClick = [this] { btnWebsiteClick(); };
     Timer.onTimer = [this] { TimerTimer(); };
+    dof.onSensorChange = [this] { astro.UpdateStarSharpTimes(); };
 }
 
 void TFrmMain::FormCreate() { runStartupHandlers(); }
@@ -57,6 +59,7 @@ void TFrmMain::runStartupHandlers()
     exposure.edtEV2Change();
     astro.edtA_T_flChange();
     astro.edtA_EffFLChange();
+    astro.UpdateStarSharpTimes();
     macro.edtM_flChange();
 }
 

@@ -19,6 +19,9 @@ QString boundProblem(const TInputRule& rule, double value)
     case TBound::Elevation:
         return value >= -90 && value <= 90 ? QString()
                                            : subject + QStringLiteral(" must be between -90 and 90") + rule.unit;
+    case TBound::Declination:
+        return value >= -89 && value <= 89 ? QString()
+                                           : subject + QStringLiteral(" must be between -89 and 89") + rule.unit;
     }
     return {};
 }

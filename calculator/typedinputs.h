@@ -16,6 +16,7 @@ enum class TBound {
     Positive,     // above 0
     Percentage,   // 0 to 100
     Elevation,    // -90 to 90 (degrees)
+    Declination,  // -89 to 89 (degrees): short of the pole, where the sky does not turn past the camera
 };
 
 struct TInputRule {

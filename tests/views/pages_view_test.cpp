@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{"astro",
                  createAstroPage,
                  [](const TFrmMain& form) -> const TControlOwner& { return form.astro; },
-                 {"grpbxPrimeFocus", "grbxA_ImageSize"}}));
+                 {"grpbxPrimeFocus", "grbxA_ImageSize", "grbxA_StarSharp"}}));
 
 TEST(PagesView, ShowsResultsAndTakesEdits)
 {
