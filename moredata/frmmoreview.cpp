@@ -120,6 +120,27 @@ FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent)
                     2, 2);
     light->setColumnStretch(4, 1);
 
+    // The night beside the light, each value under its caption: the block then needs no more
+    // height than the light's, and its long spans no more width than one value.
+    auto* night = new QVBoxLayout;
+    QLabel* nightHeading = Bind::label(form.lbl_night);
+    nightHeading->setFont(bold);
+    night->addWidget(nightHeading);
+    for (TLabel* caption : {&form.lbl_darksky, &form.lbl_mwcore}) {
+        night->addWidget(Bind::label(*caption));
+        // A night of two windows or a long core row wraps rather than widening the window.
+        QLabel* value = Bind::label(caption == &form.lbl_darksky ? form.val_darksky : form.val_mwcore);
+        value->setWordWrap(true);
+        value->setMaximumWidth(value->fontMetrics().averageCharWidth() * 44);
+        night->addWidget(value);
+    }
+    night->addStretch(1);
+    auto* lightAndNight = new QHBoxLayout;
+    lightAndNight->addLayout(light);
+    lightAndNight->addSpacing(16);
+    lightAndNight->addLayout(night);
+    lightAndNight->addStretch(1);
+
     auto* bias = new QHBoxLayout;
     bias->addWidget(Bind::label(form.Label1));
     bias->addWidget(Bind::label(form.lblTimeBias));
@@ -127,6 +148,9 @@ FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent)
     QPushButton* exportButton = Bind::button(form.btn_export);
     exportButton->setAutoDefault(false);
     bias->addWidget(exportButton);
+    QPushButton* chartButton = Bind::button(form.btn_chart);
+    chartButton->setAutoDefault(false);
+    bias->addWidget(chartButton);
     form.onChooseLightExport = [this](TLightExportChoice& choice) { return chooseLightExport(choice); };
     form.onChooseLightFile = [this](const QString& proposed, TLightFileFormat format) {
         return chooseLightFile(proposed, format);
@@ -137,7 +161,7 @@ FrmMoreView::FrmMoreView(Tfrm_more& form, QWidget* parent)
     layout->addSpacing(8);
     layout->addLayout(events);
     layout->addSpacing(8);
-    layout->addLayout(light);
+    layout->addLayout(lightAndNight);
     layout->addStretch(1);
     layout->addLayout(bias);
     layout->setSizeConstraint(QLayout::SetFixedSize);
