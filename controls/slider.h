@@ -25,6 +25,13 @@ public:
             onChange();
     }
 
+    // A new end of the range (not below its start); a position beyond it is brought back.
+    void setMaximum(int maximum)
+    {
+        if (assign(FMax, std::max(maximum, FMin)))
+            setPosition(FPosition);
+    }
+
     TNotifyEvent onChange;
 
 private:
