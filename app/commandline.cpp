@@ -75,25 +75,43 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     const QCommandLineOption light(
         QStringLiteral("light"), QStringLiteral("Prints the light of the place's local day(s) (dawns, blue and golden "
                                                 "hours, sunrise, sunset, dusks, moonrise, moonset) and exits."));
-    const QCommandLineOption place(QStringLiteral("place"),
-                                   QStringLiteral("With --light: LAT,LON in decimal degrees, north and east positive "
-                                                  "(52.52,13.405), a stored location's name or a town (Tromso)."),
-                                   QStringLiteral("place"));
+    const QCommandLineOption night(
+        QStringLiteral("night"),
+        QStringLiteral("Prints the night of the place's local date(s), from noon to noon: the dark sky (sun below "
+                       "-18 degrees, moon down) and when the Milky Way's core stands high in it, and exits."));
+    const QCommandLineOption moonLitBelow(
+        QStringLiteral("moon-lit-below"),
+        QStringLiteral("With --night: a moon lit less than n per cent of its disc counts as down; default off."),
+        QStringLiteral("n"));
+    const QCommandLineOption coreAltitude(
+        QStringLiteral("core-altitude"),
+        QStringLiteral("With --night: the altitude in degrees the Milky Way's core must reach, 0 to 90; default 10."),
+        QStringLiteral("deg"));
+    const QCommandLineOption place(
+        QStringLiteral("place"),
+        QStringLiteral("With --light or --night: LAT,LON in decimal degrees, north and east positive "
+                       "(52.52,13.405), a stored location's name or a town (Tromso)."),
+        QStringLiteral("place"));
     const QCommandLineOption date(
-        QStringLiteral("date"), QStringLiteral("With --light: the place's local date YYYY-MM-DD; default today there."),
+        QStringLiteral("date"),
+        QStringLiteral("With --light or --night: the place's local date YYYY-MM-DD; default today there."),
         QStringLiteral("date"));
-    const QCommandLineOption days(QStringLiteral("days"),
-                                  QStringLiteral("With --light: how many days from the date, 1 to 366; default 1."),
-                                  QStringLiteral("n"));
-    const QCommandLineOption zone(QStringLiteral("zone"),
-                                  QStringLiteral("With --light: the IANA time zone of the times (Europe/Berlin); "
-                                                 "default the place's own, else that of the nearest town."),
-                                  QStringLiteral("zone"));
+    const QCommandLineOption days(
+        QStringLiteral("days"),
+        QStringLiteral("With --light or --night: how many days from the date, 1 to 366; default 1."),
+        QStringLiteral("n"));
+    const QCommandLineOption zone(
+        QStringLiteral("zone"),
+        QStringLiteral("With --light or --night: the IANA time zone of the times (Europe/Berlin); "
+                       "default the place's own, else that of the nearest town."),
+        QStringLiteral("zone"));
     const QCommandLineOption format(QStringLiteral("format"),
                                     QStringLiteral("With --light: text (default, in your language), csv (one row "
                                                    "per event: date,event,local_time,utc_time,azimuth,note,"
                                                    "illuminated) or ics (an iCalendar file of the golden and blue "
-                                                   "hours, sunrise, sunset, moonrise and moonset)."),
+                                                   "hours, sunrise, sunset, moonrise and moonset). With --night: "
+                                                   "text or csv (date,event,local_time,utc_time,azimuth,altitude,"
+                                                   "note)."),
                                     QStringLiteral("format"));
     const QCommandLineOption find(QStringLiteral("find"),
                                   QStringLiteral("Prints the places of the built-in table whose name or a word of it "
@@ -103,7 +121,8 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     const QCommandLineOption limit(QStringLiteral("limit"),
                                    QStringLiteral("With --find: how many places at most, 1 to 1000; default 10."),
                                    QStringLiteral("n"));
-    parser.addOptions({help, version, settings, light, place, date, days, zone, format, find, limit});
+    parser.addOptions({help, version, settings, light, night, moonLitBelow, coreAltitude, place, date, days, zone,
+                       format, find, limit});
 
     if (!parser.parse(arguments))
         return Rejection(parser.errorText());
@@ -116,7 +135,9 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     // The parser takes the word after an option as its value whatever it is; an option there
     // means the value was left out (a negative latitude has one dash only).
     const QCommandLineOption* const lightOptions[] = {&place, &date, &days, &zone, &format};
-    const QCommandLineOption* const valuedOptions[] = {&place, &date, &days, &zone, &format, &find, &limit};
+    const QCommandLineOption* const nightOptions[] = {&moonLitBelow, &coreAltitude};
+    const QCommandLineOption* const valuedOptions[] = {&place, &date,  &days,         &zone,        &format,
+                                                       &find,  &limit, &moonLitBelow, &coreAltitude};
     for (const QCommandLineOption* option : valuedOptions) {
         for (const QString& value : parser.values(*option)) {
             if (value.startsWith(QStringLiteral("--")))
@@ -133,6 +154,8 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
             return Rejection(QStringLiteral("The option --limit belongs to --find."));
         if (parser.isSet(light))
             return Rejection(QStringLiteral("The options --find and --light cannot be given together."));
+        if (parser.isSet(night))
+            return Rejection(QStringLiteral("The options --find and --night cannot be given together."));
         for (const QCommandLineOption* option : {&find, &limit}) {
             if (parser.values(*option).size() > 1)
                 return Rejection(
@@ -153,11 +176,20 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
             return FileRejection(problem);
     }
 
-    if (!parser.isSet(light)) {
+    if (parser.isSet(light) && parser.isSet(night))
+        return Rejection(QStringLiteral("The options --light and --night cannot be given together."));
+    if (!parser.isSet(night)) {
+        for (const QCommandLineOption* option : nightOptions) {
+            if (parser.isSet(*option))
+                return Rejection(
+                    QStringLiteral("The option --%1 belongs to --night.").arg(option->names().constFirst()));
+        }
+    }
+    if (!parser.isSet(light) && !parser.isSet(night)) {
         for (const QCommandLineOption* option : lightOptions) {
             if (parser.isSet(*option))
                 return Rejection(
-                    QStringLiteral("The option --%1 belongs to --light.").arg(option->names().constFirst()));
+                    QStringLiteral("The option --%1 belongs to --light or --night.").arg(option->names().constFirst()));
         }
         return line;
     }
@@ -166,9 +198,15 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
             return Rejection(
                 QStringLiteral("The option --%1 is given more than once.").arg(option->names().constFirst()));
     }
+    for (const QCommandLineOption* option : nightOptions) {
+        if (parser.values(*option).size() > 1)
+            return Rejection(
+                QStringLiteral("The option --%1 is given more than once.").arg(option->names().constFirst()));
+    }
+    const bool isNight = parser.isSet(night);
     if (!parser.isSet(place))
-        return Rejection(QStringLiteral("The option --light needs --place."));
-    line.action = TCommandLine::caLight;
+        return Rejection(QStringLiteral("The option --%1 needs --place.").arg(isNight ? "night" : "light"));
+    line.action = isNight ? TCommandLine::caNight : TCommandLine::caLight;
     // An option left out stays a null text, which tells it from one given empty.
     const auto valueOf = [&parser](const QCommandLineOption& option) {
         if (!parser.isSet(option))
@@ -181,6 +219,11 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     line.light.Days = valueOf(days);
     line.light.Zone = valueOf(zone);
     line.light.Format = valueOf(format);
+    if (isNight) {
+        line.night.Days = line.light;
+        line.night.MoonLitBelow = valueOf(moonLitBelow);
+        line.night.CoreAltitude = valueOf(coreAltitude);
+    }
     return line;
 }
 

@@ -1,14 +1,14 @@
 #pragma once
-// The program's command line: help, version, another settings file, and the light of a place
-// or the places of a name printed without a window. Started without options, the program behaves as it always has.
+// The program's command line: help, version, another settings file, and the light or the night
+// of a place or the places of a name printed without a window. Started without options, the program behaves as it always has.
 
-#include "cli/lightrequest.h"
+#include "cli/nightrequest.h"
 
 #include <QString>
 #include <QStringList>
 
 struct TCommandLine {
-    enum TAction { caStart, caShowHelp, caShowVersion, caReject, caLight, caFind };
+    enum TAction { caStart, caShowHelp, caShowVersion, caReject, caLight, caFind, caNight };
 
     TAction action = caStart;
     // The absolute path of the settings file the user asked for; empty for the usual one.
@@ -22,6 +22,9 @@ struct TCommandLine {
     // With caLight: the options of --light as typed (cli/lightcommand.h reads them); its
     // SettingsFile is left to the caller, which knows the usual one.
     TLightRequest light = {};
+    // With caNight: the options of --night as typed (cli/nightcommand.h reads them); its
+    // Days.SettingsFile is left to the caller as light's is.
+    TNightRequest night = {};
     // With caFind: the text of --find and of --limit as typed (null: not given).
     QString findText = {};
     QString findLimit = {};

@@ -10,6 +10,7 @@
 #include "calculator/frmmain.h"
 #include "cli/findcommand.h"
 #include "cli/lightcommand.h"
+#include "cli/nightcommand.h"
 #include "controls/clock.h"
 #include "controls/guard.h"
 #include "controls/modalview.h"
@@ -67,6 +68,19 @@ int PrintLight(int argc, char** argv, const TCommandLine& line)
     return answer.ExitCode;
 }
 
+// The night of a place, printed without a display, as the light is.
+int PrintNight(int argc, char** argv, const TCommandLine& line)
+{
+    QCoreApplication app(argc, argv);
+    TNightRequest request = line.night;
+    request.Days.SettingsFile = SettingsFileName(line.settingsFile);
+    const TSystemClock clock;
+    const TLightAnswer answer = RunNightCommand(request, clock);
+    std::fputs(answer.Output.toUtf8().constData(), stdout);
+    std::fputs(answer.Error.toUtf8().constData(), stderr);
+    return answer.ExitCode;
+}
+
 // The places of a name, printed without a display.
 int PrintPlaces(const TCommandLine& line)
 {
@@ -97,7 +111,7 @@ QString UnreadableArgument(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    // Help, version and the light need no display. A command line refused here may still hold
+    // Help, version, the light and the night need no display. A command line refused here may still hold
     // the toolkit's own options (-platform, -style), which only the application object takes out.
     if (const QString problem = UnreadableArgument(argc, argv); !problem.isEmpty()) {
         std::fputs((problem + u'\n').toLocal8Bit().constData(), stderr);
@@ -106,6 +120,8 @@ int main(int argc, char** argv)
     const TCommandLine early = ParseCommandLine(Arguments(argc, argv));
     if (early.action == TCommandLine::caLight)
         return PrintLight(argc, argv, early);
+    if (early.action == TCommandLine::caNight)
+        return PrintNight(argc, argv, early);
     if (early.action == TCommandLine::caFind)
         return PrintPlaces(early);
     if (early.action == TCommandLine::caShowHelp || early.action == TCommandLine::caShowVersion)

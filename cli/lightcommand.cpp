@@ -1,45 +1,17 @@
 #include "cli/lightcommand.h"
 
-#include "astro/calendar.h"
+#include "cli/lightdays.h"
 #include "cli/lightfile.h"
 #include "cli/lightplace.h"
 #include "cli/lighttable.h"
 #include "controls/clock.h"
 
-#include <QDate>
-#include <QRegularExpression>
 #include <exception>
 #include <optional>
 
 namespace {
 
 TLightAnswer Refusal(const QString& reason) { return {2, {}, reason + u'\n'}; }
-
-std::optional<QDate> ReadDate(const QString& text)
-{
-    static const QRegularExpression Shape(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
-    if (!Shape.match(text).hasMatch())
-        return std::nullopt;
-    const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-    if (!date.isValid() || date.year() < FirstLightYear)
-        return std::nullopt;
-    return date;
-}
-
-std::optional<int> ReadDays(const QString& text)
-{
-    static const QRegularExpression Shape(QStringLiteral("^[0-9]{1,4}$"));
-    if (!Shape.match(text).hasMatch())
-        return std::nullopt;
-    const int days = text.toInt();
-    if (days < 1 || days > MostLightDays)
-        return std::nullopt;
-    return days;
-}
-
-double DayNumber(const QDate& date) { return astro::CalendarToDateTime(date.year(), date.month(), date.day()); }
-
-QDate DateOfDay(double number) { return QDate(1899, 12, 30).addDays(static_cast<qint64>(number)); }
 
 }  // namespace
 
@@ -51,7 +23,7 @@ TLightAnswer RunLightCommand(const TLightRequest& request, const TClock& clock)
 
     int days = 1;
     if (!request.Days.isNull()) {
-        const std::optional<int> read = ReadDays(request.Days.trimmed());
+        const std::optional<int> read = ReadRequestDays(request.Days.trimmed(), MostLightDays);
         if (!read)
             return Refusal(QStringLiteral("The option --days takes a whole number from 1 to %1, not '%2'.")
                                .arg(MostLightDays)
@@ -60,7 +32,7 @@ TLightAnswer RunLightCommand(const TLightRequest& request, const TClock& clock)
     }
     std::optional<QDate> date;
     if (!request.Date.isNull()) {
-        date = ReadDate(request.Date.trimmed());
+        date = ReadRequestDate(request.Date.trimmed());
         if (!date)
             return Refusal(QStringLiteral("The option --date takes a date YYYY-MM-DD from %1 to %2, not '%3'.")
                                .arg(FirstLightYear)

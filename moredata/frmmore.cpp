@@ -1,5 +1,6 @@
 #include "moredata/frmmore.h"
 
+#include "almanac/placenight.h"
 #include "almanac/placestore.h"
 #include "astro/astro.h"
 #include "calculator/frmmain.h"
@@ -7,6 +8,7 @@
 #include "controls/errors.h"
 #include "controls/numbers.h"
 #include "moredata/lighttext.h"
+#include "moredata/nighttext.h"
 #include "moredata/yearevents.h"
 #include "texts/almanactext.h"
 #include "texts/stringtable.h"
@@ -187,7 +189,8 @@ void Tfrm_more::LocalizeAndArrange()
         {&lbl_goldenmorning, 42133}, {&lbl_sunriselight, 42134}, {&lbl_sunsetlight, 42135},
         {&lbl_goldenevening, 42133}, {&lbl_blueevening, 42132},  {&lbl_civildusk, 42136},
         {&lbl_nauticaldusk, 42137},  {&lbl_astrodusk, 42138},    {&lbl_moonriselight, 42139},
-        {&lbl_moonsetlight, 42140},  {&Label1, 42173},
+        {&lbl_moonsetlight, 42140},  {&Label1, 42173},           {&lbl_night, 42199},
+        {&lbl_darksky, 42200},       {&lbl_mwcore, 42201},
     };
     for (const auto& caption : captions)
         caption.label->setText(LocalString(caption.id));
@@ -252,6 +255,7 @@ void Tfrm_more::LocationChange()
     ShowSeasonHints(place->Latitude);
     ShowRiseTransitSet(today, day, *place, shown);
     ShowLight(day, *place, shown);
+    ShowNight(day, *place, shown);
 }
 
 // "Europe/Berlin, UTC+2 on 21 June 2027": the offset of the shown day, taken at its noon.
@@ -444,6 +448,22 @@ void Tfrm_more::ShowLight(const TLocalDay& day, const TLocation& place, const TP
     }
 }
 
+void Tfrm_more::ShowNight(const TLocalDay& day, const TLocation& place, const TPlaceZone& shown)
+{
+    try {
+        const TLocalNight night = NightOfDay(FStore.zone(), day.Number);
+        if (night.empty())
+            return;
+        const astro::TNight computed = astro::NightBetween(night.Start, night.End, place.Latitude, place.Longitude);
+        const TNightTexts texts = NightTexts(computed, astro::DefaultCoreAltitude, shown);
+        val_darksky.setText(texts.DarkSky);
+        val_mwcore.setText(texts.Core);
+    } catch (const astro::EAstroError&) {
+        val_darksky.setText(LocalString(42050));
+        val_mwcore.setText(LocalString(42050));
+    }
+}
+
 void Tfrm_more::ClearDayValues()
 {
     for (TLabel* label : {&FCalculator.sun.val_moonrise,
@@ -471,7 +491,9 @@ void Tfrm_more::ClearDayValues()
                           &val_nauticaldusk,
                           &val_astrodusk,
                           &val_moonriselight,
-                          &val_moonsetlight})
+                          &val_moonsetlight,
+                          &val_darksky,
+                          &val_mwcore})
         label->setText(NoEvent);
 }
 

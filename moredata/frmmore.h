@@ -129,6 +129,13 @@ public:
     CONTROL(TLabel, val_moonriselight);
     CONTROL(TLabel, val_moonsetlight);
 
+    // The night from the shown day's noon to the next: its dark sky and the Milky Way's core.
+    CONTROL(TLabel, lbl_night);
+    CONTROL(TLabel, lbl_darksky);
+    CONTROL(TLabel, val_darksky);
+    CONTROL(TLabel, lbl_mwcore);
+    CONTROL(TLabel, val_mwcore);
+
     CONTROL(TLabel, Label1, QStringLiteral("Time zone:"));
     CONTROL(TLabel, lblTimeBias);
     // Exports the light of the place for days from the shown one; only with a place.
@@ -200,6 +207,7 @@ private:
     void ShowRiseTransitSet(const TLocalDay& today, const TLocalDay& day, const TLocation& place,
                             const TPlaceZone& shown);
     void ShowLight(const TLocalDay& day, const TLocation& place, const TPlaceZone& shown);
+    void ShowNight(const TLocalDay& day, const TLocation& place, const TPlaceZone& shown);
     void ClearDayValues();
     QString ZoneLineText(const TPlaceZone& zone, const TLocalDay& day) const;
     // The place's local day number of the clock's instant.

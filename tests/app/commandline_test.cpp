@@ -68,6 +68,30 @@ const TAnswerCase AnswerCases[] = {
     {"LightWithAFile", {"--light", "--place", "Berlin", "x.csv"}, TCommandLine::caReject, 2, "'x.csv'"},
     {"LimitWithoutFind", {"--limit", "3"}, TCommandLine::caReject, 2, "--limit belongs to --find"},
     {"FindWithLight", {"--find", "Tromso", "--light"}, TCommandLine::caReject, 2, "cannot be given together"},
+    {"FindWithNight", {"--find", "Tromso", "--night"}, TCommandLine::caReject, 2, "--find and --night cannot"},
+    {"NightWithLight",
+     {"--night", "--light", "--place", "1,1"},
+     TCommandLine::caReject,
+     2,
+     "--light and --night cannot"},
+    {"NightWithoutPlace", {"--night", "--date", "2024-06-06"}, TCommandLine::caReject, 2, "--night needs --place"},
+    {"MoonLitBelowWithoutNight", {"--moon-lit-below", "10"}, TCommandLine::caReject, 2, "belongs to --night"},
+    {"CoreAltitudeWithLight",
+     {"--light", "--place", "1,1", "--core-altitude", "20"},
+     TCommandLine::caReject,
+     2,
+     "--core-altitude belongs to --night"},
+    {"CoreAltitudeTwice",
+     {"--night", "--place", "1,1", "--core-altitude", "20", "--core-altitude=30"},
+     TCommandLine::caReject,
+     2,
+     "--core-altitude is given more than once"},
+    {"MoonLitBelowWithoutValue",
+     {"--night", "--place", "1,1", "--moon-lit-below"},
+     TCommandLine::caReject,
+     2,
+     "Missing value after '--moon-lit-below'"},
+    {"HelpListsTheNight", {"--help"}, TCommandLine::caShowHelp, 0, "--core-altitude <deg>"},
     {"FindTwice", {"--find", "a", "--find", "b"}, TCommandLine::caReject, 2, "--find is given more than once"},
     {"FindBeforeAnOption", {"--find", "--limit", "3"}, TCommandLine::caReject, 2, "Missing value after '--find'"},
     {"HelpListsTheFind", {"--help"}, TCommandLine::caShowHelp, 0, "--find <text>"},
@@ -120,6 +144,24 @@ TEST(CommandLine, LightCollectsItsOptionsAsTyped)
     EXPECT_TRUE(line.light.Zone.isEmpty() && !line.light.Zone.isNull()) << "given empty, to be refused by name";
     EXPECT_TRUE(line.light.Date.isNull()) << "left out: today there";
     EXPECT_TRUE(line.settingsFile.isEmpty());
+}
+
+TEST(CommandLine, NightCollectsItsOptionsAsTyped)
+{
+    const TCommandLine line = ParseCommandLine(Arguments({"--night", "--place", "-35.28,149.13", "--days=3", "--format",
+                                                          "csv", "--moon-lit-below", "12.5", "--core-altitude=20"}));
+    ASSERT_EQ(line.action, TCommandLine::caNight) << qPrintable(line.message);
+    EXPECT_EQ(line.exitCode(), 0);
+    EXPECT_EQ(line.night.Days.Place, "-35.28,149.13");
+    EXPECT_EQ(line.night.Days.Days, "3");
+    EXPECT_EQ(line.night.Days.Format, "csv");
+    EXPECT_TRUE(line.night.Days.Date.isNull() && line.night.Days.Zone.isNull());
+    EXPECT_EQ(line.night.MoonLitBelow, "12.5");
+    EXPECT_EQ(line.night.CoreAltitude, "20");
+    const TCommandLine plain = ParseCommandLine(Arguments({"--night", "--place", "1,1"}));
+    ASSERT_EQ(plain.action, TCommandLine::caNight);
+    EXPECT_TRUE(plain.night.MoonLitBelow.isNull()) << "left out: the moon counts whenever up";
+    EXPECT_TRUE(plain.night.CoreAltitude.isNull());
 }
 
 class CommandLineSettings : public testing::Test {
