@@ -24,6 +24,8 @@
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
 #include "places/placetable.h"
+#include "planner/frmplanner.h"
+#include "planner/frmplannerview.h"
 #include "texts/appinfo.h"
 
 #include <QApplication>
@@ -183,6 +185,10 @@ int main(int argc, char** argv)
     Tfrm_more more(calculator, clock, places);
     FrmMoreView moreView(more);
 
+    Tfrm_planner planner;
+    FrmPlannerView plannerView(planner);
+    more.ConnectPlanner(&planner);
+
     Tfrm_locations locations(places);
     FrmLocationsView locationsView(locations);
 
@@ -194,7 +200,7 @@ int main(int argc, char** argv)
 
     // Closing the calculator ends the program, whichever other windows are open. Its Exit
     // command hides the window; that is turned into the closing, which saves the locations.
-    for (QWidget* view : std::initializer_list<QWidget*>{&moonView, &moreView, &locationsView, &utcView})
+    for (QWidget* view : std::initializer_list<QWidget*>{&moonView, &moreView, &plannerView, &locationsView, &utcView})
         view->setAttribute(Qt::WA_QuitOnClose, false);
     const std::function<void(bool)> showCalculator = calculator.onVisibleChange;
     calculator.onVisibleChange = [&](bool visible) {
@@ -217,7 +223,8 @@ int main(int argc, char** argv)
         // Nobody is left to click a message box when the session ends: a failed save is
         // written where the program was started from.
         TGuard::setReporter({});
-        for (QWidget* view : std::initializer_list<QWidget*>{&moonView, &moreView, &locationsView, &utcView})
+        for (QWidget* view :
+             std::initializer_list<QWidget*>{&moonView, &moreView, &plannerView, &locationsView, &utcView})
             if (view->isVisible())
                 view->close();
         calculatorView.close();

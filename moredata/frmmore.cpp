@@ -10,6 +10,7 @@
 #include "moredata/lighttext.h"
 #include "moredata/nighttext.h"
 #include "moredata/yearevents.h"
+#include "planner/frmplanner.h"
 #include "texts/almanactext.h"
 #include "texts/stringtable.h"
 
@@ -133,6 +134,7 @@ void Tfrm_more::bindHandlers()
     dtp_day.onChange = [this] { dtp_dayChange(); };
     btn_today.onClick = [this] { btn_todayClick(); };
     btn_export.onClick = [this] { btn_exportClick(); };
+    btn_chart.onClick = [this] { btn_chartClick(); };
     Timer.onTimer = [this] { LocationChange(); };
     FPlacesChanged = FStore.subscribe([this] { ShowPlaces(); });
 }
@@ -196,6 +198,7 @@ void Tfrm_more::LocalizeAndArrange()
         caption.label->setText(LocalString(caption.id));
     btn_today.setCaption(LocalString(42125));
     btn_export.setCaption(LocalString(42186));
+    btn_chart.setCaption(LocalString(42301));
     AnimalNames.clear();
     for (int i = 0; i < 12; ++i)
         AnimalNames.append(LocalString(42106 + i));
@@ -238,6 +241,7 @@ void Tfrm_more::LocationChange()
     ShowFeasts(events);
     ClearDayValues();
     btn_export.setEnabled(place != nullptr);
+    btn_chart.setEnabled(place != nullptr);
 
     if (!place) {
         // With places stored but none picked the last one's coordinates stay, as the list
@@ -256,6 +260,8 @@ void Tfrm_more::LocationChange()
     ShowRiseTransitSet(today, day, *place, shown);
     ShowLight(day, *place, shown);
     ShowNight(day, *place, shown);
+    if (FPlanner && FPlanner->visible())
+        FPlanner->ShowDay(*place, day, shown);
 }
 
 // "Europe/Berlin, UTC+2 on 21 June 2027": the offset of the shown day, taken at its noon.
@@ -289,6 +295,17 @@ void Tfrm_more::btn_todayClick()
 {
     FFollowClock = true;
     LocationChange();
+}
+
+void Tfrm_more::btn_chartClick()
+{
+    const TLocation* place = SelectedLocation();
+    if (!FPlanner || !place)
+        return;
+    const TPlaceZone& zone = FStore.zone();
+    const TLocalDay day = FFollowClock ? zone.dayOf(UniversalNow()) : zone.day(FChosenDay);
+    FPlanner->ShowDay(*place, day, ShownZone(FTimesShown, zone, FClock));
+    FPlanner->BringToFront();
 }
 
 void Tfrm_more::btn_exportClick()

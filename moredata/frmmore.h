@@ -25,6 +25,7 @@
 #include <memory>
 
 class TFrmMain;
+class Tfrm_planner;
 
 // The zodiac animals, index = earthly branch (0 Rat .. 11 Pig); filled by LocalizeAndArrange.
 extern QStringList AnimalNames;
@@ -140,6 +141,8 @@ public:
     CONTROL(TLabel, lblTimeBias);
     // Exports the light of the place for days from the shown one; only with a place.
     CONTROL(TButton, btn_export);
+    // Opens the planner's sky chart of the shown day; only with a place.
+    CONTROL(TButton, btn_chart);
     // Runs LocationChange every 65.535 s, shown or not.
     CONTROL(TTimer, Timer, 65535);
 
@@ -161,6 +164,10 @@ public:
     // Throws EUserError as ExportLight does, a count of days outside 1..366 before a file is
     // asked for.
     void btn_exportClick();
+    // Shows the planner (given by ConnectPlanner) on the shown day at the selected place; it
+    // follows the window's day and place while it is open.
+    void btn_chartClick();
+    void ConnectPlanner(Tfrm_planner* planner) { FPlanner = planner; }
     // Writes the light of the selected place, choice.Days of its local days from the shown day
     // on, to `fileName` in choice.Format: the rows or the calendar that `shutterly --light`
     // gives for them, local times on the place's clock, the calendar made at the clock's instant.
@@ -228,6 +235,7 @@ private:
     TPlaceStore& FStore;
     TPlaceStore::TSubscription FPlacesChanged;
     bool FFollowClock = true;
+    Tfrm_planner* FPlanner = nullptr;
     // The shown day (whole day number) while one is picked.
     double FChosenDay = 0;
     TLightExportChoice FExportChoice;
