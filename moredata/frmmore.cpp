@@ -198,7 +198,7 @@ void Tfrm_more::LocalizeAndArrange()
         caption.label->setText(LocalString(caption.id));
     btn_today.setCaption(LocalString(42125));
     btn_export.setCaption(LocalString(42186));
-    btn_chart.setCaption(LocalString(42301));
+    btn_chart.setCaption(LocalString(42207));
     AnimalNames.clear();
     for (int i = 0; i < 12; ++i)
         AnimalNames.append(LocalString(42106 + i));

@@ -11,13 +11,13 @@
 
 namespace {
 
-constexpr int PlannerCaption = 42300;
-constexpr int SaveCaption = 42302;
-constexpr int PictureTemplate = 42303;
-constexpr int SunTemplate = 42304;
-constexpr int MoonTemplate = 42305;
-constexpr int CoreTemplate = 42306;
-constexpr int LightTemplate = 42307;
+constexpr int PlannerCaption = 42206;
+constexpr int SaveCaption = 42208;
+constexpr int PictureTemplate = 42209;
+constexpr int SunTemplate = 42210;
+constexpr int MoonTemplate = 42211;
+constexpr int CoreTemplate = 42212;
+constexpr int LightTemplate = 42213;
 
 const QString Field1 = QStringLiteral("%1%");
 const QString Field2 = QStringLiteral("%2%");
@@ -40,12 +40,12 @@ QString WithoutColon(QString caption)
 QString LightPhaseText(TLightPhase phase)
 {
     switch (phase) {
-    case TLightPhase::Night: return LocalString(42308);
-    case TLightPhase::Astronomical: return LocalString(42309);
-    case TLightPhase::Nautical: return LocalString(42310);
+    case TLightPhase::Night: return LocalString(42214);
+    case TLightPhase::Astronomical: return LocalString(42215);
+    case TLightPhase::Nautical: return LocalString(42216);
     case TLightPhase::BlueHour: return WithoutColon(LocalString(42132));
     case TLightPhase::GoldenHour: return WithoutColon(LocalString(42133));
-    case TLightPhase::Day: return LocalString(42311);
+    case TLightPhase::Day: return LocalString(42217);
     }
     return {};
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The almanac windows' string table: numbers 42000..42205 in German, English and Thai.
+// The almanac windows' string table: numbers 42000..42217 in German, English and Thai.
 // Looked up by LocalString (texts/stringtable.h); keep the rows in number order.
 
 struct TStringTableEntry {
@@ -264,18 +264,18 @@ inline constexpr TStringTableEntry StringTable[] = {
     {42205, "%1% – %2%, am höchsten %3% in %4% Höhe, %5%", "%1% – %2%, highest %3% at %4% altitude, %5%",
      "%1% – %2% สูงสุดเวลา %3% ที่มุมเงย %4% %5%"},
     // Planner: the sky chart of a day
-    {42300, "Himmelskarte", "Sky chart", "แผนภูมิท้องฟ้า"},
-    {42301, "Himmelskarte...", "Sky chart...", "แผนภูมิท้องฟ้า..."},
-    {42302, "Bild speichern...", "Save picture...", "บันทึกภาพ..."},
-    {42303, "%1% Himmel %2%", "%1% sky %2%", "ท้องฟ้า %1% %2%"},
-    {42304, "Sonne: %1% hoch, Azimut %2%", "Sun: %1% high, azimuth %2%", "ดวงอาทิตย์: มุมเงย %1% มุมทิศ %2%"},
-    {42305, "Mond: %1% hoch, Azimut %2%, %3% beleuchtet", "Moon: %1% high, azimuth %2%, %3% lit",
+    {42206, "Himmelskarte", "Sky chart", "แผนภูมิท้องฟ้า"},
+    {42207, "Himmelskarte...", "Sky chart...", "แผนภูมิท้องฟ้า..."},
+    {42208, "Bild speichern...", "Save picture...", "บันทึกภาพ..."},
+    {42209, "%1% Himmel %2%", "%1% sky %2%", "ท้องฟ้า %1% %2%"},
+    {42210, "Sonne: %1% hoch, Azimut %2%", "Sun: %1% high, azimuth %2%", "ดวงอาทิตย์: มุมเงย %1% มุมทิศ %2%"},
+    {42211, "Mond: %1% hoch, Azimut %2%, %3% beleuchtet", "Moon: %1% high, azimuth %2%, %3% lit",
      "ดวงจันทร์: มุมเงย %1% มุมทิศ %2% สว่าง %3%"},
-    {42306, "Kern der Milchstraße: %1% hoch, Azimut %2%", "Milky Way core: %1% high, azimuth %2%",
+    {42212, "Kern der Milchstraße: %1% hoch, Azimut %2%", "Milky Way core: %1% high, azimuth %2%",
      "ใจกลางทางช้างเผือก: มุมเงย %1% มุมทิศ %2%"},
-    {42307, "Licht: %1%", "Light: %1%", "แสง: %1%"},
-    {42308, "Nacht", "Night", "กลางคืน"},
-    {42309, "Astronomische Dämmerung", "Astronomical twilight", "สนธยาดาราศาสตร์"},
-    {42310, "Nautische Dämmerung", "Nautical twilight", "สนธยาเดินเรือ"},
-    {42311, "Tag", "Day", "กลางวัน"},
+    {42213, "Licht: %1%", "Light: %1%", "แสง: %1%"},
+    {42214, "Nacht", "Night", "กลางคืน"},
+    {42215, "Astronomische Dämmerung", "Astronomical twilight", "สนธยาดาราศาสตร์"},
+    {42216, "Nautische Dämmerung", "Nautical twilight", "สนธยาเดินเรือ"},
+    {42217, "Tag", "Day", "กลางวัน"},
 };

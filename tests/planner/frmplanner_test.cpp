@@ -56,8 +56,8 @@ TEST_F(Planner, TheSliderTellsTheTimeTheLightAndWhereTheBodiesStand)
         int Hour, Minute;
         int Light;  // string id of the phase's words
     } rows[] = {
-        {1, 30, 42309},  // Berlin at midsummer has no astronomical night
-        {13, 15, 42311},
+        {1, 30, 42215},  // Berlin at midsummer has no astronomical night
+        {13, 15, 42217},
     };
     int picks = 0;
     planner.onPickedChange = [&] { ++picks; };
@@ -78,7 +78,7 @@ TEST_F(Planner, TheSliderTellsTheTimeTheLightAndWhereTheBodiesStand)
 TEST_F(Planner, ThePicturesNameHoldsThePlaceAndTheDate)
 {
     show(2027, 6, 21, Place("Berlin/Mitte", 52.52, -13.405));
-    EXPECT_EQ(planner.pictureName(), LocalString(42303)
+    EXPECT_EQ(planner.pictureName(), LocalString(42209)
                                              .replace(QStringLiteral("%1%"), QStringLiteral("Berlin-Mitte"))
                                              .replace(QStringLiteral("%2%"), QStringLiteral("2027-06-21")) +
                                          QStringLiteral(".png"));
