@@ -282,10 +282,11 @@ TEST_F(LocationsView, TheFieldsMenuPastesThroughTheEditorToo)
     QApplication::sendEvent(longitude, &event);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
-    const auto pasting = std::find_if(menu->actions().begin(), menu->actions().end(), [](const QAction* action) {
+    const QList<QAction*> actions = menu->actions();
+    const auto pasting = std::find_if(actions.begin(), actions.end(), [](const QAction* action) {
         return action->text().endsWith(QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText));
     });
-    ASSERT_NE(pasting, menu->actions().end());
+    ASSERT_NE(pasting, actions.end());
     QAction* paste = *pasting;
     paste->trigger();
     menu->close();
