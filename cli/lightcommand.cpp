@@ -21,24 +21,11 @@ TLightAnswer RunLightCommand(const TLightRequest& request, const TClock& clock)
     if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("ics"))
         return Refusal(QStringLiteral("Unknown format '%1' for --format: use text, csv or ics.").arg(request.Format));
 
-    int days = 1;
-    if (!request.Days.isNull()) {
-        const std::optional<int> read = ReadRequestDays(request.Days.trimmed(), MostLightDays);
-        if (!read)
-            return Refusal(QStringLiteral("The option --days takes a whole number from 1 to %1, not '%2'.")
-                               .arg(MostLightDays)
-                               .arg(request.Days));
-        days = *read;
-    }
-    std::optional<QDate> date;
-    if (!request.Date.isNull()) {
-        date = ReadRequestDate(request.Date.trimmed());
-        if (!date)
-            return Refusal(QStringLiteral("The option --date takes a date YYYY-MM-DD from %1 to %2, not '%3'.")
-                               .arg(FirstLightYear)
-                               .arg(LastLightYear)
-                               .arg(request.Date));
-    }
+    const TRequestedDays requested = ReadRequestedDays(request.Days, request.Date, MostLightDays);
+    if (!requested.Refusal.isEmpty())
+        return Refusal(requested.Refusal);
+    const int days = requested.Days;
+    const std::optional<QDate>& date = requested.Date;
 
     const TPlaceChoice place = ChoosePlace(request.Place, request.SettingsFile);
     if (!place.valid())

@@ -27,6 +27,29 @@ std::optional<int> ReadRequestDays(const QString& text, int most)
     return days;
 }
 
+TRequestedDays ReadRequestedDays(const QString& days, const QString& date, int most)
+{
+    TRequestedDays read;
+    if (!days.isNull()) {
+        const std::optional<int> count = ReadRequestDays(days.trimmed(), most);
+        if (!count) {
+            read.Refusal =
+                QStringLiteral("The option --days takes a whole number from 1 to %1, not '%2'.").arg(most).arg(days);
+            return read;
+        }
+        read.Days = *count;
+    }
+    if (!date.isNull()) {
+        read.Date = ReadRequestDate(date.trimmed());
+        if (!read.Date)
+            read.Refusal = QStringLiteral("The option --date takes a date YYYY-MM-DD from %1 to %2, not '%3'.")
+                               .arg(FirstLightYear)
+                               .arg(LastLightYear)
+                               .arg(date);
+    }
+    return read;
+}
+
 double DayNumber(const QDate& date) { return astro::CalendarToDateTime(date.year(), date.month(), date.day()); }
 
 QDate DateOfDay(double number) { return QDate(1899, 12, 30).addDays(static_cast<qint64>(number)); }

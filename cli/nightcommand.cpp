@@ -63,24 +63,11 @@ TLightAnswer RunNightCommand(const TNightRequest& request, const TClock& clock)
     if (const std::optional<QString> refusal = ReadOptions(request, options))
         return Refusal(*refusal);
 
-    int days = 1;
-    if (!common.Days.isNull()) {
-        const std::optional<int> read = ReadRequestDays(common.Days.trimmed(), MostLightDays);
-        if (!read)
-            return Refusal(QStringLiteral("The option --days takes a whole number from 1 to %1, not '%2'.")
-                               .arg(MostLightDays)
-                               .arg(common.Days));
-        days = *read;
-    }
-    std::optional<QDate> date;
-    if (!common.Date.isNull()) {
-        date = ReadRequestDate(common.Date.trimmed());
-        if (!date)
-            return Refusal(QStringLiteral("The option --date takes a date YYYY-MM-DD from %1 to %2, not '%3'.")
-                               .arg(FirstLightYear)
-                               .arg(LastLightYear)
-                               .arg(common.Date));
-    }
+    const TRequestedDays requested = ReadRequestedDays(common.Days, common.Date, MostLightDays);
+    if (!requested.Refusal.isEmpty())
+        return Refusal(requested.Refusal);
+    const int days = requested.Days;
+    const std::optional<QDate>& date = requested.Date;
 
     const TPlaceChoice place = ChoosePlace(common.Place, common.SettingsFile);
     if (!place.valid())
