@@ -2,6 +2,7 @@
 #include "controls/errors.h"
 #include "moredata/lightexport.h"
 #include "tests/locale_switch.h"
+#include "tests/locations/testfiles.h"
 #include "tests/moredata/moredata_test_support.h"
 #include "tests/test_printers.h"
 
@@ -9,19 +10,6 @@
 #include <QFile>
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // Berlin and Sydney with their zones, as the location editor stores them.
 TLocationList Places()
@@ -112,7 +100,7 @@ TEST_P(LightExportCases, WritesWhatTheCommandLinePrintsForThePlaceAndTheDays)
     ASSERT_EQ(proposedFormat, c.format);
     EXPECT_TRUE(proposed.endsWith(QStringLiteral(" %1.%2").arg(c.firstDate, LightFileSuffix(c.format))))
         << qPrintable(proposed);
-    const QByteArray written = ReadAll(target);
+    const QByteArray written = readBytes(target);
     const char* name = c.place == 0 ? "Berlin" : "Sydney";
     EXPECT_EQ(written, commandLine(name, c.firstDate, c.days, c.format));
     if (c.format == TLightFileFormat::Csv) {
@@ -146,7 +134,7 @@ TEST_F(LightExport, RefusesACountOfDaysBeyondOneTo366BeforeAskingForTheFile)
     EXPECT_FALSE(QFile::exists(target));
     for (const int days : {1, 366}) {
         EXPECT_NO_THROW(w.ExportLight({days, TLightFileFormat::Csv}, target)) << days;
-        EXPECT_EQ(ReadAll(target).count('\n'), 1 + 14 * days);
+        EXPECT_EQ(readBytes(target).count('\n'), 1 + 14 * days);
     }
 }
 
@@ -166,8 +154,8 @@ TEST_F(LightExport, RefusesTheDaysBeforeTheGregorianCalendarTheFilesWrite)
     EXPECT_NO_THROW(w.ExportLight({1, TLightFileFormat::Csv}, target));
     w.dtp_day.setDate(QDate(9998, 12, 31));
     EXPECT_NO_THROW(w.ExportLight({366, TLightFileFormat::Csv}, target));
-    EXPECT_TRUE(ReadAll(target).endsWith("\n")) << "the last day, 9999-12-31, is whole";
-    EXPECT_TRUE(ReadAll(target).contains("\n9999-12-31,moonset,"));
+    EXPECT_TRUE(readBytes(target).endsWith("\n")) << "the last day, 9999-12-31, is whole";
+    EXPECT_TRUE(readBytes(target).contains("\n9999-12-31,moonset,"));
 }
 
 TEST_F(LightExport, ACancelWritesNothingAndTheNextExportStartsFromTheLastChoice)
@@ -198,7 +186,7 @@ TEST_F(LightExport, AFailedWriteSaysSoAndLeavesWhatWasThere)
     const QString missingFolder = path("no such folder/light.ics");
     const QString folderItself = path("a folder");
     ASSERT_TRUE(QDir(folder.path()).mkdir("a folder"));
-    WriteAll(path("a folder/kept.txt"), "kept");
+    writeBytes(path("a folder/kept.txt"), "kept");
     for (const QString& file : {missingFolder, folderItself}) {
         target = file;
         try {
@@ -209,7 +197,7 @@ TEST_F(LightExport, AFailedWriteSaysSoAndLeavesWhatWasThere)
         }
     }
     EXPECT_FALSE(QFile::exists(missingFolder));
-    EXPECT_EQ(ReadAll(path("a folder/kept.txt")), "kept");
+    EXPECT_EQ(readBytes(path("a folder/kept.txt")), "kept");
     // Nothing of the attempts is left beside the files.
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"shutterly.ini"}));
 }
@@ -218,9 +206,9 @@ TEST_F(LightExport, ReplacesAnOlderFileWhole)
 {
     Tfrm_more& w = createWithDialogs();
     target = path("light.csv");
-    WriteAll(target, QByteArray(1 << 20, 'x'));
+    writeBytes(target, QByteArray(1 << 20, 'x'));
     w.ExportLight({1, TLightFileFormat::Csv}, target);
-    EXPECT_EQ(ReadAll(target), commandLine("Berlin", "2024-03-20", 1, TLightFileFormat::Csv));
+    EXPECT_EQ(readBytes(target), commandLine("Berlin", "2024-03-20", 1, TLightFileFormat::Csv));
 }
 
 TEST_F(LightExport, IsOnlyOfferedWithAPlace)
