@@ -122,6 +122,7 @@ void TMainForm::bindHandlers()
         item->onClick = [this, item] { mnu_times_Click(*item); };
     mnu_locations.onClick = [this] { mnu_locationsClick(); };
     mnu_more.onClick = [this] { mnu_moreClick(); };
+    mnu_planner.onClick = [this] { mnu_plannerClick(); };
     mnu_help_item.onClick = [this] { mnu_help_itemClick(); };
     mnu_timezone.onClick = [this] { mnu_timezoneClick(); };
     mnu_about.onClick = [this] { mnu_aboutClick(); };
@@ -206,12 +207,13 @@ void TMainForm::SetCaptions()
         TMenuItem* item;
         int id;
     } items[] = {
-        {&mnu_file, 42016},   {&mnu_tray, 42076},        {&mnu_exit, 42017},           {&mnu_edit, 42018},
-        {&mnu_copy, 42019},   {&mnu_options, 42020},     {&mnu_fast, 42021},           {&mnu_stop, 42022},
-        {&mnu_julian, 42023}, {&mnu_utc, 42024},         {&mnu_jewish, 42075},         {&mnu_locations, 42060},
-        {&mnu_rotate, 42084}, {&mnu_rot_north, 42085},   {&mnu_rot_south, 42086},      {&mnu_color, 42087},
-        {&mnu_more, 42025},   {&mnu_help, 42026},        {&mnu_about, 42027},          {&mnu_timezone, 42028},
-        {&mnu_times, 42176},  {&mnu_times_place, 42177}, {&mnu_times_computer, 42178}, {&mnu_times_utc, 42179},
+        {&mnu_file, 42016},    {&mnu_tray, 42076},        {&mnu_exit, 42017},           {&mnu_edit, 42018},
+        {&mnu_copy, 42019},    {&mnu_options, 42020},     {&mnu_fast, 42021},           {&mnu_stop, 42022},
+        {&mnu_julian, 42023},  {&mnu_utc, 42024},         {&mnu_jewish, 42075},         {&mnu_locations, 42060},
+        {&mnu_rotate, 42084},  {&mnu_rot_north, 42085},   {&mnu_rot_south, 42086},      {&mnu_color, 42087},
+        {&mnu_more, 42025},    {&mnu_help, 42026},        {&mnu_about, 42027},          {&mnu_timezone, 42028},
+        {&mnu_times, 42176},   {&mnu_times_place, 42177}, {&mnu_times_computer, 42178}, {&mnu_times_utc, 42179},
+        {&mnu_planner, 42219},
     };
     for (const auto& entry : items)
         entry.item->setCaption(LocalString(entry.id));
@@ -572,6 +574,17 @@ void TMainForm::mnu_locationsClick()
 void TMainForm::mnu_moreClick()
 {
     if (FMore)
+        FMore->BringToFront();
+}
+
+void TMainForm::mnu_plannerClick()
+{
+    if (!FMore)
+        return;
+    // Without a place More Data says how to add one.
+    if (FMore->SelectedLocation())
+        FMore->btn_chartClick();
+    else
         FMore->BringToFront();
 }
 

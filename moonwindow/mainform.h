@@ -133,6 +133,8 @@ public:
     CONTROL(TMenuItem, mnu_times_utc, QStringLiteral("&Universal time (UTC)"));
     CONTROL(TMenuItem, mnu_locations, QStringLiteral("Edit &Locations"));
     CONTROL(TMenuItem, mnu_more, QStringLiteral("&More Data"));
+    // The planner on More Data's day and place; More Data itself while there is no place.
+    CONTROL(TMenuItem, mnu_planner, QStringLiteral("&Planner..."));
     CONTROL(TMenuItem, mnu_help, QStringLiteral("&Help"));
     CONTROL(TMenuItem, mnu_about, QStringLiteral("&About"));
     CONTROL(TMenuItem, mnu_help_item, QStringLiteral("&Help"));
@@ -166,6 +168,7 @@ public:
     void mnu_times_Click(const TMenuItem& sender);
     void mnu_locationsClick();
     void mnu_moreClick();
+    void mnu_plannerClick();
     void mnu_help_itemClick();
     void mnu_timezoneClick();
     void mnu_aboutClick();

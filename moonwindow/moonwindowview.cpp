@@ -142,6 +142,7 @@ void MoonWindowView::buildMenus()
     options->addSeparator();
     item(options, FForm.mnu_locations);
     item(options, FForm.mnu_more);
+    item(options, FForm.mnu_planner);
     bar->addMenu(options);
 
     QMenu* help = BindMenu(FForm.mnu_help, bar);

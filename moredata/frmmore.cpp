@@ -261,7 +261,7 @@ void Tfrm_more::LocationChange()
     ShowLight(day, *place, shown);
     ShowNight(day, *place, shown);
     if (FPlanner && FPlanner->visible())
-        FPlanner->ShowDay(*place, day, shown);
+        FPlanner->ShowDay(*place, day, zone, shown);
 }
 
 // "Europe/Berlin, UTC+2 on 21 June 2027": the offset of the shown day, taken at its noon.
@@ -304,7 +304,7 @@ void Tfrm_more::btn_chartClick()
         return;
     const TPlaceZone& zone = FStore.zone();
     const TLocalDay day = FFollowClock ? zone.dayOf(UniversalNow()) : zone.day(FChosenDay);
-    FPlanner->ShowDay(*place, day, ShownZone(FTimesShown, zone, FClock));
+    FPlanner->ShowDay(*place, day, zone, ShownZone(FTimesShown, zone, FClock));
     FPlanner->BringToFront();
 }
 

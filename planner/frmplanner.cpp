@@ -1,6 +1,10 @@
 #include "planner/frmplanner.h"
 
+#include "astro/calendar.h"
+#include "controls/errors.h"
+#include "moredata/lightexport.h"
 #include "moredata/lighttext.h"
+#include "planner/monthcsv.h"
 #include "texts/almanactext.h"
 #include "texts/stringtable.h"
 
@@ -11,7 +15,12 @@
 
 namespace {
 
-constexpr int PlannerCaption = 42206;
+constexpr int PlannerCaption = 42218;
+constexpr int SkyPageCaption = 42206;
+constexpr int MonthPageCaption = 42220;
+constexpr int MeteorPageCaption = 42221;
+constexpr int ExportCaption = 42228;
+constexpr int MeteorsTemplate = 42236;
 constexpr int SaveCaption = 42208;
 constexpr int PictureTemplate = 42209;
 constexpr int SunTemplate = 42210;
@@ -50,25 +59,49 @@ QString LightPhaseText(TLightPhase phase)
     return {};
 }
 
+QString Tfrm_planner::PageCaption(TPage page)
+{
+    switch (page) {
+    case pgSky: return LocalString(SkyPageCaption);
+    case pgMonth: return LocalString(MonthPageCaption);
+    case pgMeteors: return LocalString(MeteorPageCaption);
+    }
+    return {};
+}
+
 Tfrm_planner::Tfrm_planner()
-    : TWindow(QStringLiteral("Sky chart"))
+    : TWindow(QStringLiteral("Planner"))
 {
     bindHandlers();
     setCaption(LocalString(PlannerCaption));
     btn_save.setCaption(LocalString(SaveCaption));
+    btn_export.setCaption(LocalString(ExportCaption));
+    btn_export.setEnabled(false);
 }
 
 void Tfrm_planner::bindHandlers()
 {
     trk_time.onChange = [this] { trk_timeChange(); };
     btn_save.onClick = [this] { btn_saveClick(); };
+    btn_export.onClick = [this] { btn_exportClick(); };
 }
 
-void Tfrm_planner::ShowDay(const TLocation& place, const TLocalDay& day, const TPlaceZone& shown)
+void Tfrm_planner::ShowDay(const TLocation& place, const TLocalDay& day, const TPlaceZone& zone,
+                           const TPlaceZone& shown)
 {
+    // All is computed before anything is shown, so that a failure leaves the window as it was.
+    TSkyDay sky = ComputeSkyDay(day, place.Latitude, place.Longitude);
+    TMonthOfLight month = FMonth.holds(zone, day.Number, place.Latitude, place.Longitude)
+                              ? FMonth
+                              : ComputeMonthOfLight(zone, day.Number, place.Latitude, place.Longitude);
+    const int year = month.Year;
+    TMeteorYear meteors = FMeteors.holds(zone, year, place.Latitude, place.Longitude)
+                              ? FMeteors
+                              : ComputeMeteorYear(zone, year, place.Latitude, place.Longitude);
+
     const bool first = FSky.empty();
     const int minute = trk_time.position();
-    FSky = ComputeSkyDay(day, place.Latitude, place.Longitude);
+    FSky = std::move(sky);
     FShown = shown;
     FPlaceName = place.Name;
     const double length = day.empty() ? 0 : (day.End - day.Start) * MinutesPerDay;
@@ -83,6 +116,52 @@ void Tfrm_planner::ShowDay(const TLocation& place, const TLocalDay& day, const T
     if (onSkyChange)
         onSkyChange();
     showPicked();
+    showMonth(std::move(month), day.Number);
+    showMeteors(std::move(meteors));
+}
+
+void Tfrm_planner::showMonth(TMonthOfLight month, double chosen)
+{
+    lbl_month.setText(FPlaceName + QStringLiteral(", ") + QLocale().standaloneMonthName(month.Month) + u' ' +
+                      QString::number(month.Year) + QStringLiteral(" · ") + FShown.id());
+    btn_export.setEnabled(!month.empty());
+    const bool changed = month.Year != FMonth.Year || month.Month != FMonth.Month ||
+                         month.Latitude != FMonth.Latitude || month.Longitude != FMonth.Longitude ||
+                         month.ZoneId != FMonth.ZoneId;
+    if (!changed && chosen == FMonthChosen && FShown.id() == FMonthShownId)
+        return;
+    FMonth = std::move(month);
+    FMonthChosen = chosen;
+    FMonthShownId = FShown.id();
+    FMonthTable.setMonth(FMonth, FShown, chosen);
+}
+
+void Tfrm_planner::showMeteors(TMeteorYear year)
+{
+    lbl_meteors.setText(
+        ReplaceAll(Field2, FPlaceName, ReplaceAll(Field1, QString::number(year.Year), LocalString(MeteorsTemplate))));
+    const bool changed = year.Year != FMeteors.Year || year.Latitude != FMeteors.Latitude ||
+                         year.Longitude != FMeteors.Longitude || year.ZoneId != FMeteors.ZoneId;
+    if (!changed && FShown.id() == FMeteorsShownId && !FMeteors.empty())
+        return;
+    FMeteors = std::move(year);
+    FMeteorsShownId = FShown.id();
+    FMeteorTable.setYear(FMeteors, FShown);
+}
+
+void Tfrm_planner::btn_exportClick()
+{
+    if (FMonth.empty() || !onChooseMonthFile)
+        return;
+    if (FMonth.Year < FirstLightYear)
+        throw EUserError(QStringLiteral("Only the days of the years %1 to %2 can be exported.")
+                             .arg(FirstLightYear)
+                             .arg(LastLightYear));
+    const QString fileName =
+        onChooseMonthFile(LightExportFileName(FPlaceName, QDate(FMonth.Year, FMonth.Month, 1), TLightFileFormat::Csv));
+    if (fileName.isEmpty())
+        return;
+    SaveLightFile(fileName, MonthCsv(FMonth, FShown));
 }
 
 astro::TDateTime Tfrm_planner::pickedTime() const { return FSky.Day.Start + trk_time.position() / MinutesPerDay; }

@@ -3,7 +3,9 @@
 #include "controls/bindingview.h"
 #include "controls/errors.h"
 #include "help/helpview.h"
+#include "moredata/lightexport.h"
 #include "planner/frmplanner.h"
+#include "planner/plannertableview.h"
 #include "planner/skychartview.h"
 
 #include <QDir>
@@ -15,7 +17,16 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSlider>
+#include <QTabWidget>
+#include <QTableView>
 #include <QVBoxLayout>
+
+namespace {
+
+// Two weeks of the month in sight: the chosen day with a week on either side.
+constexpr int MonthRowsShown = 15;
+
+}  // namespace
 
 FrmPlannerView::FrmPlannerView(Tfrm_planner& form, QWidget* parent)
     : QDialog(parent),
@@ -25,33 +36,12 @@ FrmPlannerView::FrmPlannerView(Tfrm_planner& form, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     BindHelpKey(this, Tfrm_planner::HelpContext);
 
-    QLabel* title = Bind::label(form.lbl_title, this);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    QSlider* time = Bind::slider(form.trk_time, Qt::Horizontal, this);
-    time->setTickInterval(60);
-    time->setPageStep(60);
-    QPushButton* save = Bind::button(form.btn_save, this);
-    save->setAutoDefault(false);
-
-    auto* readout = new QGridLayout;
-    readout->addWidget(Bind::label(form.lbl_time, this), 0, 0);
-    readout->addWidget(Bind::label(form.lbl_light, this), 0, 1);
-    readout->addWidget(Bind::label(form.lbl_sun, this), 1, 0);
-    readout->addWidget(Bind::label(form.lbl_moon, this), 1, 1);
-    readout->addWidget(Bind::label(form.lbl_core, this), 2, 0);
-    readout->setColumnStretch(1, 1);
-
-    auto* bottom = new QHBoxLayout;
-    bottom->addLayout(readout, 1);
-    bottom->addWidget(save, 0, Qt::AlignBottom);
-
+    auto* pages = new QTabWidget(this);
+    pages->addTab(skyPage(), Tfrm_planner::PageCaption(Tfrm_planner::pgSky));
+    pages->addTab(monthPage(), Tfrm_planner::PageCaption(Tfrm_planner::pgMonth));
+    pages->addTab(meteorPage(), Tfrm_planner::PageCaption(Tfrm_planner::pgMeteors));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(title);
-    layout->addWidget(FChart, 1);
-    layout->addWidget(time);
-    layout->addLayout(bottom);
+    layout->addWidget(pages);
 
     form.onSkyChange = [this] {
         FChart->setSky(&FForm.sky(), &FForm.shownZone());
@@ -67,7 +57,85 @@ FrmPlannerView::FrmPlannerView(Tfrm_planner& form, QWidget* parent)
         savePicture(fileName);
         return true;
     };
+    form.onChooseMonthFile = [this](const QString& proposed) {
+        return QFileDialog::getSaveFileName(this, FForm.btn_export.caption().remove(QStringLiteral("...")),
+                                            QDir::home().filePath(proposed), LightFileFilter(TLightFileFormat::Csv));
+    };
     Bind::window(form, this);
+}
+
+QWidget* FrmPlannerView::skyPage()
+{
+    auto* page = new QWidget;
+    QLabel* title = Bind::label(FForm.lbl_title, page);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    FChart->setParent(page);
+    QSlider* time = Bind::slider(FForm.trk_time, Qt::Horizontal, page);
+    time->setTickInterval(60);
+    time->setPageStep(60);
+    QPushButton* save = Bind::button(FForm.btn_save, page);
+    save->setAutoDefault(false);
+
+    auto* readout = new QGridLayout;
+    readout->addWidget(Bind::label(FForm.lbl_time, page), 0, 0);
+    readout->addWidget(Bind::label(FForm.lbl_light, page), 0, 1);
+    readout->addWidget(Bind::label(FForm.lbl_sun, page), 1, 0);
+    readout->addWidget(Bind::label(FForm.lbl_moon, page), 1, 1);
+    readout->addWidget(Bind::label(FForm.lbl_core, page), 2, 0);
+    readout->setColumnStretch(1, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addLayout(readout, 1);
+    bottom->addWidget(save, 0, Qt::AlignBottom);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(title);
+    layout->addWidget(FChart, 1);
+    layout->addWidget(time);
+    layout->addLayout(bottom);
+    return page;
+}
+
+QWidget* FrmPlannerView::monthPage()
+{
+    auto* page = new QWidget;
+    FMonth = new TPlannerTable(&FForm.monthTable(), MonthRowsShown, page);
+    FMonth->setObjectName(QStringLiteral("month_table"));
+    QPushButton* exportMonth = Bind::button(FForm.btn_export, page);
+    exportMonth->setAutoDefault(false);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(exportMonth);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(Bind::label(FForm.lbl_month, page));
+    layout->addWidget(FMonth, 1);
+    layout->addLayout(bottom);
+    connect(&FForm.monthTable(), &QAbstractItemModel::modelReset, FMonth, [this] { showChosenDay(); });
+    return page;
+}
+
+QWidget* FrmPlannerView::meteorPage()
+{
+    auto* page = new QWidget;
+    FMeteors = new TPlannerTable(&FForm.meteorTable(), astro::MeteorShowerCount, page);
+    FMeteors->setObjectName(QStringLiteral("meteor_table"));
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(Bind::label(FForm.lbl_meteors, page));
+    layout->addWidget(FMeteors, 1);
+    return page;
+}
+
+void FrmPlannerView::showChosenDay()
+{
+    const int row = FForm.monthTable().chosenRow();
+    if (row < 0) {
+        FMonth->clearSelection();
+        return;
+    }
+    FMonth->selectRow(row);
+    FMonth->scrollTo(FForm.monthTable().index(row, 0));
 }
 
 void FrmPlannerView::savePicture(const QString& fileName) const

@@ -14,7 +14,7 @@
 inline QString Shown(const QString& english)
 {
     const auto translated = [](const QString& text) -> QString {
-        for (int id = 42000; id <= 42217; ++id)
+        for (int id = 42000; id <= 42247; ++id)
             if (LocalString(id, QLocale::English) == text)
                 return LocalString(id);
         return {};

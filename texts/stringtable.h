@@ -1,5 +1,5 @@
 #pragma once
-// The localised texts of the almanac windows (numbers 42000..42217).
+// The localised texts of the almanac windows (numbers 42000..42247).
 
 #include <QLocale>
 #include <QString>

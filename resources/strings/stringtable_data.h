@@ -1,5 +1,5 @@
 #pragma once
-// The almanac windows' string table: numbers 42000..42217 in German, English and Thai.
+// The almanac windows' string table: numbers 42000..42247 in German, English and Thai.
 // Looked up by LocalString (texts/stringtable.h); keep the rows in number order.
 
 struct TStringTableEntry {
@@ -265,7 +265,7 @@ inline constexpr TStringTableEntry StringTable[] = {
      "%1% – %2% สูงสุดเวลา %3% ที่มุมเงย %4% %5%"},
     // Planner: the sky chart of a day
     {42206, "Himmelskarte", "Sky chart", "แผนภูมิท้องฟ้า"},
-    {42207, "Himmelskarte...", "Sky chart...", "แผนภูมิท้องฟ้า..."},
+    {42207, "Planer...", "Planner...", "วางแผนถ่ายภาพ..."},
     {42208, "Bild speichern...", "Save picture...", "บันทึกภาพ..."},
     {42209, "%1% Himmel %2%", "%1% sky %2%", "ท้องฟ้า %1% %2%"},
     {42210, "Sonne: %1% hoch, Azimut %2%", "Sun: %1% high, azimuth %2%", "ดวงอาทิตย์: มุมเงย %1% มุมทิศ %2%"},
@@ -278,4 +278,37 @@ inline constexpr TStringTableEntry StringTable[] = {
     {42215, "Astronomische Dämmerung", "Astronomical twilight", "สนธยาดาราศาสตร์"},
     {42216, "Nautische Dämmerung", "Nautical twilight", "สนธยาเดินเรือ"},
     {42217, "Tag", "Day", "กลางวัน"},
+    // Planner: its window, the month of light and the meteor showers
+    {42218, "Planer", "Planner", "วางแผนถ่ายภาพ"},
+    {42219, "&Planer...", "&Planner...", "วางแผนถ่ายภาพ (&P)..."},
+    {42220, "Licht des Monats", "Month of light", "แสงตลอดเดือน"},
+    {42221, "Meteorströme", "Meteor showers", "ฝนดาวตก"},
+    {42222, "Datum", "Date", "วันที่"},
+    {42223, "Blaue Stunde\nmorgens", "Blue hour\nmorning", "แสงสีน้ำเงิน\nเช้า"},
+    {42224, "Goldene Stunde\nmorgens", "Golden hour\nmorning", "แสงทอง\nเช้า"},
+    {42225, "Goldene Stunde\nabends", "Golden hour\nevening", "แสงทอง\nเย็น"},
+    {42226, "Blaue Stunde\nabends", "Blue hour\nevening", "แสงสีน้ำเงิน\nเย็น"},
+    {42227, "Mond", "Moon", "ดวงจันทร์"},
+    {42228, "Monat exportieren...", "Export month...", "ส่งออกทั้งเดือน..."},
+    {42229, "Strom", "Shower", "ชื่อฝนดาวตก"},
+    {42230, "Maximum", "Peak", "ช่วงสูงสุด"},
+    {42231, "ZHR", "ZHR", "ZHR"},
+    {42232, "Radiant zur dunkelsten Stunde", "Radiant at the darkest hour", "จุดกระจายในชั่วโมงที่มืดที่สุด"},
+    {42233, "Mond beleuchtet", "Moon lit", "ดวงจันทร์สว่าง"},
+    {42234, "Radiant unter dem Horizont", "Radiant below the horizon", "จุดกระจายอยู่ใต้ขอบฟ้า"},
+    {42235, "%1% hoch um %2%", "%1% high at %2%", "มุมเงย %1% เวลา %2%"},
+    {42236, "Maxima %1%, gesehen von %2%", "Peaks of %1% seen from %2%", "ช่วงสูงสุดปี %1% มองจาก %2%"},
+    {42237, "Quadrantiden", "Quadrantids", "ฝนดาวตกควอดรานต์"},
+    {42238, "Lyriden", "Lyrids", "ฝนดาวตกพิณ"},
+    {42239, "Eta-Aquariiden", "Eta Aquariids", "ฝนดาวตกอีตาคนแบกหม้อน้ำ"},
+    {42240, "Südliche Delta-Aquariiden", "Southern Delta Aquariids", "ฝนดาวตกเดลตาคนแบกหม้อน้ำใต้"},
+    {42241, "Perseiden", "Perseids", "ฝนดาวตกเพอร์ซิอัส"},
+    {42242, "Draconiden", "Draconids", "ฝนดาวตกมังกร"},
+    {42243, "Orioniden", "Orionids", "ฝนดาวตกนายพราน"},
+    {42244, "Leoniden", "Leonids", "ฝนดาวตกสิงโต"},
+    {42245, "Geminiden", "Geminids", "ฝนดาวตกคนคู่"},
+    {42246, "Ursiden", "Ursids", "ฝนดาวตกหมีเล็ก"},
+    {42247, "Zenitale stündliche Rate: Meteore je Stunde unter idealem Himmel, der Radiant im Zenit",
+     "Zenithal hourly rate: meteors an hour under a perfect sky with the radiant overhead",
+     "อัตราต่อชั่วโมงที่จุดจอมฟ้า: จำนวนดาวตกต่อชั่วโมงใต้ท้องฟ้าที่สมบูรณ์ เมื่อจุดกระจายอยู่เหนือศีรษะ"},
 };

@@ -9,6 +9,7 @@
 #include "moonwindow/frmjulian.h"
 #include "moonwindowfixture.h"
 #include "moredata/frmmore.h"
+#include "planner/frmplanner.h"
 #include "texts/almanactext.h"
 #include "texts/stringtable.h"
 #include "tray/trayiconplatform.h"
@@ -662,6 +663,25 @@ TEST_F(MoonWindowTest, MoreDataMenuBringsAnOpenWindowToTheFront)
     moon->mnu_more.click();
     EXPECT_TRUE(more.visible());
     EXPECT_EQ(raised, 2);
+}
+
+// Options > Planner... opens the planner on More Data's day and place; with no place, More Data
+// itself, which says how to add one.
+TEST_F(MoonWindowTest, PlannerMenuOpensThePlannerOrWithoutAPlaceMoreData)
+{
+    for (const bool withPlace : {true, false}) {
+        create(At(2026, 12, 7, 10), 0, withPlace ? OneLocation("Greenwich", 185000, 0) : QByteArray("[Current]\n"));
+        Tfrm_more more(*calculator, *clock, settingsFile);
+        Tfrm_planner planner;
+        more.ConnectPlanner(&planner);
+        moon->connectWindows(&more, locations.get(), utc.get());
+        moon->mnu_planner.click();
+        EXPECT_EQ(planner.visible(), withPlace);
+        EXPECT_EQ(more.visible(), !withPlace);
+        if (withPlace) {
+            EXPECT_DOUBLE_EQ(planner.sky().Day.Number, At(2026, 12, 7));
+        }
+    }
 }
 
 // Beyond the last year the calendar knows, every tick of both windows' timers fails; a user

@@ -1,4 +1,4 @@
-// More Data's "Sky chart...": the planner opens on the window's day and place and follows them
+// More Data's "Planner...": the planner opens on the window's day and place and follows them
 // while it is open.
 
 #include "planner/frmplanner.h"
@@ -37,6 +37,8 @@ TEST_F(SkyChartButton, OpensThePlannerOnTheShownDayAndFollowsAPickedDayAndPlace)
 
     window.dtp_day.setDate(QDate(2024, 6, 21));
     EXPECT_DOUBLE_EQ(planner.sky().Day.Number, At(2024, 6, 21));
+    EXPECT_EQ(planner.month().Month, 6);
+    EXPECT_EQ(planner.monthTable().chosenRow(), 20);
     window.cbx_location.setItemIndex(1);
     EXPECT_NEAR(planner.sky().Latitude, -33.8688, 1e-3);
     // Sydney's day, from its own midnight: ten hours ahead of universal time in June.

@@ -7,8 +7,13 @@
 #include "planner/skychartview.h"
 #include "tests/views/boundcontrols.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <gtest/gtest.h>
@@ -79,7 +84,7 @@ protected:
         berlin.Latitude = 52.52;
         berlin.Longitude = -13.405;
         view.show();
-        planner.ShowDay(berlin, zone.day(astro::CalendarToDateTime(2027, 6, 21)), zone);
+        planner.ShowDay(berlin, zone.day(astro::CalendarToDateTime(2027, 6, 21)), zone, zone);
     }
 
     TPlaceZone zone{QTimeZone("Europe/Berlin")};
@@ -112,5 +117,52 @@ TEST_F(PlannerView, APictureThatCannotBeWrittenSaysSo)
     EXPECT_THROW(view.savePicture(folder.path()), EUserError);
     EXPECT_THROW(view.savePicture(folder.filePath(QStringLiteral("missing/sky.png"))), EUserError);
 }
+
+// The planner as More Data opens it: the day given, then the window shown.
+class PlannerTables : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        TLocation tromso;
+        tromso.Name = QStringLiteral("Tromsø");
+        tromso.Latitude = 69.649;
+        tromso.Longitude = -18.956;
+        const TPlaceZone oslo{QTimeZone("Europe/Oslo")};
+        planner.ShowDay(tromso, oslo.day(astro::CalendarToDateTime(2027, GetParam(), 21)), oslo, oslo);
+        view.show();
+        for (int round = 0; round < 4; ++round)
+            QApplication::processEvents();
+    }
+
+    // Whether the table shows every column whole: no sideways scrolling, unless the window is
+    // already as wide as the screen.
+    static bool showsEveryColumn(const QTableView* table)
+    {
+        const bool wideAsScreen =
+            table->window()->frameGeometry().width() >= table->screen()->availableGeometry().width();
+        return wideAsScreen || table->horizontalScrollBar()->maximum() == 0;
+    }
+
+    Tfrm_planner planner;
+    FrmPlannerView view{planner};
+};
+
+// June has the midnight sun (the longest texts of missing events), December the polar night.
+TEST_P(PlannerTables, ShowEveryColumnAndTheChosenDay)
+{
+    view.findChild<QTabWidget*>()->setCurrentIndex(Tfrm_planner::pgMonth);
+    QApplication::processEvents();
+    EXPECT_TRUE(showsEveryColumn(view.monthTable()));
+    const QModelIndexList selected = view.monthTable()->selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.front().row(), 20);
+    EXPECT_TRUE(view.monthTable()->viewport()->rect().intersects(view.monthTable()->visualRect(selected.front())));
+    view.findChild<QTabWidget*>()->setCurrentIndex(Tfrm_planner::pgMeteors);
+    QApplication::processEvents();
+    EXPECT_TRUE(showsEveryColumn(view.meteorTable()));
+    EXPECT_EQ(view.meteorTable()->verticalScrollBar()->maximum(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Months, PlannerTables, ::testing::Values(6, 12));
 
 }  // namespace
