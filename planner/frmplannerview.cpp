@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableView>
@@ -62,6 +63,16 @@ FrmPlannerView::FrmPlannerView(Tfrm_planner& form, QWidget* parent)
                                             QDir::home().filePath(proposed), LightFileFilter(TLightFileFormat::Csv));
     };
     Bind::window(form, this);
+}
+
+void FrmPlannerView::showEvent(QShowEvent* event)
+{
+    // Qt opens a window at most two thirds of the screen wide; the month's columns take more.
+    if (!FSized) {
+        FSized = true;
+        resize(sizeHint().boundedTo(screen()->availableGeometry().size()).expandedTo(size()));
+    }
+    QDialog::showEvent(event);
 }
 
 QWidget* FrmPlannerView::skyPage()

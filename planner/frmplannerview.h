@@ -20,6 +20,9 @@ public:
     // Throws EUserError "Unable to write to <file>", leaving an old file as it was.
     void savePicture(const QString& fileName) const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* skyPage();
     QWidget* monthPage();
@@ -31,4 +34,5 @@ private:
     TSkyChart* FChart;
     QTableView* FMonth = nullptr;
     QTableView* FMeteors = nullptr;
+    bool FSized = false;
 };

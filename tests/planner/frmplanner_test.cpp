@@ -139,7 +139,7 @@ TEST_F(Planner, ExportsTheMonthAsCsvToTheFileChosen)
     show(2027, 6, 21);
     ASSERT_TRUE(planner.btn_export.enabled());
     planner.btn_export.click();
-    EXPECT_TRUE(proposed.startsWith(QStringLiteral("Berlin")));
+    EXPECT_TRUE(proposed.contains(QStringLiteral("Berlin")));
     EXPECT_TRUE(proposed.endsWith(QStringLiteral("2027-06-01.csv")));
     QFile file(chosen);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
