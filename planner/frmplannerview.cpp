@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -123,7 +124,10 @@ QWidget* FrmPlannerView::monthPage()
     layout->addWidget(Bind::label(FForm.lbl_month, page));
     layout->addWidget(FMonth, 1);
     layout->addLayout(bottom);
-    connect(&FForm.monthTable(), &QAbstractItemModel::modelReset, FMonth, [this] { showChosenDay(); });
+    connect(&FForm.monthTable(), &QAbstractItemModel::modelReset, FMonth, [this] {
+        showChosenDay();
+        widenFor(FMonth);
+    });
     return page;
 }
 
@@ -135,7 +139,17 @@ QWidget* FrmPlannerView::meteorPage()
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(Bind::label(FForm.lbl_meteors, page));
     layout->addWidget(FMeteors, 1);
+    connect(&FForm.meteorTable(), &QAbstractItemModel::modelReset, FMeteors, [this] { widenFor(FMeteors); });
     return page;
+}
+
+void FrmPlannerView::widenFor(const QTableView* table)
+{
+    const int missing = table->sizeHint().width() - table->width();
+    if (missing <= 0 || !isVisible() || isMaximized() || isFullScreen())
+        return;
+    const int most = screen()->availableGeometry().width() - (frameGeometry().width() - width());
+    resize(std::max(width(), std::min(width() + missing, most)), height());
 }
 
 void FrmPlannerView::showChosenDay()

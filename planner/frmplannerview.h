@@ -29,6 +29,8 @@ private:
     QWidget* meteorPage();
     // The month's chosen day selected and in sight.
     void showChosenDay();
+    // A table grown wider than the window was opened for widens it, as far as the screen allows.
+    void widenFor(const QTableView* table);
 
     Tfrm_planner& FForm;
     TSkyChart* FChart;

@@ -163,6 +163,21 @@ TEST_P(PlannerTables, ShowEveryColumnAndTheChosenDay)
     EXPECT_EQ(view.meteorTable()->verticalScrollBar()->maximum(), 0);
 }
 
+// A month with longer texts than the one the window opened on widens it.
+TEST_P(PlannerTables, AWiderMonthWidensTheWindow)
+{
+    TLocation sydney;
+    sydney.Name = QStringLiteral("Sydney");
+    sydney.Latitude = -33.868;
+    sydney.Longitude = -151.209;
+    const TPlaceZone zone{QTimeZone("Australia/Sydney")};
+    for (const int month : {7, 1}) {
+        planner.ShowDay(sydney, zone.day(astro::CalendarToDateTime(2027, month, 2)), zone, zone);
+        QApplication::processEvents();
+        EXPECT_TRUE(showsEveryColumn(view.monthTable())) << month;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Months, PlannerTables, ::testing::Values(6, 12));
 
 }  // namespace
