@@ -177,18 +177,26 @@ void TSkyChart::drawSunPath(QPainter& painter) const
 void TSkyChart::drawPath(QPainter& painter, TSkyPlace TSkySample::*body, const QPen& pen, bool darkOnly) const
 {
     const double width = plot().width();
-    painter.setPen(pen);
+    // One path, so that its dashes run on along it rather than start again at every sample.
+    QPainterPath path;
+    bool drawing = false;
     for (std::size_t i = 1; i < FSky->Samples.size(); ++i) {
         const TSkySample& from = FSky->Samples[i - 1];
         const TSkySample& to = FSky->Samples[i];
-        if (darkOnly && (LightPhaseOf(from.Sun.Altitude) != TLightPhase::Night ||
-                         LightPhaseOf(to.Sun.Altitude) != TLightPhase::Night))
-            continue;
         const QPointF a = at(from.*body);
         const QPointF b = at(to.*body);
-        if (!Crossing(a.x(), b.x(), width))
-            painter.drawLine(a, b);
+        const bool dark = LightPhaseOf(from.Sun.Altitude) == TLightPhase::Night &&
+                          LightPhaseOf(to.Sun.Altitude) == TLightPhase::Night;
+        if ((darkOnly && !dark) || Crossing(a.x(), b.x(), width)) {
+            drawing = false;
+            continue;
+        }
+        if (!drawing)
+            path.moveTo(a);
+        path.lineTo(b);
+        drawing = true;
     }
+    painter.strokePath(path, pen);
 }
 
 void TSkyChart::drawHours(QPainter& painter) const
