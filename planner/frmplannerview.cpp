@@ -27,6 +27,9 @@ namespace {
 
 // Two weeks of the month in sight: the chosen day with a week on either side.
 constexpr int MonthRowsShown = 15;
+// Pixels a window manager's borders and title bar take at most, beside and above a window.
+constexpr int FrameAllowance = 16;
+constexpr int TitleAllowance = 48;
 
 }  // namespace
 
@@ -69,9 +72,12 @@ FrmPlannerView::FrmPlannerView(Tfrm_planner& form, QWidget* parent)
 void FrmPlannerView::showEvent(QShowEvent* event)
 {
     // Qt opens a window at most two thirds of the screen wide; the month's columns take more.
+    // The frame is not known before the window is mapped: room is left for a window manager's,
+    // and for its title bar above a window that Qt centres on the screen.
     if (!FSized) {
         FSized = true;
-        resize(sizeHint().boundedTo(screen()->availableGeometry().size()).expandedTo(size()));
+        const QSize room = screen()->availableGeometry().size() - QSize(2 * FrameAllowance, 2 * TitleAllowance);
+        resize(sizeHint().boundedTo(room).expandedTo(size()));
     }
     QDialog::showEvent(event);
 }
