@@ -140,7 +140,9 @@ check_habits() {
   echo "Checking the code's layout"
   "$here/tools/check_format.sh" || return 1
   echo "Building with clang"
-  cmake -S "$here" -B "$build_clang" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSHUTTERLY_WERROR=ON \
+  # Unoptimised and without debug data: clang warns from the source alone, and the build that
+  # only looks for warnings takes a third of the time.
+  cmake -S "$here" -B "$build_clang" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 -DSHUTTERLY_WERROR=ON \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null || return 1
   cmake --build "$build_clang" --parallel "$(nproc)"
 }
