@@ -16,6 +16,8 @@ build="$here/build"
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libqt6printsupport6 libgl-dev
+  # the translations: lupdate and lrelease, their CMake functions, and Qt's own German texts
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev libnova-dev
   python3 python3-icalendar fonts-dejavu-core fonts-thai-tlwg locales xvfb xauth

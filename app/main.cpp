@@ -27,6 +27,7 @@
 #include "planner/frmplanner.h"
 #include "planner/frmplannerview.h"
 #include "texts/appinfo.h"
+#include "texts/translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -143,6 +144,8 @@ int main(int argc, char** argv)
     const TCommandLine commandLine = ParseCommandLine(QApplication::arguments());
     if (commandLine.action != TCommandLine::caStart)
         return Answer(commandLine);
+    // The windows in the user's language; the command line's answers stay in one language.
+    InstallTranslations(app);
     QApplication::setApplicationName("Shutterly");
     QApplication::setApplicationVersion(ApplicationVersion);
     // Lets the desktop match the windows with the menu entry and its icon.

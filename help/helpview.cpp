@@ -1,6 +1,7 @@
 #include "help/helpview.h"
 
 #include "controls/modalview.h"
+#include "help/helpdocument.h"
 
 #include <QFile>
 #include <QKeySequence>
@@ -11,8 +12,6 @@
 #include <QUrl>
 
 namespace {
-
-const QString ShippedHelp = QStringLiteral(":/help/shutterly.html");
 
 QPointer<QTextBrowser> Viewer;
 
@@ -50,7 +49,7 @@ void BindHelpKey(QWidget* window, std::function<int()> topic)
 {
     auto* key = new QShortcut(QKeySequence::HelpContents, window);
     QObject::connect(key, &QShortcut::activated, window, [topic = std::move(topic)] {
-        if (QFile::exists(ShippedHelp))
-            ShowHelpTopic(ShippedHelp, topic());
+        if (const QString document = HelpDocumentFile(); QFile::exists(document))
+            ShowHelpTopic(document, topic());
     });
 }

@@ -129,10 +129,10 @@ void Tfrm_locations::FormCreate()
     edt_find.setHint(LocalString(42198) + u'\n' + QLatin1StringView(PlaceDataAttribution));
     lbl_longitude_sense.setText(LocalString(42118));
     lbl_latitude_sense.setText(LocalString(42119));
-    edt_latitude.setHint(LocalString(42081) + QStringLiteral("\neg. +34:54:00"));
-    edt_longitude.setHint(LocalString(42082) +
-                          QStringLiteral("\neg. +032:26:00 ie. don't forget + or -, and degrees must have 3 "
-                                         "integers, including preceding zeros if needed"));
+    edt_latitude.setHint(LocalString(42081) + u'\n' + tr("eg. +34:54:00"));
+    edt_longitude.setHint(LocalString(42082) + u'\n' +
+                          tr("eg. +032:26:00 ie. don't forget + or -, and degrees must have 3 integers, including "
+                             "preceding zeros if needed"));
     edt_altitude.setHint(LocalString(42083));
     // Showing loads the list.
     Show();

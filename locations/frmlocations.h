@@ -10,6 +10,7 @@
 #include "locations/location.h"
 #include "places/foundplaces.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 class TPlaceStore;
@@ -19,6 +20,8 @@ constexpr double MaxLongitude = 180;
 constexpr double MaxLatitude = 90;
 
 class Tfrm_locations final : public TWindow {
+    Q_DECLARE_TR_FUNCTIONS(Tfrm_locations)
+
 public:
     // Topic of the help document that F1 opens.
     static constexpr int HelpContext = 1013;
@@ -39,10 +42,10 @@ public:
     TQuestionDialog dlg_take;
 
     CONTROL(TList, lbx_location);
-    CONTROL(TButton, btn_plus, QStringLiteral("up"));
-    CONTROL(TButton, btn_minus, QStringLiteral("down"));
-    CONTROL(TButton, btn_new, QStringLiteral("Add"));
-    CONTROL(TButton, btn_del, QStringLiteral("Del"));
+    CONTROL(TButton, btn_plus, tr("up"));
+    CONTROL(TButton, btn_minus, tr("down"));
+    CONTROL(TButton, btn_new, tr("Add"));
+    CONTROL(TButton, btn_del, tr("Del"));
     CONTROL(TEdit, edt_name);
     CONTROL(TLabel, lbl_longitude, QStringLiteral("Longitude:"));
     CONTROL(TEdit, edt_longitude, QStringLiteral("    :  :  "));
@@ -60,9 +63,10 @@ public:
     CONTROL(TLabel, lbl_timezone, QStringLiteral("Time zone:"));
     CONTROL(TEdit, edt_timezone);
     CONTROL(TLabel, lbl_timezone_note);
-    CONTROL(TButton, btn_ok, QStringLiteral("OK"));
-    CONTROL(TButton, btn_cancel, QStringLiteral("Cancel"));
-    CONTROL(TButton, btn_import, QStringLiteral("Import"));
+    // The platform's own words for OK and Cancel, as Qt's dialogs show them.
+    CONTROL(TButton, btn_ok, QCoreApplication::translate("QPlatformTheme", "OK"));
+    CONTROL(TButton, btn_cancel, QCoreApplication::translate("QPlatformTheme", "Cancel"));
+    CONTROL(TButton, btn_import, tr("Import"));
     // Asks for a city file; no city-file format is read, so choosing one changes nothing.
     TCommonDialog dlg;
 

@@ -25,6 +25,7 @@
 #include <QStyleOptionFrame>
 #include <QTimeZone>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -157,8 +158,18 @@ QPushButton* smallButton(TButton& control, QWidget* parent)
 {
     QPushButton* button = Bind::button(control, parent);
     button->setAutoDefault(false);
-    button->setFixedWidth(48);
     return button;
+}
+
+// The small buttons beside the list share one width: 48 pixels, or the widest caption's in a
+// language with longer words.
+void ShareWidth(std::initializer_list<QPushButton*> buttons)
+{
+    int width = 48;
+    for (const QPushButton* button : buttons)
+        width = std::max(width, button->sizeHint().width());
+    for (QPushButton* button : buttons)
+        button->setFixedWidth(width);
 }
 
 }  // namespace
@@ -236,6 +247,7 @@ FrmLocationsView::FrmLocationsView(Tfrm_locations& form, QWidget* parent)
     };
     Bind::window(FForm, this);
 
+    ShareWidth({up, down, add, remove});
     auto* smallButtons = new QVBoxLayout;
     for (QPushButton* button : {up, down, add, remove})
         smallButtons->addWidget(button);

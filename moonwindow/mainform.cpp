@@ -8,6 +8,7 @@
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
 #include "controls/numbers.h"
+#include "help/helpdocument.h"
 #include "locations/frmlocations.h"
 #include "locations/location.h"
 #include "moonwindow/compass.h"
@@ -37,8 +38,6 @@ constexpr double SunAgeDays = 1.0 / astro::MinutesPerDay;
 constexpr int NoPercent = 199;
 const QColor BlueMoonColor(0, 0, 255);
 
-const QString HelpDocument = QStringLiteral(":/help/shutterly.html");
-
 qint64 RoundToInteger(double x) { return static_cast<qint64>(RoundTo(x)); }
 
 // The almanac's fixed-decimal values keep "." in every locale.
@@ -46,12 +45,13 @@ QString Fixed(double x, int width, int decimals) { return FixedText(x, decimals)
 
 QString AzimuthText(double azimuth)
 {
-    return QString::number(RoundToInteger(azimuth)) + QStringLiteral(" deg. where north = zero, east = 90, west = 270");
+    return QString::number(RoundToInteger(azimuth)) +
+           QCoreApplication::translate("TMainForm", " deg. where north = zero, east = 90, west = 270");
 }
 
 QString ElevationText(double elevation)
 {
-    return QString::number(RoundToInteger(elevation)) + QStringLiteral(" degrees");
+    return QString::number(RoundToInteger(elevation)) + QCoreApplication::translate("TMainForm", " degrees");
 }
 
 QString SubtendText(double arcSeconds) { return Fixed(arcSeconds / 3600, 6, 4); }
@@ -152,8 +152,8 @@ void TMainForm::FormCreate()
     TimerTimer();
     if (onApplicationIcon)
         onApplicationIcon(Moon.icon());
-    if (QFile::exists(HelpDocument))
-        FHelpFile = HelpDocument;
+    if (const QString document = HelpDocumentFile(); QFile::exists(document))
+        FHelpFile = document;
     FLastPercent = NoPercent;
     mnu_timezone.setEnabled(!FHelpFile.isEmpty());
 }
@@ -328,8 +328,7 @@ int TMainForm::ShowMoonAndSunValues(const astro::TMoonAndSun& bodies)
 
 QString TMainForm::LocalTimeText(astro::TDateTime shown, int offsetSeconds) const
 {
-    return DateTimeText(shown) + QStringLiteral(" = UTC plus ") + UtcOffsetHoursText(-offsetSeconds / 60) +
-           QStringLiteral(" hours");
+    return tr("%1 = UTC plus %2 hours").arg(DateTimeText(shown), UtcOffsetHoursText(-offsetSeconds / 60));
 }
 
 QString TMainForm::MoonDistanceText(double kilometres) const
@@ -368,7 +367,7 @@ QStringList TMainForm::WidestValueTexts() const
     for (astro::TDateTime day : OneDayOfEveryMonth())
         texts << LocalTimeText(day, WidestOffsetSeconds) << DateTimeText(day);
     texts << AgeText(29.999) << PhaseText(100) << MoonDistanceText(406720) << SunDistanceText(1.0167)
-          << SubtendText(2011) << AzimuthText(359) << ElevationText(-89) << QStringLiteral("Night time");
+          << SubtendText(2011) << AzimuthText(359) << ElevationText(-89) << tr("Night time");
     return texts;
 }
 
@@ -429,8 +428,7 @@ void TMainForm::ShowSunPosition(astro::THorizontalPosition sun)
     // otherwise pile up on one spot.
     if (current && (FSunTrail.isEmpty() || RoundToInteger(FSunTrail.last()) != RoundToInteger(azimuth)))
         FSunTrail.append(azimuth);
-    ShowValue(FCalculator.sun.lblSunAzimuth, lblSunAzimuth,
-              elevation > 0 ? AzimuthText(azimuth) : QStringLiteral("Night time"));
+    ShowValue(FCalculator.sun.lblSunAzimuth, lblSunAzimuth, elevation > 0 ? AzimuthText(azimuth) : tr("Night time"));
 }
 
 void TMainForm::RefreshTrayIcon(int percent)
@@ -507,7 +505,7 @@ void TMainForm::mnu_stopClick()
         FAlmanacClock.run();
     else
         FAlmanacClock.stop();
-    mnu_stop.setCaption(FAlmanacClock.stopped() ? QStringLiteral("&Run") : QStringLiteral("&Stop"));
+    mnu_stop.setCaption(FAlmanacClock.stopped() ? tr("&Run") : tr("&Stop"));
     TimerTimer();
 }
 

@@ -20,6 +20,7 @@
 #include "moonwindow/settimedialog.h"
 #include "tray/trayicon.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -48,6 +49,8 @@ enum THelpTopic : int {
 };
 
 class TMainForm final : public TWindow {
+    Q_DECLARE_TR_FUNCTIONS(TMainForm)
+
 public:
     // Client size of the window (pixels); the window is not resizable.
     static constexpr int ClientWidth = 729;
@@ -77,12 +80,12 @@ public:
     CONTROL(TLabel, lbl_nextnew, QStringLiteral("Next new moon:"));
     CONTROL(TLabel, lbl_lastlunation, QStringLiteral("Lunation:"));
     CONTROL(TLabel, lbl_nextlunation, QStringLiteral("Lunation:"));
-    CONTROL(TLabel, lbl_sun_azimuth, QStringLiteral("Sun azimuth:"));
-    CONTROL(TLabel, lbl_sun_elevation, QStringLiteral("Sun elevation:"));
-    CONTROL(TLabel, lbl_north, QStringLiteral("North"));
-    CONTROL(TLabel, lbl_east, QStringLiteral("East"));
-    CONTROL(TLabel, lbl_west, QStringLiteral("West"));
-    CONTROL(TLabel, lbl_south, QStringLiteral("South"));
+    CONTROL(TLabel, lbl_sun_azimuth, tr("Sun azimuth:"));
+    CONTROL(TLabel, lbl_sun_elevation, tr("Sun elevation:"));
+    CONTROL(TLabel, lbl_north, tr("North"));
+    CONTROL(TLabel, lbl_east, tr("East"));
+    CONTROL(TLabel, lbl_west, tr("West"));
+    CONTROL(TLabel, lbl_south, tr("South"));
 
     // ---- Values (the same texts the update writes into the calculator's page) ----
     CONTROL(TLabel, val_julian);
@@ -118,7 +121,7 @@ public:
     CONTROL(TMenuItem, mnu_copy, QStringLiteral("&Copy"));
     CONTROL(TMenuItem, mnu_options, QStringLiteral("&Options"));
     CONTROL(TMenuItem, mnu_fast, QStringLiteral("&Fast Mode"));
-    CONTROL(TMenuItem, mnu_stop, QStringLiteral("&Stop"));
+    CONTROL(TMenuItem, mnu_stop, tr("&Stop"));
     CONTROL(TMenuItem, mnu_julian, QStringLiteral("Set &Julian Date..."));
     CONTROL(TMenuItem, mnu_utc, QStringLiteral("Set &Universal Time..."));
     CONTROL(TMenuItem, mnu_jewish, QStringLiteral("Je&wish Calendar..."));

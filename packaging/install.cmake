@@ -44,4 +44,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${SHUTTERLY_HOMEPAGE})
 # Dependencies come from the libraries the program links (dpkg-shlibdeps); the Qt plug-ins
 # for X11 and JPEG ship in libqt6gui6, which that brings in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialogs in German come from the system's Qt translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 include(CPack)

@@ -1,3 +1,5 @@
+#include "texts/translations.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 #include <memory>
@@ -21,6 +23,8 @@ public:
             static char name[] = "views_tests";
             static char* argv[] = {name, nullptr};
             FApp = std::make_unique<QApplication>(argc, argv);
+            // The windows in the suite's language, as the program shows them.
+            InstallTranslations(*FApp);
         }
     }
     void TearDown() override { FApp.reset(); }

@@ -1,0 +1,97 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source> deg. where north = zero, east = 90, west = 270</source>
+        <translation> Grad, Nord = 0, Ost = 90, West = 270</translation>
+    </message>
+    <message>
+        <source> degrees</source>
+        <translation> Grad</translation>
+    </message>
+    <message>
+        <source>%1 = UTC plus %2 hours</source>
+        <translation>%1 = UTC plus %2 Stunden</translation>
+    </message>
+    <message>
+        <source>Night time</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <source>&amp;Run</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Anhalten</translation>
+    </message>
+    <message>
+        <source>Sun azimuth:</source>
+        <translation>Sonnenazimut:</translation>
+    </message>
+    <message>
+        <source>Sun elevation:</source>
+        <translation>Sonnenhöhe:</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Süd</translation>
+    </message>
+</context>
+<context>
+    <name>Tfrm_locations</name>
+    <message>
+        <source>eg. +34:54:00</source>
+        <translation>z. B. +34:54:00</translation>
+    </message>
+    <message>
+        <source>eg. +032:26:00 ie. don&apos;t forget + or -, and degrees must have 3 integers, including preceding zeros if needed</source>
+        <translation>z. B. +032:26:00, also das + oder - nicht vergessen, und die Grade brauchen drei Ziffern, wenn nötig mit führenden Nullen</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>runter</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+</context>
+</TS>
