@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -23,7 +24,7 @@ TDateField::TDateField(const QDate& minimum, const QDate& maximum, QWidget* pare
     QAction* button =
         addAction(QIcon::fromTheme(QStringLiteral("x-office-calendar"), style()->standardIcon(QStyle::SP_ArrowDown)),
                   QLineEdit::TrailingPosition);
-    button->setToolTip(QStringLiteral("Choose the day from a calendar (Alt+Down)"));
+    button->setToolTip(QCoreApplication::translate("Messages", "Choose the day from a calendar (Alt+Down)"));
     connect(button, &QAction::triggered, this, &TDateField::openCalendar);
     const auto pickFromCalendar = [this](const QDate& date) {
         FPopup->hide();
@@ -111,7 +112,7 @@ void TDateField::mark(bool unreadable)
     shown.setColor(QPalette::Base, unreadable ? clUnreadable : QPalette().color(QPalette::Base));
     setPalette(shown);
     const QDate example(2027, 6, 21);
-    setToolTip(unreadable
-                   ? QStringLiteral("Type a date as %1 or %2").arg(textOf(example), example.toString(Qt::ISODate))
-                   : QString());
+    setToolTip(unreadable ? QCoreApplication::translate("Messages", "Type a date as %1 or %2")
+                                .arg(textOf(example), example.toString(Qt::ISODate))
+                          : QString());
 }

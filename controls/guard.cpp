@@ -3,6 +3,7 @@
 #include "controls/edit.h"
 #include "controls/errors.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <exception>
 #include <map>
@@ -35,13 +36,13 @@ std::optional<QString> failureOf(const std::function<void()>& handler) noexcept
         handler();
         return std::nullopt;
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("Messages", "Out of memory");
     } catch (const EUserError& error) {
         return error.message();
     } catch (const std::exception& error) {
         return QString::fromUtf8(error.what());
     } catch (...) {
-        return QStringLiteral("Unexpected error");
+        return QCoreApplication::translate("Messages", "Unexpected error");
     }
 }
 

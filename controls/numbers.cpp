@@ -2,6 +2,7 @@
 
 #include "controls/errors.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <charconv>
 #include <cmath>
@@ -131,7 +132,7 @@ QString FloatProblem(const QString& text)
         const QString separator = DecimalSeparator();
         if (separator != QStringLiteral(".") && text.contains(u'.') &&
             !normalisedFloatText(QString(text).replace(u'.', separator)).isEmpty())
-            return QStringLiteral("Use %1 as the decimal separator").arg(separator);
+            return QCoreApplication::translate("Messages", "Use %1 as the decimal separator").arg(separator);
         return error.message();
     }
 }

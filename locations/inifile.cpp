@@ -3,6 +3,7 @@
 #include "controls/errors.h"
 #include "controls/numbers.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -73,7 +74,7 @@ bool splitKeyLine(const QString& line, QString& key, QString& value)
 
 [[noreturn]] void throwUnableToWrite(const QString& fileName)
 {
-    throw EUserError(QStringLiteral("Unable to write to %1").arg(fileName));
+    throw EUserError(QCoreApplication::translate("Messages", "Unable to write to %1").arg(fileName));
 }
 
 // Makes a rename in the folder durable. Not every file system can sync a folder; the file's

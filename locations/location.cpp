@@ -5,6 +5,7 @@
 
 #include "controls/errors.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -26,8 +27,8 @@ constexpr double LargestLongitude = 180;
 qint64 arcSeconds(double degrees, double largest, const char* what, const QString& name)
 {
     if (!(std::fabs(degrees) <= largest))
-        throw EUserError(QStringLiteral("The %1 of %2 must lie between -%3 and %3 degrees")
-                             .arg(QLatin1String(what), name)
+        throw EUserError(QCoreApplication::translate("Messages", "The %1 of %2 must lie between -%3 and %3 degrees")
+                             .arg(QCoreApplication::translate("Messages", what), name)
                              .arg(largest));
     return qint64(RoundTo(degrees * ArcSecondsPerDegree));
 }
@@ -97,10 +98,12 @@ void SaveLocation(const TLocation& location, int number, TIniFile& file)
 {
     const QString section = locationSection(number);
     file.WriteString(section, QStringLiteral("Name"), storedName(location.Name));
-    file.WriteInteger(section, QStringLiteral("Longitude"),
-                      arcSeconds(location.Longitude, LargestLongitude, "longitude", location.Name));
-    file.WriteInteger(section, QStringLiteral("Latitude"),
-                      arcSeconds(location.Latitude, LargestLatitude, "latitude", location.Name));
+    file.WriteInteger(
+        section, QStringLiteral("Longitude"),
+        arcSeconds(location.Longitude, LargestLongitude, QT_TRANSLATE_NOOP("Messages", "longitude"), location.Name));
+    file.WriteInteger(
+        section, QStringLiteral("Latitude"),
+        arcSeconds(location.Latitude, LargestLatitude, QT_TRANSLATE_NOOP("Messages", "latitude"), location.Name));
     file.WriteInteger(section, QStringLiteral("Elevation"), location.Elevation);
     // A location without a chosen zone is written as an older version wrote it; the key of a
     // location that stood in this section before must not pass its zone on.

@@ -44,6 +44,7 @@ QString SettingsReadProblem(const QString& fileName)
     const QFileInfo file(fileName);
     if (!file.exists() || file.isReadable())
         return {};
-    return QStringLiteral("Unable to read %1: its places and options are not shown, and it is left as it is.")
+    return QCoreApplication::translate(
+               "Messages", "Unable to read %1: its places and options are not shown, and it is left as it is.")
         .arg(fileName);
 }

@@ -14,6 +14,7 @@
 #include "texts/almanactext.h"
 #include "texts/stringtable.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <array>
@@ -337,12 +338,13 @@ void Tfrm_more::ExportLight(const TLightExportChoice& choice, const QString& fil
 double Tfrm_more::ExportStart(int days) const
 {
     if (days < 1 || days > MostLightDays)
-        throw EUserError(
-            QStringLiteral("The light is exported for 1 to %1 days, not %2.").arg(MostLightDays).arg(days));
+        throw EUserError(QCoreApplication::translate("Messages", "The light is exported for 1 to %1 days, not %2.")
+                             .arg(MostLightDays)
+                             .arg(days));
     const double first = DisplayedDayNumber();
     if (gregorianDateOfDay(first).year() < FirstLightYear ||
         gregorianDateOfDay(first + days - 1).year() > LastLightYear)
-        throw EUserError(QStringLiteral("Only the days of the years %1 to %2 can be exported.")
+        throw EUserError(QCoreApplication::translate("Messages", "Only the days of the years %1 to %2 can be exported.")
                              .arg(FirstLightYear)
                              .arg(LastLightYear));
     return first;

@@ -4,6 +4,7 @@
 #include "texts/almanactext.h"
 #include "texts/stringtable.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <unistd.h>
 
@@ -13,7 +14,7 @@ constexpr int FileNameTemplate = 42190;
 
 [[noreturn]] void ThrowUnableToWrite(const QString& fileName)
 {
-    throw EUserError(QStringLiteral("Unable to write to %1").arg(fileName));
+    throw EUserError(QCoreApplication::translate("Messages", "Unable to write to %1").arg(fileName));
 }
 
 // A place's name is the user's own text: a slash would make it a path, a control character

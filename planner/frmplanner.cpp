@@ -8,6 +8,7 @@
 #include "texts/almanactext.h"
 #include "texts/stringtable.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <cmath>
@@ -154,7 +155,7 @@ void Tfrm_planner::btn_exportClick()
     if (FMonth.empty() || !onChooseMonthFile)
         return;
     if (FMonth.Year < FirstLightYear)
-        throw EUserError(QStringLiteral("Only the days of the years %1 to %2 can be exported.")
+        throw EUserError(QCoreApplication::translate("Messages", "Only the days of the years %1 to %2 can be exported.")
                              .arg(FirstLightYear)
                              .arg(LastLightYear));
     const QString fileName =

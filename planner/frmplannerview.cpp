@@ -8,6 +8,7 @@
 #include "planner/plannertableview.h"
 #include "planner/skychartview.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -178,5 +179,5 @@ void FrmPlannerView::savePicture(const QString& fileName) const
     FChart->render(&picture);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit())
-        throw EUserError(QStringLiteral("Unable to write to %1").arg(fileName));
+        throw EUserError(QCoreApplication::translate("Messages", "Unable to write to %1").arg(fileName));
 }

@@ -1,6 +1,7 @@
 #include "planner/skychartview.h"
 
 #include "almanac/placezone.h"
+#include "moredata/lighttext.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -130,17 +131,14 @@ void TSkyChart::drawGrid(QPainter& painter) const
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRectF(0, horizon - fontMetrics().height(), area.left() - 4, 2 * fontMetrics().height()),
                      Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0°"));
-    const struct {
-        double Azimuth;
-        const char* Letter;
-    } sides[] = {{0, "N"}, {45, "NE"}, {90, "E"}, {135, "SE"}, {180, "S"}, {225, "SW"}, {270, "W"}, {315, "NW"}};
-    for (const auto& side : sides) {
-        const double x = chartX(side.Azimuth);
+    // The eight main compass points, in the interface language.
+    for (int azimuth = 0; azimuth < 360; azimuth += 45) {
+        const double x = chartX(azimuth);
         painter.setPen(QPen(QColor(0xcc, 0xcc, 0xcc), 1, Qt::DotLine));
         painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRectF(x - 40, area.bottom() + 2, 80, fontMetrics().height() * 1.2), Qt::AlignCenter,
-                         QString::fromLatin1(side.Letter));
+                         CompassPoint(azimuth));
     }
     painter.setPen(QPen(QColor(0x90, 0x90, 0x90), 1));
     painter.setBrush(Qt::NoBrush);

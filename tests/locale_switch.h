@@ -3,6 +3,7 @@
 // library's locale and the locale Qt takes numbers from. Both come back at the end of the scope,
 // so such a test runs the same in every locale the suite is run under.
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QString>
@@ -57,8 +58,9 @@ inline QString ForeignDecimalText(const char* text)
 inline QString ForeignDecimalMessage(const QString& foreign)
 {
     const QString separator = QLocale().decimalPoint();
-    return separator == QStringLiteral(".") ? QStringLiteral("'%1' is not a valid floating point value").arg(foreign)
-                                            : QStringLiteral("Use %1 as the decimal separator").arg(separator);
+    return separator == QStringLiteral(".")
+               ? QStringLiteral("'%1' is not a valid floating point value").arg(foreign)
+               : QCoreApplication::translate("Messages", "Use %1 as the decimal separator").arg(separator);
 }
 
 // A date as the almanac windows write it: day, the locale's month name, year.

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Choose the day from a calendar (Alt+Down)</source>
+        <translation>Den Tag im Kalender wählen (Alt+Unten)</translation>
+    </message>
+    <message>
+        <source>Type a date as %1 or %2</source>
+        <translation>Ein Datum als %1 oder %2 eingeben</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Kein Speicher mehr frei</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Unerwarteter Fehler</translation>
+    </message>
+    <message>
+        <source>Use %1 as the decimal separator</source>
+        <translation>Bitte %1 als Dezimaltrennzeichen verwenden</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 must lie between -%3 and %3 degrees</source>
+        <translation>Die %1 von %2 muss zwischen -%3 und %3 Grad liegen</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Unable to read %1: its places and options are not shown, and it is left as it is.</source>
+        <translation>%1 kann nicht gelesen werden: Seine Orte und Einstellungen werden nicht gezeigt, und die Datei bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The light is exported for 1 to %1 days, not %2.</source>
+        <translation>Das Licht wird für 1 bis %1 Tage exportiert, nicht für %2.</translation>
+    </message>
+    <message>
+        <source>Only the days of the years %1 to %2 can be exported.</source>
+        <translation>Nur die Tage der Jahre %1 bis %2 können exportiert werden.</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
