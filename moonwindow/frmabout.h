@@ -4,7 +4,10 @@
 #include "controls/button.h"
 #include "controls/edit.h"
 #include "controls/window.h"
+
 #include "moonpicture/moon.h"
+
+#include <QCoreApplication>
 
 class TClock;
 
@@ -18,5 +21,5 @@ public:
     CONTROL(TLabel, lbl_credit_algorithms);
     CONTROL(TLabel, lbl_credit_pictures);
     CONTROL(TLabel, lbl_program);
-    CONTROL(TButton, btn_ok, QStringLiteral("&OK"));
+    CONTROL(TButton, btn_ok, QCoreApplication::translate("Tfrm_about", "&OK"));
 };

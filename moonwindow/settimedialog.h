@@ -6,6 +6,8 @@
 #include "controls/button.h"
 #include "controls/window.h"
 
+#include <QCoreApplication>
+
 class TSetTimeDialog : public TWindow {
 public:
     using TWindow::TWindow;
@@ -15,6 +17,7 @@ public:
 
     // "Now" sets the current time; OK takes the edited value, Cancel leaves it.
     CONTROL(TButton, btn_now, QStringLiteral("&Now"));
-    CONTROL(TButton, btn_ok, QStringLiteral("OK"));
-    CONTROL(TButton, btn_cancel, QStringLiteral("Cancel"));
+    // The platform's own words for OK and Cancel, as Qt's dialogs show them.
+    CONTROL(TButton, btn_ok, QCoreApplication::translate("QPlatformTheme", "OK"));
+    CONTROL(TButton, btn_cancel, QCoreApplication::translate("QPlatformTheme", "Cancel"));
 };

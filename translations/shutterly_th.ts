@@ -115,6 +115,13 @@
     </message>
 </context>
 <context>
+    <name>Tfrm_about</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation>ตกลง (&amp;O)</translation>
+    </message>
+</context>
+<context>
     <name>Tfrm_locations</name>
     <message>
         <source>eg. +34:54:00</source>
