@@ -38,13 +38,6 @@ constexpr double MinutesPerDay = 24 * 60;
 // "23.4°": an altitude to a tenth of a degree, in the user's number format.
 QString AltitudeText(double altitude) { return QLocale().toString(altitude, 'f', 1) + u'°'; }
 
-QString WithoutColon(QString caption)
-{
-    if (caption.endsWith(u':'))
-        caption.chop(1);
-    return caption;
-}
-
 }  // namespace
 
 QString LightPhaseText(TLightPhase phase)

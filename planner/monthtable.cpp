@@ -46,13 +46,6 @@ QString ShortSpan(const astro::TLightEvent& from, const astro::TLightEvent& to, 
            (Occurs(to) ? ShortTime(to.Time, zone) : Ellipsis);
 }
 
-QString WithoutColon(QString caption)
-{
-    if (caption.endsWith(u':'))
-        caption.chop(1);
-    return caption;
-}
-
 QString DateCell(double number)
 {
     const QDate date = QDate(1899, 12, 30).addDays(static_cast<qint64>(number));
@@ -148,6 +141,13 @@ QVariant TMonthTable::data(const QModelIndex& index, int role) const
     case MoonLitOnRightRole: return index.column() == colMoon ? QVariant(row.MoonLitOnRight) : QVariant();
     default: return {};
     }
+}
+
+QString WithoutColon(QString caption)
+{
+    if (caption.endsWith(u':'))
+        caption.chop(1);
+    return caption;
 }
 
 QVariant TMonthTable::headerData(int section, Qt::Orientation orientation, int role) const

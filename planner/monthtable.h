@@ -59,3 +59,6 @@ private:
     QList<TRow> FRows;
     int FChosenRow = -1;
 };
+
+// A caption of the Light block as a heading: "Sunrise:" without its colon.
+QString WithoutColon(QString caption);
