@@ -167,7 +167,7 @@ bool CalculatorWindowView::eventFilter(QObject* watched, QEvent* event)
 
 void CalculatorWindowView::createMenus()
 {
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(Bind::action(FForm.SunandMoonposition1, this));
     file->addSeparator();
     file->addAction(Bind::action(FForm.Print1, this));
@@ -175,7 +175,7 @@ void CalculatorWindowView::createMenus()
     file->addSeparator();
     file->addAction(Bind::action(FForm.Exit1, this));
 
-    QMenu* edit = menuBar()->addMenu("&Edit");
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     QAction* cut = Bind::action(FForm.EditCut1, this);
     QAction* copy = Bind::action(FForm.EditCopy1, this);
     QAction* paste = Bind::action(FForm.EditPaste1, this);
@@ -219,7 +219,7 @@ CalculatorWindowView::~CalculatorWindowView() = default;
 void CalculatorWindowView::connectDesktop()
 {
     FForm.ColorDialog1.onExecute = [this](QColor& color) {
-        const QColor chosen = QColorDialog::getColor(color, this, "Background colour");
+        const QColor chosen = QColorDialog::getColor(color, this, tr("Background colour"));
         if (!chosen.isValid())
             return false;
         color = chosen;
@@ -237,7 +237,7 @@ void CalculatorWindowView::connectDesktop()
     FForm.onPrintWindowImage = [this] { printWindowImage(); };
     FForm.PrinterSetupDialog1.onExecute = [this] {
         if (QPrinterInfo::availablePrinters().isEmpty()) {
-            QMessageBox::information(this, "Print Setup", "No printer is installed on this computer.");
+            QMessageBox::information(this, tr("Print Setup"), tr("No printer is installed on this computer."));
             return false;
         }
         // The dialog writes the choice into the printer only when it is accepted.
@@ -255,11 +255,12 @@ void CalculatorWindowView::printWindowImage()
     const bool toFileAlready = FPrinter->outputFormat() == QPrinter::PdfFormat && !FPrinter->outputFileName().isEmpty();
     QPrinter& printer = toFileAlready || !QPrinterInfo::availablePrinters().isEmpty() ? *FPrinter : fileOutput;
     if (&printer == &fileOutput) {
-        const auto answer =
-            QMessageBox::question(this, "Print", "No printer is installed. Save the printout as a PDF file instead?");
+        const auto answer = QMessageBox::question(
+            this, tr("Print"), tr("No printer is installed. Save the printout as a PDF file instead?"));
         if (answer != QMessageBox::Yes)
             return;
-        const QString file = QFileDialog::getSaveFileName(this, "Save printout", "shutterly.pdf", "PDF files (*.pdf)");
+        const QString file = QFileDialog::getSaveFileName(this, tr("Save printout"), QStringLiteral("shutterly.pdf"),
+                                                          tr("PDF files (*.pdf)"));
         if (file.isEmpty())
             return;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -268,7 +269,7 @@ void CalculatorWindowView::printWindowImage()
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        QMessageBox::warning(this, "Print", "The printer could not be started.");
+        QMessageBox::warning(this, tr("Print"), tr("The printer could not be started."));
         return;
     }
     const QSize printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();

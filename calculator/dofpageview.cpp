@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,6 +21,10 @@
 #include <QVBoxLayout>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DofPageView)
+};
 
 // Rows of "caption: widget [widget]" in a grid.
 class FormGrid {
@@ -79,31 +84,31 @@ QLineEdit* narrow(QLineEdit* edit)
 // The lens inputs and what they give for the frame; the depth of field has its own group.
 QGroupBox* lensGroup(TFrmMain& form)
 {
-    auto* group = new QGroupBox("Camera, lens and depth of field");
+    auto* group = new QGroupBox(Text::tr("Camera, lens and depth of field"));
     auto* column = new QVBoxLayout(group);
 
     auto* inputs = new QGridLayout;
     FormGrid in(inputs);
-    in.span(Bind::caption("Camera film/sensor size:"));
+    in.span(Bind::caption(Text::tr("Camera film/sensor size:")));
     in.span(Bind::combo(form.dof.cmbxSensor));
-    in.row("sensor width (mm): ", narrow(Bind::edit(form.dof.edtSensorWidth)));
-    in.row("height (mm):", narrow(Bind::edit(form.dof.edtSensorHeight)));
-    in.row("Lens actual focal length (mm):", narrow(Bind::edit(form.dof.edtflength)));
-    in.row("F/ratio:", narrow(Bind::edit(form.dof.edtFRatio)));
-    in.row("Focus distance (m):", narrow(Bind::edit(form.dof.edtFocusDistance)));
-    in.inlineRow("ISO setting:", Bind::combo(form.lighting.cmbxISO));
-    in.inlineRow("Lens filter:", Bind::combo(form.lighting.cmbxFilter));
-    in.row("Effective ISO:", Bind::label(form.lighting.lblISO));
+    in.row(Text::tr("sensor width (mm): "), narrow(Bind::edit(form.dof.edtSensorWidth)));
+    in.row(Text::tr("height (mm):"), narrow(Bind::edit(form.dof.edtSensorHeight)));
+    in.row(Text::tr("Lens actual focal length (mm):"), narrow(Bind::edit(form.dof.edtflength)));
+    in.row(Text::tr("F/ratio:"), narrow(Bind::edit(form.dof.edtFRatio)));
+    in.row(Text::tr("Focus distance (m):"), narrow(Bind::edit(form.dof.edtFocusDistance)));
+    in.inlineRow(Text::tr("ISO setting:"), Bind::combo(form.lighting.cmbxISO));
+    in.inlineRow(Text::tr("Lens filter:"), Bind::combo(form.lighting.cmbxFilter));
+    in.row(Text::tr("Effective ISO:"), Bind::label(form.lighting.lblISO));
     column->addLayout(inputs);
 
     auto* lens = new QGridLayout;
     FormGrid out(lens);
-    out.row(QString::fromUtf8("Circle of confusion (\u00b5m):"), Bind::label(form.dof.lblCOC));
-    out.row("Equiv. 35mm crop factor:", Bind::label(form.dof.lblCrop));
-    out.row("35mm equiv. fl (mm)", narrow(Bind::edit(form.dof.edtfl35)));
-    out.row("Angle of view:", Bind::label(form.dof.lblAngleView));
-    out.row("Subject size:", Bind::label(form.dof.lblSubjectSize));
-    out.row("background size on film:", Bind::label(form.dof.lblBackSize));
+    out.row(Text::tr("Circle of confusion (µm):"), Bind::label(form.dof.lblCOC));
+    out.row(Text::tr("Equiv. 35mm crop factor:"), Bind::label(form.dof.lblCrop));
+    out.row(Text::tr("35mm equiv. fl (mm)"), narrow(Bind::edit(form.dof.edtfl35)));
+    out.row(Text::tr("Angle of view:"), Bind::label(form.dof.lblAngleView));
+    out.row(Text::tr("Subject size:"), Bind::label(form.dof.lblSubjectSize));
+    out.row(Text::tr("background size on film:"), Bind::label(form.dof.lblBackSize));
     column->addLayout(lens);
     column->addStretch();
     for (QGridLayout* grid : {inputs, lens})
@@ -113,14 +118,14 @@ QGroupBox* lensGroup(TFrmMain& form)
 
 QGroupBox* depthGroup(TFrmMain& form)
 {
-    auto* group = new QGroupBox("Depth of field");
+    auto* group = new QGroupBox(Text::tr("Depth of field"));
     auto* depth = new QGridLayout(group);
     FormGrid dof(depth);
-    dof.row("Hyperfocal distance (m):", Bind::label(form.dof.lblHyperfocal));
-    dof.row("All should be sharp from:", Bind::label(form.dof.lblHFhalf));
-    dof.row("Near DOF:", Bind::label(form.dof.lblDOFNear));
-    dof.row("Far DOF:", Bind::label(form.dof.lblDOFFar));
-    dof.row("DOF range (m):", Bind::label(form.dof.lblDOFrange));
+    dof.row(Text::tr("Hyperfocal distance (m):"), Bind::label(form.dof.lblHyperfocal));
+    dof.row(Text::tr("All should be sharp from:"), Bind::label(form.dof.lblHFhalf));
+    dof.row(Text::tr("Near DOF:"), Bind::label(form.dof.lblDOFNear));
+    dof.row(Text::tr("Far DOF:"), Bind::label(form.dof.lblDOFFar));
+    dof.row(Text::tr("DOF range (m):"), Bind::label(form.dof.lblDOFrange));
     depth->setHorizontalSpacing(8);
     depth->setColumnStretch(1, 1);
     return group;
@@ -134,15 +139,18 @@ void lightInputs(FormGrid& grid, TEdit& gn, TList& power, TLabel& atIso, QLabel*
     auto* gnLayout = new QHBoxLayout(gnRow);
     gnLayout->setContentsMargins(0, 0, 0, 0);
     gnLayout->addWidget(narrow(Bind::edit(gn)));
-    gnLayout->addWidget(Bind::caption("at ISO:"));
+    gnLayout->addWidget(Bind::caption(Text::tr("at ISO:")));
     gnLayout->addWidget(Bind::label(atIso));
-    grid.row(gnCaption ? gnCaption : Bind::caption("Effective GN (m)  at ISO 100:"), gnRow);
-    grid.row(powerCaption ? powerCaption : Bind::caption("Power setting:"), Bind::combo(power));
+    grid.row(gnCaption ? gnCaption : Bind::caption(Text::tr("Effective GN (m)  at ISO 100:")), gnRow);
+    grid.row(powerCaption ? powerCaption : Bind::caption(Text::tr("Power setting:")), Bind::combo(power));
 }
 
 // The texts a slider's value label can show at their widest: a distance in quarter metres, a
-// number of stops, or the fill light's verdict.
-const char* const LongestSliderTexts[] = {"88.75 metres", "-10.5 stops", "Not possible"};
+// number of stops, or the fill light's verdict. Translated, since the labels show them in the
+// interface language.
+const char* const LongestSliderTexts[] = {QT_TRANSLATE_NOOP("DofPageView", "88.75 metres"),
+                                          QT_TRANSLATE_NOOP("DofPageView", "-10.5 stops"),
+                                          QT_TRANSLATE_NOOP("DofPageView", "Not possible")};
 
 // A slider with its value beside it; the value keeps the room of the widest text it can show,
 // so that the row does not jump or clip as the value changes.
@@ -162,7 +170,7 @@ QWidget* distanceSlider(TSlider& slider, TLabel& label, Qt::Orientation orientat
     auto* shown = Bind::label(label);
     int widest = 0;
     for (const char* text : LongestSliderTexts)
-        widest = std::max(widest, shown->fontMetrics().horizontalAdvance(QString::fromLatin1(text)));
+        widest = std::max(widest, shown->fontMetrics().horizontalAdvance(Text::tr(text)));
     shown->setMinimumWidth(widest);
     layout->addWidget(shown, 0, orientation == Qt::Vertical ? Qt::AlignVCenter : Qt::Alignment());
     if (orientation == Qt::Vertical)
@@ -172,12 +180,13 @@ QWidget* distanceSlider(TSlider& slider, TLabel& label, Qt::Orientation orientat
 
 QGroupBox* mainLightGroup(TFrmMain& form)
 {
-    auto* group = new QGroupBox("Main light");
+    auto* group = new QGroupBox(Text::tr("Main light"));
     auto* grid = new QGridLayout(group);
     FormGrid rows(grid);
-    rows.span(note("Set distance and f ratio and all related settings will be calculated"));
+    rows.span(note(Text::tr("Set distance and f ratio and all related settings will be calculated")));
     lightInputs(rows, form.lighting.edtMainGN, form.lighting.cmbxMainPower, form.lighting.lblMainGNISO);
-    rows.row("Distance to subject:", distanceSlider(form.lighting.tbMainDistance, form.lighting.lblMainDistance));
+    rows.row(Text::tr("Distance to subject:"),
+             distanceSlider(form.lighting.tbMainDistance, form.lighting.lblMainDistance));
     auto* update = Bind::button(form.lighting.btnUpdateLighting);
     rows.span(update);
     return group;
@@ -185,50 +194,52 @@ QGroupBox* mainLightGroup(TFrmMain& form)
 
 QGroupBox* fillLightGroup(TFrmMain& form)
 {
-    auto* group = new QGroupBox("Fill light");
+    auto* group = new QGroupBox(Text::tr("Fill light"));
     auto* grid = new QGridLayout(group);
     FormGrid rows(grid);
-    rows.span(note("Set fill ratio and distance will be calculated"));
-    rows.span(Bind::checkBox(form.lighting.chbxReflector, "Reflector from Main as the fill"));
+    rows.span(note(Text::tr("Set fill ratio and distance will be calculated")));
+    rows.span(Bind::checkBox(form.lighting.chbxReflector, Text::tr("Reflector from Main as the fill")));
     rows.row(Bind::label(form.lighting.LblFillRelectorLoss), narrow(Bind::edit(form.lighting.edtFillReflectorLoss)));
     lightInputs(rows, form.lighting.edtFillGN, form.lighting.cmbxFillPower, form.lighting.lblFillGNISO,
                 Bind::label(form.lighting.lblFillGN), Bind::label(form.lighting.lblFillPower));
-    rows.row("Fill ratio:", distanceSlider(form.lighting.tbFillStops, form.lighting.lblFillFactor));
+    rows.row(Text::tr("Fill ratio:"), distanceSlider(form.lighting.tbFillStops, form.lighting.lblFillFactor));
     rows.row(Bind::label(form.lighting.lblFilldistanceCaption),
              distanceSlider(form.lighting.tbFillDistance, form.lighting.lblFillDistance));
-    rows.row("Fill meter reading f/", Bind::label(form.lighting.lblFillFRatio));
+    rows.row(Text::tr("Fill meter reading f/"), Bind::label(form.lighting.lblFillFRatio));
     return group;
 }
 
 QGroupBox* hairLightGroup(TFrmMain& form)
 {
-    auto* group = new QGroupBox("Hair light");
+    auto* group = new QGroupBox(Text::tr("Hair light"));
     auto* grid = new QGridLayout(group);
     FormGrid rows(grid);
-    rows.span(note("Set hair exposure then the distance to achieve this will be calculated"));
+    rows.span(note(Text::tr("Set hair exposure then the distance to achieve this will be calculated")));
     lightInputs(rows, form.lighting.edtHairGN, form.lighting.cmbxHairPower, form.lighting.lblHairGNISO);
-    rows.row("Hair exposure:", distanceSlider(form.lighting.tbHairFstops, form.lighting.lblHairFStops));
-    rows.row("Distance:", distanceSlider(form.lighting.tbHairDist, form.lighting.lblHairDist, Qt::Vertical));
-    rows.row("Hair meter reading f/", Bind::label(form.lighting.lblHairFratio));
+    rows.row(Text::tr("Hair exposure:"), distanceSlider(form.lighting.tbHairFstops, form.lighting.lblHairFStops));
+    rows.row(Text::tr("Distance:"), distanceSlider(form.lighting.tbHairDist, form.lighting.lblHairDist, Qt::Vertical));
+    rows.row(Text::tr("Hair meter reading f/"), Bind::label(form.lighting.lblHairFratio));
     return group;
 }
 
 QGroupBox* backgroundGroup(TFrmMain& form)
 {
-    auto* group = new QGroupBox("Background and ambient light");
+    auto* group = new QGroupBox(Text::tr("Background and ambient light"));
     auto* grid = new QGridLayout(group);
     FormGrid rows(grid);
-    rows.inlineRow("background lit by:", Bind::combo(form.lighting.cmbxBackLight));
+    rows.inlineRow(Text::tr("background lit by:"), Bind::combo(form.lighting.cmbxBackLight));
     lightInputs(rows, form.lighting.edtBackGN, form.lighting.cmbxBackPower, form.lighting.lblBackGNISO);
-    rows.row("Light to background:", distanceSlider(form.lighting.tbBacklight, form.lighting.lblBacklightDist));
-    rows.row("Subject to background:", distanceSlider(form.lighting.tbBackgroundDist, form.lighting.lblBackdist));
-    rows.row("Background exposure:", Bind::label(form.lighting.lblBackExp));
+    rows.row(Text::tr("Light to background:"),
+             distanceSlider(form.lighting.tbBacklight, form.lighting.lblBacklightDist));
+    rows.row(Text::tr("Subject to background:"),
+             distanceSlider(form.lighting.tbBackgroundDist, form.lighting.lblBackdist));
+    rows.row(Text::tr("Background exposure:"), Bind::label(form.lighting.lblBackExp));
     auto* strip = Bind::image(form.shpBackground);
     strip->setFixedSize(120, 14);
-    rows.row("Background colour:", strip);
-    rows.inlineRow("Ambient light:", Bind::combo(form.lighting.cmbxAmbient));
-    rows.row("Ambient adjustment:", distanceSlider(form.lighting.tbAmbientExp, form.lighting.lblAmbientExp));
-    rows.row("Ambient shutter speed:", Bind::label(form.lighting.lblAmbient));
+    rows.row(Text::tr("Background colour:"), strip);
+    rows.inlineRow(Text::tr("Ambient light:"), Bind::combo(form.lighting.cmbxAmbient));
+    rows.row(Text::tr("Ambient adjustment:"), distanceSlider(form.lighting.tbAmbientExp, form.lighting.lblAmbientExp));
+    rows.row(Text::tr("Ambient shutter speed:"), Bind::label(form.lighting.lblAmbient));
     return group;
 }
 
@@ -240,7 +251,7 @@ QWidget* subjectOnBackdrop(TFrmMain& form)
     backdrop->setFixedSize(305, 305);
     auto* layout = new QVBoxLayout(backdrop);
     layout->setAlignment(Qt::AlignCenter);
-    auto* caption = Bind::caption("Subject");
+    auto* caption = Bind::caption(Text::tr("Subject"));
     caption->setAlignment(Qt::AlignCenter);
     caption->setStyleSheet("color: white; font-weight: bold;");
     layout->addWidget(caption);
@@ -272,7 +283,8 @@ QWidget* createDofPage(TFrmMain& form, QWidget* parent)
         stack->addStretch();
         layout->addLayout(stack);
     };
-    auto* overlap = note("NB. currently these calculations assume no overlap between fill and main lights on subject");
+    auto* overlap =
+        note(Text::tr("NB. currently these calculations assume no overlap between fill and main lights on subject"));
     overlap->setMaximumWidth(305);
     column({lensGroup(form)});
     column({mainLightGroup(form), backgroundGroup(form)});

@@ -5,6 +5,7 @@
 #include "moonpicture/moonview.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +17,10 @@
 #include <algorithm>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SunPageView)
+};
 
 QGridLayout* almanacGrid(std::initializer_list<Bind::LabelRow> rows)
 {
@@ -93,20 +98,20 @@ QWidget* compass(TFrmMain& form)
     auto* box = new QWidget;
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(Bind::caption("North"), 0, 1, Qt::AlignHCenter);
-    grid->addWidget(Bind::caption("West"), 1, 0, Qt::AlignVCenter);
+    grid->addWidget(Bind::caption(Text::tr("North")), 0, 1, Qt::AlignHCenter);
+    grid->addWidget(Bind::caption(Text::tr("West")), 1, 0, Qt::AlignVCenter);
     TImageWidget* picture = Bind::image(form.sun.ImgSunPos);
     picture->setFixedSize(form.sun.ImgSunPos.picture().size());
     grid->addWidget(picture, 1, 1);
-    grid->addWidget(Bind::caption("East"), 1, 2, Qt::AlignVCenter);
-    grid->addWidget(Bind::caption("South"), 2, 1, Qt::AlignHCenter);
+    grid->addWidget(Bind::caption(Text::tr("East")), 1, 2, Qt::AlignVCenter);
+    grid->addWidget(Bind::caption(Text::tr("South")), 2, 1, Qt::AlignHCenter);
     grid->addWidget(Bind::label(form.sun.lblSunVisible), 3, 1, Qt::AlignHCenter);
     grid->setRowStretch(4, 1);
     return box;
 }
 
 // An input row: caption, yellow edit box, unit.
-void addInput(QGridLayout* grid, int row, const char* caption, TEdit& edit, const char* unit)
+void addInput(QGridLayout* grid, int row, const QString& caption, TEdit& edit, const QString& unit)
 {
     grid->addWidget(Bind::caption(caption), row, 0);
     QLineEdit* field = Bind::edit(edit);
@@ -114,26 +119,26 @@ void addInput(QGridLayout* grid, int row, const char* caption, TEdit& edit, cons
     // Room for a signed value with a decimal and the edit's frame, also where space is short.
     field->setMinimumWidth(std::min(70, field->fontMetrics().horizontalAdvance(QStringLiteral("-88.8")) + 16));
     grid->addWidget(field, row, 1);
-    if (*unit)
+    if (!unit.isEmpty())
         grid->addWidget(Bind::caption(unit), row, 2);
 }
 
 QGroupBox* comfort(TFrmMain& form)
 {
-    auto* group = new QGroupBox("Model comfort:");
+    auto* group = new QGroupBox(Text::tr("Model comfort:"));
     group->setObjectName("gpbxComfort");
     auto* grid = new QGridLayout;
-    addInput(grid, 0, "Air temperature:", form.sun.edtTemp, "degrees Celsius");
-    addInput(grid, 1, "Relative humidity:", form.sun.edtHumidity, "%");
-    addInput(grid, 2, "Wind speed:", form.sun.edtWind, "km/hour");
-    addInput(grid, 3, "Sun elevation:", form.sun.edtSunElev, "degrees");
+    addInput(grid, 0, Text::tr("Air temperature:"), form.sun.edtTemp, Text::tr("degrees Celsius"));
+    addInput(grid, 1, Text::tr("Relative humidity:"), form.sun.edtHumidity, QStringLiteral("%"));
+    addInput(grid, 2, Text::tr("Wind speed:"), form.sun.edtWind, Text::tr("km/hour"));
+    addInput(grid, 3, Text::tr("Sun elevation:"), form.sun.edtSunElev, Text::tr("degrees"));
     // Under its edit rather than beside it: the column stays narrow.
-    grid->addWidget(Bind::checkBox(form.sun.chbxSunElev, "Use calculated"), 4, 1, 1, 2);
-    addInput(grid, 5, "Solar correction factor:", form.sun.edtSolarCorr, "");
-    grid->addWidget(Bind::caption("Apparent temperature:"), 6, 0, 1, 2);
-    grid->addWidget(Bind::caption("in the shade:"), 7, 0);
+    grid->addWidget(Bind::checkBox(form.sun.chbxSunElev, Text::tr("Use calculated")), 4, 1, 1, 2);
+    addInput(grid, 5, Text::tr("Solar correction factor:"), form.sun.edtSolarCorr, QString());
+    grid->addWidget(Bind::caption(Text::tr("Apparent temperature:")), 6, 0, 1, 2);
+    grid->addWidget(Bind::caption(Text::tr("in the shade:")), 7, 0);
     grid->addWidget(Bind::label(form.sun.lblTempAppShade), 7, 1, 1, 2);
-    grid->addWidget(Bind::caption("in the sun:"), 8, 0);
+    grid->addWidget(Bind::caption(Text::tr("in the sun:")), 8, 0);
     grid->addWidget(Bind::label(form.sun.lblTempAppSun), 8, 1, 1, 2);
     grid->setColumnStretch(2, 1);
 
