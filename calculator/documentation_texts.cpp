@@ -1,6 +1,9 @@
 #include "calculator/documentation_texts.h"
 
-const char* const ZoneSystemText =
+#include <QtGlobal>
+
+const char* const ZoneSystemText = QT_TRANSLATE_NOOP(
+    "Documentation",
     "THE ZONE SYSTEM\n"
     "\n"
     "A reflected-light meter does not know what it is looking at. Whatever it measures - a white "
@@ -30,42 +33,43 @@ const char* const ZoneSystemText =
     "down two stops to place it on Zone III.\n"
     "\n"
     "Digital sensors clip highlights abruptly, so expose for the brightest zone that must keep "
-    "detail and check the histogram.";
+    "detail and check the histogram.");
 
-const char* const HelpText =
-    "USING THE DOF AND LIGHTING PAGE\n"
-    "\n"
-    "1. Choose your camera format first. It sets the circle of confusion and the crop factor used by "
-    "every other result.\n"
-    "2. Enter the actual focal length of the lens and the f-ratio you intend to use, then the focus "
-    "distance. The depth of field, hyperfocal distance, angle of view and the area covered at the "
-    "subject and at the background follow at once.\n"
-    "3. Set the ISO of film or sensor and any filter on the lens; the effective ISO accounts for the "
-    "filter's light loss.\n"
-    "4. Enter the guide number of each light in metres at ISO 100 and its power setting. The guide "
-    "numbers at your effective ISO are shown beside them.\n"
-    "5. Choose the fill ratio with the fill slider: the program works out how far the fill light has "
-    "to stand. Do the same for the hair light with its exposure slider.\n"
-    "6. Now either move the main-light distance slider, which sets the f-ratio, or type the f-ratio "
-    "you want and press the update button, which moves the main light to the matching distance.\n"
-    "\n"
-    "Reflector as fill: tick the reflector box to bounce the main light off a reflector instead of "
-    "using a second flash. Enter the reflector's loss in stops; the reflector is assumed to stand as "
-    "far from the main light as the main light stands from the subject. When no distance can give "
-    "the ratio you asked for, the page says \"Not possible\".\n"
-    "\n"
-    "Ambient light: choose the kind of ambient light and an adjustment in stops; the page shows the "
-    "shutter speed that would expose the ambient light correctly at your f-ratio and ISO. A slower "
-    "speed brings more of the surroundings into a flash picture.\n"
-    "\n"
-    "Background: choose what lights the background and how far it stands behind the subject. The "
-    "background's exposure relative to the subject is shown in stops, and the square behind the "
-    "portrait is shaded to match. Right-click the colour strip (or use Edit > Change background "
-    "colour) to pick your backdrop's colour.\n"
-    "\n"
-    "Limits of the model: distances move in quarter-metre steps and results are rounded, so expect "
-    "small differences from a flash meter. Light bouncing off walls and ceilings is ignored, as is "
-    "any overlap of main and fill light on the subject. Treat the results as a starting point and "
-    "confirm with a test exposure.";
+const char* const HelpText = QT_TRANSLATE_NOOP(
+    "Documentation", "USING THE DOF AND LIGHTING PAGE\n"
+                     "\n"
+                     "1. Choose your camera format first. It sets the circle of confusion and the crop factor used by "
+                     "every other result.\n"
+                     "2. Enter the actual focal length of the lens and the f-ratio you intend to use, then the focus "
+                     "distance. The depth of field, hyperfocal distance, angle of view and the area covered at the "
+                     "subject and at the background follow at once.\n"
+                     "3. Set the ISO of film or sensor and any filter on the lens; the effective ISO accounts for the "
+                     "filter's light loss.\n"
+                     "4. Enter the guide number of each light in metres at ISO 100 and its power setting. The guide "
+                     "numbers at your effective ISO are shown beside them.\n"
+                     "5. Choose the fill ratio with the fill slider: the program works out how far the fill light has "
+                     "to stand. Do the same for the hair light with its exposure slider.\n"
+                     "6. Now either move the main-light distance slider, which sets the f-ratio, or type the f-ratio "
+                     "you want and press the update button, which moves the main light to the matching distance.\n"
+                     "\n"
+                     "Reflector as fill: tick the reflector box to bounce the main light off a reflector instead of "
+                     "using a second flash. Enter the reflector's loss in stops; the reflector is assumed to stand as "
+                     "far from the main light as the main light stands from the subject. When no distance can give "
+                     "the ratio you asked for, the page says \"Not possible\".\n"
+                     "\n"
+                     "Ambient light: choose the kind of ambient light and an adjustment in stops; the page shows the "
+                     "shutter speed that would expose the ambient light correctly at your f-ratio and ISO. A slower "
+                     "speed brings more of the surroundings into a flash picture.\n"
+                     "\n"
+                     "Background: choose what lights the background and how far it stands behind the subject. The "
+                     "background's exposure relative to the subject is shown in stops, and the square behind the "
+                     "portrait is shaded to match. Right-click the colour strip (or use Edit > Change background "
+                     "colour) to pick your backdrop's colour.\n"
+                     "\n"
+                     "Limits of the model: distances move in quarter-metre steps and results are rounded, so expect "
+                     "small differences from a flash meter. Light bouncing off walls and ceilings is ignored, as is "
+                     "any overlap of main and fill light on the subject. Treat the results as a starting point and "
+                     "confirm with a test exposure.");
 
-const char* const ContactText = "Shutterly: questions, corrections and ideas are welcome on the project's web site.";
+const char* const ContactText = QT_TRANSLATE_NOOP(
+    "Documentation", "Shutterly: questions, corrections and ideas are welcome on the project's web site.");
