@@ -15,7 +15,6 @@
 
 namespace {
 
-const QString NotAvailable = QStringLiteral("N/A");
 constexpr double Unbounded = std::numeric_limits<double>::infinity();
 
 // The reference lens: 50 mm on the 36 x 24 mm frame is magnification 1.
@@ -43,7 +42,7 @@ std::optional<double> positive(const TEdit& box)
 
 QString secondsText(std::optional<double> seconds)
 {
-    return seconds ? RoundedText(CheckedResult(*seconds), 1) + QStringLiteral(" s") : NotAvailable;
+    return seconds ? RoundedText(CheckedResult(*seconds), 1) + QStringLiteral(" s") : NotAvailableText();
 }
 
 // Nothing selected counts as a factor of 0.
@@ -53,35 +52,37 @@ double barlowFactor(const TList& list)
     return index >= 0 && index < int(std::size(BarlowLenses)) ? BarlowLenses[index].factor : 0;
 }
 
-// The tail shared by the three set-up lines.
-QString focalLengthText(const QString& focalLength, double magnification)
+// The lenses' names as the user reads them, numbers with the user's decimal separator.
+QStringList barlowNames()
 {
-    return QStringLiteral(" Effective focal length = ") + focalLength + QStringLiteral("mm thus magnification = ") +
-           RoundedText(magnification, 1) + QStringLiteral("x ");
+    QStringList names;
+    for (const TBarlowLens& lens : BarlowLenses)
+        names << WithDecimalSeparator(QCoreApplication::translate("BarlowLenses", lens.name));
+    return names;
 }
 
 }  // namespace
 
 TAstroPage::TAstroPage(const TDofPage& camera)
-    : cmbxA_PF_Barlow(PresetNames(BarlowLenses), 0),
-      MemoAstro(QString::fromUtf8(AstroText)),
+    : cmbxA_PF_Barlow(barlowNames(), 0),
+      MemoAstro(QCoreApplication::translate("Documentation", AstroText)),
       FCamera(camera)
 {
     for (TControl* input :
          std::initializer_list<TControl*>{&cmbxA_PF_Barlow, &edtA_T_fl, &edtA_T_aperture, &edtA_T_EyepieceFL,
                                           &edtA_LensFL, &edtA_LensFR, &edtA_EffFL, &edtA_ImageWidth, &edtA_Declination})
         input->setColor(clInput);
-    edtA_LensFL.setHint(QStringLiteral("this should be in 35mm equivalent terms to get the equivalent magnification"));
-    lblA_Afocal.setHint(QStringLiteral("the f/ratio will be the smallest of either exit pupil or the camera aperture; "
-                                       "effective fl and magnification equate to 35mm film size"));
+    edtA_LensFL.setHint(tr("this should be in 35mm equivalent terms to get the equivalent magnification"));
+    lblA_Afocal.setHint(tr("the f/ratio will be the smallest of either exit pupil or the camera aperture; "
+                           "effective fl and magnification equate to 35mm film size"));
     for (TEdit* result : {&edtA_Mag, &edtA_Ang1, &edtA_Ang2, &edtA_MoonPC, &edtA_StarTrailTime})
         result->setReadOnly(true);
-    edtA_ImageWidth.setHint(QStringLiteral("the image's width in pixels: with the sensor width of the first page it "
-                                           "gives the pixel pitch"));
-    edtA_Declination.setHint(QStringLiteral("the declination the camera is aimed at, in degrees; 0 for the "
-                                            "celestial equator, where the stars move fastest"));
-    lblA_Rule500.setHint(QStringLiteral("500 / (focal length x crop factor of the first page's camera format)"));
-    lblA_NPF.setHint(QStringLiteral("(35 x f-ratio + 30 x pixel pitch in micrometres) / focal length"));
+    edtA_ImageWidth.setHint(tr("the image's width in pixels: with the sensor width of the first page it "
+                               "gives the pixel pitch"));
+    edtA_Declination.setHint(tr("the declination the camera is aimed at, in degrees; 0 for the "
+                                "celestial equator, where the stars move fastest"));
+    lblA_Rule500.setHint(tr("500 / (focal length x crop factor of the first page's camera format)"));
+    lblA_NPF.setHint(tr("(35 x f-ratio + 30 x pixel pitch in micrometres) / focal length"));
     bindHandlers();
 }
 
@@ -115,29 +116,31 @@ void TAstroPage::edtA_T_flChange()
         return;
     }
 
-    lblA_Resolve.setText(QStringLiteral("Dawe's limit of resolving power for this aperture = ") +
-                         FloatToStr(RoundTo(1160 / aperture, 0) / 10) +
-                         QStringLiteral(" arc seconds (compared to naked eye approx. 18 arc seconds, but note "
-                                        "that atmosphere disturbances usually limit this to 1 to 4 arc seconds "
-                                        "at best)"));
-    lblLightGather.setText(QStringLiteral("Light gathering power compared to naked eye = ") +
-                           RoundedText(aperture * aperture / EyePupilAreaFactor, 0) + QStringLiteral(" times"));
-    lblLimMagV.setText(QStringLiteral("Visual limiting magnitude = ") +
-                       RoundedText(5 * CheckedLog10(aperture) + 1.96, 1) +
-                       QStringLiteral("  (photographic limiting magnitude usually 2-3 magnitudes less depending "
-                                      "on exposure)"));
+    lblA_Resolve.setText(tr("Dawe's limit of resolving power for this aperture = %1 arc seconds (compared to naked "
+                            "eye approx. 18 arc seconds, but note that atmosphere disturbances usually limit this to "
+                            "1 to 4 arc seconds at best)")
+                             .arg(FloatToStr(RoundTo(1160 / aperture, 0) / 10)));
+    lblLightGather.setText(tr("Light gathering power compared to naked eye = %1 times")
+                               .arg(RoundedText(aperture * aperture / EyePupilAreaFactor, 0)));
+    lblLimMagV.setText(tr("Visual limiting magnitude = %1  (photographic limiting magnitude usually 2-3 magnitudes "
+                          "less depending on exposure)")
+                           .arg(RoundedText(5 * CheckedLog10(aperture) + 1.96, 1)));
 
+    // Each set-up line ends with the effective focal length and the magnification it gives.
     const double primeRatio = telescopeFL / aperture;
-    lblA_T_fr.setText(QStringLiteral("Prime focus f/ratio = f/") + RoundedText(primeRatio, 1) +
-                      focalLengthText(edtA_T_fl.text(), telescopeFL / NormalFocalLength));
+    lblA_T_fr.setText(
+        tr("Prime focus f/ratio = f/%1 Effective focal length = %2mm thus magnification = %3x ")
+            .arg(RoundedText(primeRatio, 1), edtA_T_fl.text(), RoundedText(telescopeFL / NormalFocalLength, 1)));
 
     const double projectedFL = telescopeFL * barlow;
-    lblA_NegProjFR.setText(QStringLiteral("Negative projection f/ratio = f/") + RoundedText(primeRatio * barlow, 1) +
-                           focalLengthText(RoundedText(projectedFL, 0), projectedFL / NormalFocalLength));
+    lblA_NegProjFR.setText(
+        tr("Negative projection f/ratio = f/%1 Effective focal length = %2mm thus magnification = %3x ")
+            .arg(RoundedText(primeRatio * barlow, 1), RoundedText(projectedFL, 0),
+                 RoundedText(projectedFL / NormalFocalLength, 1)));
 
     lblA_Afocal.setText(
-        QStringLiteral("Afocal method not being used, need to give values for eyepiece and camera lens focal lengths"));
-    lblExitPupil.setText(NotAvailable);
+        tr("Afocal method not being used, need to give values for eyepiece and camera lens focal lengths"));
+    lblExitPupil.setText(NotAvailableText());
     if (edtA_T_EyepieceFL.text().isEmpty() || edtA_LensFL.text().isEmpty())
         return;
     const double eyepieceFL = value(edtA_T_EyepieceFL);
@@ -152,11 +155,11 @@ void TAstroPage::edtA_T_flChange()
     // Whichever of the camera's aperture and the telescope's exit pupil is smaller limits the light.
     const double afocalRatio =
         lensAperture != 0 && lensAperture < exitPupil ? Divide(lensFL, lensAperture) : Divide(lensFL, exitPupil);
-    lblA_Afocal.setText(QStringLiteral("Afocal method f/ratio = f/") + RoundedText(afocalRatio, 1) +
-                        focalLengthText(RoundedText(effectiveFL, 0), effectiveFL / NormalFocalLength));
-    lblExitPupil.setText(QStringLiteral("Telescope exit pupil = ") + RoundedText(exitPupil, 1) +
-                         QStringLiteral("mm Visual telescope magnification = ") + RoundedText(visualMagnification, 1) +
-                         QStringLiteral("x "));
+    lblA_Afocal.setText(tr("Afocal method f/ratio = f/%1 Effective focal length = %2mm thus magnification = %3x ")
+                            .arg(RoundedText(afocalRatio, 1), RoundedText(effectiveFL, 0),
+                                 RoundedText(effectiveFL / NormalFocalLength, 1)));
+    lblExitPupil.setText(tr("Telescope exit pupil = %1mm Visual telescope magnification = %2x ")
+                             .arg(RoundedText(exitPupil, 1), RoundedText(visualMagnification, 1)));
 }
 
 void TAstroPage::edtA_EffFLChange()

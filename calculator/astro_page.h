@@ -1,13 +1,18 @@
 #pragma once
 // The astrophotography page: telescope set-ups and image sizes.
 
+#include "calculator/typedinputs.h"
 #include "controls/controllist.h"
 #include "controls/edit.h"
 #include "controls/list.h"
 
+#include <QCoreApplication>
+
 class TDofPage;
 
 class TAstroPage : public TControlOwner {
+    Q_DECLARE_TR_FUNCTIONS(TAstroPage)
+
 public:
     // The star-sharp times read the camera format of the first page: its sensor width and crop.
     explicit TAstroPage(const TDofPage& camera);
@@ -24,7 +29,7 @@ public:
     CONTROL(TLabel, lblA_T_fr, "= f");
     CONTROL(TLabel, lblA_NegProjFR, "= f/");
     CONTROL(TLabel, lblA_Afocal, "= f/");
-    CONTROL(TLabel, lblExitPupil, "N/A");
+    CONTROL(TLabel, lblExitPupil, NotAvailableText());
     CONTROL(TLabel, lblA_Resolve, "lblA_Resolve");
     CONTROL(TLabel, lblLightGather, "lblLightGather");
     CONTROL(TLabel, lblLimMagV, "lblLimMagV");
@@ -44,9 +49,9 @@ public:
     // declination, where the sky turns slower.
     CONTROL(TEdit, edtA_ImageWidth, "6000");
     CONTROL(TEdit, edtA_Declination, "0");
-    CONTROL(TLabel, lblA_Rule500, "N/A");
-    CONTROL(TLabel, lblA_NPF, "N/A");
-    CONTROL(TLabel, lblA_NPFDeclination, "N/A");
+    CONTROL(TLabel, lblA_Rule500, NotAvailableText());
+    CONTROL(TLabel, lblA_NPF, NotAvailableText());
+    CONTROL(TLabel, lblA_NPFDeclination, NotAvailableText());
 
     void edtA_T_flChange();
     void edtA_EffFLChange();

@@ -1,13 +1,15 @@
 #pragma once
 // The Barlow lenses of the telescope calculator.
 
+#include <QtGlobal>
+
 struct TBarlowLens {
-    const char* name;  // as the list shows it
+    const char* name;  // as the list shows it; a word is a source text of the BarlowLenses context
     double factor;     // focal-length multiplier
 };
 
 inline constexpr TBarlowLens BarlowLenses[] = {
-    {"1x (ie. no Barlow lens)", 1},
+    {QT_TRANSLATE_NOOP("BarlowLenses", "1x (ie. no Barlow lens)"), 1},
     {"1.2x", 1.2},
     {"1.4x", 1.4},
     {"1.5x", 1.5},

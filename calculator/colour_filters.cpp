@@ -1,14 +1,20 @@
 #include "calculator/colour_filters.h"
 
+#include <QCoreApplication>
+
 QStringList ColourTemperatureNames(std::span<const TColourTemperature> presets)
 {
     QStringList names;
     for (const TColourTemperature& preset : presets)
-        names << QString::fromUtf8(preset.name);
+        names << QCoreApplication::translate("ColourFilters", preset.name);
     return names;
 }
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ColourFilters)
+};
 
 void addFilter(TFilterChoice& choice, const TColourFilter& filter)
 {
@@ -37,7 +43,7 @@ TFilterChoice FiltersForShift(int miredShift)
                 }
             }
         } while (shift <= -7);
-        choice.filters += QStringLiteral("(bluish)");
+        choice.filters += Text::tr("(bluish)");
     } else {
         if (shift > 0) {
             do {
@@ -49,7 +55,7 @@ TFilterChoice FiltersForShift(int miredShift)
                 }
             } while (shift >= 7);
         }
-        choice.filters += QStringLiteral("(yellowish)");
+        choice.filters += Text::tr("(yellowish)");
     }
     return choice;
 }

@@ -2,42 +2,43 @@
 // Colour-temperature presets and the conversion filters that correct between them.
 
 #include <QStringList>
+#include <QtGlobal>
 #include <span>
 
 // A named colour temperature as the lists show it.
 struct TColourTemperature {
-    const char* name;
+    const char* name;  // source text of the ColourFilters context
     double kelvin;
 };
 
 // The balance of the film or sensor.
 inline constexpr TColourTemperature FilmTypes[] = {
-    {"daylight 5500K", 5500},
-    {"photofloods 3400K", 3400},
-    {"tungsten 3200K", 3200},
+    {QT_TRANSLATE_NOOP("ColourFilters", "daylight 5500K"), 5500},
+    {QT_TRANSLATE_NOOP("ColourFilters", "photofloods 3400K"), 3400},
+    {QT_TRANSLATE_NOOP("ColourFilters", "tungsten 3200K"), 3200},
 };
 
 // Light sources, bluest first.
 inline constexpr TColourTemperature LightSources[] = {
-    {"clear blue sky ~10000K", 10000},           //  0
-    {"hazy blue sky ~8000K", 8000},              //  1
-    {"light overcast sky ~7200K", 7200},         //  2
-    {"heavy overcast 6500K", 6500},              //  3
-    {"\"daylight\" flourescent 6500K", 6500},    //  4
-    {"direct sunlight 10am-3pm 6000K", 6000},    //  5
-    {"direct sunlight midday 5500K", 5500},      //  6
-    {"electronic flash 5500K", 5500},            //  7
-    {"blue photoflood 4800K", 4800},             //  8
-    {"\"cool white\" flourescent 4500K", 4500},  //  9
-    {"clear flash lamp 4200K", 4200},            // 10
-    {"\"warm white\" flourescent 3500K", 3500},  // 11
-    {"photofloods 3400K", 3400},                 // 12
-    {"studio lamps 3200K", 3200},                // 13
-    {"1000W tungsten 3000K", 3000},              // 14
-    {"500W tungsten 2950K", 2950},               // 15
-    {"100W tungsten 2860K", 2860},               // 16
-    {"40W tungsten 2760K", 2760},                // 17
-    {"candle flame 1500K", 1500},                // 18
+    {QT_TRANSLATE_NOOP("ColourFilters", "clear blue sky ~10000K"), 10000},           //  0
+    {QT_TRANSLATE_NOOP("ColourFilters", "hazy blue sky ~8000K"), 8000},              //  1
+    {QT_TRANSLATE_NOOP("ColourFilters", "light overcast sky ~7200K"), 7200},         //  2
+    {QT_TRANSLATE_NOOP("ColourFilters", "heavy overcast 6500K"), 6500},              //  3
+    {QT_TRANSLATE_NOOP("ColourFilters", "\"daylight\" flourescent 6500K"), 6500},    //  4
+    {QT_TRANSLATE_NOOP("ColourFilters", "direct sunlight 10am-3pm 6000K"), 6000},    //  5
+    {QT_TRANSLATE_NOOP("ColourFilters", "direct sunlight midday 5500K"), 5500},      //  6
+    {QT_TRANSLATE_NOOP("ColourFilters", "electronic flash 5500K"), 5500},            //  7
+    {QT_TRANSLATE_NOOP("ColourFilters", "blue photoflood 4800K"), 4800},             //  8
+    {QT_TRANSLATE_NOOP("ColourFilters", "\"cool white\" flourescent 4500K"), 4500},  //  9
+    {QT_TRANSLATE_NOOP("ColourFilters", "clear flash lamp 4200K"), 4200},            // 10
+    {QT_TRANSLATE_NOOP("ColourFilters", "\"warm white\" flourescent 3500K"), 3500},  // 11
+    {QT_TRANSLATE_NOOP("ColourFilters", "photofloods 3400K"), 3400},                 // 12
+    {QT_TRANSLATE_NOOP("ColourFilters", "studio lamps 3200K"), 3200},                // 13
+    {QT_TRANSLATE_NOOP("ColourFilters", "1000W tungsten 3000K"), 3000},              // 14
+    {QT_TRANSLATE_NOOP("ColourFilters", "500W tungsten 2950K"), 2950},               // 15
+    {QT_TRANSLATE_NOOP("ColourFilters", "100W tungsten 2860K"), 2860},               // 16
+    {QT_TRANSLATE_NOOP("ColourFilters", "40W tungsten 2760K"), 2760},                // 17
+    {QT_TRANSLATE_NOOP("ColourFilters", "candle flame 1500K"), 1500},                // 18
 };
 
 // One conversion filter. A blue filter applies while the mired shift is below `threshold` and
@@ -61,12 +62,12 @@ inline constexpr TColourFilter AmberFilters[] = {
     {" 81A ", 17, 18, 0.33}, {" 81 ", 6, 9, 0.33},
 };
 
-// The names of a preset table, in order, for a list control.
+// The names of a preset table, in order, for a list control, in the user's language.
 QStringList ColourTemperatureNames(std::span<const TColourTemperature> presets);
 
 // The filters that bring a mired shift back to within six mireds of zero, and their cost.
 struct TFilterChoice {
-    QString filters;  // e.g. " 81D + 81C (yellowish)"; the tint word follows even with no filter
+    QString filters;  // e.g. " 81D + 81C (yellowish)"; the tint word, translated, follows even with no filter
     double stops = 0;
     int count = 0;
 };

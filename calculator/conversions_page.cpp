@@ -10,8 +10,6 @@
 
 namespace {
 
-const QString FlashHint = QStringLiteral("takes into account ISO, filter, and power setting");
-
 constexpr int GuideNumberIso1 = 4;  // "100"
 constexpr int GuideNumberIso2 = 1;  // "50"
 constexpr double FeetPerMetre = 3.28;
@@ -37,21 +35,24 @@ bool assigned(const TEdit& input) { return !input.text().isEmpty() && input.text
 
 }  // namespace
 
+QStringList GuideNumberUnitNames() { return {TConversionsPage::tr("meters"), TConversionsPage::tr("feet")}; }
+
 TConversionsPage::TConversionsPage()
     : cmbxFilmType(ColourTemperatureNames(FilmTypes), 0),
       cmbxLightSource(ColourTemperatureNames(LightSources), 0),
-      rdgpGN1(GuideNumberUnits, 0),
+      rdgpGN1(GuideNumberUnitNames(), 0),
       cmbxGNISO1(IsoSettings, GuideNumberIso1),
-      cmbxGNPower(PowerSettings, 0),
-      rdgpGN2(GuideNumberUnits, 0),
+      cmbxGNPower(PowerSettingNames(), 0),
+      rdgpGN2(GuideNumberUnitNames(), 0),
       cmbxGNISO2(IsoSettings, GuideNumberIso2)
 {
     for (TControl* input :
          std::initializer_list<TControl*>{&cmbxFilmType, &cmbxLightSource, &edtGN, &cmbxGNISO1, &cmbxGNPower,
                                           &cmbxGNISO2, &edtGN2, &edtGN2Distance, &edtGN2FRatio})
         input->setColor(clInput);
+    const QString flashHint = tr("takes into account ISO, filter, and power setting");
     for (TLabel* result : {&lblGNconv, &lblGN2fratio, &lblGN2distance})
-        result->setHint(FlashHint);
+        result->setHint(flashHint);
     bindHandlers();
 }
 
@@ -76,10 +77,11 @@ void TConversionsPage::cmbxFilmTypeChange()
 
     const TFilterChoice choice = FiltersForShift(int(shift));
     if (choice.count == 0)
-        lblFilterNeeded.setText(QStringLiteral(" No filter needed"));
+        lblFilterNeeded.setText(QStringLiteral(" ") + tr("No filter needed"));
     else
-        lblFilterNeeded.setText(choice.filters + QStringLiteral(" filter exposure compensation = ") +
-                                FloatToStr(choice.stops) + QStringLiteral("stops"));
+        //: %1 lists the filters and their tint, such as " 81D + 81C (yellowish)"; %2 is a number.
+        lblFilterNeeded.setText(
+            tr("%1 filter exposure compensation = %2stops").arg(choice.filters, FloatToStr(choice.stops)));
 }
 
 void TConversionsPage::edtGNChange()
@@ -98,10 +100,10 @@ void TConversionsPage::edtGN2Change()
     if (assigned(edtGN2Distance))
         lblGN2fratio.setText(RoundedText(Divide(StrToFloat(edtGN2.text()), StrToFloat(edtGN2Distance.text())), 1));
     else
-        lblGN2fratio.setText(QStringLiteral("N/A - no value assigned to distance"));
+        lblGN2fratio.setText(tr("N/A - no value assigned to distance"));
 
     if (assigned(edtGN2FRatio))
         lblGN2distance.setText(RoundedText(Divide(StrToFloat(edtGN2.text()), StrToFloat(edtGN2FRatio.text())), 1));
     else
-        lblGN2distance.setText(QStringLiteral("N/A - no value assigned to f/ratio"));
+        lblGN2distance.setText(tr("N/A - no value assigned to f/ratio"));
 }

@@ -13,31 +13,38 @@
 namespace {
 
 struct SensorPreset {
-    const char* name;
+    const char* name;    // source text of the TDofPage context; camera names alone stay as they are
     const char* width;   // mm, as written into the dimension box; "" for custom
     const char* height;  // mm
 };
 
 constexpr SensorPreset SensorPresets[] = {
-    {"custom", "", ""},
-    {"6x7 medium format", "69.5", "56"},
-    {"6x6 medium format", "56", "56"},
-    {"645 medium format", "56", "41.5"},
-    {"35mm film, digital full frame", "36", "24"},
-    {"1.3x crop Canon 1D / Leica", "27.7", "18.5"},
+    {QT_TRANSLATE_NOOP("TDofPage", "custom"), "", ""},
+    {QT_TRANSLATE_NOOP("TDofPage", "6x7 medium format"), "69.5", "56"},
+    {QT_TRANSLATE_NOOP("TDofPage", "6x6 medium format"), "56", "56"},
+    {QT_TRANSLATE_NOOP("TDofPage", "645 medium format"), "56", "41.5"},
+    {QT_TRANSLATE_NOOP("TDofPage", "35mm film, digital full frame"), "36", "24"},
+    {QT_TRANSLATE_NOOP("TDofPage", "1.3x crop Canon 1D / Leica"), "27.7", "18.5"},
     {"Nikon DX", "23.7", "15.6"},
     {"Canon 300/350/20D", "22.7", "15.1"},
-    {"Olympus E series (4/3rds format)", "18", "13.5"},
-    {"8 mpixel prosumer (2/3\")", "8.8", "6.6"},
-    {"1/1.8\" digital (most non-SLR)", "7.18", "5.32"},
-    {"1/2.5\" digital (eg. Pan. FZ20)", "5.76", "4.29"},
-    {"37x37 digital back for H'blad", "37", "37"},
-    {"48x36 digital back for Mamiya", "48", "36"},
-    {"Sigma Foveon (SD9, SD10, etc)", "20.7", "13.8"},
+    {QT_TRANSLATE_NOOP("TDofPage", "Olympus E series (4/3rds format)"), "18", "13.5"},
+    {QT_TRANSLATE_NOOP("TDofPage", "8 mpixel prosumer (2/3\")"), "8.8", "6.6"},
+    {QT_TRANSLATE_NOOP("TDofPage", "1/1.8\" digital (most non-SLR)"), "7.18", "5.32"},
+    {QT_TRANSLATE_NOOP("TDofPage", "1/2.5\" digital (eg. Pan. FZ20)"), "5.76", "4.29"},
+    {QT_TRANSLATE_NOOP("TDofPage", "37x37 digital back for H'blad"), "37", "37"},
+    {QT_TRANSLATE_NOOP("TDofPage", "48x36 digital back for Mamiya"), "48", "36"},
+    {QT_TRANSLATE_NOOP("TDofPage", "Sigma Foveon (SD9, SD10, etc)"), "20.7", "13.8"},
 };
 constexpr int FullFramePreset = 4;
 
-const QString NotAvailable = QStringLiteral("N/A");
+// The presets' names as the user reads them, numbers with the user's decimal separator.
+QStringList sensorNames()
+{
+    QStringList names;
+    for (const SensorPreset& preset : SensorPresets)
+        names << WithDecimalSeparator(TDofPage::tr(preset.name));
+    return names;
+}
 
 double value(const TEdit& control) { return StrToFloat(control.text()); }
 
@@ -49,7 +56,7 @@ double angleOfView(double side, double f) { return 2 * std::atan(side / (2 * f))
 }  // namespace
 
 TDofPage::TDofPage(TLightingPage& lighting)
-    : cmbxSensor(PresetNames(SensorPresets), FullFramePreset),
+    : cmbxSensor(sensorNames(), FullFramePreset),
       FLighting(lighting)
 {
     for (TEdit* input : {&edtflength, &edtFRatio, &edtFocusDistance})
@@ -58,10 +65,10 @@ TDofPage::TDofPage(TLightingPage& lighting)
     edtSensorWidth.setReadOnly(true);
     edtSensorHeight.setReadOnly(true);
     edtfl35.setReadOnly(true);
-    lblCrop.setHint("based on ratio of film widths");
-    lblAngleView.setHint("lens angle of view for the sensor width");
-    lblHFhalf.setHint("if set focus to hyperfocal distance, all should be sharp from this distance to infinity");
-    lblSubjectSize.setHint("subject size given focal length and focus distance");
+    lblCrop.setHint(tr("based on ratio of film widths"));
+    lblAngleView.setHint(tr("lens angle of view for the sensor width"));
+    lblHFhalf.setHint(tr("if set focus to hyperfocal distance, all should be sharp from this distance to infinity"));
+    lblSubjectSize.setHint(tr("subject size given focal length and focus distance"));
     bindHandlers();
 }
 
@@ -87,8 +94,8 @@ void TDofPage::cmbxSensorChange()
 void TDofPage::edtSensorWidthChange()
 {
     if (edtSensorWidth.text().isEmpty() || edtSensorHeight.text().isEmpty()) {
-        lblCOC.setText(NotAvailable);
-        lblCrop.setText(NotAvailable);
+        lblCOC.setText(NotAvailableText());
+        lblCrop.setText(NotAvailableText());
     } else {
         const double width = value(edtSensorWidth);
         const double height = value(edtSensorHeight);
@@ -111,19 +118,19 @@ void TDofPage::edtflengthChange()
 
 void TDofPage::UpdateLens()
 {
-    if (lblCrop.text() != NotAvailable && !edtflength.text().isEmpty()) {
+    if (lblCrop.text() != NotAvailableText() && !edtflength.text().isEmpty()) {
         const double equivalent = CheckedResult(value(lblCrop) * value(edtflength));
         edtfl35.setText(RoundedText(equivalent, 0));
         const double width = value(edtSensorWidth);
         const double f = value(edtflength);
-        lblAngleView.setText(equivalent > 0 && width > 0 ? RoundedText(angleOfView(width, f), 1) + " degrees"
-                                                         : NotAvailable);
+        lblAngleView.setText(equivalent > 0 && width > 0 ? tr("%1 degrees").arg(RoundedText(angleOfView(width, f), 1))
+                                                         : NotAvailableText());
     } else {
         edtfl35.setText(QString());
-        lblAngleView.setText(NotAvailable);
+        lblAngleView.setText(NotAvailableText());
     }
 
-    if (lblCOC.text() != NotAvailable && !edtflength.text().isEmpty() && !edtFRatio.text().isEmpty()) {
+    if (lblCOC.text() != NotAvailableText() && !edtflength.text().isEmpty() && !edtFRatio.text().isEmpty()) {
         const double confusion = value(lblCOC) / 1000;
         const double f = value(edtflength);
         const double n = value(edtFRatio);
@@ -131,8 +138,8 @@ void TDofPage::UpdateLens()
         lblHyperfocal.setText(RoundedText(hyperfocal, 1));
         lblHFhalf.setText(FloatToStr(RoundTo(5 * hyperfocal, 0) / 10) + "m");
     } else {
-        lblHyperfocal.setText(NotAvailable);
-        lblHFhalf.setText(NotAvailable);
+        lblHyperfocal.setText(NotAvailableText());
+        lblHFhalf.setText(NotAvailableText());
     }
 
     FLighting.UpdateAmbientShutterSpeed();
@@ -140,11 +147,11 @@ void TDofPage::UpdateLens()
 
 void TDofPage::edtFocusDistanceChange()
 {
-    if (lblCOC.text() == NotAvailable || edtflength.text().isEmpty() || edtFRatio.text().isEmpty() ||
+    if (lblCOC.text() == NotAvailableText() || edtflength.text().isEmpty() || edtFRatio.text().isEmpty() ||
         edtFocusDistance.text().isEmpty()) {
-        lblDOFNear.setText(NotAvailable);
-        lblDOFFar.setText(NotAvailable);
-        lblDOFrange.setText(NotAvailable);
+        lblDOFNear.setText(NotAvailableText());
+        lblDOFFar.setText(NotAvailableText());
+        lblDOFrange.setText(NotAvailableText());
     } else {
         const double f = value(edtflength);
         const double confusion = value(lblCOC) / 1000;
@@ -156,8 +163,8 @@ void TDofPage::edtFocusDistanceChange()
         // At or beyond the hyperfocal distance everything to infinity is sharp; the formula
         // would give a negative or infinite far limit.
         if (k >= 1) {
-            lblDOFFar.setText("infinity");
-            lblDOFrange.setText("infinity");
+            lblDOFFar.setText(tr("infinity"));
+            lblDOFrange.setText(tr("infinity"));
         } else {
             const double farLimit = Divide(s, 1 - k) / 1000;
             lblDOFFar.setText(RoundedText(farLimit, 3));
@@ -170,9 +177,9 @@ void TDofPage::edtFocusDistanceChange()
 void TDofPage::UpdateSizes()
 {
     if (edtSensorHeight.text().isEmpty() || edtflength.text().isEmpty() || edtFRatio.text().isEmpty() ||
-        edtFocusDistance.text().isEmpty() || lblCOC.text() == NotAvailable) {
-        lblSubjectSize.setText(NotAvailable);
-        lblBackSize.setText(NotAvailable);
+        edtFocusDistance.text().isEmpty() || lblCOC.text() == NotAvailableText()) {
+        lblSubjectSize.setText(NotAvailableText());
+        lblBackSize.setText(NotAvailableText());
         return;
     }
     const double f = value(edtflength);
@@ -180,15 +187,18 @@ void TDofPage::UpdateSizes()
     const double height = std::max(value(edtSensorHeight), 0.0);
     const double distance = value(edtFocusDistance);
     if (f <= 0 || width <= 0) {
-        lblSubjectSize.setText(NotAvailable);
-        lblBackSize.setText(NotAvailable);
+        lblSubjectSize.setText(NotAvailableText());
+        lblBackSize.setText(NotAvailableText());
         return;
     }
     // A rectilinear lens images the frame's sides on the subject plane in proportion, w * s / f.
     const auto covered = [&](double atDistance, double side) { return CheckedResult(side * atDistance / f); };
-    lblSubjectSize.setText(RoundedText(covered(distance, width), 2) + "m wide x " +
-                           RoundedText(covered(distance, height), 2) + "m high");
+    lblSubjectSize.setText(
+        tr("%1m wide x %2m high")
+            .arg(RoundedText(covered(distance, width), 2), RoundedText(covered(distance, height), 2)));
     const double backgroundDistance = distance + FLighting.tbBackgroundDist.position() * 0.25;
-    lblBackSize.setText(RoundedText(covered(backgroundDistance, width), 2) + "m w x " +
-                        RoundedText(covered(backgroundDistance, height), 2) + "m h");
+    //: w and h: width and height of the area the frame takes in at the background.
+    lblBackSize.setText(tr("%1m w x %2m h")
+                            .arg(RoundedText(covered(backgroundDistance, width), 2),
+                                 RoundedText(covered(backgroundDistance, height), 2)));
 }

@@ -1,13 +1,18 @@
 #pragma once
 // The upper band of the first page: camera format, lens and depth of field.
 
+#include "calculator/typedinputs.h"
 #include "controls/controllist.h"
 #include "controls/edit.h"
 #include "controls/list.h"
 
+#include <QCoreApplication>
+
 class TLightingPage;
 
 class TDofPage : public TControlOwner {
+    Q_DECLARE_TR_FUNCTIONS(TDofPage)
+
 public:
     // The lighting plan below reads the background distance and follows the lens and f-ratio.
     explicit TDofPage(TLightingPage& lighting);
@@ -24,14 +29,14 @@ public:
     CONTROL(TLabel, lblCOC, "30");
     CONTROL(TLabel, lblCrop, "1");
     CONTROL(TEdit, edtfl35);
-    CONTROL(TLabel, lblAngleView, "N/A");
-    CONTROL(TLabel, lblHyperfocal, "N/A");
-    CONTROL(TLabel, lblHFhalf, "N/A");
-    CONTROL(TLabel, lblDOFNear, "N/A");
-    CONTROL(TLabel, lblDOFFar, "N/A");
-    CONTROL(TLabel, lblDOFrange, "N/A");
-    CONTROL(TLabel, lblSubjectSize, "N/A");
-    CONTROL(TLabel, lblBackSize, "N/A");
+    CONTROL(TLabel, lblAngleView, NotAvailableText());
+    CONTROL(TLabel, lblHyperfocal, NotAvailableText());
+    CONTROL(TLabel, lblHFhalf, NotAvailableText());
+    CONTROL(TLabel, lblDOFNear, NotAvailableText());
+    CONTROL(TLabel, lblDOFFar, NotAvailableText());
+    CONTROL(TLabel, lblDOFrange, NotAvailableText());
+    CONTROL(TLabel, lblSubjectSize, NotAvailableText());
+    CONTROL(TLabel, lblBackSize, NotAvailableText());
 
     void cmbxSensorChange();
     void edtSensorWidthChange();

@@ -16,7 +16,7 @@ constexpr int Iso100 = 4;
 void requirePositive(double fRatio)
 {
     if (!(fRatio > 0))
-        throw EInputError(QStringLiteral("F ratio must be greater than zero!"));
+        throw EInputError(TExposurePage::tr("F ratio must be greater than zero!"));
 }
 
 // The time, speed and aperture values of one S+L=A+T line, each written to its label as it is
@@ -45,14 +45,14 @@ TExposurePage::TExposurePage()
       cmbxEV1ISO(IsoSettings, Iso100),
       cmbxEV2ISO(IsoSettings, Iso100),
       cmbxEV2Shutter(ShutterSpeedNames(), DefaultShutterSpeed),
-      MemoEV(QString::fromUtf8(ExposureValueText))
+      MemoEV(QCoreApplication::translate("Documentation", ExposureValueText))
 {
     for (TControl* input : std::initializer_list<TControl*>{&cmbxEV1Shutter, &edtEV1Fratio, &cmbxEV1ISO, &edtEV2,
                                                             &cmbxEV2ISO, &edtEV2Fratio, &cmbxEV2Shutter})
         input->setColor(clInput);
-    lblEV2_A.setHint(QStringLiteral("SLAT aperture value"));
-    lblEV2_T.setHint(QStringLiteral("SLAT Time value"));
-    lblEV2_S.setHint(QStringLiteral("SLAT Speed value"));
+    lblEV2_A.setHint(tr("SLAT aperture value"));
+    lblEV2_T.setHint(tr("SLAT Time value"));
+    lblEV2_S.setHint(tr("SLAT Speed value"));
     bindHandlers();
 }
 

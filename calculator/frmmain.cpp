@@ -9,7 +9,7 @@
 
 TFrmMain::TFrmMain(const TClock& clock)
     : TWindow(QStringLiteral("Shutterly v") + QLatin1String(ApplicationVersion)),
-      StatusBar1({{650, "Hints"}, {100, ""}, {135, ""}, {25, QString::fromUtf8("\u00a9"), Qt::AlignRight}}),
+      StatusBar1({{650, tr("Hints")}, {100, ""}, {135, ""}, {25, QString::fromUtf8("\u00a9"), Qt::AlignRight}}),
       dof(lighting),
       lighting(dof, shpBackground),
       astro(dof),
@@ -19,10 +19,10 @@ TFrmMain::TFrmMain(const TClock& clock)
     for (const TControlOwner* page :
          std::initializer_list<const TControlOwner*>{&dof, &lighting, &conversions, &exposure, &macro, &astro, &sun})
         FControls.insert(FControls.end(), page->controls().begin(), page->controls().end());
-    shpBackground.setHint("Background colour - right click to change this");
-    MemoZone.setText(ZoneSystemText);
-    MemoHelp.setText(HelpText);
-    lblContact.setText(ContactText);
+    shpBackground.setHint(tr("Background colour - right click to change this"));
+    MemoZone.setText(QCoreApplication::translate("Documentation", ZoneSystemText));
+    MemoHelp.setText(QCoreApplication::translate("Documentation", HelpText));
+    lblContact.setText(QCoreApplication::translate("Documentation", ContactText));
     bindHandlers();
 }
 

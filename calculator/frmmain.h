@@ -20,6 +20,7 @@
 #include "controls/timer.h"
 #include "controls/window.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <functional>
 
@@ -30,6 +31,8 @@ class Tfrm_more;
 // Each page owns its controls and handlers; the frame holds the menus, the status bar, the timer
 // and the tab sheets, and its list of controls ends with the pages' lists.
 class TFrmMain : public TWindow {
+    Q_DECLARE_TR_FUNCTIONS(TFrmMain)
+
 public:
     // Topics of the help document that F1 opens: the page's own, in the order of the pages;
     // the documentation page opens the contents.
@@ -45,26 +48,26 @@ public:
     explicit TFrmMain(const TClock& clock);
 
     // ---- Frame: pages, status bar, menus, dialogs, timer ----
-    CONTROL(TTabSheet, tbshtDOF, "&DOF and lighting calculator");
-    CONTROL(TTabSheet, tbshtCalc, "Conversions");
-    CONTROL(TTabSheet, tbshtEV, "S+L=A+T and EV Exposure");
-    CONTROL(TTabSheet, tbshtZone, "Zone System");
-    CONTROL(TTabSheet, tbshtMacro, "Macro");
-    CONTROL(TTabSheet, tbshtAstro, "&Astrophotography");
-    CONTROL(TTabSheet, tbshtSun, "Sun, Moon, and model comfort");
-    CONTROL(TTabSheet, tbshtHelp, "&Help");
+    CONTROL(TTabSheet, tbshtDOF, tr("&DOF and lighting calculator"));
+    CONTROL(TTabSheet, tbshtCalc, tr("Conversions"));
+    CONTROL(TTabSheet, tbshtEV, tr("S+L=A+T and EV Exposure"));
+    CONTROL(TTabSheet, tbshtZone, tr("Zone System"));
+    CONTROL(TTabSheet, tbshtMacro, tr("Macro"));
+    CONTROL(TTabSheet, tbshtAstro, tr("&Astrophotography"));
+    CONTROL(TTabSheet, tbshtSun, tr("Sun, Moon, and model comfort"));
+    CONTROL(TTabSheet, tbshtHelp, tr("&Help"));
 
     CONTROL(TStatusBar, StatusBar1);
 
-    CONTROL(TMenuItem, SunandMoonposition1, "Sun and Moon position");
-    CONTROL(TMenuItem, Print1, "&Print...");
-    CONTROL(TMenuItem, PrintSetup1, "P&rint Setup...");
-    CONTROL(TMenuItem, Exit1, "E&xit");
-    CONTROL(TMenuItem, EditCut1, "Cu&t");
-    CONTROL(TMenuItem, EditCopy1, "&Copy");
-    CONTROL(TMenuItem, EditPaste1, "&Paste");
-    CONTROL(TMenuItem, Changebackgroundcolour1, "Change background colour");
-    CONTROL(TMenuItem, Changecolour1, "Change colour");
+    CONTROL(TMenuItem, SunandMoonposition1, tr("Sun and Moon position"));
+    CONTROL(TMenuItem, Print1, tr("&Print..."));
+    CONTROL(TMenuItem, PrintSetup1, tr("P&rint Setup..."));
+    CONTROL(TMenuItem, Exit1, tr("E&xit"));
+    CONTROL(TMenuItem, EditCut1, tr("Cu&t"));
+    CONTROL(TMenuItem, EditCopy1, tr("&Copy"));
+    CONTROL(TMenuItem, EditPaste1, tr("&Paste"));
+    CONTROL(TMenuItem, Changebackgroundcolour1, tr("Change background colour"));
+    CONTROL(TMenuItem, Changecolour1, tr("Change colour"));
     TPopupMenu PopupMenu1{{&Changecolour1}};
     TColorDialog ColorDialog1;
     TCommonDialog PrinterSetupDialog1;
@@ -76,7 +79,7 @@ public:
     CONTROL(TMemo, MemoZone);
     CONTROL(TMemo, MemoHelp);
     CONTROL(TLabel, lblContact);
-    CONTROL(TButton, btnWebsite, "Visit the Shutterly web site");
+    CONTROL(TButton, btnWebsite, tr("Visit the Shutterly web site"));
 
     // ---- Pages ----
     // The first page's two parts follow each other: the lens and f-ratio above, the lighting

@@ -13,18 +13,39 @@
 
 namespace {
 
-const QString NotAvailable = QStringLiteral("N/A");
 const double Sqrt2 = std::sqrt(2.0);
 
 constexpr double FilterStops[] = {0, 2.5, 1, 2, 2.5, 3};
 constexpr double LightValues[] = {10, 9, 8, 7, 6, 5, 4, 0.6};
 
-const QStringList FilterNames{
-    "None", "Polariser (2.5 stops)", "ND 2x (1 stop)", "ND 4x (2 stops)", "ND 6x (2.5 stops)", "ND 8x (3 stops)"};
-const QStringList BackLightNames{"Background light", "Main light", "Fill light", "Ambient", "None"};
-const QStringList AmbientNames{
-    "Bright sunlight (LV10)", "EV 14 (LV9)",         "EV 13 (LV8)",          "Bright blue sky (LV7)",
-    "EV 11 (LV 6)",           "Bright indoor (LV5)", "Average indoor (LV4)", "Heavy overcast, rain (LV0.6)"};
+// The lists follow the order of FilterStops, BackLight and LightValues.
+QStringList filterNames()
+{
+    return {TLightingPage::tr("None"),
+            TLightingPage::tr("Polariser (2.5 stops)"),
+            TLightingPage::tr("ND 2x (1 stop)"),
+            TLightingPage::tr("ND 4x (2 stops)"),
+            TLightingPage::tr("ND 6x (2.5 stops)"),
+            TLightingPage::tr("ND 8x (3 stops)")};
+}
+
+QStringList backLightNames()
+{
+    return {TLightingPage::tr("Background light"), TLightingPage::tr("Main light"), TLightingPage::tr("Fill light"),
+            TLightingPage::tr("Ambient"), TLightingPage::tr("None")};
+}
+
+QStringList ambientNames()
+{
+    return {TLightingPage::tr("Bright sunlight (LV10)"),
+            TLightingPage::tr("EV 14 (LV9)"),
+            TLightingPage::tr("EV 13 (LV8)"),
+            TLightingPage::tr("Bright blue sky (LV7)"),
+            TLightingPage::tr("EV 11 (LV 6)"),
+            TLightingPage::tr("Bright indoor (LV5)"),
+            TLightingPage::tr("Average indoor (LV4)"),
+            TLightingPage::tr("Heavy overcast, rain (LV0.6)")};
+}
 
 enum BackLight { BackgroundLight, MainLight, FillLight, AmbientLight, NoLight };
 
@@ -33,10 +54,16 @@ double value(const TEdit& control) { return StrToFloat(control.text()); }
 // Slider positions are a quarter metre each, quantised to 2 decimals.
 double sliderDistance(const TSlider& slider) { return RoundTo(slider.position() * 0.25, 2); }
 
-QString distanceText(double metres) { return FloatToStr(metres) + " metres"; }
+QString distanceText(double metres) { return TLightingPage::tr("%1 metres").arg(FloatToStr(metres)); }
 
 // A distance beyond the slider's reach is written as a whole number straight before "metres".
-QString farDistanceText(double metres) { return RoundedText(metres, 0) + "metres"; }
+QString farDistanceText(double metres)
+{
+    //: A distance beyond the slider's reach, in whole metres; a space is allowed.
+    return TLightingPage::tr("%1metres").arg(RoundedText(metres, 0));
+}
+
+QString stopsText(const QString& stops) { return TLightingPage::tr("%1 stops").arg(stops); }
 
 // The whole slider position nearest 4 d, kept within int so that huge distances still clamp.
 int quarterMetrePosition(double metres)
@@ -66,22 +93,24 @@ double lightValue(const TList& ambient)
 
 }  // namespace
 
+QStringList PowerSettingNames() { return {TLightingPage::tr("Full"), "1/2", "1/4", "1/8", "1/16", "1/32"}; }
+
 TLightingPage::TLightingPage(TDofPage& dof, const TShape& background)
     : cmbxISO(IsoSettings, 1),
-      cmbxFilter(FilterNames, 0),
-      cmbxMainPower(PowerSettings, 0),
-      cmbxFillPower(PowerSettings, 2),
-      cmbxHairPower(PowerSettings, 2),
-      cmbxBackPower(PowerSettings, 2),
-      cmbxBackLight(BackLightNames, BackgroundLight),
-      cmbxAmbient(AmbientNames, 0),
+      cmbxFilter(filterNames(), 0),
+      cmbxMainPower(PowerSettingNames(), 0),
+      cmbxFillPower(PowerSettingNames(), 2),
+      cmbxHairPower(PowerSettingNames(), 2),
+      cmbxBackPower(PowerSettingNames(), 2),
+      cmbxBackLight(backLightNames(), BackgroundLight),
+      cmbxAmbient(ambientNames(), 0),
       FDof(dof),
       FBackground(background)
 {
     tbFillDistance.setEnabled(false);
-    tbFillDistance.setHint("Use the fill light F-stop slider to adjust");
-    chbxReflector.setHint("Assumes main-light to reflector distance = main light to subject distance");
-    cmbxAmbient.setHint("ambient light type");
+    tbFillDistance.setHint(tr("Use the fill light F-stop slider to adjust"));
+    chbxReflector.setHint(tr("Assumes main-light to reflector distance = main light to subject distance"));
+    cmbxAmbient.setHint(tr("ambient light type"));
     edtFillReflectorLoss.setEnabled(false);
     for (TControl* input : std::initializer_list<TControl*>{&cmbxISO, &cmbxFilter, &edtMainGN, &edtFillGN, &edtHairGN,
                                                             &edtBackGN, &cmbxMainPower, &cmbxFillPower, &cmbxHairPower,
@@ -121,14 +150,15 @@ void TLightingPage::cmbxISOChange()
     edtFillReflectorLoss.setColor(reflector ? clInput : clBtnFace);
     edtFillGN.setColor(reflector ? clBtnFace : clInput);
     cmbxFillPower.setColor(reflector ? clBtnFace : clInput);
-    lblFilldistanceCaption.setText(reflector ? "Reflector distance to subject:" : "Fill light distance to subject:");
+    lblFilldistanceCaption.setText(reflector ? tr("Reflector distance to subject:")
+                                             : tr("Fill light distance to subject:"));
 
     EffectiveIso = StrToFloat(cmbxISO.text()) * std::pow(2.0, -filterStops(cmbxFilter));
     lblISO.setText(RoundedText(EffectiveIso, 0));
 
     const auto guideNumberAtIso = [this](const TEdit& guideNumber, const TList& power, TLabel& result) {
         if (guideNumber.text().isEmpty())
-            result.setText(NotAvailable);
+            result.setText(NotAvailableText());
         else
             result.setText(RoundedText(CheckedSqrt(EffectiveIso / 100) * value(guideNumber) * powerFactor(power), 0));
     };
@@ -136,7 +166,7 @@ void TLightingPage::cmbxISOChange()
     // The reflector bounces the main light: the greyed-out fill box is not read at all, so a
     // text left in it cannot stop the lighting update.
     if (reflector)
-        lblFillGNISO.setText(NotAvailable);
+        lblFillGNISO.setText(NotAvailableText());
     else
         guideNumberAtIso(edtFillGN, cmbxFillPower, lblFillGNISO);
     guideNumberAtIso(edtBackGN, cmbxBackPower, lblBackGNISO);
@@ -153,7 +183,7 @@ void TLightingPage::tbMainDistanceChange()
 {
     const double distance = sliderDistance(tbMainDistance);
     lblMainDistance.setText(distanceText(distance));
-    if (lblMainGNISO.text() != NotAvailable && distance > 0)
+    if (lblMainGNISO.text() != NotAvailableText() && distance > 0)
         FDof.edtFRatio.setText(RoundedText(value(lblMainGNISO) / distance, 1));
     UpdateBackgroundExposure();
     tbHairFstopsChange();
@@ -161,11 +191,11 @@ void TLightingPage::tbMainDistanceChange()
 
 void TLightingPage::btnUpdateLightingClick()
 {
-    if (FDof.edtFRatio.text().isEmpty() || lblMainGNISO.text() == NotAvailable)
+    if (FDof.edtFRatio.text().isEmpty() || lblMainGNISO.text() == NotAvailableText())
         return;
     const double fRatio = value(FDof.edtFRatio);
     if (fRatio == 0)
-        throw EInputError("F ratio cannot be set to zero");
+        throw EInputError(tr("F ratio cannot be set to zero"));
     const double distance = value(lblMainGNISO) / fRatio;
     const int position = quarterMetrePosition(distance);
     tbMainDistance.setPosition(position);
@@ -179,10 +209,10 @@ void TLightingPage::btnUpdateLightingClick()
 void TLightingPage::tbFillStopsChange()
 {
     const double stops = RoundTo(tbFillStops.position() * 0.5, 1);
-    lblFillFactor.setText(FloatToStr(stops) + " stops");
+    lblFillFactor.setText(stopsText(FloatToStr(stops)));
 
     const bool reflector = chbxReflector.checked();
-    if (reflector || (!FDof.edtFRatio.text().isEmpty() && lblFillGNISO.text() != NotAvailable)) {
+    if (reflector || (!FDof.edtFRatio.text().isEmpty() && lblFillGNISO.text() != NotAvailableText())) {
         const double fRatio = value(FDof.edtFRatio);
         double guideNumber;
         if (!reflector)
@@ -202,12 +232,12 @@ void TLightingPage::tbFillStopsChange()
         if (position > tbFillDistance.maximum())
             lblFillDistance.setText(farDistanceText(distance));
         else if (distance < 0)
-            lblFillDistance.setText("Not possible");
+            lblFillDistance.setText(tr("Not possible"));
         else
             tbFillDistanceChange();
         lblFillFRatio.setText(RoundedText(meterReading, 1));
     } else {
-        lblFillFRatio.setText(NotAvailable);
+        lblFillFRatio.setText(NotAvailableText());
     }
 
     if (cmbxBackLight.itemIndex() == FillLight)
@@ -221,9 +251,9 @@ void TLightingPage::tbHairDistChange() { lblHairDist.setText(distanceText(slider
 void TLightingPage::tbHairFstopsChange()
 {
     const double stops = RoundTo((tbHairFstops.position() - 10) * 0.5, 1);
-    lblHairFStops.setText(FloatToStr(stops) + " stops");
-    if (FDof.edtFRatio.text().isEmpty() || lblHairGNISO.text() == NotAvailable) {
-        lblHairFratio.setText(NotAvailable);
+    lblHairFStops.setText(stopsText(FloatToStr(stops)));
+    if (FDof.edtFRatio.text().isEmpty() || lblHairGNISO.text() == NotAvailableText()) {
+        lblHairFratio.setText(NotAvailableText());
         return;
     }
     const double meterReading = std::pow(Sqrt2, stops) * value(FDof.edtFRatio);
@@ -261,14 +291,14 @@ void TLightingPage::cmbxAmbientChange()
 
 void TLightingPage::tbAmbientExpChange()
 {
-    lblAmbientExp.setText(RoundedText((tbAmbientExp.position() - 10) * 0.5, 1) + " stops");
+    lblAmbientExp.setText(stopsText(RoundedText((tbAmbientExp.position() - 10) * 0.5, 1)));
     cmbxAmbientChange();
 }
 
 void TLightingPage::UpdateAmbientShutterSpeed()
 {
     if (FDof.edtFRatio.text().isEmpty()) {
-        lblAmbient.setText(NotAvailable);
+        lblAmbient.setText(NotAvailableText());
         return;
     }
     const double apertureValue = ApertureValue(value(FDof.edtFRatio));
@@ -309,10 +339,10 @@ void TLightingPage::UpdateBackgroundExposure()
     if (fRatio > 0 && backgroundFRatio > 0) {
         // log10(F / N) / log10(sqrt 2), written as 2 log2(F / N) so that whole stops come out exact.
         BackgroundExposure = 2 * CheckedLog2(backgroundFRatio / fRatio);
-        lblBackExp.setText(RoundedText(BackgroundExposure, 1) + " stops");
+        lblBackExp.setText(stopsText(RoundedText(BackgroundExposure, 1)));
     } else {
         BackgroundExposure = 100;
-        lblBackExp.setText(NotAvailable);
+        lblBackExp.setText(NotAvailableText());
     }
     UpdateBackdropShade();
 }

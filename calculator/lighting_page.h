@@ -1,6 +1,7 @@
 #pragma once
 // The lower part of the first page: main, fill or reflector, hair, background and ambient light.
 
+#include "calculator/typedinputs.h"
 #include "controls/button.h"
 #include "controls/checkbox.h"
 #include "controls/controllist.h"
@@ -9,9 +10,13 @@
 #include "controls/list.h"
 #include "controls/slider.h"
 
+#include <QCoreApplication>
+
 class TDofPage;
 
 class TLightingPage : public TControlOwner {
+    Q_DECLARE_TR_FUNCTIONS(TLightingPage)
+
 public:
     // The f-ratio and the lens belong to the page's upper band; the backdrop is shaded from the
     // window's background colour.
@@ -33,17 +38,17 @@ public:
     CONTROL(TLabel, lblFillDistance, "0");
     CONTROL(TLabel, lblFillFactor, "1");
     CONTROL(TLabel, lblHairDist, "0");
-    CONTROL(TLabel, lblHairFStops, "0 stops");
+    CONTROL(TLabel, lblHairFStops, tr("0 stops"));
     CONTROL(TLabel, lblBacklightDist, "0");
     CONTROL(TLabel, lblBackdist, "0");
-    CONTROL(TLabel, lblAmbientExp, "0 stops");
+    CONTROL(TLabel, lblAmbientExp, tr("0 stops"));
     CONTROL(TLabel, lblISO, "50");
-    CONTROL(TLabel, lblMainGNISO, "N/A");
-    CONTROL(TLabel, lblFillGNISO, "N/A");
-    CONTROL(TLabel, lblBackGNISO, "N/A");
-    CONTROL(TLabel, lblHairGNISO, "N/A");
-    CONTROL(TLabel, lblBackExp, "N/A");
-    CONTROL(TLabel, lblAmbient, "N/A");
+    CONTROL(TLabel, lblMainGNISO, NotAvailableText());
+    CONTROL(TLabel, lblFillGNISO, NotAvailableText());
+    CONTROL(TLabel, lblBackGNISO, NotAvailableText());
+    CONTROL(TLabel, lblHairGNISO, NotAvailableText());
+    CONTROL(TLabel, lblBackExp, NotAvailableText());
+    CONTROL(TLabel, lblAmbient, NotAvailableText());
     CONTROL(TLabel, lblFillFRatio, "lblFillFRatio");
     CONTROL(TLabel, lblHairFratio, "lblFillFRatio");
 
@@ -59,13 +64,13 @@ public:
     CONTROL(TList, cmbxBackPower);
     CONTROL(TCheckBox, chbxReflector);
     CONTROL(TEdit, edtFillReflectorLoss, "1");
-    CONTROL(TLabel, LblFillRelectorLoss, "Reflector loss in F stops:");
-    CONTROL(TLabel, lblFillGN, "Effective GN (m)  at ISO 100:");
-    CONTROL(TLabel, lblFillPower, "Power setting:");
-    CONTROL(TLabel, lblFilldistanceCaption, "Fill light distance to subject:");
+    CONTROL(TLabel, LblFillRelectorLoss, tr("Reflector loss in F stops:"));
+    CONTROL(TLabel, lblFillGN, tr("Effective GN (m)  at ISO 100:"));
+    CONTROL(TLabel, lblFillPower, tr("Power setting:"));
+    CONTROL(TLabel, lblFilldistanceCaption, tr("Fill light distance to subject:"));
     CONTROL(TList, cmbxBackLight);
     CONTROL(TList, cmbxAmbient);
-    CONTROL(TButton, btnUpdateLighting, "If you change the f/ratio, click to update lighting");
+    CONTROL(TButton, btnUpdateLighting, tr("If you change the f/ratio, click to update lighting"));
 
     // The backdrop behind the portrait, shaded by the background exposure.
     CONTROL(TShape, shpImageBackground, QColor(128, 64, 64));
@@ -97,8 +102,9 @@ private:
     const TShape& FBackground;
 };
 
-// Half-stop factors of the flash power settings "Full" .. "1/32".
-inline const QStringList PowerSettings{"Full", "1/2", "1/4", "1/8", "1/16", "1/32"};
+// The flash power settings "Full" .. "1/32", half a stop of guide number apart, in the user's
+// language.
+QStringList PowerSettingNames();
 // The ISO list shared by the lighting page and the guide-number conversion.
 inline const QStringList IsoSettings{"25",  "50",  "64",  "80",  "100", "125",  "160",
                                      "200", "250", "320", "400", "800", "1600", "3200"};

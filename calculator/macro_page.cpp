@@ -9,14 +9,12 @@
 
 namespace {
 
-const QString NotAvailable = QStringLiteral("N/A");
-
 double value(const TEdit& input) { return StrToFloat(input.text()); }
 
 }  // namespace
 
 TMacroPage::TMacroPage()
-    : MemoMacro(QString::fromUtf8(MacroText))
+    : MemoMacro(QCoreApplication::translate("Documentation", MacroText))
 {
     for (TEdit* input : {&edtM_fl, &edtM_Ext}) {
         input->setColor(clInput);
@@ -31,11 +29,11 @@ void TMacroPage::edtM_flChange()
     const double focalLength = value(edtM_fl);
     const double extension = value(edtM_Ext);
     if (!(focalLength > 0)) {
-        lblM_Mag.setText(NotAvailable);
-        lblM_Exp.setText(NotAvailable);
+        lblM_Mag.setText(NotAvailableText());
+        lblM_Exp.setText(NotAvailableText());
         return;
     }
     lblM_Mag.setText(RoundedText(extension / focalLength, 1));
     const double stops = CheckedLog10((focalLength + extension) / focalLength) / std::log10(std::sqrt(2.0));
-    lblM_Exp.setText(RoundedText(stops, 1) + QStringLiteral(" stops"));
+    lblM_Exp.setText(tr("%1 stops").arg(RoundedText(stops, 1)));
 }

@@ -3,12 +3,21 @@
 #include "controls/errors.h"
 #include "controls/numbers.h"
 
+#include <QCoreApplication>
 #include <cmath>
+
+namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(PhotoValues)
+};
+
+}  // namespace
 
 double TimeValue(double seconds)
 {
     if (seconds == 0)
-        throw EInputError("Exposure time cannot be zero");
+        throw EInputError(Text::tr("Exposure time cannot be zero"));
     return RoundTo(CheckedLog2(Divide(1, seconds)), 1);
 }
 
@@ -17,7 +26,7 @@ double SecondsFromValue(double value) { return CheckedResult(std::pow(2.0, -valu
 double ApertureValue(double fRatio)
 {
     if (fRatio == 0)
-        throw EInputError("F ratio cannot be zero");
+        throw EInputError(Text::tr("F ratio cannot be zero"));
     // log10(N) / log10(sqrt 2), as 2 log2(N) so that whole stops come out exact.
     return RoundTo(2 * CheckedLog2(fRatio), 1);
 }
@@ -27,15 +36,15 @@ double FRatioFromValue(double value) { return RoundTo(std::pow(std::sqrt(2.0), v
 double SpeedValue(double iso)
 {
     if (iso == 0)
-        throw EInputError("ISO cannot be zero");
+        throw EInputError(Text::tr("ISO cannot be zero"));
     return RoundTo(CheckedLog2(iso / 3.125), 1);
 }
 
 QString ShutterTimeText(double seconds)
 {
     if (seconds == 0)
-        return QStringLiteral("zero");
+        return Text::tr("zero");
     if (seconds >= 1)
-        return RoundedText(seconds, 2) + QStringLiteral(" sec");
-    return QStringLiteral("1/") + RoundedText(Divide(1, seconds), 0) + QStringLiteral(" sec");
+        return Text::tr("%1 sec").arg(RoundedText(seconds, 2));
+    return Text::tr("1/%1 sec").arg(RoundedText(Divide(1, seconds), 0));
 }

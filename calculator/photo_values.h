@@ -13,5 +13,6 @@ double ApertureValue(double fRatio);
 double FRatioFromValue(double value);
 // log2(ISO / 3.125) rounded to 1 decimal (ISO 100 gives 5). Throws "ISO cannot be zero".
 double SpeedValue(double iso);
-// "zero", "2.83 sec" for a second or more, otherwise "1/<whole reciprocal> sec".
+// "zero", "2.83 sec" for a second or more, otherwise "1/<whole reciprocal> sec", in the user's
+// language.
 QString ShutterTimeText(double seconds);

@@ -4,9 +4,16 @@
 #include "controls/list.h"
 #include "controls/numbers.h"
 
+#include <QCoreApplication>
 #include <iterator>
 
-QStringList ShutterSpeedNames() { return PresetNames(ShutterSpeeds); }
+QStringList ShutterSpeedNames()
+{
+    QStringList names;
+    for (const TShutterSpeed& speed : ShutterSpeeds)
+        names << WithDecimalSeparator(QCoreApplication::translate("ShutterSpeeds", speed.name));
+    return names;
+}
 
 double ShutterSeconds(const TControl& control)
 {
@@ -15,6 +22,6 @@ double ShutterSeconds(const TControl& control)
         throw EInputError(QStringLiteral("Sender is not an TComboBox!"));
     const int index = list->itemIndex();
     if (index < 0 || index >= int(std::size(ShutterSpeeds)))
-        throw EInputError(QStringLiteral("Item index = %1").arg(index));
+        throw EInputError(QCoreApplication::translate("ShutterSpeeds", "Item index = %1").arg(index));
     return ShutterSpeeds[index].seconds;
 }

@@ -15,18 +15,16 @@
 
 namespace {
 
-const QString DegreesC = QStringLiteral(" degrees C");
-// The caption of lblLocation until the location has been shown.
-const QString LocationCaption = QStringLiteral("Location:");
+QString degreesCelsiusText(double degrees) { return TSunPage::tr("%1 degrees C").arg(RoundedText(degrees, 1)); }
 
 }  // namespace
 
 TSunPage::TSunPage(const TClock& clock)
     : Moon(clock)
 {
-    btnLocation.setHint("Choose or edit the place whose sun, moon and light these pages show");
-    MemoComfort.setText(ComfortText);
-    chbxSunElev.setHint("check to use the current calculated position");
+    btnLocation.setHint(tr("Choose or edit the place whose sun, moon and light these pages show"));
+    MemoComfort.setText(QCoreApplication::translate("ComfortText", ComfortText));
+    chbxSunElev.setHint(tr("check to use the current calculated position"));
     for (TEdit* input : {&edtTemp, &edtHumidity, &edtWind, &edtSunElev, &edtSolarCorr})
         input->setColor(clInput);
     bindHandlers();
@@ -52,7 +50,8 @@ void TSunPage::connectWindows(TMainForm* moon, Tfrm_more* more, Tfrm_locations* 
 void TSunPage::Tick()
 {
     RefreshAlmanacDay();
-    if (lblLocation.text() == LocationCaption)
+    // The caption stays as declared until the location has been shown.
+    if (lblLocation.text() == tr("Location:"))
         ShowLocation();
 }
 
@@ -77,9 +76,8 @@ void TSunPage::ShowLocation()
         lblLocation.setText(LocalString(42174));
         return;
     }
-    lblLocation.setText(QStringLiteral("Location: ") + place->Name + QStringLiteral(" Longitude ") +
-                        AngleToEditText(place->Longitude) + QStringLiteral(" Latitude ") +
-                        AngleToEditText(place->Latitude));
+    lblLocation.setText(tr("Location: %1 Longitude %2 Latitude %3")
+                            .arg(place->Name, AngleToEditText(place->Longitude), AngleToEditText(place->Latitude)));
 }
 
 // A confirmed choice reaches every window through the store.
@@ -106,6 +104,6 @@ void TSunPage::edtTempChange()
     const double elevation = StrToFloat(edtSunElev.text());
     const double factor = StrToFloat(edtSolarCorr.text());
     const double e = VapourPressure(ta, rh);
-    lblTempAppShade.setText(RoundedText(ApparentTempShade(ta, e, ws), 1) + DegreesC);
-    lblTempAppSun.setText(RoundedText(ApparentTempSun(ta, e, ws, elevation, factor), 1) + DegreesC);
+    lblTempAppShade.setText(degreesCelsiusText(ApparentTempShade(ta, e, ws)));
+    lblTempAppSun.setText(degreesCelsiusText(ApparentTempSun(ta, e, ws, elevation, factor)));
 }

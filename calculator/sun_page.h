@@ -10,11 +10,15 @@
 #include "controls/image.h"
 #include "moonpicture/moon.h"
 
+#include <QCoreApplication>
+
 class TMainForm;
 class Tfrm_locations;
 class Tfrm_more;
 
 class TSunPage : public TControlOwner {
+    Q_DECLARE_TR_FUNCTIONS(TSunPage)
+
 public:
     // The clock dates the page's moon picture until the almanac sets it.
     explicit TSunPage(const TClock& clock);
@@ -22,66 +26,66 @@ public:
     TSunPage& operator=(const TSunPage&) = delete;
 
     // Almanac captions and the values the moon window writes.
-    CONTROL(TLabel, lbl_julian, "Julian date:");
+    CONTROL(TLabel, lbl_julian, tr("Julian date:"));
     CONTROL(TLabel, val_julian);
-    CONTROL(TLabel, lbl_utc, "Universal time:");
+    CONTROL(TLabel, lbl_utc, tr("Universal time:"));
     CONTROL(TLabel, val_utc);
-    CONTROL(TLabel, lbl_local, "Local time:");
+    CONTROL(TLabel, lbl_local, tr("Local time:"));
     CONTROL(TLabel, val_local);
-    CONTROL(TLabel, lbl_age, "Age of the moon:");
+    CONTROL(TLabel, lbl_age, tr("Age of the moon:"));
     CONTROL(TLabel, val_age);
-    CONTROL(TLabel, lbl_phase, "Moon phase:");
+    CONTROL(TLabel, lbl_phase, tr("Moon phase:"));
     CONTROL(TLabel, val_phase);
-    CONTROL(TLabel, lbl_moon_distance, "Moon's distance:");
+    CONTROL(TLabel, lbl_moon_distance, tr("Moon's distance:"));
     CONTROL(TLabel, val_moon_distance);
-    CONTROL(TLabel, lbl_moon_subtend, "Moon subtends:");
+    CONTROL(TLabel, lbl_moon_subtend, tr("Moon subtends:"));
     CONTROL(TLabel, val_moon_subtend);
-    CONTROL(TLabel, lbl_sun_distance, "Sun's distance:");
+    CONTROL(TLabel, lbl_sun_distance, tr("Sun's distance:"));
     CONTROL(TLabel, val_sun_distance);
-    CONTROL(TLabel, lbl_sun_subtend, "Sun subtends:");
+    CONTROL(TLabel, lbl_sun_subtend, tr("Sun subtends:"));
     CONTROL(TLabel, val_sun_subtend);
-    CONTROL(TLabel, lbl_lastnew, "Last new moon:");
+    CONTROL(TLabel, lbl_lastnew, tr("Last new moon:"));
     CONTROL(TLabel, val_newmoon);
-    CONTROL(TLabel, lbl_firstquart, "First quarter:");
+    CONTROL(TLabel, lbl_firstquart, tr("First quarter:"));
     CONTROL(TLabel, val_firstquart);
-    CONTROL(TLabel, lbl_full, "Full moon:");
+    CONTROL(TLabel, lbl_full, tr("Full moon:"));
     CONTROL(TLabel, val_full);
-    CONTROL(TLabel, lbl_lastquart, "Last quarter:");
+    CONTROL(TLabel, lbl_lastquart, tr("Last quarter:"));
     CONTROL(TLabel, val_lastquart);
-    CONTROL(TLabel, lbl_nextnew, "New new moon:");
+    CONTROL(TLabel, lbl_nextnew, tr("New new moon:"));
     CONTROL(TLabel, val_nextnew);
-    CONTROL(TLabel, lbl_lastlunation, "Lunation:");
+    CONTROL(TLabel, lbl_lastlunation, tr("Lunation:"));
     CONTROL(TLabel, val_lastlunation);
-    CONTROL(TLabel, lbl_nextlunation, "Lunation:");
+    CONTROL(TLabel, lbl_nextlunation, tr("Lunation:"));
     CONTROL(TLabel, val_nextlunation);
-    CONTROL(TLabel, Label110, "Sun azimuth:");
+    CONTROL(TLabel, Label110, tr("Sun azimuth:"));
     CONTROL(TLabel, lblSunAzimuth);
-    CONTROL(TLabel, Label111, "Sun elevation:");
+    CONTROL(TLabel, Label111, tr("Sun elevation:"));
     CONTROL(TLabel, lblSunElevation);
 
     // Rise, transit and set, written by the More Data window.
-    CONTROL(TLabel, lbl_sunrise, "Sun rise:");
+    CONTROL(TLabel, lbl_sunrise, tr("Sun rise:"));
     CONTROL(TLabel, val_sunrise, "val_sunrise");
-    CONTROL(TLabel, lbl_suntransit, "Sun transit:");
+    CONTROL(TLabel, lbl_suntransit, tr("Sun transit:"));
     CONTROL(TLabel, val_suntransit, "val_suntransit");
-    CONTROL(TLabel, lbl_sunset, "Sun set:");
+    CONTROL(TLabel, lbl_sunset, tr("Sun set:"));
     CONTROL(TLabel, val_sunset, "val_sunset");
-    CONTROL(TLabel, lbl_moonrise, "Moon rise:");
+    CONTROL(TLabel, lbl_moonrise, tr("Moon rise:"));
     CONTROL(TLabel, val_moonrise, "val_moonrise");
-    CONTROL(TLabel, lbl_moontransit, "Moon transit:");
+    CONTROL(TLabel, lbl_moontransit, tr("Moon transit:"));
     CONTROL(TLabel, val_moontransit, "val_moontransit");
-    CONTROL(TLabel, lbl_moonset, "Moon set:");
+    CONTROL(TLabel, lbl_moonset, tr("Moon set:"));
     CONTROL(TLabel, val_moonset, "val_moonset");
 
     // The 265 x 265 compass on which the sun's bearing is drawn.
     CONTROL(TImage, ImgSunPos, 265, 265);
-    CONTROL(TLabel, lblSunVisible, "Night time, no sun");
-    CONTROL(TLabel, lblLocation, "Location:");
+    CONTROL(TLabel, lblSunVisible, tr("Night time, no sun"));
+    CONTROL(TLabel, lblLocation, tr("Location:"));
     CONTROL(TLabel, Label129,
-            "by default, UTC is calculated based on current computer  location and clock. Use this button to set UTC "
-            "manually.");
-    CONTROL(TButton, btnUTCTime, "Set UTC time");
-    CONTROL(TButton, btnLocation, "Set Location");
+            tr("by default, UTC is calculated based on current computer  location and clock. Use this button to set "
+               "UTC manually."));
+    CONTROL(TButton, btnUTCTime, tr("Set UTC time"));
+    CONTROL(TButton, btnLocation, tr("Set Location"));
 
     // Model comfort.
     CONTROL(TEdit, edtTemp, "18");

@@ -3,30 +3,43 @@
 #include "controls/errors.h"
 #include "controls/numbers.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(TypedInputs)
+};
 
 QString boundProblem(const TInputRule& rule, double value)
 {
-    const QString subject = QStringLiteral("The ") + rule.name;
     switch (rule.bound) {
     case TBound::AnyNumber: return {};
-    case TBound::NotNegative: return value >= 0 ? QString() : subject + QStringLiteral(" must not be negative");
+    //: %1 is the name of the box, such as "focal length" (translated in InputRules).
+    case TBound::NotNegative: return value >= 0 ? QString() : Text::tr("The %1 must not be negative").arg(rule.name);
     case TBound::Positive:
-        return value > 0 ? QString() : subject + QStringLiteral(" must be greater than 0") + rule.unit;
+        //: %1 is the name of the box; %2 is its unit with a leading space (" mm"), or empty.
+        return value > 0 ? QString() : Text::tr("The %1 must be greater than 0%2").arg(rule.name, rule.unit);
     case TBound::Percentage:
         return value >= 0 && value <= 100 ? QString()
-                                          : subject + QStringLiteral(" must be between 0 and 100") + rule.unit;
+                                          : Text::tr("The %1 must be between 0 and 100%2").arg(rule.name, rule.unit);
     case TBound::Elevation:
         return value >= -90 && value <= 90 ? QString()
-                                           : subject + QStringLiteral(" must be between -90 and 90") + rule.unit;
+                                           : Text::tr("The %1 must be between -90 and 90%2").arg(rule.name, rule.unit);
     case TBound::Declination:
         return value >= -89 && value <= 89 ? QString()
-                                           : subject + QStringLiteral(" must be between -89 and 89") + rule.unit;
+                                           : Text::tr("The %1 must be between -89 and 89%2").arg(rule.name, rule.unit);
     }
     return {};
 }
 
 }  // namespace
+
+QString NotAvailableText()
+{
+    //: A result that cannot be computed ("not available"); keep it short.
+    return Text::tr("N/A");
+}
 
 QString InputProblem(const TInputRule& rule, const QString& text)
 {
@@ -101,6 +114,6 @@ void TTypedInputs::showResultsOfMarked()
         if (rule.field->error().isEmpty())
             continue;
         for (TEdit* result : rule.results)
-            result->setText(dynamic_cast<TLabel*>(result) ? QStringLiteral("N/A") : QString());
+            result->setText(dynamic_cast<TLabel*>(result) ? NotAvailableText() : QString());
     }
 }

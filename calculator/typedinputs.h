@@ -7,6 +7,7 @@
 
 #include "controls/edit.h"
 
+#include <QString>
 #include <vector>
 
 // The numbers a box takes besides being readable.
@@ -21,12 +22,16 @@ enum class TBound {
 
 struct TInputRule {
     TEdit* field;
-    QString name;  // as a message names it: "focal length"
+    QString name;  // as a message names it, in the user's language: "focal length"
     QString unit;  // as a message writes it after a number: " mm"; empty for none
     TBound bound;
     // The results computed from the box: labels then show "N/A", other result boxes are emptied.
     std::vector<TEdit*> results;
 };
+
+// What a result shows when it cannot be computed: "N/A" in the user's language. The pages
+// compare their results with it, so every "N/A" they write must be this one.
+QString NotAvailableText();
 
 // Why `text` is no value for the box; empty when it is one. An empty text is one: the pages
 // give it their own "N/A".
