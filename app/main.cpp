@@ -57,11 +57,9 @@ int Answer(const TCommandLine& line)
     return line.exitCode();
 }
 
-// The light of a place, printed without a display; the application object only tells the
-// settings file's usual folder.
-int PrintLight(int argc, char** argv, const TCommandLine& line)
+// The light of a place, printed without a display.
+int PrintLight(const TCommandLine& line)
 {
-    QCoreApplication app(argc, argv);
     TLightRequest request = line.light;
     request.SettingsFile = SettingsFileName(line.settingsFile);
     const TSystemClock clock;
@@ -72,9 +70,8 @@ int PrintLight(int argc, char** argv, const TCommandLine& line)
 }
 
 // The night of a place, printed without a display, as the light is.
-int PrintNight(int argc, char** argv, const TCommandLine& line)
+int PrintNight(const TCommandLine& line)
 {
-    QCoreApplication app(argc, argv);
     TNightRequest request = line.night;
     request.Days.SettingsFile = SettingsFileName(line.settingsFile);
     const TSystemClock clock;
@@ -110,42 +107,65 @@ QString UnreadableArgument(int argc, char** argv)
     return {};
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// Everything the program says without a window: the command line's answers, or that no
+// graphical session was found. The application object carries the translators and tells the
+// settings file's usual folder.
+int AnswerWithoutWindows(int argc, char** argv)
 {
-    // Help, version, the light and the night need no display. A command line refused here may still hold
-    // the toolkit's own options (-platform, -style), which only the application object takes out.
+    QCoreApplication app(argc, argv);
+    InstallTranslations(app);
     if (const QString problem = UnreadableArgument(argc, argv); !problem.isEmpty()) {
         std::fputs((problem + u'\n').toLocal8Bit().constData(), stderr);
         return 2;
     }
-    const TCommandLine early = ParseCommandLine(Arguments(argc, argv));
-    if (early.action == TCommandLine::caLight)
-        return PrintLight(argc, argv, early);
-    if (early.action == TCommandLine::caNight)
-        return PrintNight(argc, argv, early);
-    if (early.action == TCommandLine::caFind)
-        return PrintPlaces(early);
-    if (early.action == TCommandLine::caShowHelp || early.action == TCommandLine::caShowVersion)
-        return Answer(early);
-    if (early.action == TCommandLine::caReject && (early.answerAtOnce || !graphicalSessionAvailable()))
-        return Answer(early);
-    if (!graphicalSessionAvailable()) {
-        std::fprintf(stderr,
-                     "Shutterly needs a graphical desktop session and none was found; "
-                     "to start it without one, run it under a virtual display: xvfb-run -a %s\n",
-                     argv[0]);
+    const TCommandLine line = ParseCommandLine(Arguments(argc, argv));
+    switch (line.action) {
+    case TCommandLine::caLight: return PrintLight(line);
+    case TCommandLine::caNight: return PrintNight(line);
+    case TCommandLine::caFind: return PrintPlaces(line);
+    case TCommandLine::caStart:
+        std::fputs(QCoreApplication::translate("CommandLine",
+                                               "Shutterly needs a graphical desktop session and none was found; to "
+                                               "start it without one, run it under a virtual display: xvfb-run -a %1\n")
+                       .arg(QFile::decodeName(argv[0]))
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
         return 1;
+    default: return Answer(line);
     }
+}
+
+// Whether the command line is answered without starting the windows. A command line refused
+// here may still hold the toolkit's own options (-platform, -style), which only the graphical
+// application object takes out; it is answered at once only when there is no display to try.
+bool AnsweredWithoutWindows(int argc, char** argv)
+{
+    if (!UnreadableArgument(argc, argv).isEmpty() || !graphicalSessionAvailable())
+        return true;
+    const TCommandLine line = ParseCommandLine(Arguments(argc, argv));
+    switch (line.action) {
+    case TCommandLine::caStart: return false;
+    case TCommandLine::caReject: return line.answerAtOnce;
+    default: return true;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (AnsweredWithoutWindows(argc, argv))
+        return AnswerWithoutWindows(argc, argv);
     QApplication app(argc, argv);
     std::function<void()> endSession;
     QuitOnTerminationSignals(endSession);
+    // The windows, and a command line refused once the toolkit took its options out, in the
+    // user's language.
+    InstallTranslations(app);
     const TCommandLine commandLine = ParseCommandLine(QApplication::arguments());
     if (commandLine.action != TCommandLine::caStart)
         return Answer(commandLine);
-    // The windows in the user's language; the command line's answers stay in one language.
-    InstallTranslations(app);
     QApplication::setApplicationName("Shutterly");
     QApplication::setApplicationVersion(ApplicationVersion);
     // Lets the desktop match the windows with the menu entry and its icon.
@@ -158,8 +178,9 @@ int main(int argc, char** argv)
     if (instance.anotherRuns()) {
         const QString text =
             instance.callTheRunningCopy()
-                ? QStringLiteral("Shutterly is already running with %1; its window is brought to the front.\n")
-                : QStringLiteral("Shutterly is already running with %1.\n");
+                ? QCoreApplication::translate(
+                      "CommandLine", "Shutterly is already running with %1; its window is brought to the front.\n")
+                : QCoreApplication::translate("CommandLine", "Shutterly is already running with %1.\n");
         std::fputs(text.arg(settingsFile).toLocal8Bit().constData(), stdout);
         return 0;
     }

@@ -116,17 +116,19 @@ void CalculatorWindowView::growToFitPages()
     const int status = statusBar()->sizeHint().height();
     const int menu = menuBar()->sizeHint().height();
     const QSize current(width(), height() - menu);
-    QSize client = (pages->minimumSizeHint() + QSize(frame, frame + status))
-                       .expandedTo(QSize(ClientWidth, ClientHeight))
-                       .expandedTo(current);
+    const QSize wanted = (pages->minimumSizeHint() + QSize(frame, frame + status))
+                             .expandedTo(QSize(ClientWidth, ClientHeight))
+                             .expandedTo(current);
     // The desktop's frame around the window takes its share of the screen too.
     const QSize frameExtra = frameGeometry().size() - size();
+    QSize client = wanted;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         client = client.boundedTo(screen->availableSize() - frameExtra - QSize(0, menu));
-    if (client != current) {
+    if (client != current)
         resize(client.width(), client.height() + menu);
+    // A window as large as the screen allows that asks for more shows whole at least.
+    if (wanted != current)
         keepOnScreen();
-    }
 }
 
 // A window that grows after the desktop has placed it would reach past the screen's right or

@@ -7,9 +7,25 @@
 #include "texts/almanactext.h"
 #include "texts/stringtable.h"
 
+#include <QCoreApplication>
 #include <QScopedValueRollback>
 #include <cmath>
 #include <exception>
+
+namespace {
+
+// The almanac names the months without the toolkit; the translators find the names here.
+[[maybe_unused]] const char* const MonthNames[] = {
+    QT_TRANSLATE_NOOP("JewishMonths", "Tishri"), QT_TRANSLATE_NOOP("JewishMonths", "Heshvan"),
+    QT_TRANSLATE_NOOP("JewishMonths", "Kislev"), QT_TRANSLATE_NOOP("JewishMonths", "Tevet"),
+    QT_TRANSLATE_NOOP("JewishMonths", "Shevat"), QT_TRANSLATE_NOOP("JewishMonths", "Adar"),
+    QT_TRANSLATE_NOOP("JewishMonths", "Adar I"), QT_TRANSLATE_NOOP("JewishMonths", "Adar II"),
+    QT_TRANSLATE_NOOP("JewishMonths", "Nisan"),  QT_TRANSLATE_NOOP("JewishMonths", "Iyar"),
+    QT_TRANSLATE_NOOP("JewishMonths", "Sivan"),  QT_TRANSLATE_NOOP("JewishMonths", "Tammuz"),
+    QT_TRANSLATE_NOOP("JewishMonths", "Av"),     QT_TRANSLATE_NOOP("JewishMonths", "Elul"),
+};
+
+}  // namespace
 
 Tfrm_jewish::Tfrm_jewish(const TClock& clock)
     : TSetTimeDialog(QStringLiteral("Jewish date")),
@@ -77,7 +93,7 @@ void Tfrm_jewish::FillJewishMonths(int year)
         return;
     QStringList names;
     for (int month = 1; month <= astro::JewishMonthsInYear(year); ++month)
-        names << QString::fromUtf8(astro::JewishMonthName(year, month));
+        names << QCoreApplication::translate("JewishMonths", astro::JewishMonthName(year, month));
     const int index = cbx_jmonth.itemIndex();
     cbx_jmonth.setItems(names);
     cbx_jmonth.assignItemIndex(index < names.size() ? index : -1);

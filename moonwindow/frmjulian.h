@@ -4,13 +4,17 @@
 #include "controls/edit.h"
 #include "moonwindow/settimedialog.h"
 
+#include <QCoreApplication>
+
 class TClock;
 
 class Tfrm_julian final : public TSetTimeDialog {
+    Q_DECLARE_TR_FUNCTIONS(Tfrm_julian)
+
 public:
     explicit Tfrm_julian(const TClock& clock);
 
-    CONTROL(TLabel, lbl_julian, QStringLiteral("Julian Date:"));
+    CONTROL(TLabel, lbl_julian, tr("Julian Date:"));
     CONTROL(TEdit, edt_julian);
     CONTROL(TLabel, grp_utc, QStringLiteral("Universial time"));
     CONTROL(TLabel, lbl_utc);

@@ -140,7 +140,7 @@ public:
     CONTROL(TMenuItem, mnu_planner, QStringLiteral("&Planner..."));
     CONTROL(TMenuItem, mnu_help, QStringLiteral("&Help"));
     CONTROL(TMenuItem, mnu_about, QStringLiteral("&About"));
-    CONTROL(TMenuItem, mnu_help_item, QStringLiteral("&Help"));
+    CONTROL(TMenuItem, mnu_help_item, tr("&Help"));
     CONTROL(TMenuItem, mnu_timezone, QStringLiteral("Time zones..."));
 
     // ---- Creation and the update cycle ----

@@ -942,4 +942,51 @@ Please choose a different file name.</source>
         <translation>ป้อนค่า:</translation>
     </message>
 </context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>ตัวเลือกที่ไม่รู้จัก: %1</translation>
+    </message>
+    <message>
+        <source>Unknown option '%1'.</source>
+        <translation>ไม่รู้จักตัวเลือก '%1'</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[ตัวเลือก]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>ตัวเลือก:</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>แสดงวิธีใช้ รวมถึงตัวเลือกเฉพาะของ Qt</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>วิธีใช้: %1</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>แสดงวิธีใช้ตัวเลือกของบรรทัดคำสั่ง</translation>
+    </message>
+    <message>
+        <source>Unexpected value after '%1'.</source>
+        <translation>มีค่าที่ไม่คาดคิดหลัง '%1'</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>แสดงข้อมูลรุ่นของโปรแกรม</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>อาร์กิวเมนต์:</translation>
+    </message>
+    <message>
+        <source>Missing value after '%1'.</source>
+        <translation>ไม่มีค่าหลัง '%1'</translation>
+    </message>
+</context>
 </TS>

@@ -52,12 +52,17 @@ done
 # Help and version need no display.
 answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/shutterly" --version)
 [ "$answer" = "Shutterly $version" ] || fail "--version answered '$answer'"
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/shutterly" --help | grep -q -- '--settings <file>' \
-  || fail "--help does not list --settings"
+# The installed copy carries its translations: the help in English and in German.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 LANG=C.UTF-8 "$prefix/bin/shutterly" --help \
+  | grep -q -- '--settings <file>' || fail "--help does not list --settings"
+if locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 LANGUAGE= \
+    "$prefix/bin/shutterly" --help | grep -q -- '--settings <Datei>' || fail "--help is not in German in a German session"
+fi
 mkdir -p "$work/home/runtime"
 chmod 700 "$work/home/runtime"
 status=0
-QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/home/runtime" \
+QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/home/runtime" LC_ALL=C.UTF-8 LANG=C.UTF-8 \
   "$prefix/bin/shutterly" --no-such-option 2> "$work/stderr.txt" || status=$?
 [ "$status" -eq 2 ] || fail "an unknown option ended with $status, not 2"
 grep -q "Unknown option 'no-such-option'" "$work/stderr.txt" || fail "unknown option: $(cat "$work/stderr.txt")"

@@ -19,8 +19,9 @@
 class TRunningProgram {
 public:
     // Starts the program with the arguments given as bytes (as the system passes them), its
-    // output into `output` and its errors into `errors`.
-    TRunningProgram(const std::vector<QByteArray>& arguments, const QString& output, const QString& errors)
+    // output into `output` and its errors into `errors`; a `locale` given replaces the test's.
+    TRunningProgram(const std::vector<QByteArray>& arguments, const QString& output, const QString& errors,
+                    const char* locale = nullptr)
     {
         const QByteArray program = QByteArrayLiteral(SHUTTERLY_BINARY_DIR "/shutterly");
         std::vector<QByteArray> words{program};
@@ -39,6 +40,10 @@ public:
             ::dup2(in, 0);
             ::dup2(outFile, 1);
             ::dup2(errFile, 2);
+            if (locale) {
+                ::setenv("LC_ALL", locale, 1);
+                ::setenv("LANG", locale, 1);
+            }
             ::execv(program.constData(), argv.data());
             _exit(127);
         }

@@ -41,11 +41,13 @@ class Program : public testing::Test {
 protected:
     QString path(const QString& name) const { return folder.filePath(name); }
 
-    // Starts the program on `settings`, its output and errors kept under `name`.
-    std::unique_ptr<TRunningProgram> start(const QByteArray& settings, const QString& name)
+    // Starts the program on `settings`, its output and errors kept under `name`, in the test's
+    // locale or in `locale`.
+    std::unique_ptr<TRunningProgram> start(const QByteArray& settings, const QString& name,
+                                           const char* locale = nullptr)
     {
         return std::make_unique<TRunningProgram>(std::vector<QByteArray>{"--settings", settings}, path(name + ".out"),
-                                                 path(name + ".err"));
+                                                 path(name + ".err"), locale);
     }
 
     // Waits until the program holds the settings file, as its lock beside the file says.
@@ -85,8 +87,9 @@ TEST_F(Program, WhatIsNoSettingsFileIsRefusedInOneLineBeforeAnyWindow)
                  {"random", "/dev/urandom", "is not a regular file"},
                  {"large", QFile::encodeName(large), "is larger than 64 MB"},
                  {"not-text", notText, "is not valid text in this system's encoding"}};
+    // The refusals' words are read in English; their German and Thai are the translations' own test.
     for (const auto& c : cases) {
-        auto program = start(c.settings, c.name);
+        auto program = start(c.settings, c.name, "C.UTF-8");
         EXPECT_EQ(program->wait(Patience), std::optional<int>(2)) << c.name;
         const QByteArray errors = ReadAll(path(QString::fromLatin1(c.name) + ".err"));
         EXPECT_TRUE(errors.contains(c.says)) << c.name << ": " << errors.toStdString();

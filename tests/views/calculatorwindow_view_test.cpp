@@ -41,14 +41,17 @@ TEST_F(CalculatorView, EightPagesInOrderWithTheFirstActive)
 {
     const auto* pages = view.findChild<QTabWidget*>("PageControl1");
     ASSERT_NE(pages, nullptr);
-    const QStringList expected{"&DOF and lighting calculator",
-                               "Conversions",
-                               "S+L=A+T and EV Exposure",
-                               "Zone System",
-                               "Macro",
-                               "&Astrophotography",
-                               "Sun, Moon, and model comfort",
-                               "&Help"};
+    const char* const english[] = {"&DOF and lighting calculator",
+                                   "Conversions",
+                                   "S+L=A+T and EV Exposure",
+                                   "Zone System",
+                                   "Macro",
+                                   "&Astrophotography",
+                                   "Sun, Moon, and model comfort",
+                                   "&Help"};
+    QStringList expected;
+    for (const char* caption : english)
+        expected << QCoreApplication::translate("TFrmMain", caption);
     ASSERT_EQ(pages->count(), expected.size());
     for (int i = 0; i < pages->count(); ++i)
         EXPECT_EQ(pages->tabText(i), expected[i]);
@@ -94,7 +97,8 @@ TEST_F(CalculatorView, ControlStateReachesTheWidgets)
     form.lighting.chbxReflector.setChecked(true);
     EXPECT_TRUE(view.findChild<QLineEdit*>("edtFillReflectorLoss")->isEnabled());
     EXPECT_FALSE(view.findChild<QLineEdit*>("edtFillGN")->isEnabled());
-    EXPECT_EQ(view.findChild<QLabel*>("lblFilldistanceCaption")->text(), "Reflector distance to subject:");
+    EXPECT_EQ(view.findChild<QLabel*>("lblFilldistanceCaption")->text(),
+              QCoreApplication::translate("TLightingPage", "Reflector distance to subject:"));
 }
 
 }  // namespace
@@ -189,7 +193,7 @@ TEST_F(CalculatorWindowSize, ShorterResultsKeepTheColumnsInPlace)
     const QPoint mainAt = mainLight->mapTo(&view, QPoint(0, 0));
     const QPoint depthAt = depth->mapTo(&view, QPoint(0, 0));
     TGuard::runTyped(form.dof.edtFRatio, [&] { form.dof.edtFRatio.setText("x"); });
-    ASSERT_EQ(form.dof.lblSubjectSize.text(), "N/A");
+    ASSERT_EQ(form.dof.lblSubjectSize.text(), NotAvailableText());
     settle();
     EXPECT_EQ(mainLight->mapTo(&view, QPoint(0, 0)), mainAt);
     EXPECT_EQ(depth->mapTo(&view, QPoint(0, 0)), depthAt);

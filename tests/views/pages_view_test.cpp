@@ -96,7 +96,7 @@ TEST(PagesView, ListsArePickOnly)
     ASSERT_TRUE(shutter);
     EXPECT_FALSE(shutter->isEditable());
     EXPECT_EQ(shutter->count(), 54);
-    EXPECT_EQ(shutter->currentText(), QString("1/400th"));
+    EXPECT_EQ(shutter->currentText(), QCoreApplication::translate("ShutterSpeeds", "1/400th"));
 }
 
 }  // namespace

@@ -40,8 +40,10 @@ TEST_F(SunPageView, TypingATemperatureShowsTheComfortEstimate)
     ASSERT_NE(elevation, nullptr);
     elevation->selectAll();
     elevation->insert("60");
-    EXPECT_EQ(child<QLabel>("lblTempAppShade")->text(), LocaleText("17.4 degrees C"));
-    EXPECT_EQ(child<QLabel>("lblTempAppSun")->text(), LocaleText("30.5 degrees C"));
+    EXPECT_EQ(child<QLabel>("lblTempAppShade")->text(),
+              QCoreApplication::translate("TSunPage", "%1 degrees C").arg(LocaleText("17.4")));
+    EXPECT_EQ(child<QLabel>("lblTempAppSun")->text(),
+              QCoreApplication::translate("TSunPage", "%1 degrees C").arg(LocaleText("30.5")));
 }
 
 TEST_F(SunPageView, LabelsFollowTheirControlsAndTheLocationButtonTakesClicks)

@@ -51,8 +51,8 @@ TEST_P(TypingInLocale, PartlyTypedNumbersRaiseNoReportAndKeepEveryKey)
         EXPECT_TRUE(marked(box)) << partial.toStdString();
         EXPECT_EQ(box->toolTip(), form.dof.edtFRatio.error());
         EXPECT_EQ(form.StatusBar1.panelText(0), form.dof.edtFRatio.error());
-        EXPECT_EQ(form.dof.lblHyperfocal.text(), "N/A");
-        EXPECT_EQ(form.lighting.lblAmbient.text(), "N/A");
+        EXPECT_EQ(form.dof.lblHyperfocal.text(), NotAvailableText());
+        EXPECT_EQ(form.lighting.lblAmbient.text(), NotAvailableText());
     }
     EXPECT_EQ(reported, QStringList());
 }
@@ -83,15 +83,17 @@ TEST_P(TypingInLocale, ImpossibleValuesAreRefusedInWordsWithoutABox)
 {
     QLineEdit* box = retype("edtflength", "-50");
     EXPECT_TRUE(marked(box));
-    EXPECT_EQ(form.StatusBar1.panelText(0), "The focal length must be greater than 0 mm");
-    EXPECT_EQ(form.dof.lblDOFNear.text(), "N/A");
+    EXPECT_EQ(form.StatusBar1.panelText(0),
+              QCoreApplication::translate("TypedInputs", "The %1 must be greater than 0%2")
+                  .arg(QCoreApplication::translate("InputRules", "focal length"), " mm"));
+    EXPECT_EQ(form.dof.lblDOFNear.text(), NotAvailableText());
     // A box typed while another is marked computes what it can and raises nothing either.
     retype("edtFocusDistance", "5");
-    EXPECT_EQ(form.dof.lblDOFNear.text(), "N/A");
+    EXPECT_EQ(form.dof.lblDOFNear.text(), NotAvailableText());
     EXPECT_TRUE(marked(view.findChild<QLineEdit*>("edtflength")));
     retype("edtflength", "50");
     EXPECT_FALSE(marked(box));
-    EXPECT_NE(form.dof.lblDOFNear.text(), "N/A");
+    EXPECT_NE(form.dof.lblDOFNear.text(), NotAvailableText());
     EXPECT_EQ(reported, QStringList());
 }
 

@@ -2,6 +2,7 @@
 // desktop, in the language the suite runs under: no text may be cut off, whatever value the
 // logic writes. The texts that change are driven through the logic to their long forms first.
 
+#include "astro/calendar.h"
 #include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
 #include "controls/clock.h"
@@ -22,6 +23,8 @@
 #include "moonwindow/moonwindowview.h"
 #include "moredata/frmmore.h"
 #include "moredata/frmmoreview.h"
+#include "planner/frmplanner.h"
+#include "planner/frmplannerview.h"
 #include "widgetfit.h"
 
 #include <QApplication>
@@ -29,6 +32,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 namespace {
@@ -141,7 +145,7 @@ TEST_F(WidgetFit, CalculatorWithItsLongestTexts)
     // The reflector can be too weak for the fill ratio asked for: "Not possible".
     calculator.lighting.chbxReflector.setChecked(true);
     calculator.lighting.tbFillStops.setPosition(0);
-    ASSERT_EQ(calculator.lighting.lblFillDistance.text(), QStringLiteral("Not possible"));
+    ASSERT_EQ(calculator.lighting.lblFillDistance.text(), QCoreApplication::translate("TLightingPage", "Not possible"));
     measureEveryPage(QStringLiteral("not possible"));
     calculator.lighting.chbxReflector.setChecked(false);
     // The last sensor of the list and the longest ambient light.
@@ -170,6 +174,25 @@ TEST_F(WidgetFit, MoonWindowThroughAYear)
 TEST_F(WidgetFit, MoreDataThroughAYear)
 {
     throughAYear([this](const QString& date) { measure(moreView.get(), date); });
+    expectNothingCut();
+}
+
+// Far north the days run from polar night to midnight sun, and the planner's texts through all
+// their forms.
+TEST_F(WidgetFit, PlannerThroughAYear)
+{
+    Tfrm_planner planner;
+    FrmPlannerView plannerView(planner);
+    TLocation tromso;
+    tromso.Name = QStringLiteral("Troms\u00f8");
+    tromso.Latitude = 69.65;
+    tromso.Longitude = -18.96;
+    const TPlaceZone zone{QTimeZone("Europe/Oslo")};
+    const double start = astro::CalendarToDateTime(2027, 1, 3);
+    for (int day = 0; day < DaysInAYear; day += 3 * DayStep) {
+        planner.ShowDay(tromso, zone.day(start + day), zone, zone);
+        measure(&plannerView, QDate(2027, 1, 3).addDays(day).toString(Qt::ISODate));
+    }
     expectNothingCut();
 }
 
