@@ -111,7 +111,7 @@ TEST_F(Program, OneCopyRunsPerSettingsFile)
     auto first = start(QFile::encodeName(settings), "first");
     ASSERT_TRUE(holds(lock, *first)) << ReadAll(path("first.err")).toStdString();
 
-    auto second = start(QFile::encodeName(settings), "second");
+    auto second = start(QFile::encodeName(settings), "second", "C.UTF-8");
     EXPECT_EQ(second->wait(Patience), std::optional<int>(0));
     EXPECT_TRUE(
         ReadAll(path("second.out"))
