@@ -1829,7 +1829,7 @@ Machen Sie großzügige Belichtungsreihen: Die Helligkeit der Planeten ändert s
     <message>
         <source>%1 filter exposure compensation = %2stops</source>
         <extracomment>%1 lists the filters and their tint, such as &quot; 81D + 81C (yellowish)&quot;; %2 is a number.</extracomment>
-        <translation>%1 Filter, Belichtungskorrektur = %2 Blendenstufen</translation>
+        <translation>%1 Filter, Belichtungskorrektur = %2 Blenden</translation>
     </message>
     <message>
         <source>N/A - no value assigned to distance</source>
@@ -2042,23 +2042,23 @@ Machen Sie großzügige Belichtungsreihen: Die Helligkeit der Planeten ändert s
     </message>
     <message>
         <source>Polariser (2.5 stops)</source>
-        <translation>Polfilter (2,5 Blendenstufen)</translation>
+        <translation>Polfilter (2,5 Blenden)</translation>
     </message>
     <message>
         <source>ND 2x (1 stop)</source>
-        <translation>ND 2x (1 Blendenstufe)</translation>
+        <translation>ND 2x (1 Blende)</translation>
     </message>
     <message>
         <source>ND 4x (2 stops)</source>
-        <translation>ND 4x (2 Blendenstufen)</translation>
+        <translation>ND 4x (2 Blenden)</translation>
     </message>
     <message>
         <source>ND 6x (2.5 stops)</source>
-        <translation>ND 6x (2,5 Blendenstufen)</translation>
+        <translation>ND 6x (2,5 Blenden)</translation>
     </message>
     <message>
         <source>ND 8x (3 stops)</source>
-        <translation>ND 8x (3 Blendenstufen)</translation>
+        <translation>ND 8x (3 Blenden)</translation>
     </message>
     <message>
         <source>Background light</source>

@@ -2240,7 +2240,7 @@ Bracket generously: the planets&apos; brightness changes with their distance and
     <name>TSunPage</name>
     <message>
         <source>%1 degrees C</source>
-        <translation>%1 องศาเซลเซียส</translation>
+        <translation>%1 °C</translation>
     </message>
     <message>
         <source>Choose or edit the place whose sun, moon and light these pages show</source>
