@@ -1706,7 +1706,7 @@ Machen Sie großzügige Belichtungsreihen: Die Helligkeit der Planeten ändert s
     </message>
     <message>
         <source>degrees Celsius</source>
-        <translation>Grad Celsius</translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>Relative humidity:</source>

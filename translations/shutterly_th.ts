@@ -1706,7 +1706,7 @@ Bracket generously: the planets&apos; brightness changes with their distance and
     </message>
     <message>
         <source>degrees Celsius</source>
-        <translation>องศาเซลเซียส</translation>
+        <translation>°C</translation>
     </message>
     <message>
         <source>Relative humidity:</source>
