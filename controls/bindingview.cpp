@@ -69,10 +69,15 @@ void TImageWidget::mousePressEvent(QMouseEvent* event)
     TGuard::run([&] { FControl.mouseDown(button, position); });
 }
 
+// A text of several lines is cut short only where one of its lines does not fit.
 bool TElidingLabel::elided() const
 {
-    return !wordWrap() && textFormat() != Qt::RichText &&
-           fontMetrics().horizontalAdvance(text()) > contentsRect().width() - 2 * margin();
+    if (wordWrap() || textFormat() == Qt::RichText)
+        return false;
+    const int room = contentsRect().width() - 2 * margin();
+    const QStringList lines = text().split(u'\n');
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const QString& line) { return fontMetrics().horizontalAdvance(line) > room; });
 }
 
 QSize TElidingLabel::sizeHint() const
@@ -158,7 +163,10 @@ void TElidingLabel::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    painter.drawText(room, int(alignment()), fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+    QStringList lines = text().split(u'\n');
+    for (QString& line : lines)
+        line = fontMetrics().elidedText(line, Qt::ElideRight, room.width());
+    painter.drawText(room, int(alignment()), lines.join(u'\n'));
 }
 
 bool TElidingLabel::event(QEvent* event)

@@ -33,12 +33,12 @@ namespace {
 
 [[noreturn]] void throwNotFloat(const QString& text)
 {
-    throw EInputError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    throw EInputError(QCoreApplication::translate("Messages", "'%1' is not a valid floating point value").arg(text));
 }
 
 [[noreturn]] void throwNotInteger(const QString& text)
 {
-    throw EInputError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    throw EInputError(QCoreApplication::translate("Messages", "'%1' is not a valid integer value").arg(text));
 }
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }

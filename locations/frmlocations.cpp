@@ -126,7 +126,7 @@ void Tfrm_locations::FormCreate()
     lbl_altitude.setText(LocalString(42058));
     lbl_timezone.setText(LocalString(42173));
     lbl_find.setText(LocalString(42191));
-    edt_find.setHint(LocalString(42198) + u'\n' + QLatin1StringView(PlaceDataAttribution));
+    edt_find.setHint(LocalString(42198) + u'\n' + PlaceDataCredit());
     lbl_longitude_sense.setText(LocalString(42118));
     lbl_latitude_sense.setText(LocalString(42119));
     edt_latitude.setHint(LocalString(42081) + u'\n' + tr("eg. +34:54:00"));

@@ -12,7 +12,7 @@ Tfrm_about::Tfrm_about(const TClock& clock)
     lbl_title.setText(LocalString(42095));
     lbl_subtitle.setText(LocalString(42094));
     lbl_credit_algorithms.setText(LocalString(42096));
-    lbl_credit_pictures.setText(LocalString(42097) + u'\n' + QLatin1StringView(PlaceDataAttribution));
+    lbl_credit_pictures.setText(LocalString(42097) + u'\n' + PlaceDataCredit());
     lbl_program.setText(LocalString(42098));
     btn_ok.onClick = [this] { setModalResult(TModalResult::OK); };
 }

@@ -4,6 +4,7 @@
 #include "places/mapcoordinates.h"
 #include "places/namefolding.h"
 
+#include <QCoreApplication>
 #include <QResource>
 #include <algorithm>
 #include <array>
@@ -786,4 +787,9 @@ TNearestPlace TPlaceTable::NamingPlace(double latitude, double longitudeWest) co
         }
     }
     return best;
+}
+
+QString PlaceDataCredit()
+{
+    return QCoreApplication::translate("Messages", "Place data: %1").arg(QLatin1StringView(PlaceDataSource));
 }

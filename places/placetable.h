@@ -21,9 +21,13 @@
 #include <cstdint>
 #include <vector>
 
-// The credit GeoNames' licence asks for wherever the table's data is used; shown verbatim, in
-// every language, like a copyright line.
+// The credit GeoNames' licence asks for wherever the table's data is used: the source and its
+// licence stay verbatim in every language, like a copyright line.
+inline constexpr char PlaceDataSource[] = "GeoNames (geonames.org), CC BY 4.0";
 inline constexpr char PlaceDataAttribution[] = "Place data: GeoNames (geonames.org), CC BY 4.0";
+
+// The credit as the windows show it, "Place data:" in the user's language.
+QString PlaceDataCredit();
 
 struct TPlace {
     QString Name;         // as GeoNames spells it ("Tromsø")

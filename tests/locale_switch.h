@@ -59,7 +59,7 @@ inline QString ForeignDecimalMessage(const QString& foreign)
 {
     const QString separator = QLocale().decimalPoint();
     return separator == QStringLiteral(".")
-               ? QStringLiteral("'%1' is not a valid floating point value").arg(foreign)
+               ? QCoreApplication::translate("Messages", "'%1' is not a valid floating point value").arg(foreign)
                : QCoreApplication::translate("Messages", "Use %1 as the decimal separator").arg(separator);
 }
 

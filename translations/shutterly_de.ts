@@ -745,7 +745,7 @@ Ein Belichtungswert bezeichnet alle Kombinationen aus Verschlusszeit und Blenden
 
 DAS ADDITIVE SYSTEM: S + L = A + T
 
-Jede der vier Größen, die eine Belichtung bestimmen, erhält einen Wert auf einer Skala in Blendenstufen, und eine Belichtung ist richtig, wenn Speed + Light = Aperture + Time gilt, also Empfindlichkeit + Licht = Blende + Zeit.
+Jede der vier Größen, die eine Belichtung bestimmen, erhält einen Wert auf einer Skala in Blendenstufen, und eine Belichtung ist richtig, wenn S + L = A + T gilt, also Empfindlichkeit + Licht = Blende + Zeit.
 
 Empfindlichkeit (S): ISO 100 entspricht 5; jede Verdopplung der ISO addiert 1 (ISO 200 entspricht 6, ISO 400 entspricht 7).
 Licht (L):           helles Sonnenlicht entspricht 10; jede Halbierung des Lichts zieht 1 ab.
@@ -825,7 +825,7 @@ Lebensgröße (1:1) erfordert eine Auszugsverlängerung gleich der Brennweite. D
 
 BELICHTUNGSKORREKTUR
 
-Der Auszug verteilt das Licht auf ein größeres Bild, sodass jeden Bildpunkt weniger davon erreicht. Eine Messung durch das Objektiv (TTL) berücksichtigt das; bei einem separaten Belichtungsmesser oder bei Blitzlicht geben Sie zu:
+Der Auszug verteilt das Licht auf ein größeres Bild, sodass jeder Bildpunkt weniger davon erreicht. Eine Messung durch das Objektiv (TTL) berücksichtigt das; bei einem separaten Belichtungsmesser oder bei Blitzlicht geben Sie zu:
 
     Blendenstufen = log[(f + Auszugsverlängerung) / f] / log(√2)
 
@@ -1402,7 +1402,7 @@ Machen Sie großzügige Belichtungsreihen: Die Helligkeit der Planeten ändert s
     </message>
     <message>
         <source>Use %1 as the decimal separator</source>
-        <translation>Bitte %1 als Dezimaltrennzeichen verwenden</translation>
+        <translation>Bitte „%1“ als Dezimaltrennzeichen verwenden</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
@@ -1431,6 +1431,18 @@ Machen Sie großzügige Belichtungsreihen: Die Helligkeit der Planeten ändert s
     <message>
         <source>Only the days of the years %1 to %2 can be exported.</source>
         <translation>Nur die Tage der Jahre %1 bis %2 können exportiert werden.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>„%1“ ist keine gültige Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Place data: %1</source>
+        <translation>Ortsdaten: %1</translation>
     </message>
 </context>
 <context>

@@ -111,7 +111,7 @@
     <name>CalculatorWindowView</name>
     <message>
         <source>&amp;File</source>
-        <translation>ไฟล์ (&amp;F)</translation>
+        <translation>แฟ้ม (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -1402,7 +1402,7 @@ Bracket generously: the planets&apos; brightness changes with their distance and
     </message>
     <message>
         <source>Use %1 as the decimal separator</source>
-        <translation>ใช้ %1 เป็นตัวคั่นทศนิยม</translation>
+        <translation>ใช้ &quot;%1&quot; เป็นตัวคั่นทศนิยม</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
@@ -1431,6 +1431,18 @@ Bracket generously: the planets&apos; brightness changes with their distance and
     <message>
         <source>Only the days of the years %1 to %2 can be exported.</source>
         <translation>ส่งออกได้เฉพาะวันในปี %1 ถึง %2 เท่านั้น</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; ไม่ใช่ตัวเลขที่ถูกต้อง</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ไม่ใช่จำนวนเต็มที่ถูกต้อง</translation>
+    </message>
+    <message>
+        <source>Place data: %1</source>
+        <translation>ข้อมูลสถานที่: %1</translation>
     </message>
 </context>
 <context>

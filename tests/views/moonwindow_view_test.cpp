@@ -1,6 +1,7 @@
 #include "moonwindow/moonwindowview.h"
 
 #include "calculator/frmmain.h"
+#include "controls/bindingview.h"
 #include "controls/clock.h"
 #include "help/helpdocument.h"
 #include "moonwindow/frmabout.h"
@@ -12,6 +13,7 @@
 #include "moonwindow/frmutc.h"
 #include "moonwindow/frmutcview.h"
 #include "moonwindow/mainform.h"
+#include "places/placetable.h"
 #include "tests/views/boundcontrols.h"
 
 #include <QApplication>
@@ -108,6 +110,26 @@ TEST(AboutDialogView, EveryControlIsBound)
     Tfrm_about form{clock};
     FrmAboutView view{form};
     EXPECT_EQ(UnboundControls(form.controls(), view), QStringList());
+}
+
+// The credit the place table's licence asks for is the second line of its label: a label of
+// two lines is cut short only where a line does not fit, so the credit shows whole.
+TEST(AboutDialogView, ThePlaceDataCreditShowsWhole)
+{
+    TFixedClock clock{46363.5, 0};
+    Tfrm_about form{clock};
+    FrmAboutView view{form};
+    view.show();
+    QApplication::processEvents();
+    TElidingLabel* credit = nullptr;
+    for (auto* label : view.findChildren<TElidingLabel*>())
+        if (label->text().contains(PlaceDataCredit()))
+            credit = label;
+    ASSERT_NE(credit, nullptr);
+    ASSERT_TRUE(credit->text().contains(u'\n'));
+    EXPECT_FALSE(credit->elided()) << credit->text().toStdString();
+    credit->setFixedWidth(credit->fontMetrics().horizontalAdvance(PlaceDataCredit()) / 2);
+    EXPECT_TRUE(credit->elided()) << "a line wider than the label is still cut short";
 }
 
 }  // namespace
