@@ -8,7 +8,7 @@ Tfrm_about::Tfrm_about(const TClock& clock)
       Moon(clock)
 {
     Moon.setMoonSize(ms32);
-    setCaption(LocalString(42027).remove(QLatin1Char('&')));
+    setCaption(WithoutAccelerator(LocalString(42027)));
     lbl_title.setText(LocalString(42095));
     lbl_subtitle.setText(LocalString(42094));
     lbl_credit_algorithms.setText(LocalString(42096));

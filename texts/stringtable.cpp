@@ -2,6 +2,7 @@
 
 #include "resources/strings/stringtable_data.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <iterator>
 
@@ -30,3 +31,9 @@ QString LocalString(int id, QLocale::Language language)
 }
 
 QString LocalString(int id) { return LocalString(id, QLocale().language()); }
+
+QString WithoutAccelerator(const QString& caption)
+{
+    static const QRegularExpression Trailing(QStringLiteral("\\s*\\(&\\w\\)"));
+    return QString(caption).remove(Trailing).remove(u'&');
+}

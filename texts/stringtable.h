@@ -10,3 +10,7 @@ QString LocalString(int id, QLocale::Language language);
 
 // Text of string id in the language of QLocale(), the user's locale unless a default was set.
 QString LocalString(int id);
+
+// A menu caption as a title: without its accelerator, marked in the word ("&About") or, as Thai
+// marks it, after the text ("เกี่ยวกับ (&A)").
+QString WithoutAccelerator(const QString& caption);

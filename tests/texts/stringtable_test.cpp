@@ -89,4 +89,19 @@ TEST(StringTable, LightTemplatesHoldTheirField)
             EXPECT_EQ(LocalString(id, language).count(QLatin1String("%1%")), 1) << id << " " << language;
 }
 
+TEST(StringTable, MenuCaptionsLoseTheirAcceleratorAsTitles)
+{
+    const struct {
+        const char* caption;
+        const char* title;
+    } cases[] = {{"&About", "About"},
+                 {"\u00dc&ber", "\u00dcber"},
+                 {"\u0e40\u0e01\u0e35\u0e48\u0e22\u0e27\u0e01\u0e31\u0e1a (&A)",
+                  "\u0e40\u0e01\u0e35\u0e48\u0e22\u0e27\u0e01\u0e31\u0e1a"},
+                 {"Set &Julian Date...", "Set Julian Date..."},
+                 {"Planner (no key)", "Planner (no key)"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(WithoutAccelerator(QString::fromUtf8(c.caption)), QString::fromUtf8(c.title)) << c.caption;
+}
+
 }  // namespace
