@@ -1,25 +1,21 @@
 #include "app/commandline.h"
 
+#include "cli/commandlinetext.h"
 #include "locations/inifile.h"
 #include "texts/appinfo.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
 
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-};
-
 const QString ProgramName = QStringLiteral("Shutterly");
 
 TCommandLine Rejection(const QString& reason)
 {
-    return {TCommandLine::caReject, {}, reason + Text::tr("\nTry 'shutterly --help' for the options.\n")};
+    return {TCommandLine::caReject, {}, reason + CommandLine::tr("\nTry 'shutterly --help' for the options.\n")};
 }
 
 // The usage line names the program as it was called, which the parser only knows with an
@@ -45,13 +41,14 @@ QString SettingsFileProblem(const QString& path)
 {
     const QFileInfo file(path);
     if (file.isDir())
-        return Text::tr("The settings file '%1' is a folder.").arg(path);
+        return CommandLine::tr("The settings file '%1' is a folder.").arg(path);
     if (!file.dir().exists())
-        return Text::tr("The folder of the settings file '%1' does not exist.").arg(path);
+        return CommandLine::tr("The folder of the settings file '%1' does not exist.").arg(path);
     switch (SettingsFileKind(path)) {
-    case TSettingsFileKind::NotRegular: return Text::tr("The settings file '%1' is not a regular file.").arg(path);
+    case TSettingsFileKind::NotRegular:
+        return CommandLine::tr("The settings file '%1' is not a regular file.").arg(path);
     case TSettingsFileKind::TooLarge:
-        return Text::tr("The settings file '%1' is larger than 64 MB, too large for a settings file.").arg(path);
+        return CommandLine::tr("The settings file '%1' is larger than 64 MB, too large for a settings file.").arg(path);
     default: return {};
     }
 }
@@ -64,62 +61,67 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     // Qt's own options are written with one dash (-platform, -style): read such a word as one
     // option, so that an unknown one is named as typed rather than letter by letter.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(Text::tr("Calculator and almanac for photographers: depth of field, exposure, "
-                                              "studio lighting, sun and moon."));
+    parser.setApplicationDescription(
+        CommandLine::tr("Calculator and almanac for photographers: depth of field, exposure, "
+                        "studio lighting, sun and moon."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  Text::tr("Shows this help and exits."));
+                                  CommandLine::tr("Shows this help and exits."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     Text::tr("Shows the program's version and exits."));
-    const QCommandLineOption settings(QStringLiteral("settings"),
-                                      Text::tr("Keeps the settings (moon options and locations) in <file> instead of "
-                                               "the usual shutterly.ini."),
-                                      Text::tr("file"));
-    const QCommandLineOption light(QStringLiteral("light"),
-                                   Text::tr("Prints the light of the place's local day(s) (dawns, blue and golden "
-                                            "hours, sunrise, sunset, dusks, moonrise, moonset) and exits."));
+                                     CommandLine::tr("Shows the program's version and exits."));
+    const QCommandLineOption settings(
+        QStringLiteral("settings"),
+        CommandLine::tr("Keeps the settings (moon options and locations) in <file> instead of "
+                        "the usual shutterly.ini."),
+        CommandLine::tr("file"));
+    const QCommandLineOption light(
+        QStringLiteral("light"), CommandLine::tr("Prints the light of the place's local day(s) (dawns, blue and golden "
+                                                 "hours, sunrise, sunset, dusks, moonrise, moonset) and exits."));
     const QCommandLineOption night(
         QStringLiteral("night"),
-        Text::tr("Prints the night of the place's local date(s), from noon to noon: the dark sky (sun below "
-                 "-18 degrees, moon down) and when the Milky Way's core stands high in it, and exits."));
+        CommandLine::tr("Prints the night of the place's local date(s), from noon to noon: the dark sky (sun below "
+                        "-18 degrees, moon down) and when the Milky Way's core stands high in it, and exits."));
     const QCommandLineOption moonLitBelow(
         QStringLiteral("moon-lit-below"),
-        Text::tr("With --night: a moon lit less than n per cent of its disc counts as down; default off."),
-        Text::tr("n"));
+        CommandLine::tr("With --night: a moon lit less than n per cent of its disc counts as down; default off."),
+        CommandLine::tr("n"));
     const QCommandLineOption coreAltitude(
         QStringLiteral("core-altitude"),
-        Text::tr("With --night: the altitude in degrees the Milky Way's core must reach, 0 to 90; default 10."),
-        Text::tr("deg"));
+        CommandLine::tr("With --night: the altitude in degrees the Milky Way's core must reach, 0 to 90; default 10."),
+        CommandLine::tr("deg"));
     const QCommandLineOption place(
         QStringLiteral("place"),
-        Text::tr("With --light or --night: LAT,LON in decimal degrees, north and east positive "
-                 "(52.52,13.405), a stored location's name or a town (Tromso)."),
-        Text::tr("place"));
+        CommandLine::tr("With --light or --night: LAT,LON in decimal degrees, north and east positive "
+                        "(52.52,13.405), a stored location's name or a town (Tromso)."),
+        CommandLine::tr("place"));
     const QCommandLineOption date(
         QStringLiteral("date"),
-        Text::tr("With --light or --night: the place's local date YYYY-MM-DD; default today there."), Text::tr("date"));
+        CommandLine::tr("With --light or --night: the place's local date YYYY-MM-DD; default today there."),
+        CommandLine::tr("date"));
     const QCommandLineOption days(
-        QStringLiteral("days"), Text::tr("With --light or --night: how many days from the date, 1 to 366; default 1."),
-        Text::tr("n"));
-    const QCommandLineOption zone(QStringLiteral("zone"),
-                                  Text::tr("With --light or --night: the IANA time zone of the times (Europe/Berlin); "
-                                           "default the place's own, else that of the nearest town."),
-                                  Text::tr("zone"));
+        QStringLiteral("days"),
+        CommandLine::tr("With --light or --night: how many days from the date, 1 to 366; default 1."),
+        CommandLine::tr("n"));
+    const QCommandLineOption zone(
+        QStringLiteral("zone"),
+        CommandLine::tr("With --light or --night: the IANA time zone of the times (Europe/Berlin); "
+                        "default the place's own, else that of the nearest town."),
+        CommandLine::tr("zone"));
     const QCommandLineOption format(QStringLiteral("format"),
-                                    Text::tr("With --light: text (default, in your language), csv (one row "
-                                             "per event: date,event,local_time,utc_time,azimuth,note,"
-                                             "illuminated) or ics (an iCalendar file of the golden and blue "
-                                             "hours, sunrise, sunset, moonrise and moonset). With --night: "
-                                             "text or csv (date,event,local_time,utc_time,azimuth,altitude,"
-                                             "note)."),
-                                    Text::tr("format"));
+                                    CommandLine::tr("With --light: text (default, in your language), csv (one row "
+                                                    "per event: date,event,local_time,utc_time,azimuth,note,"
+                                                    "illuminated) or ics (an iCalendar file of the golden and blue "
+                                                    "hours, sunrise, sunset, moonrise and moonset). With --night: "
+                                                    "text or csv (date,event,local_time,utc_time,azimuth,altitude,"
+                                                    "note)."),
+                                    CommandLine::tr("format"));
     const QCommandLineOption find(QStringLiteral("find"),
-                                  Text::tr("Prints the places of the built-in table whose name or a word of it "
-                                           "starts with TEXT, one per line (name, region, country, latitude, "
-                                           "longitude east +, zone, population, parted by tabs), and exits."),
-                                  Text::tr("text"));
+                                  CommandLine::tr("Prints the places of the built-in table whose name or a word of it "
+                                                  "starts with TEXT, one per line (name, region, country, latitude, "
+                                                  "longitude east +, zone, population, parted by tabs), and exits."),
+                                  CommandLine::tr("text"));
     const QCommandLineOption limit(QStringLiteral("limit"),
-                                   Text::tr("With --find: how many places at most, 1 to 1000; default 10."),
-                                   Text::tr("n"));
+                                   CommandLine::tr("With --find: how many places at most, 1 to 1000; default 10."),
+                                   CommandLine::tr("n"));
     parser.addOptions({help, version, settings, light, night, moonLitBelow, coreAltitude, place, date, days, zone,
                        format, find, limit});
 
@@ -140,25 +142,25 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     for (const QCommandLineOption* option : valuedOptions) {
         for (const QString& value : parser.values(*option)) {
             if (value.startsWith(QStringLiteral("--")))
-                return Rejection(Text::tr("Missing value after '--%1'.").arg(option->names().constFirst()));
+                return Rejection(CommandLine::tr("Missing value after '--%1'.").arg(option->names().constFirst()));
         }
     }
     if (!parser.positionalArguments().isEmpty())
-        return Rejection(Text::tr("Unexpected argument '%1': Shutterly opens no files.")
+        return Rejection(CommandLine::tr("Unexpected argument '%1': Shutterly opens no files.")
                              .arg(parser.positionalArguments().constFirst()));
 
     TCommandLine line;
     if (parser.isSet(find) || parser.isSet(limit)) {
         if (!parser.isSet(find))
-            return Rejection(Text::tr("The option --limit belongs to --find."));
+            return Rejection(CommandLine::tr("The option --limit belongs to --find."));
         if (parser.isSet(light))
-            return Rejection(Text::tr("The options --find and --light cannot be given together."));
+            return Rejection(CommandLine::tr("The options --find and --light cannot be given together."));
         if (parser.isSet(night))
-            return Rejection(Text::tr("The options --find and --night cannot be given together."));
+            return Rejection(CommandLine::tr("The options --find and --night cannot be given together."));
         for (const QCommandLineOption* option : {&find, &limit}) {
             if (parser.values(*option).size() > 1)
                 return Rejection(
-                    Text::tr("The option --%1 is given more than once.").arg(option->names().constFirst()));
+                    CommandLine::tr("The option --%1 is given more than once.").arg(option->names().constFirst()));
         }
         line.action = TCommandLine::caFind;
         line.findText = parser.value(find);
@@ -168,7 +170,7 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     if (parser.isSet(settings)) {
         const QString value = parser.value(settings);
         if (value.isEmpty())
-            return Rejection(Text::tr("The option --settings needs the name of a file."));
+            return Rejection(CommandLine::tr("The option --settings needs the name of a file."));
         line.settingsFile = QDir::cleanPath(QFileInfo(value).absoluteFilePath());
         const QString problem = SettingsFileProblem(line.settingsFile);
         if (!problem.isEmpty())
@@ -176,32 +178,35 @@ TCommandLine ParseCommandLine(const QStringList& arguments)
     }
 
     if (parser.isSet(light) && parser.isSet(night))
-        return Rejection(Text::tr("The options --light and --night cannot be given together."));
+        return Rejection(CommandLine::tr("The options --light and --night cannot be given together."));
     if (!parser.isSet(night)) {
         for (const QCommandLineOption* option : nightOptions) {
             if (parser.isSet(*option))
-                return Rejection(Text::tr("The option --%1 belongs to --night.").arg(option->names().constFirst()));
+                return Rejection(
+                    CommandLine::tr("The option --%1 belongs to --night.").arg(option->names().constFirst()));
         }
     }
     if (!parser.isSet(light) && !parser.isSet(night)) {
         for (const QCommandLineOption* option : lightOptions) {
             if (parser.isSet(*option))
-                return Rejection(
-                    Text::tr("The option --%1 belongs to --light or --night.").arg(option->names().constFirst()));
+                return Rejection(CommandLine::tr("The option --%1 belongs to --light or --night.")
+                                     .arg(option->names().constFirst()));
         }
         return line;
     }
     for (const QCommandLineOption* option : lightOptions) {
         if (parser.values(*option).size() > 1)
-            return Rejection(Text::tr("The option --%1 is given more than once.").arg(option->names().constFirst()));
+            return Rejection(
+                CommandLine::tr("The option --%1 is given more than once.").arg(option->names().constFirst()));
     }
     for (const QCommandLineOption* option : nightOptions) {
         if (parser.values(*option).size() > 1)
-            return Rejection(Text::tr("The option --%1 is given more than once.").arg(option->names().constFirst()));
+            return Rejection(
+                CommandLine::tr("The option --%1 is given more than once.").arg(option->names().constFirst()));
     }
     const bool isNight = parser.isSet(night);
     if (!parser.isSet(place))
-        return Rejection(Text::tr("The option --%1 needs --place.").arg(isNight ? "night" : "light"));
+        return Rejection(CommandLine::tr("The option --%1 needs --place.").arg(isNight ? "night" : "light"));
     line.action = isNight ? TCommandLine::caNight : TCommandLine::caLight;
     // An option left out stays a null text, which tells it from one given empty.
     const auto valueOf = [&parser](const QCommandLineOption& option) {
@@ -227,7 +232,7 @@ QString ArgumentProblem(const QByteArray& argument)
 {
     if (QFile::encodeName(QFile::decodeName(argument)) == argument)
         return {};
-    return Text::tr("The argument '%1' is not valid text in this system's encoding, so Shutterly "
-                    "cannot tell which file it names.")
+    return CommandLine::tr("The argument '%1' is not valid text in this system's encoding, so Shutterly "
+                           "cannot tell which file it names.")
         .arg(QFile::decodeName(argument));
 }

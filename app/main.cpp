@@ -8,6 +8,7 @@
 #include "app/singleinstance.h"
 #include "calculator/calculatorwindowview.h"
 #include "calculator/frmmain.h"
+#include "cli/commandlinetext.h"
 #include "cli/findcommand.h"
 #include "cli/lightcommand.h"
 #include "cli/nightcommand.h"
@@ -124,9 +125,8 @@ int AnswerWithoutWindows(int argc, char** argv)
     case TCommandLine::caNight: return PrintNight(line);
     case TCommandLine::caFind: return PrintPlaces(line);
     case TCommandLine::caStart:
-        std::fputs(QCoreApplication::translate("CommandLine",
-                                               "Shutterly needs a graphical desktop session and none was found; to "
-                                               "start it without one, run it under a virtual display: xvfb-run -a %1\n")
+        std::fputs(CommandLine::tr("Shutterly needs a graphical desktop session and none was found; to "
+                                   "start it without one, run it under a virtual display: xvfb-run -a %1\n")
                        .arg(QFile::decodeName(argv[0]))
                        .toLocal8Bit()
                        .constData(),
@@ -178,9 +178,8 @@ int main(int argc, char** argv)
     if (instance.anotherRuns()) {
         const QString text =
             instance.callTheRunningCopy()
-                ? QCoreApplication::translate(
-                      "CommandLine", "Shutterly is already running with %1; its window is brought to the front.\n")
-                : QCoreApplication::translate("CommandLine", "Shutterly is already running with %1.\n");
+                ? CommandLine::tr("Shutterly is already running with %1; its window is brought to the front.\n")
+                : CommandLine::tr("Shutterly is already running with %1.\n");
         std::fputs(text.arg(settingsFile).toLocal8Bit().constData(), stdout);
         return 0;
     }

@@ -1,15 +1,10 @@
 #include "cli/findcommand.h"
 
+#include "cli/commandlinetext.h"
 #include "places/mapcoordinates.h"
 #include "places/placetable.h"
 
-#include <QCoreApplication>
-
 namespace {
-
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-};
 
 constexpr int UsualLimit = 10;
 
@@ -27,12 +22,12 @@ TFindAnswer RunFindCommand(const QString& text, const QString& limit, const TPla
         bool whole = false;
         most = limit.trimmed().toInt(&whole);
         if (!whole || most < 1 || most > MostFoundPlaces)
-            return Refusal(2, Text::tr("The option --limit takes a whole number from 1 to %1, not '%2'.")
+            return Refusal(2, CommandLine::tr("The option --limit takes a whole number from 1 to %1, not '%2'.")
                                   .arg(MostFoundPlaces)
                                   .arg(limit));
     }
     if (text.trimmed().isEmpty())
-        return Refusal(2, Text::tr("The option --find needs the name of a place."));
+        return Refusal(2, CommandLine::tr("The option --find needs the name of a place."));
     TFindAnswer answer;
     for (int index : table.Find(text, most)) {
         const TPlace place = table.at(index);
@@ -46,6 +41,6 @@ TFindAnswer RunFindCommand(const QString& text, const QString& limit, const TPla
         answer.Output += fields.join(u'\t') + u'\n';
     }
     if (answer.Output.isEmpty())
-        return Refusal(1, Text::tr("No place of the table matches '%1'.").arg(text.trimmed()));
+        return Refusal(1, CommandLine::tr("No place of the table matches '%1'.").arg(text.trimmed()));
     return answer;
 }

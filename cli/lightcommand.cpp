@@ -1,20 +1,16 @@
 #include "cli/lightcommand.h"
 
+#include "cli/commandlinetext.h"
 #include "cli/lightdays.h"
 #include "cli/lightfile.h"
 #include "cli/lightplace.h"
 #include "cli/lighttable.h"
 #include "controls/clock.h"
 
-#include <QCoreApplication>
 #include <exception>
 #include <optional>
 
 namespace {
-
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-};
 
 TLightAnswer Refusal(const QString& reason) { return {2, {}, reason + u'\n'}; }
 
@@ -24,7 +20,7 @@ TLightAnswer RunLightCommand(const TLightRequest& request, const TClock& clock)
 {
     const QString format = request.Format.isNull() ? QStringLiteral("text") : request.Format.trimmed().toLower();
     if (format != QLatin1String("text") && format != QLatin1String("csv") && format != QLatin1String("ics"))
-        return Refusal(Text::tr("Unknown format '%1' for --format: use text, csv or ics.").arg(request.Format));
+        return Refusal(CommandLine::tr("Unknown format '%1' for --format: use text, csv or ics.").arg(request.Format));
 
     const TRequestedDays requested = ReadRequestedDays(request.Days, request.Date, MostLightDays);
     if (!requested.Refusal.isEmpty())
@@ -45,7 +41,7 @@ TLightAnswer RunLightCommand(const TLightRequest& request, const TClock& clock)
     try {
         const double first = date ? DayNumber(*date) : zone.Zone.dayOf(clock.universalNow()).Number;
         if (DateOfDay(first).addDays(days - 1).year() > LastLightYear)
-            return Refusal(Text::tr("The days of --date and --days run beyond the year %1.").arg(LastLightYear));
+            return Refusal(CommandLine::tr("The days of --date and --days run beyond the year %1.").arg(LastLightYear));
         if (format == QLatin1String("text")) {
             answer.Output = LightTableHeading(place.Place.Name, place.Place.Latitude, place.Place.Longitude, zone.Zone);
             ForEachLightDay(zone.Zone, first, days, place.Place.Latitude, place.Place.Longitude,
@@ -58,8 +54,10 @@ TLightAnswer RunLightCommand(const TLightRequest& request, const TClock& clock)
             answer.Output = LightFile(file, place.Place, zone.Zone, first, days, clock.universalNow());
         }
     } catch (const std::exception& error) {
-        return {
-            1, {}, answer.Error + Text::tr("The light cannot be computed: %1\n").arg(QString::fromUtf8(error.what()))};
+        return {1,
+                {},
+                answer.Error +
+                    CommandLine::tr("The light cannot be computed: %1\n").arg(QString::fromUtf8(error.what()))};
     }
     return answer;
 }

@@ -1,18 +1,10 @@
 #include "cli/lightdays.h"
 
 #include "astro/calendar.h"
+#include "cli/commandlinetext.h"
 #include "cli/lightfile.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
-
-namespace {
-
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-};
-
-}  // namespace
 
 std::optional<QDate> ReadRequestDate(const QString& text)
 {
@@ -43,7 +35,7 @@ TRequestedDays ReadRequestedDays(const QString& days, const QString& date, int m
         const std::optional<int> count = ReadRequestDays(days.trimmed(), most);
         if (!count) {
             read.Refusal =
-                Text::tr("The option --days takes a whole number from 1 to %1, not '%2'.").arg(most).arg(days);
+                CommandLine::tr("The option --days takes a whole number from 1 to %1, not '%2'.").arg(most).arg(days);
             return read;
         }
         read.Days = *count;
@@ -51,7 +43,7 @@ TRequestedDays ReadRequestedDays(const QString& days, const QString& date, int m
     if (!date.isNull()) {
         read.Date = ReadRequestDate(date.trimmed());
         if (!read.Date)
-            read.Refusal = Text::tr("The option --date takes a date YYYY-MM-DD from %1 to %2, not '%3'.")
+            read.Refusal = CommandLine::tr("The option --date takes a date YYYY-MM-DD from %1 to %2, not '%3'.")
                                .arg(FirstLightYear)
                                .arg(LastLightYear)
                                .arg(date);

@@ -1,21 +1,17 @@
 #include "cli/lightplace.h"
 
+#include "cli/commandlinetext.h"
 #include "locations/location.h"
 #include "places/mapcoordinates.h"
 #include "places/pastedcoordinates.h"
 #include "places/placetable.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
 
 namespace {
-
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-};
 
 constexpr double LatitudeLimit = 90;    // degrees
 constexpr double LongitudeLimit = 180;  // degrees
@@ -32,9 +28,9 @@ TPlaceChoice FromCoordinates(const QRegularExpressionMatch& match)
     const double latitude = QLocale::c().toDouble(match.captured(1));
     const double longitude = QLocale::c().toDouble(match.captured(2));
     if (!(std::abs(latitude) <= LatitudeLimit))
-        return Refused(Text::tr("The latitude %1 of --place lies beyond ±90 degrees.").arg(match.captured(1)));
+        return Refused(CommandLine::tr("The latitude %1 of --place lies beyond ±90 degrees.").arg(match.captured(1)));
     if (!(std::abs(longitude) <= LongitudeLimit))
-        return Refused(Text::tr("The longitude %1 of --place lies beyond ±180 degrees.").arg(match.captured(2)));
+        return Refused(CommandLine::tr("The longitude %1 of --place lies beyond ±180 degrees.").arg(match.captured(2)));
     return {{QString(), latitude, WestPositiveLongitude(longitude), QString()}, QString()};
 }
 
@@ -42,11 +38,11 @@ TPlaceChoice FromCoordinates(const QRegularExpressionMatch& match)
 TPlaceChoice FromLocation(const TLocation& location)
 {
     if (!(std::abs(location.Latitude) <= LatitudeLimit))
-        return Refused(
-            Text::tr("The stored location '%1' of --place has a latitude beyond ±90 degrees.").arg(location.Name));
+        return Refused(CommandLine::tr("The stored location '%1' of --place has a latitude beyond ±90 degrees.")
+                           .arg(location.Name));
     if (!(std::abs(location.Longitude) <= LongitudeLimit))
-        return Refused(
-            Text::tr("The stored location '%1' of --place has a longitude beyond ±180 degrees.").arg(location.Name));
+        return Refused(CommandLine::tr("The stored location '%1' of --place has a longitude beyond ±180 degrees.")
+                           .arg(location.Name));
     return {{location.Name, location.Latitude, location.Longitude, location.TimeZone}, QString()};
 }
 
@@ -78,7 +74,7 @@ bool Known(const QString& zone) { return !zone.isEmpty() && QTimeZone::isTimeZon
 TPlaceChoice ChoosePlace(const QString& text, const QString& settingsFile)
 {
     if (text.trimmed().isEmpty())
-        return Refused(Text::tr("The option --place needs a place: LAT,LON, a stored location or a town."));
+        return Refused(CommandLine::tr("The option --place needs a place: LAT,LON, a stored location or a town."));
     const QRegularExpressionMatch coordinates = CoordinatesPattern.match(text);
     if (coordinates.hasMatch())
         return FromCoordinates(coordinates);
@@ -98,7 +94,7 @@ TPlaceChoice ChoosePlace(const QString& text, const QString& settingsFile)
     const QList<int> found = table.Find(name, 1);
     if (found.isEmpty())
         return Refused(
-            Text::tr("Unknown place '%1' for --place: give LAT,LON, a stored location or a town.").arg(name));
+            CommandLine::tr("Unknown place '%1' for --place: give LAT,LON, a stored location or a town.").arg(name));
     const TPlace town = table.at(found.constFirst());
     return {{TownName(town), town.Latitude, town.Longitude, town.TimeZone}, QString()};
 }
@@ -107,7 +103,7 @@ TZoneChoice ChooseZone(const QString& requested, const TChosenPlace& place)
 {
     if (!requested.isNull()) {
         if (!Known(requested.trimmed()))
-            return {TPlaceZone(), Text::tr("Unknown time zone '%1' for --zone.").arg(requested), QString()};
+            return {TPlaceZone(), CommandLine::tr("Unknown time zone '%1' for --zone.").arg(requested), QString()};
         return {TPlaceZone(QTimeZone(requested.trimmed().toUtf8())), QString(), QString()};
     }
     if (Known(place.TimeZone))
@@ -121,7 +117,7 @@ TZoneChoice ChooseZone(const QString& requested, const TChosenPlace& place)
     const TPlaceZone zone = Known(nearestZone) ? TPlaceZone(QTimeZone(nearestZone.toUtf8())) : TPlaceZone();
     QString warning;
     if (!place.TimeZone.isEmpty())
-        warning = Text::tr("The time zone '%1' of %2 is unknown; the light is given in %3.")
+        warning = CommandLine::tr("The time zone '%1' of %2 is unknown; the light is given in %3.")
                       .arg(place.TimeZone, place.Name, zone.id());
     return {zone, QString(), warning};
 }

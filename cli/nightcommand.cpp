@@ -1,6 +1,7 @@
 #include "cli/nightcommand.h"
 
 #include "almanac/placenight.h"
+#include "cli/commandlinetext.h"
 #include "cli/lightdays.h"
 #include "cli/lightfile.h"
 #include "cli/lightplace.h"
@@ -9,16 +10,11 @@
 #include "cli/nighttable.h"
 #include "controls/clock.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 #include <exception>
 #include <optional>
 
 namespace {
-
-struct Text {
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
-};
 
 TLightAnswer Refusal(const QString& reason) { return {2, {}, reason + u'\n'}; }
 
@@ -40,7 +36,7 @@ std::optional<QString> ReadOptions(const TNightRequest& request, astro::TNightOp
     if (!request.MoonLitBelow.isNull()) {
         const std::optional<double> percent = ReadNumber(request.MoonLitBelow.trimmed(), 0, 100);
         if (!percent)
-            return Text::tr("The option --moon-lit-below takes a percentage from 0 to 100, not '%1'.")
+            return CommandLine::tr("The option --moon-lit-below takes a percentage from 0 to 100, not '%1'.")
                 .arg(request.MoonLitBelow);
         options.FaintMoonCountsAsDown = true;
         options.FaintMoonPercent = *percent;
@@ -48,7 +44,7 @@ std::optional<QString> ReadOptions(const TNightRequest& request, astro::TNightOp
     if (!request.CoreAltitude.isNull()) {
         const std::optional<double> altitude = ReadNumber(request.CoreAltitude.trimmed(), 0, 90);
         if (!altitude)
-            return Text::tr("The option --core-altitude takes degrees from 0 to 90, not '%1'.")
+            return CommandLine::tr("The option --core-altitude takes degrees from 0 to 90, not '%1'.")
                 .arg(request.CoreAltitude);
         options.CoreAltitude = *altitude;
     }
@@ -62,7 +58,8 @@ TLightAnswer RunNightCommand(const TNightRequest& request, const TClock& clock)
     const TLightRequest& common = request.Days;
     const QString format = common.Format.isNull() ? QStringLiteral("text") : common.Format.trimmed().toLower();
     if (format != QLatin1String("text") && format != QLatin1String("csv"))
-        return Refusal(Text::tr("Unknown format '%1' for --format with --night: use text or csv.").arg(common.Format));
+        return Refusal(
+            CommandLine::tr("Unknown format '%1' for --format with --night: use text or csv.").arg(common.Format));
     astro::TNightOptions options;
     if (const std::optional<QString> refusal = ReadOptions(request, options))
         return Refusal(*refusal);
@@ -87,7 +84,8 @@ TLightAnswer RunNightCommand(const TNightRequest& request, const TClock& clock)
         const double first = date ? DayNumber(*date) : zone.Zone.dayOf(clock.universalNow()).Number;
         // The last night runs into the day after its date.
         if (DateOfDay(first).addDays(days).year() > LastLightYear)
-            return Refusal(Text::tr("The nights of --date and --days run beyond the year %1.").arg(LastLightYear));
+            return Refusal(
+                CommandLine::tr("The nights of --date and --days run beyond the year %1.").arg(LastLightYear));
         const bool csv = format == QLatin1String("csv");
         answer.Output =
             csv ? NightCsvHeader() + u'\n'
@@ -105,8 +103,10 @@ TLightAnswer RunNightCommand(const TNightRequest& request, const TClock& clock)
                 answer.Output += u'\n' + NightTableNight(night, shown, options.CoreAltitude, zone.Zone);
         }
     } catch (const std::exception& error) {
-        return {
-            1, {}, answer.Error + Text::tr("The night cannot be computed: %1\n").arg(QString::fromUtf8(error.what()))};
+        return {1,
+                {},
+                answer.Error +
+                    CommandLine::tr("The night cannot be computed: %1\n").arg(QString::fromUtf8(error.what()))};
     }
     return answer;
 }

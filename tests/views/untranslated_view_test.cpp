@@ -27,7 +27,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDate>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -40,8 +39,6 @@
 #include <memory>
 
 namespace {
-
-double DayNumber(int year, int month, int day) { return QDate(1899, 12, 30).daysTo(QDate(year, month, day)); }
 
 // Words that are the same in every language the program speaks.
 const QStringList Names = {
@@ -142,7 +139,7 @@ public:
     }
 
 private:
-    TFixedClock clock{DayNumber(2027, 6, 21) + 0.5, -120};
+    TFixedClock clock{astro::CalendarToDateTime(2027, 6, 21) + 0.5, -120};
     TFrmMain calculator{clock};
     CalculatorWindowView calculatorView{calculator};
     TMainForm moon;
