@@ -18,9 +18,23 @@ constexpr double RadiansToDegrees(double x) { return x * 180.0 / Pi; }
 // The remainder is exact, so the angles of the series keep every bit, and a negative one
 // needs a single turn added. Never returns 360 (a tiny negative rest plus 360 rounding up to
 // 360 is mapped to 0).
+// Below 2^47 turns x - 360 k is exact (Sterbenz: x and 360 k lie within a factor of two, and
+// 360 k has at most 53 bits), so it is the remainder fmod gives, without its slow loop; a
+// quotient rounded across a whole turn is put right by one turn more or less.
 inline double Normalize360(double x)
 {
-    double reduced = std::fmod(x, 360.0);
+    constexpr double ExactTurns = 140737488355328.0;  // 2^47
+    double reduced;
+    if (std::fabs(x) < ExactTurns * 360.0) {
+        reduced = x - 360.0 * std::floor(x / 360.0);
+        // A whole number of turns keeps the sign of its zero, as fmod's remainder does.
+        if (reduced == 0.0)
+            return std::copysign(0.0, x);
+        if (reduced >= 360.0)
+            reduced -= 360.0;
+    } else {
+        reduced = std::fmod(x, 360.0);
+    }
     if (reduced < 0.0)
         reduced += 360.0;
     return reduced >= 360.0 ? 0.0 : reduced;

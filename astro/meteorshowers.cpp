@@ -59,7 +59,7 @@ double SunLongitudeJ2000(TDateTime t)
 {
     const double T = (t - J2000DateTime) / DaysPerJulianCentury;
     const double precession = (5029.0966 * T + 1.11113 * T * T - 0.000006 * T * T * T) / ArcsecondsPerDegree;
-    return Normalize360(SunPosition(t).Longitude - Nutation(t).DeltaPsi - precession);
+    return Normalize360(SunApparentLongitude(t) - Nutation(t).DeltaPsi - precession);
 }
 
 TDateTime MeteorShowerPeak(const TMeteorShower& shower, int year)

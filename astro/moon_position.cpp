@@ -1,10 +1,13 @@
 #include "astro/moon_position.h"
 #include "astro/instantrange.h"
 
+#include <initializer_list>
+
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/constants.h"
 #include "astro/moon_terms.h"
+#include "astro/rotations.h"
 #include "astro/sidereal.h"
 #include "astro/transforms.h"
 
@@ -57,24 +60,59 @@ TLunarArguments LunarArguments(double T)
     return a;
 }
 
-// Terms with the sun's anomaly shrink with the earth's orbital eccentricity: E for M, E^2
-// for 2M.
-double EccentricityFactor(int multipleOfM, double E)
-{
-    switch (multipleOfM) {
-    case 1:
-    case -1: return E;
-    case 2:
-    case -2: return E * E;
-    default: return 1.0;
-    }
-}
+// The tables' largest multiples of D, M, M' and F.
+constexpr int LargestMultiple = 4;
 
 template <typename Term>
-double TermArgument(const Term& term, const TLunarArguments& a)
+constexpr bool MultiplesWithinRange(const Term& term)
 {
-    return term.D * a.D + term.M * a.M + term.MPrime * a.MPrime + term.F * a.F;
+    for (const int multiple : {term.D, term.M, term.MPrime, term.F})
+        if (multiple < -LargestMultiple || multiple > LargestMultiple)
+            return false;
+    return true;
 }
+
+constexpr bool TablesWithinRange()
+{
+    for (const TMoonLongitudeDistanceTerm& term : MoonLongitudeDistanceTerms)
+        if (!MultiplesWithinRange(term) || term.M < -2 || term.M > 2)
+            return false;
+    for (const TMoonLatitudeTerm& term : MoonLatitudeTerms)
+        if (!MultiplesWithinRange(term) || term.M < -2 || term.M > 2)
+            return false;
+    return true;
+}
+static_assert(TablesWithinRange());
+
+using TArgumentMultiples = TMultiples<LargestMultiple>;
+
+// Every term's sine and cosine from the multiples of the four arguments, each reduced once.
+struct TLunarRotations {
+    explicit TLunarRotations(const TLunarArguments& a)
+        : D(DegreesToRadians(Normalize360(a.D))),
+          M(DegreesToRadians(Normalize360(a.M))),
+          MPrime(DegreesToRadians(Normalize360(a.MPrime))),
+          F(DegreesToRadians(Normalize360(a.F))),
+          EccentricityFactors{1.0, a.E, a.E * a.E}
+    {}
+
+    template <typename Term>
+    TRotation Argument(const Term& term) const
+    {
+        return D[term.D] * M[term.M] * MPrime[term.MPrime] * F[term.F];
+    }
+
+    // Terms with the sun's anomaly shrink with the earth's orbital eccentricity: E for M, E^2
+    // for 2M.
+    template <typename Term>
+    double EccentricityFactor(const Term& term) const
+    {
+        return EccentricityFactors[term.M < 0 ? -term.M : term.M];
+    }
+
+    TArgumentMultiples D, M, MPrime, F;
+    double EccentricityFactors[3];
+};
 
 }  // namespace
 
@@ -82,20 +120,19 @@ TSkyPosition MoonPosition(TDateTime t)
 {
     const double T = (DateTimeToJulian(CheckedInstant(t)) - J2000JD) / DaysPerJulianCentury;
     const TLunarArguments a = LunarArguments(T);
+    const TLunarRotations rotations(a);
 
     double sumL = 0.0;
     double sumR = 0.0;
     for (const TMoonLongitudeDistanceTerm& term : MoonLongitudeDistanceTerms) {
-        const double arg = TermArgument(term, a);
-        const double factor = EccentricityFactor(term.M, a.E);
-        if (term.SinL != 0)
-            sumL += factor * term.SinL * SinDeg(arg);
-        if (term.CosR != 0)
-            sumR += factor * term.CosR * CosDeg(arg);
+        const TRotation argument = rotations.Argument(term);
+        const double factor = rotations.EccentricityFactor(term);
+        sumL += factor * term.SinL * argument.Sin;
+        sumR += factor * term.CosR * argument.Cos;
     }
     double sumB = 0.0;
     for (const TMoonLatitudeTerm& term : MoonLatitudeTerms)
-        sumB += EccentricityFactor(term.M, a.E) * term.SinB * SinDeg(TermArgument(term, a));
+        sumB += rotations.EccentricityFactor(term) * term.SinB * rotations.Argument(term).Sin;
 
     sumL += 3958.0 * SinDeg(a.A1) + 1962.0 * SinDeg(a.LPrime - a.F) + 318.0 * SinDeg(a.A2);
     sumB += -2235.0 * SinDeg(a.LPrime) + 382.0 * SinDeg(a.A3) + 175.0 * SinDeg(a.A1 - a.F) +

@@ -7,19 +7,12 @@
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/nutation_terms.h"
+#include "astro/rotations.h"
 
 namespace astro {
 namespace {
 
 double JulianCenturies(TDateTime t) { return (DateTimeToJulian(CheckedInstant(t)) - J2000JD) / DaysPerJulianCentury; }
-
-// A point on the unit circle, cos a + i sin a: multiplying two adds their angles.
-struct TRotation {
-    double Cos;
-    double Sin;
-};
-
-TRotation operator*(TRotation a, TRotation b) { return {a.Cos * b.Cos - a.Sin * b.Sin, a.Sin * b.Cos + a.Cos * b.Sin}; }
 
 // The table multiplies each fundamental argument by -2..2 only.
 constexpr int LargestMultiple = 2;
@@ -34,27 +27,7 @@ constexpr bool MultiplesWithinRange()
 }
 static_assert(MultiplesWithinRange());
 
-// The rotations by -2a, -a, 0, a and 2a for the argument a (degrees): with them every term's
-// sine and cosine come from a few products instead of a sine and a cosine of its own.
-class TMultiples {
-public:
-    explicit TMultiples(double degrees)
-    {
-        const double radians = DegreesToRadians(degrees);
-        const TRotation once{std::cos(radians), std::sin(radians)};
-        const TRotation twice = once * once;
-        FRotations[0] = {twice.Cos, -twice.Sin};
-        FRotations[1] = {once.Cos, -once.Sin};
-        FRotations[2] = {1.0, 0.0};
-        FRotations[3] = once;
-        FRotations[4] = twice;
-    }
-
-    TRotation operator[](int multiple) const { return FRotations[multiple + LargestMultiple]; }
-
-private:
-    TRotation FRotations[2 * LargestMultiple + 1];
-};
+using TArgumentMultiples = TMultiples<LargestMultiple>;
 
 }  // namespace
 
@@ -75,7 +48,8 @@ TNutation Nutation(TDateTime t)
     const double Mp = Normalize360(134.96298 + 477198.867398 * T + 0.0086972 * T2 + T3 / 56250.0);
     const double F = Normalize360(93.27191 + 483202.017538 * T - 0.0036825 * T2 + T3 / 327270.0);
 
-    const TMultiples d(D), m(M), mp(Mp), f(F), omega(Omega);
+    const TArgumentMultiples d(DegreesToRadians(D)), m(DegreesToRadians(M)), mp(DegreesToRadians(Mp)),
+        f(DegreesToRadians(F)), omega(DegreesToRadians(Omega));
 
     double deltaPsi = 0.0;  // 0.0001"
     double deltaEpsilon = 0.0;

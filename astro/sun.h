@@ -52,6 +52,10 @@ THeliocentricPosition EarthHeliocentric(TDateTime t)
 // degrees within 0.0003 deg.
 TSkyPosition SunPosition(TDateTime t);
 
+// Returns SunPosition(t).Longitude, to the bit, without the equatorial coordinates: the
+// searches for a solar longitude need nothing else.
+double SunApparentLongitude(TDateTime t);
+
 // Returns the sun's elevation and azimuth (degrees) at the instant t (TDateTime) for an
 // observer at longitude L (degrees, positive west) and latitude phi (degrees, positive north).
 THorizontalPosition SunHorizontal(TDateTime t, double L, double phi);

@@ -7,12 +7,27 @@
 
 namespace astro {
 
+namespace {
+
+double NutatedLongitude(double longitude, const TNutation& nutation)
+{
+    return Normalize360(longitude + nutation.DeltaPsi);
+}
+
+}  // namespace
+
+double ApparentLongitude(double longitude, TDateTime t)
+{
+    CheckedAngle(longitude);
+    return NutatedLongitude(longitude, Nutation(t));
+}
+
 void EclipticToEquatorial(TSkyPosition& pos, TDateTime t)
 {
     CheckedAngle(pos.Longitude);
     CheckedAngle(pos.Latitude);
     const TNutation nutation = Nutation(t);
-    const double lambda = Normalize360(pos.Longitude + nutation.DeltaPsi);
+    const double lambda = NutatedLongitude(pos.Longitude, nutation);
     const double beta = pos.Latitude;
     const double epsilon = nutation.Epsilon;
     pos.Longitude = lambda;

@@ -18,6 +18,10 @@ namespace astro {
 // Checked: the sun at 1992-10-13 0h (Meeus example 25.a), RA and declination within 0.0003 deg.
 void EclipticToEquatorial(TSkyPosition& pos, TDateTime t);
 
+// Returns the ecliptic longitude (degrees) with the nutation in longitude at the instant t
+// added, in [0, 360): the longitude EclipticToEquatorial leaves in pos.Longitude.
+double ApparentLongitude(double longitude, TDateTime t);
+
 // Fills pos.Elevation (degrees, no refraction, no parallax) and pos.Azimuth (degrees from the
 // south, positive towards the west, (-90, 270)) from pos.RightAscension and pos.Declination,
 // for an observer at longitude L (degrees, positive west) and latitude phi (degrees, positive
