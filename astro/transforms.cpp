@@ -31,8 +31,11 @@ void EclipticToEquatorial(TSkyPosition& pos, TDateTime t)
     const double beta = pos.Latitude;
     const double epsilon = nutation.Epsilon;
     pos.Longitude = lambda;
-    pos.RightAscension = ArcTan2Deg(SinDeg(lambda) * CosDeg(epsilon) - TanDeg(beta) * SinDeg(epsilon), CosDeg(lambda));
-    pos.Declination = ArcSinDeg(SinDeg(beta) * CosDeg(epsilon) + CosDeg(beta) * SinDeg(epsilon) * SinDeg(lambda));
+    const double sinLambda = SinDeg(lambda), cosLambda = CosDeg(lambda);
+    const double sinEpsilon = SinDeg(epsilon), cosEpsilon = CosDeg(epsilon);
+    const double sinBeta = SinDeg(beta), cosBeta = CosDeg(beta);
+    pos.RightAscension = ArcTan2Deg(sinLambda * cosEpsilon - (sinBeta / cosBeta) * sinEpsilon, cosLambda);
+    pos.Declination = ArcSinDeg(sinBeta * cosEpsilon + cosBeta * sinEpsilon * sinLambda);
 }
 
 void EquatorialToHorizontal(TSkyPosition& pos, TDateTime t, double L, double phi)

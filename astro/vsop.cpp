@@ -1,8 +1,10 @@
 #include "astro/vsop.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <tuple>
 #include <vector>
@@ -48,11 +50,13 @@ SHUTTERLY_INLINE double MultiplyAdd(double a, double b, double c)
 template <bool Fused>
 SHUTTERLY_INLINE double CosForSeries(double x)
 {
-    const double k = MultiplyAdd<Fused>(x, InversePi, RoundingShift) - RoundingShift;
+    // The shifted quotient holds k in its last bits: the lowest is the parity of k, the sign
+    // cos r takes.
+    const double shifted = MultiplyAdd<Fused>(x, InversePi, RoundingShift);
+    const double k = shifted - RoundingShift;
+    const std::uint64_t sign = std::bit_cast<std::uint64_t>(shifted) << 63;
     const double r =
         MultiplyAdd<Fused>(-k, PiPart3, MultiplyAdd<Fused>(-k, PiPart2, MultiplyAdd<Fused>(-k, PiPart1, x)));
-    const double halfK = MultiplyAdd<Fused>(k, 0.5, RoundingShift) - RoundingShift;
-    const double sign = MultiplyAdd<Fused>(-2.0, std::fabs(MultiplyAdd<Fused>(-2.0, halfK, k)), 1.0);
     const double r2 = r * r;
     double p = 1.0 / 2432902008176640000.0;                    // 1/20!
     p = MultiplyAdd<Fused>(p, r2, -1.0 / 6402373705728000.0);  // 1/18!
@@ -65,7 +69,7 @@ SHUTTERLY_INLINE double CosForSeries(double x)
     p = MultiplyAdd<Fused>(p, r2, 1.0 / 24.0);                 // 1/4!
     p = MultiplyAdd<Fused>(p, r2, -0.5);                       // 1/2!
     p = MultiplyAdd<Fused>(p, r2, 1.0);
-    return sign * p;
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(p) ^ sign);
 }
 
 // Eight running sums keep independent terms in flight together (and in the lanes of a vector

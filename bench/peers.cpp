@@ -8,7 +8,8 @@
 //   ln_get_lunar_rst;
 // - the four seasons of a year in at most the time of eight SunPosition calls (libnova has no
 //   seasons; BM_EightSunPositions is the yardstick).
-// bench/peer_ratios.py runs this program and prints the ratios against their targets.
+// bench/peer_ratios.py runs this program five times over and prints the ratios against their
+// goals.
 
 #include <benchmark/benchmark.h>
 #include <libnova/lunar.h>
