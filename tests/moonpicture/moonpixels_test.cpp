@@ -4,10 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QCryptographicHash>
-#include <QImage>
-#include <string>
-
+#include "../image_digest.h"
 #include "controls/clock.h"
 #include "moonpicture/moon.h"
 
@@ -19,17 +16,6 @@ const double PhaseAngles[] = {0.0, 30.0, 90.0, 150.0, 179.5, 180.0, 210.0, 270.0
 // Before touchdown no landing site is drawn, after it the site is red where it is lit.
 const astro::TDateTime Dates[] = {TMoon::LandingInstant - 1.0, TMoon::LandingInstant + 1.0};
 const TRotate Rotations[] = {rot_none, rot_90, rot_180, rot_270};
-
-void AddImage(QCryptographicHash& digest, const QImage& image)
-{
-    const int header[] = {image.format(), image.width(), image.height()};
-    digest.addData(QByteArrayView(reinterpret_cast<const char*>(header), sizeof header));
-    const qsizetype rowBytes = qsizetype(image.width()) * image.depth() / 8;
-    for (int y = 0; y < image.height(); ++y)
-        digest.addData(QByteArrayView(reinterpret_cast<const char*>(image.constScanLine(y)), rowBytes));
-}
-
-std::string Hex(const QCryptographicHash& digest) { return digest.result().toHex().left(16).toStdString(); }
 
 struct MoonPixelsFixture : testing::Test {
     TFixedClock clock{TMoon::LandingInstant, 0};
@@ -51,13 +37,13 @@ TEST_P(MoonPictureDigest, EveryPhaseDrawsTheRecordedPixels)
     moon.setMoonStyle(c.style);
     moon.setMoonSize(c.size);
     moon.setRotation(c.rotation);
-    QCryptographicHash digest(QCryptographicHash::Sha1);
+    TImageDigest digest;
     for (const astro::TDateTime date : Dates)
         for (const double angle : PhaseAngles) {
             moon.setDate(date, angle);
-            AddImage(digest, moon.picture());
+            digest.add(moon.picture());
         }
-    EXPECT_EQ(Hex(digest), c.digest);
+    EXPECT_EQ(digest.hex(), c.digest);
 }
 
 const PictureCase PictureCases[] = {
@@ -90,16 +76,16 @@ TEST_P(MoonIconDigest, EveryPhaseAndTurnBuildsTheRecordedPixels)
     const IconCase& c = GetParam();
     moon.setMoonStyle(c.style);
     moon.setSystemIconSize(c.systemIconSize);
-    QCryptographicHash digest(QCryptographicHash::Sha1);
+    TImageDigest digest;
     for (const TRotate rotation : Rotations) {
         moon.setRotation(rotation);
         for (const astro::TDateTime date : Dates)
             for (const double angle : PhaseAngles) {
                 moon.setDate(date, angle);
-                AddImage(digest, moon.icon());
+                digest.add(moon.icon());
             }
     }
-    EXPECT_EQ(Hex(digest), c.digest);
+    EXPECT_EQ(digest.hex(), c.digest);
 }
 
 // 22 cuts the small picture off, 48 leaves a margin, and a wide size turns only in part.
