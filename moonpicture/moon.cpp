@@ -24,27 +24,31 @@ TMoonSize IconPictureSize(QSize systemIconSize)
 }
 
 // A canvas of the icon size filled with background, the bitmap copied into its top-left
-// corner (pixel by pixel, so that no painter and no application object is needed).
+// corner (row by row, so that no painter and no application object is needed).
 QImage IconLayer(QSize size, QRgb background, const QImage& bitmap)
 {
     QImage layer(size, QImage::Format_RGB32);
     layer.fill(background);
-    const int width = std::min(size.width(), bitmap.width());
-    const int height = std::min(size.height(), bitmap.height());
+    const QImage source = bitmap.convertToFormat(QImage::Format_RGB32);
+    const int width = std::min(size.width(), source.width());
+    const int height = std::min(size.height(), source.height());
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            layer.setPixel(x, y, bitmap.pixel(x, y));
+        std::copy_n(reinterpret_cast<const QRgb*>(source.constScanLine(y)), width,
+                    reinterpret_cast<QRgb*>(layer.scanLine(y)));
     return layer;
 }
 
+// Both layers are IconLayer's RGB32 canvases of one size.
 TIcon CombineWithMask(const QImage& color, const QImage& mask)
 {
     TIcon icon(color.size(), QImage::Format_ARGB32);
-    for (int y = 0; y < color.height(); ++y)
-        for (int x = 0; x < color.width(); ++x) {
-            const bool opaque = qGray(mask.pixel(x, y)) < 128;
-            icon.setPixel(x, y, opaque ? (color.pixel(x, y) | 0xff000000u) : 0u);
-        }
+    for (int y = 0; y < icon.height(); ++y) {
+        const auto* const colors = reinterpret_cast<const QRgb*>(color.constScanLine(y));
+        const auto* const masks = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        auto* const pixels = reinterpret_cast<QRgb*>(icon.scanLine(y));
+        for (int x = 0; x < icon.width(); ++x)
+            pixels[x] = qGray(masks[x]) < 128 ? (colors[x] | 0xff000000u) : 0u;
+    }
     return icon;
 }
 

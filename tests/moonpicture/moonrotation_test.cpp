@@ -73,4 +73,19 @@ TEST(Rotation, TurnsComposeLikeAngles)
     EXPECT_EQ(twoQuarters, half);
 }
 
+// Turned pixel for pixel, an indexed picture would take colours for palette indices.
+TEST(Rotation, PicturesOfOtherDepthsTurnTheirColours)
+{
+    QImage expected = MarkedPicture();
+    RotateMoon(expected, rot_90);
+    for (const QImage::Format format : {QImage::Format_Indexed8, QImage::Format_RGB888, QImage::Format_RGB16}) {
+        QImage picture = MarkedPicture().convertToFormat(format);
+        RotateMoon(picture, rot_90);
+        EXPECT_EQ(picture.depth(), 32) << format;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                ASSERT_EQ(picture.pixel(x, y), expected.pixel(x, y)) << format << " at " << x << "," << y;
+    }
+}
+
 }  // namespace
