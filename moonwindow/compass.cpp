@@ -17,11 +17,10 @@ constexpr int SunRadius = 12;
 constexpr int SunOutlineWidth = 3;
 constexpr int TrailRadius = 6;
 
-}  // namespace
-
-void DrawCompassBackground(TImage& image)
+// The frame, disc and cross lines of a canvas of this size and format.
+QImage PaintedBackground(QSize size, QImage::Format format)
 {
-    QImage& canvas = image.canvas();
+    QImage canvas(size, format);
     const int w = canvas.width();
     const int h = canvas.height();
     // The corners outside the disc too: the sun's dots reach beyond the rim.
@@ -40,6 +39,27 @@ void DrawCompassBackground(TImage& image)
         painter.drawRect(0, midY, w - 1, 1);
         painter.drawRect(midX, 0, 1, h - 1);
     }
+    return canvas;
+}
+
+// The sun's dots are redrawn on the background every update: painting it costs many times
+// more than copying it.
+const QImage& CompassBackground(QSize size, QImage::Format format)
+{
+    static QImage kept;
+    if (kept.size() != size || kept.format() != format)
+        kept = PaintedBackground(size, format);
+    return kept;
+}
+
+}  // namespace
+
+void DrawCompassBackground(TImage& image)
+{
+    QImage& canvas = image.canvas();
+    // The canvas shares the kept pixels until it is painted on.
+    if (!canvas.isNull())
+        canvas = CompassBackground(canvas.size(), canvas.format());
     image.changed();
 }
 

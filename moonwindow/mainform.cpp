@@ -392,8 +392,7 @@ void TMainForm::ShowSunBlock(astro::TDateTime ut)
         FSunTime = ut;
         FSunPlace.reset();
         FSunTrail.clear();
-        DrawSunPositions(FCalculator.sun.ImgSunPos, FSunTrail, std::nullopt);
-        DrawSunPositions(Image1, FSunTrail, std::nullopt);
+        DrawSunOnCompasses(std::nullopt);
         ShowValue(FCalculator.sun.lblSunAzimuth, lblSunAzimuth, LocalString(42174));
         ShowValue(FCalculator.sun.lblSunElevation, lblSunElevation, QStringLiteral("---"));
         FCalculator.sun.lblSunVisible.setVisible(false);
@@ -422,13 +421,23 @@ void TMainForm::ShowSunPosition(astro::THorizontalPosition sun)
     FCalculator.sun.lblSunVisible.setVisible(elevation < 0);
     const double azimuth = ShownAzimuth(sun.Azimuth);
     const std::optional<double> current = elevation > 0 ? std::optional(azimuth) : std::nullopt;
-    DrawSunPositions(FCalculator.sun.ImgSunPos, FSunTrail, current);
-    DrawSunPositions(Image1, FSunTrail, current);
+    DrawSunOnCompasses(current);
     // A bearing joins the trail once per whole degree; the minute updates of a slow sun would
     // otherwise pile up on one spot.
     if (current && (FSunTrail.isEmpty() || RoundToInteger(FSunTrail.last()) != RoundToInteger(azimuth)))
         FSunTrail.append(azimuth);
     ShowValue(FCalculator.sun.lblSunAzimuth, lblSunAzimuth, elevation > 0 ? AzimuthText(azimuth) : tr("Night time"));
+}
+
+void TMainForm::DrawSunOnCompasses(std::optional<double> current)
+{
+    DrawSunPositions(FCalculator.sun.ImgSunPos, FSunTrail, current);
+    // The moon window's compass shows the same picture; one drawing serves both.
+    const QImage& drawn = FCalculator.sun.ImgSunPos.picture();
+    if (Image1.picture().size() == drawn.size() && Image1.picture().format() == drawn.format())
+        Image1.setPicture(drawn);
+    else
+        DrawSunPositions(Image1, FSunTrail, current);
 }
 
 void TMainForm::RefreshTrayIcon(int percent)

@@ -243,6 +243,9 @@ private:
     // Returns the illuminated percentage shown.
     int ShowMoonAndSunValues(const astro::TMoonAndSun& bodies);
     void ShowSunBlock(astro::TDateTime ut);
+    // The day's trail and the current bearing, if any, on the calculator's and this window's
+    // compass.
+    void DrawSunOnCompasses(std::optional<double> current);
     bool SunBlockDue(astro::TDateTime ut) const;
     // The current location's longitude and latitude (degrees) as the editor answers them.
     std::pair<double, double> CurrentPlace() const;
