@@ -184,6 +184,7 @@ void TMainForm::LocalizeAndArrange()
     FEarthRadiiText = LocalString(42090);
     FAstroUnitsText = LocalString(42091);
     FAgeFormat = LocalString(42092);
+    FPhaseTexts.clear();
     TimerTimer();
     SetCaptions();
     Arrange();
@@ -284,33 +285,42 @@ void TMainForm::TimerTimer()
         RefreshTrayIcon(percent);
 }
 
+QStringList TMainForm::PhaseTexts(const TLunationPhases& phases)
+{
+    return {EventTimeText(phases.LastNew),       EventTimeText(phases.FirstQuarter), EventTimeText(phases.Full),
+            EventTimeText(phases.LastQuarter),   EventTimeText(phases.NextNew),      QString::number(phases.Lunation),
+            QString::number(phases.Lunation + 1)};
+}
+
 void TMainForm::ShowPhases(astro::TDateTime ut)
 {
-    for (auto [calculatorLabel, ownLabel] : {std::pair{&FCalculator.sun.val_newmoon, &val_newmoon},
-                                             {&FCalculator.sun.val_firstquart, &val_firstquart},
-                                             {&FCalculator.sun.val_full, &val_full},
-                                             {&FCalculator.sun.val_lastquart, &val_lastquart},
-                                             {&FCalculator.sun.val_nextnew, &val_nextnew},
-                                             {&FCalculator.sun.val_lastlunation, &val_lastlunation},
-                                             {&FCalculator.sun.val_nextlunation, &val_nextlunation}})
-        ShowValue(*calculatorLabel, *ownLabel, QString());
     // A phase search out of its range leaves the phase texts empty for this tick.
     try {
-        if (!FPhases || !FPhases->Covers(ut))
+        if (!FPhases || !FPhases->Covers(ut)) {
+            FPhaseTexts.clear();
             FPhases = LunationPhasesAt(ut);
-        const TLunationPhases& phases = *FPhases;
-        ShowValue(FCalculator.sun.val_newmoon, val_newmoon, EventTimeText(phases.LastNew));
-        ShowValue(FCalculator.sun.val_firstquart, val_firstquart, EventTimeText(phases.FirstQuarter));
-        ShowValue(FCalculator.sun.val_full, val_full, EventTimeText(phases.Full));
-        const QColor fullColor = phases.BlueMoon ? BlueMoonColor : QColor();
-        FCalculator.sun.lbl_full.setFontColor(fullColor);
-        lbl_full.setFontColor(fullColor);
-        ShowValue(FCalculator.sun.val_lastquart, val_lastquart, EventTimeText(phases.LastQuarter));
-        ShowValue(FCalculator.sun.val_nextnew, val_nextnew, EventTimeText(phases.NextNew));
-        ShowValue(FCalculator.sun.val_lastlunation, val_lastlunation, QString::number(phases.Lunation));
-        ShowValue(FCalculator.sun.val_nextlunation, val_nextlunation, QString::number(phases.Lunation + 1));
+        }
+        // The texts change only with the lunation, and formatting the five instants is a
+        // large part of a tick.
+        if (FPhaseTexts.isEmpty())
+            FPhaseTexts = PhaseTexts(*FPhases);
     } catch (const std::exception&) {
     }
+    const std::pair<TLabel*, TLabel*> labels[] = {{&FCalculator.sun.val_newmoon, &val_newmoon},
+                                                  {&FCalculator.sun.val_firstquart, &val_firstquart},
+                                                  {&FCalculator.sun.val_full, &val_full},
+                                                  {&FCalculator.sun.val_lastquart, &val_lastquart},
+                                                  {&FCalculator.sun.val_nextnew, &val_nextnew},
+                                                  {&FCalculator.sun.val_lastlunation, &val_lastlunation},
+                                                  {&FCalculator.sun.val_nextlunation, &val_nextlunation}};
+    qsizetype text = 0;
+    for (const auto& [calculatorLabel, ownLabel] : labels)
+        ShowValue(*calculatorLabel, *ownLabel, FPhaseTexts.value(text++));
+    if (FPhaseTexts.isEmpty())
+        return;
+    const QColor fullColor = FPhases->BlueMoon ? BlueMoonColor : QColor();
+    FCalculator.sun.lbl_full.setFontColor(fullColor);
+    lbl_full.setFontColor(fullColor);
 }
 
 int TMainForm::ShowMoonAndSunValues(const astro::TMoonAndSun& bodies)

@@ -239,6 +239,7 @@ private:
     QString AgeText(double days) const;
     QString PhaseText(int percent) const;
     QStringList WidestValueTexts() const;
+    static QStringList PhaseTexts(const TLunationPhases& phases);
     void ShowPhases(astro::TDateTime ut);
     // Returns the illuminated percentage shown.
     int ShowMoonAndSunValues(const astro::TMoonAndSun& bodies);
@@ -264,8 +265,10 @@ private:
     std::unique_ptr<Tfrm_jewish> FJewish;
     std::unique_ptr<Tfrm_about> FAbout;
     QString FHelpFile;
-    // The phases of the lunation last shown; none before the first.
+    // The phases of the lunation last shown; none before the first. Their texts, in the
+    // order of the phase labels, are empty until shown.
     std::optional<TLunationPhases> FPhases;
+    QStringList FPhaseTexts;
     // Universal time of the last sun computation; none before the first.
     std::optional<astro::TDateTime> FSunTime;
     // The place (longitude, latitude) and universal day of the sun's trail on the compasses,

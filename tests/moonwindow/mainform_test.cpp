@@ -634,6 +634,30 @@ TEST_F(MoonWindowTest, AtTheEndOfTheCalendarThePhaseTextsStopAndTheRestGoesOn)
     EXPECT_FALSE(calculator->sun.val_age.text().isEmpty());
 }
 
+// The phase texts are kept through a lunation: after a tick that could show none they must
+// come back, also for the lunation kept from before.
+TEST_F(MoonWindowTest, PhaseTextsComeBackAfterTheEndOfTheCalendar)
+{
+    create(At(2026, 12, 7, 10), 0);
+    const auto phaseTexts = [this] {
+        QStringList texts;
+        for (const TLabel* label :
+             {&calculator->sun.val_newmoon, &calculator->sun.val_firstquart, &calculator->sun.val_full,
+              &calculator->sun.val_lastquart, &calculator->sun.val_nextnew, &calculator->sun.val_lastlunation,
+              &calculator->sun.val_nextlunation, &moon->val_newmoon, &moon->val_nextlunation})
+            texts << label->text();
+        return texts;
+    };
+    const QStringList shown = phaseTexts();
+    ASSERT_FALSE(shown.contains(QString()));
+    clock->set(At(9999, 12, 30, 12));
+    moon->TimerTimer();
+    EXPECT_EQ(phaseTexts(), QStringList(shown.size(), QString()));
+    clock->set(At(2026, 12, 7, 11));
+    moon->TimerTimer();
+    EXPECT_EQ(phaseTexts(), shown);
+}
+
 TEST_F(MoonWindowTest, ASetTimeReachesTheMoreDataWindow)
 {
     create(At(2026, 12, 7, 10), -60);
