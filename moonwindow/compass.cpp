@@ -5,6 +5,7 @@
 #include "controls/numbers.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -42,13 +43,35 @@ QImage PaintedBackground(QSize size, QImage::Format format)
     return canvas;
 }
 
-// The sun's dots are redrawn on the background every update: painting it costs many times
-// more than copying it.
+// The same for every drawing of a size, and painting it costs many times more than copying it.
 const QImage& CompassBackground(QSize size, QImage::Format format)
 {
     static QImage kept;
     if (kept.size() != size || kept.format() != format)
         kept = PaintedBackground(size, format);
+    return kept;
+}
+
+// The background with a day's trail: the trail only grows through the day, so a drawing adds
+// one dot or none to the dots of the drawing before.
+const QImage& TrailLayer(QSize size, QImage::Format format, const QList<double>& trail)
+{
+    static QImage kept;
+    static QList<double> keptTrail;
+    const bool grown = kept.size() == size && kept.format() == format && trail.size() >= keptTrail.size() &&
+                       std::equal(keptTrail.cbegin(), keptTrail.cend(), trail.cbegin());
+    if (!grown) {
+        kept = CompassBackground(size, format);
+        keptTrail.clear();
+    }
+    if (keptTrail.size() < trail.size()) {
+        QPainter painter(&kept);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(TrailAmber);
+        for (qsizetype i = keptTrail.size(); i < trail.size(); ++i)
+            painter.drawEllipse(CompassPoint(trail[i], size.width(), size.height()), TrailRadius, TrailRadius);
+        keptTrail = trail;
+    }
     return kept;
 }
 
@@ -78,15 +101,11 @@ QPoint CompassPoint(double shownAzimuth, int width, int height)
 
 void DrawSunPositions(TImage& image, const QList<double>& trail, std::optional<double> current)
 {
-    DrawCompassBackground(image);
     QImage& canvas = image.canvas();
-    {
-        QPainter painter(&canvas);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(TrailAmber);
-        for (double azimuth : trail)
-            painter.drawEllipse(CompassPoint(azimuth, canvas.width(), canvas.height()), TrailRadius, TrailRadius);
+    if (!canvas.isNull()) {
+        canvas = TrailLayer(canvas.size(), canvas.format(), trail);
         if (current) {
+            QPainter painter(&canvas);
             painter.setPen(QPen(SunOutline, SunOutlineWidth));
             painter.setBrush(SunYellow);
             painter.drawEllipse(CompassPoint(*current, canvas.width(), canvas.height()), SunRadius, SunRadius);
