@@ -50,6 +50,17 @@ QString lunarEclipseText(astro::TEclipse type)
     }
 }
 
+// The light of the place's day; none where the day has no instant or lies beyond the method's
+// range.
+std::optional<astro::TDayLight> LightOfDay(const TLocalDay& day, const TLocation& place)
+{
+    try {
+        return astro::DayLightBetween(day.Start, day.End, place.Latitude, place.Longitude);
+    } catch (const astro::EAstroError&) {
+        return std::nullopt;
+    }
+}
+
 // "-3.1°" in the locale's figures, with a true minus sign.
 QString SignedDegreesText(double degrees)
 {
@@ -59,29 +70,16 @@ QString SignedDegreesText(double degrees)
     return text + QChar(0x00B0);
 }
 
-// "11:42 CET" for a transit the body makes above the horizon; on a polar night, or for a moon
-// that stays down, its altitude on the meridian follows: "11:42 CET, −3.1°".
-QString TransitText(bool isSun, TDateTime t, const TLocation& place, const TPlaceZone& zone)
-{
-    astro::TSkyPosition pos = isSun ? astro::SunPosition(t) : astro::MoonPosition(t);
-    astro::EquatorialToHorizontal(pos, t, place.Longitude, place.Latitude);
-    const double horizon =
-        isSun ? astro::SunRiseSetAltitude : astro::MoonRiseSetAltitude(t, place.Latitude, place.Longitude);
-    const QString time = EventTimeText(t, zone);
-    return pos.Elevation >= horizon ? time : time + QStringLiteral(", ") + SignedDegreesText(pos.Elevation);
-}
-
 // The texts of a body's rise, transit and set; "---" where the event does not fall on the day.
-std::array<QString, 3> bodyTexts(const TBodyDayEvents& events, bool isSun, const TLocation& place,
-                                 const TPlaceZone& zone)
+// A transit below the horizon, on a polar night or of a moon that stays down, adds the body's
+// altitude: "11:42 CET, −3.1°".
+std::array<QString, 3> bodyTexts(const TBodyDay& body, const TPlaceZone& zone)
 {
     std::array<QString, 3> texts;
-    for (std::size_t i = 0; i < events.size(); ++i) {
-        if (std::isnan(events[i]))
-            texts[i] = NoEvent;
-        else
-            texts[i] = i == 1 ? TransitText(isSun, events[i], place, zone) : EventTimeText(events[i], zone);
-    }
+    for (std::size_t i = 0; i < body.Events.size(); ++i)
+        texts[i] = std::isnan(body.Events[i]) ? NoEvent : EventTimeText(body.Events[i], zone);
+    if (body.TransitBelowHorizon)
+        texts[1] += QStringLiteral(", ") + SignedDegreesText(*body.TransitBelowHorizon);
     return texts;
 }
 
@@ -233,7 +231,8 @@ void Tfrm_more::LocationChange()
     // is the clock's own instant while the window follows it.
     const double instant = day.Start + (u - today.Start);
     lblTimeBias.setText(ZoneLineText(zone, day));
-    const TYearEvents events = YearEvents(instant);
+    const int year = YearOfInstant(instant);
+    const TYearEvents events = YearEvents(instant, FYearDates.get(year, [year] { return YearDates(year); }));
     ShowSeasons(events, shown);
     for (TLabel* caption : {&lbl_spring, &lbl_summer, &lbl_autumn, &lbl_winter})
         caption->setHint(QString());
@@ -258,8 +257,9 @@ void Tfrm_more::LocationChange()
     val_latitude.setText(AngleText(std::abs(place->Latitude)) + u' ' +
                          LocalString(place->Latitude >= 0 ? 42079 : 42080));
     ShowSeasonHints(place->Latitude);
-    ShowRiseTransitSet(today, day, *place, shown);
-    ShowLight(day, *place, shown);
+    const std::optional<astro::TDayLight> light = LightOfDay(day, *place);
+    ShowRiseTransitSet(today, day, light, *place, shown);
+    ShowLight(day, light, shown);
     ShowNight(day, *place, shown);
     if (FPlanner && FPlanner->visible())
         FPlanner->ShowDay(*place, day, zone, shown);
@@ -423,48 +423,58 @@ void Tfrm_more::ShowFeasts(const TYearEvents& events)
 
 // The calculator's page shows today's times, this window those of its day; both are the
 // place's local days.
-void Tfrm_more::ShowRiseTransitSet(const TLocalDay& today, const TLocalDay& day, const TLocation& place,
+void Tfrm_more::ShowRiseTransitSet(const TLocalDay& today, const TLocalDay& day,
+                                   const std::optional<astro::TDayLight>& light, const TLocation& place,
                                    const TPlaceZone& shown)
 {
-    const TDayEvents todays = DayEventsBetween(today.Start, today.End, place.Latitude, place.Longitude);
+    const TDaySky& todays = FTodaysSky.get({today.Start, today.End, place.Latitude, place.Longitude}, [&] {
+        return DaySky(DayEventsBetween(today.Start, today.End, place.Latitude, place.Longitude), place.Latitude,
+                      place.Longitude);
+    });
     showTexts({&FCalculator.sun.val_moonrise, &FCalculator.sun.val_moontransit, &FCalculator.sun.val_moonset},
-              bodyTexts(todays.Moon, false, place, shown));
+              bodyTexts(todays.Moon, shown));
     showTexts({&FCalculator.sun.val_sunrise, &FCalculator.sun.val_suntransit, &FCalculator.sun.val_sunset},
-              bodyTexts(todays.Sun, true, place, shown));
-    const TDayEvents days =
-        day.Number == today.Number ? todays : DayEventsBetween(day.Start, day.End, place.Latitude, place.Longitude);
-    showTexts({&val_moonrise, &val_moontransit, &val_moonset}, bodyTexts(days.Moon, false, place, shown));
-    showTexts({&val_sunrise, &val_suntransit, &val_sunset}, bodyTexts(days.Sun, true, place, shown));
+              bodyTexts(todays.Sun, shown));
+    const TDaySky days =
+        day.Number == today.Number
+            ? todays
+            : DaySky(light ? DayEventsBetween(day.Start, day.End, place.Latitude, place.Longitude, *light)
+                           : DayEventsBetween(day.Start, day.End, place.Latitude, place.Longitude),
+                     place.Latitude, place.Longitude);
+    showTexts({&val_moonrise, &val_moontransit, &val_moonset}, bodyTexts(days.Moon, shown));
+    showTexts({&val_sunrise, &val_suntransit, &val_sunset}, bodyTexts(days.Sun, shown));
 }
 
-void Tfrm_more::ShowLight(const TLocalDay& day, const TLocation& place, const TPlaceZone& shown)
+void Tfrm_more::ShowLight(const TLocalDay& day, const std::optional<astro::TDayLight>& light, const TPlaceZone& shown)
 {
     TLabel* const morningRows[] = {&val_astrodawn,   &val_nauticaldawn,  &val_civildawn,
                                    &val_bluemorning, &val_goldenmorning, &val_sunriselight};
     TLabel* const eveningRows[] = {&val_astrodusk,   &val_nauticaldusk,  &val_civildusk,
                                    &val_blueevening, &val_goldenevening, &val_sunsetlight};
+    if (day.empty())
+        return;
     try {
-        if (day.empty())
+        if (light) {
+            for (const bool morning : {true, false}) {
+                const TSunLightTexts texts = SunLightTexts(morning ? light->Morning : light->Evening, morning, shown);
+                TLabel* const* rows = morning ? morningRows : eveningRows;
+                const QString* values[] = {&texts.Astronomical, &texts.Nautical,   &texts.Civil,
+                                           &texts.BlueHour,     &texts.GoldenHour, &texts.Horizon};
+                for (int i = 0; i < 6; ++i)
+                    rows[i]->setText(*values[i]);
+            }
+            val_moonriselight.setText(MoonLightText(light->Moonrise, true, shown));
+            val_moonsetlight.setText(MoonLightText(light->Moonset, false, shown));
             return;
-        const astro::TDayLight light = astro::DayLightBetween(day.Start, day.End, place.Latitude, place.Longitude);
-        for (const bool morning : {true, false}) {
-            const TSunLightTexts texts = SunLightTexts(morning ? light.Morning : light.Evening, morning, shown);
-            TLabel* const* rows = morning ? morningRows : eveningRows;
-            const QString* values[] = {&texts.Astronomical, &texts.Nautical,   &texts.Civil,
-                                       &texts.BlueHour,     &texts.GoldenHour, &texts.Horizon};
-            for (int i = 0; i < 6; ++i)
-                rows[i]->setText(*values[i]);
         }
-        val_moonriselight.setText(MoonLightText(light.Moonrise, true, shown));
-        val_moonsetlight.setText(MoonLightText(light.Moonset, false, shown));
     } catch (const astro::EAstroError&) {
-        for (TLabel* row : morningRows)
-            row->setText(LocalString(42050));
-        for (TLabel* row : eveningRows)
-            row->setText(LocalString(42050));
-        val_moonriselight.setText(LocalString(42050));
-        val_moonsetlight.setText(LocalString(42050));
     }
+    for (TLabel* row : morningRows)
+        row->setText(LocalString(42050));
+    for (TLabel* row : eveningRows)
+        row->setText(LocalString(42050));
+    val_moonriselight.setText(LocalString(42050));
+    val_moonsetlight.setText(LocalString(42050));
 }
 
 void Tfrm_more::ShowNight(const TLocalDay& day, const TLocation& place, const TPlaceZone& shown)

@@ -16,6 +16,7 @@
 #include "controls/timer.h"
 #include "controls/window.h"
 #include "locations/location.h"
+#include "moredata/lastcomputed.h"
 #include "moredata/lightexport.h"
 #include "moredata/yearevents.h"
 
@@ -23,6 +24,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TFrmMain;
 class Tfrm_planner;
@@ -203,6 +205,13 @@ public:
     const TLocationList& Locations() const;
 
 private:
+    // What today's sky is computed from.
+    struct TDayAtPlace {
+        astro::TDateTime Start, End;
+        double Latitude, Longitude;
+        bool operator==(const TDayAtPlace&) const = default;
+    };
+
     void bindHandlers();
     // The list shows the places and the current one; the values follow.
     void ShowPlaces();
@@ -211,9 +220,10 @@ private:
     void ShowOrbitEvents(const TYearEvents& events, const TPlaceZone& shown);
     void ShowEclipses(const TYearEvents& events, const TPlaceZone& shown);
     void ShowFeasts(const TYearEvents& events);
-    void ShowRiseTransitSet(const TLocalDay& today, const TLocalDay& day, const TLocation& place,
-                            const TPlaceZone& shown);
-    void ShowLight(const TLocalDay& day, const TLocation& place, const TPlaceZone& shown);
+    // The day's moonrise and moonset are taken from its light where there is one.
+    void ShowRiseTransitSet(const TLocalDay& today, const TLocalDay& day, const std::optional<astro::TDayLight>& light,
+                            const TLocation& place, const TPlaceZone& shown);
+    void ShowLight(const TLocalDay& day, const std::optional<astro::TDayLight>& light, const TPlaceZone& shown);
     void ShowNight(const TLocalDay& day, const TLocation& place, const TPlaceZone& shown);
     void ClearDayValues();
     QString ZoneLineText(const TPlaceZone& zone, const TLocalDay& day) const;
@@ -238,5 +248,9 @@ private:
     Tfrm_planner* FPlanner = nullptr;
     // The shown day (whole day number) while one is picked.
     double FChosenDay = 0;
+    // The days picked in one year share its seasons and feasts; today's rise, transit and set
+    // stay while today and the place do.
+    TLastComputed<int, TYearDates> FYearDates;
+    TLastComputed<TDayAtPlace, TDaySky> FTodaysSky;
     TLightExportChoice FExportChoice;
 };

@@ -6,8 +6,11 @@
 #include "astro/dayinterval.h"
 #include "astro/errors.h"
 #include "astro/feasts.h"
+#include "astro/moon_position.h"
 #include "astro/riseset.h"
 #include "astro/seasons.h"
+#include "astro/sun.h"
+#include "astro/transforms.h"
 
 #include <cmath>
 
@@ -64,13 +67,67 @@ TBodyDayEvents BodyEvents(const std::array<TEventFunction, 3>& events, double da
     return result;
 }
 
+struct TSpanAtPlace {
+    TDateTime Start, End;
+    double Latitude, Longitude;
+};
+
+// The first event of its kind in the span; NaN where there is none or it cannot be computed.
+TDateTime EventBetween(bool isSun, astro::TRiseSetEvent event, const TSpanAtPlace& span)
+{
+    try {
+        if (const auto t =
+                astro::RiseTransitSetBetween(isSun, event, span.Start, span.End, span.Latitude, span.Longitude))
+            return *t;
+    } catch (const astro::EAstroError&) {
+    }
+    return NAN;
+}
+
+TBodyDayEvents BodyEventsBetween(bool isSun, const TSpanAtPlace& span)
+{
+    return {EventBetween(isSun, astro::rsRise, span), EventBetween(isSun, astro::rsTransit, span),
+            EventBetween(isSun, astro::rsSet, span)};
+}
+
+// The altitude of a transit below the body's horizon; none for one above it or none at all.
+std::optional<double> TransitBelowHorizon(bool isSun, TDateTime transit, double latitude, double longitude)
+{
+    if (std::isnan(transit))
+        return std::nullopt;
+    astro::TSkyPosition pos = isSun ? astro::SunPosition(transit) : astro::MoonPosition(transit);
+    astro::EquatorialToHorizontal(pos, transit, longitude, latitude);
+    const double horizon = isSun ? astro::SunRiseSetAltitude : astro::MoonRiseSetAltitude(transit, latitude, longitude);
+    if (pos.Elevation >= horizon)
+        return std::nullopt;
+    return pos.Elevation;
+}
+
+TDateTime OccurringTime(const astro::TLightEvent& event) { return event.Kind == astro::lkOccurs ? event.Time : NAN; }
+
 }  // namespace
 
-TYearEvents YearEvents(TDateTime instant)
+int YearOfInstant(TDateTime instant) { return astro::DateTimeToCalendar(instant).Year; }
+
+TYearDates YearDates(int year)
 {
-    const int year = astro::DateTimeToCalendar(instant).Year;
+    TYearDates dates;
+    dates.Seasons = Seasons(year);
+    dates.Easter = Feast([year] { return TFeastDay{astro::EasterDate(year)}; });
+    dates.Passover = Feast([year] { return TFeastDay{astro::PassoverDate(year)}; });
+    dates.ChineseNewYear = Feast([year] {
+        const TDateTime newYear = astro::ChineseNewYearOf(year);
+        return TFeastDay{newYear, astro::ChineseDateOf(newYear).YearBranch};
+    });
+    return dates;
+}
+
+TYearEvents YearEvents(TDateTime instant) { return YearEvents(instant, YearDates(YearOfInstant(instant))); }
+
+TYearEvents YearEvents(TDateTime instant, const TYearDates& dates)
+{
     TYearEvents events{};
-    events.Seasons = Seasons(year);
+    static_cast<TYearDates&>(events) = dates;
     events.Perigee = astro::PerigeeAfter(instant);
     events.Apogee = astro::ApogeeAfter(instant);
     events.Perihelion = astro::PerihelionAfter(instant);
@@ -79,12 +136,6 @@ TYearEvents YearEvents(TDateTime instant)
     events.SolarType = astro::NextEclipse(events.SolarEclipse, true);
     events.LunarEclipse = instant;
     events.LunarType = astro::NextEclipse(events.LunarEclipse, false);
-    events.Easter = Feast([year] { return TFeastDay{astro::EasterDate(year)}; });
-    events.Passover = Feast([year] { return TFeastDay{astro::PassoverDate(year)}; });
-    events.ChineseNewYear = Feast([year] {
-        const TDateTime newYear = astro::ChineseNewYearOf(year);
-        return TFeastDay{newYear, astro::ChineseDateOf(newYear).YearBranch};
-    });
     return events;
 }
 
@@ -96,17 +147,21 @@ TDayEvents DayEvents(double day, double latitude, double longitude)
 
 TDayEvents DayEventsBetween(TDateTime start, TDateTime end, double latitude, double longitude)
 {
-    TDayEvents events{{NAN, NAN, NAN}, {NAN, NAN, NAN}};
-    const astro::TRiseSetEvent order[] = {astro::rsRise, astro::rsTransit, astro::rsSet};
-    for (const bool isSun : {true, false}) {
-        TBodyDayEvents& body = isSun ? events.Sun : events.Moon;
-        for (std::size_t i = 0; i < body.size(); ++i) {
-            try {
-                if (const auto t = astro::RiseTransitSetBetween(isSun, order[i], start, end, latitude, longitude))
-                    body[i] = *t;
-            } catch (const astro::EAstroError&) {
-            }
-        }
-    }
-    return events;
+    const TSpanAtPlace span{start, end, latitude, longitude};
+    return {BodyEventsBetween(true, span), BodyEventsBetween(false, span)};
+}
+
+TDayEvents DayEventsBetween(TDateTime start, TDateTime end, double latitude, double longitude,
+                            const astro::TDayLight& light)
+{
+    const TSpanAtPlace span{start, end, latitude, longitude};
+    return {BodyEventsBetween(true, span),
+            {OccurringTime(light.Moonrise.Horizon), EventBetween(false, astro::rsTransit, span),
+             OccurringTime(light.Moonset.Horizon)}};
+}
+
+TDaySky DaySky(const TDayEvents& events, double latitude, double longitude)
+{
+    return {{events.Sun, TransitBelowHorizon(true, events.Sun[1], latitude, longitude)},
+            {events.Moon, TransitBelowHorizon(false, events.Moon[1], latitude, longitude)}};
 }

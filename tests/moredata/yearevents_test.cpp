@@ -2,6 +2,7 @@
 
 #include "astro/calendar.h"
 #include "astro/constants.h"
+#include "astro/dayinterval.h"
 #include "astro/riseset.h"
 
 #include <cmath>
@@ -104,6 +105,38 @@ TEST(DayEvents, AMoonThatDoesNotRiseStillTransitsAndSets)
         EXPECT_TRUE(std::isnan(moon[0])) << c.Day;
         EXPECT_EQ(std::floor(moon[1]) == c.Day, c.Transits) << c.Day;
         EXPECT_EQ(std::floor(moon[2]) == c.Day, c.Sets) << c.Day;
+    }
+}
+
+// The same instant to the bit, or both missing.
+bool SameEvent(TDateTime a, TDateTime b) { return std::isnan(a) ? std::isnan(b) : a == b; }
+
+// A span's moonrise and moonset taken from its light are those found on their own, on days of
+// 23, 24 and 25 hours, where the moon skips a rise and where it stays up or down all day.
+TEST(DayEventsBetween, TheMoonsRiseAndSetFromTheLightAreThoseFoundAlone)
+{
+    struct TCase {
+        const char* name;
+        double latitude, longitude;
+        TDateTime start, end;
+    };
+    const TCase cases[] = {
+        {"Berlin", 52.52, -13.40, At(2027, 5, 5, 22), At(2027, 5, 6, 22)},
+        {"Berlin, clocks forward", 52.52, -13.40, At(2027, 3, 27, 23), At(2027, 3, 28, 22)},
+        {"Berlin, clocks back", 52.52, -13.40, At(2027, 10, 30, 22), At(2027, 10, 31, 23)},
+        {"Sydney", -33.87, -151.2, At(2027, 11, 29, 13), At(2027, 11, 30, 13)},
+        {"Tromso, no moonrise", 69.65, -18.96, At(2025, 1, 9), At(2025, 1, 10)},
+        {"Tromso, setting only", 69.65, -18.96, At(2025, 4, 14), At(2025, 4, 15)},
+        {"Longyearbyen midwinter", 78.22, -15.65, At(2024, 12, 21), At(2024, 12, 22)},
+    };
+    for (const TCase& c : cases) {
+        const astro::TDayLight light = astro::DayLightBetween(c.start, c.end, c.latitude, c.longitude);
+        const TDayEvents alone = DayEventsBetween(c.start, c.end, c.latitude, c.longitude);
+        const TDayEvents withLight = DayEventsBetween(c.start, c.end, c.latitude, c.longitude, light);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(SameEvent(withLight.Sun[i], alone.Sun[i])) << c.name << " sun event " << i;
+            EXPECT_TRUE(SameEvent(withLight.Moon[i], alone.Moon[i])) << c.name << " moon event " << i;
+        }
     }
 }
 
