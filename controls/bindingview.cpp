@@ -23,6 +23,7 @@
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -123,21 +124,52 @@ QString WithLongerNumbers(const QString& text)
     return longer + text.mid(from);
 }
 
-// Every month name with the widest one, in English and in the user's language.
-QString WithWidestMonth(QString text, const QFontMetrics& metrics)
+// The month names of English and of the user's language, as one pattern, and the widest of them
+// in each font asked for. Compiling the pattern and measuring the names for every result label
+// took longer than the rest of a window's making; both are kept while the language stays.
+struct TMonthNames {
+    QString locale;
+    QStringList names;
+    QRegularExpression anyName;
+    QHash<QString, QString> widestByFont;
+};
+
+TMonthNames& UserMonthNames()
 {
-    QStringList months;
-    QString widest;
-    for (const QLocale& locale : {QLocale(QLocale::English), QLocale()})
+    static TMonthNames months;
+    const QString locale = QLocale().name();
+    if (!months.names.isEmpty() && months.locale == locale)
+        return months;
+    months = {locale, {}, {}, {}};
+    QStringList patterns;
+    for (const QLocale& language : {QLocale(QLocale::English), QLocale()})
         for (int month = 1; month <= 12; ++month) {
-            const QString name = locale.monthName(month, QLocale::LongFormat);
-            months << QRegularExpression::escape(name);
-            if (metrics.horizontalAdvance(name) > metrics.horizontalAdvance(widest))
-                widest = name;
+            months.names << language.monthName(month, QLocale::LongFormat);
+            patterns << QRegularExpression::escape(months.names.back());
         }
-    const QRegularExpression anyMonth(QStringLiteral("\\b(?:%1)\\b").arg(months.join(u'|')),
-                                      QRegularExpression::UseUnicodePropertiesOption);
-    return text.replace(anyMonth, widest);
+    months.anyName = QRegularExpression(QStringLiteral("\\b(?:%1)\\b").arg(patterns.join(u'|')),
+                                        QRegularExpression::UseUnicodePropertiesOption);
+    return months;
+}
+
+QString WidestMonth(TMonthNames& months, const QFont& font, const QFontMetrics& metrics)
+{
+    const QString key = font.key();
+    if (const auto known = months.widestByFont.constFind(key); known != months.widestByFont.cend())
+        return *known;
+    QString widest;
+    for (const QString& name : months.names)
+        if (metrics.horizontalAdvance(name) > metrics.horizontalAdvance(widest))
+            widest = name;
+    months.widestByFont.insert(key, widest);
+    return widest;
+}
+
+// Every month name with the widest one, in English and in the user's language.
+QString WithWidestMonth(QString text, const QFont& font, const QFontMetrics& metrics)
+{
+    TMonthNames& months = UserMonthNames();
+    return text.replace(months.anyName, WidestMonth(months, font, metrics));
 }
 }  // namespace
 
@@ -145,7 +177,7 @@ void TElidingLabel::reserveRoomForResults()
 {
     if (wordWrap() || textFormat() == Qt::RichText)
         return;
-    const QString longest = WithWidestMonth(WithLongerNumbers(text()), fontMetrics());
+    const QString longest = WithWidestMonth(WithLongerNumbers(text()), font(), fontMetrics());
     // A letter to spare for the names that change with the season, such as "CET" and "CEST".
     const int spare = fontMetrics().horizontalAdvance(QLatin1Char('W'));
     const int needed = fontMetrics().horizontalAdvance(longest) + spare + 2 * margin() + 2 * frameWidth();

@@ -71,7 +71,7 @@ QString DistanceText(double km) { return QLocale().toString(km, 'f', km < 10 ? 1
 
 Tfrm_locations::Tfrm_locations(const QString& settingsFileName)
     : TWindow(QStringLiteral("Locations")),
-      FoundPlaces(TPlaceTable::BuiltIn()),
+      FoundPlaces(&TPlaceTable::BuiltIn),
       FOwnStore(std::make_unique<TPlaceStore>(settingsFileName)),
       FStore(*FOwnStore)
 {
@@ -81,7 +81,7 @@ Tfrm_locations::Tfrm_locations(const QString& settingsFileName)
 
 Tfrm_locations::Tfrm_locations(TPlaceStore& store)
     : TWindow(QStringLiteral("Locations")),
-      FoundPlaces(TPlaceTable::BuiltIn()),
+      FoundPlaces(&TPlaceTable::BuiltIn),
       FStore(store)
 {
     bindHandlers();

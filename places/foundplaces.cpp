@@ -22,8 +22,19 @@ QString PositionText(const TPlace& place)
 }  // namespace
 
 TFoundPlaces::TFoundPlaces(const TPlaceTable& table)
-    : FTable(table)
+    : FTable(&table)
 {}
+
+TFoundPlaces::TFoundPlaces(const TPlaceTable& (*table)())
+    : FTableSource(table)
+{}
+
+const TPlaceTable& TFoundPlaces::table() const
+{
+    if (!FTable)
+        FTable = &FTableSource();
+    return *FTable;
+}
 
 void TFoundPlaces::setQuery(const QString& query)
 {
@@ -31,7 +42,7 @@ void TFoundPlaces::setQuery(const QString& query)
         return;
     FQuery = query;
     beginResetModel();
-    FPlaces = FTable.Find(query, MostRows);
+    FPlaces = table().Find(query, MostRows);
     endResetModel();
 }
 
@@ -49,11 +60,11 @@ QVariant TFoundPlaces::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole: {
-        const TPlace found = FTable.at(place);
+        const TPlace found = table().at(place);
         return PlaceTitle(found) + QStringLiteral(" · ") + found.TimeZone;
     }
     case Qt::ToolTipRole: {
-        const TPlace found = FTable.at(place);
+        const TPlace found = table().at(place);
         const QString people = LocalString(42197).replace(QStringLiteral("%1%"), QLocale().toString(found.Population));
         return PlaceTitle(found) + QStringLiteral(" · ") + found.TimeZone + u'\n' + PositionText(found) +
                QStringLiteral(" · ") + people;

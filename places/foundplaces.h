@@ -18,6 +18,9 @@ public:
 
     // Searches `table`, which must outlive the model.
     explicit TFoundPlaces(const TPlaceTable& table);
+    // Searches the table `table` returns, asked for at the first search: a window that is never
+    // searched does not wait for a large table to be read.
+    explicit TFoundPlaces(const TPlaceTable& (*table)());
 
     // The rows now match `query`; none for an empty one.
     void setQuery(const QString& query);
@@ -32,7 +35,10 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    const TPlaceTable& FTable;
+    const TPlaceTable& table() const;
+
+    mutable const TPlaceTable* FTable = nullptr;
+    const TPlaceTable& (*FTableSource)() = nullptr;
     QString FQuery;
     QList<int> FPlaces;
 };
