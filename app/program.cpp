@@ -14,6 +14,7 @@
 #include "controls/clock.h"
 #include "controls/guard.h"
 #include "controls/modalview.h"
+#include "controls/viewondemand.h"
 #include "locations/frmlocations.h"
 #include "locations/frmlocationsview.h"
 #include "locations/settingsfile.h"
@@ -150,6 +151,15 @@ bool AnsweredWithoutWindows(int argc, char** argv)
     }
 }
 
+// Closing the calculator ends the program, whichever other windows are open; closing another
+// window leaves it running.
+template <typename View>
+View OtherWindow(View view)
+{
+    view->setAttribute(Qt::WA_QuitOnClose, false);
+    return view;
+}
+
 // Reads the command line, creates the five windows in their order and runs the event loop.
 int RunWithWindows(int argc, char** argv, const std::function<void(QWidget&)>& beforeShowing)
 {
@@ -204,23 +214,24 @@ int RunWithWindows(int argc, char** argv, const std::function<void(QWidget&)>& b
     Tfrm_more more(calculator, clock, places);
     FrmMoreView moreView(more);
 
+    // The planner, the location editor and the UTC dialog are built when first called up.
     Tfrm_planner planner;
-    FrmPlannerView plannerView(planner);
+    TViewOnDemand plannerView(planner, [&] { return OtherWindow(std::make_unique<FrmPlannerView>(planner)); });
     more.ConnectPlanner(&planner);
 
     Tfrm_locations locations(places);
-    FrmLocationsView locationsView(locations);
+    TViewOnDemand locationsView(locations, [&] { return OtherWindow(std::make_unique<FrmLocationsView>(locations)); });
 
     Tfrm_utc utc(clock);
-    FrmUtcView utcView(utc);
+    TViewOnDemand utcView(utc, [&] { return OtherWindow(std::make_unique<FrmUtcView>(utc)); });
 
     moon.connectWindows(&more, &locations, &utc);
     calculator.connectWindows(&moon, &more, &locations);
 
-    // Closing the calculator ends the program, whichever other windows are open. Its Exit
-    // command hides the window; that is turned into the closing, which saves the locations.
-    for (QWidget* view : std::initializer_list<QWidget*>{&moonView, &moreView, &plannerView, &locationsView, &utcView})
-        view->setAttribute(Qt::WA_QuitOnClose, false);
+    for (QWidget* view : std::initializer_list<QWidget*>{&moonView, &moreView})
+        OtherWindow(view);
+    // The calculator's Exit command hides the window; that is turned into the closing, which
+    // saves the locations.
     const std::function<void(bool)> showCalculator = calculator.onVisibleChange;
     calculator.onVisibleChange = [&](bool visible) {
         if (visible)
@@ -242,9 +253,9 @@ int RunWithWindows(int argc, char** argv, const std::function<void(QWidget&)>& b
         // Nobody is left to click a message box when the session ends: a failed save is
         // written where the program was started from.
         TGuard::setReporter({});
-        for (QWidget* view :
-             std::initializer_list<QWidget*>{&moonView, &moreView, &plannerView, &locationsView, &utcView})
-            if (view->isVisible())
+        for (QWidget* view : std::initializer_list<QWidget*>{&moonView, &moreView, plannerView.view(),
+                                                             locationsView.view(), utcView.view()})
+            if (view && view->isVisible())
                 view->close();
         calculatorView.close();
         QApplication::quit();

@@ -81,8 +81,7 @@ void connectClipboard(QAction* action, Operation operation)
 
 CalculatorWindowView::CalculatorWindowView(TFrmMain& form, QWidget* parent)
     : QMainWindow(parent),
-      FForm(form),
-      FPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution))
+      FForm(form)
 {
     setObjectName("FrmMain");
     createMenus();
@@ -218,6 +217,15 @@ QWidget* CalculatorWindowView::createPages()
 
 CalculatorWindowView::~CalculatorWindowView() = default;
 
+QPrinter& CalculatorWindowView::printer()
+{
+    // Made when first needed: a printer asks the print system for its defaults, which the
+    // window's first showing need not wait for.
+    if (!FPrinter)
+        FPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *FPrinter;
+}
+
 void CalculatorWindowView::connectDesktop()
 {
     FForm.ColorDialog1.onExecute = [this](QColor& color) {
@@ -243,7 +251,7 @@ void CalculatorWindowView::connectDesktop()
             return false;
         }
         // The dialog writes the choice into the printer only when it is accepted.
-        QPrintDialog dialog(FPrinter.get(), this);
+        QPrintDialog dialog(&printer(), this);
         return dialog.exec() == QDialog::Accepted;
     };
 }
@@ -254,8 +262,9 @@ void CalculatorWindowView::printWindowImage()
     // Without a printer the printout can still go to a file, on the paper Print Setup chose;
     // a file chosen there ("Print to File") is printed to as it stands.
     QPrinter fileOutput(QPrinter::HighResolution);
-    const bool toFileAlready = FPrinter->outputFormat() == QPrinter::PdfFormat && !FPrinter->outputFileName().isEmpty();
-    QPrinter& printer = toFileAlready || !QPrinterInfo::availablePrinters().isEmpty() ? *FPrinter : fileOutput;
+    QPrinter& setUp = printer();
+    const bool toFileAlready = setUp.outputFormat() == QPrinter::PdfFormat && !setUp.outputFileName().isEmpty();
+    QPrinter& printer = toFileAlready || !QPrinterInfo::availablePrinters().isEmpty() ? setUp : fileOutput;
     if (&printer == &fileOutput) {
         const auto answer = QMessageBox::question(
             this, tr("Print"), tr("No printer is installed. Save the printout as a PDF file instead?"));
@@ -267,7 +276,7 @@ void CalculatorWindowView::printWindowImage()
             return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
-        printer.setPageLayout(FPrinter->pageLayout());
+        printer.setPageLayout(setUp.pageLayout());
     }
     QPainter painter;
     if (!painter.begin(&printer)) {

@@ -17,7 +17,7 @@ public:
     ~CalculatorWindowView() override;
 
     // The printer Print Setup sets up and Print prints on, for as long as the window is open.
-    QPrinter& printer() { return *FPrinter; }
+    QPrinter& printer();
 
 protected:
     bool event(QEvent* event) override;
